@@ -1,0 +1,7 @@
+#include "model/BandLimits.h"
+
+BandLimits& CurrentBand()
+{
+    static BandLimits band;
+    return band;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+
+// A local date and time to the minute, as the radio records when it was last programmed.
+struct DateTimeStamp {
+    uint16_t Year = 0;
+    uint8_t Month = 0;
+    uint8_t Day = 0;
+    uint8_t Hour = 0;
+    uint8_t Minute = 0;
+};
+
+DateTimeStamp LocalNow();
