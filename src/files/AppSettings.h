@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <map>
+#include <string>
+
+#include "files/FileResult.h"
+#include "model/BandLimits.h"
+
+constexpr int BandCount = 6;
+
+// The choices that belong to the computer rather than to a radio, kept in KR-T27_config.ini.
+struct AppSettings {
+    int Port = 1;
+    int Language = 1;
+    bool AutoSeachPort = true;
+    std::array<BandLimits, BandCount> Bands = DefaultBands();
+    int BandSelete = 1;
+    // Section "Ports": COM number pinned to a device path ("COM7=/dev/serial/by-id/...").
+    std::map<int, std::string> PinnedPorts;
+
+    static std::array<BandLimits, BandCount> DefaultBands();
+};
+
+// The settings file beside the executable; when that directory is not writable and no file is
+// there yet, the user's configuration directory instead.
+std::string SettingsFilePath();
+
+// Reads the file, or creates it with the defaults when it is missing. A selection outside 0..5
+// reads as 0; unreadable values fall back to their defaults.
+AppSettings LoadAppSettings(const std::string& path);
+
+// Writes port, language, search flag and selection; band limits only when the file is created
+// anew. Other lines of an existing file are kept as they stand.
+FileResult SaveAppSettings(const std::string& path, const AppSettings& settings);
