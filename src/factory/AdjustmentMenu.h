@@ -1,0 +1,11 @@
+#pragma once
+
+#include <functional>
+
+#include "link/TransferContext.h"
+
+class QWidget;
+
+// The Adjustment menu: the access code, then the calibration dialog. `writeChannelData` runs the
+// main window's write-to-radio command (the calibration dialog offers it as a button).
+void RunAdjustmentMenu(QWidget* owner, const TransferContext& link, std::function<void()> writeChannelData);

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <functional>
+
+#include <QWidget>
+
+#include "model/RadioSettings.h"
+
+// The main window's editors. Each writes single fields of the record when one of its controls
+// loses the focus, and Refresh() re-captions it in the current language and reloads every value.
+
+// Channel grid `StringGrid1` with its in-place editors; placed on the channel page.
+class ChannelGridEditor : public QWidget {
+    Q_OBJECT
+public:
+    ChannelGridEditor(RadioSettings& settings, QWidget* parent);
+    void Refresh();
+
+private:
+    struct Impl;
+    Impl* impl_;
+};
+
+// The option page `TabSheet_Option`.
+class OptionsPage : public QWidget {
+    Q_OBJECT
+public:
+    OptionsPage(RadioSettings& settings, QWidget* parent);
+    void Refresh();
+
+private:
+    struct Impl;
+    Impl* impl_;
+};
+
+// The DTMF page `TabSheet_Dtmf` with the address book.
+class DtmfPage : public QWidget {
+    Q_OBJECT
+public:
+    DtmfPage(RadioSettings& settings, QWidget* parent);
+    void Refresh();
+
+private:
+    struct Impl;
+    Impl* impl_;
+};
+
+// The key page `TabSheet_Key`.
+class KeysPage : public QWidget {
+    Q_OBJECT
+public:
+    KeysPage(RadioSettings& settings, QWidget* parent);
+    void Refresh();
+
+private:
+    struct Impl;
+    Impl* impl_;
+};
+
+// Batch set: fills a range of channels; `fullRefresh` redraws the main window after OK.
+void RunChannelBatchSet(RadioSettings& settings, std::function<void()> fullRefresh, QWidget* owner);
