@@ -1,0 +1,10 @@
+#pragma once
+
+// Exit statuses of kr-t27-cli, shared by every command.
+enum ExitCode : int {
+    ExitSuccess = 0,
+    ExitUsageOrFile = 2,
+    ExitCommunicationFailure = 3,
+    ExitPasswordError = 4,
+    ExitStoppedAtBandQuestion = 5,
+};

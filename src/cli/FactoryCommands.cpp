@@ -1,0 +1,3 @@
+#include "cli/Commands.h"
+
+std::vector<CliCommand> FactoryCommands() { return {}; }

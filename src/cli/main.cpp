@@ -1,0 +1,39 @@
+#include <cstdio>
+#include <string>
+
+#include "cli/Commands.h"
+#include "cli/ExitCodes.h"
+
+namespace {
+
+std::vector<CliCommand> AllCommands()
+{
+    std::vector<CliCommand> all;
+    for (const auto& group : {FileCommands(), TransferCommands(), FactoryCommands()})
+        all.insert(all.end(), group.begin(), group.end());
+    return all;
+}
+
+int Usage(const std::vector<CliCommand>& commands)
+{
+    std::fprintf(stderr, "usage: kr-t27-cli COMMAND [ARGS]\n");
+    for (const auto& c : commands)
+        std::fprintf(stderr, "  kr-t27-cli %s\n", c.usage);
+    return ExitUsageOrFile;
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    const auto commands = AllCommands();
+    if (argc < 2)
+        return Usage(commands);
+    const std::string name = argv[1];
+    const CommandArgs args(argv + 2, argv + argc);
+    for (const auto& c : commands)
+        if (name == c.name)
+            return c.run(args);
+    std::fprintf(stderr, "kr-t27-cli: unknown command '%s'\n", name.c_str());
+    return Usage(commands);
+}
