@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "link/TransferContext.h"
+#include "link/engine/LinkActions.h"
+#include "link/engine/ReceiveBuffer.h"
+
+class BlockTransfer;
+
+// Timer intervals of the link.
+constexpr int HandshakeTickMs = 1000;
+constexpr int BlockTickMs = 10;
+constexpr int TimeOutMs = 5000;
+// The settle time between opening the port and the first hello; the driver waits it before Start().
+constexpr int PortSettleMs = 1000;
+// More bytes than this waiting on one tick are noise: they are dropped unread.
+constexpr size_t FloodLimit = 255;
+
+// The protocol of one transfer as a deterministic state machine: no clock, no port, no widgets.
+// The driver owns the port and the two timers; it feeds the engine the events and carries out
+// the LinkActions each call returns. After an outcome other than Running every further event is
+// ignored (an empty LinkActions comes back).
+//
+// The record is touched only as the link allows: the handshake fills DeviceSn and the
+// ReadRadioInfo/WriteRadioInfo of the transfer's direction (ModelIdent, ReportedPassword, band);
+// a password-setting transfer sets Password; a normal write packs the record into the image; and
+// whatever a read brought is applied only by ApplyResult(), after the success notice was closed.
+class LinkEngine {
+public:
+    explicit LinkEngine(const TransferContext& context);
+    ~LinkEngine();
+    LinkEngine(const LinkEngine&) = delete;
+    LinkEngine& operator=(const LinkEngine&) = delete;
+
+    // The port is open and has settled: purge, hello, handshake timers.
+    LinkActions Start(bool autoSearch);
+    // Timer_Tx fired; `received` holds every byte that was waiting on the port.
+    LinkActions Tick(const uint8_t* received, size_t count);
+    // Timer_TimeOut fired: the radio stayed silent too long.
+    LinkActions TimeOut();
+    // Answer to nextPortRequested: whether a further listed port opened (and settled).
+    LinkActions PortSwitched(bool opened);
+    // Answer to askBandQuestion: Continue (true) or Cancel (false).
+    LinkActions BandQuestionAnswered(bool goOn);
+    // After a successful transfer and its notice: a normal read unpacks the image into the record
+    // and the band, a serial-number read takes the number over. Does nothing otherwise or twice.
+    void ApplyResult();
+
+    LinkOutcome Outcome() const { return outcome_; }
+    int LinkStep() const { return linkStep_; }
+
+private:
+    LinkActions OnIdentAnswer();
+    LinkActions OnInfoAnswer();
+    LinkActions OnBandAnswer();
+    LinkActions OnBlockAnswer();
+    LinkActions Hello();
+    LinkActions SilentPort();
+    LinkActions SwitchPort();
+    LinkActions StartBlocks();
+    LinkActions NextBlock(const uint8_t* answerData);
+    LinkActions Finish(LinkOutcome outcome, LinkActions actions = {});
+
+    TransferContext context_;
+    RadioInfo* infoTarget_ = nullptr;
+    ReceiveBuffer rx_;
+    std::unique_ptr<BlockTransfer> blocks_;
+    bool autoSearch_ = false;
+    bool awaitingPort_ = false;
+    bool awaitingBandChoice_ = false;
+    int linkStep_ = 0;
+    int helloRetries_ = 0;
+    bool applied_ = false;
+    LinkOutcome outcome_ = LinkOutcome::Running;
+};
