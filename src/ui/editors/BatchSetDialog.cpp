@@ -1,0 +1,3 @@
+#include "ui/editors/EditorPages.h"
+
+void RunChannelBatchSet(RadioSettings&, std::function<void()>, QWidget*) {}
