@@ -4,16 +4,7 @@
 
 #include <QString>
 
-// Entries of the main text table (0..249) and the small tables of single dialogs. Each lookup
-// returns 8-bit text in the current language: ASCII for English, GBK for Simplified Chinese,
-// Big5 for Traditional Chinese.
-constexpr int MainTextEntryCount = 250;
-
-std::string LangText(int entry);
-std::string ProgramDialogText(int entry);     // transfer dialog, entries 0..6
-std::string PortDialogText(int entry);        // port dialog: 0 OK, 1 Cancel, 2 auto-search caption
-std::string AdjustmentDialogText(int entry);  // adjustment dialog, entries 0..6 and 22..24
-std::string NoticeOkText();                   // OK of the one-button notice
+#include "lang/TextLookup.h"
 
 // The 8-bit text of a lookup as a Qt string for display, decoded by the current language's encoding.
 QString DisplayText(const std::string& text);
