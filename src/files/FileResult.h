@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 // The outcome of reading or writing a file: on failure a one-line message for the user.
 struct FileResult {

@@ -1,0 +1,197 @@
+#include "files/AppSettings.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <limits>
+#include <system_error>
+
+#include "files/AtomicFile.h"
+#include "files/IniDocument.h"
+#include "files/IniValue.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const ConfigSection = "config";
+const char* const BandSection = "Band";
+const char* const PortsSection = "Ports";
+const char* const PortKey = "Port";
+const char* const LanguageKey = "Language";
+const char* const AutoSeachPortKey = "AutoSeachPort";
+const char* const BandSeleteKey = "band Selete";
+const char* const PinnedPortPrefix = "COM";
+
+std::string BandKey(int band, const char* bound) { return "band-" + std::to_string(band + 1) + " " + bound; }
+std::string BandMinKey(int band) { return BandKey(band, "min"); }
+std::string BandMaxKey(int band) { return BandKey(band, "max"); }
+
+int ReadInt(const IniDocument& ini, const char* section, const char* key, int fallback)
+{
+    const auto text = ini.Value(section, key);
+    const auto number = text ? ParseIniInteger(*text) : std::nullopt;
+    if (!number || *number < std::numeric_limits<int>::min() || *number > std::numeric_limits<int>::max())
+        return fallback;
+    return int(*number);
+}
+
+uint32_t ReadFrequency(const IniDocument& ini, const std::string& key, uint32_t fallback)
+{
+    const auto text = ini.Value(BandSection, key);
+    const auto number = text ? ParseIniInteger(*text) : std::nullopt;
+    if (!number || *number < 0 || *number > std::numeric_limits<uint32_t>::max())
+        return fallback;
+    return uint32_t(*number);
+}
+
+bool ReadBool(const IniDocument& ini, const char* section, const char* key, bool fallback)
+{
+    const auto text = ini.Value(section, key);
+    const auto flag = text ? ParseIniBool(*text) : std::nullopt;
+    return flag.value_or(fallback);
+}
+
+// "COM7" -> 7; anything that is not COM followed by a positive decimal number is no port.
+std::optional<int> PinnedPortNumber(const std::string& key)
+{
+    const std::string prefix = PinnedPortPrefix;
+    if (key.size() <= prefix.size())
+        return std::nullopt;
+    for (size_t i = 0; i < prefix.size(); ++i) {
+        if ((key[i] & ~0x20) != prefix[i])
+            return std::nullopt;
+    }
+    const std::string digits = key.substr(prefix.size());
+    if (digits.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const auto number = ParseIniInteger(digits);
+    if (!number || *number < 1 || *number > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return int(*number);
+}
+
+std::map<int, std::string> ReadPinnedPorts(const IniDocument& ini)
+{
+    std::map<int, std::string> ports;
+    for (const auto& [key, device] : ini.Entries(PortsSection)) {
+        const auto number = PinnedPortNumber(key);
+        if (number && !device.empty())
+            ports.emplace(*number, device);  // the first of duplicates counts
+    }
+    return ports;
+}
+
+AppSettings ReadSettings(const IniDocument& ini)
+{
+    const AppSettings defaults;
+    AppSettings s;
+    s.Port = ReadInt(ini, ConfigSection, PortKey, defaults.Port);
+    s.Language = ReadInt(ini, ConfigSection, LanguageKey, defaults.Language);
+    s.AutoSeachPort = ReadBool(ini, ConfigSection, AutoSeachPortKey, defaults.AutoSeachPort);
+    for (int i = 0; i < BandCount; ++i) {
+        s.Bands[i].BandMin = ReadFrequency(ini, BandMinKey(i), defaults.Bands[i].BandMin);
+        s.Bands[i].BandMax = ReadFrequency(ini, BandMaxKey(i), defaults.Bands[i].BandMax);
+    }
+    s.BandSelete = ReadInt(ini, BandSection, BandSeleteKey, defaults.BandSelete);
+    if (s.BandSelete < 0 || s.BandSelete >= BandCount)
+        s.BandSelete = 0;
+    s.PinnedPorts = ReadPinnedPorts(ini);
+    return s;
+}
+
+FileResult ReadText(const std::string& path, std::string& text)
+{
+    std::error_code ec;
+    const auto size = fs::file_size(path, ec);
+    if (ec)
+        return FileResult::Failure("Cannot read " + path + ": " + ec.message());
+    text.assign(size_t(size), '\0');
+    size_t got = 0;
+    const FileResult read = ReadFilePrefix(path, reinterpret_cast<uint8_t*>(text.data()), text.size(), got);
+    text.resize(got);
+    return read;
+}
+
+bool FileIsMissing(const std::string& path)
+{
+    std::error_code ec;
+    return !fs::exists(path, ec) && !ec;
+}
+
+// The settings may live in a configuration folder that does not exist yet.
+FileResult CreateParentDirectory(const std::string& path)
+{
+    const fs::path parent = fs::path(path).parent_path();
+    std::error_code ec;
+    if (parent.empty() || fs::is_directory(parent, ec))
+        return FileResult::Success();
+    fs::create_directories(parent, ec);
+    if (ec)
+        return FileResult::Failure("Cannot save " + path + ": " + ec.message());
+    return FileResult::Success();
+}
+
+// Limits are written only into a new file, and then the built-in ones: hand-edited limits in an
+// existing file are never overwritten.
+void WriteDefaultBands(IniDocument& ini)
+{
+    const auto bands = AppSettings::DefaultBands();
+    for (int i = 0; i < BandCount; ++i) {
+        ini.Set(BandSection, BandMinKey(i), std::to_string(bands[i].BandMin));
+        ini.Set(BandSection, BandMaxKey(i), std::to_string(bands[i].BandMax));
+    }
+}
+
+}  // namespace
+
+std::array<BandLimits, BandCount> AppSettings::DefaultBands()
+{
+    return {{
+        {136000000, 174000000},
+        {400000000, 470000000},
+        {245000000, 246000000},
+        {400000000, 480000000},
+        {450000000, 520000000},
+        {470000000, 520000000},
+    }};
+}
+
+AppSettings LoadAppSettings(const std::string& path)
+{
+    if (FileIsMissing(path)) {
+        const AppSettings defaults;
+        SaveAppSettings(path, defaults);
+        return defaults;
+    }
+    std::string text;
+    if (!ReadText(path, text).ok)
+        return AppSettings();
+    return ReadSettings(IniDocument::Parse(text));
+}
+
+FileResult SaveAppSettings(const std::string& path, const AppSettings& settings)
+{
+    const bool creating = FileIsMissing(path);
+    IniDocument ini;
+    if (creating) {
+        const FileResult folder = CreateParentDirectory(path);
+        if (!folder.ok)
+            return folder;
+    } else {
+        std::string text;
+        const FileResult read = ReadText(path, text);
+        if (!read.ok)
+            return read;
+        ini = IniDocument::Parse(text);
+    }
+
+    ini.Set(ConfigSection, PortKey, std::to_string(settings.Port));
+    ini.Set(ConfigSection, LanguageKey, std::to_string(settings.Language));
+    ini.Set(ConfigSection, AutoSeachPortKey, FormatIniBool(settings.AutoSeachPort));
+    if (creating)
+        WriteDefaultBands(ini);
+    ini.Set(BandSection, BandSeleteKey, std::to_string(settings.BandSelete));
+
+    const std::string text = ini.Text();
+    return WriteFileAtomically(path, reinterpret_cast<const uint8_t*>(text.data()), text.size());
+}

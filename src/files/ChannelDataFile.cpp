@@ -1,0 +1,27 @@
+#include "files/ChannelDataFile.h"
+
+#include <array>
+#include <cstring>
+
+#include "files/AtomicFile.h"
+
+FileResult OpenChannelFile(const std::string& path, RadioSettings& settings)
+{
+    // Read aside first, so that a short or unreadable file leaves the record as it was.
+    std::array<uint8_t, RadioSettingsBlockSize> block{};
+    size_t got = 0;
+    const FileResult read = ReadFilePrefix(path, block.data(), block.size(), got);
+    if (!read.ok)
+        return read;
+    if (got < block.size()) {
+        return FileResult::Failure(path + " is " + std::to_string(got) + " bytes long; a channel data file holds " +
+                                   std::to_string(RadioSettingsBlockSize) + " bytes");
+    }
+    std::memcpy(settings.BlockBytes(), block.data(), block.size());
+    return FileResult::Success();
+}
+
+FileResult SaveChannelFile(const std::string& path, const RadioSettings& settings)
+{
+    return WriteFileAtomically(path, settings.BlockBytes(), RadioSettingsBlockSize);
+}
