@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+
+// Misbehaviours the virtual radio can be told to show, so the programming software's failure
+// handling can be tested. Steps: 0 identification, 1 information, 2 band, 3 blocks. Counts
+// restart with every session; the flood happens once per run.
+struct RadioFaults {
+    std::optional<int> SilentFromStep;
+    bool ForeignIdent = false;
+    std::optional<int> WrongFirstByteStep;
+    std::optional<int> NakBlock;
+    bool LongBandAnswer = false;
+    bool ReadAnswerR = false;
+    bool Flood = false;
+    std::optional<int> HangupAfterBlocks;
+};

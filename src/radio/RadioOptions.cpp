@@ -1,0 +1,155 @@
+#include "radio/RadioOptions.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <map>
+
+#include "model/Password.h"
+#include "radio/RadioMemory.h"
+
+const char* const RadioUsage =
+    "usage: kr-t27-radio --link PATH [--memory FILE] [--password TEXT] [--serial DIGITS]\n"
+    "                    [--firmware TEXT] [--band-limits MIN MAX] [--no-pacing] [--sample]\n"
+    "                    [--silent-from-step N] [--foreign-ident] [--wrong-first-byte STEP]\n"
+    "                    [--nak-block N] [--long-band-answer] [--read-answer-r] [--flood]\n"
+    "                    [--hangup-after-blocks N]\n";
+
+namespace {
+
+constexpr int LastStep = 3;
+
+using Arguments = std::vector<std::string>;
+
+std::optional<uint64_t> ParseUnsigned(const std::string& text)
+{
+    if (text.empty() || text.size() > 10 || !std::all_of(text.begin(), text.end(), ::isdigit))
+        return std::nullopt;
+    return std::stoull(text);
+}
+
+std::optional<int> ParseCount(const std::string& text, int minimum, int maximum)
+{
+    const auto value = ParseUnsigned(text);
+    if (!value || *value < uint64_t(minimum) || *value > uint64_t(maximum))
+        return std::nullopt;
+    return int(*value);
+}
+
+bool IsPrintableAscii(const std::string& text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c <= 0x7E; });
+}
+
+struct OptionRule {
+    int valueCount;
+    // Stores the values; returns an error text, empty on success.
+    std::function<std::string(RadioOptions&, const Arguments&)> apply;
+};
+
+std::string SetFlag(bool& flag)
+{
+    flag = true;
+    return {};
+}
+
+std::string SetCount(std::optional<int>& target, const std::string& text, int minimum, int maximum,
+                     const char* what)
+{
+    target = ParseCount(text, minimum, maximum);
+    return target ? std::string() : std::string(what) + " must be a number from " + std::to_string(minimum) +
+                                        " to " + std::to_string(maximum);
+}
+
+std::string SetText(std::optional<std::string>& target, const std::string& text, size_t capacity, const char* what)
+{
+    if (text.size() > capacity || !IsPrintableAscii(text))
+        return std::string(what) + " must be at most " + std::to_string(capacity) + " printable ASCII characters";
+    target = text;
+    return {};
+}
+
+std::string SetSerial(RadioOptions& o, const std::string& text)
+{
+    if (text.size() > RadioMemory::SerialNumberSize || !std::all_of(text.begin(), text.end(), ::isdigit))
+        return "serial number must be at most 8 decimal digits";
+    o.Serial = text;
+    return {};
+}
+
+std::string SetBand(RadioOptions& o, const Arguments& v)
+{
+    const auto low = ParseUnsigned(v[0]);
+    const auto high = ParseUnsigned(v[1]);
+    const uint64_t most = std::numeric_limits<uint32_t>::max();
+    if (!low || !high || *low > *high || *high > most)
+        return "band limits must be two frequencies in Hz, the lower first";
+    o.Band = BandLimits{uint32_t(*low), uint32_t(*high)};
+    return {};
+}
+
+const std::map<std::string, OptionRule>& Rules()
+{
+    static const std::map<std::string, OptionRule> rules = {
+        {"--link", {1, [](RadioOptions& o, const Arguments& v) { o.LinkPath = v[0]; return std::string(); }}},
+        {"--memory", {1, [](RadioOptions& o, const Arguments& v) { o.MemoryPath = v[0]; return std::string(); }}},
+        {"--password",
+         {1, [](RadioOptions& o, const Arguments& v) { return SetText(o.Password, v[0], PasswordMaxLength, "password"); }}},
+        {"--serial", {1, [](RadioOptions& o, const Arguments& v) { return SetSerial(o, v[0]); }}},
+        {"--firmware",
+         {1, [](RadioOptions& o, const Arguments& v) {
+              return SetText(o.Firmware, v[0], RadioMemory::FirmwareSize, "firmware text");
+          }}},
+        {"--band-limits", {2, SetBand}},
+        {"--no-pacing", {0, [](RadioOptions& o, const Arguments&) { o.Pacing = false; return std::string(); }}},
+        {"--sample", {0, [](RadioOptions& o, const Arguments&) { return SetFlag(o.Sample); }}},
+        {"--silent-from-step",
+         {1, [](RadioOptions& o, const Arguments& v) {
+              return SetCount(o.Faults.SilentFromStep, v[0], 0, LastStep, "step");
+          }}},
+        {"--foreign-ident", {0, [](RadioOptions& o, const Arguments&) { return SetFlag(o.Faults.ForeignIdent); }}},
+        {"--wrong-first-byte",
+         {1, [](RadioOptions& o, const Arguments& v) {
+              return SetCount(o.Faults.WrongFirstByteStep, v[0], 0, LastStep, "step");
+          }}},
+        {"--nak-block",
+         {1, [](RadioOptions& o, const Arguments& v) {
+              return SetCount(o.Faults.NakBlock, v[0], 1, std::numeric_limits<int>::max(), "block");
+          }}},
+        {"--long-band-answer",
+         {0, [](RadioOptions& o, const Arguments&) { return SetFlag(o.Faults.LongBandAnswer); }}},
+        {"--read-answer-r", {0, [](RadioOptions& o, const Arguments&) { return SetFlag(o.Faults.ReadAnswerR); }}},
+        {"--flood", {0, [](RadioOptions& o, const Arguments&) { return SetFlag(o.Faults.Flood); }}},
+        {"--hangup-after-blocks",
+         {1, [](RadioOptions& o, const Arguments& v) {
+              return SetCount(o.Faults.HangupAfterBlocks, v[0], 0, std::numeric_limits<int>::max(), "block count");
+          }}},
+    };
+    return rules;
+}
+
+}
+
+ParsedRadioOptions ParseRadioOptions(const std::vector<std::string>& arguments)
+{
+    RadioOptions options;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const auto rule = Rules().find(arguments[i]);
+        if (rule == Rules().end())
+            return {std::nullopt, "unknown option " + arguments[i]};
+        const size_t valueCount = size_t(rule->second.valueCount);
+        if (i + valueCount >= arguments.size())
+            return {std::nullopt, arguments[i] + " needs " + std::to_string(valueCount) + " value(s)"};
+        const Arguments values(arguments.begin() + std::ptrdiff_t(i + 1),
+                               arguments.begin() + std::ptrdiff_t(i + 1 + valueCount));
+        const std::string error = rule->second.apply(options, values);
+        if (!error.empty())
+            return {std::nullopt, arguments[i] + ": " + error};
+        i += valueCount;
+    }
+    if (options.LinkPath.empty())
+        return {std::nullopt, "--link PATH is required"};
+    return {options, {}};
+}
