@@ -25,6 +25,8 @@ constexpr size_t WriteAckLength = 1;
 constexpr size_t BlockHeadLength = 4;
 constexpr size_t PasswordFramePayloadSize = 16;
 
+using PasswordPayload = std::array<uint8_t, PasswordFramePayloadSize>;
+
 // What the radio answers to the hello: its model code and two 0xFF bytes.
 using IdentBytes = std::array<uint8_t, IdentAnswerLength>;
 extern const IdentBytes IdentAnswer;
@@ -34,7 +36,7 @@ Frame HelloFrame();
 // 02: asks for the serial number and the password.
 Frame InfoRequest();
 // 80 and 16 bytes the radio ignores, or 82 and a new password (see PasswordFrame.h).
-Frame PasswordFrame(uint8_t command, const std::array<uint8_t, PasswordFramePayloadSize>& payload);
+Frame PasswordFrame(uint8_t command, const PasswordPayload& payload);
 // "W", address, n, then the n data bytes.
 Frame WriteFrame(uint16_t address, const uint8_t* data, uint8_t n);
 // "R", address, n; the radio answers with a WriteFrame of n + 4 bytes.

@@ -53,6 +53,7 @@ public:
     int LinkStep() const { return linkStep_; }
 
 private:
+    bool IsListening() const;
     LinkActions OnIdentAnswer();
     LinkActions OnInfoAnswer();
     LinkActions OnBandAnswer();
@@ -61,13 +62,16 @@ private:
     LinkActions SilentPort();
     LinkActions SwitchPort();
     LinkActions StartBlocks();
+    void PrepareOutgoingData();
     LinkActions NextBlock(const uint8_t* answerData);
+    LinkActions Succeed();
     LinkActions Finish(LinkOutcome outcome, LinkActions actions = {});
 
     TransferContext context_;
     RadioInfo* infoTarget_ = nullptr;
     ReceiveBuffer rx_;
     std::unique_ptr<BlockTransfer> blocks_;
+    bool started_ = false;
     bool autoSearch_ = false;
     bool awaitingPort_ = false;
     bool awaitingBandChoice_ = false;

@@ -1,0 +1,297 @@
+#include "link/engine/LinkEngine.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "link/engine/BlockTransfer.h"
+#include "link/engine/Frames.h"
+#include "link/engine/PasswordFrame.h"
+#include "model/ByteOrder.h"
+
+namespace {
+
+// With automatic search a silent port gets the first hello and this many more.
+constexpr int HelloRepeatsPerPort = 2;
+
+// Info answer: ACK, serial number, password.
+constexpr size_t InfoSnOffset = 1;
+constexpr size_t InfoPasswordOffset = InfoSnOffset + DeviceSnSize;
+// Band answer: ACK, lower limit, upper limit (big-endian hertz).
+constexpr size_t BandMinOffset = 1;
+constexpr size_t BandMaxOffset = 5;
+
+static_assert(InfoPasswordOffset + sizeof RadioInfo::ReportedPassword == InfoAnswerLength);
+static_assert(BandMaxOffset + 4 <= BandAnswerLength);
+static_assert(ReceiveBuffer::Capacity >= BlockHeadLength + 16);
+
+LinkActions Sending(Frame frame)
+{
+    LinkActions actions;
+    actions.send.push_back(std::move(frame));
+    return actions;
+}
+
+}  // namespace
+
+LinkEngine::LinkEngine(const TransferContext& context) : context_(context)
+{
+    if (context_.Settings)
+        infoTarget_ = context_.IsRead ? &context_.Settings->ReadRadioInfo : &context_.Settings->WriteRadioInfo;
+}
+
+LinkEngine::~LinkEngine() = default;
+
+LinkActions LinkEngine::Start(bool autoSearch)
+{
+    if (started_ || outcome_ != LinkOutcome::Running)
+        return {};
+    started_ = true;
+    if (!context_.Settings || !context_.Band)
+        return Finish(LinkOutcome::CommunicationFailure);
+    autoSearch_ = autoSearch;
+    helloRetries_ = 0;
+    linkStep_ = 0;
+    rx_.Clear();
+    LinkActions actions = Hello();
+    actions.txTimer = TimerCommand::StartEvery(HandshakeTickMs);
+    // With the search a hopeless transfer ends when the port list runs out.
+    if (!autoSearch_)
+        actions.timeOutTimer = TimerCommand::StartEvery(TimeOutMs);
+    return actions;
+}
+
+LinkActions LinkEngine::Tick(const uint8_t* received, size_t count)
+{
+    if (!IsListening())
+        return {};
+    if (count > FloodLimit) {
+        LinkActions actions;
+        actions.purgeReceiveQueue = true;
+        return actions;
+    }
+    rx_.Append(received, count);
+    switch (linkStep_) {
+    case 0:
+        return OnIdentAnswer();
+    case 1:
+        return OnInfoAnswer();
+    case 2:
+        return OnBandAnswer();
+    default:
+        return OnBlockAnswer();
+    }
+}
+
+LinkActions LinkEngine::TimeOut()
+{
+    if (!IsListening())
+        return {};
+    return Finish(LinkOutcome::CommunicationFailure);
+}
+
+LinkActions LinkEngine::PortSwitched(bool opened)
+{
+    if (!awaitingPort_ || outcome_ != LinkOutcome::Running)
+        return {};
+    awaitingPort_ = false;
+    if (!opened)
+        return Finish(LinkOutcome::CommunicationFailure);
+    return Hello();
+}
+
+LinkActions LinkEngine::BandQuestionAnswered(bool goOn)
+{
+    if (!awaitingBandChoice_ || outcome_ != LinkOutcome::Running)
+        return {};
+    awaitingBandChoice_ = false;
+    if (!goOn)
+        return Finish(LinkOutcome::Closed);
+    return StartBlocks();
+}
+
+void LinkEngine::ApplyResult()
+{
+    if (outcome_ != LinkOutcome::Success || applied_ || !context_.IsRead)
+        return;
+    applied_ = true;
+    if (context_.Kind == TransferKind::Normal)
+        SetDataToSoftware(*context_.Image, *context_.Settings, *context_.Band);
+    else if (context_.Kind == TransferKind::SerialNumber)
+        std::memcpy(context_.Settings->DeviceSn, context_.Buffer->data(), DeviceSnSize);
+}
+
+bool LinkEngine::IsListening() const
+{
+    return started_ && outcome_ == LinkOutcome::Running && !awaitingPort_ && !awaitingBandChoice_;
+}
+
+LinkActions LinkEngine::OnIdentAnswer()
+{
+    const size_t n = rx_.RxCount();
+    if (n == 0)
+        return SilentPort();
+    if (n < IdentAnswerLength) {
+        // A half answer on a searched port is somebody else's chatter.
+        if (autoSearch_)
+            rx_.Clear();
+        return {};
+    }
+    if (!std::equal(IdentAnswer.begin(), IdentAnswer.end(), rx_.Data())) {
+        rx_.Clear();
+        return autoSearch_ ? SwitchPort() : Finish(LinkOutcome::CommunicationFailure);
+    }
+    std::copy(IdentAnswer.begin(), IdentAnswer.end(), infoTarget_->ModelIdent);
+    LinkActions actions = Sending(InfoRequest());
+    actions.progress = ProgressMeter::Start;
+    actions.timeOutTimer = TimerCommand::StartEvery(TimeOutMs);
+    linkStep_ = 1;
+    rx_.Clear();
+    return actions;
+}
+
+LinkActions LinkEngine::OnInfoAnswer()
+{
+    const size_t n = rx_.RxCount();
+    if (n == 0)
+        return Sending(InfoRequest());
+    if (n < InfoAnswerLength)
+        return {};
+    if (rx_[0] != LinkAck)
+        return Finish(LinkOutcome::CommunicationFailure);
+
+    RadioSettings& settings = *context_.Settings;
+    // A serial-number transfer is about the number the user entered: the radio's old one must
+    // neither replace it before a write nor survive a failed read.
+    if (context_.Kind != TransferKind::SerialNumber)
+        std::memcpy(settings.DeviceSn, rx_.Data() + InfoSnOffset, DeviceSnSize);
+    std::memcpy(infoTarget_->ReportedPassword, rx_.Data() + InfoPasswordOffset, sizeof infoTarget_->ReportedPassword);
+    if (!settings.PasswordMatches(infoTarget_->ReportedPassword))
+        return Finish(LinkOutcome::PasswordError);
+
+    LinkActions actions = Sending(PasswordFrameFor(context_.Kind == TransferKind::PasswordSetting, settings));
+    actions.timeOutTimer = TimerCommand::StartEvery(TimeOutMs);
+    linkStep_ = 2;
+    rx_.Clear();
+    return actions;
+}
+
+LinkActions LinkEngine::OnBandAnswer()
+{
+    if (rx_.RxCount() != BandAnswerLength)
+        return {};
+    if (rx_[0] != LinkAck)
+        return Finish(LinkOutcome::CommunicationFailure);
+
+    const BandLimits reported{GetBe32(rx_.Data() + BandMinOffset), GetBe32(rx_.Data() + BandMaxOffset)};
+    infoTarget_->BandMin = reported.BandMin;
+    infoTarget_->BandMax = reported.BandMax;
+    rx_.Clear();
+
+    if (context_.Kind == TransferKind::PasswordSetting) {
+        AdoptNewPassword(*context_.Settings);
+        return Succeed();
+    }
+    if (!context_.IsRead && reported != *context_.Band) {
+        awaitingBandChoice_ = true;
+        LinkActions actions;
+        actions.txTimer = TimerCommand::Halt();
+        actions.timeOutTimer = TimerCommand::Halt();
+        actions.askBandQuestion = true;
+        return actions;
+    }
+    return StartBlocks();
+}
+
+LinkActions LinkEngine::OnBlockAnswer()
+{
+    const size_t n = rx_.RxCount();
+    if (n == 0 || n != blocks_->ExpectedAnswerLength())
+        return {};
+    const uint8_t expectedFirst = context_.IsRead ? ReadAnswerCommand : LinkAck;
+    if (rx_[0] != expectedFirst)
+        return Finish(LinkOutcome::CommunicationFailure);
+    LinkActions actions = NextBlock(context_.IsRead ? rx_.Data() + BlockHeadLength : nullptr);
+    if (actions.outcome == LinkOutcome::Running)
+        actions.timeOutTimer = TimerCommand::StartEvery(TimeOutMs);
+    return actions;
+}
+
+LinkActions LinkEngine::Hello()
+{
+    LinkActions actions = Sending(HelloFrame());
+    actions.purgeBothQueues = true;
+    return actions;
+}
+
+LinkActions LinkEngine::SilentPort()
+{
+    if (!autoSearch_)
+        return Hello();
+    if (helloRetries_ < HelloRepeatsPerPort) {
+        ++helloRetries_;
+        return Hello();
+    }
+    return SwitchPort();
+}
+
+LinkActions LinkEngine::SwitchPort()
+{
+    // Every port gets its full share of hellos, however the previous one was left.
+    helloRetries_ = 0;
+    awaitingPort_ = true;
+    LinkActions actions;
+    actions.nextPortRequested = true;
+    return actions;
+}
+
+LinkActions LinkEngine::StartBlocks()
+{
+    const std::optional<BlockPlan> plan = PlanFor(context_);
+    if (!plan)
+        return Finish(LinkOutcome::CommunicationFailure);
+    PrepareOutgoingData();
+    blocks_ = std::make_unique<BlockTransfer>(*plan, context_.IsRead);
+    linkStep_ = 3;
+    LinkActions actions = NextBlock(nullptr);
+    actions.txTimer = TimerCommand::StartEvery(BlockTickMs);
+    actions.timeOutTimer = TimerCommand::StartEvery(TimeOutMs);
+    return actions;
+}
+
+void LinkEngine::PrepareOutgoingData()
+{
+    if (context_.IsRead)
+        return;
+    if (context_.Kind == TransferKind::Normal)
+        GetDataForWrite(*context_.Settings, *context_.Band, context_.Clock ? context_.Clock() : LocalNow(),
+                        *context_.Image);
+    else if (context_.Kind == TransferKind::SerialNumber)
+        std::memcpy(context_.Buffer->data(), context_.Settings->DeviceSn, DeviceSnSize);
+}
+
+LinkActions LinkEngine::NextBlock(const uint8_t* answerData)
+{
+    BlockTransfer::Step step = blocks_->Next(answerData);
+    rx_.Clear();
+    if (step.finished)
+        return Succeed();
+    LinkActions actions = Sending(std::move(step.frame));
+    actions.progress = blocks_->Progress();
+    return actions;
+}
+
+LinkActions LinkEngine::Succeed()
+{
+    LinkActions actions = Sending(EndFrame());
+    actions.progress = ProgressMeter::Full;
+    return Finish(LinkOutcome::Success, std::move(actions));
+}
+
+LinkActions LinkEngine::Finish(LinkOutcome outcome, LinkActions actions)
+{
+    outcome_ = outcome;
+    actions.txTimer = TimerCommand::Halt();
+    actions.timeOutTimer = TimerCommand::Halt();
+    actions.outcome = outcome;
+    return actions;
+}

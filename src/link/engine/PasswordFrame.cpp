@@ -1,0 +1,43 @@
+#include "link/engine/PasswordFrame.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "model/Password.h"
+
+namespace {
+
+constexpr uint8_t PasswordPadding = 0xFF;
+
+PasswordPayload EncodedNewPassword(const RadioSettings& settings)
+{
+    PasswordPayload payload;
+    payload.fill(PasswordPadding);
+    const std::vector<uint8_t> encoded = EncodePassword(settings.NewPassword, PasswordMaxLength);
+    std::copy(encoded.begin(), encoded.end(), payload.begin());
+    return payload;
+}
+
+}  // namespace
+
+PasswordPayload& LastPasswordPayload()
+{
+    static PasswordPayload payload{};
+    return payload;
+}
+
+Frame PasswordFrameFor(bool settingPassword, const RadioSettings& settings)
+{
+    if (!settingPassword)
+        return PasswordFrame(PasswordFrameKeep, LastPasswordPayload());
+    LastPasswordPayload() = EncodedNewPassword(settings);
+    return PasswordFrame(PasswordFrameSet, LastPasswordPayload());
+}
+
+void AdoptNewPassword(RadioSettings& settings)
+{
+    const uint8_t* text = settings.NewPassword;
+    const size_t length = std::find(text, text + PasswordMaxLength, 0) - text;
+    std::memcpy(settings.Password, text, length);
+    settings.Password[length] = 0;
+}
