@@ -1,0 +1,7 @@
+#include "factory/AdjustmentData.h"
+
+AdjustmentData& CurrentAdjustmentData()
+{
+    static AdjustmentData record{};
+    return record;
+}

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "ScratchDir.h"
+#include "factory/AdjustmentFile.h"
+
+namespace {
+
+std::vector<uint8_t> RecordBytes(const AdjustmentData& record)
+{
+    return std::vector<uint8_t>(record.Bytes(), record.Bytes() + AdjustmentDataSize);
+}
+
+AdjustmentData PatternRecord(uint8_t start)
+{
+    AdjustmentData record;
+    for (size_t i = 0; i < AdjustmentDataSize; ++i)
+        record.Bytes()[i] = uint8_t(start + i);
+    return record;
+}
+
+TEST(AdjustmentFile, AClearedRecordSavesAs68ZeroBytes)
+{
+    ScratchDir dir;
+    const std::string path = dir.File("zero.Kqda");
+    ASSERT_TRUE(SaveAdjustmentFile(path, AdjustmentData{}).ok);
+    EXPECT_EQ(ReadBytes(path), std::vector<uint8_t>(AdjustmentDataSize, 0));
+}
+
+TEST(AdjustmentFile, FrequenciesAreStoredLittleEndian)
+{
+    ScratchDir dir;
+    const std::string path = dir.File("point.Kqda");
+    AdjustmentData record{};
+    record.Point[0].Freq = 438500000;
+    ASSERT_TRUE(SaveAdjustmentFile(path, record).ok);
+    const std::vector<uint8_t> bytes = ReadBytes(path);
+    ASSERT_EQ(bytes.size(), AdjustmentDataSize);
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 4), (std::vector<uint8_t>{0xA0, 0xFA, 0x22, 0x1A}));
+}
+
+TEST(AdjustmentFile, SaveAndOpenGiveBackTheSameRecordReservedBytesIncluded)
+{
+    ScratchDir dir;
+    const std::string path = dir.File("all.Kqda");
+    const AdjustmentData saved = PatternRecord(0x90);
+    ASSERT_TRUE(SaveAdjustmentFile(path, saved).ok);
+    AdjustmentData opened{};
+    ASSERT_TRUE(OpenAdjustmentFile(path, opened).ok);
+    EXPECT_EQ(RecordBytes(opened), RecordBytes(saved));
+}
+
+TEST(AdjustmentFile, AShortFileReplacesOnlyTheBytesItHolds)
+{
+    ScratchDir dir;
+    const std::string path = dir.File("short.Kqda");
+    WriteBytes(path, std::vector<uint8_t>(10, 0xEE));
+    const AdjustmentData before = PatternRecord(1);
+    AdjustmentData record = before;
+    ASSERT_TRUE(OpenAdjustmentFile(path, record).ok);
+
+    EXPECT_EQ(record.Point[0].Freq, 0xEEEEEEEEu);
+    EXPECT_EQ(record.Point[1].Freq, (uint32_t(before.Bytes()[11]) << 24) | (uint32_t(before.Bytes()[10]) << 16) | 0xEEEE);
+    EXPECT_EQ(std::memcmp(record.Bytes() + 10, before.Bytes() + 10, AdjustmentDataSize - 10), 0);
+}
+
+TEST(AdjustmentFile, ALongFileContributesItsFirst68Bytes)
+{
+    ScratchDir dir;
+    const std::string path = dir.File("long.Kqda");
+    std::vector<uint8_t> bytes(100);
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = uint8_t(i);
+    WriteBytes(path, bytes);
+    AdjustmentData record{};
+    ASSERT_TRUE(OpenAdjustmentFile(path, record).ok);
+    EXPECT_EQ(RecordBytes(record), std::vector<uint8_t>(bytes.begin(), bytes.begin() + AdjustmentDataSize));
+}
+
+TEST(AdjustmentFile, AMissingFileChangesNothingAndSaysSo)
+{
+    ScratchDir dir;
+    const AdjustmentData before = PatternRecord(3);
+    AdjustmentData record = before;
+    const FileResult result = OpenAdjustmentFile(dir.File("absent.Kqda"), record);
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.message.empty());
+    EXPECT_EQ(RecordBytes(record), RecordBytes(before));
+}
+
+TEST(AdjustmentFile, AFailedSaveIsReported)
+{
+    ScratchDir dir;
+    const FileResult result = SaveAdjustmentFile(dir.File("no/such/dir/x.Kqda"), PatternRecord(0));
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.message.empty());
+}
+
+}
