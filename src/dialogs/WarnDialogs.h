@@ -8,7 +8,8 @@ class QPushButton;
 // The generic notices. Each use builds a fresh instance owned by the calling window, fills in
 // the texts, runs exec() and reads the modal result. Titles are empty.
 
-// One-button notice; its OK caption follows the current language.
+// One-button notice; its OK caption follows the current language. A text too long for the
+// text box widens and heightens the dialog when it is shown, so no message is ever cut off.
 class TUserWarnDlg : public QDialog {
     Q_OBJECT
 public:
@@ -16,6 +17,12 @@ public:
     QLabel* WarnDlgText;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;  // exists, never shown
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FitTextBox();
 };
 
 // Two-button confirmation; the caller sets the text and both captions.

@@ -1,0 +1,37 @@
+#include <QLabel>
+#include <QPushButton>
+
+#include "dialogs/NoticeParts.h"
+#include "dialogs/WarnDialogs.h"
+
+namespace {
+
+constexpr int DialogWidth = 290;
+constexpr int DialogHeight = 108;
+constexpr QRect TextRect{0, 16, 290, 40};
+constexpr int TextPoints = 10;
+constexpr int ButtonTop = 70;
+constexpr int OkLeft = 12;
+constexpr int NoLeft = 108;
+constexpr int CancelLeft = 204;
+
+}
+
+TMyWarnDlg_3::TMyWarnDlg_3(QWidget* owner) : QDialog(owner)
+{
+    using namespace NoticeParts;
+    SetUpFixedDialog(*this, DialogWidth, DialogHeight);
+
+    Label1 = MakeCentredLabel(this, "Label1", TextRect);
+    SetPointSize(Label1, TextPoints);
+
+    OKBtn = MakeButton(this, "OKBtn", {OkLeft, ButtonTop, ButtonWidth, ButtonHeight});
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+
+    NoBtn = MakeButton(this, "NoBtn", {NoLeft, ButtonTop, ButtonWidth, ButtonHeight});
+    connect(NoBtn, &QPushButton::clicked, this, [this] { done(ModalResultNo); });
+
+    CancelBtn = MakeButton(this, "CancelBtn", {CancelLeft, ButtonTop, ButtonWidth, ButtonHeight});
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}

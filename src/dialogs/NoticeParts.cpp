@@ -1,0 +1,40 @@
+#include "dialogs/NoticeParts.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+
+namespace NoticeParts {
+
+void SetUpFixedDialog(QDialog& dialog, int width, int height)
+{
+    dialog.setWindowTitle(QString());
+    dialog.setFixedSize(width, height);
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, QRect geometry)
+{
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+QLabel* MakeCentredLabel(QWidget* parent, const char* name, QRect geometry)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    return label;
+}
+
+void SetPointSize(QLabel* label, int points)
+{
+    QFont font = label->font();
+    font.setPointSize(points);
+    label->setFont(font);
+}
+
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QRect>
+
+class QDialog;
+class QLabel;
+class QPushButton;
+class QString;
+class QWidget;
+
+// Building blocks shared by the small notice dialogs: they all place a few fixed-size controls
+// by hand, the way the rest of the program's windows are laid out.
+namespace NoticeParts {
+
+constexpr int ButtonWidth = 75;
+constexpr int ButtonHeight = 25;
+
+// A dialog with an empty title and a size the user cannot change.
+void SetUpFixedDialog(QDialog& dialog, int width, int height);
+
+QPushButton* MakeButton(QWidget* parent, const char* name, QRect geometry);
+
+// A label of fixed size (no automatic sizing) whose text is centred both ways.
+QLabel* MakeCentredLabel(QWidget* parent, const char* name, QRect geometry);
+
+void SetPointSize(QLabel* label, int points);
+
+}
