@@ -1,0 +1,73 @@
+#include "ui/editors/BoundControls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+
+#include "lang/TextTable.h"
+#include "ui/editors/FocusLoss.h"
+
+BoundControls::BoundControls(RadioSettings& settings, QWidget* page) : settings_(settings), page_(page) {}
+
+LabelledList BoundControls::AddChoice(ChoiceBinding binding)
+{
+    auto* label = new QLabel(page_);
+    label->setObjectName(binding.labelName);
+    auto* list = new QComboBox(page_);
+    list->setObjectName(binding.listName);
+    choices_.push_back({{label, list}, std::move(binding)});
+    const size_t index = choices_.size() - 1;
+    OnFocusLoss(list, [this, index] { StoreChoice(choices_[index]); });
+    return {label, list};
+}
+
+QCheckBox* BoundControls::AddCheck(CheckBinding binding)
+{
+    auto* box = new QCheckBox(page_);
+    box->setObjectName(binding.boxName);
+    checks_.push_back({box, binding});
+    const size_t index = checks_.size() - 1;
+    OnFocusLoss(box, [this, index] { StoreCheck(checks_[index]); });
+    return box;
+}
+
+void BoundControls::Refresh()
+{
+    for (const BoundChoice& choice : choices_)
+        RefreshChoice(choice);
+    for (const BoundCheck& check : checks_)
+        RefreshCheck(check);
+}
+
+void BoundControls::RefreshChoice(const BoundChoice& choice)
+{
+    const ChoiceBinding& binding = choice.binding;
+    QComboBox* list = choice.controls.list;
+    choice.controls.label->setText(Tr(binding.labelEntry));
+    list->clear();
+    list->addItems(binding.items());
+    const int index = binding.mapping.indexOf(binding.field.get(settings_));
+    list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+}
+
+void BoundControls::RefreshCheck(const BoundCheck& check)
+{
+    const CheckBinding& binding = check.binding;
+    const uint8_t value = settings_.*binding.field;
+    check.box->setText(Tr(binding.captionEntry));
+    check.box->setChecked(binding.tickedWhen == TickedWhen::ExactlyOne ? value == 1 : value != 0);
+}
+
+// A list that shows no selection (a stored value outside the list) keeps the stored value.
+void BoundControls::StoreChoice(const BoundChoice& choice)
+{
+    const int index = choice.controls.list->currentIndex();
+    if (index < 0)
+        return;
+    choice.binding.field.set(settings_, choice.binding.mapping.valueOf(index));
+}
+
+void BoundControls::StoreCheck(const BoundCheck& check)
+{
+    settings_.*check.binding.field = check.box->isChecked() ? 1 : 0;
+}
