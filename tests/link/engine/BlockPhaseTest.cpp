@@ -1,0 +1,252 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "SimulatedDriver.h"
+#include "link/engine/Frames.h"
+#include "link/engine/PasswordFrame.h"
+#include "model/ByteOrder.h"
+
+namespace {
+
+std::vector<uint16_t> AddressesFrom(uint16_t first, uint16_t last)
+{
+    std::vector<uint16_t> addresses;
+    for (unsigned a = first; a <= last; a += 16)
+        addresses.push_back(uint16_t(a));
+    return addresses;
+}
+
+// The record without the fields any handshake may fill.
+RadioSettings WithoutHandshakeFields(RadioSettings s)
+{
+    std::memset(s.DeviceSn, 0, sizeof s.DeviceSn);
+    std::memset(&s.ReadRadioInfo, 0, sizeof s.ReadRadioInfo);
+    std::memset(&s.WriteRadioInfo, 0, sizeof s.WriteRadioInfo);
+    return s;
+}
+
+bool SameBytes(const RadioSettings& a, const RadioSettings& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+class BlockPhase : public ::testing::Test {
+protected:
+    void SetUp() override { LastPasswordPayload() = {}; }
+
+    TransferFixture fx;
+    FakeRadio radio;
+};
+
+TEST_F(BlockPhase, NormalWriteSendsFortyEightBlocksThenOneEnd)
+{
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, false), {&radio});
+
+    ASSERT_EQ(driver.Run(false), LinkOutcome::Success);
+
+    EXPECT_EQ(radio.BlockAddresses('W'), AddressesFrom(0x4000, 0x42F0));
+    for (const Bytes& frame : radio.Received()) {
+        if (frame[0] == 'W') {
+            EXPECT_EQ(frame.size(), 20u);
+        }
+    }
+    EXPECT_EQ(radio.Received().back(), Bytes{'E'});
+    EXPECT_EQ(radio.CountStartingWith('E'), 1u);
+}
+
+TEST_F(BlockPhase, NormalWriteLeavesThePackedImageInTheRadio)
+{
+    fx.settings.SetChannelUsed(3, true);
+    fx.settings.Channel[3].RxFreq = 438500000;
+    fx.settings.Sql = 7;
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, false), {&radio});
+
+    ASSERT_EQ(driver.Run(false), LinkOutcome::Success);
+
+    MemoryImage expected;
+    RadioSettings copy = fx.settings;
+    GetDataForWrite(copy, fx.band, TransferFixture::PackTime, expected);
+    EXPECT_EQ(radio.MemoryRange(0x4000, 0x300), Bytes(expected.begin(), expected.begin() + 0x300));
+}
+
+TEST_F(BlockPhase, NormalReadRequestsFiftyBlocks)
+{
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
+
+    ASSERT_EQ(driver.Run(false), LinkOutcome::Success);
+
+    EXPECT_EQ(radio.BlockAddresses('R'), AddressesFrom(0x4000, 0x4310));
+    EXPECT_EQ(radio.CountStartingWith('W'), 0u);
+    EXPECT_EQ(radio.Received().back(), Bytes{'E'});
+}
+
+TEST_F(BlockPhase, WriteProgressPassesNinetySevenBeforeItIsFull)
+{
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, false), {&radio});
+    ASSERT_EQ(driver.Run(false), LinkOutcome::Success);
+
+    const std::vector<int>& p = driver.progress;
+    ASSERT_GE(p.size(), 3u);
+    EXPECT_EQ(p.back(), 100);
+    EXPECT_EQ(p[p.size() - 2], 97);
+    EXPECT_TRUE(std::is_sorted(p.begin(), p.end()));
+}
+
+TEST_F(BlockPhase, ReadProgressNeverLeavesTheBarsRange)
+{
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
+    ASSERT_EQ(driver.Run(false), LinkOutcome::Success);
+
+    EXPECT_TRUE(std::is_sorted(driver.progress.begin(), driver.progress.end()));
+    EXPECT_EQ(driver.progress.front(), 1);
+    EXPECT_EQ(driver.progress.back(), 100);
+}
+
+TEST_F(BlockPhase, BlocksMoveAtTenMillisecondTicks)
+{
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
+    ASSERT_EQ(driver.Run(false), LinkOutcome::Success);
+
+    // Hello, ident, info and band answers on the 1 s ticks, then one block per 10 ms tick.
+    EXPECT_EQ(driver.endedAtMs, 3000 + 50 * 10);
+}
+
+TEST_F(BlockPhase, ReadAnswerStartingWithRFails)
+{
+    radio.readAnswerFirstByte = 'R';
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
+
+    EXPECT_EQ(driver.Run(false), LinkOutcome::CommunicationFailure);
+    EXPECT_EQ(radio.CountStartingWith('R'), 1u);
+    EXPECT_EQ(radio.CountStartingWith('E'), 0u);
+}
+
+TEST_F(BlockPhase, AckOtherThanSixFails)
+{
+    radio.writeAckByte = 0x15;
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, false), {&radio});
+
+    EXPECT_EQ(driver.Run(false), LinkOutcome::CommunicationFailure);
+    EXPECT_EQ(radio.CountStartingWith('W'), 1u);
+}
+
+TEST_F(BlockPhase, RadioFallingSilentEndsFiveSecondsAfterItsLastAnswer)
+{
+    radio.blocksBeforeSilence = 10;
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
+
+    EXPECT_EQ(driver.Run(false), LinkOutcome::CommunicationFailure);
+    EXPECT_EQ(driver.endedAtMs - driver.lastTimeOutStartMs, 5000);
+    EXPECT_EQ(radio.CountStartingWith('R'), 11u);
+}
+
+TEST_F(BlockPhase, FailedReadLeavesTheRecordAsItWasButForTheHandshake)
+{
+    fx.settings.SetChannelUsed(5, true);
+    fx.settings.Channel[5].TxFreq = 145500000;
+    std::memcpy(fx.settings.SoftwareVersion, "V9", 3);
+    std::fill(radio.At(0x4000), radio.At(0x4320), uint8_t(0x5A));
+    radio.blocksBeforeSilence = 49;
+    const RadioSettings before = fx.settings;
+    const BandLimits bandBefore = fx.band;
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
+
+    ASSERT_EQ(driver.Run(false), LinkOutcome::CommunicationFailure);
+    driver.engine.ApplyResult();
+
+    EXPECT_TRUE(SameBytes(WithoutHandshakeFields(fx.settings), WithoutHandshakeFields(before)));
+    EXPECT_EQ(fx.band, bandBefore);
+}
+
+TEST_F(BlockPhase, ReadTouchesTheRecordOnlyWhenTheResultIsApplied)
+{
+    std::fill(radio.At(0x4000), radio.At(0x4020), uint8_t(0));
+    *radio.At(0x4000) = 0x02;  // channel 1 in use
+    std::memcpy(radio.At(0x430C), "87654321", 8);
+    PutBe32(radio.At(0x4155), 136000000);
+    PutBe32(radio.At(0x4159), 174000000);
+    const RadioSettings before = fx.settings;
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
+
+    ASSERT_EQ(driver.Run(false), LinkOutcome::Success);
+    EXPECT_TRUE(SameBytes(WithoutHandshakeFields(fx.settings), WithoutHandshakeFields(before)));
+
+    driver.engine.ApplyResult();
+    EXPECT_TRUE(fx.settings.IsChannelUsed(1));
+    EXPECT_EQ(Bytes(fx.settings.DeviceSn, fx.settings.DeviceSn + 8), Bytes({'8', '7', '6', '5', '4', '3', '2', '1'}));
+    EXPECT_EQ(fx.band, (BandLimits{136000000, 174000000}));
+}
+
+struct BandCase {
+    const char* name;
+    bool isRead;
+    BandLimits radioBand;
+    bool answer;
+    int questions;
+    LinkOutcome outcome;
+    size_t blocks;
+};
+
+class BandQuestion : public BlockPhase, public ::testing::WithParamInterface<BandCase> {};
+
+TEST_P(BandQuestion, IsAskedOnlyForWritesToARadioOfAnotherBand)
+{
+    const BandCase& c = GetParam();
+    radio.band = c.radioBand;
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, c.isRead), {&radio});
+    driver.continueAtBandQuestion = c.answer;
+
+    EXPECT_EQ(driver.Run(false), c.outcome);
+
+    EXPECT_EQ(driver.bandQuestions, c.questions);
+    EXPECT_EQ(radio.CountStartingWith(c.isRead ? 'R' : 'W'), c.blocks);
+    EXPECT_EQ(radio.CountStartingWith('E'), c.outcome == LinkOutcome::Success ? 1u : 0u);
+}
+
+const BandLimits SameBand{400000000, 470000000};
+const BandLimits OtherBand{136000000, 174000000};
+const BandLimits OtherTop{400000000, 480000000};
+
+INSTANTIATE_TEST_SUITE_P(Bands, BandQuestion,
+                         ::testing::Values(BandCase{"SameBand", false, SameBand, false, 0, LinkOutcome::Success, 48},
+                                           BandCase{"Continue", false, OtherBand, true, 1, LinkOutcome::Success, 48},
+                                           BandCase{"Cancel", false, OtherBand, false, 1, LinkOutcome::Closed, 0},
+                                           BandCase{"CancelTop", false, OtherTop, false, 1, LinkOutcome::Closed, 0},
+                                           BandCase{"Read", true, OtherBand, false, 0, LinkOutcome::Success, 50}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(BlockPhase, BandQuestionHaltsBothTimersUntilAnswered)
+{
+    radio.band = OtherBand;
+    LinkEngine engine(fx.Context(TransferKind::Normal, false));
+    engine.Start(false);
+    const auto feed = [&](const Frame& frame) {
+        const Bytes answer = radio.Receive(frame);
+        return engine.Tick(answer.data(), answer.size());
+    };
+    LinkActions actions = feed(HelloFrame());
+    actions = feed(actions.send.at(0));
+    actions = feed(actions.send.at(0));
+
+    ASSERT_TRUE(actions.askBandQuestion);
+    EXPECT_EQ(actions.txTimer, TimerCommand::Halt());
+    EXPECT_EQ(actions.timeOutTimer, TimerCommand::Halt());
+    EXPECT_TRUE(actions.send.empty());
+
+    const LinkActions goOn = engine.BandQuestionAnswered(true);
+    EXPECT_EQ(goOn.txTimer, TimerCommand::StartEvery(10));
+    EXPECT_EQ(goOn.timeOutTimer, TimerCommand::StartEvery(5000));
+    ASSERT_EQ(goOn.send.size(), 1u);
+    EXPECT_EQ(goOn.send[0][0], 'W');
+}
+
+TEST_F(BlockPhase, TransferWithoutItsImageFailsInsteadOfWritingAnywhere)
+{
+    TransferContext context = fx.Context(TransferKind::Normal, false);
+    context.Image = nullptr;
+    SimulatedDriver driver(context, {&radio});
+
+    EXPECT_EQ(driver.Run(false), LinkOutcome::CommunicationFailure);
+    EXPECT_EQ(radio.CountStartingWith('W'), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "SimulatedDriver.h"
+#include "link/engine/PasswordFrame.h"
+
+namespace {
+
+const Bytes Hello = {0x06, 'K', 'O', 'R', 'V', 'A', 'N', 'E'};
+const Bytes Ident = {'K', 'R', '-', '5', '0', '3', 0xFF, 0xFF};
+
+class Handshake : public ::testing::Test {
+protected:
+    void SetUp() override { LastPasswordPayload() = {}; }
+
+    TransferFixture fx;
+    FakeRadio radio;
+};
+
+TEST_F(Handshake, SilentRadioGetsOneHelloPerSecondUntilTheTimeOut)
+{
+    radio.silent = true;
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
+
+    EXPECT_EQ(driver.Run(false), LinkOutcome::CommunicationFailure);
+
+    EXPECT_EQ(driver.endedAtMs, 5000);
+    EXPECT_EQ(radio.CountFrames(Hello), 5u);
+    EXPECT_EQ(radio.Received().size(), 5u);
+    EXPECT_EQ(driver.queuePurges, 5) << "every hello starts on empty queues";
+}
+
+TEST_F(Handshake, SearchGivesEachSilentPortThreeHellosThenMovesOn)
+{
+    FakeRadio silentPort;
+    silentPort.silent = true;
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&silentPort, &radio});
+
+    EXPECT_EQ(driver.Run(true), LinkOutcome::Success);
+
+    EXPECT_EQ(silentPort.CountFrames(Hello), 3u);
+    EXPECT_EQ(driver.portSwitchTimes, std::vector<int>{3000});
+    EXPECT_EQ(radio.CountFrames(Hello), 1u);
+}
+
+TEST_F(Handshake, SearchOverSilentPortsFailsWhenTheListRunsOut)
+{
+    FakeRadio first, second;
+    first.silent = second.silent = true;
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&first, &second});
+
+    EXPECT_EQ(driver.Run(true), LinkOutcome::CommunicationFailure);
+
+    EXPECT_EQ(first.CountFrames(Hello), 3u);
+    EXPECT_EQ(second.CountFrames(Hello), 3u);
+    EXPECT_EQ(driver.endedAtMs, 6000);
+    EXPECT_EQ(driver.lastTimeOutStartMs, -1) << "the search needs no time-out of its own";
+}
+
+TEST_F(Handshake, ForeignIdentWithoutSearchFailsAtOnce)
+{
+    radio.identOverride = {'K', 'R', '-', '9', '9', '9', 0xFF, 0xFF};
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
+
+    EXPECT_EQ(driver.Run(false), LinkOutcome::CommunicationFailure);
+
+    EXPECT_EQ(driver.endedAtMs, 1000);
+    EXPECT_EQ(radio.Received(), std::vector<Bytes>{Hello});
+}
+
+TEST_F(Handshake, ForeignIdentWithSearchTriesTheNextPortAtOnce)
+{
+    FakeRadio foreign;
+    foreign.identOverride = {'X', 'Y', 'Z', '-', '0', '0', 0xFF, 0xFF};
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&foreign, &radio});
+
+    EXPECT_EQ(driver.Run(true), LinkOutcome::Success);
+
+    EXPECT_EQ(foreign.Received(), std::vector<Bytes>{Hello});
+    EXPECT_EQ(driver.portSwitchTimes, std::vector<int>{1000});
+}
+
+struct SplitIdentCase {
+    const char* name;
+    bool autoSearch;
+    int stepAfterSecondPart;
+};
+
+class SplitIdent : public Handshake, public ::testing::WithParamInterface<SplitIdentCase> {};
+
+TEST_P(SplitIdent, FirstPartIsKeptOnlyWithoutSearch)
+{
+    LinkEngine engine(fx.Context(TransferKind::Normal, true));
+    engine.Start(GetParam().autoSearch);
+
+    const LinkActions first = engine.Tick(Ident.data(), 3);
+    EXPECT_TRUE(first.send.empty()) << "a part answer is no silence: no hello";
+    engine.Tick(Ident.data() + 3, Ident.size() - 3);
+
+    EXPECT_EQ(engine.LinkStep(), GetParam().stepAfterSecondPart);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ident, SplitIdent,
+                         ::testing::Values(SplitIdentCase{"Direct", false, 1}, SplitIdentCase{"Search", true, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Handshake, IdentAndInfoFillTheTargetOfTheTransfersDirection)
+{
+    radio.serial = "00042017";
+    radio.password = "77";
+    std::memcpy(fx.settings.Password, "77", 3);
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, false), {&radio});
+
+    ASSERT_EQ(driver.Run(false), LinkOutcome::Success);
+
+    const RadioInfo& info = fx.settings.WriteRadioInfo;
+    EXPECT_EQ(Bytes(info.ModelIdent, info.ModelIdent + 8), Ident);
+    EXPECT_EQ(Bytes(fx.settings.DeviceSn, fx.settings.DeviceSn + 8), Bytes({'0', '0', '0', '4', '2', '0', '1', '7'}));
+    EXPECT_EQ(info.ReportedPassword[0], 0x7B) << "'7' | 0x80 = B7, nibbles swapped";
+    EXPECT_EQ(uint32_t(info.BandMin), 400000000u);
+    EXPECT_EQ(uint32_t(info.BandMax), 470000000u);
+    EXPECT_EQ(fx.settings.ReadRadioInfo.ModelIdent[0], 0) << "the other direction's record is left alone";
+}
+
+TEST_F(Handshake, InfoAnswerWithoutAckFails)
+{
+    radio.infoFirstByte = 0x15;
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
+
+    EXPECT_EQ(driver.Run(false), LinkOutcome::CommunicationFailure);
+    EXPECT_EQ(driver.endedAtMs, 2000);
+}
+
+struct PasswordCase {
+    const char* radioPassword;
+    const char* modelPassword;
+    LinkOutcome outcome;
+};
+
+class PasswordCheck : public Handshake, public ::testing::WithParamInterface<PasswordCase> {};
+
+TEST_P(PasswordCheck, DecidesWhetherAnythingIsWritten)
+{
+    radio.password = GetParam().radioPassword;
+    std::memcpy(fx.settings.Password, GetParam().modelPassword, std::strlen(GetParam().modelPassword) + 1);
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, false), {&radio});
+
+    EXPECT_EQ(driver.Run(false), GetParam().outcome);
+
+    const bool admitted = GetParam().outcome == LinkOutcome::Success;
+    EXPECT_EQ(radio.CountStartingWith('W'), admitted ? 48u : 0u);
+    EXPECT_EQ(radio.CountStartingWith(0x80), admitted ? 1u : 0u);
+    EXPECT_EQ(radio.CountStartingWith('E'), admitted ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Passwords, PasswordCheck,
+                         ::testing::Values(PasswordCase{"", "1234", LinkOutcome::Success},
+                                           PasswordCase{"", "", LinkOutcome::Success},
+                                           PasswordCase{"1234", "1234", LinkOutcome::Success},
+                                           PasswordCase{"1234", "9999", LinkOutcome::PasswordError},
+                                           PasswordCase{"1234", "12345", LinkOutcome::PasswordError},
+                                           PasswordCase{"1234", "", LinkOutcome::PasswordError}));
+
+TEST_F(Handshake, PasswordErrorChangesOnlyTheHandshakeFields)
+{
+    radio.password = "secret";
+    std::memcpy(fx.settings.Password, "guess", 6);
+    const RadioSettings before = fx.settings;
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
+
+    ASSERT_EQ(driver.Run(false), LinkOutcome::PasswordError);
+
+    RadioSettings after = fx.settings;
+    std::memcpy(after.DeviceSn, before.DeviceSn, sizeof after.DeviceSn);
+    after.ReadRadioInfo = before.ReadRadioInfo;
+    EXPECT_EQ(std::memcmp(&after, &before, sizeof after), 0);
+}
+
+TEST_F(Handshake, BandAnswerOfEighteenBytesRunsIntoTheTimeOut)
+{
+    radio.bandAnswerLength = 18;
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
+
+    EXPECT_EQ(driver.Run(false), LinkOutcome::CommunicationFailure);
+
+    EXPECT_EQ(driver.endedAtMs - driver.lastTimeOutStartMs, 5000);
+    EXPECT_EQ(radio.CountStartingWith('R'), 0u);
+}
+
+TEST_F(Handshake, PasswordFrameOfANormalTransferCarriesSixteenZeroBytes)
+{
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
+    ASSERT_EQ(driver.Run(false), LinkOutcome::Success);
+
+    Bytes expected(17, 0);
+    expected[0] = 0x80;
+    EXPECT_EQ(radio.CountFrames(expected), 1u);
+}
+
+TEST_F(Handshake, FloodOfBytesIsDroppedWithoutAnyOtherAction)
+{
+    LinkEngine engine(fx.Context(TransferKind::Normal, true));
+    engine.Start(false);
+    Bytes flood(256, 0);
+    std::copy(Ident.begin(), Ident.end(), flood.begin());
+
+    const LinkActions dropped = engine.Tick(flood.data(), flood.size());
+
+    EXPECT_TRUE(dropped.purgeReceiveQueue);
+    EXPECT_TRUE(dropped.send.empty());
+    EXPECT_EQ(dropped.txTimer.action, TimerCommand::Keep);
+    EXPECT_EQ(dropped.timeOutTimer.action, TimerCommand::Keep);
+    EXPECT_FALSE(dropped.HasProgress());
+    EXPECT_EQ(engine.LinkStep(), 0);
+
+    const LinkActions identified = engine.Tick(Ident.data(), Ident.size());
+    EXPECT_EQ(engine.LinkStep(), 1) << "the flood left nothing behind";
+    EXPECT_EQ(identified.send, std::vector<Frame>{Frame{0x02}});
+}
+
+TEST_F(Handshake, LongestFloodThatIsStillReadCountsAsAnswer)
+{
+    LinkEngine engine(fx.Context(TransferKind::Normal, true));
+    engine.Start(false);
+    Bytes burst(FloodLimit, 0);
+    std::copy(Ident.begin(), Ident.end(), burst.begin());
+
+    engine.Tick(burst.data(), burst.size());
+
+    EXPECT_EQ(engine.LinkStep(), 1);
+}
+
+TEST_F(Handshake, EventsAfterTheOutcomeAreIgnored)
+{
+    LinkEngine engine(fx.Context(TransferKind::Normal, true));
+    engine.Start(false);
+    ASSERT_EQ(engine.TimeOut().outcome, LinkOutcome::CommunicationFailure);
+
+    const LinkActions late = engine.Tick(Ident.data(), Ident.size());
+
+    EXPECT_TRUE(late.send.empty());
+    EXPECT_EQ(late.outcome, LinkOutcome::Running);
+    EXPECT_EQ(engine.Outcome(), LinkOutcome::CommunicationFailure);
+    EXPECT_EQ(fx.settings.ReadRadioInfo.ModelIdent[0], 0);
+}
+
+}  // namespace

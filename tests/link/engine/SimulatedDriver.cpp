@@ -1,0 +1,96 @@
+#include "SimulatedDriver.h"
+
+TransferFixture::TransferFixture() { settings.ResetToDefaults(); }
+
+TransferContext TransferFixture::Context(TransferKind kind, bool isRead)
+{
+    TransferContext context;
+    context.Kind = kind;
+    context.IsRead = isRead;
+    context.Settings = &settings;
+    context.Band = &band;
+    context.Link = &link;
+    context.Image = &image;
+    context.Buffer = &buffer;
+    context.Clock = [] { return PackTime; };
+    return context;
+}
+
+SimulatedDriver::SimulatedDriver(const TransferContext& context, std::vector<FakeRadio*> ports)
+    : engine(context), ports_(std::move(ports))
+{
+}
+
+LinkOutcome SimulatedDriver::Run(bool autoSearch, int limitMs)
+{
+    Carry(engine.Start(autoSearch));
+    while (engine.Outcome() == LinkOutcome::Running && nowMs < limitMs) {
+        if (!tx_.active && !timeOut_.active)
+            break;
+        // When both are due together the silence wins: the radio had its full time.
+        const bool timeOutFirst = timeOut_.active && (!tx_.active || timeOut_.dueMs <= tx_.dueMs);
+        Fire(timeOutFirst ? timeOut_ : tx_);
+    }
+    return engine.Outcome();
+}
+
+void SimulatedDriver::Fire(Timer& timer)
+{
+    nowMs = timer.dueMs;
+    timer.dueMs += timer.intervalMs;
+    if (&timer == &timeOut_) {
+        Carry(engine.TimeOut());
+        return;
+    }
+    std::vector<uint8_t> bytes;
+    while (!waiting_.empty() && bytes.size() < bytesPerTick) {
+        bytes.push_back(waiting_.front());
+        waiting_.pop_front();
+    }
+    Carry(engine.Tick(bytes.data(), bytes.size()));
+}
+
+void SimulatedDriver::Carry(const LinkActions& actions)
+{
+    if (actions.purgeBothQueues || actions.purgeReceiveQueue) {
+        ++queuePurges;
+        waiting_.clear();
+    }
+    if (actions.nextPortRequested) {
+        ++portIndex;
+        portSwitchTimes.push_back(nowMs);
+        Carry(engine.PortSwitched(portIndex < ports_.size()));
+        return;
+    }
+    for (const Frame& frame : actions.send)
+        if (FakeRadio* radio = CurrentRadio()) {
+            const Bytes answer = radio->Receive(frame);
+            waiting_.insert(waiting_.end(), answer.begin(), answer.end());
+        }
+    Apply(actions.txTimer, tx_);
+    Apply(actions.timeOutTimer, timeOut_);
+    if (actions.timeOutTimer.action == TimerCommand::Start)
+        lastTimeOutStartMs = nowMs;
+    if (actions.HasProgress())
+        progress.push_back(actions.progress);
+    if (actions.askBandQuestion) {
+        ++bandQuestions;
+        Carry(engine.BandQuestionAnswered(continueAtBandQuestion));
+        return;
+    }
+    if (actions.outcome != LinkOutcome::Running)
+        endedAtMs = nowMs;
+}
+
+void SimulatedDriver::Apply(const TimerCommand& command, Timer& timer)
+{
+    if (command.action == TimerCommand::Stop)
+        timer.active = false;
+    if (command.action == TimerCommand::Start) {
+        timer.active = true;
+        timer.intervalMs = command.intervalMs;
+        timer.dueMs = nowMs + command.intervalMs;
+    }
+}
+
+FakeRadio* SimulatedDriver::CurrentRadio() const { return portIndex < ports_.size() ? ports_[portIndex] : nullptr; }

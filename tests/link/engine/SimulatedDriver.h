@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <limits>
+#include <vector>
+
+#include "FakeRadio.h"
+#include "link/engine/LinkEngine.h"
+
+// Everything one transfer works on, with a fixed clock so packing is reproducible.
+struct TransferFixture {
+    static constexpr DateTimeStamp PackTime{2024, 5, 6, 9, 7};
+
+    TransferFixture();
+    TransferContext Context(TransferKind kind, bool isRead);
+
+    RadioSettings settings;
+    BandLimits band;
+    MemoryImage image{};
+    TransferBuffer buffer{};
+    LinkSettings link;
+};
+
+// Stands in for the Qt driver: carries out the engine's actions on a simulated clock, with a list
+// of ports each holding a radio (or nothing: a port without a radio is a silent one).
+class SimulatedDriver {
+public:
+    SimulatedDriver(const TransferContext& context, std::vector<FakeRadio*> ports);
+
+    // Opens the first port, waits for the outcome (or `limitMs` of simulated time).
+    LinkOutcome Run(bool autoSearch, int limitMs = 120000);
+
+    LinkEngine engine;
+
+    // The driver's knobs.
+    bool continueAtBandQuestion = true;
+    size_t bytesPerTick = std::numeric_limits<size_t>::max();
+
+    // What happened, in simulated milliseconds from the first hello.
+    int nowMs = 0;
+    int endedAtMs = -1;
+    int lastTimeOutStartMs = -1;
+    int bandQuestions = 0;
+    int queuePurges = 0;
+    std::vector<int> progress;
+    std::vector<int> portSwitchTimes;
+    size_t portIndex = 0;
+
+private:
+    struct Timer {
+        bool active = false;
+        int intervalMs = 0;
+        int dueMs = 0;
+    };
+
+    void Carry(const LinkActions& actions);
+    void Apply(const TimerCommand& command, Timer& timer);
+    void Fire(Timer& timer);
+    FakeRadio* CurrentRadio() const;
+
+    std::vector<FakeRadio*> ports_;
+    std::deque<uint8_t> waiting_;
+    Timer tx_;
+    Timer timeOut_;
+};
