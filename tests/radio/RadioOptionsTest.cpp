@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include "radio/RadioOptions.h"
+
+namespace {
+
+using Args = std::vector<std::string>;
+
+TEST(RadioOptions, EveryOptionIsTaken)
+{
+    const ParsedRadioOptions parsed = ParseRadioOptions(
+        {"--link", "/tmp/r", "--memory", "/tmp/m.bin", "--password", "ab 12", "--serial", "00000199", "--firmware",
+         "V2.00", "--band-limits", "136000000", "174000000", "--no-pacing", "--sample", "--silent-from-step", "2",
+         "--foreign-ident", "--wrong-first-byte", "1", "--nak-block", "3", "--long-band-answer", "--read-answer-r",
+         "--flood", "--hangup-after-blocks", "5"});
+    ASSERT_TRUE(parsed.Options) << parsed.Error;
+    const RadioOptions& o = *parsed.Options;
+    EXPECT_EQ(o.LinkPath, "/tmp/r");
+    EXPECT_EQ(o.MemoryPath, "/tmp/m.bin");
+    EXPECT_EQ(o.Password, "ab 12");
+    EXPECT_EQ(o.Serial, "00000199");
+    EXPECT_EQ(o.Firmware, "V2.00");
+    ASSERT_TRUE(o.Band);
+    EXPECT_EQ(o.Band->BandMin, 136000000u);
+    EXPECT_EQ(o.Band->BandMax, 174000000u);
+    EXPECT_FALSE(o.Pacing);
+    EXPECT_TRUE(o.Sample);
+    EXPECT_EQ(o.Faults.SilentFromStep, 2);
+    EXPECT_TRUE(o.Faults.ForeignIdent);
+    EXPECT_EQ(o.Faults.WrongFirstByteStep, 1);
+    EXPECT_EQ(o.Faults.NakBlock, 3);
+    EXPECT_TRUE(o.Faults.LongBandAnswer);
+    EXPECT_TRUE(o.Faults.ReadAnswerR);
+    EXPECT_TRUE(o.Faults.Flood);
+    EXPECT_EQ(o.Faults.HangupAfterBlocks, 5);
+}
+
+TEST(RadioOptions, DefaultsArePacedAndFaultless)
+{
+    const ParsedRadioOptions parsed = ParseRadioOptions({"--link", "/tmp/r"});
+    ASSERT_TRUE(parsed.Options);
+    EXPECT_TRUE(parsed.Options->Pacing);
+    EXPECT_FALSE(parsed.Options->Sample);
+    EXPECT_FALSE(parsed.Options->Band);
+    EXPECT_FALSE(parsed.Options->Faults.SilentFromStep);
+    EXPECT_FALSE(parsed.Options->Faults.Flood);
+}
+
+class RejectedOptions : public ::testing::TestWithParam<Args> {};
+
+TEST_P(RejectedOptions, AreReportedWithoutOptions)
+{
+    const ParsedRadioOptions parsed = ParseRadioOptions(GetParam());
+    EXPECT_FALSE(parsed.Options);
+    EXPECT_FALSE(parsed.Error.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadArguments, RejectedOptions,
+    ::testing::Values(Args{}, Args{"--memory", "/tmp/m"}, Args{"--link"}, Args{"--link", "/tmp/r", "--bogus"},
+                      Args{"--link", "/tmp/r", "--password", "seventeen-chars-x"},
+                      Args{"--link", "/tmp/r", "--password", "caf\xc3\xa9"},
+                      Args{"--link", "/tmp/r", "--serial", "123456789"}, Args{"--link", "/tmp/r", "--serial", "12a"},
+                      Args{"--link", "/tmp/r", "--firmware", "thirteen-char"},
+                      Args{"--link", "/tmp/r", "--band-limits", "174000000", "136000000"},
+                      Args{"--link", "/tmp/r", "--band-limits", "136000000"},
+                      Args{"--link", "/tmp/r", "--band-limits", "1", "4294967296"},
+                      Args{"--link", "/tmp/r", "--silent-from-step", "4"},
+                      Args{"--link", "/tmp/r", "--wrong-first-byte", "-1"},
+                      Args{"--link", "/tmp/r", "--nak-block", "0"},
+                      Args{"--link", "/tmp/r", "--hangup-after-blocks", "x"}));
+
+}

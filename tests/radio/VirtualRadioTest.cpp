@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <sys/stat.h>
+#include <thread>
+
+#include "LinkFrames.h"
+#include "RadioProcess.h"
+#include "model/MemoryImage.h"
+
+namespace {
+
+using Frame = std::vector<uint8_t>;
+
+Frame Block(uint8_t seed)
+{
+    Frame data(16);
+    for (size_t i = 0; i < data.size(); ++i)
+        data[i] = uint8_t(seed * 3 + i);
+    return data;
+}
+
+bool Exists(const std::string& path)
+{
+    struct stat st {};
+    return lstat(path.c_str(), &st) == 0;
+}
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Runs hello, information and password frames and checks each answer.
+void Handshake(LinkClient& link, const std::string& serial, const std::string& password)
+{
+    ASSERT_EQ(link.Exchange(LinkFrames::Hello(), 8), LinkFrames::Ident());
+    ASSERT_EQ(link.Exchange(LinkFrames::InfoRequest(), 25), LinkFrames::InfoAnswer(serial, password));
+    ASSERT_EQ(link.Exchange(LinkFrames::KeepPassword(), 17), LinkFrames::BandAnswer(400000000, 470000000));
+}
+
+struct VirtualRadioTest : ::testing::Test {
+    std::string dir = MakeTempDir();
+    std::string linkPath = dir + "/radio";
+    std::string memoryPath = dir + "/memory.bin";
+};
+
+TEST_F(VirtualRadioTest, AnnouncesItsLinkAndAnswersAWholeSession)
+{
+    RadioProcess radio(linkPath, {"--serial", "00000199", "--password", "1234"});
+    ASSERT_EQ(radio.AnnouncedPath(), linkPath);
+    LinkClient link(linkPath);
+    ASSERT_TRUE(link.IsOpen());
+    Handshake(link, "00000199", "1234");
+    EXPECT_EQ(link.Exchange(LinkFrames::Write(0x4000, Block(1)), 1), Frame{0x06});
+    EXPECT_EQ(link.Exchange(LinkFrames::Read(0x4000, 16), 20), LinkFrames::ReadAnswer(0x4000, Block(1)));
+    link.Send(LinkFrames::End());
+    EXPECT_TRUE(link.Receive(1, 200).empty());
+}
+
+TEST_F(VirtualRadioTest, AssemblesFramesSentInPiecesAndSkipsNoise)
+{
+    RadioProcess radio(linkPath, {"--no-pacing"});
+    LinkClient link(linkPath);
+    link.Send({0x55, 0x00, 0x06, 'K', 'O'});
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(link.Exchange({'R', 'V', 'A', 'N', 'E'}, 8), LinkFrames::Ident());
+}
+
+TEST_F(VirtualRadioTest, IgnoresFramesBeforeTheHello)
+{
+    RadioProcess radio(linkPath, {"--no-pacing"});
+    LinkClient link(linkPath);
+    EXPECT_TRUE(link.Exchange(LinkFrames::InfoRequest(), 1, 300).empty());
+    EXPECT_TRUE(link.Exchange(LinkFrames::Read(0x4000, 16), 1, 300).empty());
+    EXPECT_EQ(link.Exchange(LinkFrames::Hello(), 8), LinkFrames::Ident());
+}
+
+TEST_F(VirtualRadioTest, InstalledPasswordIsReportedInTheNextSession)
+{
+    RadioProcess radio(linkPath, {"--no-pacing", "--password", "old"});
+    {
+        LinkClient link(linkPath);
+        link.Exchange(LinkFrames::Hello(), 8);
+        EXPECT_EQ(link.Exchange(LinkFrames::InfoRequest(), 25), LinkFrames::InfoAnswer("", "old"));
+        EXPECT_EQ(link.Exchange(LinkFrames::InstallPassword("New#1"), 17),
+                  LinkFrames::BandAnswer(400000000, 470000000));
+        link.Send(LinkFrames::End());
+    }
+    LinkClient link(linkPath);
+    link.Exchange(LinkFrames::Hello(), 8);
+    EXPECT_EQ(link.Exchange(LinkFrames::InfoRequest(), 25), LinkFrames::InfoAnswer("", "New#1"));
+}
+
+TEST_F(VirtualRadioTest, MemorySurvivesARestart)
+{
+    {
+        RadioProcess radio(linkPath, {"--no-pacing", "--memory", memoryPath, "--serial", "42"});
+        LinkClient link(linkPath);
+        Handshake(link, "42", "");
+        EXPECT_EQ(link.Exchange(LinkFrames::Write(0x4120, Block(9)), 1), Frame{0x06});
+        link.Send(LinkFrames::End());
+        link.Receive(1, 200);
+        const std::string saved = ReadAll(memoryPath);
+        ASSERT_EQ(saved.size(), MemoryImageSize);
+        EXPECT_EQ(Frame(saved.begin() + 0x120, saved.begin() + 0x130), Block(9));
+    }
+    RadioProcess radio(linkPath, {"--no-pacing", "--memory", memoryPath});
+    LinkClient link(linkPath);
+    Handshake(link, "42", "");
+    EXPECT_EQ(link.Exchange(LinkFrames::Read(0x4120, 16), 20), LinkFrames::ReadAnswer(0x4120, Block(9)));
+}
+
+TEST_F(VirtualRadioTest, TerminationRemovesTheLinkAndKeepsUnendedWrites)
+{
+    RadioProcess radio(linkPath, {"--no-pacing", "--memory", memoryPath});
+    {
+        LinkClient link(linkPath);
+        link.Exchange(LinkFrames::Hello(), 8);
+        EXPECT_EQ(link.Exchange(LinkFrames::Write(0x4010, Block(4)), 1), Frame{0x06});
+    }
+    EXPECT_EQ(radio.Stop(), 0);
+    EXPECT_FALSE(Exists(linkPath));
+    const std::string saved = ReadAll(memoryPath);
+    ASSERT_EQ(saved.size(), MemoryImageSize);
+    EXPECT_EQ(Frame(saved.begin() + 0x10, saved.begin() + 0x20), Block(4));
+}
+
+TEST_F(VirtualRadioTest, BandLimitsAreAnsweredAndCarriedByTheImage)
+{
+    RadioProcess radio(linkPath, {"--no-pacing", "--band-limits", "136000000", "174000000"});
+    LinkClient link(linkPath);
+    link.Exchange(LinkFrames::Hello(), 8);
+    EXPECT_EQ(link.Exchange(LinkFrames::KeepPassword(), 17), LinkFrames::BandAnswer(136000000, 174000000));
+    const Frame answer = link.Exchange(LinkFrames::Read(0x4150, 16), 20);
+    ASSERT_EQ(answer.size(), 20u);
+    EXPECT_EQ(Frame(answer.begin() + 4 + 5, answer.begin() + 4 + 13),
+              (Frame{0x08, 0x1B, 0x32, 0x00, 0x0A, 0x5F, 0x07, 0x80}));
+}
+
+TEST_F(VirtualRadioTest, SampleMemoryUnpacksToChannelsAndFirmware)
+{
+    RadioProcess radio(linkPath, {"--no-pacing", "--sample"});
+    LinkClient link(linkPath);
+    link.Exchange(LinkFrames::Hello(), 8);
+    MemoryImage image{};
+    for (size_t offset = 0; offset < ImageReadEnd; offset += 16) {
+        const Frame answer = link.Exchange(LinkFrames::Read(uint16_t(0x4000 + offset), 16), 20);
+        ASSERT_EQ(answer.size(), 20u);
+        std::copy(answer.begin() + 4, answer.end(), image.begin() + std::ptrdiff_t(offset));
+    }
+    RadioSettings settings;
+    settings.ResetToDefaults();
+    BandLimits band;
+    SetDataToSoftware(image, settings, band);
+    EXPECT_TRUE(settings.IsChannelUsed(1));
+    EXPECT_EQ(uint32_t(settings.Channel[2].RxFreq), 438500000u);
+    EXPECT_EQ(uint32_t(settings.Channel[2].TxFreq), 430900000u);
+    EXPECT_FALSE(settings.IsChannelUsed(4));
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(settings.SoftwareVersion)), "V1.02-DEMO");
+    EXPECT_EQ(band, BandLimits{});
+}
+
+TEST_F(VirtualRadioTest, PacingTakesAByteTimePerByte)
+{
+    RadioProcess radio(linkPath, {});
+    LinkClient link(linkPath);
+    link.Exchange(LinkFrames::Hello(), 8);
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(link.Exchange(LinkFrames::Read(0x4000, 64), 68).size(), 68u);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(elapsed, std::chrono::microseconds(68 * 1000));
+    EXPECT_LT(elapsed, std::chrono::milliseconds(500));
+}
+
+TEST_F(VirtualRadioTest, FaultOptionsReachTheLink)
+{
+    RadioProcess radio(linkPath, {"--no-pacing", "--flood", "--nak-block", "1"});
+    LinkClient link(linkPath);
+    EXPECT_EQ(link.Exchange(LinkFrames::Hello(), 300).size(), 300u);
+    EXPECT_EQ(link.Exchange(LinkFrames::Hello(), 8), LinkFrames::Ident());
+    EXPECT_EQ(link.Exchange(LinkFrames::Write(0x4000, Block(1)), 1), Frame{0x15});
+}
+
+TEST_F(VirtualRadioTest, RefusesToReplaceAFileAtTheLinkPath)
+{
+    std::ofstream(linkPath) << "keep me";
+    RadioProcess radio(linkPath, {});
+    EXPECT_TRUE(radio.AnnouncedPath().empty());
+    EXPECT_NE(radio.Stop(), 0);
+    EXPECT_EQ(ReadAll(linkPath), "keep me");
+}
+
+TEST_F(VirtualRadioTest, RefusesAMemoryFileOfTheWrongSize)
+{
+    std::ofstream(memoryPath, std::ios::binary) << std::string(100, 'x');
+    RadioProcess radio(linkPath, {"--memory", memoryPath});
+    EXPECT_TRUE(radio.AnnouncedPath().empty());
+    EXPECT_EQ(ReadAll(memoryPath), std::string(100, 'x'));
+}
+
+}
