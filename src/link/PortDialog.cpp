@@ -1,0 +1,107 @@
+#include "link/PortDialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "lang/TextTable.h"
+#include "link/ModalResult.h"
+#include "ports/SerialPortInfo.h"
+
+namespace {
+
+enum PortDialogEntry { OkCaption = 0, CancelCaption = 1, AutoSearchCaption = 2 };
+
+constexpr int PortButtonColumns = 3;
+
+QPushButton* NewButton(const char* objectName, int textEntry, QWidget* parent)
+{
+    auto* button = new QPushButton(DisplayText(PortDialogText(textEntry)), parent);
+    button->setObjectName(objectName);
+    return button;
+}
+
+}
+
+TCommunicationPort::TCommunicationPort(LinkSettings& link, QWidget* owner)
+    : QDialog(owner), link_(link)
+{
+    OKBtn = NewButton("OKBtn", OkCaption, this);
+    CancelBtn = NewButton("CancelBtn", CancelCaption, this);
+    OKBtn->setDefault(true);
+    gbCOM = new QGroupBox(this);
+    gbCOM->setObjectName("gbCOM");
+    auto* portGrid = new QGridLayout(gbCOM);
+    for (int n = 1; n <= OfferedPortCount; ++n) {
+        const std::string name = ComPortName(n);
+        auto* button = new QRadioButton(QString::fromStdString(name), gbCOM);
+        button->setObjectName(QString::fromStdString("rb" + name));
+        button->setToolTip(QString::fromStdString(TeskComm32::DevicePathOf(name)));
+        button->setEnabled(false);
+        portGrid->addWidget(button, (n - 1) / PortButtonColumns, (n - 1) % PortButtonColumns);
+        rbCOM[size_t(n - 1)] = button;
+    }
+    cAutoSeachPort = new QCheckBox(DisplayText(PortDialogText(AutoSearchCaption)), this);
+    cAutoSeachPort->setObjectName("cAutoSeachPort");
+    cAutoSeachPort->setChecked(link_.AutoSearchPort);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(CancelBtn);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(gbCOM);
+    layout->addWidget(cAutoSeachPort);
+    layout->addLayout(buttons);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+
+    candidates_ = RefreshPortCandidates();
+    if (!candidates_.Contains(link_.PortNumber))
+        link_.PortNumber = 1;
+    if (!link_.AutoSearchPort)
+        EnablePortButtons();
+    if (QRadioButton* current = PortButton(link_.PortNumber))
+        current->setChecked(true);
+
+    connect(cAutoSeachPort, &QCheckBox::clicked, this, &TCommunicationPort::cAutoSeachPortClick);
+    connect(OKBtn, &QPushButton::clicked, this, &TCommunicationPort::OKBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, [this] { done(ModalResultCancel); });
+}
+
+void TCommunicationPort::cAutoSeachPortClick()
+{
+    link_.AutoSearchPort = cAutoSeachPort->isChecked();
+    candidates_ = RefreshPortCandidates();
+    if (link_.AutoSearchPort) {
+        for (QRadioButton* button : rbCOM)
+            button->setEnabled(false);
+    } else {
+        EnablePortButtons();
+    }
+}
+
+void TCommunicationPort::OKBtnClick()
+{
+    for (int n = 1; n <= OfferedPortCount; ++n)
+        if (PortButton(n)->isChecked())
+            link_.PortNumber = n;
+    done(ModalResultOk);
+}
+
+void TCommunicationPort::EnablePortButtons()
+{
+    for (int n : candidates_.Numbers)
+        if (QRadioButton* button = PortButton(n))
+            button->setEnabled(true);
+}
+
+QRadioButton* TCommunicationPort::PortButton(int portNumber) const
+{
+    if (portNumber < 1 || portNumber > OfferedPortCount)
+        return nullptr;
+    return rbCOM[size_t(portNumber - 1)];
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+
+#include <QDialog>
+
+#include "link/PortCandidates.h"
+#include "link/TransferContext.h"
+
+class QCheckBox;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+
+// The choice of the link's port: COM1 to COM9, or the automatic search over every listed port.
+// The search flag changes as soon as its box is clicked; the port number only on OK.
+class TCommunicationPort : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int OfferedPortCount = 9;
+
+    TCommunicationPort(LinkSettings& link, QWidget* owner);
+
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+    QGroupBox* gbCOM;
+    std::array<QRadioButton*, OfferedPortCount> rbCOM;
+    QCheckBox* cAutoSeachPort;
+
+private:
+    void cAutoSeachPortClick();
+    void OKBtnClick();
+    void EnablePortButtons();
+    QRadioButton* PortButton(int portNumber) const;
+
+    LinkSettings& link_;
+    PortCandidates candidates_;
+};

@@ -1,0 +1,141 @@
+#include "link/ProgramDialog.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/WarnDialogs.h"
+#include "lang/TextTable.h"
+#include "link/ModalResult.h"
+#include "link/ProgramDialogEntry.h"
+#include "link/TransferRunner.h"
+
+namespace {
+
+constexpr int ProgressMaximum = 100;
+
+QString DialogText(int entry) { return DisplayText(ProgramDialogText(entry)); }
+
+QPushButton* NewButton(const char* objectName, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    return button;
+}
+
+}
+
+struct TProgramDialog::Impl {
+    Impl(const TransferContext& context, TProgramDialog* dialog);
+
+    TransferContext context;
+    LinkSettings fallbackLink;
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+    QFrame* Bevel1;
+    QProgressBar* ProgressBar1;
+    QPushButton* ProgramStart;
+    TransferRunner runner;
+    bool started = false;
+};
+
+TProgramDialog::Impl::Impl(const TransferContext& transfer, TProgramDialog* dialog)
+    : context(transfer),
+      OKBtn(NewButton("OKBtn", "OK", dialog)),
+      CancelBtn(NewButton("CancelBtn", DialogText(CancelCaption), dialog)),
+      Bevel1(new QFrame(dialog)),
+      ProgressBar1(new QProgressBar(Bevel1)),
+      ProgramStart(NewButton("ProgramStart", DialogText(StartCaption), dialog)),
+      runner(transfer, dialog)
+{
+    Bevel1->setObjectName("Bevel1");
+    Bevel1->setFrameShape(QFrame::Box);
+    ProgressBar1->setObjectName("ProgressBar1");
+    ProgressBar1->setRange(0, ProgressMaximum);
+    ProgressBar1->setValue(0);
+    OKBtn->setVisible(false);
+}
+
+TProgramDialog::TProgramDialog(const TransferContext& context, QWidget* owner)
+    : QDialog(owner), impl_(new Impl(context, this))
+{
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    auto* bevelLayout = new QVBoxLayout(impl_->Bevel1);
+    bevelLayout->addWidget(impl_->ProgressBar1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(impl_->OKBtn);
+    buttons->addWidget(impl_->ProgramStart);
+    buttons->addWidget(impl_->CancelBtn);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(impl_->Bevel1);
+    layout->addLayout(buttons);
+
+    TransferRunner& runner = impl_->runner;
+    runner.SetBandQuestion([this] { return AskBandQuestion(); });
+    connect(&runner, &TransferRunner::progressChanged, impl_->ProgressBar1, &QProgressBar::setValue);
+    connect(&runner, &TransferRunner::finished, this, &TProgramDialog::TransferFinished);
+    connect(impl_->OKBtn, &QPushButton::clicked, this, [this] { done(ModalResultOk); });
+    connect(impl_->CancelBtn, &QPushButton::clicked, this, [this] { done(ModalResultCancel); });
+    connect(impl_->ProgramStart, &QPushButton::clicked, this, &TProgramDialog::ProgramStartClick);
+}
+
+TProgramDialog::~TProgramDialog() { delete impl_; }
+
+void TProgramDialog::ProgramStartClick()
+{
+    impl_->CancelBtn->setEnabled(false);
+    impl_->ProgramStart->setEnabled(false);
+    impl_->started = true;
+    const LinkSettings& link = impl_->context.Link ? *impl_->context.Link : impl_->fallbackLink;
+    impl_->runner.Start(PortChoiceFor(link));
+}
+
+bool TProgramDialog::AskBandQuestion()
+{
+    TMyWarnDlg_2 question(this);
+    question.OKBtn->setText(DialogText(ContinueCaption));
+    question.CancelBtn->setText(DialogText(CancelCaption));
+    question.Label1->setText(DialogText(BandDifferenceQuestion));
+    return question.exec() == ModalResultOk;
+}
+
+void TProgramDialog::TransferFinished(LinkOutcome outcome)
+{
+    if (const int entry = OutcomeTextEntry(outcome); entry >= 0)
+        ShowNotice(entry);
+    if (outcome == LinkOutcome::Success) {
+        impl_->runner.ApplyResult();
+        if (impl_->context.OnSuccess)
+            impl_->context.OnSuccess();
+    }
+    impl_->started = false;
+    done(outcome == LinkOutcome::Success ? ModalResultOk : ModalResultCancel);
+}
+
+void TProgramDialog::ShowNotice(int entry)
+{
+    TUserWarnDlg notice(this);
+    notice.WarnDlgText->setText(DialogText(entry));
+    notice.exec();
+}
+
+// Once started, a transfer runs to one of its endings (the time-out ends a silent one); closing
+// the window half-way would leave the radio in programming mode.
+void TProgramDialog::reject()
+{
+    if (!impl_->started)
+        QDialog::reject();
+}
+
+void TProgramDialog::closeEvent(QCloseEvent* event)
+{
+    if (impl_->started)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}

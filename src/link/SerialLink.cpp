@@ -1,0 +1,103 @@
+#include "link/SerialLink.h"
+
+namespace {
+
+std::string Describe(const std::string& devicePath, QSerialPort::SerialPortError error, const QString& systemText)
+{
+    const std::string detail = systemText.toStdString();
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        return "serial port " + devicePath + " does not exist (" + detail + ")";
+    case QSerialPort::PermissionError:
+        return "serial port " + devicePath + " is busy or access is denied (" + detail +
+               "): close any other program using it (a modem manager or braille daemon may have grabbed a USB "
+               "adapter) and make sure your user may open serial devices (on Debian: the dialout group)";
+    case QSerialPort::OpenError:
+        return "serial port " + devicePath + " is already open";
+    default:
+        return "serial port " + devicePath + " cannot be used (" + detail + ")";
+    }
+}
+
+// A pseudo-terminal has no modem lines, so switching them fails in exactly this way; the link
+// works without them there.
+bool ModemLineSet(QSerialPort& port, bool done)
+{
+    if (done)
+        return true;
+    if (port.error() != QSerialPort::UnsupportedOperationError)
+        return false;
+    port.clearError();
+    return true;
+}
+
+}
+
+SerialLink::SerialLink() = default;
+
+SerialLink::~SerialLink() { Close(); }
+
+PortOpenResult SerialLink::Open(const std::string& devicePath)
+{
+    Close();
+    devicePath_ = devicePath;
+    port_.setPortName(QString::fromStdString(devicePath));
+    port_.setReadBufferSize(LinkQueueSize);
+    if (!port_.open(QIODevice::ReadWrite))
+        return {false, Describe(devicePath, port_.error(), port_.errorString())};
+    if (!Configure()) {
+        PortOpenResult failed{false, Describe(devicePath, port_.error(), port_.errorString())};
+        Close();
+        return failed;
+    }
+    Purge();
+    return {};
+}
+
+bool SerialLink::Configure()
+{
+    return port_.setBaudRate(LinkBaudRate) && port_.setDataBits(QSerialPort::Data8) &&
+           port_.setParity(QSerialPort::NoParity) && port_.setStopBits(QSerialPort::OneStop) &&
+           ModemLineSet(port_, port_.setDataTerminalReady(true)) &&
+           ModemLineSet(port_, port_.setRequestToSend(true));
+}
+
+void SerialLink::Close()
+{
+    if (!port_.isOpen())
+        return;
+    port_.flush();
+    port_.close();
+}
+
+bool SerialLink::IsOpen() const { return port_.isOpen(); }
+
+void SerialLink::Write(const std::vector<uint8_t>& frame)
+{
+    if (!port_.isOpen() || frame.empty())
+        return;
+    port_.write(reinterpret_cast<const char*>(frame.data()), qint64(frame.size()));
+    port_.flush();
+}
+
+size_t SerialLink::BytesWaiting() const { return port_.isOpen() ? size_t(port_.bytesAvailable()) : 0; }
+
+std::vector<uint8_t> SerialLink::ReadAll()
+{
+    if (!port_.isOpen())
+        return {};
+    const QByteArray bytes = port_.readAll();
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
+}
+
+void SerialLink::Purge()
+{
+    if (port_.isOpen())
+        port_.clear(QSerialPort::AllDirections);
+}
+
+void SerialLink::PurgeReceive()
+{
+    if (port_.isOpen())
+        port_.clear(QSerialPort::Input);
+}

@@ -1,0 +1,154 @@
+#include "link/TransferRunner.h"
+
+#include <QTimer>
+
+#include "link/PortOpening.h"
+
+namespace {
+
+// A stop "at once" still goes through Timer_TimeOut, so it ends the same way as a silent radio.
+constexpr int TimeOutTriggerMs = 1;
+
+QTimer* NewTimer(const char* objectName, QObject* owner)
+{
+    auto* timer = new QTimer(owner);
+    timer->setObjectName(objectName);
+    return timer;
+}
+
+void Apply(const TimerCommand& command, QTimer* timer)
+{
+    switch (command.action) {
+    case TimerCommand::Keep:
+        break;
+    case TimerCommand::Start:
+        timer->start(command.intervalMs);
+        break;
+    case TimerCommand::Stop:
+        timer->stop();
+        break;
+    }
+}
+
+}
+
+TransferRunner::TransferRunner(const TransferContext& context, QObject* timerOwner)
+    : QObject(timerOwner),
+      Timer_Tx(NewTimer("Timer_Tx", timerOwner)),
+      Timer_TimeOut(NewTimer("Timer_TimeOut", timerOwner)),
+      engine_(context),
+      settle_(new QTimer(this))
+{
+    Timer_TimeOut->setInterval(TimeOutMs);
+    settle_->setSingleShot(true);
+    connect(Timer_Tx, &QTimer::timeout, this, &TransferRunner::Timer_TxTimer);
+    connect(Timer_TimeOut, &QTimer::timeout, this, &TransferRunner::Timer_TimeOutTimer);
+    connect(settle_, &QTimer::timeout, this, &TransferRunner::StartProtocol);
+}
+
+TransferRunner::~TransferRunner()
+{
+    Timer_Tx->stop();
+    Timer_TimeOut->stop();
+}
+
+void TransferRunner::Start(const PortChoice& choice)
+{
+    autoSearch_ = choice.AutoSearch;
+    candidates_ = choice.Candidates;
+    const bool opened = autoSearch_ ? OpenFirstCandidate() : OpenNamedPort(choice.PortName);
+    // Without the search a dead port is left to the time-out that Start() arms; the search
+    // arms none, so it has to end the transfer itself.
+    if (!opened && (autoSearch_ || endAtOnce_)) {
+        Timer_TimeOutTrigger();
+        return;
+    }
+    settle_->start(PortSettleMs);
+}
+
+bool TransferRunner::OpenNamedPort(const std::string& portName)
+{
+    const PortOpenResult result = ComInit(link_, portName);
+    if (!result.ok)
+        emit portProblem(QString::fromStdString(result.diagnostic));
+    return result.ok;
+}
+
+bool TransferRunner::OpenFirstCandidate()
+{
+    candidates_.PortIndex = 0;
+    return ComInit_AutoSeach(link_, candidates_);
+}
+
+bool TransferRunner::OpenNextCandidate()
+{
+    ++candidates_.PortIndex;
+    if (candidates_.Exhausted()) {
+        link_.Close();
+        return false;
+    }
+    return ComInit_AutoSeach(link_, candidates_);
+}
+
+void TransferRunner::Timer_TxTimer()
+{
+    const std::vector<uint8_t> received = link_.ReadAll();
+    Execute(engine_.Tick(received.data(), received.size()));
+}
+
+void TransferRunner::Timer_TimeOutTimer()
+{
+    // Before the protocol runs, only a port that would not open can have armed the time-out.
+    if (!protocolStarted_) {
+        Finish(LinkOutcome::CommunicationFailure);
+        return;
+    }
+    Execute(engine_.TimeOut());
+}
+
+void TransferRunner::StartProtocol()
+{
+    protocolStarted_ = true;
+    Execute(engine_.Start(autoSearch_));
+}
+
+void TransferRunner::Timer_TimeOutTrigger() { Timer_TimeOut->start(TimeOutTriggerMs); }
+
+void TransferRunner::Execute(const LinkActions& actions)
+{
+    if (outcome_ != LinkOutcome::Running)
+        return;
+    if (actions.purgeBothQueues)
+        link_.Purge();
+    if (actions.purgeReceiveQueue)
+        link_.PurgeReceive();
+    const bool switched = actions.nextPortRequested;
+    const bool opened = switched && OpenNextCandidate();
+    for (const Frame& frame : actions.send)
+        link_.Write(frame);
+    Apply(actions.txTimer, Timer_Tx);
+    Apply(actions.timeOutTimer, Timer_TimeOut);
+    if (actions.HasProgress())
+        emit progressChanged(actions.progress);
+    if (actions.askBandQuestion) {
+        const bool goOn = askBand_ && askBand_();
+        Execute(engine_.BandQuestionAnswered(goOn));
+        return;
+    }
+    if (actions.outcome != LinkOutcome::Running) {
+        Finish(actions.outcome);
+        return;
+    }
+    if (switched)
+        Execute(engine_.PortSwitched(opened));
+}
+
+void TransferRunner::Finish(LinkOutcome outcome)
+{
+    outcome_ = outcome;
+    Timer_Tx->stop();
+    Timer_TimeOut->stop();
+    settle_->stop();
+    link_.Close();
+    emit finished(outcome);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include <QObject>
+
+#include "link/PortChoice.h"
+#include "link/SerialLink.h"
+#include "link/TransferContext.h"
+#include "link/engine/LinkEngine.h"
+
+class QTimer;
+
+// Runs one transfer: owns the port and the two link timers, feeds the engine the timer events
+// and the received bytes, and carries out what the engine answers. Works with or without
+// widgets; the band question is put through a callback, everything else is reported by signals.
+class TransferRunner : public QObject {
+    Q_OBJECT
+public:
+    // Continue (true) or Cancel (false), asked while both timers stand still.
+    using BandQuestion = std::function<bool()>;
+
+    // The timers become children of `timerOwner` under the names Timer_Tx and Timer_TimeOut.
+    TransferRunner(const TransferContext& context, QObject* timerOwner);
+    ~TransferRunner() override;
+
+    void SetBandQuestion(BandQuestion ask) { askBand_ = std::move(ask); }
+    // A named port that does not open then ends the transfer at once instead of after the
+    // time-out; for callers that have already told the user why.
+    void SetEndAtOnceWhenPortFails(bool atOnce) { endAtOnce_ = atOnce; }
+
+    // Opens the port, lets it settle, and starts the protocol.
+    void Start(const PortChoice& choice);
+    // After a successful transfer and its notice: puts what was read into the record.
+    void ApplyResult() { engine_.ApplyResult(); }
+    LinkOutcome Outcome() const { return outcome_; }
+    bool PortOpen() const { return link_.IsOpen(); }
+
+    QTimer* const Timer_Tx;
+    QTimer* const Timer_TimeOut;
+
+signals:
+    void progressChanged(int value);
+    // Why a port could not be opened, for the user.
+    void portProblem(const QString& diagnostic);
+    // Emitted once; the port is closed and both timers stand still by then.
+    void finished(LinkOutcome outcome);
+
+private:
+    void Timer_TxTimer();
+    void Timer_TimeOutTimer();
+    void Timer_TimeOutTrigger();
+    void StartProtocol();
+    bool OpenNamedPort(const std::string& portName);
+    bool OpenFirstCandidate();
+    bool OpenNextCandidate();
+    void Execute(const LinkActions& actions);
+    void Finish(LinkOutcome outcome);
+
+    LinkEngine engine_;
+    SerialLink link_;
+    PortCandidates candidates_;
+    QTimer* const settle_;
+    BandQuestion askBand_;
+    bool autoSearch_ = false;
+    bool endAtOnce_ = false;
+    bool protocolStarted_ = false;
+    LinkOutcome outcome_ = LinkOutcome::Running;
+};
