@@ -1,5 +1,6 @@
 #include "files/AppSettings.h"
 
+#include <cctype>
 #include <cstdint>
 #include <filesystem>
 #include <limits>
@@ -26,22 +27,17 @@ std::string BandKey(int band, const char* bound) { return "band-" + std::to_stri
 std::string BandMinKey(int band) { return BandKey(band, "min"); }
 std::string BandMaxKey(int band) { return BandKey(band, "max"); }
 
-int ReadInt(const IniDocument& ini, const char* section, const char* key, int fallback)
+// A number outside what the field holds is as unreadable as text.
+template <typename T>
+T ReadNumber(const IniDocument& ini, const std::string& section, const std::string& key, T fallback)
 {
     const auto text = ini.Value(section, key);
     const auto number = text ? ParseIniInteger(*text) : std::nullopt;
-    if (!number || *number < std::numeric_limits<int>::min() || *number > std::numeric_limits<int>::max())
+    constexpr auto lowest = static_cast<long long>(std::numeric_limits<T>::min());
+    constexpr auto highest = static_cast<long long>(std::numeric_limits<T>::max());
+    if (!number || *number < lowest || *number > highest)
         return fallback;
-    return int(*number);
-}
-
-uint32_t ReadFrequency(const IniDocument& ini, const std::string& key, uint32_t fallback)
-{
-    const auto text = ini.Value(BandSection, key);
-    const auto number = text ? ParseIniInteger(*text) : std::nullopt;
-    if (!number || *number < 0 || *number > std::numeric_limits<uint32_t>::max())
-        return fallback;
-    return uint32_t(*number);
+    return static_cast<T>(*number);
 }
 
 bool ReadBool(const IniDocument& ini, const char* section, const char* key, bool fallback)
@@ -58,7 +54,7 @@ std::optional<int> PinnedPortNumber(const std::string& key)
     if (key.size() <= prefix.size())
         return std::nullopt;
     for (size_t i = 0; i < prefix.size(); ++i) {
-        if ((key[i] & ~0x20) != prefix[i])
+        if (std::toupper(static_cast<unsigned char>(key[i])) != prefix[i])
             return std::nullopt;
     }
     const std::string digits = key.substr(prefix.size());
@@ -85,14 +81,14 @@ AppSettings ReadSettings(const IniDocument& ini)
 {
     const AppSettings defaults;
     AppSettings s;
-    s.Port = ReadInt(ini, ConfigSection, PortKey, defaults.Port);
-    s.Language = ReadInt(ini, ConfigSection, LanguageKey, defaults.Language);
+    s.Port = ReadNumber(ini, ConfigSection, PortKey, defaults.Port);
+    s.Language = ReadNumber(ini, ConfigSection, LanguageKey, defaults.Language);
     s.AutoSeachPort = ReadBool(ini, ConfigSection, AutoSeachPortKey, defaults.AutoSeachPort);
     for (int i = 0; i < BandCount; ++i) {
-        s.Bands[i].BandMin = ReadFrequency(ini, BandMinKey(i), defaults.Bands[i].BandMin);
-        s.Bands[i].BandMax = ReadFrequency(ini, BandMaxKey(i), defaults.Bands[i].BandMax);
+        s.Bands[i].BandMin = ReadNumber(ini, BandSection, BandMinKey(i), defaults.Bands[i].BandMin);
+        s.Bands[i].BandMax = ReadNumber(ini, BandSection, BandMaxKey(i), defaults.Bands[i].BandMax);
     }
-    s.BandSelete = ReadInt(ini, BandSection, BandSeleteKey, defaults.BandSelete);
+    s.BandSelete = ReadNumber(ini, BandSection, BandSeleteKey, defaults.BandSelete);
     if (s.BandSelete < 0 || s.BandSelete >= BandCount)
         s.BandSelete = 0;
     s.PinnedPorts = ReadPinnedPorts(ini);
@@ -160,6 +156,7 @@ AppSettings LoadAppSettings(const std::string& path)
 {
     if (FileIsMissing(path)) {
         const AppSettings defaults;
+        // A file that cannot be created now fails again, and is reported, by the save at exit.
         SaveAppSettings(path, defaults);
         return defaults;
     }

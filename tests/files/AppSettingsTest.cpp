@@ -75,12 +75,6 @@ TEST_F(AppSettingsTest, AStartAndExitWithoutAFileKeepsTheChosenPortAndLanguage)
     EXPECT_EQ(ReadAll(path), expected);
 }
 
-TEST_F(AppSettingsTest, TheCreatedFileReadsBackAsTheDefaults)
-{
-    LoadAppSettings(path);
-    ExpectDefaults(LoadAppSettings(path));
-}
-
 class BandSeleteOutOfRangeTest : public AppSettingsTest, public testing::WithParamInterface<const char*> {};
 
 TEST_P(BandSeleteOutOfRangeTest, SelectsTheFirstBandAndIsSavedAsZero)
@@ -220,13 +214,6 @@ TEST_F(AppSettingsTest, PinnedPortsAreReadFromThePortsSection)
                                    "Port4=/dev/wrong-prefix\n");
     const std::map<int, std::string> expected = {{2, "/dev/ttyUSB0"}, {7, "/dev/serial/by-id/usb-cable-if00"}};
     EXPECT_EQ(s.PinnedPorts, expected);
-}
-
-TEST_F(AppSettingsTest, TheConfigurationFolderIsCreatedWhenMissing)
-{
-    const std::string nested = dir.File("config-home/kr-t27/KR-T27_config.ini");
-    ExpectDefaults(LoadAppSettings(nested));
-    EXPECT_EQ(ReadAll(nested), DefaultFile);
 }
 
 TEST_F(AppSettingsTest, ASaveThatCannotCreateTheFileFailsNamingIt)

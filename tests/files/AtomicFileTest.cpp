@@ -28,14 +28,6 @@ TEST(AtomicFile, ReplacesTheWholeFileAndLeavesNothingElse)
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"data.bin"});
 }
 
-TEST(AtomicFile, EmptyContentMakesAnEmptyFile)
-{
-    ScratchDir dir;
-    ASSERT_TRUE(WriteFileAtomically(dir.File("empty"), nullptr, 0).ok);
-    EXPECT_TRUE(fs::exists(dir.File("empty")));
-    EXPECT_EQ(fs::file_size(dir.File("empty")), 0u);
-}
-
 TEST(AtomicFile, AReplacedFileKeepsItsPermissions)
 {
     ScratchDir dir;

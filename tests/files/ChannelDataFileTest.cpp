@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
 
 #include "ScratchFiles.h"
 #include "files/ChannelDataFile.h"
@@ -116,43 +115,45 @@ TEST(ChannelDataFile, AMissingFileIsReportedAndChangesNothing)
     EXPECT_TRUE(SameRecord(s, before));
 }
 
-TEST(ChannelDataFile, ASaveIntoAFolderThatCannotTakeFilesFailsAndKeepsTheOldFile)
-{
+// A file saved earlier, which a failing save must leave as it was.
+class FailedChannelSaveTest : public testing::Test {
+protected:
     ScratchDir dir;
     const std::string path = dir.File("old.Kqd");
     const RadioSettings old = RandomRecord(11);
-    ASSERT_TRUE(SaveChannelFile(path, old).ok);
+    const RadioSettings changed = RandomRecord(12);
 
+    void SetUp() override { ASSERT_TRUE(SaveChannelFile(path, old).ok); }
+
+    void ExpectOldFileKept(const FileResult& result)
+    {
+        EXPECT_FALSE(result.ok);
+        EXPECT_NE(result.message.find(path), std::string::npos) << result.message;
+        EXPECT_EQ(ReadAll(path), BlockOf(old));
+        EXPECT_EQ(dir.Names(), std::vector<std::string>{"old.Kqd"}) << "no temporary file left";
+    }
+};
+
+TEST_F(FailedChannelSaveTest, IntoAFolderThatCannotTakeFiles)
+{
     FileResult result;
     {
         ImmutableDir locked(dir.Path());
         if (!locked.Active())
             GTEST_SKIP() << "this file system cannot lock a folder against the administrator";
-        result = SaveChannelFile(path, RandomRecord(12));
+        result = SaveChannelFile(path, changed);
     }
-
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.message.find(path), std::string::npos) << result.message;
-    EXPECT_EQ(ReadAll(path), BlockOf(old));
-    EXPECT_EQ(dir.Names(), std::vector<std::string>{"old.Kqd"});
+    ExpectOldFileKept(result);
 }
 
-TEST(ChannelDataFile, ASaveThatFailsWhileWritingKeepsTheOldFile)
+TEST_F(FailedChannelSaveTest, WhileWriting)
 {
-    ScratchDir dir;
-    const std::string path = dir.File("old.Kqd");
-    const RadioSettings old = RandomRecord(13);
-    ASSERT_TRUE(SaveChannelFile(path, old).ok);
-
     FileResult result;
     {
         FileSizeLimit limit(RadioSettingsBlockSize / 2);
-        result = SaveChannelFile(path, RandomRecord(14));
+        result = SaveChannelFile(path, changed);
     }
-
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(ReadAll(path), BlockOf(old));
-    EXPECT_EQ(dir.Names(), std::vector<std::string>{"old.Kqd"});
+    ExpectOldFileKept(result);
 }
 
 }  // namespace

@@ -61,49 +61,48 @@ TEST(IniDocument, EntriesListsTheSectionInFileOrder)
     EXPECT_TRUE(ini.Entries("absent").empty());
 }
 
-TEST(IniDocument, SetRewritesTheValueInPlaceKeepingTheLineAsWritten)
+struct Assignment {
+    const char* section;
+    const char* key;
+    const char* value;
+};
+
+struct SetCase {
+    const char* rule;
+    const char* before;
+    std::vector<Assignment> assignments;
+    const char* after;
+};
+
+class IniSetTest : public testing::TestWithParam<SetCase> {};
+
+TEST_P(IniSetTest, ChangesOnlyWhatItSets)
 {
-    auto ini = IniDocument::Parse("; top\n[Config]\nLanguage=1\nport = 3\n# tail\n");
-    ini.Set("config", "Port", "5");
-    EXPECT_EQ(ini.Text(), "; top\n[Config]\nLanguage=1\nport = 5\n# tail\n");
+    auto ini = IniDocument::Parse(GetParam().before);
+    for (const Assignment& a : GetParam().assignments)
+        ini.Set(a.section, a.key, a.value);
+    EXPECT_EQ(ini.Text(), GetParam().after) << GetParam().rule;
 }
 
-TEST(IniDocument, SetAppendsAMissingKeyAfterTheLastLineOfItsSection)
-{
-    auto ini = IniDocument::Parse("[config]\nPort=1\n\n[Band]\nband-1 min=1\n");
-    ini.Set("config", "Language", "0");
-    ini.Set("band", "band Selete", "2");
-    EXPECT_EQ(ini.Text(), "[config]\nPort=1\nLanguage=0\n\n[Band]\nband-1 min=1\nband Selete=2\n");
-}
-
-TEST(IniDocument, SetAddsAMissingSectionAtTheEnd)
-{
-    auto ini = IniDocument::Parse("[other]\nx=1\n");
-    ini.Set("Band", "band Selete", "1");
-    ini.Set("Band", "band-1 min", "136000000");
-    EXPECT_EQ(ini.Text(), "[other]\nx=1\n[Band]\nband Selete=1\nband-1 min=136000000\n");
-}
-
-TEST(IniDocument, SetIntoAnEmptySectionAtTheEndOfTheFile)
-{
-    auto ini = IniDocument::Parse("[config]\n\n");
-    ini.Set("config", "Port", "2");
-    EXPECT_EQ(ini.Text(), "[config]\nPort=2\n\n");
-}
-
-TEST(IniDocument, NewLinesFollowTheFilesLineEnds)
-{
-    auto ini = IniDocument::Parse("[config]\r\nPort=1\r\n");
-    ini.Set("config", "Language", "2");
-    ini.Set("Band", "band Selete", "0");
-    EXPECT_EQ(ini.Text(), "[config]\r\nPort=1\r\nLanguage=2\r\n[Band]\r\nband Selete=0\r\n");
-}
-
-TEST(IniDocument, SetChangesOnlyTheFirstOfDuplicates)
-{
-    auto ini = IniDocument::Parse("[s]\nk=1\nk=2\n[s]\nk=3\n");
-    ini.Set("s", "k", "9");
-    EXPECT_EQ(ini.Text(), "[s]\nk=9\nk=2\n[s]\nk=3\n");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Rules, IniSetTest,
+    testing::Values(
+        SetCase{"a value is rewritten in place, the line otherwise as written",
+                "; top\n[Config]\nLanguage=1\nport = 3\n# tail\n", {{"config", "Port", "5"}},
+                "; top\n[Config]\nLanguage=1\nport = 5\n# tail\n"},
+        SetCase{"a missing key follows the last line of its section, before the blank separator",
+                "[config]\nPort=1\n\n[Band]\nband-1 min=1\n",
+                {{"config", "Language", "0"}, {"band", "band Selete", "2"}},
+                "[config]\nPort=1\nLanguage=0\n\n[Band]\nband-1 min=1\nband Selete=2\n"},
+        SetCase{"a missing section is added at the end, its keys in the order set", "[other]\nx=1\n",
+                {{"Band", "band Selete", "1"}, {"Band", "band-1 min", "136000000"}},
+                "[other]\nx=1\n[Band]\nband Selete=1\nband-1 min=136000000\n"},
+        SetCase{"an empty section takes the key right below its header", "[config]\n\n",
+                {{"config", "Port", "2"}}, "[config]\nPort=2\n\n"},
+        SetCase{"new lines follow the file's line ends", "[config]\r\nPort=1\r\n",
+                {{"config", "Language", "2"}, {"Band", "band Selete", "0"}},
+                "[config]\r\nPort=1\r\nLanguage=2\r\n[Band]\r\nband Selete=0\r\n"},
+        SetCase{"only the first of duplicates changes", "[s]\nk=1\nk=2\n[s]\nk=3\n", {{"s", "k", "9"}},
+                "[s]\nk=9\nk=2\n[s]\nk=3\n"}));
 
 }  // namespace

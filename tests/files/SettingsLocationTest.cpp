@@ -110,6 +110,7 @@ TEST_F(SettingsLocationTest, TheFallbackFileIsCreatedWithItsFolderOnFirstStart)
     LoadAppSettings(path);
 
     EXPECT_TRUE(fs::is_regular_file(inConfigHome));
+    EXPECT_NE(ReadAll(inConfigHome).find("band Selete=1"), std::string::npos);
 }
 
 struct ConfigHomeCase {
