@@ -1,3 +1,132 @@
-#include "cli/Commands.h"
+#include <cstdio>
+#include <ctime>
 
-std::vector<CliCommand> FileCommands() { return {}; }
+#include "cli/CliArgs.h"
+#include "cli/Commands.h"
+#include "cli/ExitCodes.h"
+#include "cli/RecordDump.h"
+#include "files/AtomicFile.h"
+#include "files/ChannelDataFile.h"
+#include "lang/AppLang.h"
+#include "model/MemoryImage.h"
+
+namespace {
+
+int Fail(const std::string& message)
+{
+    std::fprintf(stderr, "kr-t27-cli: %s\n", message.c_str());
+    return ExitUsageOrFile;
+}
+
+int Report(const FileResult& result) { return result.ok ? ExitSuccess : Fail(result.message); }
+
+// Loads a record file into `settings`; throws nothing, reports through the result.
+FileResult LoadRecord(const std::string& path, RadioSettings& settings)
+{
+    settings.ResetToDefaults();
+    return OpenChannelFile(path, settings);
+}
+
+FileResult LoadImage(const std::string& path, MemoryImage& image)
+{
+    uint8_t bytes[MemoryImageSize + 1];
+    size_t got = 0;
+    FileResult result = ReadFilePrefix(path, bytes, sizeof bytes, got);
+    if (!result.ok)
+        return result;
+    if (got != MemoryImageSize)
+        return FileResult::Failure(path + ": a memory image is " + std::to_string(MemoryImageSize) + " bytes, this file "
+                                   + (got > MemoryImageSize ? "is longer" : "has " + std::to_string(got)));
+    std::copy(bytes, bytes + MemoryImageSize, image.begin());
+    return result;
+}
+
+DateTimeStamp ParseStamp(const std::string& text)
+{
+    std::tm tm{};
+    const char* end = strptime(text.c_str(), "%Y-%m-%d %H:%M", &tm);
+    if (!end || *end != '\0')
+        throw UsageError("--now wants \"YYYY-MM-DD HH:MM\", not \"" + text + "\"");
+    return {uint16_t(tm.tm_year + 1900), uint8_t(tm.tm_mon + 1), uint8_t(tm.tm_mday), uint8_t(tm.tm_hour),
+            uint8_t(tm.tm_min)};
+}
+
+BandLimits ParseBandLimits(const std::vector<std::string>& values)
+{
+    if (values.empty())
+        return BandLimits{};
+    return {ParseU32(values[0], "--band-limits MIN"), ParseU32(values[1], "--band-limits MAX")};
+}
+
+int NewRecord(const CommandArgs& args)
+{
+    const CliArgs cli(args, {{"--out", 1}});
+    if (!cli.Positional().empty())
+        throw UsageError("new takes no file argument; use --out");
+    RadioSettings settings;
+    settings.ResetToDefaults();
+    return Report(SaveChannelFile(cli.Required("--out"), settings));
+}
+
+int PackImage(const CommandArgs& args)
+{
+    const CliArgs cli(args, {{"--out", 1}, {"--band-limits", 2}, {"--now", 1}});
+    const std::string out = cli.Required("--out");
+    const BandLimits band = ParseBandLimits(cli.Values("--band-limits"));
+    const DateTimeStamp now = cli.Has("--now") ? ParseStamp(*cli.Value("--now")) : LocalNow();
+    RadioSettings settings;
+    if (FileResult loaded = LoadRecord(cli.Only("record file"), settings); !loaded.ok)
+        return Fail(loaded.message);
+    MemoryImage image;
+    GetDataForWrite(settings, band, now, image);
+    return Report(WriteFileAtomically(out, image.data(), image.size()));
+}
+
+int UnpackImage(const CommandArgs& args)
+{
+    const CliArgs cli(args, {{"--out", 1}, {"--base", 1}});
+    const std::string out = cli.Required("--out");
+    MemoryImage image;
+    if (FileResult loaded = LoadImage(cli.Only("image file"), image); !loaded.ok)
+        return Fail(loaded.message);
+    RadioSettings settings;
+    settings.ResetToDefaults();
+    if (auto base = cli.Value("--base"))
+        if (FileResult loaded = LoadRecord(*base, settings); !loaded.ok)
+            return Fail(loaded.message);
+    BandLimits band;
+    SetDataToSoftware(image, settings, band);
+    if (FileResult saved = SaveChannelFile(out, settings); !saved.ok)
+        return Fail(saved.message);
+    std::printf("band limits: %u %u\nlast programmed: %u-%02u-%02u %02u:%02u\n", band.BandMin, band.BandMax,
+                unsigned(settings.LastWriteYear), settings.LastWriteMonth, settings.LastWriteDay, settings.LastWriteHour,
+                settings.LastWriteMinute);
+    return ExitSuccess;
+}
+
+int Dump(const CommandArgs& args)
+{
+    const CliArgs cli(args, {{"--json", 0}, {"--lang", 1}});
+    const int language = cli.Has("--lang") ? int(ParseU32(*cli.Value("--lang"), "--lang")) : 0;
+    if (language > 2)
+        throw UsageError("--lang is 0 (English), 1 (Simplified Chinese) or 2 (Traditional Chinese)");
+    ApplyLanguageSetting(language);
+    RadioSettings settings;
+    if (FileResult loaded = LoadRecord(cli.Only("record file"), settings); !loaded.ok)
+        return Fail(loaded.message);
+    const std::string text = cli.Has("--json") ? DumpRecordJson(settings) : DumpRecordText(settings);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return ExitSuccess;
+}
+
+}
+
+std::vector<CliCommand> FileCommands()
+{
+    return {
+        {"new", "new --out FILE.Kqd", NewRecord},
+        {"image", "image FILE.Kqd --out IMAGE.bin [--band-limits MIN MAX] [--now \"YYYY-MM-DD HH:MM\"]", PackImage},
+        {"from-image", "from-image IMAGE.bin --out FILE.Kqd [--base FILE.Kqd]", UnpackImage},
+        {"dump", "dump FILE.Kqd [--json] [--lang 0|1|2]", Dump},
+    };
+}

@@ -1,3 +1,160 @@
-#include "cli/Commands.h"
+#include <unistd.h>
 
-std::vector<CliCommand> TransferCommands() { return {}; }
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <optional>
+
+#include "cli/CliArgs.h"
+#include "cli/Commands.h"
+#include "cli/ExitCodes.h"
+#include "cli/TransferSession.h"
+#include "files/AppSettings.h"
+#include "files/ChannelDataFile.h"
+#include "model/Password.h"
+#include "ports/SerialPortInfo.h"
+
+namespace {
+
+using TeskComm32::TCommSerialPortInfo;
+
+int Fail(const std::string& message)
+{
+    std::fprintf(stderr, "kr-t27-cli: %s\n", message.c_str());
+    return ExitUsageOrFile;
+}
+
+void SetPassword(RadioSettings& settings, const std::string& text)
+{
+    if (text.size() > PasswordMaxLength)
+        throw UsageError("--password takes at most " + std::to_string(PasswordMaxLength) + " characters");
+    std::memset(settings.Password, 0, sizeof settings.Password);
+    std::memcpy(settings.Password, text.data(), text.size());
+}
+
+BandDifferencePolicy ParsePolicy(const std::optional<std::string>& text)
+{
+    if (!text)
+        return isatty(STDIN_FILENO) ? BandDifferencePolicy::Ask : BandDifferencePolicy::Stop;
+    if (*text == "ask")
+        return BandDifferencePolicy::Ask;
+    if (*text == "continue")
+        return BandDifferencePolicy::Continue;
+    if (*text == "stop")
+        return BandDifferencePolicy::Stop;
+    throw UsageError("--on-band-difference takes ask, continue or stop, not " + *text);
+}
+
+// The band the record is written for: given outright, or one of the settings file's bands
+// (its selected one unless --band names another).
+BandLimits ParseBand(const CliArgs& cli)
+{
+    if (cli.Has("--band") && cli.Has("--band-limits"))
+        throw UsageError("give either --band or --band-limits");
+    if (cli.Has("--band-limits")) {
+        const auto limits = cli.Values("--band-limits");
+        const BandLimits band{ParseU32(limits[0], "--band-limits MIN"), ParseU32(limits[1], "--band-limits MAX")};
+        if (band.BandMin > band.BandMax)
+            throw UsageError("--band-limits wants the lower limit first");
+        return band;
+    }
+    const AppSettings settings = LoadAppSettings(SettingsFilePath());
+    int index = settings.BandSelete;
+    if (const auto chosen = cli.Value("--band")) {
+        index = int(ParseU32(*chosen, "--band"));
+        if (index >= BandCount)
+            throw UsageError("--band takes 0 to " + std::to_string(BandCount - 1));
+    }
+    return settings.Bands[size_t(index)];
+}
+
+struct TransferObjects {
+    RadioSettings settings;
+    BandLimits band;
+    LinkSettings link;
+    MemoryImage image{};
+    TransferBuffer buffer{};
+
+    TransferContext Context(bool isRead)
+    {
+        TransferContext context;
+        context.Kind = TransferKind::Normal;
+        context.IsRead = isRead;
+        context.Settings = &settings;
+        context.Band = &band;
+        context.Link = &link;
+        context.Image = &image;
+        context.Buffer = &buffer;
+        return context;
+    }
+};
+
+int ListPorts(const CommandArgs& args)
+{
+    const CliArgs cli(args, {});
+    if (!cli.Positional().empty())
+        throw UsageError("ports takes no arguments");
+    const TCommSerialPortInfo info;
+    for (const auto& name : info.PortList)
+        std::printf("%s\t%s\t%s\n", name.c_str(), TeskComm32::DevicePathOf(name).c_str(),
+                    info.FromSystem ? "system" : "fallback");
+    return ExitSuccess;
+}
+
+int ReadRadio(const CommandArgs& args)
+{
+    const CliArgs cli(args, {{"--port", 1}, {"--out", 1}, {"--base", 1}, {"--password", 1}});
+    if (!cli.Positional().empty())
+        throw UsageError("read takes no file argument; use --out");
+    const std::string port = cli.Required("--port");
+    const std::string out = cli.Required("--out");
+    auto objects = std::make_unique<TransferObjects>();
+    objects->settings.ResetToDefaults();
+    if (const auto base = cli.Value("--base"))
+        if (FileResult opened = OpenChannelFile(*base, objects->settings); !opened.ok)
+            return Fail(opened.message);
+    if (const auto password = cli.Value("--password"))
+        SetPassword(objects->settings, *password);
+
+    const LinkOutcome outcome = RunTransfer(objects->Context(true), port, BandDifferencePolicy::Stop);
+    if (outcome != LinkOutcome::Success)
+        return ExitCodeOf(outcome);
+    if (FileResult saved = SaveChannelFile(out, objects->settings); !saved.ok)
+        return Fail(saved.message);
+    return ExitSuccess;
+}
+
+int WriteRadio(const CommandArgs& args)
+{
+    const CliArgs cli(args, {{"--port", 1},
+                             {"--password", 1},
+                             {"--band", 1},
+                             {"--band-limits", 2},
+                             {"--on-band-difference", 1}});
+    const std::string file = cli.Only("record file");
+    const std::string port = cli.Required("--port");
+    const BandDifferencePolicy policy = ParsePolicy(cli.Value("--on-band-difference"));
+    auto objects = std::make_unique<TransferObjects>();
+    objects->band = ParseBand(cli);
+    objects->settings.ResetToDefaults();
+    if (FileResult opened = OpenChannelFile(file, objects->settings); !opened.ok)
+        return Fail(opened.message);
+    if (const auto password = cli.Value("--password"))
+        SetPassword(objects->settings, *password);
+
+    return ExitCodeOf(RunTransfer(objects->Context(false), port, policy));
+}
+
+}
+
+std::vector<CliCommand> TransferCommands()
+{
+    return {
+        {"ports", "ports", ListPorts},
+        {"read", "read --port PORT --out FILE.Kqd [--base FILE.Kqd] [--password TEXT]", ReadRadio},
+        {"write",
+         "write --port PORT FILE.Kqd [--password TEXT] [--band N | --band-limits MIN MAX] "
+         "[--on-band-difference ask|continue|stop]",
+         WriteRadio},
+    };
+}

@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 
@@ -31,9 +32,16 @@ int main(int argc, char** argv)
         return Usage(commands);
     const std::string name = argv[1];
     const CommandArgs args(argv + 2, argv + argc);
-    for (const auto& c : commands)
-        if (name == c.name)
+    for (const auto& c : commands) {
+        if (name != c.name)
+            continue;
+        try {
             return c.run(args);
+        } catch (const UsageError& e) {
+            std::fprintf(stderr, "kr-t27-cli %s: %s\nusage: kr-t27-cli %s\n", c.name, e.what(), c.usage);
+            return ExitUsageOrFile;
+        }
+    }
     std::fprintf(stderr, "kr-t27-cli: unknown command '%s'\n", name.c_str());
     return Usage(commands);
 }

@@ -1,0 +1,67 @@
+#include "cli/CliArgs.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <limits>
+
+CliArgs::CliArgs(const CommandArgs& args, const std::map<std::string, int>& arity)
+{
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a.size() < 2 || a.compare(0, 2, "--") != 0) {
+            positional_.push_back(a);
+            continue;
+        }
+        const auto spec = arity.find(a);
+        if (spec == arity.end())
+            throw UsageError("unknown option " + a);
+        if (options_.count(a))
+            throw UsageError("option " + a + " given twice");
+        std::vector<std::string> values;
+        for (int v = 0; v < spec->second; ++v) {
+            if (++i >= args.size())
+                throw UsageError("option " + a + " needs " + std::to_string(spec->second) + " value(s)");
+            values.push_back(args[i]);
+        }
+        options_[a] = values;
+    }
+}
+
+const std::string& CliArgs::Only(const char* what) const
+{
+    if (positional_.size() != 1)
+        throw UsageError(std::string("expected one ") + what);
+    return positional_.front();
+}
+
+std::optional<std::string> CliArgs::Value(const std::string& option) const
+{
+    const auto it = options_.find(option);
+    if (it == options_.end() || it->second.empty())
+        return std::nullopt;
+    return it->second.front();
+}
+
+std::vector<std::string> CliArgs::Values(const std::string& option) const
+{
+    const auto it = options_.find(option);
+    return it == options_.end() ? std::vector<std::string>{} : it->second;
+}
+
+std::string CliArgs::Required(const std::string& option) const
+{
+    if (auto v = Value(option))
+        return *v;
+    throw UsageError("missing option " + option);
+}
+
+uint32_t ParseU32(const std::string& text, const char* what)
+{
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos)
+        throw UsageError(std::string("not a number for ") + what + ": " + text);
+    errno = 0;
+    const unsigned long long value = std::strtoull(text.c_str(), nullptr, 10);
+    if (errno == ERANGE || value > std::numeric_limits<uint32_t>::max())
+        throw UsageError(std::string("number too large for ") + what + ": " + text);
+    return uint32_t(value);
+}
