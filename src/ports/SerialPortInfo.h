@@ -23,11 +23,13 @@ public:
     static int PortListSortCompare(const std::vector<std::string>& list, int i, int j);
 };
 
-// Ports pinned by the settings file's "Ports" section: number to device path.
+// Ports pinned by the settings file's "Ports" section: number to device path. A pinned number is
+// reserved even while its device is absent, so that plugging in another adapter never takes it.
 void SetPinnedPorts(std::map<int, std::string> pins);
 
 // The operating-system device that the port name stands for ("COM3" to "/dev/ttyUSB0" on Linux,
-// "\\.\COM3" on Windows). A name that is already a device path is returned unchanged.
+// "\\.\COM3" on Windows). A name that is already a device path is returned unchanged; a port
+// number the machine does not have gives an empty path, which no serial port opens.
 std::string DevicePathOf(const std::string& portName);
 
 }

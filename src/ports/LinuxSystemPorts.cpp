@@ -1,0 +1,69 @@
+#ifndef _WIN32
+
+#include <filesystem>
+
+#include "ports/PinnedPorts.h"
+#include "ports/PortNumbering.h"
+#include "ports/SerialPortInfo.h"
+#include "ports/SystemPorts.h"
+#include "ports/TtyScan.h"
+
+namespace fs = std::filesystem;
+
+namespace TeskComm32 {
+
+namespace {
+
+// The device a path finally leads to; the path itself when it leads nowhere.
+std::string ResolvedDevice(const std::string& path)
+{
+    std::error_code error;
+    const fs::path resolved = fs::canonical(path, error);
+    return error ? path : resolved.string();
+}
+
+std::vector<PinnedDevice> FindPinnedDevices()
+{
+    std::vector<PinnedDevice> pins;
+    for (const auto& [number, path] : PinnedPorts()) {
+        std::error_code error;
+        const bool present = fs::exists(path, error);
+        pins.push_back({number, path, ResolvedDevice(path), present});
+    }
+    return pins;
+}
+
+}
+
+// Without a readable sysfs (a restricted container) the pinned ports are still listed.
+std::vector<SystemPort> SystemPorts()
+{
+    const DeviceTreeRoots& roots = CurrentDeviceTreeRoots();
+    std::vector<std::string> devices;
+    for (const std::string& tty : SerialTtyNames(roots.SysClassTty).value_or(std::vector<std::string>{}))
+        devices.push_back(ResolvedDevice(roots.Dev + "/" + tty));
+    return NumberPorts(devices, FindPinnedDevices());
+}
+
+std::optional<std::vector<std::string>> SystemPortNames()
+{
+    std::vector<std::string> names;
+    for (const SystemPort& port : SystemPorts())
+        names.push_back(TCommSerialPortInfo::PortName(port.Number));
+    return names;
+}
+
+std::string DevicePathOf(const std::string& portName)
+{
+    const int number = TCommSerialPortInfo::PortNo(portName);
+    if (number == 0)
+        return portName;
+    for (const SystemPort& port : SystemPorts())
+        if (port.Number == number)
+            return port.Path;
+    return {};
+}
+
+}
+
+#endif

@@ -1,0 +1,80 @@
+#include "ports/TtyScan.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace TeskComm32 {
+
+namespace {
+
+struct TtyFamily {
+    const char* prefix;
+    bool needsUartCheck;
+};
+
+constexpr TtyFamily Families[] = {{"ttyUSB", false}, {"ttyACM", false}, {"ttyS", true}};
+constexpr const char* PlaceholderDriver = "serial8250";
+
+// The device number after the family prefix; -1 when the rest is not all digits.
+long DeviceNumber(const std::string& name, const std::string& prefix)
+{
+    if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0)
+        return -1;
+    const std::string digits = name.substr(prefix.size());
+    if (digits.size() > 9 || !std::all_of(digits.begin(), digits.end(), ::isdigit))
+        return -1;
+    return std::stol(digits);
+}
+
+bool IsRealUart(const fs::path& tty)
+{
+    std::ifstream typeFile(tty / "type");
+    int type = 0;
+    if (typeFile >> type)
+        return type != 0;
+    std::error_code error;
+    const fs::path driver = fs::read_symlink(tty / "device" / "driver", error);
+    return !error && driver.filename() != PlaceholderDriver;
+}
+
+std::vector<std::string> FamilyMembers(const std::vector<std::string>& names, const fs::path& root,
+                                       const TtyFamily& family)
+{
+    std::vector<std::pair<long, std::string>> members;
+    for (const std::string& name : names) {
+        const long number = DeviceNumber(name, family.prefix);
+        if (number >= 0 && (!family.needsUartCheck || IsRealUart(root / name)))
+            members.emplace_back(number, name);
+    }
+    std::sort(members.begin(), members.end());
+    std::vector<std::string> ordered;
+    for (const auto& member : members)
+        ordered.push_back(member.second);
+    return ordered;
+}
+
+}
+
+std::optional<std::vector<std::string>> SerialTtyNames(const std::string& sysClassTty)
+{
+    std::error_code error;
+    fs::directory_iterator entries(sysClassTty, error);
+    if (error)
+        return std::nullopt;
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : entries)
+        names.push_back(entry.path().filename().string());
+
+    std::vector<std::string> ordered;
+    for (const TtyFamily& family : Families) {
+        const std::vector<std::string> members = FamilyMembers(names, sysClassTty, family);
+        ordered.insert(ordered.end(), members.begin(), members.end());
+    }
+    return ordered;
+}
+
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace TeskComm32 {
+
+// The serial ttys under a /sys/class/tty directory, in the order they are numbered: USB serial
+// adapters (ttyUSB), then USB modems and CDC-ACM cables (ttyACM), then on-board UARTs (ttyS),
+// each family by device number. Nothing when the directory cannot be read.
+//
+// The kernel creates ttyS0 to ttyS31 whether or not a UART sits behind them. A ttyS counts only
+// when its "type" attribute names a UART (non-zero) or, without that attribute, when a driver
+// other than the serial8250 placeholder claims it.
+std::optional<std::vector<std::string>> SerialTtyNames(const std::string& sysClassTty);
+
+}

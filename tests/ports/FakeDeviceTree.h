@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+// A throw-away /sys/class/tty and /dev in a temporary directory, made current for the port
+// enumeration while the object lives.
+class FakeDeviceTree {
+public:
+    FakeDeviceTree();
+    ~FakeDeviceTree();
+    FakeDeviceTree(const FakeDeviceTree&) = delete;
+    FakeDeviceTree& operator=(const FakeDeviceTree&) = delete;
+
+    // A tty with its /dev node; `uartType` is written to its "type" attribute when not empty,
+    // `driver` becomes the name its device/driver link points to when not empty.
+    void AddTty(const std::string& name, const std::string& uartType = "", const std::string& driver = "");
+    // A symbolic link at `relative` (inside the tree) to `target`.
+    std::string AddLink(const std::string& relative, const std::string& target);
+    std::string AddFile(const std::string& relative);
+
+    std::string DevPath(const std::string& name) const { return root + "/dev/" + name; }
+    std::string Path(const std::string& relative) const { return root + "/" + relative; }
+    void RemoveSysfs();
+
+private:
+    std::string root;
+};

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include "FakeDeviceTree.h"
+#include "ports/SerialPortInfo.h"
+#include "ports/TtyScan.h"
+
+namespace {
+
+using TeskComm32::DevicePathOf;
+using TeskComm32::TCommSerialPortInfo;
+using Names = std::vector<std::string>;
+
+// A machine with two USB adapters, a CDC cable, consoles, one real UART, and the kernel's
+// placeholder UARTs that have no hardware behind them.
+void AddTypicalMachine(FakeDeviceTree& tree)
+{
+    tree.AddTty("tty0");
+    tree.AddTty("console");
+    tree.AddTty("ttyS0", "4", "port");
+    tree.AddTty("ttyS1", "0", "port");
+    tree.AddTty("ttyS2", "", "serial8250");
+    tree.AddTty("ttyS3", "", "dw-apb-uart");
+    tree.AddTty("ttyS4");
+    tree.AddTty("ttyUSB10");
+    tree.AddTty("ttyUSB2");
+    tree.AddTty("ttyACM0");
+    tree.AddTty("ttyUSBx");
+}
+
+TEST(TtyScan, OrdersUsbThenAcmThenRealUartsByDeviceNumber)
+{
+    FakeDeviceTree tree;
+    AddTypicalMachine(tree);
+    EXPECT_EQ(TeskComm32::SerialTtyNames(tree.Path("sys/class/tty")),
+              (Names{"ttyUSB2", "ttyUSB10", "ttyACM0", "ttyS0", "ttyS3"}));
+}
+
+TEST(TtyScan, UnreadableDirectoryGivesNothing)
+{
+    FakeDeviceTree tree;
+    EXPECT_FALSE(TeskComm32::SerialTtyNames(tree.Path("no/such/dir")));
+}
+
+TEST(LinuxPorts, DetectedPortsAreNumberedFromOne)
+{
+    FakeDeviceTree tree;
+    AddTypicalMachine(tree);
+    const TCommSerialPortInfo info;
+    EXPECT_TRUE(info.FromSystem);
+    EXPECT_EQ(info.PortList, (Names{"COM1", "COM2", "COM3", "COM4", "COM5"}));
+    EXPECT_EQ(DevicePathOf("COM1"), tree.DevPath("ttyUSB2"));
+    EXPECT_EQ(DevicePathOf("com2"), tree.DevPath("ttyUSB10"));
+    EXPECT_EQ(DevicePathOf("COM3"), tree.DevPath("ttyACM0"));
+    EXPECT_EQ(DevicePathOf("COM4"), tree.DevPath("ttyS0"));
+    EXPECT_EQ(DevicePathOf("COM5"), tree.DevPath("ttyS3"));
+}
+
+TEST(LinuxPorts, MachineWithoutSerialPortsGetsTheFallback)
+{
+    FakeDeviceTree tree;
+    tree.AddTty("tty0");
+    tree.AddTty("ttyS0", "0");
+    const TCommSerialPortInfo info;
+    EXPECT_FALSE(info.FromSystem);
+    EXPECT_EQ(info.PortList, (Names{"COM1", "COM2", "COM3", "COM4"}));
+    EXPECT_EQ(DevicePathOf("COM1"), "");
+}
+
+TEST(LinuxPorts, PinnedPortsKeepTheirNumbersAndAreNotListedTwice)
+{
+    FakeDeviceTree tree;
+    AddTypicalMachine(tree);
+    const std::string byId = tree.AddLink("dev/serial/by-id/usb-cable-if00", tree.DevPath("ttyACM0"));
+    const std::string radio = tree.AddFile("radio-link");
+    TeskComm32::SetPinnedPorts({{2, byId}, {5, tree.Path("absent")}, {12, radio}});
+
+    const TCommSerialPortInfo info;
+    EXPECT_EQ(info.PortList, (Names{"COM1", "COM2", "COM3", "COM4", "COM6", "COM12"}));
+    EXPECT_EQ(DevicePathOf("COM1"), tree.DevPath("ttyUSB2"));
+    EXPECT_EQ(DevicePathOf("COM2"), byId);
+    EXPECT_EQ(DevicePathOf("COM3"), tree.DevPath("ttyUSB10"));
+    EXPECT_EQ(DevicePathOf("COM4"), tree.DevPath("ttyS0"));
+    EXPECT_EQ(DevicePathOf("COM5"), "");
+    EXPECT_EQ(DevicePathOf("COM6"), tree.DevPath("ttyS3"));
+    EXPECT_EQ(DevicePathOf("COM12"), radio);
+}
+
+TEST(LinuxPorts, PinnedPortVanishesWithItsPathButKeepsItsNumberFree)
+{
+    FakeDeviceTree tree;
+    tree.AddTty("ttyUSB0");
+    const std::string dangling = tree.AddLink("dev/serial/by-id/gone", tree.Path("dev/ttyUSB7"));
+    TeskComm32::SetPinnedPorts({{1, dangling}});
+    const TCommSerialPortInfo info;
+    EXPECT_EQ(info.PortList, (Names{"COM2"}));
+    EXPECT_EQ(DevicePathOf("COM2"), tree.DevPath("ttyUSB0"));
+}
+
+TEST(LinuxPorts, PinnedPortsAreListedWithoutSysfs)
+{
+    FakeDeviceTree tree;
+    const std::string radio = tree.AddFile("radio-link");
+    tree.RemoveSysfs();
+    TeskComm32::SetPinnedPorts({{3, radio}});
+    const TCommSerialPortInfo info;
+    EXPECT_TRUE(info.FromSystem);
+    EXPECT_EQ(info.PortList, (Names{"COM3"}));
+}
+
+TEST(LinuxPorts, InvalidPinsAreIgnored)
+{
+    FakeDeviceTree tree;
+    tree.AddTty("ttyUSB0");
+    const std::string radio = tree.AddFile("radio-link");
+    TeskComm32::SetPinnedPorts({{0, radio}, {-3, radio}, {4, ""}});
+    const TCommSerialPortInfo info;
+    EXPECT_EQ(info.PortList, (Names{"COM1"}));
+    EXPECT_EQ(DevicePathOf("COM1"), tree.DevPath("ttyUSB0"));
+}
+
+TEST(DevicePathOf, DevicePathsPassUnchanged)
+{
+    FakeDeviceTree tree;
+    EXPECT_EQ(DevicePathOf("/dev/pts/3"), "/dev/pts/3");
+    EXPECT_EQ(DevicePathOf("/tmp/radio"), "/tmp/radio");
+}
+
+}
