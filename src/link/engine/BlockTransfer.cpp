@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "link/engine/Frames.h"
+#include "link/engine/ReceiveBuffer.h"
 #include "model/MemoryImage.h"
 
 namespace {
@@ -22,6 +23,8 @@ static_assert(LastPieceEnd(ImageReadEnd, NormalPieceSize) <= MemoryImageSize);
 static_assert(LastPieceEnd(ImageWriteEnd, NormalPieceSize) <= MemoryImageSize);
 static_assert(LastPieceEnd(CalibrationBlockSize, CalibrationPieceSize) <= TransferBufferSize);
 static_assert(SnPieceSize <= TransferBufferSize);
+// A whole read answer must fit the receive buffer.
+static_assert(BlockHeadLength + std::max({NormalPieceSize, CalibrationPieceSize, SnPieceSize}) <= ReceiveBuffer::Capacity);
 
 }  // namespace
 
@@ -31,20 +34,17 @@ std::optional<BlockPlan> PlanFor(const TransferContext& context)
     case TransferKind::Normal:
         if (!context.Image)
             return std::nullopt;
-        return BlockPlan{context.Image->data(), MemoryImageBaseAddress,
-                                                     context.IsRead ? ImageReadEnd : ImageWriteEnd,
-                                                     NormalPieceSize, ProgressMeter::Rule::PerBytes};
+        return BlockPlan{context.Image->data(), MemoryImageBaseAddress, context.IsRead ? ImageReadEnd : ImageWriteEnd,
+                         NormalPieceSize, ProgressMeter::Rule::PerBytes};
     case TransferKind::Adjustment:
         if (!context.Buffer)
             return std::nullopt;
-        return BlockPlan{context.Buffer->data(), CalibrationAddress,
-                                                     CalibrationBlockSize, CalibrationPieceSize,
-                                                     ProgressMeter::Rule::Adjustment};
+        return BlockPlan{context.Buffer->data(), CalibrationAddress, CalibrationBlockSize, CalibrationPieceSize,
+                         ProgressMeter::Rule::Adjustment};
     case TransferKind::SerialNumber:
         if (!context.Buffer)
             return std::nullopt;
-        return BlockPlan{context.Buffer->data(), SnAddress, SnPieceSize,
-                                                     SnPieceSize, ProgressMeter::Rule::AtEndOnly};
+        return BlockPlan{context.Buffer->data(), SnAddress, SnPieceSize, SnPieceSize, ProgressMeter::Rule::AtEndOnly};
     case TransferKind::PasswordSetting:
         break;
     }

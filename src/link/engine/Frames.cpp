@@ -43,7 +43,10 @@ Frame PasswordFrame(uint8_t command, const PasswordPayload& payload)
     return CommandWith(command, payload.data(), payload.size());
 }
 
-Frame WriteFrame(uint16_t address, const uint8_t* data, uint8_t n) { return BlockFrame(WriteCommand, address, n, data); }
+Frame WriteFrame(uint16_t address, const uint8_t* data, uint8_t n)
+{
+    return BlockFrame(WriteCommand, address, n, data);
+}
 
 Frame ReadRequest(uint16_t address, uint8_t n) { return BlockFrame(ReadCommand, address, n, nullptr); }
 

@@ -22,7 +22,6 @@ constexpr size_t BandMaxOffset = 5;
 
 static_assert(InfoPasswordOffset + sizeof RadioInfo::ReportedPassword == InfoAnswerLength);
 static_assert(BandMaxOffset + 4 <= BandAnswerLength);
-static_assert(ReceiveBuffer::Capacity >= BlockHeadLength + 16);
 
 LinkActions Sending(Frame frame)
 {

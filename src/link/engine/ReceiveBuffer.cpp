@@ -9,5 +9,5 @@ void ReceiveBuffer::Append(const uint8_t* bytes, size_t count)
         const size_t kept = std::min(count, Capacity - rxCount_);
         std::copy(bytes, bytes + kept, bytes_.begin() + rxCount_);
     }
-    rxCount_ = std::min(rxCount_ + count, std::numeric_limits<size_t>::max() / 2);
+    rxCount_ += std::min(count, std::numeric_limits<size_t>::max() - rxCount_);
 }

@@ -5,7 +5,6 @@
 
 #include "SimulatedDriver.h"
 #include "link/engine/Frames.h"
-#include "link/engine/PasswordFrame.h"
 #include "model/ByteOrder.h"
 
 namespace {
@@ -18,24 +17,7 @@ std::vector<uint16_t> AddressesFrom(uint16_t first, uint16_t last)
     return addresses;
 }
 
-// The record without the fields any handshake may fill.
-RadioSettings WithoutHandshakeFields(RadioSettings s)
-{
-    std::memset(s.DeviceSn, 0, sizeof s.DeviceSn);
-    std::memset(&s.ReadRadioInfo, 0, sizeof s.ReadRadioInfo);
-    std::memset(&s.WriteRadioInfo, 0, sizeof s.WriteRadioInfo);
-    return s;
-}
-
-bool SameBytes(const RadioSettings& a, const RadioSettings& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-
-class BlockPhase : public ::testing::Test {
-protected:
-    void SetUp() override { LastPasswordPayload() = {}; }
-
-    TransferFixture fx;
-    FakeRadio radio;
-};
+using BlockPhase = LinkEngineTest;
 
 TEST_F(BlockPhase, NormalWriteSendsFortyEightBlocksThenOneEnd)
 {

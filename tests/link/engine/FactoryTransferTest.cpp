@@ -4,19 +4,13 @@
 #include <numeric>
 
 #include "SimulatedDriver.h"
-#include "link/engine/PasswordFrame.h"
 #include "model/Password.h"
 
 namespace {
 
-class FactoryTransfer : public ::testing::Test {
+class FactoryTransfer : public LinkEngineTest {
 protected:
-    void SetUp() override { LastPasswordPayload() = {}; }
-
     Bytes Sn() const { return Bytes(fx.settings.DeviceSn, fx.settings.DeviceSn + 8); }
-
-    TransferFixture fx;
-    FakeRadio radio;
 };
 
 TEST_F(FactoryTransfer, AdjustmentWriteSendsFivePiecesOfTheBuffer)

@@ -54,7 +54,10 @@ std::vector<uint16_t> FakeRadio::BlockAddresses(uint8_t command) const
     return addresses;
 }
 
-size_t FakeRadio::CountFrames(const Bytes& frame) const { return size_t(std::count(received_.begin(), received_.end(), frame)); }
+size_t FakeRadio::CountFrames(const Bytes& frame) const
+{
+    return size_t(std::count(received_.begin(), received_.end(), frame));
+}
 
 size_t FakeRadio::CountStartingWith(uint8_t first) const
 {

@@ -3,20 +3,13 @@
 #include <cstring>
 
 #include "SimulatedDriver.h"
-#include "link/engine/PasswordFrame.h"
 
 namespace {
 
 const Bytes Hello = {0x06, 'K', 'O', 'R', 'V', 'A', 'N', 'E'};
 const Bytes Ident = {'K', 'R', '-', '5', '0', '3', 0xFF, 0xFF};
 
-class Handshake : public ::testing::Test {
-protected:
-    void SetUp() override { LastPasswordPayload() = {}; }
-
-    TransferFixture fx;
-    FakeRadio radio;
-};
+using Handshake = LinkEngineTest;
 
 TEST_F(Handshake, SilentRadioGetsOneHelloPerSecondUntilTheTimeOut)
 {
@@ -171,10 +164,7 @@ TEST_F(Handshake, PasswordErrorChangesOnlyTheHandshakeFields)
 
     ASSERT_EQ(driver.Run(false), LinkOutcome::PasswordError);
 
-    RadioSettings after = fx.settings;
-    std::memcpy(after.DeviceSn, before.DeviceSn, sizeof after.DeviceSn);
-    after.ReadRadioInfo = before.ReadRadioInfo;
-    EXPECT_EQ(std::memcmp(&after, &before, sizeof after), 0);
+    EXPECT_TRUE(SameBytes(WithoutHandshakeFields(fx.settings), WithoutHandshakeFields(before)));
 }
 
 TEST_F(Handshake, BandAnswerOfEighteenBytesRunsIntoTheTimeOut)

@@ -1,5 +1,7 @@
 #include "SimulatedDriver.h"
 
+#include <cstring>
+
 TransferFixture::TransferFixture() { settings.ResetToDefaults(); }
 
 TransferContext TransferFixture::Context(TransferKind kind, bool isRead)
@@ -94,3 +96,13 @@ void SimulatedDriver::Apply(const TimerCommand& command, Timer& timer)
 }
 
 FakeRadio* SimulatedDriver::CurrentRadio() const { return portIndex < ports_.size() ? ports_[portIndex] : nullptr; }
+
+RadioSettings WithoutHandshakeFields(RadioSettings s)
+{
+    std::memset(s.DeviceSn, 0, sizeof s.DeviceSn);
+    std::memset(&s.ReadRadioInfo, 0, sizeof s.ReadRadioInfo);
+    std::memset(&s.WriteRadioInfo, 0, sizeof s.WriteRadioInfo);
+    return s;
+}
+
+bool SameBytes(const RadioSettings& a, const RadioSettings& b) { return std::memcmp(&a, &b, sizeof a) == 0; }

@@ -2,11 +2,13 @@
 
 #include <cstddef>
 #include <deque>
+#include <gtest/gtest.h>
 #include <limits>
 #include <vector>
 
 #include "FakeRadio.h"
 #include "link/engine/LinkEngine.h"
+#include "link/engine/PasswordFrame.h"
 
 // Everything one transfer works on, with a fixed clock so packing is reproducible.
 struct TransferFixture {
@@ -63,4 +65,18 @@ private:
     std::deque<uint8_t> waiting_;
     Timer tx_;
     Timer timeOut_;
+};
+
+// The record without the fields that any handshake may fill (serial number, radio info).
+RadioSettings WithoutHandshakeFields(RadioSettings s);
+bool SameBytes(const RadioSettings& a, const RadioSettings& b);
+
+// One transfer's objects and a radio that answers; every test starts with no password payload
+// remembered from an earlier password-setting transfer.
+class LinkEngineTest : public ::testing::Test {
+protected:
+    void SetUp() override { LastPasswordPayload() = {}; }
+
+    TransferFixture fx;
+    FakeRadio radio;
 };
