@@ -3,8 +3,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 #include "lang/TextTable.h"
+#include "model/DtmfDigits.h"
+#include "ui/editors/DtmfCodeInput.h"
 #include "ui/editors/FocusLoss.h"
 
 BoundControls::BoundControls(RadioSettings& settings, QWidget* page) : settings_(settings), page_(page) {}
@@ -31,12 +34,27 @@ QCheckBox* BoundControls::AddCheck(CheckBinding binding)
     return box;
 }
 
+LabelledBox BoundControls::AddDtmfCode(DtmfCodeBinding binding)
+{
+    auto* label = new QLabel(page_);
+    label->setObjectName(binding.labelName);
+    auto* box = new QLineEdit(page_);
+    box->setObjectName(binding.boxName);
+    AcceptDtmfSymbolsOnly(box);
+    codes_.push_back({{label, box}, binding});
+    const size_t index = codes_.size() - 1;
+    OnFocusLoss(box, [this, index] { StoreCode(codes_[index]); });
+    return {label, box};
+}
+
 void BoundControls::Refresh()
 {
     for (const BoundChoice& choice : choices_)
         RefreshChoice(choice);
     for (const BoundCheck& check : checks_)
         RefreshCheck(check);
+    for (const BoundCode& code : codes_)
+        RefreshCode(code);
 }
 
 void BoundControls::RefreshChoice(const BoundChoice& choice)
@@ -58,6 +76,14 @@ void BoundControls::RefreshCheck(const BoundCheck& check)
     check.box->setChecked(binding.tickedWhen == TickedWhen::ExactlyOne ? value == 1 : value != 0);
 }
 
+void BoundControls::RefreshCode(const BoundCode& code)
+{
+    const DtmfCodeBinding& binding = code.binding;
+    code.controls.label->setText(Tr(binding.labelEntry));
+    const std::string text = DtmfText(settings_.*binding.codes, DtmfCodeCapacity, settings_.*binding.length);
+    code.controls.box->setText(QString::fromStdString(text));
+}
+
 // A list that shows no selection (a stored value outside the list) keeps the stored value.
 void BoundControls::StoreChoice(const BoundChoice& choice)
 {
@@ -70,4 +96,10 @@ void BoundControls::StoreChoice(const BoundChoice& choice)
 void BoundControls::StoreCheck(const BoundCheck& check)
 {
     settings_.*check.binding.field = check.box->isChecked() ? 1 : 0;
+}
+
+void BoundControls::StoreCode(const BoundCode& code)
+{
+    const std::string text = code.controls.box->text().toStdString();
+    StoreDtmfText(text, settings_.*code.binding.codes, DtmfCodeCapacity, settings_.*code.binding.length);
 }

@@ -2,11 +2,15 @@
 
 #include <vector>
 
+#include <QStringList>
+
 #include "ui/editors/BoundField.h"
+#include "ui/editors/ChoiceTexts.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 // A labelled drop-down list bound to one field.
@@ -28,9 +32,23 @@ struct CheckBinding {
     TickedWhen tickedWhen;
 };
 
+// A DTMF code edited as text, stored as symbol codes and a length.
+struct DtmfCodeBinding {
+    const char* boxName;
+    const char* labelName;
+    int labelEntry;
+    uint8_t (RadioSettings::*codes)[DtmfCodeCapacity];
+    uint8_t RadioSettings::*length;
+};
+
 struct LabelledList {
     QLabel* label;
     QComboBox* list;
+};
+
+struct LabelledBox {
+    QLabel* label;
+    QLineEdit* box;
 };
 
 // The option controls of a page. Each stores its field when the user leaves it; Refresh
@@ -43,6 +61,7 @@ public:
 
     LabelledList AddChoice(ChoiceBinding binding);
     QCheckBox* AddCheck(CheckBinding binding);
+    LabelledBox AddDtmfCode(DtmfCodeBinding binding);
     void Refresh();
 
 private:
@@ -54,14 +73,21 @@ private:
         QCheckBox* box;
         CheckBinding binding;
     };
+    struct BoundCode {
+        LabelledBox controls;
+        DtmfCodeBinding binding;
+    };
 
     void RefreshChoice(const BoundChoice& choice);
     void RefreshCheck(const BoundCheck& check);
+    void RefreshCode(const BoundCode& code);
     void StoreChoice(const BoundChoice& choice);
     void StoreCheck(const BoundCheck& check);
+    void StoreCode(const BoundCode& code);
 
     RadioSettings& settings_;
     QWidget* page_;
     std::vector<BoundChoice> choices_;
     std::vector<BoundCheck> checks_;
+    std::vector<BoundCode> codes_;
 };

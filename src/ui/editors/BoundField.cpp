@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "lang/TextTable.h"
 
 FieldAccess FieldOf(uint8_t RadioSettings::*member)
 {
@@ -28,20 +27,4 @@ IndexMapping ValueTable(std::vector<int> values)
                 return found == values.end() ? -1 : int(found - values.begin());
             },
             [values](int index) { return values.at(size_t(index)); }};
-}
-
-QStringList NumberTexts(int first, int last, int step)
-{
-    QStringList texts;
-    for (int n = first; n <= last; n += step)
-        texts << QString::number(n);
-    return texts;
-}
-
-QStringList EntryTexts(std::initializer_list<int> entries)
-{
-    QStringList texts;
-    for (int entry : entries)
-        texts << Tr(entry);
-    return texts;
 }

@@ -3,8 +3,6 @@
 #include <functional>
 #include <vector>
 
-#include <QStringList>
-
 #include "model/RadioSettings.h"
 
 // Reads and writes one numeric field of the record, whatever its width.
@@ -27,7 +25,3 @@ struct IndexMapping {
 IndexMapping Linear(int scale, int offset);
 // value = values[index]; a value not in the table has no index.
 IndexMapping ValueTable(std::vector<int> values);
-
-// Items of the choice lists: numbers counted in steps, and texts of the language table.
-QStringList NumberTexts(int first, int last, int step = 1);
-QStringList EntryTexts(std::initializer_list<int> entries);

@@ -1,6 +1,5 @@
 #include "ui/editors/EditorPages.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -10,6 +9,7 @@
 #include "ui/editors/ChannelCells.h"
 #include "ui/editors/ChannelEdits.h"
 #include "ui/editors/FocusLoss.h"
+#include "ui/editors/InPlaceEditing.h"
 #include "ui/editors/TitledGrid.h"
 
 namespace {
@@ -46,22 +46,17 @@ struct ChannelGridEditor::Impl : QObject {
     void ClearRow(int row);
     bool CanEdit(int row, int column) const;
     void OpenEditor(int row, int column);
-    void ShowEditor(QWidget* editor);
     void StepValue(ChannelRecord& channel, int column);
     void LeaveFrequencyEditor();
     void LeaveToneEditor();
     void LeaveSquelchModeEditor();
-    bool IsOpen(QWidget* editor) const { return openEditor == editor; }
-    void FinishEdit();
 
     RadioSettings& settings;
     QTableWidget* grid;
     QLineEdit* frequencyEditor;
     QComboBox* toneEditor;
     QComboBox* squelchModeEditor;
-    QWidget* openEditor = nullptr;
-    int editRow = 0;
-    int editColumn = 0;
+    InPlaceEditing editing;
 };
 
 ChannelGridEditor::Impl::Impl(RadioSettings& s, ChannelGridEditor* page)
@@ -70,7 +65,8 @@ ChannelGridEditor::Impl::Impl(RadioSettings& s, ChannelGridEditor* page)
       grid(CreateTitledGrid(page, ChannelGridShape)),
       frequencyEditor(CreateFrequencyCellEditor(page)),
       toneEditor(CreateToneCellEditor(page)),
-      squelchModeEditor(CreateSquelchModeCellEditor(page))
+      squelchModeEditor(CreateSquelchModeCellEditor(page)),
+      editing(grid)
 {
     for (int row = 1; row <= int(ChannelCount); ++row)
         SetCellText(grid, row, ColNumber, RowTitle(row));
@@ -133,34 +129,24 @@ void ChannelGridEditor::Impl::OpenEditor(int row, int column)
 {
     if (!CanEdit(row, column))
         return;
-    editRow = row;
-    editColumn = column;
     const QString text = CellText(grid, row, column);
     if (IsFrequencyColumn(column)) {
         frequencyEditor->setText(text);
-        ShowEditor(frequencyEditor);
+        editing.Open(frequencyEditor, row, column);
         frequencyEditor->selectAll();
     } else if (IsToneColumn(column)) {
         toneEditor->setEditText(text);
-        ShowEditor(toneEditor);
+        editing.Open(toneEditor, row, column);
         toneEditor->lineEdit()->selectAll();
     } else if (column == ColSquelchMode) {
         squelchModeEditor->clear();
         squelchModeEditor->addItems(ChSquelchModeTexts());
         squelchModeEditor->setCurrentIndex(squelchModeEditor->findText(text));
-        ShowEditor(squelchModeEditor);
+        editing.Open(squelchModeEditor, row, column);
     } else {
         StepValue(settings.Channel[row], column);
         RedrawRow(row);
     }
-}
-
-void ChannelGridEditor::Impl::ShowEditor(QWidget* editor)
-{
-    PlaceOverCell(editor, grid, editRow, editColumn);
-    openEditor = editor;
-    editor->show();
-    editor->setFocus();
 }
 
 void ChannelGridEditor::Impl::StepValue(ChannelRecord& channel, int column)
@@ -186,52 +172,40 @@ void ChannelGridEditor::Impl::StepValue(ChannelRecord& channel, int column)
 
 void ChannelGridEditor::Impl::LeaveFrequencyEditor()
 {
-    if (!IsOpen(frequencyEditor))
+    if (!editing.IsOpen(frequencyEditor))
         return;
     const std::string text = frequencyEditor->text().toStdString();
-    if (editColumn == ColRxFreq)
-        EnterReceiveFrequency(settings, unsigned(editRow), text);
+    if (editing.Column() == ColRxFreq)
+        EnterReceiveFrequency(settings, unsigned(editing.Row()), text);
     else
-        EnterTransmitFrequency(settings.Channel[editRow], text);
-    RedrawRow(editRow);
-    FinishEdit();
+        EnterTransmitFrequency(settings.Channel[editing.Row()], text);
+    RedrawRow(editing.Row());
+    editing.Finish();
 }
 
 void ChannelGridEditor::Impl::LeaveToneEditor()
 {
-    if (!IsOpen(toneEditor))
+    if (!editing.IsOpen(toneEditor))
         return;
     const std::string text = toneEditor->currentText().toStdString();
-    ChannelRecord& channel = settings.Channel[editRow];
-    if (editColumn == ColDecodeTone)
+    ChannelRecord& channel = settings.Channel[editing.Row()];
+    if (editing.Column() == ColDecodeTone)
         EnterDecodeTone(channel, text);
     else
         EnterEncodeTone(channel, text);
-    RedrawRow(editRow);
-    FinishEdit();
+    RedrawRow(editing.Row());
+    editing.Finish();
 }
 
 void ChannelGridEditor::Impl::LeaveSquelchModeEditor()
 {
-    if (!IsOpen(squelchModeEditor))
+    if (!editing.IsOpen(squelchModeEditor))
         return;
     const int mode = squelchModeEditor->currentIndex();
     if (mode >= 0)
-        settings.Channel[editRow].SetChSquelchMode(uint8_t(mode));
-    RedrawRow(editRow);
-    FinishEdit();
-}
-
-// The editor has lost the focus. When nothing else took it (the editor was closed by Enter or
-// hidden with its page) the grid gets it back; a control the user moved to keeps it.
-void ChannelGridEditor::Impl::FinishEdit()
-{
-    QWidget* editor = openEditor;
-    openEditor = nullptr;
-    editor->hide();
-    QWidget* focus = QApplication::focusWidget();
-    if (!focus || focus == editor || editor->isAncestorOf(focus))
-        grid->setFocus();
+        settings.Channel[editing.Row()].SetChSquelchMode(uint8_t(mode));
+    RedrawRow(editing.Row());
+    editing.Finish();
 }
 
 ChannelGridEditor::ChannelGridEditor(RadioSettings& settings, QWidget* parent)

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <functional>
+
+#include <QDialog>
+
+#include "model/RadioSettings.h"
+
+class QComboBox;
+class QLineEdit;
+
+// Fills a range of channels in one step. Its start frequencies and step are kept in hertz while
+// the dialog is open; OK writes the channels and redraws the main window.
+class TChBatchSetDlg : public QDialog {
+    Q_OBJECT
+public:
+    TChBatchSetDlg(RadioSettings& settings, std::function<void()> fullRefresh, QWidget* owner);
+
+private:
+    void BuildControls();
+    void CaptionControls();
+    void FillLists();
+    void ShowValues();
+    void CommitFrequency(QLineEdit* box, uint32_t& value);
+    void CommitStep();
+    void OKBtnClick();
+
+    RadioSettings& settings_;
+    std::function<void()> fullRefresh_;
+    uint32_t BatchRxStart;
+    uint32_t BatchTxStart;
+    uint32_t BatchStep = 0;
+
+    QLineEdit* eChBatchFreqRx;
+    QLineEdit* eChBatchFreqTx;
+    QLineEdit* eStep;
+    QComboBox* cbChBatchSubDe;
+    QComboBox* cbChBatchSubEn;
+    QComboBox* cbChBatchPower;
+    QComboBox* cbChBatchBandwidth;
+    QComboBox* cbChBatchSCN;
+    QComboBox* cbChBatchBUS;
+    QComboBox* cbStartCh;
+    QComboBox* cbEndCh;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+class QTableWidget;
+class QWidget;
+
+// The one in-place editor of a grid that is open at a time and the cell it edits. The editor's
+// own exit handler stores the value and then calls Finish.
+class InPlaceEditing {
+public:
+    explicit InPlaceEditing(QTableWidget* grid) : grid_(grid) {}
+
+    // Lays the editor over the cell, shows it and gives it the focus.
+    void Open(QWidget* editor, int row, int column);
+    bool IsOpen(const QWidget* editor) const { return editor_ == editor; }
+    int Row() const { return row_; }
+    int Column() const { return column_; }
+
+    // Hides the editor. When nothing else took the focus from it (Enter closed it, or its page
+    // was hidden) the grid gets the focus back; a control the user moved to keeps it.
+    void Finish();
+
+private:
+    QTableWidget* grid_;
+    QWidget* editor_ = nullptr;
+    int row_ = 0;
+    int column_ = 0;
+};
