@@ -18,6 +18,8 @@ struct TtyFamily {
 
 constexpr TtyFamily Families[] = {{"ttyUSB", false}, {"ttyACM", false}, {"ttyS", true}};
 constexpr const char* PlaceholderDriver = "serial8250";
+// Device numbers are small; a longer digit run is not a tty of ours and would not fit a long.
+constexpr size_t MaxDeviceNumberDigits = 9;
 
 // The device number after the family prefix; -1 when the rest is not all digits.
 long DeviceNumber(const std::string& name, const std::string& prefix)
@@ -25,7 +27,7 @@ long DeviceNumber(const std::string& name, const std::string& prefix)
     if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0)
         return -1;
     const std::string digits = name.substr(prefix.size());
-    if (digits.size() > 9 || !std::all_of(digits.begin(), digits.end(), ::isdigit))
+    if (digits.size() > MaxDeviceNumberDigits || !std::all_of(digits.begin(), digits.end(), ::isdigit))
         return -1;
     return std::stol(digits);
 }

@@ -20,12 +20,14 @@ const char* const RadioUsage =
 namespace {
 
 constexpr int LastStep = 3;
+// Enough digits for any 32-bit value; longer texts cannot be one.
+constexpr size_t MaxUnsignedDigits = 10;
 
 using Arguments = std::vector<std::string>;
 
 std::optional<uint64_t> ParseUnsigned(const std::string& text)
 {
-    if (text.empty() || text.size() > 10 || !std::all_of(text.begin(), text.end(), ::isdigit))
+    if (text.empty() || text.size() > MaxUnsignedDigits || !std::all_of(text.begin(), text.end(), ::isdigit))
         return std::nullopt;
     return std::stoull(text);
 }

@@ -27,7 +27,7 @@ void VirtualRadio::Run(const volatile std::sig_atomic_t& stop)
     while (!stop) {
         pollfd readable{masterFd, POLLIN, 0};
         const int ready = poll(&readable, 1, StalledFrameMs);
-        if (ready < 0 && errno != EINTR)
+        if ((ready < 0 && errno != EINTR) || (ready > 0 && (readable.revents & (POLLERR | POLLNVAL))))
             return;
         if (ready > 0 && (readable.revents & POLLIN)) {
             Receive();
