@@ -24,10 +24,13 @@ constexpr size_t FloodLimit = 255;
 // the LinkActions each call returns. After an outcome other than Running every further event is
 // ignored (an empty LinkActions comes back).
 //
-// The record is touched only as the link allows: the handshake fills DeviceSn and the
-// ReadRadioInfo/WriteRadioInfo of the transfer's direction (ModelIdent, ReportedPassword, band);
-// a password-setting transfer sets Password; a normal write packs the record into the image; and
+// The record is touched only as the link allows: the handshake fills the ReadRadioInfo or
+// WriteRadioInfo of the transfer's direction (ModelIdent, ReportedPassword, band) and DeviceSn --
+// except in serial-number transfers, which are about the number the user entered; a
+// password-setting transfer sets Password; a normal write packs the record into the image; and
 // whatever a read brought is applied only by ApplyResult(), after the success notice was closed.
+// Adjustment transfers move the context's TransferBuffer only; packing and unpacking the
+// calibration record is the opener's business.
 class LinkEngine {
 public:
     explicit LinkEngine(const TransferContext& context);
