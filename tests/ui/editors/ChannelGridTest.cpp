@@ -1,0 +1,286 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+
+#include "EditorWindow.h"
+#include "model/Tone.h"
+#include "ui/editors/EditorPages.h"
+
+namespace {
+
+enum Column { RxFreq = 1, TxFreq, Decode, Encode, Power, Bandwidth, Scan, BusyLock, Dtmf, SquelchMode };
+
+class ChannelGrid : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CurrentBand() = {136000000, 174000000};
+        editor = new ChannelGridEditor(window.settings, &window);
+        editor->move(0, 40);
+        editor->Refresh();
+        window.ShowActive();
+        grid = editor->findChild<QTableWidget*>("StringGrid1");
+        frequency = editor->findChild<QLineEdit*>("Edit_ChFreq");
+        tone = editor->findChild<QComboBox*>("ComboBox1");
+        squelch = editor->findChild<QComboBox*>("cbCh_SquelchMode");
+        ASSERT_TRUE(grid && frequency && tone && squelch);
+    }
+
+    QString Cell(int row, int column) const { return grid->item(row, column)->text(); }
+
+    // Opens the frequency editor by typing its first digit on the grid, then types the rest.
+    void TypeFrequency(int row, int column, const QString& text)
+    {
+        ClickCell(grid, row, column);
+        QTest::keyClick(grid, Qt::Key_Return);
+        ASSERT_TRUE(frequency->isVisible());
+        frequency->selectAll();
+        QTest::keyClick(frequency, Qt::Key_Backspace);
+        QTest::keyClicks(frequency, text);
+        QTest::keyClick(frequency, Qt::Key_Return);
+    }
+
+    void EnterTone(int row, int column, const QString& text)
+    {
+        DoubleClickCell(grid, row, column);
+        ASSERT_TRUE(tone->isVisible());
+        tone->lineEdit()->selectAll();
+        QTest::keyClicks(tone, text);
+        window.LeaveControl();
+    }
+
+    // "Off" cannot be typed: the user takes it from the list.
+    void ChooseToneOff(int row, int column)
+    {
+        DoubleClickCell(grid, row, column);
+        ASSERT_TRUE(tone->isVisible());
+        while (tone->currentIndex() > 0)
+            QTest::keyClick(tone, Qt::Key_Up);
+        window.LeaveControl();
+    }
+
+    const ChannelRecord& Channel(int n) const { return window.settings.Channel[n]; }
+
+    EditorWindow window;
+    ChannelGridEditor* editor = nullptr;
+    QTableWidget* grid = nullptr;
+    QLineEdit* frequency = nullptr;
+    QComboBox* tone = nullptr;
+    QComboBox* squelch = nullptr;
+};
+
+TEST_F(ChannelGrid, ShowsTitlesAndTwoDigitRowNumbers)
+{
+    EXPECT_EQ(grid->columnCount(), 11);
+    EXPECT_EQ(grid->rowCount(), 17);
+    EXPECT_EQ(Cell(0, 0), "NO.");
+    EXPECT_EQ(Cell(0, RxFreq), "RX Freq.");
+    EXPECT_EQ(Cell(0, BusyLock), "Busy Inhibit");
+    EXPECT_EQ(Cell(0, Dtmf), "DTMF");
+    EXPECT_EQ(Cell(0, SquelchMode), "Squelch Mode");
+    EXPECT_EQ(Cell(1, 0), "01");
+    EXPECT_EQ(Cell(16, 0), "16");
+}
+
+TEST_F(ChannelGrid, ADigitOpensAnEmptyEditorWithoutTypingIntoIt)
+{
+    ClickCell(grid, 3, RxFreq);
+    QTest::keyClick(grid, Qt::Key_1);
+    ASSERT_TRUE(frequency->isVisible());
+    EXPECT_TRUE(frequency->hasFocus());
+    EXPECT_EQ(frequency->text(), "");
+}
+
+TEST_F(ChannelGrid, KeysOpenNoEditorOutsideTheFrequencyColumnsOrOnAnEmptyRow)
+{
+    ClickCell(grid, 3, Decode);
+    QTest::keyClick(grid, Qt::Key_1);
+    EXPECT_FALSE(tone->isVisible());
+    ClickCell(grid, 3, TxFreq);
+    QTest::keyClick(grid, Qt::Key_1);
+    EXPECT_FALSE(frequency->isVisible());
+}
+
+TEST_F(ChannelGrid, ANewReceiveFrequencyFillsTheRowWithNewChannelSettings)
+{
+    TypeFrequency(2, RxFreq, "145.5");
+    EXPECT_FALSE(frequency->isVisible());
+    EXPECT_TRUE(grid->hasFocus());
+    EXPECT_TRUE(window.settings.IsChannelUsed(2));
+    EXPECT_EQ(uint32_t(Channel(2).RxFreq), 145500000u);
+    const QStringList row = {"145.50000", "145.50000", "Off", "Off", "High", "Wide", "ADD", "OFF", "OFF", "Carrier"};
+    for (int column = RxFreq; column <= SquelchMode; ++column)
+        EXPECT_EQ(Cell(2, column), row[column - 1]) << column;
+}
+
+TEST_F(ChannelGrid, TypedFrequenciesAreClampedToTheBandAndSnappedToTheRaster)
+{
+    const struct {
+        const char* typed;
+        uint32_t stored;
+    } cases[] = {
+        {"145.0075", 145006250}, {"145.01", 145010000}, {"145.0125", 145012500},
+        {"100", 136000000},      {"999", 174000000},    {"150.123456789", 150118750},
+    };
+    for (const auto& c : cases) {
+        TypeFrequency(1, RxFreq, c.typed);
+        EXPECT_EQ(uint32_t(Channel(1).RxFreq), c.stored) << c.typed;
+    }
+}
+
+TEST_F(ChannelGrid, TheFirstFrequencyOfAChannelAlsoSetsItsTransmitFrequency)
+{
+    TypeFrequency(1, RxFreq, "145.0075");
+    EXPECT_EQ(uint32_t(Channel(1).RxFreq), 145006250u);
+    EXPECT_EQ(uint32_t(Channel(1).TxFreq), 145006250u);
+    TypeFrequency(1, RxFreq, "146");
+    EXPECT_EQ(uint32_t(Channel(1).TxFreq), 145006250u) << "a channel in use keeps its transmit frequency";
+}
+
+TEST_F(ChannelGrid, KeyFilterAndChangeRulesShapeTheTypedFrequency)
+{
+    const struct {
+        const char* keys;
+        const char* shown;
+    } cases[] = {
+        {"4a3b5.1.25", "435.125"}, {".", ""}, {"1234567890123", "123456789"}, {"14-5,5", "1455"},
+    };
+    for (const auto& c : cases) {
+        ClickCell(grid, 1, RxFreq);
+        QTest::keyClick(grid, Qt::Key_Return);
+        frequency->clear();
+        QTest::keyClicks(frequency, c.keys);
+        EXPECT_EQ(frequency->text(), c.shown) << c.keys;
+        window.LeaveControl();
+    }
+}
+
+TEST_F(ChannelGrid, ErasingTheReceiveFrequencyEmptiesTheRowAndANewOneStartsAfresh)
+{
+    TypeFrequency(4, RxFreq, "145");
+    EnterTone(4, Decode, "67.0");
+    TypeFrequency(4, RxFreq, "");
+    EXPECT_FALSE(window.settings.IsChannelUsed(4));
+    for (int column = RxFreq; column <= SquelchMode; ++column)
+        EXPECT_EQ(Cell(4, column), "") << column;
+    TypeFrequency(4, RxFreq, "146");
+    EXPECT_EQ(Cell(4, Decode), "Off");
+}
+
+TEST_F(ChannelGrid, TransmitZeroStaysZeroAndOtherValuesAreClamped)
+{
+    TypeFrequency(1, RxFreq, "145");
+    TypeFrequency(1, TxFreq, "0");
+    EXPECT_EQ(uint32_t(Channel(1).TxFreq), 0u);
+    EXPECT_EQ(Cell(1, TxFreq), "0");
+    TypeFrequency(1, TxFreq, "");
+    EXPECT_EQ(uint32_t(Channel(1).TxFreq), 0u);
+    TypeFrequency(1, TxFreq, "20");
+    EXPECT_EQ(uint32_t(Channel(1).TxFreq), 136000000u);
+}
+
+TEST_F(ChannelGrid, PastedTextThatIsNoNumberKeepsTheStoredFrequency)
+{
+    TypeFrequency(1, RxFreq, "145");
+    ClickCell(grid, 1, RxFreq);
+    QTest::keyClick(grid, Qt::Key_Return);
+    frequency->setText("14x5");
+    window.LeaveControl();
+    EXPECT_EQ(uint32_t(Channel(1).RxFreq), 145000000u);
+    EXPECT_EQ(Cell(1, RxFreq), "145.00000");
+}
+
+TEST_F(ChannelGrid, MovingTheFocusToTheGridCommitsAnOpenEditor)
+{
+    TypeFrequency(1, RxFreq, "145");
+    DoubleClickCell(grid, 1, RxFreq);
+    frequency->selectAll();
+    QTest::keyClicks(frequency, "150");
+    grid->setFocus();
+    EXPECT_EQ(uint32_t(Channel(1).RxFreq), 150000000u);
+    EXPECT_FALSE(frequency->isVisible());
+}
+
+TEST_F(ChannelGrid, CellsOfAnUnusedChannelOtherThanReceiveDoNothing)
+{
+    for (int column = TxFreq; column <= SquelchMode; ++column)
+        DoubleClickCell(grid, 5, column);
+    EXPECT_FALSE(window.settings.IsChannelUsed(5));
+    EXPECT_FALSE(tone->isVisible());
+    EXPECT_FALSE(squelch->isVisible());
+    EXPECT_EQ(Channel(5).OptB, 0);
+}
+
+TEST_F(ChannelGrid, TheDecodeToneDrivesTheSquelchMode)
+{
+    TypeFrequency(1, RxFreq, "145");
+    EnterTone(1, Decode, "67.0");
+    EXPECT_EQ(Channel(1).DecType, ToneCtcss);
+    EXPECT_EQ(uint16_t(Channel(1).DecCode), 670);
+    EXPECT_EQ(Cell(1, SquelchMode), "CTC/DCS");
+    ChooseToneOff(1, Decode);
+    EXPECT_EQ(Channel(1).DecType, ToneNone);
+    EXPECT_EQ(uint16_t(Channel(1).DecCode), ToneCodeOff);
+    EXPECT_EQ(Cell(1, SquelchMode), "Carrier");
+}
+
+TEST_F(ChannelGrid, AnEncodeToneLeavesTheSquelchModeAlone)
+{
+    TypeFrequency(1, RxFreq, "145");
+    EnterTone(1, Encode, "d023n");
+    EXPECT_EQ(Channel(1).EncType, ToneDcsNormal);
+    EXPECT_EQ(uint16_t(Channel(1).EncCode), 0x2813);
+    EXPECT_EQ(Cell(1, Encode), "D023N");
+    EXPECT_EQ(Cell(1, SquelchMode), "Carrier");
+}
+
+TEST_F(ChannelGrid, ARejectedToneKeepsThePreviousOne)
+{
+    TypeFrequency(1, RxFreq, "145");
+    EnterTone(1, Decode, "88.5");
+    EnterTone(1, Decode, "D028N");
+    EXPECT_EQ(uint16_t(Channel(1).DecCode), 885);
+    EXPECT_EQ(Cell(1, Decode), "88.5");
+}
+
+TEST_F(ChannelGrid, DoubleClicksStepEachValueBackToWhereItStarted)
+{
+    TypeFrequency(1, RxFreq, "145");
+    const uint8_t optA = Channel(1).OptA;
+    const uint8_t optB = Channel(1).OptB;
+    const struct {
+        int column;
+        int clicksPerRound;
+        const char* afterOne;
+    } cases[] = {
+        {Power, 3, "Low"}, {Bandwidth, 2, "Narrow"}, {Scan, 2, "DEL"}, {BusyLock, 3, "CAT"}, {Dtmf, 2, "ON"},
+    };
+    for (const auto& c : cases) {
+        const QString before = Cell(1, c.column);
+        DoubleClickCell(grid, 1, c.column);
+        EXPECT_EQ(Cell(1, c.column), c.afterOne) << c.column;
+        for (int i = 1; i < c.clicksPerRound; ++i)
+            DoubleClickCell(grid, 1, c.column);
+        EXPECT_EQ(Cell(1, c.column), before) << c.column;
+    }
+    EXPECT_EQ(Channel(1).OptA, optA);
+    EXPECT_EQ(Channel(1).OptB, optB);
+}
+
+TEST_F(ChannelGrid, TheSquelchListStoresTheChosenMode)
+{
+    TypeFrequency(1, RxFreq, "145");
+    DoubleClickCell(grid, 1, SquelchMode);
+    ASSERT_TRUE(squelch->isVisible());
+    EXPECT_EQ(squelch->count(), 5);
+    EXPECT_EQ(squelch->currentText(), "Carrier");
+    ChooseItem(squelch, 4);
+    window.LeaveControl();
+    EXPECT_EQ(Channel(1).ChSquelchMode(), 4);
+    EXPECT_EQ(Cell(1, SquelchMode), "DTMF or CTC/DCS");
+}
+
+}
