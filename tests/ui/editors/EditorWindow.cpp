@@ -55,6 +55,12 @@ void ChooseItem(QComboBox* list, int index)
 
 void ClickOn(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 
+void ClickCheckBox(QWidget* box)
+{
+    constexpr int SquareCentre = 7;
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(SquareCentre, box->height() / 2));
+}
+
 void UseEnglish() { ApplyLanguageSetting(EnglishSetting); }
 
 void UseSimplifiedChinese() { ApplyLanguageSetting(SimplifiedChineseSetting); }

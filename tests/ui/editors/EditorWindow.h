@@ -32,6 +32,7 @@ void DoubleClickCell(QTableWidget* grid, int row, int column);
 void ClickCell(QTableWidget* grid, int row, int column);
 void ChooseItem(QComboBox* list, int index);  // by keyboard, as when browsing a closed list
 void ClickOn(QWidget* widget);
+void ClickCheckBox(QWidget* box);  // on its square, at the left end
 
 // Texts in English unless a test switches the language.
 void UseEnglish();
