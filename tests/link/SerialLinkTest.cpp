@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include "PseudoTerminal.h"
+#include "link/SerialLink.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+size_t WaitForBytes(SerialLink& link, size_t expected, int waitMs = 1000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (link.BytesWaiting() < expected && clock.elapsed() < waitMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return link.BytesWaiting();
+}
+
+TEST(SerialLink, OpensAPseudoTerminalDespiteItsMissingModemLines)
+{
+    PseudoTerminal pty;
+    SerialLink link;
+    const PortOpenResult result = link.Open(pty.SlavePath());
+    EXPECT_TRUE(result.ok) << result.diagnostic;
+    EXPECT_TRUE(result.diagnostic.empty());
+    EXPECT_TRUE(link.IsOpen());
+}
+
+TEST(SerialLink, MovesWholeFramesBothWays)
+{
+    PseudoTerminal pty;
+    SerialLink link;
+    ASSERT_TRUE(link.Open(pty.SlavePath()).ok);
+
+    link.Write({0x06, 'K', 'O', 'R', 'V', 'A', 'N', 'E'});
+    EXPECT_EQ(pty.Receive(100), (Bytes{0x06, 'K', 'O', 'R', 'V', 'A', 'N', 'E'}));
+
+    pty.Send({'K', 'R', '-', '5', '0', '3', 0xFF, 0xFF});
+    EXPECT_EQ(WaitForBytes(link, 8), 8u);
+    EXPECT_EQ(link.ReadAll(), (Bytes{'K', 'R', '-', '5', '0', '3', 0xFF, 0xFF}));
+    EXPECT_EQ(link.BytesWaiting(), 0u);
+}
+
+TEST(SerialLink, PurgeDropsWhatWaits)
+{
+    PseudoTerminal pty;
+    SerialLink link;
+    ASSERT_TRUE(link.Open(pty.SlavePath()).ok);
+    pty.Send({1, 2, 3});
+    ASSERT_EQ(WaitForBytes(link, 3), 3u);
+    link.PurgeReceive();
+    EXPECT_EQ(link.BytesWaiting(), 0u);
+    EXPECT_TRUE(link.ReadAll().empty());
+}
+
+TEST(SerialLink, AMissingDeviceIsNamedInTheDiagnostic)
+{
+    SerialLink link;
+    const PortOpenResult result = link.Open("/dev/kr-t27-no-such-port");
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(link.IsOpen());
+    EXPECT_NE(result.diagnostic.find("/dev/kr-t27-no-such-port"), std::string::npos);
+    EXPECT_NE(result.diagnostic.find("does not exist"), std::string::npos);
+}
+
+TEST(SerialLink, APortInUseIsReportedAsBusy)
+{
+    PseudoTerminal pty;
+    SerialLink first;
+    SerialLink second;
+    ASSERT_TRUE(first.Open(pty.SlavePath()).ok);
+    const PortOpenResult result = second.Open(pty.SlavePath());
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.diagnostic.find("busy"), std::string::npos) << result.diagnostic;
+    EXPECT_TRUE(first.IsOpen());
+}
+
+TEST(SerialLink, AClosedLinkIgnoresTrafficCalls)
+{
+    SerialLink link;
+    link.Write({1});
+    link.Purge();
+    EXPECT_EQ(link.BytesWaiting(), 0u);
+    EXPECT_TRUE(link.ReadAll().empty());
+}
+
+}

@@ -1,0 +1,54 @@
+#include "TransferHarness.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include "link/TransferRunner.h"
+
+namespace {
+
+constexpr int TransferGuardMs = 30000;
+
+}
+
+TransferContext TransferObjects::Context(bool isRead, TransferKind kind)
+{
+    TransferContext context;
+    context.Kind = kind;
+    context.IsRead = isRead;
+    context.Settings = &settings;
+    context.Band = &band;
+    context.Link = &link;
+    context.Image = &image;
+    context.Buffer = &buffer;
+    context.Clock = [] { return Now; };
+    return context;
+}
+
+TransferRun RunTransfer(const TransferContext& context, const PortChoice& choice, RunOptions options)
+{
+    TransferRun run;
+    QObject owner;
+    TransferRunner runner(context, &owner);
+    runner.SetEndAtOnceWhenPortFails(options.endAtOnceWhenPortFails);
+    runner.SetBandQuestion([&] {
+        ++run.bandQuestions;
+        return options.continueAtBandQuestion;
+    });
+    QEventLoop loop;
+    QObject::connect(&runner, &TransferRunner::progressChanged, [&](int value) { run.progress.push_back(value); });
+    QObject::connect(&runner, &TransferRunner::portProblem,
+                     [&](const QString& text) { run.portProblems.push_back(text.toStdString()); });
+    QObject::connect(&runner, &TransferRunner::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(TransferGuardMs, &loop, &QEventLoop::quit);
+    QElapsedTimer clock;
+    clock.start();
+    runner.Start(choice);
+    loop.exec();
+    run.elapsedMs = clock.elapsed();
+    run.outcome = runner.Outcome();
+    if (run.outcome == LinkOutcome::Success)
+        runner.ApplyResult();
+    return run;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "link/PortChoice.h"
+#include "link/TransferContext.h"
+#include "link/engine/LinkActions.h"
+
+// What a test hands one transfer: the record, band, image and buffer it works on, with a fixed clock.
+struct TransferObjects {
+    static constexpr DateTimeStamp Now{2026, 5, 4, 3, 2};
+
+    RadioSettings settings{};
+    BandLimits band;
+    LinkSettings link;
+    MemoryImage image{};
+    TransferBuffer buffer{};
+
+    TransferObjects() { settings.ResetToDefaults(); }
+    TransferContext Context(bool isRead, TransferKind kind = TransferKind::Normal);
+};
+
+// What a test sees of one finished transfer.
+struct TransferRun {
+    LinkOutcome outcome = LinkOutcome::Running;
+    std::vector<int> progress;
+    std::vector<std::string> portProblems;
+    int bandQuestions = 0;
+    long long elapsedMs = 0;
+};
+
+struct RunOptions {
+    bool continueAtBandQuestion = true;
+    bool endAtOnceWhenPortFails = false;
+};
+
+// Runs a TransferRunner to its end in a local event loop; after a success it applies the result.
+TransferRun RunTransfer(const TransferContext& context, const PortChoice& choice, RunOptions options = {});

@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "QuickRadio.h"
+#include "RandomRecord.h"
+#include "TransferHarness.h"
+#include "VirtualRadioProcess.h"
+
+namespace {
+
+TEST(TransferRunner, WriteThenReadBringsBackEveryImageField)
+{
+    VirtualRadioProcess radio(QuickRadio);
+    TransferObjects writer;
+    writer.settings = RandomRecord(7);
+    writer.band = RadioBand;
+    const MemoryImage packed = PackedImage(writer.settings, RadioBand, TransferObjects::Now);
+
+    const TransferRun written = RunTransfer(writer.Context(false), PortChoice::Named(radio.LinkPath()));
+    ASSERT_EQ(written.outcome, LinkOutcome::Success);
+    EXPECT_EQ(written.bandQuestions, 0);
+    EXPECT_TRUE(SameRange(writer.image, packed, NormalWriteSpan));
+
+    TransferObjects reader;
+    reader.band = BandLimits{136000000, 174000000};
+    const TransferRun read = RunTransfer(reader.Context(true), PortChoice::Named(radio.LinkPath()));
+    ASSERT_EQ(read.outcome, LinkOutcome::Success);
+    EXPECT_TRUE(SameRange(PackedImage(reader.settings, RadioBand, TransferObjects::Now), packed, ImageWriteEnd));
+    EXPECT_EQ(reader.band, RadioBand);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(reader.settings.DeviceSn), DeviceSnSize), "20260504");
+    EXPECT_EQ(reader.settings.LastWriteYear, TransferObjects::Now.Year);
+    EXPECT_EQ(reader.settings.LastWriteMinute, TransferObjects::Now.Minute);
+
+    const MemoryImage kept = radio.StopAndReadMemory();
+    EXPECT_TRUE(SameRange(kept, packed, NormalWriteSpan));
+}
+
+TEST(TransferRunner, ProgressClimbsStepByStepToFull)
+{
+    VirtualRadioProcess radio(QuickRadio);
+    TransferObjects objects;
+    objects.band = RadioBand;
+    const TransferRun run = RunTransfer(objects.Context(false), PortChoice::Named(radio.LinkPath()));
+    ASSERT_EQ(run.outcome, LinkOutcome::Success);
+    ASSERT_FALSE(run.progress.empty());
+    EXPECT_TRUE(std::is_sorted(run.progress.begin(), run.progress.end()));
+    EXPECT_EQ(run.progress.back(), 100);
+    EXPECT_GE(run.progress[run.progress.size() - 2], 97);
+}
+
+TEST(TransferRunner, AFloodOfNoiseIsDroppedAndTheNextHelloGetsThrough)
+{
+    VirtualRadioProcess radio(QuickRadioWith({"--flood"}));
+    TransferObjects objects;
+    const TransferRun run = RunTransfer(objects.Context(true), PortChoice::Named(radio.LinkPath()));
+    EXPECT_EQ(run.outcome, LinkOutcome::Success);
+    EXPECT_EQ(objects.band, RadioBand);
+}
+
+TEST(TransferRunner, CancelAtTheBandQuestionWritesNothing)
+{
+    const MemoryImage seed = PackedImage(RandomRecord(21), RadioBand, TransferObjects::Now);
+    const MemoryImage before = VirtualRadioProcess::MemoryAtStart(QuickRadio, seed);
+    VirtualRadioProcess radio(QuickRadio, &seed);
+    TransferObjects objects;
+    objects.band = BandLimits{136000000, 174000000};
+    RunOptions options;
+    options.continueAtBandQuestion = false;
+
+    const TransferRun run = RunTransfer(objects.Context(false), PortChoice::Named(radio.LinkPath()), options);
+    EXPECT_EQ(run.outcome, LinkOutcome::Closed);
+    EXPECT_EQ(run.bandQuestions, 1);
+    EXPECT_TRUE(SameRange(radio.StopAndReadMemory(), before, MemoryImageSize));
+}
+
+TEST(TransferRunner, ContinueAtTheBandQuestionWritesTheRecordsBand)
+{
+    VirtualRadioProcess radio(QuickRadio);
+    TransferObjects objects;
+    objects.band = BandLimits{136000000, 174000000};
+    const TransferRun run = RunTransfer(objects.Context(false), PortChoice::Named(radio.LinkPath()));
+    EXPECT_EQ(run.outcome, LinkOutcome::Success);
+    EXPECT_EQ(run.bandQuestions, 1);
+    EXPECT_TRUE(SameRange(radio.StopAndReadMemory(), objects.image, NormalWriteSpan));
+}
+
+TEST(TransferRunner, PasswordSettingChangesThePasswordWithoutMovingBlocks)
+{
+    VirtualRadioProcess radio(QuickRadioWith({"--password", "old"}));
+    TransferObjects objects;
+    std::memcpy(objects.settings.Password, "old", 3);
+    std::memcpy(objects.settings.NewPassword, "new1", 4);
+    const TransferRun set = RunTransfer(objects.Context(false, TransferKind::PasswordSetting),
+                                        PortChoice::Named(radio.LinkPath()));
+    ASSERT_EQ(set.outcome, LinkOutcome::Success);
+    EXPECT_STREQ(reinterpret_cast<const char*>(objects.settings.Password), "new1");
+
+    TransferObjects reader;
+    std::memcpy(reader.settings.Password, "new1", 4);
+    EXPECT_EQ(RunTransfer(reader.Context(true), PortChoice::Named(radio.LinkPath())).outcome, LinkOutcome::Success);
+}
+
+TEST(TransferRunner, ANamedPortThatWillNotOpenIsExplainedAndCanEndAtOnce)
+{
+    TransferObjects objects;
+    RunOptions options;
+    options.endAtOnceWhenPortFails = true;
+    const TransferRun run = RunTransfer(objects.Context(true), PortChoice::Named("/dev/kr-t27-absent"), options);
+    EXPECT_EQ(run.outcome, LinkOutcome::CommunicationFailure);
+    ASSERT_EQ(run.portProblems.size(), 1u);
+    EXPECT_NE(run.portProblems[0].find("/dev/kr-t27-absent"), std::string::npos);
+    EXPECT_LT(run.elapsedMs, 500);
+}
+
+TEST(TransferRunner, ANamedPortThatWillNotOpenOtherwiseRunsIntoTheTimeOut)
+{
+    TransferObjects objects;
+    const TransferRun run = RunTransfer(objects.Context(true), PortChoice::Named("/dev/kr-t27-absent"));
+    EXPECT_EQ(run.outcome, LinkOutcome::CommunicationFailure);
+    EXPECT_GE(run.elapsedMs, TimeOutMs);
+}
+
+TEST(TransferRunner, SearchingNoPortsFailsAtOnce)
+{
+    TransferObjects objects;
+    const TransferRun run = RunTransfer(objects.Context(true), PortChoice::Searching({}));
+    EXPECT_EQ(run.outcome, LinkOutcome::CommunicationFailure);
+    EXPECT_LT(run.elapsedMs, 500);
+}
+
+}
