@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "files/AppSettings.h"
+#include "model/BandLimits.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+// The main menu `MainMenu1`: every menu and item carries its name as object name.
+struct MainMenu {
+    QMenuBar* MainMenu1;
+
+    QMenu* MenuFile;
+    QAction* MenuFile_New;
+    QAction* MenuFile_Open;
+    QAction* MenuFile_Save;
+    QAction* MenuFile_Exit;
+
+    QMenu* MenuEdit;
+    QAction* MenuEdit_Read;
+    QAction* MenuEdit_Write;
+    QAction* MenuEdit_Password;
+    QMenu* MenuEdit_Band;
+    std::array<QAction*, BandCount> MenuEdit_Band_n;  // MenuEdit_Band_1 .. MenuEdit_Band_6
+    QAction* MenuEdit_Band_undef;
+
+    QAction* MenuPort;
+
+    QMenu* MenuLanguage;
+    QAction* MenuLanguage_Chs;
+    QAction* MenuLanguage_En;
+
+    QAction* MenuAdjustment;
+
+    QMenu* MenuHelp;
+    QAction* MenuAbout;
+};
+
+MainMenu BuildMainMenu(QMenuBar* bar);
+
+// Captions of every menu and item in the current language; the band items are left to
+// RefreshBandMenu.
+void CaptionMainMenu(const MainMenu& menu);
+
+// Ticks the language item of `languageSetting`: English for 0, Chinese for 1, neither otherwise.
+void TickLanguage(const MainMenu& menu, int languageSetting);
+
+// Captions the band items from the table and ticks the one equal to `current`, whose index is
+// returned. When none matches, the extra item shows `current` instead and nothing is ticked.
+std::optional<int> RefreshBandMenu(const MainMenu& menu, const AppSettings& settings, const BandLimits& current);

@@ -1,0 +1,174 @@
+#include "ui/MainWindow.h"
+
+#include <iostream>
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "lang/AppLang.h"
+#include "lang/TextTable.h"
+#include "ports/SerialPortInfo.h"
+#include "ui/BandChoice.h"
+#include "ui/ChannelInfoPage.h"
+#include "ui/ModelName.h"
+#include "ui/ProgramFont.h"
+#include "ui/editors/EditorPages.h"
+
+namespace {
+
+// The area below the menu bar: tool bar, pages and status bar.
+constexpr int ClientWidth = 829;
+constexpr int ClientHeight = 507;
+
+constexpr int DefaultPortNumber = 1;
+const char* const DtmfPageCaption = "DTMF";
+
+enum PageEntry { ChannelPageEntry = 25, OptionPageEntry = 35, KeyPageEntry = 174 };
+
+}
+
+TForm1::TForm1(std::string settingsPath, FileChooser chooser, QWidget* parent)
+    : QMainWindow(parent), settingsPath_(std::move(settingsPath)), chooser_(std::move(chooser))
+{
+    BuildWindow();
+    ConnectCommands();
+    StartUp();
+}
+
+TForm1::~TForm1() { SaveSettingsFile(); }
+
+void TForm1::BuildWindow()
+{
+    setObjectName("Form1");
+    setFont(ProgramFont());
+    menu_ = BuildMainMenu(menuBar());
+    toolBar_ = BuildMainToolBar(this);
+
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    bHide = new QPushButton(client);
+    bHide->setObjectName("bHide");
+    BuildPages(client);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName("StatusBar1");
+    StatusBar1->setSizeGripEnabled(false);
+    setStatusBar(StatusBar1);
+
+}
+
+// The menu bar's height depends on its captions' font, so the size is fixed again after every
+// re-captioning.
+void TForm1::FixClientArea()
+{
+    setFixedSize(ClientWidth, ClientHeight + menuBar()->heightForWidth(ClientWidth));
+}
+
+void TForm1::BuildPages(QWidget* client)
+{
+    PageControl_Home = new QTabWidget(client);
+    PageControl_Home->setObjectName("PageControl_Home");
+    TabSheet_ChInfo = new ChannelInfoPage(record_, PageControl_Home);
+    TabSheet_Option = new OptionsPage(record_, PageControl_Home);
+    TabSheet_Dtmf = new DtmfPage(record_, PageControl_Home);
+    TabSheet_Key = new KeysPage(record_, PageControl_Home);
+    for (QWidget* page : std::initializer_list<QWidget*>{TabSheet_ChInfo, TabSheet_Option, TabSheet_Dtmf, TabSheet_Key})
+        PageControl_Home->addTab(page, QString());
+
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(PageControl_Home);
+}
+
+void TForm1::ConnectCommands()
+{
+    const auto run = [this](auto handler) { return [this, handler] { (this->*handler)(); }; };
+    const auto onItem = [this](QAction* item, auto command) { connect(item, &QAction::triggered, this, command); };
+    const auto onButton = [this](QAbstractButton* button, auto command) {
+        connect(button, &QAbstractButton::clicked, this, command);
+    };
+
+    onItem(menu_.MenuFile_New, run(&TForm1::MenuFile_NewClick));
+    onItem(menu_.MenuFile_Open, run(&TForm1::MenuFile_OpenClick));
+    onItem(menu_.MenuFile_Save, run(&TForm1::MenuFile_SaveClick));
+    onItem(menu_.MenuFile_Exit, run(&TForm1::MenuFile_ExitClick));
+    onItem(menu_.MenuEdit_Read, run(&TForm1::MenuEdit_ReadClick));
+    onItem(menu_.MenuEdit_Write, run(&TForm1::MenuEdit_WriteClick));
+    onItem(menu_.MenuEdit_Password, run(&TForm1::MenuEdit_PasswordClick));
+    for (int i = 0; i < BandCount; ++i)
+        onItem(menu_.MenuEdit_Band_n[i], [this, i] { MenuEdit_BandClick(i); });
+    onItem(menu_.MenuPort, run(&TForm1::MenuPortClick));
+    onItem(menu_.MenuLanguage_Chs, run(&TForm1::MenuLanguage_ChsClick));
+    onItem(menu_.MenuLanguage_En, run(&TForm1::MenuLanguage_EnClick));
+    onItem(menu_.MenuAdjustment, run(&TForm1::MenuAdjustmentClick));
+    onItem(menu_.MenuAbout, run(&TForm1::MenuAboutClick));
+
+    onButton(toolBar_.ToolButton_New, run(&TForm1::MenuFile_NewClick));
+    onButton(toolBar_.ToolButton_Open, run(&TForm1::MenuFile_OpenClick));
+    onButton(toolBar_.ToolButton_Save, run(&TForm1::MenuFile_SaveClick));
+    onButton(toolBar_.ToolButton_Read, run(&TForm1::MenuEdit_ReadClick));
+    onButton(toolBar_.ToolButton_Write, run(&TForm1::MenuEdit_WriteClick));
+    onButton(TabSheet_ChInfo->bChBatchSet, run(&TForm1::bChBatchSetClick));
+}
+
+void TForm1::StartUp()
+{
+    record_.ResetToDefaults();
+    link_.PortNumber = DefaultPortNumber;
+    config_ = LoadAppSettings(settingsPath_);
+    link_ = {config_.Port, config_.AutoSeachPort};
+    TeskComm32::SetPinnedPorts(config_.PinnedPorts);
+
+    // Only there to take the focus from an open editor; it hides under the pages.
+    bHide->setGeometry(0, 0, 1, 1);
+    bHide->lower();
+
+    CurrentBand() = SelectedBandLimits(config_);
+    ApplyLanguageSetting(config_.Language);
+    FullRefresh();
+}
+
+void TForm1::FullRefresh()
+{
+    TickLanguage(menu_, config_.Language);
+    setWindowTitle(ModelName);
+    QApplication::setApplicationDisplayName(ModelName);
+    CaptionMainMenu(menu_);
+    if (const std::optional<int> band = RefreshBandMenu(menu_, config_, CurrentBand()))
+        config_.BandSelete = *band;
+    SetToolBarHints(toolBar_);
+    TabSheet_ChInfo->Refresh();
+    CaptionPages();
+    TabSheet_Option->Refresh();
+    TabSheet_Dtmf->Refresh();
+    TabSheet_Key->Refresh();
+    FixClientArea();
+}
+
+void TForm1::CaptionPages()
+{
+    PageControl_Home->setTabText(PageControl_Home->indexOf(TabSheet_ChInfo), Tr(ChannelPageEntry));
+    PageControl_Home->setTabText(PageControl_Home->indexOf(TabSheet_Option), Tr(OptionPageEntry));
+    PageControl_Home->setTabText(PageControl_Home->indexOf(TabSheet_Dtmf), QString::fromLatin1(DtmfPageCaption));
+    PageControl_Home->setTabText(PageControl_Home->indexOf(TabSheet_Key), Tr(KeyPageEntry));
+}
+
+void TForm1::SaveSettingsFile()
+{
+    config_.Port = link_.PortNumber;
+    config_.AutoSeachPort = link_.AutoSearchPort;
+    const FileResult saved = SaveAppSettings(settingsPath_, config_);
+    if (!saved.ok)
+        std::cerr << saved.message << '\n';
+}
+
+void TForm1::CommitPendingEdit() { bHide->setFocus(); }
+
+void TForm1::MenuFile_ExitClick() { close(); }

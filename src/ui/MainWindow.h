@@ -1,0 +1,100 @@
+#pragma once
+
+#include <string>
+
+#include <QMainWindow>
+
+#include "files/AppSettings.h"
+#include "link/TransferContext.h"
+#include "model/MemoryImage.h"
+#include "model/RadioSettings.h"
+#include "ui/FileChooser.h"
+#include "ui/MainMenu.h"
+#include "ui/MainToolBar.h"
+
+class ChannelInfoPage;
+class DtmfPage;
+class KeysPage;
+class OptionsPage;
+class QPushButton;
+class QStatusBar;
+class QTabWidget;
+
+// The program's main window. It owns the one settings record, the radio's memory image and the
+// computer's settings (port, language, bands) for as long as the program runs, builds every
+// editor on the record and offers the commands that act on the record as a whole.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // `settingsPath` is read (or created) now and written when the window is destroyed.
+    explicit TForm1(std::string settingsPath, FileChooser chooser = SystemFileChooser(), QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Redraws everything from the record and the window state, in the current language.
+    void FullRefresh();
+
+    // Loads a channel data file into the record and redraws; a file that cannot be used is
+    // reported in a notice and leaves the record as it was.
+    bool OpenDataFile(const QString& path);
+
+    RadioSettings& Record() { return record_; }
+    const AppSettings& Config() const { return config_; }
+    const LinkSettings& Link() const { return link_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    enum class SaveOutcome { Saved, Cancelled, Failed };
+
+    void BuildWindow();
+    void BuildPages(QWidget* client);
+    void ConnectCommands();
+    void FixClientArea();
+    void StartUp();
+    void CaptionPages();
+    void SaveSettingsFile();
+
+    void MenuFile_NewClick();
+    void MenuFile_OpenClick();
+    SaveOutcome MenuFile_SaveClick();
+    void MenuFile_ExitClick();
+    void MenuEdit_ReadClick();
+    void MenuEdit_WriteClick();
+    void MenuEdit_PasswordClick();
+    void MenuEdit_BandClick(int bandIndex);
+    void MenuPortClick();
+    void MenuLanguage_ChsClick();
+    void MenuLanguage_EnClick();
+    void MenuAdjustmentClick();
+    void MenuAboutClick();
+    void bChBatchSetClick();
+
+    // Moves the focus to `bHide`, so that an open editor stores its value before a command runs.
+    void CommitPendingEdit();
+    // Shows the channel page and focuses the grid, so that an open cell editor stores its value.
+    void CommitChannelEdit();
+    bool ConfirmClearAllData();
+    void ShowNotice(const QString& text);
+    void SelectLanguage(int setting);
+    void RunChannelTransfer(bool isRead);
+    TransferContext LinkContext(TransferKind kind, bool isRead);
+
+    RadioSettings record_{};
+    MemoryImage image_{};
+    TransferBuffer buffer_{};
+    std::string settingsPath_;
+    AppSettings config_;
+    LinkSettings link_;
+    FileChooser chooser_;
+
+    MainMenu menu_{};
+    MainToolBar toolBar_{};
+    QTabWidget* PageControl_Home = nullptr;
+    ChannelInfoPage* TabSheet_ChInfo = nullptr;
+    OptionsPage* TabSheet_Option = nullptr;
+    DtmfPage* TabSheet_Dtmf = nullptr;
+    KeysPage* TabSheet_Key = nullptr;
+    QPushButton* bHide = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+};

@@ -1,0 +1,77 @@
+#include <QLabel>
+#include <QPushButton>
+
+#include "dialogs/NoticeParts.h"
+#include "dialogs/WarnDialogs.h"
+#include "lang/AppLang.h"
+#include "lang/TextTable.h"
+#include "ui/LanguageSetting.h"
+#include "ui/MainWindow.h"
+#include "ui/editors/EditorPages.h"
+
+// Band, language, the batch set and the About box: choices that redraw the whole window.
+
+namespace {
+
+enum Entry {
+    AboutTitleEntry = 161,
+    ProductEntry = 162,
+    VersionEntry = 163,
+    OwnershipEntry = 164,
+    MakerEntry = 165,
+    OkEntry = 153,
+};
+
+constexpr int ProductPoints = 12;
+constexpr int DetailPoints = 10;
+
+void SetAboutLine(QLabel* line, int entry, int points)
+{
+    line->setText(Tr(entry));
+    NoticeParts::SetPointSize(line, points);
+}
+
+}
+
+// A band change always discards the channels and settings, even for the band already chosen.
+void TForm1::MenuEdit_BandClick(int bandIndex)
+{
+    CommitPendingEdit();
+    if (!ConfirmClearAllData()) {
+        RefreshBandMenu(menu_, config_, CurrentBand());
+        return;
+    }
+    config_.BandSelete = bandIndex;
+    CurrentBand() = config_.Bands[bandIndex];
+    record_.ResetToDefaults();
+    FullRefresh();
+}
+
+void TForm1::SelectLanguage(int setting)
+{
+    CommitPendingEdit();
+    config_.Language = setting;
+    ApplyLanguageSetting(setting);
+    FullRefresh();
+}
+
+void TForm1::MenuLanguage_ChsClick() { SelectLanguage(SimplifiedChineseSetting); }
+
+void TForm1::MenuLanguage_EnClick() { SelectLanguage(EnglishSetting); }
+
+void TForm1::bChBatchSetClick()
+{
+    RunChannelBatchSet(record_, [this] { FullRefresh(); }, this);
+}
+
+void TForm1::MenuAboutClick()
+{
+    TAboutDlg dialog(this);
+    dialog.setWindowTitle(Tr(AboutTitleEntry));
+    SetAboutLine(dialog.sName, ProductEntry, ProductPoints);
+    SetAboutLine(dialog.sVersion, VersionEntry, DetailPoints);
+    SetAboutLine(dialog.sOwnership, OwnershipEntry, DetailPoints);
+    SetAboutLine(dialog.sMaker, MakerEntry, DetailPoints);
+    dialog.OKBtn->setText(Tr(OkEntry));
+    dialog.exec();
+}

@@ -1,0 +1,217 @@
+#include <cstring>
+#include <fstream>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "MainWindowFixture.h"
+#include "ModalDriver.h"
+#include "dialogs/WarnDialogs.h"
+
+namespace {
+
+class FileCommands : public MainWindowTest {
+protected:
+    void SetUp() override { StartWindow(); }
+
+    // Answers the next notice with OK and keeps its text.
+    void ExpectNotice()
+    {
+        ModalDriver::OnNextModal([this](QWidget* modal) {
+            auto* notice = qobject_cast<TUserWarnDlg*>(modal);
+            ASSERT_NE(notice, nullptr);
+            noticeText = notice->WarnDlgText->text();
+            QTest::mouseClick(notice->OKBtn, Qt::LeftButton);
+        });
+    }
+
+    void WriteFile(const QString& path, const std::vector<uint8_t>& bytes)
+    {
+        std::ofstream(QFile::encodeName(path).toStdString(), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    }
+
+    QString noticeText;
+};
+
+TEST_F(FileCommands, SaveWritesTheRecordByteForByte)
+{
+    const RadioSettings random = RandomRecord(1);
+    Record() = random;
+    saveAnswer = PathInTemp("radio.Kqd");
+    Trigger("MenuFile_Save");
+
+    ASSERT_EQ(saveTitles.size(), 1u);
+    EXPECT_EQ(saveTitles[0], QString::fromUtf8("保存"));
+    EXPECT_EQ(FileBytes(saveAnswer), BlockOf(random));
+}
+
+TEST_F(FileCommands, OpenAfterSaveGivesBackTheSameRecord)
+{
+    const RadioSettings random = RandomRecord(2);
+    Record() = random;
+    saveAnswer = PathInTemp("first.Kqd");
+    Click("ToolButton_Save");
+    Record().ResetToDefaults();
+
+    openAnswer = saveAnswer;
+    Click("ToolButton_Open");
+    ASSERT_EQ(openTitles.size(), 1u);
+    EXPECT_EQ(openTitles[0], QString::fromUtf8("打开"));
+    EXPECT_TRUE(SameBlock(Record(), random));
+
+    saveAnswer = PathInTemp("second.Kqd");
+    Trigger("MenuFile_Save");
+    EXPECT_EQ(FileBytes(saveAnswer), FileBytes(openAnswer));
+}
+
+TEST_F(FileCommands, OpenRedrawsTheWindowButKeepsTheStampAndBand)
+{
+    RadioSettings channels{};
+    channels.ResetToDefaults();
+    std::memcpy(channels.DeviceSn, "87654321", 8);
+    openAnswer = PathInTemp("channels.Kqd");
+    WriteFile(openAnswer, BlockOf(channels));
+    Record().LastWriteYear = 2023;
+    window->FullRefresh();
+
+    Trigger("MenuFile_Open");
+    EXPECT_EQ(Control<QLabel>("sDeviceSnDisp")->text(), "87654321");
+    EXPECT_EQ(Control<QLabel>("sLastWriteTime")->text(), "2023-0-0  0:0");
+    EXPECT_EQ(CurrentBand(), (BandLimits{400000000, 470000000}));
+}
+
+TEST_F(FileCommands, CancellingEitherDialogDoesNothing)
+{
+    const RadioSettings random = RandomRecord(3);
+    Record() = random;
+    Trigger("MenuFile_Open");
+    Trigger("MenuFile_Save");
+    EXPECT_EQ(openTitles.size(), 1u);
+    EXPECT_EQ(saveTitles.size(), 1u);
+    EXPECT_TRUE(SameBlock(Record(), random));
+    EXPECT_TRUE(QDir(dir.path()).entryList({"*.Kqd"}).isEmpty());
+}
+
+TEST_F(FileCommands, AShortFileIsRefusedWithANoticeAndChangesNothing)
+{
+    const RadioSettings random = RandomRecord(4);
+    Record() = random;
+    openAnswer = PathInTemp("short.Kqd");
+    WriteFile(openAnswer, std::vector<uint8_t>(100, 0x55));
+
+    ExpectNotice();
+    Trigger("MenuFile_Open");
+    EXPECT_FALSE(noticeText.isEmpty());
+    EXPECT_TRUE(SameBlock(Record(), random));
+}
+
+TEST_F(FileCommands, AMissingFileIsReportedAndChangesNothing)
+{
+    const RadioSettings random = RandomRecord(5);
+    Record() = random;
+    openAnswer = PathInTemp("gone.Kqd");
+    ExpectNotice();
+    Trigger("MenuFile_Open");
+    EXPECT_FALSE(noticeText.isEmpty());
+    EXPECT_TRUE(SameBlock(Record(), random));
+}
+
+TEST_F(FileCommands, AFailedSaveIsReported)
+{
+    saveAnswer = PathInTemp("no-such-folder/radio.Kqd");
+    ExpectNotice();
+    Trigger("MenuFile_Save");
+    EXPECT_FALSE(noticeText.isEmpty());
+}
+
+// An open cell editor must store its value before the record is read or written.
+TEST_F(FileCommands, BothDialogsOpenOnTheChannelPageWithTheGridFocused)
+{
+    auto* pages = Control<QTabWidget>("PageControl_Home");
+    QString page, focus;
+    const auto remember = [&](QWidget*, const QString&) {
+        page = pages->currentWidget()->objectName();
+        focus = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+        return QString();
+    };
+    window.reset();
+    window = std::make_unique<TForm1>(settingsPath, FileChooser{remember, remember});
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    pages = Control<QTabWidget>("PageControl_Home");
+
+    for (const char* command : {"MenuFile_Open", "MenuFile_Save"}) {
+        pages->setCurrentIndex(2);
+        page.clear();
+        Trigger(command);
+        EXPECT_EQ(page, "TabSheet_ChInfo") << command;
+        EXPECT_EQ(focus, "StringGrid1") << command;
+    }
+}
+
+struct CloseCase {
+    const char* button;
+    const char* saveAnswer;
+    bool closes;
+    size_t saveDialogs;
+    bool fileWritten;
+};
+
+class ClosePrompt : public FileCommands, public ::testing::WithParamInterface<CloseCase> {};
+
+TEST_P(ClosePrompt, AnswersDecideWhetherToSaveAndClose)
+{
+    const CloseCase& c = GetParam();
+    saveAnswer = c.saveAnswer[0] ? PathInTemp(c.saveAnswer) : QString();
+    QString question;
+    ModalDriver::OnNextModal([&](QWidget* modal) {
+        auto* prompt = qobject_cast<TMyWarnDlg_3*>(modal);
+        ASSERT_NE(prompt, nullptr);
+        question = prompt->Label1->text();
+        EXPECT_EQ(prompt->OKBtn->text(), QString::fromUtf8("是"));
+        EXPECT_EQ(prompt->NoBtn->text(), QString::fromUtf8("否"));
+        EXPECT_EQ(prompt->CancelBtn->text(), QString::fromUtf8("取消"));
+        QTest::mouseClick(prompt->findChild<QPushButton*>(c.button), Qt::LeftButton);
+    });
+    const bool closed = window->close();
+
+    EXPECT_EQ(question, QString::fromUtf8("关闭应用程序前保存数据 ？"));
+    EXPECT_EQ(closed, c.closes);
+    EXPECT_EQ(window->isVisible(), !c.closes);
+    EXPECT_EQ(saveTitles.size(), c.saveDialogs);
+    EXPECT_EQ(!QDir(dir.path()).entryList({"*.Kqd"}).isEmpty(), c.fileWritten);
+}
+
+INSTANTIATE_TEST_SUITE_P(MainWindow, ClosePrompt,
+                         ::testing::Values(CloseCase{"OKBtn", "kept.Kqd", true, 1, true},
+                                           CloseCase{"OKBtn", "", true, 1, false},
+                                           CloseCase{"NoBtn", "", true, 0, false},
+                                           CloseCase{"CancelBtn", "", false, 0, false}));
+
+// Closing after a failed save would lose the data the user just asked to keep.
+TEST_F(FileCommands, AFailedSaveOnClosingKeepsTheWindowOpen)
+{
+    saveAnswer = PathInTemp("no-such-folder/radio.Kqd");
+    ModalDriver::OnNextModal([this](QWidget* prompt) {
+        ExpectNotice();
+        QTest::mouseClick(prompt->findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+    });
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(noticeText.isEmpty());
+}
+
+TEST_F(FileCommands, ExitGoesThroughTheClosePrompt)
+{
+    ModalDriver::ClickOnNextModal("NoBtn");
+    Trigger("MenuFile_Exit");
+    EXPECT_FALSE(window->isVisible());
+}
+
+}

@@ -1,0 +1,109 @@
+#include "MainWindowFixture.h"
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QFile>
+#include <QTest>
+
+#include "lang/AppLang.h"
+#include "files/AppSettings.h"
+#include "model/BandLimits.h"
+
+namespace {
+
+constexpr int SimplifiedChineseSetting = 1;
+
+}
+
+MainWindowTest::MainWindowTest() : settingsPath(QFile::encodeName(dir.filePath("KR-T27_config.ini")).toStdString()) {}
+
+MainWindowTest::~MainWindowTest()
+{
+    window.reset();
+    ApplyLanguageSetting(SimplifiedChineseSetting);
+    CurrentBand() = BandLimits{};
+}
+
+void MainWindowTest::StartWindow()
+{
+    FileChooser chooser{
+        [this](QWidget*, const QString& title) {
+            openTitles.push_back(title);
+            return openAnswer;
+        },
+        [this](QWidget*, const QString& title) {
+            saveTitles.push_back(title);
+            return saveAnswer;
+        },
+    };
+    window = std::make_unique<TForm1>(settingsPath, chooser);
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        ADD_FAILURE() << "the main window did not become active; focus changes will not be seen";
+}
+
+void MainWindowTest::WriteSettingsFile(const std::string& text)
+{
+    std::ofstream(settingsPath, std::ios::binary) << text;
+}
+
+QAction* MainWindowTest::Item(const char* name) const
+{
+    auto* item = window->findChild<QAction*>(QString::fromLatin1(name));
+    EXPECT_NE(item, nullptr) << name;
+    return item;
+}
+
+void MainWindowTest::Trigger(const char* itemName) const
+{
+    if (QAction* item = Item(itemName))
+        item->trigger();
+}
+
+void MainWindowTest::Click(const char* buttonName) const
+{
+    auto* button = Control<QAbstractButton>(buttonName);
+    ASSERT_NE(button, nullptr) << buttonName;
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+std::vector<bool> MainWindowTest::BandTicks() const
+{
+    std::vector<bool> ticks;
+    for (int band = 1; band <= BandCount; ++band) {
+        const QByteArray name = QString("MenuEdit_Band_%1").arg(band).toLatin1();
+        ticks.push_back(Item(name.constData())->isChecked());
+    }
+    return ticks;
+}
+
+RadioSettings RandomRecord(unsigned seed)
+{
+    std::mt19937 random(seed);
+    RadioSettings settings{};
+    for (size_t i = 0; i < RadioSettingsBlockSize; ++i)
+        settings.BlockBytes()[i] = static_cast<uint8_t>(random());
+    return settings;
+}
+
+bool SameBlock(const RadioSettings& a, const RadioSettings& b)
+{
+    return std::memcmp(a.BlockBytes(), b.BlockBytes(), RadioSettingsBlockSize) == 0;
+}
+
+std::vector<uint8_t> FileBytes(const QString& path)
+{
+    std::ifstream file(QFile::encodeName(path).toStdString(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::vector<uint8_t> BlockOf(const RadioSettings& settings)
+{
+    return {settings.BlockBytes(), settings.BlockBytes() + RadioSettingsBlockSize};
+}

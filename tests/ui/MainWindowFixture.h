@@ -1,0 +1,56 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "model/RadioSettings.h"
+#include "ui/MainWindow.h"
+
+class QAction;
+
+// A main window on a settings file of its own, with file choosers that answer from the test
+// instead of showing a dialog. The process-wide language and band are put back afterwards.
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest();
+    ~MainWindowTest() override;
+
+    // Builds the window (reading or creating the settings file), shows it and makes it active.
+    void StartWindow();
+    void WriteSettingsFile(const std::string& text);
+
+    QAction* Item(const char* name) const;
+    template <typename T>
+    T* Control(const char* name) const
+    {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
+    void Trigger(const char* itemName) const;
+    void Click(const char* buttonName) const;
+    // The tick of each band item 1..6.
+    std::vector<bool> BandTicks() const;
+
+    QString PathInTemp(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    RadioSettings& Record() const { return window->Record(); }
+
+    QTemporaryDir dir;
+    std::string settingsPath;
+    std::unique_ptr<TForm1> window;
+
+    // What the choosers answer (empty: the user cancelled) and what they were asked.
+    QString openAnswer;
+    QString saveAnswer;
+    std::vector<QString> openTitles;
+    std::vector<QString> saveTitles;
+};
+
+// A record with every block byte random, for checks that nothing is lost or changed.
+RadioSettings RandomRecord(unsigned seed);
+bool SameBlock(const RadioSettings& a, const RadioSettings& b);
+std::vector<uint8_t> FileBytes(const QString& path);
+std::vector<uint8_t> BlockOf(const RadioSettings& settings);
