@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class QCoreApplication;
+
+// The command line of the desktop program.
+struct AppOptions {
+    QString SettingsPath;    // --settings FILE: instead of the settings file beside the program
+    QString DataFile;        // a channel data file to open at start
+    QString ScreenshotPath;  // --screenshot FILE.png: save a picture of the window and quit
+    bool StartupTiming = false;  // --startup-timing: print start-up and refresh times and quit
+};
+
+// Parses the arguments; on an error or --help it prints the usage and ends the process.
+AppOptions ParseAppOptions(const QCoreApplication& app);
