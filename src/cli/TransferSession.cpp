@@ -1,5 +1,7 @@
 #include "cli/TransferSession.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <iostream>
 
@@ -38,23 +40,51 @@ bool AskOnTerminal(const RadioInfo& reported, const BandLimits& ours)
     return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y');
 }
 
+bool StopWithoutAsking(const RadioInfo& reported, const BandLimits& ours)
+{
+    std::fprintf(stderr, "\nkr-t27-cli: the radio's band %u-%u Hz is not the record's %u-%u Hz; stopped before "
+                 "writing (--on-band-difference continue writes anyway)\n",
+                 unsigned(reported.BandMin), unsigned(reported.BandMax), ours.BandMin, ours.BandMax);
+    return false;
+}
+
 TransferRunner::BandQuestion BandAnswerFor(BandDifferencePolicy policy, const TransferContext& context)
 {
     switch (policy) {
     case BandDifferencePolicy::Continue:
         return [] { return true; };
     case BandDifferencePolicy::Stop:
-        return [] { return false; };
+        return [context] { return StopWithoutAsking(context.Settings->WriteRadioInfo, *context.Band); };
     default:
         return [context] { return AskOnTerminal(context.Settings->WriteRadioInfo, *context.Band); };
     }
 }
 
-void ShowProgress(int value) { std::fprintf(stderr, "\rprogress %3d%%", value); }
+// On a terminal the percentage is redrawn in place; into a log only every tenth step is written.
+class ProgressReport {
+public:
+    void Show(int value)
+    {
+        if (interactive_)
+            std::fprintf(stderr, "\rprogress %3d%%", value);
+        else if (value / LogStep != shown_ / LogStep)
+            std::fprintf(stderr, "progress %d%%\n", value);
+        shown_ = value;
+    }
+    void End() const
+    {
+        if (interactive_ && shown_ >= 0)
+            std::fprintf(stderr, "\n");
+    }
+
+private:
+    static constexpr int LogStep = 10;
+    const bool interactive_ = isatty(STDERR_FILENO);
+    int shown_ = -1;
+};
 
 void ShowOutcome(LinkOutcome outcome)
 {
-    std::fprintf(stderr, "\n");
     const int entry = OutcomeTextEntry(outcome);
     std::printf("%s\n", DialogWords(entry >= 0 ? entry : CancelCaption).c_str());
     std::fflush(stdout);
@@ -70,7 +100,8 @@ LinkOutcome RunTransfer(const TransferContext& context, const std::string& port,
     TransferRunner runner(context, &owner);
     runner.SetEndAtOnceWhenPortFails(true);
     runner.SetBandQuestion(BandAnswerFor(policy, context));
-    QObject::connect(&runner, &TransferRunner::progressChanged, &ShowProgress);
+    ProgressReport progress;
+    QObject::connect(&runner, &TransferRunner::progressChanged, [&progress](int value) { progress.Show(value); });
     QObject::connect(&runner, &TransferRunner::portProblem, [](const QString& diagnostic) {
         std::fprintf(stderr, "kr-t27-cli: %s\n", diagnostic.toStdString().c_str());
     });
@@ -78,6 +109,7 @@ LinkOutcome RunTransfer(const TransferContext& context, const std::string& port,
     runner.Start(PortChoice::Named(port));
     if (runner.Outcome() == LinkOutcome::Running)
         app.exec();
+    progress.End();
     ShowOutcome(runner.Outcome());
     if (runner.Outcome() == LinkOutcome::Success)
         runner.ApplyResult();

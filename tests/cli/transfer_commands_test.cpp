@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "CliRunner.h"
+#include "QuickRadio.h"
+#include "RandomRecord.h"
+#include "VirtualRadioProcess.h"
+#include "cli/ExitCodes.h"
+#include "files/AppSettings.h"
+#include "files/ChannelDataFile.h"
+
+namespace {
+
+const std::string VhfMin = "136000000";
+const std::string VhfMax = "174000000";
+const DateTimeStamp Never{};
+
+std::string SavedRecord(const RadioSettings& settings)
+{
+    const std::string path = TempDir() + "/record.Kqd";
+    EXPECT_TRUE(SaveChannelFile(path, settings).ok);
+    return path;
+}
+
+RadioSettings LoadedRecord(const std::string& path)
+{
+    RadioSettings settings;
+    settings.ResetToDefaults();
+    EXPECT_TRUE(OpenChannelFile(path, settings).ok);
+    return settings;
+}
+
+TEST(TransferCommands, WriteThenReadBringsTheRecordBack)
+{
+    VirtualRadioProcess radio(QuickRadio);
+    const RadioSettings original = RandomRecord(17);
+    const CliRun written = RunCli({"write", "--port", radio.LinkPath(), SavedRecord(original), "--band-limits",
+                                   std::to_string(RadioBand.BandMin), std::to_string(RadioBand.BandMax)});
+    ASSERT_EQ(written.status, ExitSuccess) << written.err;
+    EXPECT_EQ(written.out, "SUCCESS\n");
+
+    const std::string out = TempDir() + "/read.Kqd";
+    const CliRun read = RunCli({"read", "--port", radio.LinkPath(), "--out", out});
+    ASSERT_EQ(read.status, ExitSuccess) << read.err;
+    EXPECT_EQ(read.out, "SUCCESS\n");
+    EXPECT_TRUE(SameRange(PackedImage(LoadedRecord(out), RadioBand, Never), PackedImage(original, RadioBand, Never),
+                          ImageWriteEnd));
+}
+
+struct FailedReadCase {
+    const char* name;
+    RadioArgs radio;
+    std::vector<std::string> extra;
+    int status;
+    const char* words;
+};
+
+class FailedRead : public testing::TestWithParam<FailedReadCase> {};
+
+TEST_P(FailedRead, SaysWhyAndWritesNoFile)
+{
+    const FailedReadCase& c = GetParam();
+    VirtualRadioProcess radio(QuickRadioWith(c.radio));
+    const std::string out = TempDir() + "/read.Kqd";
+    std::vector<std::string> args = {"read", "--port", radio.LinkPath(), "--out", out};
+    args.insert(args.end(), c.extra.begin(), c.extra.end());
+    const CliRun run = RunCli(args);
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_EQ(run.out, std::string(c.words) + "\n");
+    EXPECT_FALSE(FileExists(out));
+}
+
+const FailedReadCase FailedReads[] = {
+    {"WrongPassword", {"--password", "kr27"}, {"--password", "kr28"}, ExitPasswordError, "Password Error"},
+    {"NoPasswordGiven", {"--password", "kr27"}, {}, ExitPasswordError, "Password Error"},
+    {"ForeignRadio", {"--foreign-ident"}, {}, ExitCommunicationFailure, "Communication False"},
+    {"BrokenBlockAnswer", {"--read-answer-r"}, {}, ExitCommunicationFailure, "Communication False"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cli, FailedRead, testing::ValuesIn(FailedReads),
+                         [](const testing::TestParamInfo<FailedReadCase>& info) { return info.param.name; });
+
+TEST(TransferCommands, ReadWithTheRightPasswordKeepsTheBaseRecordsOtherFields)
+{
+    VirtualRadioProcess radio(QuickRadioWith({"--password", "kr27"}));
+    RadioSettings base = RandomRecord(2);
+    std::memcpy(base.NewPassword, "next", 4);
+    const std::string out = TempDir() + "/read.Kqd";
+    const CliRun run = RunCli({"read", "--port", radio.LinkPath(), "--out", out, "--base", SavedRecord(base),
+                               "--password", "kr27"});
+    ASSERT_EQ(run.status, ExitSuccess) << run.err;
+    const RadioSettings read = LoadedRecord(out);
+    EXPECT_EQ(std::memcmp(read.NewPassword, base.NewPassword, sizeof base.NewPassword), 0);
+}
+
+TEST(TransferCommands, AMissingPortIsNamedAndFailsAtOnce)
+{
+    const std::string out = TempDir() + "/read.Kqd";
+    const CliRun run = RunCli({"read", "--port", "/dev/kr-t27-absent", "--out", out});
+    EXPECT_EQ(run.status, ExitCommunicationFailure);
+    EXPECT_EQ(run.out, "Communication False\n");
+    EXPECT_NE(run.err.find("/dev/kr-t27-absent"), std::string::npos);
+    EXPECT_FALSE(FileExists(out));
+}
+
+struct BandCase {
+    const char* name;
+    std::vector<std::string> policy;
+    std::string answer;
+    int status;
+};
+
+class BandDifference : public testing::TestWithParam<BandCase> {};
+
+TEST_P(BandDifference, FollowsTheChosenPolicy)
+{
+    const BandCase& c = GetParam();
+    const MemoryImage seed{};
+    const MemoryImage before = VirtualRadioProcess::MemoryAtStart(QuickRadio, seed);
+    VirtualRadioProcess radio(QuickRadio, &seed);
+    std::vector<std::string> args = {"write", "--port", radio.LinkPath(), SavedRecord(RandomRecord(4)),
+                                     "--band-limits", VhfMin, VhfMax};
+    args.insert(args.end(), c.policy.begin(), c.policy.end());
+    const CliRun run = RunCli(args, c.answer);
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_EQ(SameRange(radio.StopAndReadMemory(), before, MemoryImageSize), c.status != ExitSuccess);
+}
+
+const BandCase BandCases[] = {
+    {"StopsWhenToldTo", {"--on-band-difference", "stop"}, "", ExitStoppedAtBandQuestion},
+    {"GoesOnWhenToldTo", {"--on-band-difference", "continue"}, "", ExitSuccess},
+    {"AsksAndGoesOnAtYes", {"--on-band-difference", "ask"}, "y\n", ExitSuccess},
+    {"AsksAndStopsAtNo", {"--on-band-difference", "ask"}, "n\n", ExitStoppedAtBandQuestion},
+    {"StopsWithoutATerminalToAsk", {}, "y\n", ExitStoppedAtBandQuestion},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cli, BandDifference, testing::ValuesIn(BandCases),
+                         [](const testing::TestParamInfo<BandCase>& info) { return info.param.name; });
+
+TEST(TransferCommands, BandNumberPicksABandOfTheSettingsFile)
+{
+    const BandLimits first = LoadAppSettings(SettingsFilePath()).Bands[0];
+    VirtualRadioProcess radio(
+        {"--no-pacing", "--band-limits", std::to_string(first.BandMin), std::to_string(first.BandMax)});
+    const CliRun run = RunCli({"write", "--port", radio.LinkPath(), SavedRecord(RandomRecord(6)), "--band", "0",
+                               "--on-band-difference", "stop"});
+    EXPECT_EQ(run.status, ExitSuccess) << run.err;
+}
+
+struct UsageCase {
+    const char* name;
+    std::vector<std::string> args;
+};
+
+class TransferUsage : public testing::TestWithParam<UsageCase> {};
+
+TEST_P(TransferUsage, IsRefusedBeforeAnyPortOpens)
+{
+    const CliRun run = RunCli(GetParam().args);
+    EXPECT_EQ(run.status, ExitUsageOrFile);
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_FALSE(run.err.empty());
+}
+
+const UsageCase UsageCases[] = {
+    {"ReadWithoutPort", {"read", "--out", "/tmp/kr-t27-never.Kqd"}},
+    {"ReadWithoutOut", {"read", "--port", "/dev/kr-t27-absent"}},
+    {"ReadFromAMissingBase", {"read", "--port", "/dev/kr-t27-absent", "--out", "/tmp/x.Kqd", "--base", "/nonexistent"}},
+    {"WriteWithoutFile", {"write", "--port", "/dev/kr-t27-absent"}},
+    {"WriteAMissingFile", {"write", "--port", "/dev/kr-t27-absent", "/nonexistent.Kqd"}},
+    {"UnknownPolicy", {"write", "--port", "/dev/kr-t27-absent", "/x.Kqd", "--on-band-difference", "maybe"}},
+    {"BandOutOfRange", {"write", "--port", "/dev/kr-t27-absent", "/x.Kqd", "--band", "6"}},
+    {"BothBandForms", {"write", "--port", "/dev/kr-t27-absent", "/x.Kqd", "--band", "1", "--band-limits", "1", "2"}},
+    {"PasswordTooLong", {"read", "--port", "/dev/kr-t27-absent", "--out", "/tmp/x.Kqd", "--password",
+                         "seventeen-letters"}},
+    {"PortsWithAnArgument", {"ports", "extra"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cli, TransferUsage, testing::ValuesIn(UsageCases),
+                         [](const testing::TestParamInfo<UsageCase>& info) { return info.param.name; });
+
+TEST(TransferCommands, PortsListsNamesWithTheirDevices)
+{
+    const CliRun run = RunCli({"ports"});
+    EXPECT_EQ(run.status, ExitSuccess);
+    ASSERT_FALSE(run.out.empty());
+    const std::string first = run.out.substr(0, run.out.find('\n'));
+    EXPECT_EQ(first.rfind("COM", 0), 0u) << first;
+    EXPECT_EQ(std::count(first.begin(), first.end(), '\t'), 2);
+}
+
+}
