@@ -29,6 +29,18 @@ bool ParseDcs(std::string_view text, ToneCode& code)
     return true;
 }
 
+// Appends the digits from position i to the value and returns the position after them. A value
+// past the tone range stays past it rather than growing on: a long run of digits must not wrap
+// around into the range and pass as a tone.
+size_t AppendDigits(std::string_view text, size_t i, int& value)
+{
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
+        if (value <= CtcssMax)
+            value = value * 10 + (text[i] - '0');
+    }
+    return i;
+}
+
 bool ParseCtcss(std::string_view text, ToneCode& code)
 {
     const char first = At(text, 0);
@@ -48,12 +60,10 @@ bool ParseCtcss(std::string_view text, ToneCode& code)
     while (i < text.size() && text[i] == ' ')
         ++i;
     int value = 0;
-    for (; i < text.size() && IsDigit(text[i]); ++i)
-        value = value * 10 + (text[i] - '0');
+    i = AppendDigits(text, i, value);
     if (i < text.size() && text[i] == '.')
         ++i;
-    for (; i < text.size() && IsDigit(text[i]); ++i)
-        value = value * 10 + (text[i] - '0');
+    AppendDigits(text, i, value);
     if (value < CtcssMin || value > CtcssMax)
         return false;
     code = ToneCode(value);

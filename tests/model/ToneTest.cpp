@@ -34,6 +34,9 @@ TEST(ToneText, ParsesTheRadioTextForms)
         {"6..0", false, ToneNone, 0},
         {"", false, ToneNone, 0},
         {"off", false, ToneNone, 0},
+        // Long runs of decimals are far out of range, however many digits they have.
+        {"99.99999999999", false, ToneNone, 0},
+        {"85.89935592", false, ToneNone, 0},
     };
     for (const auto& c : cases) {
         ToneType type = ToneType(0x55);
