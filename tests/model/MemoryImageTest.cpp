@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <random>
 
+#include "model/Frequency.h"
 #include "model/MemoryImage.h"
 #include "model/Tone.h"
 
@@ -40,6 +42,123 @@ void ExpectPacksTheSame(RadioSettings a, RadioSettings b, const BandLimits& band
     GetDataForWrite(b, band, PackTime, y);
     for (size_t i = 0; i < ImageWriteEnd; ++i)
         ASSERT_EQ(x[i], y[i]) << "image offset " << i;
+}
+
+// Where each setting the radio keeps lies in the record and in the radio's memory, taken from the
+// two documented layouts rather than from the packing code. A 16-bit number is little-endian in
+// the record and big-endian in the image; runs of adjacent byte fields are listed as one.
+struct Placement {
+    const char* fields;
+    size_t block;
+    size_t image;
+    size_t size;
+    bool word;
+};
+
+constexpr Placement Placements[] = {
+    {"ChannelUsed", 3096, 0x000, 32, false},
+    {"Tot", 2950, 0x136, 2, true},
+    {"Scan", 2957, 0x138, 1, false},
+    {"PriScan", 2958, 0x139, 2, true},
+    {"Beep", 2963, 0x13B, 1, false},
+    {"Saving", 2965, 0x13C, 1, false},
+    {"Sql", 2929, 0x13D, 1, false},
+    {"VoxCtrl", 2945, 0x13E, 1, false},
+    {"Vox", 2946, 0x13F, 1, false},
+    {"VoxDelay", 2948, 0x140, 2, true},
+    {"SquelchMode", 2930, 0x142, 1, false},
+    {"ChannelReport", 2969, 0x143, 1, false},
+    {"AutoConnect AutoConnectPos", 3073, 0x144, 2, false},
+    {"SubaudioTail", 2938, 0x146, 1, false},
+    {"Voice", 2920, 0x147, 1, false},
+    {"AlarmMode RefuseAlarm", 3071, 0x148, 2, false},
+    {"Key1Short Key1Long Key2Short Key2Long", 3079, 0x14A, 4, false},
+    {"PowerOnBeep", 3078, 0x14E, 1, false},
+    {"Tone1750Ctrl Tone1750", 2974, 0x14F, 2, false},
+    {"Whisper", 3062, 0x151, 1, false},
+    {"MasterTxPeriod SlaveTimeout SlaveAlarmPeriod", 3075, 0x152, 3, false},
+    {"DtmfSideTone", 2984, 0x170, 1, false},
+    {"DtmfDigitSpeed DtmfPauseDuration", 2986, 0x171, 2, false},
+    {"DtmfFirstDelay", 2988, 0x173, 2, true},
+    {"DtmfPretime", 2990, 0x175, 2, true},
+    {"DtmfStarHashDelay", 2992, 0x177, 2, true},
+    {"DtmfEncodeMode", 2983, 0x179, 1, false},
+    {"AddrBookUsed", 144, 0x17A, 3, false},
+    {"GroupCode AutoReset SendAni", 2994, 0x2C1, 3, false},
+    {"StunKillState", 3032, 0x2C4, 1, false},
+    {"RemoteStunCode RemoteStunCodeLength", 2998, 0x2C5, 11, false},
+    {"RemoteKillCode RemoteKillCodeLength", 3009, 0x2D0, 11, false},
+    {"ActivationCode ActivationCodeLength", 3020, 0x2DB, 11, false},
+    {"PttId PttIdLength", 3033, 0x2E6, 11, false},
+    {"Ani AniLength", 3044, 0x2F1, 11, false},
+};
+
+// Byte j of a placement in the image comes from this byte of the record.
+size_t BlockByteOf(const Placement& p, size_t j) { return p.block + (p.word ? p.size - 1 - j : j); }
+
+TEST(MemoryImage, EverySettingIsPackedAtItsDocumentedOffset)
+{
+    std::mt19937 rng(3);
+    RadioSettings s = RandomRecord(rng);
+    const RadioSettings before = s;
+    MemoryImage image;
+    GetDataForWrite(s, BandLimits{}, PackTime, image);
+
+    for (const Placement& p : Placements)
+        for (size_t j = 0; j < p.size; ++j)
+            EXPECT_EQ(image[p.image + j], before.BlockBytes()[BlockByteOf(p, j)]) << p.fields << " byte " << j;
+    for (unsigned k = 1; k <= AddrBookEntryCount; ++k) {
+        const uint8_t* entry = before.BlockBytes() + 861 + 19 * (k - 1);
+        EXPECT_TRUE(std::equal(entry + 1, entry + 19, &image[0x17D + 19 * k + 1])) << "address-book entry " << k;
+    }
+}
+
+TEST(MemoryImage, EverySettingIsUnpackedFromItsDocumentedOffset)
+{
+    std::mt19937 rng(4);
+    MemoryImage image;
+    for (auto& b : image)
+        b = uint8_t(rng());
+    RadioSettings s = RandomRecord(rng);
+    const RadioSettings before = s;
+    BandLimits band;
+    SetDataToSoftware(image, s, band);
+
+    for (const Placement& p : Placements)
+        for (size_t j = 0; j < p.size; ++j)
+            EXPECT_EQ(s.BlockBytes()[BlockByteOf(p, j)], image[p.image + j]) << p.fields << " byte " << j;
+    for (unsigned k = 1; k <= AddrBookEntryCount; ++k)
+        EXPECT_TRUE(std::equal(&image[0x17D + 19 * k], &image[0x17D + 19 * k + 19], s.BlockBytes() + 861 + 19 * (k - 1)))
+            << "address-book entry " << k;
+
+    const struct {
+        const char* field;
+        size_t offset;
+        size_t size;
+    } keptFields[] = {{"Password NewPassword", 97, 34}, {"Apo", 2966, 2},        {"DtmfId DtmfGroup", 2980, 3},
+                      {"DtmfControl", 2985, 1},          {"Limited", 3031, 1},   {"WriteRadioInfo", 0, 44}};
+    for (const auto& f : keptFields)
+        EXPECT_TRUE(std::equal(s.BlockBytes() + f.offset, s.BlockBytes() + f.offset + f.size,
+                               before.BlockBytes() + f.offset))
+            << f.field << " is not in the image and keeps its value";
+}
+
+TEST(MemoryImage, AReadMakesTheRadiosBandTheOneFrequenciesAreClampedTo)
+{
+    const BandLimits saved = CurrentBand();
+    MemoryImage image{};
+    PutBe32(&image[0x155], 136000000);
+    PutBe32(&image[0x159], 174000000);
+    RadioSettings s;
+    s.ResetToDefaults();
+
+    SetDataToSoftware(image, s, CurrentBand());
+
+    EXPECT_EQ(SnapFrequencyInBand(438500000), 174000000u);
+    EXPECT_EQ(SnapFrequencyInBand(100000000), 136000000u);
+    EXPECT_EQ(uint32_t(s.ReadRadioInfo.BandMin), 136000000u);
+    EXPECT_EQ(uint32_t(s.ReadRadioInfo.BandMax), 174000000u);
+    CurrentBand() = saved;
 }
 
 TEST(MemoryImage, AModelWithoutChannelsPacksZeroChannelBlocks)
