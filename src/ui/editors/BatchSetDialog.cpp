@@ -150,9 +150,9 @@ void TChBatchSetDlg::BuildControls()
                 {{cbChBatchPower, "sChBatchPower", 20}, {cbChBatchBandwidth, "sChBatchBandwidth", 21},
                  {cbChBatchSCN, "sChBatchSCN", 22}, {cbChBatchBUS, "sChBatchBUS", 23}, {eStep, "sStep", 173}});
 
-    OnFocusLoss(eChBatchFreqRx, [this] { CommitFrequency(eChBatchFreqRx, BatchRxStart); });
-    OnFocusLoss(eChBatchFreqTx, [this] { CommitFrequency(eChBatchFreqTx, BatchTxStart); });
-    OnFocusLoss(eStep, [this] { CommitStep(); });
+    OnFocusLoss(eChBatchFreqRx, &editsAlive_, [this] { CommitFrequency(eChBatchFreqRx, BatchRxStart); });
+    OnFocusLoss(eChBatchFreqTx, &editsAlive_, [this] { CommitFrequency(eChBatchFreqTx, BatchTxStart); });
+    OnFocusLoss(eStep, &editsAlive_, [this] { CommitStep(); });
 
     const int right = DialogSize.width() - ButtonMargin;
     QPushButton* cancel = Button(this, "CancelBtn", EntryCancel, right);

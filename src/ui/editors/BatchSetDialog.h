@@ -25,6 +25,8 @@ private:
     void CommitStep();
     void OKBtnClick();
 
+    // Destroyed before the dialog's boxes, so a box losing the focus as it goes commits nothing.
+    QObject editsAlive_;
     RadioSettings& settings_;
     std::function<void()> fullRefresh_;
     uint32_t BatchRxStart;

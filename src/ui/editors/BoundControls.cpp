@@ -20,7 +20,7 @@ LabelledList BoundControls::AddChoice(ChoiceBinding binding)
     list->setObjectName(binding.listName);
     choices_.push_back({{label, list}, std::move(binding)});
     const size_t index = choices_.size() - 1;
-    OnFocusLoss(list, [this, index] { StoreChoice(choices_[index]); });
+    OnFocusLoss(list, this, [this, index] { StoreChoice(choices_[index]); });
     return {label, list};
 }
 
@@ -30,7 +30,7 @@ QCheckBox* BoundControls::AddCheck(CheckBinding binding)
     box->setObjectName(binding.boxName);
     checks_.push_back({box, binding});
     const size_t index = checks_.size() - 1;
-    OnFocusLoss(box, [this, index] { StoreCheck(checks_[index]); });
+    OnFocusLoss(box, this, [this, index] { StoreCheck(checks_[index]); });
     return box;
 }
 
@@ -43,7 +43,7 @@ LabelledBox BoundControls::AddDtmfCode(DtmfCodeBinding binding)
     AcceptDtmfSymbolsOnly(box);
     codes_.push_back({{label, box}, binding});
     const size_t index = codes_.size() - 1;
-    OnFocusLoss(box, [this, index] { StoreCode(codes_[index]); });
+    OnFocusLoss(box, this, [this, index] { StoreCode(codes_[index]); });
     return {label, box};
 }
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include <QObject>
 #include <QStringList>
 
 #include "ui/editors/BoundField.h"
@@ -53,11 +54,9 @@ struct LabelledBox {
 
 // The option controls of a page. Each stores its field when the user leaves it; Refresh
 // re-captions them, refills the lists and shows the stored values.
-class BoundControls {
+class BoundControls : public QObject {
 public:
     BoundControls(RadioSettings& settings, QWidget* page);
-    BoundControls(const BoundControls&) = delete;
-    BoundControls& operator=(const BoundControls&) = delete;
 
     LabelledList AddChoice(ChoiceBinding binding);
     QCheckBox* AddCheck(CheckBinding binding);

@@ -73,9 +73,9 @@ ChannelGridEditor::Impl::Impl(RadioSettings& s, ChannelGridEditor* page)
     grid->installEventFilter(this);
     connect(grid, &QTableWidget::cellDoubleClicked, this, &Impl::OpenEditor);
     connect(frequencyEditor, &QLineEdit::returnPressed, grid, qOverload<>(&QWidget::setFocus));
-    OnFocusLoss(frequencyEditor, [this] { LeaveFrequencyEditor(); });
-    OnFocusLoss(toneEditor, [this] { LeaveToneEditor(); });
-    OnFocusLoss(squelchModeEditor, [this] { LeaveSquelchModeEditor(); });
+    OnFocusLoss(frequencyEditor, this, [this] { LeaveFrequencyEditor(); });
+    OnFocusLoss(toneEditor, this, [this] { LeaveToneEditor(); });
+    OnFocusLoss(squelchModeEditor, this, [this] { LeaveSquelchModeEditor(); });
 }
 
 bool ChannelGridEditor::Impl::eventFilter(QObject*, QEvent* event)
@@ -135,6 +135,7 @@ void ChannelGridEditor::Impl::OpenEditor(int row, int column)
         editing.Open(frequencyEditor, row, column);
         frequencyEditor->selectAll();
     } else if (IsToneColumn(column)) {
+        toneEditor->setCurrentIndex(toneEditor->findText(text));
         toneEditor->setEditText(text);
         editing.Open(toneEditor, row, column);
         toneEditor->lineEdit()->selectAll();

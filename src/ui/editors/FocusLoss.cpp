@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QPointer>
 #include <QWidget>
 
 namespace {
@@ -13,25 +14,27 @@ bool LeavesControl(Qt::FocusReason reason)
 
 class FocusLossWatcher : public QObject {
 public:
-    FocusLossWatcher(QWidget* control, std::function<void()> leave) : QObject(control), leave_(std::move(leave))
+    FocusLossWatcher(QWidget* control, const QObject* context, std::function<void()> leave)
+        : QObject(control), context_(context), leave_(std::move(leave))
     {
         control->installEventFilter(this);
     }
 
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::FocusOut && LeavesControl(static_cast<QFocusEvent*>(event)->reason()))
+        if (event->type() == QEvent::FocusOut && context_ && LeavesControl(static_cast<QFocusEvent*>(event)->reason()))
             leave_();
         return false;
     }
 
 private:
+    QPointer<const QObject> context_;
     std::function<void()> leave_;
 };
 
 }
 
-void OnFocusLoss(QWidget* control, std::function<void()> leave)
+void OnFocusLoss(QWidget* control, const QObject* context, std::function<void()> leave)
 {
-    new FocusLossWatcher(control, std::move(leave));
+    new FocusLossWatcher(control, context, std::move(leave));
 }

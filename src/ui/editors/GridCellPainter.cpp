@@ -16,18 +16,20 @@ QColor GridCellPainter::BackgroundOf(const QStyleOptionViewItem& option, const Q
     if (background_ == Background::StripedRows && index.row() % 2 == 1)
         return OddRowColour;
     const bool titleCell = !(index.flags() & Qt::ItemIsEnabled);
-    return option.palette.color(titleCell ? QPalette::Button : QPalette::Base);
+    return option.palette.color(QPalette::Normal, titleCell ? QPalette::Button : QPalette::Base);
 }
 
 void GridCellPainter::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     painter->save();
     painter->fillRect(option.rect, BackgroundOf(option, index));
-    painter->setPen(option.palette.color(QPalette::Text));
+    // Title cells are not selectable, but their text is as readable as any other.
+    const QColor text = option.palette.color(QPalette::Normal, QPalette::Text);
+    painter->setPen(text);
     painter->setFont(option.font);
     painter->drawText(option.rect, Qt::AlignCenter | Qt::TextSingleLine, index.data(Qt::DisplayRole).toString());
     if (option.state & QStyle::State_HasFocus) {
-        painter->setPen(QPen(option.palette.color(QPalette::Text), 1, Qt::DotLine));
+        painter->setPen(QPen(text, 1, Qt::DotLine));
         painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
     }
     painter->restore();

@@ -81,8 +81,8 @@ void KeysPage::Impl::Build(KeyControls& key, QWidget* page, int top)
     PlaceRow(KeyRows, 0, key.shortLabel, key.shortList);
     PlaceRow(KeyRows, 1, key.longLabel, key.longList);
 
-    OnFocusLoss(key.shortList, [this, &key] { Store(key.shortList, shortPress, key.shortField); });
-    OnFocusLoss(key.longList, [this, &key] { Store(key.longList, longPress, key.longField); });
+    OnFocusLoss(key.shortList, this, [this, &key] { Store(key.shortList, shortPress, key.shortField); });
+    OnFocusLoss(key.longList, this, [this, &key] { Store(key.longList, longPress, key.longField); });
     for (QComboBox* list : {key.shortList, key.longList})
         connect(list, &QComboBox::activated, this, [this, &key] { KeepLongPressFree(key); });
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -23,6 +25,16 @@ struct BatchInput {
     int decodeIndex = 0;
 };
 
+// Focus changes reach the boxes only once the dialog is the active window.
+void OnBatchDialog(std::function<void(QDialog*)> act)
+{
+    ModalDriver::OnNextModal([act](QWidget* modal) {
+        modal->activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([modal] { return modal->isActiveWindow(); }));
+        act(static_cast<QDialog*>(modal));
+    });
+}
+
 class BatchSetDialog : public ::testing::Test {
 protected:
     void SetUp() override
@@ -45,8 +57,7 @@ protected:
     // Runs the dialog, fills it in and presses `button`; returns the texts the boxes showed last.
     void Run(const BatchInput& input, const char* button = "OKBtn")
     {
-        ModalDriver::OnNextModal([this, input, button](QWidget* modal) {
-            auto* dialog = static_cast<QDialog*>(modal);
+        OnBatchDialog([this, input, button](QDialog* dialog) {
             Type(dialog, "eChBatchFreqRx", input.rx);
             Type(dialog, "eChBatchFreqTx", input.tx);
             Type(dialog, "eStep", input.step);
@@ -70,7 +81,7 @@ protected:
 
 TEST_F(BatchSetDialog, ShowsItsControlsWithTheirChoices)
 {
-    ModalDriver::OnNextModal([](QWidget* modal) {
+    OnBatchDialog([](QDialog* modal) {
         EXPECT_EQ(modal->objectName(), "TChBatchSetDlg");
         EXPECT_EQ(modal->findChild<QLineEdit*>("eChBatchFreqRx")->text(), "400.00000");
         EXPECT_EQ(modal->findChild<QLineEdit*>("eStep")->text(), "0");
@@ -125,11 +136,11 @@ TEST_F(BatchSetDialog, TheStepIsSnappedToTheRaster)
 
 TEST_F(BatchSetDialog, LeavingTheStepBoxShowsTheSnappedStep)
 {
-    ModalDriver::OnNextModal([](QWidget* modal) {
-        Type(static_cast<QDialog*>(modal), "eStep", "0.0125");
+    OnBatchDialog([](QDialog* modal) {
+        Type(modal, "eStep", "0.0125");
         modal->findChild<QLineEdit*>("eChBatchFreqRx")->setFocus();
         EXPECT_EQ(modal->findChild<QLineEdit*>("eStep")->text(), "000.01250");
-        Type(static_cast<QDialog*>(modal), "eChBatchFreqRx", "43.5");
+        Type(modal, "eChBatchFreqRx", "43.5");
         EXPECT_EQ(modal->findChild<QLineEdit*>("eChBatchFreqRx")->text(), "435") << "a point only as fourth character";
         ClickOn(modal->findChild<QPushButton*>("CancelBtn"));
     });

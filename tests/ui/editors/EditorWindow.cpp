@@ -26,7 +26,7 @@ void EditorWindow::ShowActive()
 {
     show();
     activateWindow();
-    if (!QTest::qWaitForWindowActive(this))
+    if (!QTest::qWaitFor([this] { return isActiveWindow(); }))
         qWarning("the editor window did not become active; focus changes will not be seen");
 }
 

@@ -120,3 +120,39 @@ TEST_F(PageSwitching, SwitchingTheLanguageKeepsEveryValue)
 }
 
 }
+
+namespace {
+
+// Closing the window while an edit is open destroys the editors that hold the focus.
+TEST(EditorLifetime, APageCanBeDestroyedWhileOneOfItsControlsHasTheFocus)
+{
+    const struct {
+        const char* focused;
+        QWidget* (*make)(RadioSettings&, QWidget*);
+    } cases[] = {
+        {"cbSQL", [](RadioSettings& s, QWidget* w) -> QWidget* { return new OptionsPage(s, w); }},
+        {"eANI", [](RadioSettings& s, QWidget* w) -> QWidget* { return new DtmfPage(s, w); }},
+        {"cbKey_1_Short", [](RadioSettings& s, QWidget* w) -> QWidget* { return new KeysPage(s, w); }},
+    };
+    for (const auto& c : cases) {
+        EditorWindow window;
+        QWidget* page = c.make(window.settings, &window);
+        page->resize(821, 400);
+        window.ShowActive();
+        QWidget* control = page->findChild<QWidget*>(c.focused);
+        control->setFocus();
+        ASSERT_TRUE(control->hasFocus()) << c.focused;
+        delete page;
+    }
+    EditorWindow window;
+    auto* grid = new ChannelGridEditor(window.settings, &window);
+    grid->Refresh();
+    window.ShowActive();
+    auto* table = grid->findChild<QTableWidget*>("StringGrid1");
+    ClickCell(table, 1, 1);
+    QTest::keyClick(table, Qt::Key_1);
+    ASSERT_TRUE(grid->findChild<QLineEdit*>("Edit_ChFreq")->hasFocus());
+    delete grid;
+}
+
+}
