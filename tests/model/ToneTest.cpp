@@ -114,18 +114,42 @@ TEST(ToneLists, HaveTheDocumentedShape)
     ASSERT_EQ(DcsList().size(), 210u);
     ASSERT_EQ(ChannelToneList().size(), 261u);
     ASSERT_EQ(BatchToneList().size(), 1075u);
-    EXPECT_EQ(CtcssList().front().text, "Off");
-    EXPECT_EQ(CtcssList()[1].text, "67.0");
-    EXPECT_EQ(CtcssList().back().text, "254.1");
-    EXPECT_EQ(DcsList()[0].text, "D023N");
-    EXPECT_EQ(DcsList()[104].text, "D754N");
-    EXPECT_EQ(DcsList()[105].text, "D023I");
     EXPECT_EQ(DcsList()[105].code, DcsList()[0].code);
     EXPECT_EQ(BatchToneList()[51].text, "D000N");
     EXPECT_EQ(BatchToneList()[59].text, "D010N");
     EXPECT_EQ(BatchToneList()[562].text, "D777N");
     EXPECT_EQ(BatchToneList()[563].text, "D000I");
     EXPECT_EQ(BatchToneList().back().text, "D777I");
+}
+
+std::string JoinedTexts(const std::vector<ToneListEntry>& list, size_t first, size_t count)
+{
+    std::string joined;
+    for (size_t i = first; i < first + count; ++i)
+        joined += (joined.empty() ? "" : " ") + list[i].text;
+    return joined;
+}
+
+// The choice lists in the order the radio's users know them, as text.
+TEST(ToneLists, HoldTheStandardTonesInTheirUsualOrder)
+{
+    EXPECT_EQ(JoinedTexts(CtcssList(), 0, 51),
+              "Off 67.0 69.3 71.9 74.4 77.0 79.7 82.5 85.4 88.5 91.5 94.8 97.4 100.0 103.5 107.2 110.9 114.8 118.8 "
+              "123.0 127.3 131.8 136.5 141.3 146.2 151.4 156.7 159.8 162.2 165.5 167.9 171.3 173.8 177.3 179.9 "
+              "183.5 186.2 189.9 192.8 196.6 199.5 203.5 206.5 210.7 218.1 225.7 229.1 233.6 241.8 250.3 254.1");
+    const std::string codes =
+        "023 025 026 031 032 036 043 047 051 053 054 065 071 072 073 074 114 115 116 122 125 131 132 134 143 145 "
+        "152 155 156 162 165 172 174 205 212 223 225 226 243 244 245 246 251 252 255 261 263 265 266 271 274 306 "
+        "311 315 325 331 332 343 346 351 356 364 365 371 411 412 413 423 431 432 445 446 452 454 455 462 464 465 "
+        "466 503 506 516 523 526 532 546 565 606 612 624 627 631 632 645 654 662 664 703 712 723 731 732 734 743 "
+        "754";
+    std::string normal, inverted;
+    for (size_t at = 0; at < codes.size(); at += 4) {
+        normal += (normal.empty() ? "D" : " D") + codes.substr(at, 3) + "N";
+        inverted += (inverted.empty() ? "D" : " D") + codes.substr(at, 3) + "I";
+    }
+    EXPECT_EQ(JoinedTexts(DcsList(), 0, 105), normal);
+    EXPECT_EQ(JoinedTexts(DcsList(), 105, 105), inverted);
 }
 
 TEST(ToneLists, EveryEntryRoundTripsThroughTextCodeAndBytes)
