@@ -10,6 +10,7 @@
 #include "model/Frequency.h"
 #include "model/ToneLists.h"
 #include "ui/editors/ChannelBatch.h"
+#include "ui/editors/ChannelTextEntries.h"
 #include "ui/editors/ChoiceTexts.h"
 #include "ui/editors/EditorPages.h"
 #include "ui/editors/FocusLoss.h"
@@ -18,16 +19,7 @@
 
 namespace {
 
-enum BatchEntry : int {
-    EntryHigh = 26,
-    EntryLow = 27,
-    EntryWide = 28,
-    EntryNarrow = 29,
-    EntryAdd = 30,
-    EntryDel = 31,
-    EntryBusyOff = 32,
-    EntryBusyCarrier = 33,
-    EntryBusyTone = 34,
+enum DialogEntry : int {
     EntryOk = 153,
     EntryCancel = 154,
     EntryBatchSet = 169,

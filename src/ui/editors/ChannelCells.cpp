@@ -3,6 +3,7 @@
 #include "lang/TextTable.h"
 #include "model/Frequency.h"
 #include "model/Tone.h"
+#include "ui/editors/ChannelTextEntries.h"
 #include "ui/editors/ChannelValues.h"
 
 namespace {
@@ -11,21 +12,6 @@ constexpr int FirstColumnTitleEntry = 15;   // "NO." .. "Busy Inhibit" run throu
 constexpr int SquelchModeTitleEntry = 45;
 constexpr int FirstSquelchModeEntry = 76;
 const QString DtmfTitle = QStringLiteral("DTMF");
-
-enum CellEntry : int {
-    EntryHigh = 26,
-    EntryLow = 27,
-    EntryWide = 28,
-    EntryNarrow = 29,
-    EntryAdd = 30,
-    EntryDel = 31,
-    EntryBusyOff = 32,
-    EntryBusyCarrier = 33,
-    EntryBusyTone = 34,
-    EntryDtmfOn = 201,
-    EntryDtmfOff = 202,
-    EntryMid = 206,
-};
 
 QString FrequencyText(uint32_t hz) { return QString::fromStdString(FormatFrequency(hz)); }
 

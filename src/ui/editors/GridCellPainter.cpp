@@ -13,8 +13,8 @@ GridCellPainter::GridCellPainter(Background background, QObject* parent)
 
 QColor GridCellPainter::BackgroundOf(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    if (background_ == Background::StripedRows && index.row() % 2 == 1)
-        return OddRowColour;
+    if (background_ == Background::StripedRows)
+        return index.row() % 2 == 1 ? OddRowColour : option.palette.color(QPalette::Normal, QPalette::Base);
     const bool titleCell = !(index.flags() & Qt::ItemIsEnabled);
     return option.palette.color(QPalette::Normal, titleCell ? QPalette::Button : QPalette::Base);
 }

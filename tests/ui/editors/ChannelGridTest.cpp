@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTest>
@@ -85,13 +86,50 @@ TEST_F(ChannelGrid, ShowsTitlesAndTwoDigitRowNumbers)
     EXPECT_EQ(Cell(16, 0), "16");
 }
 
-TEST_F(ChannelGrid, ADigitOpensAnEmptyEditorWithoutTypingIntoIt)
+TEST_F(ChannelGrid, OddRowsAreLightGreenAndEvenRowsTheWindowColour)
+{
+    const QImage picture = grid->grab().toImage();
+    const auto colourAt = [&](int row, int column) {
+        const QRect cell = grid->visualItemRect(grid->item(row, column));
+        return picture.pixelColor(grid->viewport()->mapTo(grid, cell.topLeft() + QPoint(3, 3)));
+    };
+    EXPECT_EQ(colourAt(1, 0), QColor(192, 220, 192));
+    EXPECT_EQ(colourAt(15, SquelchMode), QColor(192, 220, 192));
+    EXPECT_EQ(colourAt(2, RxFreq), grid->palette().color(QPalette::Base));
+    EXPECT_EQ(colourAt(0, TxFreq), grid->palette().color(QPalette::Base));
+}
+
+TEST_F(ChannelGrid, ADigitOpensAnEmptyEditorOverTheCellWithoutTypingIntoIt)
 {
     ClickCell(grid, 3, RxFreq);
     QTest::keyClick(grid, Qt::Key_1);
     ASSERT_TRUE(frequency->isVisible());
     EXPECT_TRUE(frequency->hasFocus());
     EXPECT_EQ(frequency->text(), "");
+    const QRect cell = grid->visualItemRect(grid->item(3, RxFreq));
+    const QPoint centre = grid->viewport()->mapTo(editor, cell.center());
+    EXPECT_TRUE(frequency->geometry().contains(centre));
+    EXPECT_GE(frequency->width(), cell.width() - 1);
+}
+
+TEST_F(ChannelGrid, TheToneEditorOffersOffTheCtcssTonesAndTheDcsCodes)
+{
+    ASSERT_EQ(tone->count(), 261);
+    EXPECT_EQ(tone->itemText(0), "Off");
+    EXPECT_EQ(tone->itemText(50), "254.1");
+    EXPECT_EQ(tone->itemText(51), "D023N");
+    EXPECT_EQ(tone->itemText(260), "D754I");
+}
+
+TEST_F(ChannelGrid, TheToneEditorTakesOnlyToneCharactersAndFiveOfThem)
+{
+    TypeFrequency(1, RxFreq, "145");
+    DoubleClickCell(grid, 1, Decode);
+    tone->lineEdit()->selectAll();
+    QTest::keyClicks(tone, "d0x2-3ni7");
+    EXPECT_EQ(tone->currentText(), "D023N");
+    window.LeaveControl();
+    EXPECT_EQ(Channel(1).DecType, ToneDcsNormal);
 }
 
 TEST_F(ChannelGrid, KeysOpenNoEditorOutsideTheFrequencyColumnsOrOnAnEmptyRow)
