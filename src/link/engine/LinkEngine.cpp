@@ -63,11 +63,8 @@ LinkActions LinkEngine::Tick(const uint8_t* received, size_t count)
 {
     if (!IsListening())
         return {};
-    if (count > FloodLimit) {
-        LinkActions actions;
-        actions.purgeReceiveQueue = true;
-        return actions;
-    }
+    if (count > FloodLimit)
+        return Flooded();
     rx_.Append(received, count);
     switch (linkStep_) {
     case 0:
@@ -119,6 +116,8 @@ void LinkEngine::ApplyResult()
         std::memcpy(context_.Settings->DeviceSn, context_.Buffer->data(), DeviceSnSize);
 }
 
+bool LinkEngine::SearchingForRadio() const { return autoSearch_ && linkStep_ == 0; }
+
 bool LinkEngine::IsListening() const
 {
     return started_ && outcome_ == LinkOutcome::Running && !awaitingPort_ && !awaitingBandChoice_;
@@ -130,10 +129,12 @@ LinkActions LinkEngine::OnIdentAnswer()
     if (n == 0)
         return SilentPort();
     if (n < IdentAnswerLength) {
+        // Without the search the rest may come with the next tick.
+        if (!autoSearch_)
+            return {};
         // A half answer on a searched port is somebody else's chatter.
-        if (autoSearch_)
-            rx_.Clear();
-        return {};
+        rx_.Clear();
+        return SilentPort();
     }
     if (!std::equal(IdentAnswer.begin(), IdentAnswer.end(), rx_.Data())) {
         rx_.Clear();
@@ -222,6 +223,16 @@ LinkActions LinkEngine::Hello()
     return actions;
 }
 
+LinkActions LinkEngine::Flooded()
+{
+    LinkActions actions = SearchingForRadio() ? SilentPort() : LinkActions{};
+    actions.purgeReceiveQueue = true;
+    return actions;
+}
+
+// A searched port runs no time-out, so every tick without a whole answer -- silence, a flood or
+// a few stray bytes -- uses up one of its hellos. Otherwise a device that chatters on every tick
+// would hold the search, and the dialog that cannot be aborted, for ever.
 LinkActions LinkEngine::SilentPort()
 {
     if (!autoSearch_)

@@ -57,11 +57,13 @@ public:
 
 private:
     bool IsListening() const;
+    bool SearchingForRadio() const;
     LinkActions OnIdentAnswer();
     LinkActions OnInfoAnswer();
     LinkActions OnBandAnswer();
     LinkActions OnBlockAnswer();
     LinkActions Hello();
+    LinkActions Flooded();
     LinkActions SilentPort();
     LinkActions SwitchPort();
     LinkActions StartBlocks();

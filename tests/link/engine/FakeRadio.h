@@ -40,6 +40,7 @@ public:
 
     // Faults.
     bool silent = false;
+    Bytes chatter;  // sent on its own before every tick of the driver, answer or not
     Bytes identOverride;  // nonempty: answers the hello with these bytes
     uint8_t infoFirstByte = 0x06;
     size_t bandAnswerLength = 17;

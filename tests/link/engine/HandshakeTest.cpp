@@ -74,9 +74,49 @@ TEST_F(Handshake, ForeignIdentWithSearchTriesTheNextPortAtOnce)
     EXPECT_EQ(driver.portSwitchTimes, std::vector<int>{1000});
 }
 
+struct ChatterCase {
+    const char* name;
+    size_t bytesPerTick;
+};
+
+class ChatteringPort : public Handshake, public ::testing::WithParamInterface<ChatterCase> {};
+
+// The search runs no time-out, so a device that talks on every tick must not hold it.
+TEST_P(ChatteringPort, GetsThreeHellosLikeASilentOne)
+{
+    FakeRadio chatty;
+    chatty.silent = true;
+    chatty.chatter = Bytes(GetParam().bytesPerTick, 0x24);
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&chatty, &radio});
+
+    EXPECT_EQ(driver.Run(true), LinkOutcome::Success);
+
+    EXPECT_EQ(chatty.CountFrames(Hello), 3u);
+    EXPECT_EQ(driver.portSwitchTimes, std::vector<int>{3000});
+}
+
+INSTANTIATE_TEST_SUITE_P(Search, ChatteringPort,
+                         ::testing::Values(ChatterCase{"StrayBytes", 3}, ChatterCase{"Flood", FloodLimit + 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Handshake, SearchGivesTheNextPortThreeHellosWhateverTheLastOneUsed)
+{
+    const Bytes foreign = {'X', 'Y', 'Z', '-', '0', '0', 0xFF, 0xFF};
+    LinkEngine engine(fx.Context(TransferKind::Normal, true));
+    engine.Start(true);
+    engine.Tick(nullptr, 0);
+    ASSERT_TRUE(engine.Tick(foreign.data(), foreign.size()).nextPortRequested);
+    ASSERT_EQ(engine.PortSwitched(true).send, std::vector<Frame>{Hello});
+
+    EXPECT_EQ(engine.Tick(nullptr, 0).send, std::vector<Frame>{Hello});
+    EXPECT_EQ(engine.Tick(nullptr, 0).send, std::vector<Frame>{Hello});
+    EXPECT_TRUE(engine.Tick(nullptr, 0).nextPortRequested);
+}
+
 struct SplitIdentCase {
     const char* name;
     bool autoSearch;
+    size_t hellosAfterFirstPart;
     int stepAfterSecondPart;
 };
 
@@ -88,14 +128,15 @@ TEST_P(SplitIdent, FirstPartIsKeptOnlyWithoutSearch)
     engine.Start(GetParam().autoSearch);
 
     const LinkActions first = engine.Tick(Ident.data(), 3);
-    EXPECT_TRUE(first.send.empty()) << "a part answer is no silence: no hello";
+    EXPECT_EQ(first.send.size(), GetParam().hellosAfterFirstPart);
     engine.Tick(Ident.data() + 3, Ident.size() - 3);
 
     EXPECT_EQ(engine.LinkStep(), GetParam().stepAfterSecondPart);
 }
 
+// With the search a part answer counts as silence: the port is asked again at once.
 INSTANTIATE_TEST_SUITE_P(Ident, SplitIdent,
-                         ::testing::Values(SplitIdentCase{"Direct", false, 1}, SplitIdentCase{"Search", true, 0}),
+                         ::testing::Values(SplitIdentCase{"Direct", false, 0, 1}, SplitIdentCase{"Search", true, 1, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Handshake, IdentAndInfoFillTheTargetOfTheTransfersDirection)

@@ -44,6 +44,8 @@ void SimulatedDriver::Fire(Timer& timer)
         Carry(engine.TimeOut());
         return;
     }
+    if (const FakeRadio* radio = CurrentRadio())
+        waiting_.insert(waiting_.end(), radio->chatter.begin(), radio->chatter.end());
     std::vector<uint8_t> bytes;
     while (!waiting_.empty() && bytes.size() < bytesPerTick) {
         bytes.push_back(waiting_.front());
