@@ -111,6 +111,24 @@ TEST_F(BlockPhase, AckOtherThanSixFails)
     EXPECT_EQ(radio.CountStartingWith('W'), 1u);
 }
 
+class OverlongBlockAnswer : public BlockPhase, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(OverlongBlockAnswer, IsNeverTakenAndRunsIntoTheTimeOut)
+{
+    const bool isRead = GetParam();
+    radio.blockAnswerTail = {0x06};
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, isRead), {&radio});
+
+    EXPECT_EQ(driver.Run(false), LinkOutcome::CommunicationFailure);
+
+    EXPECT_EQ(driver.endedAtMs - driver.lastTimeOutStartMs, 5000);
+    EXPECT_EQ(radio.CountStartingWith(isRead ? 'R' : 'W'), 1u);
+    EXPECT_EQ(radio.CountStartingWith('E'), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Blocks, OverlongBlockAnswer, ::testing::Bool(),
+                         [](const auto& info) { return std::string(info.param ? "Read" : "Write"); });
+
 TEST_F(BlockPhase, RadioFallingSilentEndsFiveSecondsAfterItsLastAnswer)
 {
     radio.blocksBeforeSilence = 10;
@@ -157,6 +175,44 @@ TEST_F(BlockPhase, ReadTouchesTheRecordOnlyWhenTheResultIsApplied)
     EXPECT_EQ(Bytes(fx.settings.DeviceSn, fx.settings.DeviceSn + 8), Bytes({'8', '7', '6', '5', '4', '3', '2', '1'}));
     EXPECT_EQ(fx.band, (BandLimits{136000000, 174000000}));
 }
+
+struct FailedWriteCase {
+    const char* name;
+    void (*fault)(FakeRadio&);
+    LinkOutcome outcome;
+};
+
+class FailedWrite : public BlockPhase, public ::testing::WithParamInterface<FailedWriteCase> {};
+
+TEST_P(FailedWrite, LeavesTheRecordAsItWasButForTheHandshake)
+{
+    fx.settings.SetChannelUsed(2, true);
+    fx.settings.Channel[2].RxFreq = 438500000;
+    std::memcpy(fx.settings.SoftwareVersion, "V9", 3);
+    // As every record holds them once it has been packed; packing numbers the entries.
+    for (unsigned k = 1; k <= AddrBookEntryCount; ++k)
+        fx.settings.Entry(k).EntryNumber = uint8_t(k);
+    const RadioSettings before = fx.settings;
+    const BandLimits bandBefore = fx.band;
+    GetParam().fault(radio);
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, false), {&radio});
+    driver.continueAtBandQuestion = false;
+
+    ASSERT_EQ(driver.Run(false), GetParam().outcome);
+    driver.engine.ApplyResult();
+
+    EXPECT_TRUE(SameBytes(WithoutHandshakeFields(fx.settings), WithoutHandshakeFields(before)));
+    EXPECT_EQ(fx.band, bandBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, FailedWrite,
+    ::testing::Values(
+        FailedWriteCase{"FallsSilent", [](FakeRadio& r) { r.blocksBeforeSilence = 5; }, LinkOutcome::CommunicationFailure},
+        FailedWriteCase{"Nak", [](FakeRadio& r) { r.writeAckByte = 0x15; }, LinkOutcome::CommunicationFailure},
+        FailedWriteCase{"BandQuestionCancelled", [](FakeRadio& r) { r.band = {136000000, 174000000}; },
+                        LinkOutcome::Closed}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct BandCase {
     const char* name;

@@ -24,7 +24,7 @@ Bytes FakeRadio::Receive(const Bytes& frame)
         return IdentAnswer();
     switch (frame[0]) {
     case 0x02:
-        return InfoAnswer();
+        return answersInfo ? InfoAnswer() : Bytes{};
     case 0x80:
     case 0x82:
         if (frame[0] == 0x82)
@@ -81,7 +81,7 @@ Bytes FakeRadio::InfoAnswer() const
 Bytes FakeRadio::BandAnswer() const
 {
     Bytes answer(bandAnswerLength, 0);
-    answer[0] = 0x06;
+    answer[0] = bandFirstByte;
     PutBe32(&answer[1], band.BandMin);
     PutBe32(&answer[5], band.BandMax);
     return answer;
@@ -92,7 +92,9 @@ Bytes FakeRadio::OnWrite(const Bytes& frame)
     if (!BlockAllowed())
         return {};
     std::copy(frame.begin() + 4, frame.end(), At(AddressOf(frame)));
-    return {writeAckByte};
+    Bytes answer = {writeAckByte};
+    answer.insert(answer.end(), blockAnswerTail.begin(), blockAnswerTail.end());
+    return answer;
 }
 
 Bytes FakeRadio::OnRead(const Bytes& frame)
@@ -103,6 +105,7 @@ Bytes FakeRadio::OnRead(const Bytes& frame)
     Bytes answer = {readAnswerFirstByte, frame[1], frame[2], frame[3]};
     const Bytes data = MemoryRange(AddressOf(frame), n);
     answer.insert(answer.end(), data.begin(), data.end());
+    answer.insert(answer.end(), blockAnswerTail.begin(), blockAnswerTail.end());
     return answer;
 }
 

@@ -42,11 +42,14 @@ public:
     bool silent = false;
     Bytes chatter;  // sent on its own before every tick of the driver, answer or not
     Bytes identOverride;  // nonempty: answers the hello with these bytes
+    bool answersInfo = true;
     uint8_t infoFirstByte = 0x06;
+    uint8_t bandFirstByte = 0x06;
     size_t bandAnswerLength = 17;
     uint8_t readAnswerFirstByte = 'W';
     uint8_t writeAckByte = 0x06;
     int blocksBeforeSilence = -1;  // >= 0: stops answering block frames after that many
+    Bytes blockAnswerTail;         // sent after every acknowledgement or read answer
 
     // Payload of the last 82 frame, the new password as the radio would store it.
     Bytes storedPasswordPayload;

@@ -157,14 +157,46 @@ TEST_F(Handshake, IdentAndInfoFillTheTargetOfTheTransfersDirection)
     EXPECT_EQ(fx.settings.ReadRadioInfo.ModelIdent[0], 0) << "the other direction's record is left alone";
 }
 
-TEST_F(Handshake, InfoAnswerWithoutAckFails)
+class SilentAfterIdent : public Handshake, public ::testing::WithParamInterface<bool> {};
+
+// The time-out runs from the identification on, with or without the search.
+TEST_P(SilentAfterIdent, InfoRequestIsRepeatedEverySecondUntilTheTimeOut)
 {
-    radio.infoFirstByte = 0x15;
+    radio.answersInfo = false;
     SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
 
-    EXPECT_EQ(driver.Run(false), LinkOutcome::CommunicationFailure);
-    EXPECT_EQ(driver.endedAtMs, 2000);
+    EXPECT_EQ(driver.Run(GetParam()), LinkOutcome::CommunicationFailure);
+
+    EXPECT_EQ(radio.CountFrames(Bytes{0x02}), 5u);
+    EXPECT_EQ(driver.endedAtMs, 1000 + 5000);
 }
+
+INSTANTIATE_TEST_SUITE_P(Ports, SilentAfterIdent, ::testing::Bool(),
+                         [](const auto& info) { return std::string(info.param ? "Search" : "Direct"); });
+
+struct MissingAckCase {
+    const char* name;
+    uint8_t FakeRadio::*firstByte;
+    int endedAtMs;
+};
+
+class MissingAck : public Handshake, public ::testing::WithParamInterface<MissingAckCase> {};
+
+TEST_P(MissingAck, EndsTheTransferAtOnce)
+{
+    radio.*GetParam().firstByte = 0x15;
+    SimulatedDriver driver(fx.Context(TransferKind::Normal, false), {&radio});
+
+    EXPECT_EQ(driver.Run(false), LinkOutcome::CommunicationFailure);
+
+    EXPECT_EQ(driver.endedAtMs, GetParam().endedAtMs);
+    EXPECT_EQ(radio.CountStartingWith('W'), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, MissingAck,
+                         ::testing::Values(MissingAckCase{"Info", &FakeRadio::infoFirstByte, 2000},
+                                           MissingAckCase{"Band", &FakeRadio::bandFirstByte, 3000}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct PasswordCase {
     const char* radioPassword;
