@@ -3,6 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
+bool IsSnText(std::string_view text)
+{
+    return text.size() <= DeviceSnSize && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 std::string SnText(const uint8_t (&sn)[DeviceSnSize])
 {
     const uint8_t* end = std::find(sn, sn + DeviceSnSize, 0);

@@ -9,6 +9,9 @@
 // The radio's serial number: up to eight ASCII digits, left-aligned in the 8-byte `DeviceSn`
 // field with zero bytes after the last digit; eight digits fill it without a terminator.
 
+// Only decimal digits, at most eight; the empty text is a valid (empty) number.
+bool IsSnText(std::string_view text);
+
 // The characters up to the first zero byte.
 std::string SnText(const uint8_t (&sn)[DeviceSnSize]);
 

@@ -54,4 +54,13 @@ TEST(SerialNumber, SettingClearsWhatWasThereBefore)
     EXPECT_TRUE(std::all_of(sn + 1, sn + DeviceSnSize, [](uint8_t b) { return b == 0; }));
 }
 
+TEST(SerialNumber, OnlyUpToEightDigitsAreANumber)
+{
+    EXPECT_TRUE(IsSnText(""));
+    EXPECT_TRUE(IsSnText("00000199"));
+    EXPECT_FALSE(IsSnText("123456789"));
+    EXPECT_FALSE(IsSnText("12a"));
+    EXPECT_FALSE(IsSnText(" 1"));
+}
+
 }

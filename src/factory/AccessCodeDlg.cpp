@@ -1,0 +1,59 @@
+#include "factory/AccessCodeDlg.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "factory/AccessCode.h"
+#include "factory/AdjustmentDlg.h"
+#include "lang/TextTable.h"
+
+namespace {
+
+constexpr int OkCaption = 153;
+constexpr int CancelCaption = 154;
+constexpr int CodeFontPoints = 16;
+
+QPushButton* MakeButton(const char* name, int captionEntry, QWidget* parent)
+{
+    auto* button = new QPushButton(Tr(captionEntry), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+}
+
+TPasswordDlg::TPasswordDlg(const TransferContext& link, std::function<void()> writeChannelData, QWidget* owner)
+    : QDialog(owner), eInput(new QLineEdit(this)), OKBtn(MakeButton("OKBtn", OkCaption, this)),
+      CancelBtn(MakeButton("CancelBtn", CancelCaption, this)), link_(link),
+      writeChannelData_(std::move(writeChannelData))
+{
+    setWindowTitle(QString());
+    eInput->setObjectName(QStringLiteral("eInput"));
+    eInput->setEchoMode(QLineEdit::Password);
+    eInput->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+    QFont font = eInput->font();
+    font.setPointSize(CodeFontPoints);
+    eInput->setFont(font);
+    OKBtn->setDefault(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(CancelBtn);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(eInput);
+    layout->addLayout(buttons);
+
+    connect(OKBtn, &QPushButton::clicked, this, &TPasswordDlg::OKBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TPasswordDlg::OKBtnClick()
+{
+    if (IsAdjustmentAccessCode(eInput->text().toStdString())) {
+        TAdjustmentDlg adjustment(link_, writeChannelData_, this);
+        adjustment.exec();
+    }
+    accept();
+}

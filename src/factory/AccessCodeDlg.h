@@ -1,0 +1,28 @@
+#pragma once
+
+#include <functional>
+
+#include <QDialog>
+
+#include "link/TransferContext.h"
+
+class QLineEdit;
+class QPushButton;
+
+// The access code in front of the calibration dialog. The right code opens the calibration
+// dialog on top of this one; anything else simply closes it, without a message.
+class TPasswordDlg : public QDialog {
+    Q_OBJECT
+public:
+    TPasswordDlg(const TransferContext& link, std::function<void()> writeChannelData, QWidget* owner);
+
+    QLineEdit* eInput;
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+
+private:
+    void OKBtnClick();
+
+    TransferContext link_;
+    std::function<void()> writeChannelData_;
+};

@@ -1,0 +1,194 @@
+#include "factory/AdjustmentDlg.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "dialogs/WarnDialogs.h"
+#include "factory/AdjustmentBlock.h"
+#include "factory/AdjustmentFile.h"
+#include "factory/DigitEdit.h"
+#include "factory/FactoryTransfer.h"
+#include "factory/NotANumberNotice.h"
+#include "factory/WriteSnDlg.h"
+#include "lang/TextTable.h"
+
+namespace {
+
+// Entries of the dialog's own text table.
+enum AdjustmentTextEntry : int {
+    ConfirmOkCaption = 0,
+    ConfirmCancelCaption = 1,
+    NewCaption = 2,
+    OpenCaption = 3,
+    SaveCaption = 4,
+    WriteCaption = 5,
+    ReadCaption = 6,
+    OpenFileTitle = 22,
+    SaveFileTitle = 23,
+    ClearAllQuestion = 24,
+};
+
+QString AdjText(AdjustmentTextEntry entry) { return DisplayText(AdjustmentDialogText(entry)); }
+
+QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}
+
+TAdjustmentDlg::TAdjustmentDlg(const TransferContext& link, std::function<void()> writeChannelData, QWidget* owner)
+    : QDialog(owner), bRead(MakeButton("bRead", AdjText(ReadCaption), this)),
+      bWrite(MakeButton("bWrite", AdjText(WriteCaption), this)),
+      Button1(MakeButton("Button1", QStringLiteral("..."), this)),
+      bNew(MakeButton("bNew", AdjText(NewCaption), this)), bOpen(MakeButton("bOpen", AdjText(OpenCaption), this)),
+      bSave(MakeButton("bSave", AdjText(SaveCaption), this)),
+      bWriteSn(MakeButton("bWriteSn", QStringLiteral("SN"), this)), link_(link),
+      writeChannelData_(std::move(writeChannelData)), chooser_(SystemAdjustmentFileChooser())
+{
+    bWriteSn->hide();
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(BuildFrequencyGrid());
+    top->addWidget(BuildBandGroup(QString::fromUtf8("宽带"), 'W'));
+    top->addWidget(BuildBandGroup(QString::fromUtf8("窄带"), 'N'));
+    auto* levels = new QVBoxLayout;
+    levels->addWidget(BuildLevelGroup(QString::fromUtf8("静噪等级"), "eSQL_L1", "eSQL_L9"));
+    levels->addWidget(BuildLevelGroup(QString::fromUtf8("声控等级"), "eVOX_L1", "eVOX_L9"));
+    auto* power = new QVBoxLayout;
+    power->addLayout(BuildBatteryGrid());
+    power->addLayout(BuildCrystalRow());
+    power->addStretch();
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(levels);
+    middle->addLayout(power);
+    middle->addLayout(BuildHints());
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(middle);
+    layout->addLayout(BuildButtons());
+
+    connect(bNew, &QPushButton::clicked, this, &TAdjustmentDlg::bNewClick);
+    connect(bOpen, &QPushButton::clicked, this, &TAdjustmentDlg::bOpenClick);
+    connect(bSave, &QPushButton::clicked, this, &TAdjustmentDlg::bSaveClick);
+    connect(bRead, &QPushButton::clicked, this, &TAdjustmentDlg::bReadClick);
+    connect(bWrite, &QPushButton::clicked, this, &TAdjustmentDlg::bWriteClick);
+    connect(Button1, &QPushButton::clicked, this, &TAdjustmentDlg::Button1Click);
+    connect(bWriteSn, &QPushButton::clicked, this, &TAdjustmentDlg::bWriteSnClick);
+
+    RefreshFields();
+}
+
+void TAdjustmentDlg::RefreshFields()
+{
+    for (const auto& target : edits_)
+        target.edit->setText(QString::fromStdString(FieldText(*target.field, CurrentAdjustmentData())));
+}
+
+const BandLimits& TAdjustmentDlg::Band() const { return link_.Band ? *link_.Band : CurrentBand(); }
+
+// The box always ends up showing what the field holds. It is rewritten before a refusal is
+// announced, so the focus change the notice brings finds nothing left to commit.
+bool TAdjustmentDlg::CommitEdit(const FieldEdit& target)
+{
+    const QString typed = target.edit->text();
+    AdjustmentData& record = CurrentAdjustmentData();
+    const CommitOutcome outcome = CommitFieldText(*target.field, typed.toStdString(), Band(), record);
+    target.edit->setText(QString::fromStdString(FieldText(*target.field, record)));
+    if (outcome != CommitOutcome::NotANumber)
+        return true;
+    ShowNotANumberNotice(this, typed);
+    return false;
+}
+
+bool TAdjustmentDlg::CommitFocusedEdit()
+{
+    for (const auto& target : edits_)
+        if (target.edit == focusWidget())
+            return CommitEdit(target);
+    return true;
+}
+
+void TAdjustmentDlg::bNewClick()
+{
+    TMyWarnDlg_2 confirm(this);
+    confirm.OKBtn->setText(AdjText(ConfirmOkCaption));
+    confirm.CancelBtn->setText(AdjText(ConfirmCancelCaption));
+    confirm.Label1->setText(AdjText(ClearAllQuestion));
+    if (confirm.exec() != QDialog::Accepted)
+        return;
+    CurrentAdjustmentData() = AdjustmentData{};
+    RefreshFields();
+}
+
+// A file that cannot be read leaves the record as it was, without a message.
+void TAdjustmentDlg::bOpenClick()
+{
+    const QString path = chooser_.ChooseFileToOpen(this, AdjText(OpenFileTitle));
+    if (path.isEmpty())
+        return;
+    if (OpenAdjustmentFile(LocalPath(path), CurrentAdjustmentData()).ok)
+        RefreshFields();
+}
+
+// A save that fails must not pass for done: the values would be lost with the next radio.
+void TAdjustmentDlg::bSaveClick()
+{
+    const QString path = chooser_.ChooseFileToSave(this, AdjText(SaveFileTitle));
+    if (path.isEmpty())
+        return;
+    const FileResult result = SaveAdjustmentFile(LocalPath(path), CurrentAdjustmentData());
+    if (result.ok)
+        return;
+    TUserWarnDlg notice(this);
+    notice.WarnDlgText->setText(QString::fromStdString(result.message));
+    notice.exec();
+}
+
+void TAdjustmentDlg::bReadClick()
+{
+    if (!CommitFocusedEdit())
+        return;
+    TransferContext context = link_;
+    context.Kind = TransferKind::Adjustment;
+    context.IsRead = true;
+    context.OnSuccess = [this, buffer = link_.Buffer] {
+        SetAdjustmentData(*buffer, CurrentAdjustmentData());
+        RefreshFields();
+    };
+    RunFactoryTransfer(context, this);
+}
+
+// The record is packed before the transfer dialog opens; while that dialog is modal no box can
+// change it.
+void TAdjustmentDlg::bWriteClick()
+{
+    if (!CommitFocusedEdit())
+        return;
+    GetAdjustmentData(CurrentAdjustmentData(), *link_.Buffer);
+    TransferContext context = link_;
+    context.Kind = TransferKind::Adjustment;
+    context.IsRead = false;
+    context.OnSuccess = nullptr;
+    RunFactoryTransfer(context, this);
+}
+
+void TAdjustmentDlg::Button1Click()
+{
+    if (writeChannelData_)
+        writeChannelData_();
+}
+
+void TAdjustmentDlg::bWriteSnClick()
+{
+    TWriteSnDlg dialog(link_, this);
+    dialog.exec();
+}

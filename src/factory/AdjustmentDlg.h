@@ -1,0 +1,76 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <QDialog>
+
+#include "factory/AdjustmentFields.h"
+#include "factory/AdjustmentFileChooser.h"
+#include "link/TransferContext.h"
+
+class QGroupBox;
+class QGridLayout;
+class QLayout;
+class QPushButton;
+class TDigitEdit;
+
+// The factory's calibration screen. Every box shows a field of the process-wide calibration
+// record and writes it when the focus leaves the box; the dialog keeps no copy of the values.
+// It clears, opens and saves the record, reads it from and writes it to the radio, runs the main
+// window's channel-data write, and hides the entry to serial-number writing.
+class TAdjustmentDlg : public QDialog {
+    Q_OBJECT
+public:
+    // `link` names the record, band, port settings and the transfer buffer (which must be set).
+    TAdjustmentDlg(const TransferContext& link, std::function<void()> writeChannelData, QWidget* owner);
+
+    void SetFileChooser(AdjustmentFileChooser chooser) { chooser_ = std::move(chooser); }
+
+    // Every box from the record.
+    void RefreshFields();
+
+    QPushButton* bRead;
+    QPushButton* bWrite;
+    QPushButton* Button1;  // writes the channel data, not the calibration
+    QPushButton* bNew;
+    QPushButton* bOpen;
+    QPushButton* bSave;
+    QPushButton* bWriteSn;  // never shown
+
+private:
+    struct FieldEdit {
+        TDigitEdit* edit;
+        const AdjustmentField* field;
+    };
+
+    // Layout.
+    TDigitEdit* MakeEdit(const std::string& editName);
+    QLayout* BuildFrequencyGrid();
+    QGroupBox* BuildBandGroup(const QString& title, char band);
+    QGroupBox* BuildLevelGroup(const QString& title, const char* firstEdit, const char* ninthEdit);
+    QLayout* BuildBatteryGrid();
+    QLayout* BuildCrystalRow();
+    QLayout* BuildHints();
+    QLayout* BuildButtons();
+    void PlaceRow(QGridLayout* grid, int row, const QString& caption, const std::vector<std::string>& editNames);
+
+    // Behaviour.
+    const BandLimits& Band() const;
+    bool CommitEdit(const FieldEdit& target);
+    bool CommitFocusedEdit();
+    void bNewClick();
+    void bOpenClick();
+    void bSaveClick();
+    void bReadClick();
+    void bWriteClick();
+    void Button1Click();
+    void bWriteSnClick();
+
+    TransferContext link_;
+    std::function<void()> writeChannelData_;
+    AdjustmentFileChooser chooser_;
+    std::vector<FieldEdit> edits_;
+};

@@ -1,0 +1,66 @@
+#include "factory/DigitEdit.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+#include "factory/DigitEntry.h"
+
+namespace {
+
+constexpr int FrequencyLongestText = 9;
+const QChar DecimalPoint = u'.';
+
+}
+
+TDigitEdit::TDigitEdit(const QString& name, bool takesPoint, TextRule rule, QWidget* parent)
+    : QLineEdit(parent), takesPoint_(takesPoint), rule_(std::move(rule))
+{
+    setObjectName(name);
+    connect(this, &QLineEdit::textEdited, this, &TDigitEdit::ApplyTextRule);
+}
+
+// Keys held with Control, Alt or Meta are shortcuts (paste, select all), never typed characters.
+void TDigitEdit::keyPressEvent(QKeyEvent* event)
+{
+    const QList<uint> typed = event->text().toUcs4();
+    const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (!shortcut && typed.size() == 1 && DropsTypedCharacter(char32_t(typed.front()), takesPoint_)) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+// A context menu takes the focus for a moment (to paste, say); that is no leaving.
+void TDigitEdit::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() != Qt::PopupFocusReason)
+        emit Left();
+}
+
+void TDigitEdit::ApplyTextRule()
+{
+    const QString corrected = rule_(text());
+    if (corrected == text())
+        return;
+    setText(corrected);
+    end(false);
+}
+
+TDigitEdit::TextRule LongestTextRule(int longest)
+{
+    return [longest](const QString& text) { return text.left(longest); };
+}
+
+QString CorrectFrequencyText(QString text)
+{
+    text.truncate(FrequencyLongestText);
+    const qsizetype firstPoint = text.indexOf(DecimalPoint);
+    if (firstPoint >= 0) {
+        for (qsizetype i = text.size() - 1; i > firstPoint; --i)
+            if (text.at(i) == DecimalPoint)
+                text.remove(i, 1);
+    }
+    return text == DecimalPoint ? QString() : text;
+}

@@ -1,0 +1,18 @@
+#include "factory/FactoryTransfer.h"
+
+#include "lang/TextTable.h"
+#include "link/ProgramDialog.h"
+
+namespace {
+
+constexpr int ReadFromRadioCaption = 247;
+constexpr int WriteToRadioCaption = 248;
+
+}
+
+void RunFactoryTransfer(const TransferContext& context, QWidget* owner)
+{
+    TProgramDialog dialog(context, owner);
+    dialog.setWindowTitle(Tr(context.IsRead ? ReadFromRadioCaption : WriteToRadioCaption));
+    dialog.exec();
+}

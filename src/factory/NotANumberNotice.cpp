@@ -1,0 +1,23 @@
+#include "factory/NotANumberNotice.h"
+
+#include <QLabel>
+
+#include "dialogs/WarnDialogs.h"
+#include "lang/TextTable.h"
+#include "lang/TextVariants.h"
+
+namespace {
+
+constexpr TextPair NotANumberTexts[] = {
+    {"不是数字，未采用：", "Not a number, not taken:"},
+};
+
+}
+
+void ShowNotANumberNotice(QWidget* owner, const QString& refused)
+{
+    static const TextVariants texts(NotANumberTexts);
+    TUserWarnDlg notice(owner);
+    notice.WarnDlgText->setText(DisplayText(texts.Text(0)) + QStringLiteral(" \"") + refused + QStringLiteral("\""));
+    notice.exec();
+}

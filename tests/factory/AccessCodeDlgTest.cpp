@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "TransferHarness.h"
+#include "WidgetDriving.h"
+#include "factory/AccessCodeDlg.h"
+#include "factory/AdjustmentDlg.h"
+#include "lang/AppLang.h"
+
+namespace {
+
+constexpr int EnglishSetting = 0;
+
+class AccessCodeDialog : public ::testing::Test {
+protected:
+    void SetUp() override { ApplyLanguageSetting(EnglishSetting); }
+
+    // Whether the calibration dialog came up while `act` ran on the shown access-code dialog;
+    // `result` tells how the access-code dialog ended.
+    bool OpensCalibration(const std::function<void(TPasswordDlg&)>& act)
+    {
+        TPasswordDlg dialog(objects.Context(false, TransferKind::Adjustment), {}, nullptr);
+        bool opened = false;
+        auto* watch = new QTimer(&dialog);
+        QObject::connect(watch, &QTimer::timeout, [&] {
+            if (auto* calibration = qobject_cast<TAdjustmentDlg*>(QApplication::activeModalWidget())) {
+                opened = true;
+                calibration->close();
+            }
+        });
+        watch->start(5);
+        QTimer::singleShot(0, &dialog, [&] { act(dialog); });
+        result = dialog.exec();
+        return opened;
+    }
+
+    StrayModalGuard guard;
+    TransferObjects objects;
+    int result = -1;
+};
+
+TEST_F(AccessCodeDialog, OnlyTheExactCodeOpensTheCalibration)
+{
+    const struct {
+        const char* typed;
+        bool opens;
+    } cases[] = {
+        {"530962", true}, {"530962 ", false}, {" 530962", false}, {"53096", false}, {"", false}, {"5309620", false},
+    };
+    for (const auto& c : cases) {
+        const bool opened = OpensCalibration([&](TPasswordDlg& dialog) {
+            QTest::keyClicks(dialog.eInput, QString::fromLatin1(c.typed));
+            QTest::mouseClick(dialog.OKBtn, Qt::LeftButton);
+        });
+        EXPECT_EQ(opened, c.opens) << '"' << c.typed << '"';
+        EXPECT_EQ(result, QDialog::Accepted) << c.typed;
+    }
+}
+
+TEST_F(AccessCodeDialog, EnterInTheBoxActsAsOk)
+{
+    const bool opened = OpensCalibration([](TPasswordDlg& dialog) {
+        dialog.eInput->setFocus();
+        QTest::keyClicks(dialog.eInput, QStringLiteral("530962"));
+        QTest::keyClick(dialog.eInput, Qt::Key_Return);
+    });
+    EXPECT_TRUE(opened);
+}
+
+TEST_F(AccessCodeDialog, CancelAndEscapeCompareNothing)
+{
+    EXPECT_FALSE(OpensCalibration([](TPasswordDlg& dialog) {
+        QTest::keyClicks(dialog.eInput, QStringLiteral("530962"));
+        QTest::mouseClick(dialog.CancelBtn, Qt::LeftButton);
+    }));
+    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_FALSE(OpensCalibration([](TPasswordDlg& dialog) {
+        QTest::keyClicks(dialog.eInput, QStringLiteral("530962"));
+        QTest::keyClick(dialog.eInput, Qt::Key_Escape);
+    }));
+    EXPECT_EQ(result, QDialog::Rejected);
+}
+
+TEST_F(AccessCodeDialog, TheCodeIsMaskedAndCaptionedInTheCurrentLanguage)
+{
+    TPasswordDlg dialog(objects.Context(false, TransferKind::Adjustment), {}, nullptr);
+    EXPECT_EQ(dialog.eInput->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(dialog.eInput->font().pointSize(), 16);
+    EXPECT_TRUE(dialog.eInput->text().isEmpty());
+    EXPECT_EQ(dialog.OKBtn->text(), QStringLiteral("Ok"));
+    EXPECT_EQ(dialog.CancelBtn->text(), QStringLiteral("Cannel"));
+    EXPECT_TRUE(dialog.windowTitle().isEmpty());
+}
+
+}

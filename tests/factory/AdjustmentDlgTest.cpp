@@ -1,0 +1,278 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "ModalDriver.h"
+#include "ScratchDir.h"
+#include "TransferHarness.h"
+#include "WidgetDriving.h"
+#include "factory/AdjustmentBlock.h"
+#include "factory/AdjustmentDlg.h"
+#include "factory/AdjustmentFile.h"
+#include "factory/WriteSnDlg.h"
+#include "lang/AppLang.h"
+
+namespace {
+
+constexpr int EnglishSetting = 0;
+
+class AdjustmentDialog : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ApplyLanguageSetting(EnglishSetting);
+        CurrentAdjustmentData() = AdjustmentData{};
+        dialog.SetFileChooser({[this](QWidget*, const QString& title) { return Chosen(title); },
+                               [this](QWidget*, const QString& title) { return Chosen(title); }});
+        ASSERT_TRUE(ShowActive(dialog));
+    }
+
+    QString Chosen(const QString& title)
+    {
+        chooserTitles.push_back(title);
+        return chosenPath;
+    }
+
+    QLineEdit* Box(const char* name) { return dialog.findChild<QLineEdit*>(QString::fromLatin1(name)); }
+    AdjustmentData& Record() { return CurrentAdjustmentData(); }
+
+    StrayModalGuard guard;
+    TransferObjects objects;
+    int channelWrites = 0;
+    TAdjustmentDlg dialog{objects.Context(false, TransferKind::Adjustment), [this] { ++channelWrites; }, nullptr};
+    QString chosenPath;
+    QStringList chooserTitles;
+};
+
+TEST_F(AdjustmentDialog, HasABoxForEveryFieldAndTheButtons)
+{
+    for (const auto& field : AdjustmentFields())
+        EXPECT_NE(Box(field.EditName.c_str()), nullptr) << field.EditName;
+    for (const char* name : {"bRead", "bWrite", "Button1", "bNew", "bOpen", "bSave"})
+        EXPECT_TRUE(dialog.findChild<QPushButton*>(QString::fromLatin1(name))->isVisible()) << name;
+    EXPECT_FALSE(dialog.bWriteSn->isVisible());
+    EXPECT_EQ(dialog.Button1->text(), QStringLiteral("..."));
+}
+
+TEST_F(AdjustmentDialog, ByteBoxesKeepTheirValueWhenLeftOutOfRange)
+{
+    struct Case {
+        const char* box;
+        const char* keys;
+        uint8_t AdjustmentData::*field;
+        uint8_t stored;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"eXtal_PP", "255", &AdjustmentData::Xtal_PP, 255, "255"},
+        {"eXtal_PP", "256", &AdjustmentData::Xtal_PP, 17, "17"},
+        {"eSQL_L1", "007", &AdjustmentData::SQL_L1, 7, "7"},
+        {"eBatt_High", "", &AdjustmentData::Batt_High, 0, "0"},
+        {"eBatt_High", "2x5", &AdjustmentData::Batt_High, 25, "25"},
+        {"ePinPian_N", "128", &AdjustmentData::PinPian_N, 17, "17"},
+        {"ePinPian_N", "127", &AdjustmentData::PinPian_N, 127, "127"},
+        {"eCtcPinPian_W", "64", &AdjustmentData::CtcPinPian_W, 17, "17"},
+        {"eCtcPinPian_W", "63", &AdjustmentData::CtcPinPian_W, 63, "63"},
+    };
+    for (const auto& c : cases) {
+        Record().*c.field = 17;
+        dialog.RefreshFields();
+        RetypeAndLeave(Box(c.box), QString::fromLatin1(c.keys));
+        EXPECT_EQ(Record().*c.field, c.stored) << c.box << " " << c.keys;
+        EXPECT_EQ(Box(c.box)->text(), QString::fromLatin1(c.shown)) << c.box << " " << c.keys;
+    }
+}
+
+TEST_F(AdjustmentDialog, BoxesRefuseTextLongerThanTheirFamilyAllows)
+{
+    const struct {
+        const char* box;
+        const char* keys;
+        const char* shown;
+    } cases[] = {
+        {"eCtcPinPian_W", "634", "63"},
+        {"eDcsPinPian_N", "1.2", "12"},
+        {"eFreq_1_Tune", "2555", "255"},
+        {"ePinPian_W", "1277", "127"},
+        {"eFreq_2", "435.1.25", "435.125"},
+        {"eFreq_2", "4351234567", "435123456"},
+        {"eFreq_0", ".", ""},
+        {"eFreq_0", "4a3", "43"},
+    };
+    for (const auto& c : cases) {
+        Retype(Box(c.box), QString::fromLatin1(c.keys));
+        EXPECT_EQ(Box(c.box)->text(), QString::fromLatin1(c.shown)) << c.box << " " << c.keys;
+        Leave(Box(c.box));
+    }
+}
+
+TEST_F(AdjustmentDialog, FrequenciesAreSnappedIntoTheBandWhenLeft)
+{
+    const struct {
+        const char* keys;
+        uint32_t stored;
+        const char* shown;
+    } cases[] = {
+        {"435.1.25", 435125000, "435.12500"},
+        {"435.03125", 435031250, "435.03125"},
+        {"300", 400000000, "400.00000"},
+        {"500", 470000000, "470.00000"},
+        {"", 400000000, "400.00000"},
+    };
+    for (const auto& c : cases) {
+        RetypeAndLeave(Box("eFreq_2"), QString::fromLatin1(c.keys));
+        EXPECT_EQ(Record().Point[2].Freq, c.stored) << c.keys;
+        EXPECT_EQ(Box("eFreq_2")->text(), QString::fromLatin1(c.shown)) << c.keys;
+    }
+}
+
+TEST_F(AdjustmentDialog, TheRadioBandDecidesTheClamp)
+{
+    objects.band = BandLimits{136000000, 174000000};
+    RetypeAndLeave(Box("eFreq_4"), QStringLiteral("100"));
+    EXPECT_EQ(Record().Point[4].Freq, 136000000u);
+}
+
+TEST_F(AdjustmentDialog, PastedTextThatIsNoNumberIsRefusedWithANotice)
+{
+    Record().DtmfFuDu_W = 42;
+    dialog.RefreshFields();
+    QLineEdit* box = Box("eDtmfFuDu_W");
+    QApplication::clipboard()->setText(QStringLiteral("a1"));
+    box->setFocus(Qt::TabFocusReason);
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(box->text(), QStringLiteral("a1"));
+
+    QString notice;
+    AnswerNextNotice(notice);
+    Leave(box);
+    ASSERT_TRUE(WaitFor([&] { return !notice.isEmpty(); }));
+    EXPECT_TRUE(notice.contains(QStringLiteral("a1")));
+    EXPECT_EQ(Record().DtmfFuDu_W, 42);
+    EXPECT_EQ(box->text(), QStringLiteral("42"));
+}
+
+TEST_F(AdjustmentDialog, NewClearsEverythingOnlyAfterOk)
+{
+    for (size_t i = 0; i < AdjustmentDataSize; ++i)
+        Record().Bytes()[i] = 0x33;
+    dialog.RefreshFields();
+
+    ModalDriver::ClickOnNextModal("CancelBtn");
+    QTest::mouseClick(dialog.bNew, Qt::LeftButton);
+    EXPECT_EQ(Record().Xtal_PP, 0x33);
+
+    QString question;
+    ModalDriver::OnNextModal([&](QWidget* confirm) {
+        question = confirm->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+        confirm->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+    });
+    QTest::mouseClick(dialog.bNew, Qt::LeftButton);
+    EXPECT_EQ(question, QStringLiteral("Clear all data ?"));
+    for (size_t i = 0; i < AdjustmentDataSize; ++i)
+        EXPECT_EQ(Record().Bytes()[i], 0) << i;
+    for (const auto& field : AdjustmentFields())
+        EXPECT_EQ(Box(field.EditName.c_str())->text(), QStringLiteral("0")) << field.EditName;
+}
+
+TEST_F(AdjustmentDialog, OpeningAFileOfAllOnesShowsEveryValueUnclamped)
+{
+    ScratchDir dir;
+    chosenPath = QString::fromStdString(dir.File("ones.Kqda"));
+    WriteBytes(chosenPath.toStdString(), std::vector<uint8_t>(AdjustmentDataSize, 0xFF));
+    QTest::mouseClick(dialog.bOpen, Qt::LeftButton);
+    EXPECT_EQ(chooserTitles, QStringList{QStringLiteral("Open")});
+    for (const auto& field : AdjustmentFields())
+        EXPECT_EQ(Box(field.EditName.c_str())->text().toStdString(),
+                  field.Family == AdjustmentFamily::Frequency ? "294.96729" : "255")
+            << field.EditName;
+    EXPECT_EQ(Record().Reserved[1], 0xFF);
+}
+
+TEST_F(AdjustmentDialog, SavingWritesTheRecordAndACancelledChoiceWritesNothing)
+{
+    ScratchDir dir;
+    RetypeAndLeave(Box("eFreq_0"), QStringLiteral("438.5"));
+    QTest::mouseClick(dialog.bSave, Qt::LeftButton);
+    EXPECT_EQ(chooserTitles, QStringList{QStringLiteral("Save")});
+
+    chosenPath = QString::fromStdString(dir.File("saved.Kqda"));
+    QTest::mouseClick(dialog.bSave, Qt::LeftButton);
+    const std::vector<uint8_t> bytes = ReadBytes(chosenPath.toStdString());
+    ASSERT_EQ(bytes.size(), AdjustmentDataSize);
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 4), (std::vector<uint8_t>{0xA0, 0xFA, 0x22, 0x1A}));
+}
+
+TEST_F(AdjustmentDialog, AFailedSaveIsReported)
+{
+    ScratchDir dir;
+    chosenPath = QString::fromStdString(dir.File("missing/dir/x.Kqda"));
+    QString notice;
+    AnswerNextNotice(notice);
+    QTest::mouseClick(dialog.bSave, Qt::LeftButton);
+    EXPECT_FALSE(notice.isEmpty());
+}
+
+TEST_F(AdjustmentDialog, WriteCommitsTheBoxBeingEditedAndPacksTheRecordBeforeTheTransfer)
+{
+    Retype(Box("eFreq_0"), QStringLiteral("438.5"));
+    TransferBuffer atOpening{};
+    QString caption;
+    ModalDriver::OnNextModal([&](QWidget* transfer) {
+        atOpening = objects.buffer;
+        caption = transfer->windowTitle();
+        transfer->findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click();
+    });
+    dialog.bWrite->click();
+    EXPECT_EQ(caption, QStringLiteral("Write to radio"));
+    EXPECT_EQ(Record().Point[0].Freq, 438500000u);
+    EXPECT_EQ(atOpening[0], 0x1A);
+    EXPECT_EQ(atOpening[3], 0xA0);
+}
+
+TEST_F(AdjustmentDialog, ACancelledReadLeavesTheRecord)
+{
+    Record().Xtal_PP = 99;
+    objects.buffer.fill(0x55);
+    QString caption;
+    ModalDriver::OnNextModal([&](QWidget* transfer) {
+        caption = transfer->windowTitle();
+        transfer->findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click();
+    });
+    QTest::mouseClick(dialog.bRead, Qt::LeftButton);
+    EXPECT_EQ(caption, QStringLiteral("Read from radio"));
+    EXPECT_EQ(Record().Xtal_PP, 99);
+}
+
+TEST_F(AdjustmentDialog, TheDotsButtonWritesTheChannelData)
+{
+    QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+    EXPECT_EQ(channelWrites, 1);
+}
+
+TEST_F(AdjustmentDialog, TheHiddenSnButtonOpensTheSerialNumberDialog)
+{
+    bool opened = false;
+    ModalDriver::OnNextModal([&](QWidget* modal) {
+        opened = qobject_cast<TWriteSnDlg*>(modal) != nullptr;
+        modal->close();
+    });
+    dialog.bWriteSn->click();
+    EXPECT_TRUE(opened);
+}
+
+TEST_F(AdjustmentDialog, TheRecordOutlivesTheDialog)
+{
+    RetypeAndLeave(Box("eVOX_L9"), QStringLiteral("88"));
+    TransferObjects other;
+    TAdjustmentDlg reopened(other.Context(false, TransferKind::Adjustment), {}, nullptr);
+    EXPECT_EQ(reopened.findChild<QLineEdit*>(QStringLiteral("eVOX_L9"))->text(), QStringLiteral("88"));
+}
+
+}
