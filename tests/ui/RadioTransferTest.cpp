@@ -1,0 +1,190 @@
+#include <cstring>
+#include <functional>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "MainWindowFixture.h"
+#include "ModalDriver.h"
+#include "VirtualRadioProcess.h"
+#include "dialogs/WarnDialogs.h"
+#include "lang/TextTable.h"
+#include "model/MemoryImage.h"
+
+namespace {
+
+// How long a modal helper waits for the next dialog: a transfer's handshake runs on a one-second
+// timer, so its ending takes several seconds.
+constexpr int TransferWaitMs = 30000;
+
+enum ProgramText { CommunicationFailureText = 2, SuccessText = 3, PasswordErrorText = 4, BandQuestionText = 5 };
+
+const std::vector<std::string> QuickRadio = {"--no-pacing", "--serial", "20260504"};
+
+std::vector<std::string> With(std::vector<std::string> options, const std::vector<std::string>& more)
+{
+    options.insert(options.end(), more.begin(), more.end());
+    return options;
+}
+
+std::vector<std::string> BandOption(const BandLimits& band)
+{
+    return {"--band-limits", std::to_string(band.BandMin), std::to_string(band.BandMax)};
+}
+
+// The main window on a settings file that pins COM1 to the virtual radio's link.
+class RadioTransfer : public MainWindowTest {
+protected:
+    void StartWith(const std::vector<std::string>& radioOptions)
+    {
+        radio = std::make_unique<VirtualRadioProcess>(radioOptions);
+        WriteSettingsFile("[config]\nPort=1\nLanguage=0\nAutoSeachPort=0\n[Ports]\nCOM1=" + radio->LinkPath() + "\n");
+        StartWindow();
+    }
+
+    // Runs `command`, presses Start in the transfer dialog, answers the band question if one comes
+    // and keeps the text of the notice the transfer ends with.
+    void RunTransfer(const char* command, const char* bandAnswer = "OKBtn")
+    {
+        RunTransfer([this, command] { Trigger(command); }, bandAnswer);
+    }
+
+    void RunTransfer(const std::function<void()>& command, const char* bandAnswer)
+    {
+        ModalDriver::OnNextModal([this, bandAnswer](QWidget* dialog) {
+            caption = dialog->windowTitle();
+            focusBeforeTransfer = window->focusWidget() ? window->focusWidget()->objectName() : QString();
+            WatchForTheEnding(dialog, bandAnswer);
+            QTest::mouseClick(dialog->findChild<QPushButton*>("ProgramStart"), Qt::LeftButton);
+        });
+        command();
+    }
+
+    void WatchForTheEnding(QWidget* transferDialog, const char* bandAnswer)
+    {
+        ModalDriver::OnNextModal(
+            [this, transferDialog, bandAnswer](QWidget* modal) {
+                if (modal == transferDialog) {
+                    // Back from the band question: the notice is still to come.
+                    WatchForTheEnding(transferDialog, bandAnswer);
+                } else if (auto* question = qobject_cast<TMyWarnDlg_2*>(modal)) {
+                    bandQuestion = question->Label1->text();
+                    if (std::strcmp(bandAnswer, "OKBtn") == 0)
+                        WatchForTheEnding(transferDialog, bandAnswer);
+                    QTest::mouseClick(question->findChild<QPushButton*>(bandAnswer), Qt::LeftButton);
+                } else if (auto* notice = qobject_cast<TUserWarnDlg*>(modal)) {
+                    ending = notice->WarnDlgText->text();
+                    QTest::mouseClick(notice->OKBtn, Qt::LeftButton);
+                }
+            },
+            TransferWaitMs);
+    }
+
+    static QString TransferText(int entry) { return DisplayText(ProgramDialogText(entry)); }
+
+    std::unique_ptr<VirtualRadioProcess> radio;
+    QString caption;
+    QString focusBeforeTransfer;
+    QString bandQuestion;
+    QString ending;
+};
+
+TEST_F(RadioTransfer, ReadingFillsTheRecordAndRedrawsTheWindow)
+{
+    StartWith(With(QuickRadio, {"--sample"}));
+    RunTransfer("MenuEdit_Read");
+
+    EXPECT_EQ(caption, "Read from radio");
+    EXPECT_EQ(focusBeforeTransfer, "bHide");
+    EXPECT_EQ(ending, TransferText(SuccessText));
+    EXPECT_TRUE(Record().IsChannelUsed(1));
+    EXPECT_EQ(Control<QLabel>("sDeviceSnDisp")->text(), "20260504");
+    EXPECT_NE(Control<QLabel>("sLastWriteTime")->text(), "0-0-0  0:0");
+    EXPECT_EQ(BandTicks(), (std::vector<bool>{false, true, false, false, false, false}));
+}
+
+TEST_F(RadioTransfer, ARadioBandOutsideTheTableShowsInTheExtraBandItem)
+{
+    StartWith(With(QuickRadio, With({"--sample"}, BandOption({144000000, 146000000}))));
+    RunTransfer("MenuEdit_Read");
+
+    ASSERT_EQ(ending, TransferText(SuccessText));
+    EXPECT_EQ(CurrentBand(), (BandLimits{144000000, 146000000}));
+    EXPECT_EQ(BandTicks(), std::vector<bool>(6, false));
+    EXPECT_EQ(Item("MenuEdit_Band_undef")->text(), "Frequency Band (144 - 146MHz)");
+}
+
+TEST_F(RadioTransfer, WritingPutsTheRecordIntoTheRadio)
+{
+    StartWith(QuickRadio);
+    Record().SetChannelUsed(3, true);
+    Record().Channel[3].RxFreq = 438500000;
+    Record().Channel[3].TxFreq = 438500000;
+    RunTransfer([this] { Click("ToolButton_Write"); }, "OKBtn");
+
+    EXPECT_EQ(caption, "Write to radio");
+    EXPECT_EQ(focusBeforeTransfer, "bHide");
+    EXPECT_EQ(ending, TransferText(SuccessText));
+    EXPECT_TRUE(bandQuestion.isEmpty());
+
+    RadioSettings inRadio{};
+    BandLimits radioBand;
+    SetDataToSoftware(radio->StopAndReadMemory(), inRadio, radioBand);
+    EXPECT_TRUE(inRadio.IsChannelUsed(3));
+    EXPECT_EQ(inRadio.Channel[3].RxFreq, 438500000u);
+    EXPECT_FALSE(inRadio.IsChannelUsed(1));
+}
+
+TEST_F(RadioTransfer, CancelAtTheBandQuestionWritesNoBlock)
+{
+    const std::vector<std::string> options = With(QuickRadio, BandOption({136000000, 174000000}));
+    const MemoryImage before = VirtualRadioProcess::MemoryAtStart(options, MemoryImage{});
+    StartWith(options);
+    Record().SetChannelUsed(3, true);
+    Record().Channel[3].RxFreq = 438500000;
+    RunTransfer("MenuEdit_Write", "CancelBtn");
+
+    EXPECT_EQ(bandQuestion, TransferText(BandQuestionText));
+    EXPECT_TRUE(ending.isEmpty());
+    EXPECT_TRUE(radio->StopAndReadMemory() == before);
+}
+
+TEST_F(RadioTransfer, ContinueAtTheBandQuestionWrites)
+{
+    StartWith(With(QuickRadio, BandOption({136000000, 174000000})));
+    Record().SetChannelUsed(5, true);
+    Record().Channel[5].RxFreq = 440000000;
+    RunTransfer("MenuEdit_Write", "OKBtn");
+
+    EXPECT_EQ(bandQuestion, TransferText(BandQuestionText));
+    EXPECT_EQ(ending, TransferText(SuccessText));
+    RadioSettings inRadio{};
+    BandLimits radioBand;
+    SetDataToSoftware(radio->StopAndReadMemory(), inRadio, radioBand);
+    EXPECT_TRUE(inRadio.IsChannelUsed(5));
+}
+
+TEST_F(RadioTransfer, AWrongPasswordIsReportedAndTheRecordKeepsItsData)
+{
+    StartWith(With(QuickRadio, {"--sample", "--password", "1234"}));
+    std::memcpy(Record().Password, "9999", 4);
+    const RadioSettings before = Record();
+    RunTransfer("MenuEdit_Read");
+
+    EXPECT_EQ(ending, TransferText(PasswordErrorText));
+    EXPECT_FALSE(Record().IsChannelUsed(1));
+    EXPECT_EQ(0, std::memcmp(Record().Channel, before.Channel, sizeof before.Channel));
+    EXPECT_EQ(0, std::memcmp(&Record().Voice, &before.Voice, RadioSettingsBlockSize - offsetof(RadioSettings, Voice)));
+}
+
+TEST_F(RadioTransfer, ASilentPortEndsInACommunicationFailure)
+{
+    StartWith(With(QuickRadio, {"--silent-from-step", "0"}));
+    const RadioSettings before = Record();
+    RunTransfer("MenuEdit_Read");
+    EXPECT_EQ(ending, TransferText(CommunicationFailureText));
+    EXPECT_TRUE(SameBlock(Record(), before));
+}
+
+}
