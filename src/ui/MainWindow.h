@@ -82,7 +82,6 @@ private:
 
     RadioSettings record_{};
     MemoryImage image_{};
-    TransferBuffer buffer_{};
     std::string settingsPath_;
     AppSettings config_;
     LinkSettings link_;

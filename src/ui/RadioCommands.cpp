@@ -13,6 +13,7 @@ enum Entry { ReadCaptionEntry = 247, WriteCaptionEntry = 248 };
 
 }
 
+// The calibration and serial-number transfers bring their own buffer, so none is given here.
 TransferContext TForm1::LinkContext(TransferKind kind, bool isRead)
 {
     TransferContext context;
@@ -22,7 +23,6 @@ TransferContext TForm1::LinkContext(TransferKind kind, bool isRead)
     context.Band = &CurrentBand();
     context.Link = &link_;
     context.Image = &image_;
-    context.Buffer = &buffer_;
     return context;
 }
 

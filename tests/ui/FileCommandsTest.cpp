@@ -5,8 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 
 #include "MainWindowFixture.h"
@@ -153,6 +155,27 @@ TEST_F(FileCommands, BothDialogsOpenOnTheChannelPageWithTheGridFocused)
         EXPECT_EQ(page, "TabSheet_ChInfo") << command;
         EXPECT_EQ(focus, "StringGrid1") << command;
     }
+}
+
+TEST_F(FileCommands, SaveStoresAFrequencyStillBeingTyped)
+{
+    auto* grid = Control<QTableWidget>("StringGrid1");
+    auto* editor = Control<QLineEdit>("Edit_ChFreq");
+    ASSERT_TRUE(grid && editor);
+    const QPoint rxCell = grid->visualItemRect(grid->item(1, 1)).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rxCell);
+    QTest::keyClick(grid, Qt::Key_Return);
+    ASSERT_TRUE(editor->isVisible());
+    QTest::keyClicks(editor, "438.5");
+
+    saveAnswer = PathInTemp("typed.Kqd");
+    Trigger("MenuFile_Save");
+    const std::vector<uint8_t> saved = FileBytes(saveAnswer);
+    ASSERT_EQ(saved.size(), RadioSettingsBlockSize);
+    RadioSettings inFile{};
+    std::memcpy(inFile.BlockBytes(), saved.data(), saved.size());
+    EXPECT_TRUE(inFile.IsChannelUsed(1));
+    EXPECT_EQ(inFile.Channel[1].RxFreq, 438500000u);
 }
 
 struct CloseCase {
