@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "lang/TextTable.h"
+#include "link/ModalResult.h"
+#include "link/PortDialog.h"
+#include "ports/SerialPortInfo.h"
+#include "ports/SystemPorts.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+// The dialog as the user meets it on a machine whose system lists `ports`.
+class PortDialog : public testing::Test {
+protected:
+    void Machine(const Names& ports)
+    {
+        TeskComm32::SetPortNameSource([ports] { return std::optional<Names>(ports); });
+    }
+    void TearDown() override { TeskComm32::SetPortNameSource({}); }
+
+    static QRadioButton* Port(QDialog& dialog, int n)
+    {
+        return dialog.findChild<QRadioButton*>(QString("rbCOM%1").arg(n));
+    }
+    static std::vector<int> EnabledPorts(QDialog& dialog)
+    {
+        std::vector<int> enabled;
+        for (int n = 1; n <= TCommunicationPort::OfferedPortCount; ++n)
+            if (Port(dialog, n)->isEnabled())
+                enabled.push_back(n);
+        return enabled;
+    }
+    static void Click(QDialog& dialog, const char* name)
+    {
+        QTest::mouseClick(dialog.findChild<QAbstractButton*>(name), Qt::LeftButton);
+    }
+    // Runs the dialog modally while `act` plays the user.
+    static int Exec(QDialog& dialog, std::function<void()> act)
+    {
+        QTimer::singleShot(0, &dialog, std::move(act));
+        return dialog.exec();
+    }
+};
+
+TEST_F(PortDialog, ShowsItsCaptionsAndNinePortsWithTheirDevices)
+{
+    Machine({"COM1", "COM3"});
+    LinkSettings link;
+    TCommunicationPort dialog(link, nullptr);
+    EXPECT_EQ(dialog.findChild<QPushButton*>("OKBtn")->text(), DisplayText(PortDialogText(0)));
+    EXPECT_EQ(dialog.findChild<QPushButton*>("CancelBtn")->text(), DisplayText(PortDialogText(1)));
+    EXPECT_EQ(dialog.findChild<QCheckBox*>("cAutoSeachPort")->text(), DisplayText(PortDialogText(2)));
+    ASSERT_NE(dialog.findChild<QGroupBox*>("gbCOM"), nullptr);
+    for (int n = 1; n <= TCommunicationPort::OfferedPortCount; ++n) {
+        const QString name = QString("COM%1").arg(n);
+        QRadioButton* button = Port(dialog, n);
+        ASSERT_NE(button, nullptr) << n;
+        EXPECT_EQ(button->parentWidget(), dialog.findChild<QGroupBox*>("gbCOM"));
+        EXPECT_EQ(button->text(), name);
+        EXPECT_EQ(button->toolTip().toStdString(), TeskComm32::DevicePathOf(name.toStdString()));
+    }
+}
+
+TEST_F(PortDialog, AnUnlistedPortNumberFallsBackToCom1)
+{
+    Machine({"COM1", "COM3"});
+    LinkSettings link{7, false};
+    TCommunicationPort dialog(link, nullptr);
+    EXPECT_EQ(link.PortNumber, 1);
+    EXPECT_TRUE(Port(dialog, 1)->isChecked());
+    EXPECT_EQ(EnabledPorts(dialog), (std::vector<int>{1, 3}));
+    EXPECT_FALSE(dialog.findChild<QCheckBox*>("cAutoSeachPort")->isChecked());
+}
+
+TEST_F(PortDialog, WithTheSearchOnNoPortCanBeChosen)
+{
+    Machine({"COM2", "COM5"});
+    LinkSettings link{5, true};
+    TCommunicationPort dialog(link, nullptr);
+    EXPECT_TRUE(dialog.findChild<QCheckBox*>("cAutoSeachPort")->isChecked());
+    EXPECT_TRUE(EnabledPorts(dialog).empty());
+    EXPECT_TRUE(Port(dialog, 5)->isChecked());
+}
+
+TEST_F(PortDialog, TheFallbackListOffersNoPort)
+{
+    Machine({});
+    LinkSettings link{3, false};
+    TCommunicationPort dialog(link, nullptr);
+    EXPECT_EQ(link.PortNumber, 1);
+    EXPECT_TRUE(EnabledPorts(dialog).empty());
+}
+
+TEST_F(PortDialog, OkTakesTheCheckedPort)
+{
+    Machine({"COM1", "COM3", "COM4"});
+    LinkSettings link{1, false};
+    TCommunicationPort dialog(link, nullptr);
+    const int result = Exec(dialog, [&] {
+        Click(dialog, "rbCOM4");
+        Click(dialog, "OKBtn");
+    });
+    EXPECT_EQ(result, ModalResultOk);
+    EXPECT_EQ(link.PortNumber, 4);
+}
+
+TEST_F(PortDialog, CancelKeepsThePortButNotTheSearchFlag)
+{
+    Machine({"COM1", "COM3"});
+    LinkSettings link{3, true};
+    TCommunicationPort dialog(link, nullptr);
+    const int result = Exec(dialog, [&] {
+        Click(dialog, "cAutoSeachPort");
+        Click(dialog, "rbCOM1");
+        Click(dialog, "CancelBtn");
+    });
+    EXPECT_EQ(result, ModalResultCancel);
+    EXPECT_FALSE(link.AutoSearchPort);
+    EXPECT_EQ(link.PortNumber, 3);
+}
+
+TEST_F(PortDialog, TheSearchBoxSwitchesThePortsAndLooksAgain)
+{
+    Machine({"COM2"});
+    LinkSettings link{2, true};
+    TCommunicationPort dialog(link, nullptr);
+    Machine({"COM2", "COM6"});
+    Click(dialog, "cAutoSeachPort");
+    EXPECT_FALSE(link.AutoSearchPort);
+    EXPECT_EQ(EnabledPorts(dialog), (std::vector<int>{2, 6}));
+    Click(dialog, "cAutoSeachPort");
+    EXPECT_TRUE(link.AutoSearchPort);
+    EXPECT_TRUE(EnabledPorts(dialog).empty());
+}
+
+TEST_F(PortDialog, PortsAboveNineAreSearchedButNotOffered)
+{
+    Machine({"COM3", "COM12"});
+    LinkSettings link{1, false};
+    TCommunicationPort dialog(link, nullptr);
+    EXPECT_EQ(EnabledPorts(dialog), (std::vector<int>{3}));
+    const PortCandidates candidates = RefreshPortCandidates();
+    EXPECT_EQ(candidates.Numbers, (std::vector<int>{3, 12}));
+}
+
+}
