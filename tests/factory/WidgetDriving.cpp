@@ -45,6 +45,15 @@ void AnswerNextNotice(QString& text)
     });
 }
 
+void StartNextTransfer(QString& outcome)
+{
+    ModalDriver::OnNextModal([&outcome](QWidget* transfer) {
+        AnswerNextNotice(outcome);
+        if (auto* start = transfer->findChild<QPushButton*>(QStringLiteral("ProgramStart")))
+            start->click();
+    });
+}
+
 bool WaitFor(const std::function<bool()>& done, int timeoutMs)
 {
     return QTest::qWaitFor(done, timeoutMs);

@@ -27,6 +27,10 @@ void Leave(QLineEdit* box);
 // once; `text` is filled when the notice appears.
 void AnswerNextNotice(QString& text);
 
+// Starts the next transfer dialog that opens and answers the notice it ends with; `outcome` gets
+// the notice's text. Returns at once.
+void StartNextTransfer(QString& outcome);
+
 // Keeps events flowing until `done` holds or the time runs out.
 bool WaitFor(const std::function<bool()>& done, int timeoutMs = 10000);
 

@@ -1,0 +1,61 @@
+#include "dialogs/password/NewPasswordDlg.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "dialogs/WarnDialogs.h"
+#include "dialogs/password/PasswordEdit.h"
+#include "dialogs/password/PasswordTexts.h"
+#include "lang/TextTable.h"
+#include "link/ProgramDialog.h"
+
+TNewPasswordDlg::TNewPasswordDlg(const TransferContext& link, QWidget* owner)
+    : QDialog(owner), sInput(MakeCaption("sInput", NewPasswordCaption, this)),
+      sSureInput(MakeCaption("sSureInput", NewPasswordSureCaption, this)), eInput(MakePasswordEdit("eInput", this)),
+      eSureInput(MakePasswordEdit("eSureInput", this)),
+      OKBtn(MakeCaptionedButton("OKBtn", WritePasswordCaption, this)),
+      CancelBtn(MakeCaptionedButton("CancelBtn", PasswordCancelCaption, this)), link_(link)
+{
+    setWindowTitle(Tr(NewPasswordCaption));
+    OKBtn->setDefault(true);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(sInput, 0, 0, 1, 2);
+    layout->addWidget(eInput, 1, 0, 1, 2);
+    layout->addWidget(sSureInput, 2, 0, 1, 2);
+    layout->addWidget(eSureInput, 3, 0, 1, 2);
+    layout->addWidget(OKBtn, 4, 0);
+    layout->addWidget(CancelBtn, 4, 1);
+
+    connect(OKBtn, &QPushButton::clicked, this, &TNewPasswordDlg::OKBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TNewPasswordDlg::OKBtnClick()
+{
+    if (eInput->text() == eSureInput->text())
+        SetPasswordInRadio();
+    else
+        WarnMismatch();
+    accept();
+}
+
+void TNewPasswordDlg::SetPasswordInRadio()
+{
+    StorePassword(link_.Settings->NewPassword, eInput->text());
+    TransferContext context = link_;
+    context.Kind = TransferKind::PasswordSetting;
+    context.IsRead = false;
+    context.OnSuccess = nullptr;
+    TProgramDialog dialog(context, this);
+    dialog.exec();
+}
+
+void TNewPasswordDlg::WarnMismatch()
+{
+    TUserWarnDlg notice(this);
+    notice.WarnDlgText->setText(Tr(PasswordMismatchText));
+    notice.exec();
+}

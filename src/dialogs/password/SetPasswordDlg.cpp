@@ -1,0 +1,46 @@
+#include "dialogs/password/SetPasswordDlg.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "dialogs/password/NewPasswordDlg.h"
+#include "dialogs/password/PasswordEdit.h"
+#include "dialogs/password/PasswordTexts.h"
+
+TSetPasswordDlg::TSetPasswordDlg(const TransferContext& link, QWidget* owner)
+    : QDialog(owner), sPassword(MakeCaption("sPassword", InputPasswordCaption, this)),
+      eInput(MakePasswordEdit("eInput", this)), OKBtn(MakeCaptionedButton("OKBtn", PasswordOkCaption, this)),
+      CancelBtn(MakeCaptionedButton("CancelBtn", PasswordCancelCaption, this)),
+      bNewPassword(MakeCaptionedButton("bNewPassword", NewPasswordCaption, this)), link_(link)
+{
+    OKBtn->setDefault(true);
+    bNewPassword->setAutoDefault(false);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(sPassword, 0, 0, 1, 3);
+    layout->addWidget(eInput, 1, 0, 1, 3);
+    layout->addWidget(OKBtn, 2, 0);
+    layout->addWidget(CancelBtn, 2, 1);
+    layout->addWidget(bNewPassword, 2, 2);
+
+    connect(OKBtn, &QPushButton::clicked, this, &TSetPasswordDlg::OKBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(bNewPassword, &QPushButton::clicked, this, &TSetPasswordDlg::bNewPasswordClick);
+}
+
+void TSetPasswordDlg::TakePassword() { StorePassword(link_.Settings->Password, eInput->text()); }
+
+void TSetPasswordDlg::OKBtnClick()
+{
+    TakePassword();
+    accept();
+}
+
+void TSetPasswordDlg::bNewPasswordClick()
+{
+    TakePassword();
+    TNewPasswordDlg dialog(link_, this);
+    dialog.exec();
+}
