@@ -28,12 +28,9 @@ TAboutDlg::TAboutDlg(QWidget* owner) : QDialog(owner)
     sOwnership = MakeCentredLabel(this, "sOwnership", OwnershipRect);
     sMaker = MakeCentredLabel(this, "sMaker", MakerRect);
 
-    const QRect buttonRect{(DialogWidth - ButtonWidth) / 2, ButtonTop, ButtonWidth, ButtonHeight};
-    OKBtn = MakeButton(this, "OKBtn", buttonRect);
+    const QPoint buttonPlace{(DialogWidth - ButtonWidth) / 2, ButtonTop};
+    OKBtn = MakeAnswerButton(this, "OKBtn", buttonPlace, Accepted);
     OKBtn->setDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-
-    CancelBtn = MakeButton(this, "CancelBtn", buttonRect);
+    CancelBtn = MakeAnswerButton(this, "CancelBtn", buttonPlace, Rejected);
     CancelBtn->hide();
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }

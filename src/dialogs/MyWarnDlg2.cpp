@@ -24,10 +24,7 @@ TMyWarnDlg_2::TMyWarnDlg_2(QWidget* owner) : QDialog(owner)
     Label1 = MakeCentredLabel(this, "Label1", TextRect);
     SetPointSize(Label1, TextPoints);
 
-    OKBtn = MakeButton(this, "OKBtn", {OkLeft, ButtonTop, ButtonWidth, ButtonHeight});
+    OKBtn = MakeAnswerButton(this, "OKBtn", {OkLeft, ButtonTop}, Accepted);
     OKBtn->setDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-
-    CancelBtn = MakeButton(this, "CancelBtn", {CancelLeft, ButtonTop, ButtonWidth, ButtonHeight});
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    CancelBtn = MakeAnswerButton(this, "CancelBtn", {CancelLeft, ButtonTop}, Rejected);
 }

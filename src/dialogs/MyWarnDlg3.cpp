@@ -25,13 +25,8 @@ TMyWarnDlg_3::TMyWarnDlg_3(QWidget* owner) : QDialog(owner)
     Label1 = MakeCentredLabel(this, "Label1", TextRect);
     SetPointSize(Label1, TextPoints);
 
-    OKBtn = MakeButton(this, "OKBtn", {OkLeft, ButtonTop, ButtonWidth, ButtonHeight});
+    OKBtn = MakeAnswerButton(this, "OKBtn", {OkLeft, ButtonTop}, Accepted);
     OKBtn->setDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-
-    NoBtn = MakeButton(this, "NoBtn", {NoLeft, ButtonTop, ButtonWidth, ButtonHeight});
-    connect(NoBtn, &QPushButton::clicked, this, [this] { done(ModalResultNo); });
-
-    CancelBtn = MakeButton(this, "CancelBtn", {CancelLeft, ButtonTop, ButtonWidth, ButtonHeight});
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    NoBtn = MakeAnswerButton(this, "NoBtn", {NoLeft, ButtonTop}, ModalResultNo);
+    CancelBtn = MakeAnswerButton(this, "CancelBtn", {CancelLeft, ButtonTop}, Rejected);
 }

@@ -12,11 +12,12 @@ void SetUpFixedDialog(QDialog& dialog, int width, int height)
     dialog.setFixedSize(width, height);
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, QRect geometry)
+QPushButton* MakeAnswerButton(QDialog* dialog, const char* name, QPoint topLeft, int result)
 {
-    auto* button = new QPushButton(parent);
+    auto* button = new QPushButton(dialog);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
+    button->setGeometry({topLeft, QSize(ButtonWidth, ButtonHeight)});
+    QObject::connect(button, &QPushButton::clicked, dialog, [dialog, result] { dialog->done(result); });
     return button;
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include <QPoint>
 #include <QRect>
 
 class QDialog;
 class QLabel;
 class QPushButton;
-class QString;
 class QWidget;
 
 // Building blocks shared by the small notice dialogs: they all place a few fixed-size controls
@@ -18,7 +18,8 @@ constexpr int ButtonHeight = 25;
 // A dialog with an empty title and a size the user cannot change.
 void SetUpFixedDialog(QDialog& dialog, int width, int height);
 
-QPushButton* MakeButton(QWidget* parent, const char* name, QRect geometry);
+// A button of the standard size that ends `dialog` with `result`.
+QPushButton* MakeAnswerButton(QDialog* dialog, const char* name, QPoint topLeft, int result);
 
 // A label of fixed size (no automatic sizing) whose text is centred both ways.
 QLabel* MakeCentredLabel(QWidget* parent, const char* name, QRect geometry);

@@ -22,10 +22,7 @@ int DialogWidth(int textWidth) { return textWidth + 2 * Margin; }
 int ButtonTop(int textHeight) { return Margin + textHeight + GapAboveButton; }
 int DialogHeight(int textHeight) { return ButtonTop(textHeight) + NoticeParts::ButtonHeight + GapBelowButton; }
 
-QRect CentredButton(int dialogWidth, int top)
-{
-    return {(dialogWidth - NoticeParts::ButtonWidth) / 2, top, NoticeParts::ButtonWidth, NoticeParts::ButtonHeight};
-}
+QPoint CentredButton(int dialogWidth, int top) { return {(dialogWidth - NoticeParts::ButtonWidth) / 2, top}; }
 
 }
 
@@ -39,15 +36,12 @@ TUserWarnDlg::TUserWarnDlg(QWidget* owner) : QDialog(owner)
     font.setPixelSize(TextFontPixels);
     WarnDlgText->setFont(font);
 
-    const QRect buttonRect = CentredButton(DialogWidth(TextWidth), ButtonTop(TextHeight));
-    OKBtn = MakeButton(this, "OKBtn", buttonRect);
+    const QPoint buttonPlace = CentredButton(DialogWidth(TextWidth), ButtonTop(TextHeight));
+    OKBtn = MakeAnswerButton(this, "OKBtn", buttonPlace, Accepted);
     OKBtn->setText(DisplayText(NoticeOkText()));
     OKBtn->setDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-
-    CancelBtn = MakeButton(this, "CancelBtn", buttonRect);
+    CancelBtn = MakeAnswerButton(this, "CancelBtn", buttonPlace, Rejected);
     CancelBtn->hide();
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TUserWarnDlg::showEvent(QShowEvent* event)
@@ -67,7 +61,7 @@ void TUserWarnDlg::FitTextBox()
 
     WarnDlgText->setGeometry(Margin, Margin, width, height);
     setFixedSize(DialogWidth(width), DialogHeight(height));
-    const QRect buttonRect = CentredButton(DialogWidth(width), ButtonTop(height));
-    OKBtn->setGeometry(buttonRect);
-    CancelBtn->setGeometry(buttonRect);
+    const QPoint buttonPlace = CentredButton(DialogWidth(width), ButtonTop(height));
+    OKBtn->move(buttonPlace);
+    CancelBtn->move(buttonPlace);
 }
