@@ -11,6 +11,7 @@
 #include "cli/TransferSession.h"
 #include "files/AppSettings.h"
 #include "files/ChannelDataFile.h"
+#include "link/TransferTargets.h"
 #include "model/Password.h"
 #include "ports/SerialPortInfo.h"
 
@@ -24,12 +25,16 @@ int Fail(const std::string& message)
     return ExitUsageOrFile;
 }
 
-void SetPassword(RadioSettings& settings, const std::string& text)
+// --password replaces the password the record presents to the radio.
+void ApplyPassword(const CliArgs& cli, RadioSettings& settings)
 {
-    if (text.size() > PasswordMaxLength)
+    const auto text = cli.Value("--password");
+    if (!text)
+        return;
+    if (text->size() > PasswordMaxLength)
         throw UsageError("--password takes at most " + std::to_string(PasswordMaxLength) + " characters");
     std::memset(settings.Password, 0, sizeof settings.Password);
-    std::memcpy(settings.Password, text.data(), text.size());
+    std::memcpy(settings.Password, text->data(), text->size());
 }
 
 BandDifferencePolicy ParsePolicy(const std::optional<std::string>& text)
@@ -68,27 +73,6 @@ BandLimits ParseBand(const CliArgs& cli)
     return settings.Bands[size_t(index)];
 }
 
-struct TransferObjects {
-    RadioSettings settings;
-    BandLimits band;
-    LinkSettings link;
-    MemoryImage image{};
-    TransferBuffer buffer{};
-
-    TransferContext Context(bool isRead)
-    {
-        TransferContext context;
-        context.Kind = TransferKind::Normal;
-        context.IsRead = isRead;
-        context.Settings = &settings;
-        context.Band = &band;
-        context.Link = &link;
-        context.Image = &image;
-        context.Buffer = &buffer;
-        return context;
-    }
-};
-
 int ListPorts(const CommandArgs& args)
 {
     const CliArgs cli(args, {});
@@ -108,18 +92,17 @@ int ReadRadio(const CommandArgs& args)
         throw UsageError("read takes no file argument; use --out");
     const std::string port = cli.Required("--port");
     const std::string out = cli.Required("--out");
-    auto objects = std::make_unique<TransferObjects>();
-    objects->settings.ResetToDefaults();
+    auto targets = std::make_unique<TransferTargets>();
     if (const auto base = cli.Value("--base"))
-        if (FileResult opened = OpenChannelFile(*base, objects->settings); !opened.ok)
+        if (FileResult opened = OpenChannelFile(*base, targets->Settings); !opened.ok)
             return Fail(opened.message);
-    if (const auto password = cli.Value("--password"))
-        SetPassword(objects->settings, *password);
+    ApplyPassword(cli, targets->Settings);
 
-    const LinkOutcome outcome = RunTransfer(objects->Context(true), port, BandDifferencePolicy::Stop);
+    const TransferContext context = targets->Context(TransferKind::Normal, true);
+    const LinkOutcome outcome = RunTransfer(context, port, BandDifferencePolicy::Stop);
     if (outcome != LinkOutcome::Success)
         return ExitCodeOf(outcome);
-    if (FileResult saved = SaveChannelFile(out, objects->settings); !saved.ok)
+    if (FileResult saved = SaveChannelFile(out, targets->Settings); !saved.ok)
         return Fail(saved.message);
     return ExitSuccess;
 }
@@ -134,15 +117,13 @@ int WriteRadio(const CommandArgs& args)
     const std::string file = cli.Only("record file");
     const std::string port = cli.Required("--port");
     const BandDifferencePolicy policy = ParsePolicy(cli.Value("--on-band-difference"));
-    auto objects = std::make_unique<TransferObjects>();
-    objects->band = ParseBand(cli);
-    objects->settings.ResetToDefaults();
-    if (FileResult opened = OpenChannelFile(file, objects->settings); !opened.ok)
+    auto targets = std::make_unique<TransferTargets>();
+    targets->Band = ParseBand(cli);
+    if (FileResult opened = OpenChannelFile(file, targets->Settings); !opened.ok)
         return Fail(opened.message);
-    if (const auto password = cli.Value("--password"))
-        SetPassword(objects->settings, *password);
+    ApplyPassword(cli, targets->Settings);
 
-    return ExitCodeOf(RunTransfer(objects->Context(false), port, policy));
+    return ExitCodeOf(RunTransfer(targets->Context(TransferKind::Normal, false), port, policy));
 }
 
 }

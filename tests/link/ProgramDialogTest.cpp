@@ -42,7 +42,7 @@ protected:
     void UseRadioOn(const std::string& path)
     {
         TeskComm32::SetPinnedPorts({{RadioPort, path}});
-        objects.link = LinkSettings{RadioPort, false};
+        objects.Link = LinkSettings{RadioPort, false};
     }
     void TearDown() override { TeskComm32::SetPinnedPorts({}); }
 
@@ -110,15 +110,15 @@ TEST_F(ProgramDialogTest, AReadShowsSuccessThenFillsTheRecordThenRefreshes)
     const MemoryImage memory = PackedImage(RandomRecord(8), RadioBand, TransferObjects::Now);
     VirtualRadioProcess radio(QuickRadio, &memory);
     UseRadioOn(radio.LinkPath());
-    objects.band = BandLimits{136000000, 174000000};
+    objects.Band = BandLimits{136000000, 174000000};
     bool bandAtNotice = true;
     std::vector<BandLimits> bandsAtRefresh;
     TransferContext context = objects.Context(true);
-    context.OnSuccess = [&] { bandsAtRefresh.push_back(objects.band); };
+    context.OnSuccess = [&] { bandsAtRefresh.push_back(objects.Band); };
     TProgramDialog dialog(context, nullptr);
 
     const Seen seen = StartAndAnswer(dialog, [&](QWidget* modal) {
-        bandAtNotice = objects.band == BandLimits{136000000, 174000000} && bandsAtRefresh.empty();
+        bandAtNotice = objects.Band == BandLimits{136000000, 174000000} && bandsAtRefresh.empty();
         Ok(modal);
     });
     EXPECT_TRUE(seen.buttonsDisabledAfterStart);
@@ -128,7 +128,7 @@ TEST_F(ProgramDialogTest, AReadShowsSuccessThenFillsTheRecordThenRefreshes)
     EXPECT_EQ(bandsAtRefresh, (std::vector<BandLimits>{RadioBand}));
     EXPECT_EQ(dialog.findChild<QProgressBar*>("ProgressBar1")->value(), 100);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_TRUE(SameRange(PackedImage(objects.settings, RadioBand, TransferObjects::Now), memory, ImageWriteEnd));
+    EXPECT_TRUE(SameRange(PackedImage(objects.Settings, RadioBand, TransferObjects::Now), memory, ImageWriteEnd));
 }
 
 struct NoticeCase {
@@ -145,10 +145,10 @@ TEST_P(DialogNotice, ShowsTheOutcomeAndLeavesTheRecordAlone)
     const NoticeCase& c = GetParam();
     VirtualRadioProcess radio(QuickRadioWith(c.radio));
     UseRadioOn(radio.LinkPath());
-    objects.settings = RandomRecord(12);
-    std::memset(objects.settings.Password, 0, sizeof objects.settings.Password);
-    std::memcpy(objects.settings.Password, c.recordPassword, std::strlen(c.recordPassword));
-    const RadioSettings before = objects.settings;
+    objects.Settings = RandomRecord(12);
+    std::memset(objects.Settings.Password, 0, sizeof objects.Settings.Password);
+    std::memcpy(objects.Settings.Password, c.recordPassword, std::strlen(c.recordPassword));
+    const RadioSettings before = objects.Settings;
     bool refreshed = false;
     TransferContext context = objects.Context(true);
     context.OnSuccess = [&] { refreshed = true; };
@@ -157,7 +157,7 @@ TEST_P(DialogNotice, ShowsTheOutcomeAndLeavesTheRecordAlone)
     const Seen seen = StartAndAnswer(dialog, Ok);
     EXPECT_EQ(seen.notice, DialogText(c.noticeEntry));
     EXPECT_FALSE(refreshed);
-    EXPECT_TRUE(SameApartFromHandshake(objects.settings, before));
+    EXPECT_TRUE(SameApartFromHandshake(objects.Settings, before));
 }
 
 const NoticeCase NoticeCases[] = {
@@ -173,7 +173,7 @@ TEST_F(ProgramDialogTest, CancelAtTheBandQuestionClosesQuietly)
     const MemoryImage before = VirtualRadioProcess::MemoryAtStart(QuickRadio, MemoryImage{});
     VirtualRadioProcess radio(QuickRadio, &before);
     UseRadioOn(radio.LinkPath());
-    objects.band = BandLimits{136000000, 174000000};
+    objects.Band = BandLimits{136000000, 174000000};
     TProgramDialog dialog(objects.Context(false), nullptr);
     QString question, goOn, stop;
 
@@ -195,8 +195,8 @@ TEST_F(ProgramDialogTest, ContinueAtTheBandQuestionWritesAndShowsSuccess)
 {
     VirtualRadioProcess radio(QuickRadio);
     UseRadioOn(radio.LinkPath());
-    objects.settings = RandomRecord(13);
-    objects.band = BandLimits{136000000, 174000000};
+    objects.Settings = RandomRecord(13);
+    objects.Band = BandLimits{136000000, 174000000};
     TProgramDialog dialog(objects.Context(false), nullptr);
     QString notice;
 
@@ -208,7 +208,7 @@ TEST_F(ProgramDialogTest, ContinueAtTheBandQuestionWritesAndShowsSuccess)
         }, TransferWaitMs);
     });
     EXPECT_EQ(notice, DialogText(3));
-    EXPECT_TRUE(SameRange(radio.StopAndReadMemory(), objects.image, NormalWriteSpan));
+    EXPECT_TRUE(SameRange(radio.StopAndReadMemory(), objects.Image, NormalWriteSpan));
 }
 
 }

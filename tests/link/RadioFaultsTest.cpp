@@ -25,13 +25,13 @@ TEST_P(FaultyRadio, EndsInItsOutcomeAndLeavesTheRecordAlone)
     const MemoryImage before = VirtualRadioProcess::MemoryAtStart(QuickRadioWith(c.faults), seed);
     VirtualRadioProcess radio(QuickRadioWith(c.faults), &seed);
     TransferObjects objects;
-    objects.settings = RandomRecord(3);
-    objects.band = RadioBand;
-    const RadioSettings original = objects.settings;
+    objects.Settings = RandomRecord(3);
+    objects.Band = RadioBand;
+    const RadioSettings original = objects.Settings;
 
     const TransferRun run = RunTransfer(objects.Context(c.isRead), PortChoice::Named(radio.LinkPath()));
     EXPECT_EQ(run.outcome, c.expected);
-    EXPECT_TRUE(SameApartFromHandshake(objects.settings, original));
+    EXPECT_TRUE(SameApartFromHandshake(objects.Settings, original));
     if (c.isRead) {
         EXPECT_TRUE(SameRange(radio.StopAndReadMemory(), before, MemoryImageSize));
     }
@@ -68,10 +68,10 @@ TEST_P(RadioPassword, DecidesWhetherTheWriteHappens)
     const MemoryImage before = VirtualRadioProcess::MemoryAtStart(options, seed);
     VirtualRadioProcess radio(options, &seed);
     TransferObjects objects;
-    objects.settings = RandomRecord(9);
-    objects.band = RadioBand;
-    std::memset(objects.settings.Password, 0, sizeof objects.settings.Password);
-    std::memcpy(objects.settings.Password, c.recordPassword, std::strlen(c.recordPassword));
+    objects.Settings = RandomRecord(9);
+    objects.Band = RadioBand;
+    std::memset(objects.Settings.Password, 0, sizeof objects.Settings.Password);
+    std::memcpy(objects.Settings.Password, c.recordPassword, std::strlen(c.recordPassword));
 
     const TransferRun run = RunTransfer(objects.Context(false), PortChoice::Named(radio.LinkPath()));
     EXPECT_EQ(run.outcome, c.expected);

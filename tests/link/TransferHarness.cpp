@@ -14,14 +14,7 @@ constexpr int TransferGuardMs = 30000;
 
 TransferContext TransferObjects::Context(bool isRead, TransferKind kind)
 {
-    TransferContext context;
-    context.Kind = kind;
-    context.IsRead = isRead;
-    context.Settings = &settings;
-    context.Band = &band;
-    context.Link = &link;
-    context.Image = &image;
-    context.Buffer = &buffer;
+    TransferContext context = TransferTargets::Context(kind, isRead);
     context.Clock = [] { return Now; };
     return context;
 }

@@ -4,20 +4,13 @@
 #include <vector>
 
 #include "link/PortChoice.h"
-#include "link/TransferContext.h"
+#include "link/TransferTargets.h"
 #include "link/engine/LinkActions.h"
 
-// What a test hands one transfer: the record, band, image and buffer it works on, with a fixed clock.
-struct TransferObjects {
+// What a test hands one transfer, with a fixed clock.
+struct TransferObjects : TransferTargets {
     static constexpr DateTimeStamp Now{2026, 5, 4, 3, 2};
 
-    RadioSettings settings{};
-    BandLimits band;
-    LinkSettings link;
-    MemoryImage image{};
-    TransferBuffer buffer{};
-
-    TransferObjects() { settings.ResetToDefaults(); }
     TransferContext Context(bool isRead, TransferKind kind = TransferKind::Normal);
 };
 

@@ -13,24 +13,24 @@ TEST(TransferRunner, WriteThenReadBringsBackEveryImageField)
 {
     VirtualRadioProcess radio(QuickRadio);
     TransferObjects writer;
-    writer.settings = RandomRecord(7);
-    writer.band = RadioBand;
-    const MemoryImage packed = PackedImage(writer.settings, RadioBand, TransferObjects::Now);
+    writer.Settings = RandomRecord(7);
+    writer.Band = RadioBand;
+    const MemoryImage packed = PackedImage(writer.Settings, RadioBand, TransferObjects::Now);
 
     const TransferRun written = RunTransfer(writer.Context(false), PortChoice::Named(radio.LinkPath()));
     ASSERT_EQ(written.outcome, LinkOutcome::Success);
     EXPECT_EQ(written.bandQuestions, 0);
-    EXPECT_TRUE(SameRange(writer.image, packed, NormalWriteSpan));
+    EXPECT_TRUE(SameRange(writer.Image, packed, NormalWriteSpan));
 
     TransferObjects reader;
-    reader.band = BandLimits{136000000, 174000000};
+    reader.Band = BandLimits{136000000, 174000000};
     const TransferRun read = RunTransfer(reader.Context(true), PortChoice::Named(radio.LinkPath()));
     ASSERT_EQ(read.outcome, LinkOutcome::Success);
-    EXPECT_TRUE(SameRange(PackedImage(reader.settings, RadioBand, TransferObjects::Now), packed, ImageWriteEnd));
-    EXPECT_EQ(reader.band, RadioBand);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(reader.settings.DeviceSn), DeviceSnSize), "20260504");
-    EXPECT_EQ(reader.settings.LastWriteYear, TransferObjects::Now.Year);
-    EXPECT_EQ(reader.settings.LastWriteMinute, TransferObjects::Now.Minute);
+    EXPECT_TRUE(SameRange(PackedImage(reader.Settings, RadioBand, TransferObjects::Now), packed, ImageWriteEnd));
+    EXPECT_EQ(reader.Band, RadioBand);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(reader.Settings.DeviceSn), DeviceSnSize), "20260504");
+    EXPECT_EQ(reader.Settings.LastWriteYear, TransferObjects::Now.Year);
+    EXPECT_EQ(reader.Settings.LastWriteMinute, TransferObjects::Now.Minute);
 
     const MemoryImage kept = radio.StopAndReadMemory();
     EXPECT_TRUE(SameRange(kept, packed, NormalWriteSpan));
@@ -40,7 +40,7 @@ TEST(TransferRunner, ProgressClimbsStepByStepToFull)
 {
     VirtualRadioProcess radio(QuickRadio);
     TransferObjects objects;
-    objects.band = RadioBand;
+    objects.Band = RadioBand;
     const TransferRun run = RunTransfer(objects.Context(false), PortChoice::Named(radio.LinkPath()));
     ASSERT_EQ(run.outcome, LinkOutcome::Success);
     ASSERT_FALSE(run.progress.empty());
@@ -55,7 +55,7 @@ TEST(TransferRunner, AFloodOfNoiseIsDroppedAndTheNextHelloGetsThrough)
     TransferObjects objects;
     const TransferRun run = RunTransfer(objects.Context(true), PortChoice::Named(radio.LinkPath()));
     EXPECT_EQ(run.outcome, LinkOutcome::Success);
-    EXPECT_EQ(objects.band, RadioBand);
+    EXPECT_EQ(objects.Band, RadioBand);
 }
 
 TEST(TransferRunner, CancelAtTheBandQuestionWritesNothing)
@@ -64,7 +64,7 @@ TEST(TransferRunner, CancelAtTheBandQuestionWritesNothing)
     const MemoryImage before = VirtualRadioProcess::MemoryAtStart(QuickRadio, seed);
     VirtualRadioProcess radio(QuickRadio, &seed);
     TransferObjects objects;
-    objects.band = BandLimits{136000000, 174000000};
+    objects.Band = BandLimits{136000000, 174000000};
     RunOptions options;
     options.continueAtBandQuestion = false;
 
@@ -78,26 +78,26 @@ TEST(TransferRunner, ContinueAtTheBandQuestionWritesTheRecordsBand)
 {
     VirtualRadioProcess radio(QuickRadio);
     TransferObjects objects;
-    objects.band = BandLimits{136000000, 174000000};
+    objects.Band = BandLimits{136000000, 174000000};
     const TransferRun run = RunTransfer(objects.Context(false), PortChoice::Named(radio.LinkPath()));
     EXPECT_EQ(run.outcome, LinkOutcome::Success);
     EXPECT_EQ(run.bandQuestions, 1);
-    EXPECT_TRUE(SameRange(radio.StopAndReadMemory(), objects.image, NormalWriteSpan));
+    EXPECT_TRUE(SameRange(radio.StopAndReadMemory(), objects.Image, NormalWriteSpan));
 }
 
 TEST(TransferRunner, PasswordSettingChangesThePasswordWithoutMovingBlocks)
 {
     VirtualRadioProcess radio(QuickRadioWith({"--password", "old"}));
     TransferObjects objects;
-    std::memcpy(objects.settings.Password, "old", 3);
-    std::memcpy(objects.settings.NewPassword, "new1", 4);
+    std::memcpy(objects.Settings.Password, "old", 3);
+    std::memcpy(objects.Settings.NewPassword, "new1", 4);
     const TransferRun set = RunTransfer(objects.Context(false, TransferKind::PasswordSetting),
                                         PortChoice::Named(radio.LinkPath()));
     ASSERT_EQ(set.outcome, LinkOutcome::Success);
-    EXPECT_STREQ(reinterpret_cast<const char*>(objects.settings.Password), "new1");
+    EXPECT_STREQ(reinterpret_cast<const char*>(objects.Settings.Password), "new1");
 
     TransferObjects reader;
-    std::memcpy(reader.settings.Password, "new1", 4);
+    std::memcpy(reader.Settings.Password, "new1", 4);
     EXPECT_EQ(RunTransfer(reader.Context(true), PortChoice::Named(radio.LinkPath())).outcome, LinkOutcome::Success);
 }
 

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "link/TransferContext.h"
+
+// The objects one transfer works on, held together for callers that have no window owning them
+// (the command line, tests). The record starts at its defaults.
+struct TransferTargets {
+    RadioSettings Settings{};
+    BandLimits Band;
+    LinkSettings Link;
+    MemoryImage Image{};
+    TransferBuffer Buffer{};
+
+    TransferTargets() { Settings.ResetToDefaults(); }
+    TransferContext Context(TransferKind kind, bool isRead);
+};
