@@ -2,9 +2,9 @@
 
 #include <iostream>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -61,7 +61,6 @@ void TForm1::BuildWindow()
     StatusBar1->setObjectName("StatusBar1");
     StatusBar1->setSizeGripEnabled(false);
     setStatusBar(StatusBar1);
-
 }
 
 // The menu bar's height depends on its captions' font, so the size is fixed again after every
