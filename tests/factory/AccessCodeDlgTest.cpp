@@ -6,7 +6,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "TransferHarness.h"
+#include "link/TransferTargets.h"
 #include "WidgetDriving.h"
 #include "factory/AccessCodeDlg.h"
 #include "factory/AdjustmentDlg.h"
@@ -24,7 +24,7 @@ protected:
     // `result` tells how the access-code dialog ended.
     bool OpensCalibration(const std::function<void(TPasswordDlg&)>& act)
     {
-        TPasswordDlg dialog(objects.Context(false, TransferKind::Adjustment), {}, nullptr);
+        TPasswordDlg dialog(objects.Context(TransferKind::Adjustment, false), {}, nullptr);
         bool opened = false;
         auto* watch = new QTimer(&dialog);
         QObject::connect(watch, &QTimer::timeout, [&] {
@@ -40,7 +40,7 @@ protected:
     }
 
     StrayModalGuard guard;
-    TransferObjects objects;
+    TransferTargets objects;
     int result = -1;
 };
 
@@ -88,7 +88,7 @@ TEST_F(AccessCodeDialog, CancelAndEscapeCompareNothing)
 
 TEST_F(AccessCodeDialog, TheCodeIsMaskedAndCaptionedInTheCurrentLanguage)
 {
-    TPasswordDlg dialog(objects.Context(false, TransferKind::Adjustment), {}, nullptr);
+    TPasswordDlg dialog(objects.Context(TransferKind::Adjustment, false), {}, nullptr);
     EXPECT_EQ(dialog.eInput->echoMode(), QLineEdit::Password);
     EXPECT_EQ(dialog.eInput->font().pointSize(), 16);
     EXPECT_TRUE(dialog.eInput->text().isEmpty());

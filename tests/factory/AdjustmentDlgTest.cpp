@@ -9,7 +9,7 @@
 
 #include "ModalDriver.h"
 #include "ScratchDir.h"
-#include "TransferHarness.h"
+#include "link/TransferTargets.h"
 #include "WidgetDriving.h"
 #include "factory/AdjustmentBlock.h"
 #include "factory/AdjustmentDlg.h"
@@ -42,9 +42,9 @@ protected:
     AdjustmentData& Record() { return CurrentAdjustmentData(); }
 
     StrayModalGuard guard;
-    TransferObjects objects;
+    TransferTargets objects;
     int channelWrites = 0;
-    TAdjustmentDlg dialog{objects.Context(false, TransferKind::Adjustment), [this] { ++channelWrites; }, nullptr};
+    TAdjustmentDlg dialog{objects.Context(TransferKind::Adjustment, false), [this] { ++channelWrites; }, nullptr};
     QString chosenPath;
     QStringList chooserTitles;
 };
@@ -133,7 +133,7 @@ TEST_F(AdjustmentDialog, FrequenciesAreSnappedIntoTheBandWhenLeft)
 
 TEST_F(AdjustmentDialog, TheRadioBandDecidesTheClamp)
 {
-    objects.band = BandLimits{136000000, 174000000};
+    objects.Band = BandLimits{136000000, 174000000};
     RetypeAndLeave(Box("eFreq_4"), QStringLiteral("100"));
     EXPECT_EQ(Record().Point[4].Freq, 136000000u);
 }
@@ -225,7 +225,7 @@ TEST_F(AdjustmentDialog, WriteCommitsTheBoxBeingEditedAndPacksTheRecordBeforeThe
     TransferBuffer atOpening{};
     QString caption;
     ModalDriver::OnNextModal([&](QWidget* transfer) {
-        atOpening = objects.buffer;
+        atOpening = objects.Buffer;
         caption = transfer->windowTitle();
         transfer->findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click();
     });
@@ -239,7 +239,7 @@ TEST_F(AdjustmentDialog, WriteCommitsTheBoxBeingEditedAndPacksTheRecordBeforeThe
 TEST_F(AdjustmentDialog, ACancelledReadLeavesTheRecord)
 {
     Record().Xtal_PP = 99;
-    objects.buffer.fill(0x55);
+    objects.Buffer.fill(0x55);
     QString caption;
     ModalDriver::OnNextModal([&](QWidget* transfer) {
         caption = transfer->windowTitle();
@@ -270,8 +270,8 @@ TEST_F(AdjustmentDialog, TheHiddenSnButtonOpensTheSerialNumberDialog)
 TEST_F(AdjustmentDialog, TheRecordOutlivesTheDialog)
 {
     RetypeAndLeave(Box("eVOX_L9"), QStringLiteral("88"));
-    TransferObjects other;
-    TAdjustmentDlg reopened(other.Context(false, TransferKind::Adjustment), {}, nullptr);
+    TransferTargets other;
+    TAdjustmentDlg reopened(other.Context(TransferKind::Adjustment, false), {}, nullptr);
     EXPECT_EQ(reopened.findChild<QLineEdit*>(QStringLiteral("eVOX_L9"))->text(), QStringLiteral("88"));
 }
 

@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "ModalDriver.h"
-#include "TransferHarness.h"
+#include "link/TransferTargets.h"
 #include "VirtualRadioProcess.h"
 #include "WidgetDriving.h"
 #include "factory/AdjustmentBlock.h"
@@ -32,8 +32,8 @@ protected:
     {
         ApplyLanguageSetting(EnglishSetting);
         TeskComm32::SetPinnedPorts({{1, radio.LinkPath()}});
-        objects.link.PortNumber = 1;
-        objects.link.AutoSearchPort = false;
+        objects.Link.PortNumber = 1;
+        objects.Link.AutoSearchPort = false;
         CurrentAdjustmentData() = AdjustmentData{};
     }
 
@@ -47,7 +47,7 @@ protected:
         return outcome;
     }
 
-    TransferObjects objects;
+    TransferTargets objects;
     VirtualRadioProcess radio{{"--no-pacing", "--serial", "31415926"}};
 };
 
@@ -62,7 +62,7 @@ AdjustmentData RandomCalibration(uint32_t seed)
 
 TEST_F(FactoryRadio, CalibrationWrittenByTheDialogReadsBackIdenticallyAndLiesInTheBlockLayout)
 {
-    TAdjustmentDlg dialog(objects.Context(false, TransferKind::Adjustment), {}, nullptr);
+    TAdjustmentDlg dialog(objects.Context(TransferKind::Adjustment, false), {}, nullptr);
     ASSERT_TRUE(ShowActive(dialog));
     CurrentAdjustmentData() = RandomCalibration(27);
     dialog.RefreshFields();
@@ -89,7 +89,7 @@ TEST_F(FactoryRadio, CalibrationWrittenByTheDialogReadsBackIdenticallyAndLiesInT
 
 TEST_F(FactoryRadio, SerialNumberIsWrittenThenSteppedAndReadBack)
 {
-    TWriteSnDlg dialog(objects.Context(false, TransferKind::SerialNumber), nullptr);
+    TWriteSnDlg dialog(objects.Context(TransferKind::SerialNumber, false), nullptr);
     ASSERT_TRUE(ShowActive(dialog));
 
     EXPECT_EQ(Transfer(dialog.Button1), QStringLiteral("SUCCESS"));

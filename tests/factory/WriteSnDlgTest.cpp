@@ -8,7 +8,7 @@
 #include <QToolButton>
 
 #include "ModalDriver.h"
-#include "TransferHarness.h"
+#include "link/TransferTargets.h"
 #include "WidgetDriving.h"
 #include "factory/DigitEdit.h"
 #include "factory/SerialNumber.h"
@@ -28,24 +28,24 @@ protected:
         ASSERT_TRUE(ShowActive(dialog));
     }
 
-    std::string HeldNumber() { return SnText(objects.settings.DeviceSn); }
+    std::string HeldNumber() { return SnText(objects.Settings.DeviceSn); }
     void ClickArrow(bool up) { QTest::mouseClick(up ? dialog.udSn->UpArrow : dialog.udSn->DownArrow, Qt::LeftButton); }
 
     StrayModalGuard guard;
     // Set before the dialog opens, so that clearing it on opening shows.
-    TransferObjects objects = [] {
-        TransferObjects o;
-        SetSnText(o.settings.DeviceSn, "12345678");
+    TransferTargets objects = [] {
+        TransferTargets o;
+        SetSnText(o.Settings.DeviceSn, "12345678");
         return o;
     }();
-    TWriteSnDlg dialog{objects.Context(false, TransferKind::SerialNumber), nullptr};
+    TWriteSnDlg dialog{objects.Context(TransferKind::SerialNumber, false), nullptr};
 };
 
 TEST_F(SerialNumberDialog, OpeningDiscardsTheNumberHeldBefore)
 {
     EXPECT_TRUE(dialog.eSn->text().isEmpty());
     EXPECT_EQ(HeldNumber(), "");
-    EXPECT_TRUE(std::all_of(std::begin(objects.settings.DeviceSn), std::end(objects.settings.DeviceSn),
+    EXPECT_TRUE(std::all_of(std::begin(objects.Settings.DeviceSn), std::end(objects.Settings.DeviceSn),
                             [](uint8_t b) { return b == 0; }));
     EXPECT_FALSE(dialog.OKBtn->isVisible());
     EXPECT_FALSE(dialog.CancelBtn->isVisible());
@@ -83,7 +83,7 @@ TEST_F(SerialNumberDialog, LeavingTheBoxCommitsTheNumber)
 {
     RetypeAndLeave(dialog.eSn, QStringLiteral("42"));
     const uint8_t expected[DeviceSnSize] = {'4', '2', 0, 0, 0, 0, 0, 0};
-    EXPECT_TRUE(std::equal(std::begin(expected), std::end(expected), objects.settings.DeviceSn));
+    EXPECT_TRUE(std::equal(std::begin(expected), std::end(expected), objects.Settings.DeviceSn));
 }
 
 TEST_F(SerialNumberDialog, APastedNonNumberIsRefusedWithANotice)

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "ModalDriver.h"
-#include "TransferHarness.h"
+#include "link/TransferTargets.h"
 #include "WidgetDriving.h"
 #include "dialogs/password/NewPasswordDlg.h"
 #include "dialogs/password/SetPasswordDlg.h"
@@ -60,14 +60,14 @@ protected:
     void SetUp() override
     {
         ApplyLanguageSetting(EnglishSetting);
-        Put(objects.settings.Password, "before");
-        Put(objects.settings.NewPassword, "untouched");
+        Put(objects.Settings.Password, "before");
+        Put(objects.Settings.NewPassword, "untouched");
     }
 
-    TransferContext Link() { return objects.Context(false); }
+    TransferContext Link() { return objects.Context(TransferKind::Normal, false); }
 
     StrayModalGuard guard;
-    TransferObjects objects;
+    TransferTargets objects;
 };
 
 TEST_F(PasswordDialogs, OkTakesTheTypedPasswordAndCancelKeepsTheOldOne)
@@ -81,13 +81,13 @@ TEST_F(PasswordDialogs, OkTakesTheTypedPasswordAndCancelKeepsTheOldOne)
         {"0123456789abcdefXYZ", true, "0123456789abcdef"},
     };
     for (const auto& c : cases) {
-        Put(objects.settings.Password, "before");
+        Put(objects.Settings.Password, "before");
         TSetPasswordDlg dialog(Link(), nullptr);
         ASSERT_TRUE(ShowActive(dialog));
         QTest::keyClicks(dialog.eInput, QString::fromLatin1(c.typed));
         QTest::mouseClick(c.ok ? dialog.OKBtn : dialog.CancelBtn, Qt::LeftButton);
-        EXPECT_EQ(Text(objects.settings.Password), c.stored) << c.typed;
-        EXPECT_EQ(objects.settings.Password[PasswordFieldSize - 1], 0);
+        EXPECT_EQ(Text(objects.Settings.Password), c.stored) << c.typed;
+        EXPECT_EQ(objects.Settings.Password[PasswordFieldSize - 1], 0);
         EXPECT_FALSE(dialog.isVisible());
     }
 }
@@ -135,8 +135,8 @@ TEST_F(PasswordDialogs, NewPasswordTakesTheCurrentPasswordFirstAndStaysOpen)
     });
     QTest::mouseClick(dialog.bNewPassword, Qt::LeftButton);
     EXPECT_EQ(title, QStringLiteral("New Password"));
-    EXPECT_EQ(Text(objects.settings.Password), "typed");
-    EXPECT_EQ(Text(objects.settings.NewPassword), "untouched");
+    EXPECT_EQ(Text(objects.Settings.Password), "typed");
+    EXPECT_EQ(Text(objects.Settings.NewPassword), "untouched");
     EXPECT_TRUE(dialog.isVisible());
 }
 
@@ -156,8 +156,8 @@ TEST_F(PasswordDialogs, EntriesThatDifferAreRefusedWithoutATransfer)
         QTest::mouseClick(dialog.OKBtn, Qt::LeftButton);
         EXPECT_EQ(next.className, QStringLiteral("TUserWarnDlg")) << c.first << "/" << c.second;
         EXPECT_EQ(next.text, QStringLiteral("Password not match"));
-        EXPECT_EQ(Text(objects.settings.NewPassword), "untouched");
-        EXPECT_EQ(Text(objects.settings.Password), "before");
+        EXPECT_EQ(Text(objects.Settings.NewPassword), "untouched");
+        EXPECT_EQ(Text(objects.Settings.Password), "before");
         EXPECT_FALSE(dialog.isVisible());
     }
 }
@@ -173,8 +173,8 @@ TEST_F(PasswordDialogs, MatchingEntriesStartAPasswordTransfer)
         next.Expect();
         QTest::mouseClick(dialog.OKBtn, Qt::LeftButton);
         EXPECT_EQ(next.className, QStringLiteral("TProgramDialog")) << typed;
-        EXPECT_EQ(Text(objects.settings.NewPassword), typed);
-        EXPECT_EQ(Text(objects.settings.Password), "before") << "a cancelled transfer changes no password";
+        EXPECT_EQ(Text(objects.Settings.NewPassword), typed);
+        EXPECT_EQ(Text(objects.Settings.Password), "before") << "a cancelled transfer changes no password";
         EXPECT_FALSE(dialog.isVisible());
     }
 }

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "TransferHarness.h"
+#include "VirtualRadioProcess.h"
+#include "WidgetDriving.h"
+#include "dialogs/password/NewPasswordDlg.h"
+#include "lang/AppLang.h"
+#include "link/TransferTargets.h"
+#include "ports/SerialPortInfo.h"
+
+namespace {
+
+constexpr int EnglishSetting = 0;
+constexpr int TransferWaitMs = 30000;
+
+void Put(uint8_t (&field)[PasswordFieldSize], const char* text)
+{
+    std::memset(field, 0, sizeof field);
+    std::memcpy(field, text, std::strlen(text));
+}
+
+// Whether the radio admits a read that presents `password`.
+LinkOutcome ReadWith(const VirtualRadioProcess& radio, const char* password)
+{
+    TransferTargets reader;
+    Put(reader.Settings.Password, password);
+    return RunTransfer(reader.Context(TransferKind::SerialNumber, true), PortChoice::Named(radio.LinkPath())).outcome;
+}
+
+TEST(PasswordRadio, AfterAChangeTheRadioAsksForTheNewPassword)
+{
+    ApplyLanguageSetting(EnglishSetting);
+    VirtualRadioProcess radio({"--no-pacing", "--password", "old1"});
+    TeskComm32::SetPinnedPorts({{1, radio.LinkPath()}});
+    TransferTargets objects;
+    objects.Link.PortNumber = 1;
+    objects.Link.AutoSearchPort = false;
+    Put(objects.Settings.Password, "old1");
+
+    TNewPasswordDlg dialog(objects.Context(TransferKind::Normal, false), nullptr);
+    ASSERT_TRUE(ShowActive(dialog));
+    QTest::keyClicks(dialog.eInput, QStringLiteral("New2"));
+    QTest::keyClicks(dialog.eSureInput, QStringLiteral("New2"));
+    QString outcome;
+    StartNextTransfer(outcome);
+    QTest::mouseClick(dialog.OKBtn, Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([&] { return !outcome.isEmpty(); }, TransferWaitMs));
+    EXPECT_EQ(outcome, QStringLiteral("SUCCESS"));
+    EXPECT_STREQ(reinterpret_cast<const char*>(objects.Settings.Password), "New2");
+
+    EXPECT_EQ(ReadWith(radio, "old1"), LinkOutcome::PasswordError);
+    EXPECT_EQ(ReadWith(radio, "new2"), LinkOutcome::PasswordError);
+    EXPECT_EQ(ReadWith(radio, "New2"), LinkOutcome::Success);
+}
+
+}
