@@ -1,3 +1,232 @@
-#include "cli/Commands.h"
+#include <unistd.h>
 
-std::vector<CliCommand> FactoryCommands() { return {}; }
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <memory>
+
+#include "cli/CliArgs.h"
+#include "cli/Commands.h"
+#include "cli/ExitCodes.h"
+#include "cli/TransferSession.h"
+#include "factory/AccessCode.h"
+#include "factory/AdjustmentBlock.h"
+#include "factory/AdjustmentFields.h"
+#include "factory/AdjustmentFile.h"
+#include "factory/SerialNumber.h"
+#include "files/AppSettings.h"
+#include "link/TransferTargets.h"
+#include "model/Frequency.h"
+#include "model/Password.h"
+
+// The factory's commands: calibration behind the access code, as the adjustment dialog is; the
+// serial number; and setting the radio's password.
+
+namespace {
+
+constexpr char FirstPrintable = 0x20;
+constexpr char LastPrintable = 0x7E;
+
+int Fail(const std::string& message)
+{
+    std::fprintf(stderr, "kr-t27-cli: %s\n", message.c_str());
+    return ExitUsageOrFile;
+}
+
+int Finished(const FileResult& result) { return result.ok ? ExitSuccess : Fail(result.message); }
+
+void ExpectNoFile(const CliArgs& cli, const char* command)
+{
+    if (!cli.Positional().empty())
+        throw UsageError(std::string(command) + " takes no file argument");
+}
+
+bool AccessGranted(const CliArgs& cli) { return IsAdjustmentAccessCode(cli.Required("--access-code")); }
+
+int WrongAccessCode() { return Fail("calibration: wrong access code"); }
+
+// The radio keeps seven bits of each password character; anything but printable ASCII could
+// never be entered on it.
+std::string PasswordText(const std::string& text, const char* what)
+{
+    if (text.size() > PasswordMaxLength)
+        throw UsageError(std::string(what) + " takes at most " + std::to_string(PasswordMaxLength) + " characters");
+    for (char c : text)
+        if (c < FirstPrintable || c > LastPrintable)
+            throw UsageError(std::string(what) + " takes printable ASCII characters only");
+    return text;
+}
+
+void StorePasswordText(uint8_t (&field)[PasswordFieldSize], const std::string& text)
+{
+    std::memset(field, 0, sizeof field);
+    std::memcpy(field, text.data(), text.size());
+}
+
+BandDifferencePolicy PolicyOption(const CliArgs& cli)
+{
+    static const std::map<std::string, BandDifferencePolicy> byName = {
+        {"ask", BandDifferencePolicy::Ask},
+        {"continue", BandDifferencePolicy::Continue},
+        {"stop", BandDifferencePolicy::Stop},
+    };
+    const auto text = cli.Value("--on-band-difference");
+    if (!text)
+        return isatty(STDIN_FILENO) ? BandDifferencePolicy::Ask : BandDifferencePolicy::Stop;
+    const auto found = byName.find(*text);
+    if (found == byName.end())
+        throw UsageError("--on-band-difference takes ask, continue or stop, not " + *text);
+    return found->second;
+}
+
+// The band the radio is checked against before a write is the settings file's selected band,
+// as the window's current band is at start-up; --password is what the handshake presents.
+std::unique_ptr<TransferTargets> TargetsFor(const CliArgs& cli)
+{
+    auto targets = std::make_unique<TransferTargets>();
+    const AppSettings settings = LoadAppSettings(SettingsFilePath());
+    targets->Band = settings.Bands[size_t(settings.BandSelete)];
+    if (const auto password = cli.Value("--password"))
+        StorePasswordText(targets->Settings.Password, PasswordText(*password, "--password"));
+    return targets;
+}
+
+int ReadCalibration(const CommandArgs& args)
+{
+    const CliArgs cli(args, {{"--port", 1}, {"--out", 1}, {"--access-code", 1}, {"--password", 1}});
+    ExpectNoFile(cli, "calibration read");
+    const std::string port = cli.Required("--port");
+    const std::string out = cli.Required("--out");
+    if (!AccessGranted(cli))
+        return WrongAccessCode();
+    auto targets = TargetsFor(cli);
+    const LinkOutcome outcome = RunTransfer(targets->Context(TransferKind::Adjustment, true), port,
+                                            BandDifferencePolicy::Stop);
+    if (outcome != LinkOutcome::Success)
+        return ExitCodeOf(outcome);
+    AdjustmentData record{};
+    SetAdjustmentData(targets->Buffer, record);
+    return Finished(SaveAdjustmentFile(out, record));
+}
+
+int WriteCalibration(const CommandArgs& args)
+{
+    const CliArgs cli(args, {{"--port", 1}, {"--access-code", 1}, {"--password", 1}, {"--on-band-difference", 1}});
+    const std::string file = cli.Only("calibration file");
+    const std::string port = cli.Required("--port");
+    const BandDifferencePolicy policy = PolicyOption(cli);
+    if (!AccessGranted(cli))
+        return WrongAccessCode();
+    AdjustmentData record{};
+    if (const FileResult opened = OpenAdjustmentFile(file, record); !opened.ok)
+        return Fail(opened.message);
+    auto targets = TargetsFor(cli);
+    GetAdjustmentData(record, targets->Buffer);
+    return ExitCodeOf(RunTransfer(targets->Context(TransferKind::Adjustment, false), port, policy));
+}
+
+void PrintField(const AdjustmentField& field, const AdjustmentData& record)
+{
+    const uint8_t* at = record.Bytes() + field.Offset;
+    if (field.Family == AdjustmentFamily::Frequency)
+        std::printf("%s\t%u\t%s\n", field.FieldName.c_str(), unsigned(GetLe32(at)), FormatFrequency(GetLe32(at)).c_str());
+    else
+        std::printf("%s\t%u\n", field.FieldName.c_str(), unsigned(*at));
+}
+
+int DumpCalibration(const CommandArgs& args)
+{
+    const CliArgs cli(args, {{"--access-code", 1}});
+    const std::string file = cli.Only("calibration file");
+    if (!AccessGranted(cli))
+        return WrongAccessCode();
+    AdjustmentData record{};
+    if (const FileResult opened = OpenAdjustmentFile(file, record); !opened.ok)
+        return Fail(opened.message);
+    for (const auto& field : AdjustmentFields())
+        PrintField(field, record);
+    std::printf("Reserved\t%02X %02X\n", record.Reserved[0], record.Reserved[1]);
+    return ExitSuccess;
+}
+
+int ReadSerialNumber(const CommandArgs& args)
+{
+    const CliArgs cli(args, {{"--port", 1}, {"--password", 1}});
+    ExpectNoFile(cli, "serial read");
+    const std::string port = cli.Required("--port");
+    auto targets = TargetsFor(cli);
+    const LinkOutcome outcome = RunTransfer(targets->Context(TransferKind::SerialNumber, true), port,
+                                            BandDifferencePolicy::Stop);
+    if (outcome == LinkOutcome::Success)
+        std::printf("%s\n", SnText(targets->Settings.DeviceSn).c_str());
+    return ExitCodeOf(outcome);
+}
+
+int WriteSerialNumber(const CommandArgs& args)
+{
+    const CliArgs cli(args, {{"--port", 1}, {"--password", 1}, {"--on-band-difference", 1}});
+    const std::string number = cli.Only("serial number");
+    const std::string port = cli.Required("--port");
+    const BandDifferencePolicy policy = PolicyOption(cli);
+    if (number.empty() || !IsSnText(number))
+        throw UsageError("a serial number is one to eight decimal digits, not " + number);
+    auto targets = TargetsFor(cli);
+    SetSnText(targets->Settings.DeviceSn, number);
+    return ExitCodeOf(RunTransfer(targets->Context(TransferKind::SerialNumber, false), port, policy));
+}
+
+// The new password travels in the handshake; no block is written, so the band plays no part.
+int SetPassword(const CommandArgs& args)
+{
+    const CliArgs cli(args, {{"--port", 1}, {"--current", 1}});
+    const std::string fresh = PasswordText(cli.Only("new password"), "the new password");
+    const std::string port = cli.Required("--port");
+    auto targets = std::make_unique<TransferTargets>();
+    StorePasswordText(targets->Settings.Password, PasswordText(cli.Value("--current").value_or(""), "--current"));
+    StorePasswordText(targets->Settings.NewPassword, fresh);
+    return ExitCodeOf(RunTransfer(targets->Context(TransferKind::PasswordSetting, false), port,
+                                  BandDifferencePolicy::Stop));
+}
+
+using Handler = int (*)(const CommandArgs&);
+
+// "calibration read ..." and the like: the first argument names the action.
+int Dispatch(const CommandArgs& args, const std::map<std::string, Handler>& actions)
+{
+    if (args.empty())
+        throw UsageError("missing action");
+    const auto action = actions.find(args.front());
+    if (action == actions.end())
+        throw UsageError("unknown action " + args.front());
+    return action->second(CommandArgs(args.begin() + 1, args.end()));
+}
+
+int Calibration(const CommandArgs& args)
+{
+    return Dispatch(args, {{"read", ReadCalibration}, {"write", WriteCalibration}, {"dump", DumpCalibration}});
+}
+
+int SerialNumber(const CommandArgs& args)
+{
+    return Dispatch(args, {{"read", ReadSerialNumber}, {"write", WriteSerialNumber}});
+}
+
+int Password(const CommandArgs& args) { return Dispatch(args, {{"set", SetPassword}}); }
+
+}
+
+std::vector<CliCommand> FactoryCommands()
+{
+    return {
+        {"calibration",
+         "calibration read --port PORT --out FILE.Kqda | write --port PORT FILE.Kqda "
+         "[--on-band-difference ask|continue|stop] | dump FILE.Kqda; each with --access-code CODE, "
+         "read and write with [--password TEXT]",
+         Calibration},
+        {"serial",
+         "serial read --port PORT | write --port PORT NUMBER [--on-band-difference ask|continue|stop]; "
+         "each with [--password TEXT]",
+         SerialNumber},
+        {"password", "password set --port PORT [--current TEXT] NEW", Password},
+    };
+}

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "CliRunner.h"
+#include "VirtualRadioProcess.h"
+#include "cli/ExitCodes.h"
+#include "factory/AdjustmentBlock.h"
+#include "factory/AdjustmentFile.h"
+
+namespace {
+
+const std::string Code = "530962";
+const std::vector<std::string> QuickRadio = {"--no-pacing", "--serial", "27182818"};
+constexpr size_t CalibrationImageOffset = AdjustmentBlockAddress - MemoryImageBaseAddress;
+constexpr size_t SerialNumberImageOffset = 0x430C - MemoryImageBaseAddress;
+
+std::string Bytes(const AdjustmentData& record)
+{
+    return std::string(reinterpret_cast<const char*>(record.Bytes()), AdjustmentDataSize);
+}
+
+AdjustmentData RandomCalibration(uint32_t seed)
+{
+    std::mt19937 rng(seed);
+    AdjustmentData record;
+    for (size_t i = 0; i < AdjustmentDataSize; ++i)
+        record.Bytes()[i] = uint8_t(rng());
+    return record;
+}
+
+TEST(FactoryCommands, CalibrationWrittenFromAFileReadsBackIntoAnIdenticalFile)
+{
+    VirtualRadioProcess radio(QuickRadio);
+    AdjustmentData record = RandomCalibration(5);
+    record.Reserved[0] = record.Reserved[1] = 0;
+    const std::string in = TempDir() + "/in.Kqda";
+    WriteFile(in, Bytes(record));
+
+    const CliRun written = RunCli({"calibration", "write", "--port", radio.LinkPath(), in, "--access-code", Code});
+    ASSERT_EQ(written.status, ExitSuccess) << written.err;
+    EXPECT_EQ(written.out, "SUCCESS\n");
+
+    const std::string out = TempDir() + "/out.Kqda";
+    const CliRun read = RunCli({"calibration", "read", "--port", radio.LinkPath(), "--out", out, "--access-code", Code});
+    ASSERT_EQ(read.status, ExitSuccess) << read.err;
+    EXPECT_EQ(ReadFile(out), Bytes(record));
+
+    TransferBuffer block{};
+    GetAdjustmentData(record, block);
+    const MemoryImage memory = radio.StopAndReadMemory();
+    EXPECT_TRUE(std::equal(block.begin(), block.begin() + AdjustmentBlockSize, memory.begin() + CalibrationImageOffset));
+}
+
+TEST(FactoryCommands, CalibrationCommandsWantTheAccessCode)
+{
+    const std::string file = TempDir() + "/any.Kqda";
+    WriteFile(file, std::string(AdjustmentDataSize, '\0'));
+    const std::string out = TempDir() + "/never.Kqda";
+    const std::vector<std::vector<std::string>> commands = {
+        {"calibration", "read", "--port", "/nonexistent", "--out", out},
+        {"calibration", "write", "--port", "/nonexistent", file},
+        {"calibration", "dump", file},
+    };
+    for (auto command : commands) {
+        const CliRun missing = RunCli(command);
+        EXPECT_EQ(missing.status, ExitUsageOrFile) << command[1];
+        command.insert(command.end(), {"--access-code", "530962 "});
+        const CliRun wrong = RunCli(command);
+        EXPECT_EQ(wrong.status, ExitUsageOrFile) << command[1];
+        EXPECT_EQ(wrong.err, "kr-t27-cli: calibration: wrong access code\n");
+        EXPECT_TRUE(wrong.out.empty());
+    }
+    EXPECT_FALSE(FileExists(out));
+}
+
+TEST(FactoryCommands, DumpShowsTheValuesAsTheDialogWould)
+{
+    const std::string file = TempDir() + "/ones.Kqda";
+    WriteFile(file, std::string(AdjustmentDataSize, '\xFF'));
+    const CliRun dump = RunCli({"calibration", "dump", file, "--access-code", Code});
+    ASSERT_EQ(dump.status, ExitSuccess) << dump.err;
+    EXPECT_NE(dump.out.find("Point[0].Freq\t4294967295\t294.96729\n"), std::string::npos) << dump.out;
+    EXPECT_NE(dump.out.find("\nXtal_PP\t255\n"), std::string::npos);
+    EXPECT_NE(dump.out.find("\nReserved\tFF FF\n"), std::string::npos);
+
+    const CliRun missing = RunCli({"calibration", "dump", TempDir() + "/absent.Kqda", "--access-code", Code});
+    EXPECT_EQ(missing.status, ExitUsageOrFile);
+}
+
+TEST(FactoryCommands, SerialNumberIsWrittenAsGivenAndReadBack)
+{
+    VirtualRadioProcess radio(QuickRadio);
+    const CliRun before = RunCli({"serial", "read", "--port", radio.LinkPath()});
+    ASSERT_EQ(before.status, ExitSuccess) << before.err;
+    EXPECT_EQ(before.out, "SUCCESS\n27182818\n");
+
+    const CliRun written = RunCli({"serial", "write", "--port", radio.LinkPath(), "42"});
+    ASSERT_EQ(written.status, ExitSuccess) << written.err;
+    const CliRun after = RunCli({"serial", "read", "--port", radio.LinkPath()});
+    EXPECT_EQ(after.out, "SUCCESS\n42\n");
+
+    const MemoryImage memory = radio.StopAndReadMemory();
+    const uint8_t expected[] = {0x34, 0x32, 0, 0, 0, 0, 0, 0};
+    EXPECT_TRUE(std::equal(std::begin(expected), std::end(expected), memory.begin() + SerialNumberImageOffset));
+}
+
+TEST(FactoryCommands, SerialNumbersAreUpToEightDigits)
+{
+    for (const char* number : {"", "123456789", "12a", "-1"}) {
+        const CliRun run = RunCli({"serial", "write", "--port", "/nonexistent", number});
+        EXPECT_EQ(run.status, ExitUsageOrFile) << number;
+    }
+}
+
+TEST(FactoryCommands, AChangedPasswordIsWhatTheRadioAsksForAfterwards)
+{
+    VirtualRadioProcess radio({"--no-pacing", "--password", "old1"});
+    const CliRun refused = RunCli({"password", "set", "--port", radio.LinkPath(), "New2"});
+    EXPECT_EQ(refused.status, ExitPasswordError);
+
+    const CliRun set = RunCli({"password", "set", "--port", radio.LinkPath(), "--current", "old1", "New2"});
+    ASSERT_EQ(set.status, ExitSuccess) << set.err;
+    EXPECT_EQ(set.out, "SUCCESS\n");
+
+    const CliRun withOld = RunCli({"serial", "read", "--port", radio.LinkPath(), "--password", "old1"});
+    EXPECT_EQ(withOld.status, ExitPasswordError);
+    EXPECT_EQ(withOld.out, "Password Error\n");
+    const CliRun withOtherCase = RunCli({"serial", "read", "--port", radio.LinkPath(), "--password", "new2"});
+    EXPECT_EQ(withOtherCase.status, ExitPasswordError);
+    const CliRun withNew = RunCli({"serial", "read", "--port", radio.LinkPath(), "--password", "New2"});
+    EXPECT_EQ(withNew.status, ExitSuccess) << withNew.err;
+}
+
+TEST(FactoryCommands, AFailedCalibrationReadWritesNoFile)
+{
+    VirtualRadioProcess radio({"--no-pacing", "--password", "secret"});
+    const std::string out = TempDir() + "/never.Kqda";
+    const CliRun read = RunCli({"calibration", "read", "--port", radio.LinkPath(), "--out", out, "--access-code", Code});
+    EXPECT_EQ(read.status, ExitPasswordError);
+    EXPECT_FALSE(FileExists(out));
+}
+
+TEST(FactoryCommands, NewPasswordsAreAtMostSixteenPrintableCharacters)
+{
+    for (const char* fresh : {"0123456789abcdefg", "tab\there", "caf\xC3\xA9"}) {
+        const CliRun run = RunCli({"password", "set", "--port", "/nonexistent", fresh});
+        EXPECT_EQ(run.status, ExitUsageOrFile) << fresh;
+    }
+}
+
+}
