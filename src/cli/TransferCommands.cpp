@@ -73,11 +73,15 @@ BandLimits ParseBand(const CliArgs& cli)
     return settings.Bands[size_t(index)];
 }
 
+// COM names mean here what they mean in the desktop program, pinned devices included.
+void UsePinnedPorts() { TeskComm32::SetPinnedPorts(LoadAppSettings(SettingsFilePath()).PinnedPorts); }
+
 int ListPorts(const CommandArgs& args)
 {
     const CliArgs cli(args, {});
     if (!cli.Positional().empty())
         throw UsageError("ports takes no arguments");
+    UsePinnedPorts();
     const TCommSerialPortInfo info;
     for (const auto& name : info.PortList)
         std::printf("%s\t%s\t%s\n", name.c_str(), TeskComm32::DevicePathOf(name).c_str(),
@@ -97,6 +101,7 @@ int ReadRadio(const CommandArgs& args)
         if (FileResult opened = OpenChannelFile(*base, targets->Settings); !opened.ok)
             return Fail(opened.message);
     ApplyPassword(cli, targets->Settings);
+    UsePinnedPorts();
 
     const TransferContext context = targets->Context(TransferKind::Normal, true);
     const LinkOutcome outcome = RunTransfer(context, port, BandDifferencePolicy::Stop);
@@ -122,6 +127,7 @@ int WriteRadio(const CommandArgs& args)
     if (FileResult opened = OpenChannelFile(file, targets->Settings); !opened.ok)
         return Fail(opened.message);
     ApplyPassword(cli, targets->Settings);
+    UsePinnedPorts();
 
     return ExitCodeOf(RunTransfer(targets->Context(TransferKind::Normal, false), port, policy));
 }

@@ -17,6 +17,8 @@
 namespace {
 
 constexpr int ProgressMaximum = 100;
+// Wide enough for the longest caption the opener sets, in every language.
+constexpr int BevelMinimumWidth = 300;
 
 QString DialogText(int entry) { return DisplayText(ProgramDialogText(entry)); }
 
@@ -54,6 +56,7 @@ TProgramDialog::Impl::Impl(const TransferContext& transfer, TProgramDialog* dial
 {
     Bevel1->setObjectName("Bevel1");
     Bevel1->setFrameShape(QFrame::Box);
+    Bevel1->setMinimumWidth(BevelMinimumWidth);
     ProgressBar1->setObjectName("ProgressBar1");
     ProgressBar1->setRange(0, ProgressMaximum);
     ProgressBar1->setValue(0);

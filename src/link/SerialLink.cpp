@@ -40,7 +40,6 @@ SerialLink::~SerialLink() { Close(); }
 PortOpenResult SerialLink::Open(const std::string& devicePath)
 {
     Close();
-    devicePath_ = devicePath;
     port_.setPortName(QString::fromStdString(devicePath));
     port_.setReadBufferSize(LinkQueueSize);
     if (!port_.open(QIODevice::ReadWrite))

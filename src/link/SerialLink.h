@@ -32,7 +32,6 @@ public:
     PortOpenResult Open(const std::string& devicePath);
     void Close();
     bool IsOpen() const;
-    const std::string& DevicePath() const { return devicePath_; }
 
     // Hands the whole frame to the system before returning, so frames never interleave.
     void Write(const std::vector<uint8_t>& frame);
@@ -45,5 +44,4 @@ private:
     bool Configure();
 
     QSerialPort port_;
-    std::string devicePath_;
 };

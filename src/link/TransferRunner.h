@@ -35,7 +35,6 @@ public:
     // After a successful transfer and its notice: puts what was read into the record.
     void ApplyResult() { engine_.ApplyResult(); }
     LinkOutcome Outcome() const { return outcome_; }
-    bool PortOpen() const { return link_.IsOpen(); }
 
     QTimer* const Timer_Tx;
     QTimer* const Timer_TimeOut;
