@@ -112,7 +112,7 @@ bool TAdjustmentDlg::CommitEdit(const FieldEdit& target)
 bool TAdjustmentDlg::CommitFocusedEdit()
 {
     for (const auto& target : edits_)
-        if (target.edit == focusWidget())
+        if (target.edit == focusWidget() && target.edit->isModified())
             return CommitEdit(target);
     return true;
 }

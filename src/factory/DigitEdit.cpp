@@ -31,11 +31,13 @@ void TDigitEdit::keyPressEvent(QKeyEvent* event)
     QLineEdit::keyPressEvent(event);
 }
 
-// A context menu takes the focus for a moment (to paste, say); that is no leaving.
+// A context menu takes the focus for a moment (to paste, say); that is no leaving. A box the user
+// did not edit commits nothing, so passing through it never clamps a value that came from a file
+// or from the radio.
 void TDigitEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    if (event->reason() != Qt::PopupFocusReason)
+    if (event->reason() != Qt::PopupFocusReason && isModified())
         emit Left();
 }
 
@@ -45,6 +47,7 @@ void TDigitEdit::ApplyTextRule()
     if (corrected == text())
         return;
     setText(corrected);
+    setModified(true);
     end(false);
 }
 

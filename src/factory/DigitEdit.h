@@ -5,8 +5,8 @@
 #include <QLineEdit>
 
 // A number box of the factory dialogs: drops non-digit keys as they are typed, corrects the text
-// after every edit of the user's (typing or pasting) and announces when the focus leaves it, which
-// is when its value is committed. Text set by the program is shown as it is.
+// after every edit of the user's (typing or pasting) and announces when the focus leaves it after
+// such an edit, which is when its value is committed. Text set by the program is shown as it is.
 class TDigitEdit : public QLineEdit {
     Q_OBJECT
 public:

@@ -193,6 +193,13 @@ TEST_F(AdjustmentDialog, OpeningAFileOfAllOnesShowsEveryValueUnclamped)
                   field.Family == AdjustmentFamily::Frequency ? "294.96729" : "255")
             << field.EditName;
     EXPECT_EQ(Record().Reserved[1], 0xFF);
+
+    QLineEdit* first = Box("eFreq_0");
+    first->setFocus(Qt::TabFocusReason);
+    Leave(first);
+    QTest::mouseClick(dialog.bSave, Qt::LeftButton);
+    EXPECT_EQ(Record().Point[0].Freq, 0xFFFFFFFFu) << "passing through a box clamps nothing";
+    EXPECT_EQ(Record().Xtal_PP, 0xFF);
 }
 
 TEST_F(AdjustmentDialog, SavingWritesTheRecordAndACancelledChoiceWritesNothing)
