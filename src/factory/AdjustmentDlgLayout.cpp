@@ -81,6 +81,7 @@ QLayout* TAdjustmentDlg::BuildFrequencyGrid()
         for (const char* suffix : {"", "_H", "_M", "_L", "_Tune"})
             grid->addWidget(MakeEdit(edit + suffix), int(k) + 1, column++);
     }
+    grid->setRowStretch(int(AdjustmentPointCount) + 1, 1);
     return grid;
 }
 
