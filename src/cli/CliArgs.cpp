@@ -65,3 +65,14 @@ uint32_t ParseU32(const std::string& text, const char* what)
         throw UsageError(std::string("number too large for ") + what + ": " + text);
     return uint32_t(value);
 }
+
+std::optional<BandLimits> BandLimitsOption(const CliArgs& cli)
+{
+    const auto limits = cli.Values("--band-limits");
+    if (limits.empty())
+        return std::nullopt;
+    const BandLimits band{ParseU32(limits[0], "--band-limits MIN"), ParseU32(limits[1], "--band-limits MAX")};
+    if (band.BandMin > band.BandMax)
+        throw UsageError("--band-limits wants the lower limit first");
+    return band;
+}

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "model/BandLimits.h"
 
 // A malformed command line; main() turns it into a one-line message and exit status 2.
 struct UsageError : std::runtime_error {
@@ -35,3 +36,6 @@ private:
 
 // A decimal unsigned 32-bit number, or a UsageError naming `what`.
 uint32_t ParseU32(const std::string& text, const char* what);
+
+// The band given by "--band-limits MIN MAX" in hertz, lower limit first; nothing when absent.
+std::optional<BandLimits> BandLimitsOption(const CliArgs& cli);

@@ -51,13 +51,6 @@ DateTimeStamp ParseStamp(const std::string& text)
             uint8_t(tm.tm_min)};
 }
 
-BandLimits ParseBandLimits(const std::vector<std::string>& values)
-{
-    if (values.empty())
-        return BandLimits{};
-    return {ParseU32(values[0], "--band-limits MIN"), ParseU32(values[1], "--band-limits MAX")};
-}
-
 int NewRecord(const CommandArgs& args)
 {
     const CliArgs cli(args, {{"--out", 1}});
@@ -72,7 +65,7 @@ int PackImage(const CommandArgs& args)
 {
     const CliArgs cli(args, {{"--out", 1}, {"--band-limits", 2}, {"--now", 1}});
     const std::string out = cli.Required("--out");
-    const BandLimits band = ParseBandLimits(cli.Values("--band-limits"));
+    const BandLimits band = BandLimitsOption(cli).value_or(BandLimits{});
     const DateTimeStamp now = cli.Has("--now") ? ParseStamp(*cli.Value("--now")) : LocalNow();
     RadioSettings settings;
     if (FileResult loaded = LoadRecord(cli.Only("record file"), settings); !loaded.ok)

@@ -50,25 +50,21 @@ BandDifferencePolicy ParsePolicy(const std::optional<std::string>& text)
     throw UsageError("--on-band-difference takes ask, continue or stop, not " + *text);
 }
 
-// The band the record is written for: given outright, or one of the settings file's bands
-// (its selected one unless --band names another).
+// The band the record is written for: given outright, or one of the settings file's bands,
+// numbered 1 to 6 as in the band menu (its selected one unless --band names another).
 BandLimits ParseBand(const CliArgs& cli)
 {
     if (cli.Has("--band") && cli.Has("--band-limits"))
         throw UsageError("give either --band or --band-limits");
-    if (cli.Has("--band-limits")) {
-        const auto limits = cli.Values("--band-limits");
-        const BandLimits band{ParseU32(limits[0], "--band-limits MIN"), ParseU32(limits[1], "--band-limits MAX")};
-        if (band.BandMin > band.BandMax)
-            throw UsageError("--band-limits wants the lower limit first");
-        return band;
-    }
+    if (const auto band = BandLimitsOption(cli))
+        return *band;
     const AppSettings settings = LoadAppSettings(SettingsFilePath());
     int index = settings.BandSelete;
     if (const auto chosen = cli.Value("--band")) {
-        index = int(ParseU32(*chosen, "--band"));
-        if (index >= BandCount)
-            throw UsageError("--band takes 0 to " + std::to_string(BandCount - 1));
+        const uint32_t number = ParseU32(*chosen, "--band");
+        if (number < 1 || number > uint32_t(BandCount))
+            throw UsageError("--band takes 1 to " + std::to_string(BandCount));
+        index = int(number) - 1;
     }
     return settings.Bands[size_t(index)];
 }

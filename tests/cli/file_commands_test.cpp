@@ -117,6 +117,7 @@ TEST(CliFileCommands, BadInputFailsWithoutTouchingTheOutput)
         {{"image", shortRecord, "--out", out}, "100"},
         {{"from-image", badImage, "--out", out}, "8000"},
         {{"image", record, "--out", out, "--band-limits", "abc", "1"}, "abc"},
+        {{"image", record, "--out", out, "--band-limits", "470000000", "400000000"}, "lower limit first"},
         {{"image", record, "--out", out, "--now", "yesterday"}, "--now"},
         {{"image", record, "--out"}, "--out"},
         {{"image", record, "--frobnicate", "--out", out}, "--frobnicate"},

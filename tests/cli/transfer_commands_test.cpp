@@ -144,7 +144,7 @@ TEST(TransferCommands, BandNumberPicksABandOfTheSettingsFile)
     const BandLimits first = LoadAppSettings(SettingsFilePath()).Bands[0];
     VirtualRadioProcess radio(
         {"--no-pacing", "--band-limits", std::to_string(first.BandMin), std::to_string(first.BandMax)});
-    const CliRun run = RunCli({"write", "--port", radio.LinkPath(), SavedRecord(RandomRecord(6)), "--band", "0",
+    const CliRun run = RunCli({"write", "--port", radio.LinkPath(), SavedRecord(RandomRecord(6)), "--band", "1",
                                "--on-band-difference", "stop"});
     EXPECT_EQ(run.status, ExitSuccess) << run.err;
 }
@@ -171,7 +171,8 @@ const UsageCase UsageCases[] = {
     {"WriteWithoutFile", {"write", "--port", "/dev/kr-t27-absent"}},
     {"WriteAMissingFile", {"write", "--port", "/dev/kr-t27-absent", "/nonexistent.Kqd"}},
     {"UnknownPolicy", {"write", "--port", "/dev/kr-t27-absent", "/x.Kqd", "--on-band-difference", "maybe"}},
-    {"BandOutOfRange", {"write", "--port", "/dev/kr-t27-absent", "/x.Kqd", "--band", "6"}},
+    {"BandOutOfRange", {"write", "--port", "/dev/kr-t27-absent", "/x.Kqd", "--band", "7"}},
+    {"BandZero", {"write", "--port", "/dev/kr-t27-absent", "/x.Kqd", "--band", "0"}},
     {"BothBandForms", {"write", "--port", "/dev/kr-t27-absent", "/x.Kqd", "--band", "1", "--band-limits", "1", "2"}},
     {"PasswordTooLong", {"read", "--port", "/dev/kr-t27-absent", "--out", "/tmp/x.Kqd", "--password",
                          "seventeen-letters"}},
