@@ -12,15 +12,15 @@ CliArgs::CliArgs(const CommandArgs& args, const std::map<std::string, int>& arit
             positional_.push_back(a);
             continue;
         }
-        const auto spec = arity.find(a);
-        if (spec == arity.end())
+        const auto accepted = arity.find(a);
+        if (accepted == arity.end())
             throw UsageError("unknown option " + a);
         if (options_.count(a))
             throw UsageError("option " + a + " given twice");
         std::vector<std::string> values;
-        for (int v = 0; v < spec->second; ++v) {
+        for (int v = 0; v < accepted->second; ++v) {
             if (++i >= args.size())
-                throw UsageError("option " + a + " needs " + std::to_string(spec->second) + " value(s)");
+                throw UsageError("option " + a + " needs " + std::to_string(accepted->second) + " value(s)");
             values.push_back(args[i]);
         }
         options_[a] = values;

@@ -1,14 +1,12 @@
-#include <unistd.h>
-
 #include <cstdio>
-#include <cstring>
 #include <map>
 #include <memory>
 
 #include "cli/CliArgs.h"
+#include "cli/CliOutput.h"
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
-#include "cli/TransferSession.h"
+#include "cli/TransferOptions.h"
 #include "factory/AccessCode.h"
 #include "factory/AdjustmentBlock.h"
 #include "factory/AdjustmentFields.h"
@@ -17,23 +15,11 @@
 #include "files/AppSettings.h"
 #include "link/TransferTargets.h"
 #include "model/Frequency.h"
-#include "model/Password.h"
 
 // The factory's commands: calibration behind the access code, as the adjustment dialog is; the
 // serial number; and setting the radio's password.
 
 namespace {
-
-constexpr char FirstPrintable = 0x20;
-constexpr char LastPrintable = 0x7E;
-
-int Fail(const std::string& message)
-{
-    std::fprintf(stderr, "kr-t27-cli: %s\n", message.c_str());
-    return ExitUsageOrFile;
-}
-
-int Finished(const FileResult& result) { return result.ok ? ExitSuccess : Fail(result.message); }
 
 void ExpectNoFile(const CliArgs& cli, const char* command)
 {
@@ -45,40 +31,6 @@ bool AccessGranted(const CliArgs& cli) { return IsAdjustmentAccessCode(cli.Requi
 
 int WrongAccessCode() { return Fail("calibration: wrong access code"); }
 
-// The radio keeps seven bits of each password character; anything but printable ASCII could
-// never be entered on it.
-std::string PasswordText(const std::string& text, const char* what)
-{
-    if (text.size() > PasswordMaxLength)
-        throw UsageError(std::string(what) + " takes at most " + std::to_string(PasswordMaxLength) + " characters");
-    for (char c : text)
-        if (c < FirstPrintable || c > LastPrintable)
-            throw UsageError(std::string(what) + " takes printable ASCII characters only");
-    return text;
-}
-
-void StorePasswordText(uint8_t (&field)[PasswordFieldSize], const std::string& text)
-{
-    std::memset(field, 0, sizeof field);
-    std::memcpy(field, text.data(), text.size());
-}
-
-BandDifferencePolicy PolicyOption(const CliArgs& cli)
-{
-    static const std::map<std::string, BandDifferencePolicy> byName = {
-        {"ask", BandDifferencePolicy::Ask},
-        {"continue", BandDifferencePolicy::Continue},
-        {"stop", BandDifferencePolicy::Stop},
-    };
-    const auto text = cli.Value("--on-band-difference");
-    if (!text)
-        return isatty(STDIN_FILENO) ? BandDifferencePolicy::Ask : BandDifferencePolicy::Stop;
-    const auto found = byName.find(*text);
-    if (found == byName.end())
-        throw UsageError("--on-band-difference takes ask, continue or stop, not " + *text);
-    return found->second;
-}
-
 // The band the radio is checked against before a write is the settings file's selected band,
 // as the window's current band is at start-up; --password is what the handshake presents.
 std::unique_ptr<TransferTargets> TargetsFor(const CliArgs& cli)
@@ -86,8 +38,7 @@ std::unique_ptr<TransferTargets> TargetsFor(const CliArgs& cli)
     auto targets = std::make_unique<TransferTargets>();
     const AppSettings settings = LoadAppSettings(SettingsFilePath());
     targets->Band = settings.Bands[size_t(settings.BandSelete)];
-    if (const auto password = cli.Value("--password"))
-        StorePasswordText(targets->Settings.Password, PasswordText(*password, "--password"));
+    ApplyPasswordOption(cli, targets->Settings);
     return targets;
 }
 

@@ -2,6 +2,7 @@
 #include <ctime>
 
 #include "cli/CliArgs.h"
+#include "cli/CliOutput.h"
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 #include "cli/RecordDump.h"
@@ -11,14 +12,6 @@
 #include "model/MemoryImage.h"
 
 namespace {
-
-int Fail(const std::string& message)
-{
-    std::fprintf(stderr, "kr-t27-cli: %s\n", message.c_str());
-    return ExitUsageOrFile;
-}
-
-int Report(const FileResult& result) { return result.ok ? ExitSuccess : Fail(result.message); }
 
 // Loads a record file into `settings`; throws nothing, reports through the result.
 FileResult LoadRecord(const std::string& path, RadioSettings& settings)
@@ -58,7 +51,7 @@ int NewRecord(const CommandArgs& args)
         throw UsageError("new takes no file argument; use --out");
     RadioSettings settings;
     settings.ResetToDefaults();
-    return Report(SaveChannelFile(cli.Required("--out"), settings));
+    return Finished(SaveChannelFile(cli.Required("--out"), settings));
 }
 
 int PackImage(const CommandArgs& args)
@@ -72,7 +65,7 @@ int PackImage(const CommandArgs& args)
         return Fail(loaded.message);
     MemoryImage image;
     GetDataForWrite(settings, band, now, image);
-    return Report(WriteFileAtomically(out, image.data(), image.size()));
+    return Finished(WriteFileAtomically(out, image.data(), image.size()));
 }
 
 int UnpackImage(const CommandArgs& args)

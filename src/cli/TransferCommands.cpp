@@ -1,54 +1,19 @@
-#include <unistd.h>
-
 #include <cstdio>
-#include <cstring>
 #include <memory>
-#include <optional>
 
 #include "cli/CliArgs.h"
+#include "cli/CliOutput.h"
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
-#include "cli/TransferSession.h"
+#include "cli/TransferOptions.h"
 #include "files/AppSettings.h"
 #include "files/ChannelDataFile.h"
 #include "link/TransferTargets.h"
-#include "model/Password.h"
 #include "ports/SerialPortInfo.h"
 
 namespace {
 
 using TeskComm32::TCommSerialPortInfo;
-
-int Fail(const std::string& message)
-{
-    std::fprintf(stderr, "kr-t27-cli: %s\n", message.c_str());
-    return ExitUsageOrFile;
-}
-
-// --password replaces the password the record presents to the radio.
-void ApplyPassword(const CliArgs& cli, RadioSettings& settings)
-{
-    const auto text = cli.Value("--password");
-    if (!text)
-        return;
-    if (text->size() > PasswordMaxLength)
-        throw UsageError("--password takes at most " + std::to_string(PasswordMaxLength) + " characters");
-    std::memset(settings.Password, 0, sizeof settings.Password);
-    std::memcpy(settings.Password, text->data(), text->size());
-}
-
-BandDifferencePolicy ParsePolicy(const std::optional<std::string>& text)
-{
-    if (!text)
-        return isatty(STDIN_FILENO) ? BandDifferencePolicy::Ask : BandDifferencePolicy::Stop;
-    if (*text == "ask")
-        return BandDifferencePolicy::Ask;
-    if (*text == "continue")
-        return BandDifferencePolicy::Continue;
-    if (*text == "stop")
-        return BandDifferencePolicy::Stop;
-    throw UsageError("--on-band-difference takes ask, continue or stop, not " + *text);
-}
 
 // The band the record is written for: given outright, or one of the settings file's bands,
 // numbered 1 to 6 as in the band menu (its selected one unless --band names another).
@@ -68,9 +33,6 @@ BandLimits ParseBand(const CliArgs& cli)
     }
     return settings.Bands[size_t(index)];
 }
-
-// COM names mean here what they mean in the desktop program, pinned devices included.
-void UsePinnedPorts() { TeskComm32::SetPinnedPorts(LoadAppSettings(SettingsFilePath()).PinnedPorts); }
 
 int ListPorts(const CommandArgs& args)
 {
@@ -96,9 +58,7 @@ int ReadRadio(const CommandArgs& args)
     if (const auto base = cli.Value("--base"))
         if (FileResult opened = OpenChannelFile(*base, targets->Settings); !opened.ok)
             return Fail(opened.message);
-    ApplyPassword(cli, targets->Settings);
-    UsePinnedPorts();
-
+    ApplyPasswordOption(cli, targets->Settings);
     const TransferContext context = targets->Context(TransferKind::Normal, true);
     const LinkOutcome outcome = RunTransfer(context, port, BandDifferencePolicy::Stop);
     if (outcome != LinkOutcome::Success)
@@ -117,13 +77,12 @@ int WriteRadio(const CommandArgs& args)
                              {"--on-band-difference", 1}});
     const std::string file = cli.Only("record file");
     const std::string port = cli.Required("--port");
-    const BandDifferencePolicy policy = ParsePolicy(cli.Value("--on-band-difference"));
+    const BandDifferencePolicy policy = PolicyOption(cli);
     auto targets = std::make_unique<TransferTargets>();
     targets->Band = ParseBand(cli);
     if (FileResult opened = OpenChannelFile(file, targets->Settings); !opened.ok)
         return Fail(opened.message);
-    ApplyPassword(cli, targets->Settings);
-    UsePinnedPorts();
+    ApplyPasswordOption(cli, targets->Settings);
 
     return ExitCodeOf(RunTransfer(targets->Context(TransferKind::Normal, false), port, policy));
 }

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 
 #include "cli/ExitCodes.h"
+#include "cli/TransferOptions.h"
 #include "lang/AppLang.h"
 #include "lang/TextTable.h"
 #include "link/ProgramDialogEntry.h"
@@ -96,6 +97,7 @@ LinkOutcome RunTransfer(const TransferContext& context, const std::string& port,
 {
     QCoreApplication& app = Application();
     ApplyLanguageSetting(EnglishLanguageSetting);
+    UsePinnedPorts();
     QObject owner;
     TransferRunner runner(context, &owner);
     runner.SetEndAtOnceWhenPortFails(true);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+#include "files/FileResult.h"
+
+// A one-line error on stderr; the command then ends with the usage-or-file exit status.
+int Fail(const std::string& message);
+
+// The exit status of a command whose last step wrote a file.
+int Finished(const FileResult& result);
