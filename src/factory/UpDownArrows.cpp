@@ -14,7 +14,9 @@ QToolButton* MakeArrow(const char* name, Qt::ArrowType type, QWidget* parent)
     arrow->setObjectName(QString::fromLatin1(name));
     arrow->setArrowType(type);
     arrow->setFixedSize(ArrowWidth, ArrowHeight);
-    arrow->setFocusPolicy(Qt::ClickFocus);
+    // The focus stays in the box: the step commits its text itself, and a refused text must not
+    // be committed once on leaving and then stepped from the kept number.
+    arrow->setFocusPolicy(Qt::NoFocus);
     return arrow;
 }
 

@@ -74,9 +74,12 @@ bool TWriteSnDlg::CommitSn()
     return true;
 }
 
+// A refused paste is not stepped from the kept number: the user has just been told that the box
+// was not taken, so the number must not change behind that notice.
 void TWriteSnDlg::udSnChangingEx(bool up)
 {
-    CommitSn();
+    if (!CommitSn())
+        return;
     StepSn(DeviceSn(), up ? SnStep::Up : SnStep::Down);
     ShowSn();
 }

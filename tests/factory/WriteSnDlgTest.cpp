@@ -101,6 +101,22 @@ TEST_F(SerialNumberDialog, APastedNonNumberIsRefusedWithANotice)
     EXPECT_EQ(dialog.eSn->text(), QStringLiteral("777"));
 }
 
+TEST_F(SerialNumberDialog, AnArrowAfterARefusedPasteStepsNothing)
+{
+    RetypeAndLeave(dialog.eSn, QStringLiteral("777"));
+    QApplication::clipboard()->setText(QStringLiteral("7A7"));
+    dialog.eSn->setFocus(Qt::TabFocusReason);
+    dialog.eSn->selectAll();
+    QTest::keyClick(dialog.eSn, Qt::Key_V, Qt::ControlModifier);
+    QString notice;
+    AnswerNextNotice(notice);
+    ClickArrow(true);
+    ASSERT_TRUE(WaitFor([&] { return !notice.isEmpty(); }));
+    EXPECT_EQ(HeldNumber(), "777");
+    EXPECT_EQ(dialog.eSn->text(), QStringLiteral("777"));
+    EXPECT_EQ(dialog.focusWidget(), dialog.eSn) << "the arrows leave the focus in the box";
+}
+
 TEST_F(SerialNumberDialog, ReadAndWriteOpenTheTransferWithTheirCaptions)
 {
     for (QPushButton* button : {dialog.Button1, dialog.Button2}) {
