@@ -27,7 +27,9 @@ public:
         const QString accepted = Accepted(typed);
         if (accepted == typed)
             return false;
-        text_->insert(accepted);
+        // Inserting nothing would still replace the selection: a refused key must change nothing.
+        if (!accepted.isEmpty())
+            text_->insert(accepted);
         return true;
     }
 

@@ -196,6 +196,20 @@ TEST_F(ChannelGrid, KeyFilterAndChangeRulesShapeTheTypedFrequency)
     }
 }
 
+TEST_F(ChannelGrid, ARefusedKeyLeavesTheSelectedFrequencyInPlace)
+{
+    TypeFrequency(1, RxFreq, "145");
+    for (const char* refused : {"x", " ", "-"}) {
+        DoubleClickCell(grid, 1, RxFreq);
+        ASSERT_EQ(frequency->selectedText(), "145.00000");
+        QTest::keyClicks(frequency, refused);
+        EXPECT_EQ(frequency->text(), "145.00000") << refused;
+        window.LeaveControl();
+        EXPECT_TRUE(window.settings.IsChannelUsed(1)) << refused;
+        EXPECT_EQ(uint32_t(Channel(1).RxFreq), 145000000u) << refused;
+    }
+}
+
 TEST_F(ChannelGrid, ErasingTheReceiveFrequencyEmptiesTheRowAndANewOneStartsAfresh)
 {
     TypeFrequency(4, RxFreq, "145");

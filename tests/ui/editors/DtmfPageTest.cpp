@@ -94,6 +94,17 @@ TEST_F(DtmfPageTest, EveryCodeBoxDropsForeignKeysAndAnEleventhSymbol)
     EXPECT_FALSE(Box("ePTT_ID")->isVisible()) << "kept in the record, never shown";
 }
 
+TEST_F(DtmfPageTest, ARefusedKeyOverASelectedCodeKeepsTheCode)
+{
+    TypeInto(Box("eANI"), "123");
+    Box("eANI")->setFocus();
+    Box("eANI")->selectAll();
+    QTest::keyClicks(Box("eANI"), "x");
+    window.LeaveControl();
+    EXPECT_EQ(Box("eANI")->text(), "123");
+    EXPECT_EQ(window.settings.AniLength, 3);
+}
+
 TEST_F(DtmfPageTest, CodesAreShownAgainByTheRefresh)
 {
     TypeInto(Box("eDizzy"), "C0D*");
