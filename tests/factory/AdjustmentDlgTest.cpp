@@ -59,6 +59,99 @@ TEST_F(AdjustmentDialog, HasABoxForEveryFieldAndTheButtons)
     EXPECT_EQ(dialog.Button1->text(), QStringLiteral("..."));
 }
 
+// Where each box's value lies in the record and the largest value its family takes; 0 marks a
+// frequency box.
+struct BoxPlace {
+    std::string box;
+    size_t offset;
+    uint32_t maximum;
+};
+
+std::vector<BoxPlace> EveryBoxPlace()
+{
+    std::vector<BoxPlace> places;
+    for (size_t k = 0; k < AdjustmentPointCount; ++k) {
+        const std::string row = "eFreq_" + std::to_string(k);
+        places.push_back({row, 8 * k, 0});
+        places.push_back({row + "_H", 8 * k + 4, 255});
+        places.push_back({row + "_M", 8 * k + 5, 255});
+        places.push_back({row + "_L", 8 * k + 6, 255});
+        places.push_back({row + "_Tune", 8 * k + 7, 255});
+    }
+    const BoxPlace rest[] = {
+        {"ePinPian_W", 40, 127},    {"ePinPian_W_Spe_1", 41, 127}, {"ePinPian_W_Spe_2", 42, 127},
+        {"eDtmfFuDu_W", 43, 255},   {"e1750FuDu_W", 44, 255},      {"eCtcPinPian_W", 45, 63},
+        {"eDcsPinPian_W", 46, 63},  {"ePinPian_N", 47, 127},       {"ePinPian_N_Spe_1", 48, 127},
+        {"ePinPian_N_Spe_2", 49, 127}, {"eDtmfFuDu_N", 50, 255},   {"e1750FuDu_N", 51, 255},
+        {"eCtcPinPian_N", 52, 63},  {"eDcsPinPian_N", 53, 63},     {"eSQL_L1", 54, 255},
+        {"eSQL_L9", 55, 255},       {"eVOX_L1", 56, 255},          {"eVOX_L9", 57, 255},
+        {"eBatt_L0_Wait", 58, 255}, {"eBatt_L1_Wait", 59, 255},    {"eBatt_L2_Wait", 60, 255},
+        {"eBatt_L0_Tx", 61, 255},   {"eBatt_L1_Tx", 62, 255},      {"eBatt_L2_Tx", 63, 255},
+        {"eBatt_High", 64, 255},    {"eXtal_PP", 65, 255},
+    };
+    places.insert(places.end(), std::begin(rest), std::end(rest));
+    return places;
+}
+
+std::vector<uint8_t> BytesOf(const AdjustmentData& record)
+{
+    return std::vector<uint8_t>(record.Bytes(), record.Bytes() + AdjustmentDataSize);
+}
+
+TEST_F(AdjustmentDialog, EveryBoxCommitsToItsOwnFieldWithinItsFamilyRange)
+{
+    constexpr uint8_t Filler = 0x11;
+    const std::vector<BoxPlace> places = EveryBoxPlace();
+    EXPECT_EQ(places.size(), AdjustmentFields().size());
+    for (const auto& place : places) {
+        std::fill(Record().Bytes(), Record().Bytes() + AdjustmentDataSize, Filler);
+        dialog.RefreshFields();
+        std::vector<uint8_t> expected = BytesOf(Record());
+        QLineEdit* box = Box(place.box.c_str());
+        ASSERT_NE(box, nullptr) << place.box;
+        if (place.maximum == 0) {
+            RetypeAndLeave(box, QStringLiteral("435.125"));
+            const uint8_t hz[] = {0x08, 0x7B, 0xEF, 0x19};  // 435125000, little-endian
+            std::copy(std::begin(hz), std::end(hz), expected.begin() + std::ptrdiff_t(place.offset));
+        } else {
+            RetypeAndLeave(box, QString::number(place.maximum + 1));
+            EXPECT_EQ(BytesOf(Record()), expected) << place.box << " took " << place.maximum + 1;
+            RetypeAndLeave(box, QString::number(place.maximum));
+            expected[place.offset] = uint8_t(place.maximum);
+        }
+        EXPECT_EQ(BytesOf(Record()), expected) << place.box;
+    }
+}
+
+TEST_F(AdjustmentDialog, ButtonCaptionsFollowTheLanguage)
+{
+    const struct {
+        int setting;
+        const char* captions[5];  // bNew, bOpen, bSave, bWrite, bRead
+        const char* confirm[2];   // OK and Cancel of the New confirmation
+    } cases[] = {
+        {EnglishSetting, {"New", "Open", "Save", "Write", "Read"}, {"OK", "Cancel"}},
+        {1, {"新建", "打开", "保存", "写入", "读取"}, {"确认", "取消"}},
+        {2, {"新建", "打開", "保存", "寫入", "讀取"}, {"確認", "取消"}},
+    };
+    for (const auto& c : cases) {
+        ApplyLanguageSetting(c.setting);
+        TAdjustmentDlg shown(objects.Context(TransferKind::Adjustment, false), {}, nullptr);
+        const QPushButton* buttons[] = {shown.bNew, shown.bOpen, shown.bSave, shown.bWrite, shown.bRead};
+        for (size_t i = 0; i < std::size(buttons); ++i)
+            EXPECT_EQ(buttons[i]->text(), QString::fromUtf8(c.captions[i])) << c.setting << " " << i;
+        QStringList confirmCaptions;
+        ModalDriver::OnNextModal([&](QWidget* confirm) {
+            for (const char* name : {"OKBtn", "CancelBtn"})
+                confirmCaptions << confirm->findChild<QPushButton*>(QString::fromLatin1(name))->text();
+            confirm->findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click();
+        });
+        shown.bNew->click();
+        EXPECT_EQ(confirmCaptions, (QStringList{QString::fromUtf8(c.confirm[0]), QString::fromUtf8(c.confirm[1])}))
+            << c.setting;
+    }
+}
+
 TEST_F(AdjustmentDialog, ByteBoxesKeepTheirValueWhenLeftOutOfRange)
 {
     struct Case {
