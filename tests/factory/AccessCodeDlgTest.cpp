@@ -72,7 +72,7 @@ TEST_F(AccessCodeDialog, EnterInTheBoxActsAsOk)
     EXPECT_TRUE(opened);
 }
 
-TEST_F(AccessCodeDialog, CancelAndEscapeCompareNothing)
+TEST_F(AccessCodeDialog, CancelEscapeAndTheCloseBoxCompareNothing)
 {
     EXPECT_FALSE(OpensCalibration([](TPasswordDlg& dialog) {
         QTest::keyClicks(dialog.eInput, QStringLiteral("530962"));
@@ -82,6 +82,11 @@ TEST_F(AccessCodeDialog, CancelAndEscapeCompareNothing)
     EXPECT_FALSE(OpensCalibration([](TPasswordDlg& dialog) {
         QTest::keyClicks(dialog.eInput, QStringLiteral("530962"));
         QTest::keyClick(dialog.eInput, Qt::Key_Escape);
+    }));
+    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_FALSE(OpensCalibration([](TPasswordDlg& dialog) {
+        QTest::keyClicks(dialog.eInput, QStringLiteral("530962"));
+        dialog.close();
     }));
     EXPECT_EQ(result, QDialog::Rejected);
 }

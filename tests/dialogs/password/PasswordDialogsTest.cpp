@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 
 #include <QApplication>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include "link/TransferTargets.h"
 #include "WidgetDriving.h"
 #include "dialogs/password/NewPasswordDlg.h"
+#include "dialogs/password/PasswordMenu.h"
 #include "dialogs/password/SetPasswordDlg.h"
 #include "lang/AppLang.h"
 #include "link/ProgramDialog.h"
@@ -51,7 +53,7 @@ struct NextModal {
                 text = label->text();
             const bool transfer = qobject_cast<TProgramDialog*>(modal) != nullptr;
             modal->findChild<QPushButton*>(transfer ? QStringLiteral("CancelBtn") : QStringLiteral("OKBtn"))->click();
-        }, 2000);
+        });
     }
 };
 
@@ -90,6 +92,33 @@ TEST_F(PasswordDialogs, OkTakesTheTypedPasswordAndCancelKeepsTheOldOne)
         EXPECT_EQ(objects.Settings.Password[PasswordFieldSize - 1], 0);
         EXPECT_FALSE(dialog.isVisible());
     }
+}
+
+TEST_F(PasswordDialogs, EscapeAndTheCloseBoxKeepTheOldPassword)
+{
+    const std::function<void(TSetPasswordDlg&)> leaves[] = {
+        [](TSetPasswordDlg& dialog) { QTest::keyClick(dialog.eInput, Qt::Key_Escape); },
+        [](TSetPasswordDlg& dialog) { dialog.close(); },
+    };
+    for (const auto& leave : leaves) {
+        TSetPasswordDlg dialog(Link(), nullptr);
+        ASSERT_TRUE(ShowActive(dialog));
+        QTest::keyClicks(dialog.eInput, QStringLiteral("typed"));
+        leave(dialog);
+        EXPECT_EQ(Text(objects.Settings.Password), "before");
+        EXPECT_FALSE(dialog.isVisible());
+    }
+}
+
+TEST_F(PasswordDialogs, TheMenuAsksUnderThePasswordTitle)
+{
+    QString title;
+    ModalDriver::OnNextModal([&](QWidget* modal) {
+        title = modal->windowTitle();
+        modal->findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click();
+    });
+    RunPasswordMenu(nullptr, Link());
+    EXPECT_EQ(title, QStringLiteral("Password"));
 }
 
 TEST_F(PasswordDialogs, BoxesAreMaskedLargeAndTakeAtMostSixteenPrintableAsciiCharacters)
