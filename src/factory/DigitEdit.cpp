@@ -3,11 +3,11 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
+#include "factory/AdjustmentFields.h"
 #include "factory/DigitEntry.h"
 
 namespace {
 
-constexpr int FrequencyLongestText = 9;
 const QChar DecimalPoint = u'.';
 
 }
@@ -58,7 +58,7 @@ TDigitEdit::TextRule LongestTextRule(int longest)
 
 QString CorrectFrequencyText(QString text)
 {
-    text.truncate(FrequencyLongestText);
+    text.truncate(qsizetype(LongestText(AdjustmentFamily::Frequency)));
     const qsizetype firstPoint = text.indexOf(DecimalPoint);
     if (firstPoint >= 0) {
         for (qsizetype i = text.size() - 1; i > firstPoint; --i)
