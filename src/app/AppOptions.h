@@ -10,6 +10,9 @@ struct AppOptions {
     QString DataFile;        // a channel data file to open at start
     QString ScreenshotPath;  // --screenshot FILE.png: save a picture of the window and quit
     bool StartupTiming = false;  // --startup-timing: print start-up and refresh times and quit
+
+    // A run that ends by itself, with nobody at the window.
+    bool Unattended() const { return !ScreenshotPath.isEmpty() || StartupTiming; }
 };
 
 // Parses the arguments; on an error or --help it prints the usage and ends the process.

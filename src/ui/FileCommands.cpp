@@ -69,15 +69,20 @@ void TForm1::MenuFile_OpenClick()
         OpenDataFile(path);
 }
 
-bool TForm1::OpenDataFile(const QString& path)
+FileResult TForm1::LoadDataFile(const QString& path)
 {
     const FileResult opened = OpenChannelFile(LocalPath(path), record_);
-    if (!opened.ok) {
+    if (opened.ok)
+        FullRefresh();
+    return opened;
+}
+
+bool TForm1::OpenDataFile(const QString& path)
+{
+    const FileResult opened = LoadDataFile(path);
+    if (!opened.ok)
         ShowNotice(QString::fromStdString(opened.message));
-        return false;
-    }
-    FullRefresh();
-    return true;
+    return opened.ok;
 }
 
 TForm1::SaveOutcome TForm1::MenuFile_SaveClick()

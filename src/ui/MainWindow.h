@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include "files/AppSettings.h"
+#include "files/FileResult.h"
 #include "link/TransferContext.h"
 #include "model/MemoryImage.h"
 #include "model/RadioSettings.h"
@@ -33,8 +34,11 @@ public:
     // Redraws everything from the record and the window state, in the current language.
     void FullRefresh();
 
-    // Loads a channel data file into the record and redraws; a file that cannot be used is
-    // reported in a notice and leaves the record as it was.
+    // Loads a channel data file into the record and redraws; a file that cannot be used leaves
+    // the record as it was and is described in the result. Shows nothing, so it also serves runs
+    // where nobody could answer a notice.
+    FileResult LoadDataFile(const QString& path);
+    // The same for the user at the window: a failure is reported in a notice.
     bool OpenDataFile(const QString& path);
 
     RadioSettings& Record() { return record_; }
