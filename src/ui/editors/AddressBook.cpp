@@ -117,7 +117,7 @@ void AddressBook::LeaveCodeEditor()
         return;
     const unsigned k = unsigned(editing_.Row());
     AddressBookEntry& entry = settings_.Entry(k);
-    const std::string code = codeEditor_->text().toStdString();
+    const std::string code = DtmfSymbolsOf(codeEditor_->text());
     if (code.empty())
         settings_.SetAddrBookEntryUsed(k, false);
     else

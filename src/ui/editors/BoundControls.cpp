@@ -80,6 +80,12 @@ void BoundControls::RefreshCode(const BoundCode& code)
 {
     const DtmfCodeBinding& binding = code.binding;
     code.controls.label->setText(Tr(binding.labelEntry));
+    ShowCode(code);
+}
+
+void BoundControls::ShowCode(const BoundCode& code)
+{
+    const DtmfCodeBinding& binding = code.binding;
     const std::string text = DtmfText(settings_.*binding.codes, DtmfCodeCapacity, settings_.*binding.length);
     code.controls.box->setText(QString::fromStdString(text));
 }
@@ -98,8 +104,10 @@ void BoundControls::StoreCheck(const BoundCheck& check)
     settings_.*check.binding.field = check.box->isChecked() ? 1 : 0;
 }
 
+// The box shows the stored code again, so that what it shows is what the radio will get.
 void BoundControls::StoreCode(const BoundCode& code)
 {
-    const std::string text = code.controls.box->text().toStdString();
-    StoreDtmfText(text, settings_.*code.binding.codes, DtmfCodeCapacity, settings_.*code.binding.length);
+    const std::string symbols = DtmfSymbolsOf(code.controls.box->text());
+    StoreDtmfText(symbols, settings_.*code.binding.codes, DtmfCodeCapacity, settings_.*code.binding.length);
+    ShowCode(code);
 }

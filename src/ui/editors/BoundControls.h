@@ -80,6 +80,7 @@ private:
     void RefreshChoice(const BoundChoice& choice);
     void RefreshCheck(const BoundCheck& check);
     void RefreshCode(const BoundCode& code);
+    void ShowCode(const BoundCode& code);
     void StoreChoice(const BoundChoice& choice);
     void StoreCheck(const BoundCheck& check);
     void StoreCode(const BoundCode& code);

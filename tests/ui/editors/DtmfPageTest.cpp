@@ -105,6 +105,35 @@ TEST_F(DtmfPageTest, ARefusedKeyOverASelectedCodeKeepsTheCode)
     EXPECT_EQ(window.settings.AniLength, 3);
 }
 
+// Pasted text passes no key filter: the box keeps what a typed code would have become.
+TEST_F(DtmfPageTest, APastedCodeIsStoredAndShownAsItsSymbols)
+{
+    QLineEdit* box = Box("eANI");
+    box->setFocus();
+    box->setText("12ab-*x#");
+    window.LeaveControl();
+    EXPECT_EQ(box->text(), "12AB*#");
+    EXPECT_EQ(window.settings.AniLength, 6);
+    EXPECT_EQ(window.settings.Ani[3], 11);
+
+    EditCell(4, NameColumn, "Car");
+    DoubleClickCell(book, 4, CodeColumn);
+    codeEditor->setText("9c");
+    QTest::keyClick(codeEditor, Qt::Key_Return);
+    EXPECT_EQ(Cell(4, CodeColumn), "9C");
+    EXPECT_EQ(window.settings.Entry(4).IdLength, 2);
+}
+
+TEST_F(DtmfPageTest, APastedCodeWithoutSymbolsEmptiesTheEntry)
+{
+    EditCell(4, NameColumn, "Car");
+    DoubleClickCell(book, 4, CodeColumn);
+    codeEditor->setText("xyz");
+    QTest::keyClick(codeEditor, Qt::Key_Return);
+    EXPECT_FALSE(window.settings.IsAddrBookEntryUsed(4));
+    EXPECT_EQ(Cell(4, NameColumn), "");
+}
+
 TEST_F(DtmfPageTest, CodesAreShownAgainByTheRefresh)
 {
     TypeInto(Box("eDizzy"), "C0D*");
