@@ -17,3 +17,5 @@ QStringList EntryTexts(std::initializer_list<int> entries)
         texts << Tr(entry);
     return texts;
 }
+
+QStringList OffThenNumbers(int first, int last) { return QStringList{Tr(EntryOff)} + NumberTexts(first, last); }

@@ -8,3 +8,7 @@
 // current language.
 QStringList NumberTexts(int first, int last, int step = 1);
 QStringList EntryTexts(std::initializer_list<int> entries);
+
+// Lists whose first choice switches the option off ("OFF", language entry 75).
+constexpr int EntryOff = 75;
+QStringList OffThenNumbers(int first, int last);

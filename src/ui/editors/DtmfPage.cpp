@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int EntryOff = 75;
 constexpr int LastAutoResetSeconds = 255;
 constexpr int LastDtmfId = 999;
 constexpr int LastDtmfGroup = 99;
@@ -33,8 +32,6 @@ IndexMapping GroupCodeMapping()
     return {[](int value) { return value >= FirstGroupCode && value <= LastGroupCode ? value - offset : 0; },
             [](int index) { return index == 0 ? 0 : index + offset; }};
 }
-
-QStringList OffThenNumbers(int first, int last) { return QStringList{Tr(EntryOff)} + NumberTexts(first, last); }
 
 std::vector<DtmfCodeBinding> CodeBoxes()
 {

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int EntryOff = 75;
 constexpr int EntrySeconds = 243;
 constexpr int SecondsPerTotStep = 30;
 const std::vector<int> VoxDelayMilliseconds = {500, 1000, 1500, 2000, 2500, 3000};
@@ -24,11 +23,6 @@ QStringList VoxDelayTexts()
     for (int ms : VoxDelayMilliseconds)
         texts << QString("%1 %2").arg(ms / MillisecondsPerSecond, 0, 'f', 1).arg(Tr(EntrySeconds));
     return texts;
-}
-
-QStringList OffThenNumbers(int first, int last)
-{
-    return QStringList{Tr(EntryOff)} + NumberTexts(first, last);
 }
 
 // The lists in the order of their rows on the page.
