@@ -13,10 +13,13 @@ namespace {
 
 constexpr int SnBoxWidth = 90;
 
+// No button may become the dialog's default: Enter in the number box would otherwise start a
+// read, and the radio's number would replace the one just typed.
 QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent)
 {
     auto* button = new QPushButton(QString::fromLatin1(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
     return button;
 }
 

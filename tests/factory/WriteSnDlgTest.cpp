@@ -117,6 +117,21 @@ TEST_F(SerialNumberDialog, AnArrowAfterARefusedPasteStepsNothing)
     EXPECT_EQ(dialog.focusWidget(), dialog.eSn) << "the arrows leave the focus in the box";
 }
 
+TEST_F(SerialNumberDialog, EnterInTheBoxStartsNoTransfer)
+{
+    constexpr int ModalWatchMs = 100;
+    QString opened;
+    ModalDriver::OnNextModal([&](QWidget* modal) {
+        opened = QString::fromLatin1(modal->metaObject()->className());
+        modal->close();
+    }, ModalWatchMs);
+    Retype(dialog.eSn, QStringLiteral("42"));
+    QTest::keyClick(dialog.eSn, Qt::Key_Return);
+    EXPECT_TRUE(opened.isEmpty()) << "Enter opened " << opened.toStdString();
+    EXPECT_EQ(dialog.eSn->text(), QStringLiteral("42"));
+    QTest::qWait(2 * ModalWatchMs);
+}
+
 TEST_F(SerialNumberDialog, ReadAndWriteOpenTheTransferWithTheirCaptions)
 {
     for (QPushButton* button : {dialog.Button1, dialog.Button2}) {
