@@ -9,6 +9,10 @@
 
 namespace {
 
+// An ending "at once" only has to beat the time-out clearly; a tighter bound flakes when the
+// suite shares the machine with builds.
+constexpr int WellBeforeTheTimeOutMs = TimeOutMs / 2;
+
 TEST(TransferRunner, WriteThenReadBringsBackEveryImageField)
 {
     VirtualRadioProcess radio(QuickRadio);
@@ -110,7 +114,7 @@ TEST(TransferRunner, ANamedPortThatWillNotOpenIsExplainedAndCanEndAtOnce)
     EXPECT_EQ(run.outcome, LinkOutcome::CommunicationFailure);
     ASSERT_EQ(run.portProblems.size(), 1u);
     EXPECT_NE(run.portProblems[0].find("/dev/kr-t27-absent"), std::string::npos);
-    EXPECT_LT(run.elapsedMs, 500);
+    EXPECT_LT(run.elapsedMs, WellBeforeTheTimeOutMs);
 }
 
 TEST(TransferRunner, ANamedPortThatWillNotOpenOtherwiseRunsIntoTheTimeOut)
@@ -126,7 +130,7 @@ TEST(TransferRunner, SearchingNoPortsFailsAtOnce)
     TransferObjects objects;
     const TransferRun run = RunTransfer(objects.Context(true), PortChoice::Searching({}));
     EXPECT_EQ(run.outcome, LinkOutcome::CommunicationFailure);
-    EXPECT_LT(run.elapsedMs, 500);
+    EXPECT_LT(run.elapsedMs, WellBeforeTheTimeOutMs);
 }
 
 }
