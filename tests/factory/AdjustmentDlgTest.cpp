@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -236,10 +234,7 @@ TEST_F(AdjustmentDialog, PastedTextThatIsNoNumberIsRefusedWithANotice)
     Record().DtmfFuDu_W = 42;
     dialog.RefreshFields();
     QLineEdit* box = Box("eDtmfFuDu_W");
-    QApplication::clipboard()->setText(QStringLiteral("a1"));
-    box->setFocus(Qt::TabFocusReason);
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    Paste(box, QStringLiteral("a1"));
     ASSERT_EQ(box->text(), QStringLiteral("a1"));
 
     QString notice;

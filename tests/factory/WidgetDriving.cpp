@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,6 +32,14 @@ void RetypeAndLeave(QLineEdit* box, const QString& keys)
 {
     Retype(box, keys);
     Leave(box);
+}
+
+void Paste(QLineEdit* box, const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+    box->setFocus(Qt::TabFocusReason);
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
 }
 
 void Leave(QLineEdit* box) { QTest::keyClick(box, Qt::Key_Tab); }

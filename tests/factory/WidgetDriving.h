@@ -20,6 +20,10 @@ void RetypeAndLeave(QLineEdit* box, const QString& keys);
 // Puts the focus in the box and types `keys` after a select-all, staying in the box.
 void Retype(QLineEdit* box, const QString& keys);
 
+// Puts the focus in the box and replaces its text by pasting `text` from the clipboard, staying
+// in the box: the only way a box gets characters its key filter drops.
+void Paste(QLineEdit* box, const QString& text);
+
 // Tabs away from the box, which is where the calibration and serial-number boxes commit.
 void Leave(QLineEdit* box);
 
