@@ -138,7 +138,9 @@ void TForm1::FullRefresh()
 {
     TickLanguage(menu_, config_.Language);
     setWindowTitle(ModelName);
-    QApplication::setApplicationDisplayName(ModelName);
+    // The name, not the display name: desktops append a display name to every window caption,
+    // which would turn the transfer dialog's "Read from radio" into "Read from radio - KR-T27".
+    QApplication::setApplicationName(ModelName);
     CaptionMainMenu(menu_);
     if (const std::optional<int> band = RefreshBandMenu(menu_, config_, CurrentBand()))
         config_.BandSelete = *band;
