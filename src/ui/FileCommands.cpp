@@ -103,6 +103,8 @@ TForm1::SaveOutcome TForm1::MenuFile_SaveClick()
 // window open, so the data are not lost. No closes; Cancel stays.
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // Once the question is up the window is not active, and moving the focus then commits nothing.
+    CommitPendingEdit();
     TMyWarnDlg_3 question(this);
     question.OKBtn->setText(Tr(YesEntry));
     question.NoBtn->setText(Tr(NoEntry));

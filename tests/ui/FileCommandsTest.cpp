@@ -157,25 +157,47 @@ TEST_F(FileCommands, BothDialogsOpenOnTheChannelPageWithTheGridFocused)
     }
 }
 
-TEST_F(FileCommands, SaveStoresAFrequencyStillBeingTyped)
-{
-    auto* grid = Control<QTableWidget>("StringGrid1");
-    auto* editor = Control<QLineEdit>("Edit_ChFreq");
-    ASSERT_TRUE(grid && editor);
-    const QPoint rxCell = grid->visualItemRect(grid->item(1, 1)).center();
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rxCell);
-    QTest::keyClick(grid, Qt::Key_Return);
-    ASSERT_TRUE(editor->isVisible());
-    QTest::keyClicks(editor, "438.5");
+class TypedFrequency : public FileCommands {
+protected:
+    // Opens channel 1's receive cell and types a frequency without leaving the editor.
+    void TypeIntoChannelOne()
+    {
+        auto* grid = Control<QTableWidget>("StringGrid1");
+        auto* editor = Control<QLineEdit>("Edit_ChFreq");
+        ASSERT_TRUE(grid && editor);
+        const QPoint rxCell = grid->visualItemRect(grid->item(1, 1)).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rxCell);
+        QTest::keyClick(grid, Qt::Key_Return);
+        ASSERT_TRUE(editor->isVisible());
+        QTest::keyClicks(editor, "438.5");
+    }
 
+    void ExpectSavedWithChannelOne()
+    {
+        const std::vector<uint8_t> saved = FileBytes(saveAnswer);
+        ASSERT_EQ(saved.size(), RadioSettingsBlockSize);
+        RadioSettings inFile{};
+        std::memcpy(inFile.BlockBytes(), saved.data(), saved.size());
+        EXPECT_TRUE(inFile.IsChannelUsed(1));
+        EXPECT_EQ(inFile.Channel[1].RxFreq, 438500000u);
+    }
+};
+
+TEST_F(TypedFrequency, SaveStoresIt)
+{
+    TypeIntoChannelOne();
     saveAnswer = PathInTemp("typed.Kqd");
     Trigger("MenuFile_Save");
-    const std::vector<uint8_t> saved = FileBytes(saveAnswer);
-    ASSERT_EQ(saved.size(), RadioSettingsBlockSize);
-    RadioSettings inFile{};
-    std::memcpy(inFile.BlockBytes(), saved.data(), saved.size());
-    EXPECT_TRUE(inFile.IsChannelUsed(1));
-    EXPECT_EQ(inFile.Channel[1].RxFreq, 438500000u);
+    ExpectSavedWithChannelOne();
+}
+
+TEST_F(TypedFrequency, SavingOnClosingStoresIt)
+{
+    TypeIntoChannelOne();
+    saveAnswer = PathInTemp("closing.Kqd");
+    ModalDriver::ClickOnNextModal("OKBtn");
+    EXPECT_TRUE(window->close());
+    ExpectSavedWithChannelOne();
 }
 
 struct CloseCase {
