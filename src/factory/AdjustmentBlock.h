@@ -10,8 +10,6 @@
 // with big-endian frequencies. Adjustment transfers move the block through the transfer buffer in
 // five pieces of 16 bytes, so the buffer's last 14 bytes carry whatever follows the block in the
 // radio; packing never writes them, and they go back to the radio as they were read.
-constexpr uint16_t AdjustmentBlockAddress = 0x4370;
-constexpr size_t AdjustmentBlockSize = 66;
 static_assert(AdjustmentBlockSize <= TransferBufferSize);
 
 // Record to buffer bytes 0..65, ahead of an adjustment write. No value is checked or clamped.

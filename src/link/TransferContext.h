@@ -21,6 +21,12 @@ enum class TransferKind : uint8_t {
 constexpr size_t TransferBufferSize = 80;
 using TransferBuffer = std::array<uint8_t, TransferBufferSize>;
 
+// Where those transfers find their data in the radio: the 66-byte calibration block and the
+// 8-byte serial number.
+constexpr uint16_t AdjustmentBlockAddress = 0x4370;
+constexpr size_t AdjustmentBlockSize = 66;
+constexpr uint16_t SerialNumberAddress = 0x430C;
+
 // Which port the link uses: the n of COMn, or every listed port in turn.
 struct LinkSettings {
     int PortNumber = 1;

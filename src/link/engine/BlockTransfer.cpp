@@ -10,18 +10,14 @@ namespace {
 
 constexpr uint8_t NormalPieceSize = 16;
 
-constexpr uint16_t CalibrationAddress = 0x4370;
-constexpr size_t CalibrationBlockSize = 66;
 constexpr uint8_t CalibrationPieceSize = 16;
-
-constexpr uint16_t SnAddress = 0x430C;
 constexpr uint8_t SnPieceSize = DeviceSnSize;
 
 // Every piece that starts below the end must fit into the bytes it moves.
 constexpr size_t LastPieceEnd(size_t end, size_t piece) { return (end + piece - 1) / piece * piece; }
 static_assert(LastPieceEnd(ImageReadEnd, NormalPieceSize) <= MemoryImageSize);
 static_assert(LastPieceEnd(ImageWriteEnd, NormalPieceSize) <= MemoryImageSize);
-static_assert(LastPieceEnd(CalibrationBlockSize, CalibrationPieceSize) <= TransferBufferSize);
+static_assert(LastPieceEnd(AdjustmentBlockSize, CalibrationPieceSize) <= TransferBufferSize);
 static_assert(SnPieceSize <= TransferBufferSize);
 // A whole read answer must fit the receive buffer.
 static_assert(BlockHeadLength + std::max({NormalPieceSize, CalibrationPieceSize, SnPieceSize}) <= ReceiveBuffer::Capacity);
@@ -39,12 +35,12 @@ std::optional<BlockPlan> PlanFor(const TransferContext& context)
     case TransferKind::Adjustment:
         if (!context.Buffer)
             return std::nullopt;
-        return BlockPlan{context.Buffer->data(), CalibrationAddress, CalibrationBlockSize, CalibrationPieceSize,
+        return BlockPlan{context.Buffer->data(), AdjustmentBlockAddress, AdjustmentBlockSize, CalibrationPieceSize,
                          ProgressMeter::Rule::Adjustment};
     case TransferKind::SerialNumber:
         if (!context.Buffer)
             return std::nullopt;
-        return BlockPlan{context.Buffer->data(), SnAddress, SnPieceSize, SnPieceSize, ProgressMeter::Rule::AtEndOnly};
+        return BlockPlan{context.Buffer->data(), SerialNumberAddress, SnPieceSize, SnPieceSize, ProgressMeter::Rule::AtEndOnly};
     case TransferKind::PasswordSetting:
         break;
     }
