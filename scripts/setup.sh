@@ -21,7 +21,13 @@ kr_install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
+# ccache, when the machine has it, keeps rebuilds of unchanged sources cheap; it is optional.
+kr_compiler_launcher() {
+    command -v ccache >/dev/null 2>&1 && echo "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+    return 0
+}
+
 kr_build() {
-    cmake -S "$KR_ROOT" -B "$KR_BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake -S "$KR_ROOT" -B "$KR_BUILD" -DCMAKE_BUILD_TYPE=Release $(kr_compiler_launcher) >/dev/null
     cmake --build "$KR_BUILD" -j"$(nproc)"
 }
