@@ -6,6 +6,7 @@
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
+#include "cli/OutputFile.h"
 #include "cli/TransferOptions.h"
 #include "factory/AccessCode.h"
 #include "factory/AdjustmentBlock.h"
@@ -36,7 +37,7 @@ int WrongAccessCode() { return Fail("calibration: wrong access code"); }
 std::unique_ptr<TransferTargets> TargetsFor(const CliArgs& cli)
 {
     auto targets = std::make_unique<TransferTargets>();
-    const AppSettings settings = LoadAppSettings(SettingsFilePath());
+    const AppSettings settings = CurrentAppSettings();
     targets->Band = settings.Bands[size_t(settings.BandSelete)];
     ApplyPasswordOption(cli, targets->Settings);
     return targets;
@@ -50,6 +51,8 @@ int ReadCalibration(const CommandArgs& args)
     const std::string out = cli.Required("--out");
     if (!AccessGranted(cli))
         return WrongAccessCode();
+    if (const auto unwritable = WhyNotWritable(out))
+        return Fail(*unwritable);
     auto targets = TargetsFor(cli);
     const LinkOutcome outcome = RunTransfer(targets->Context(TransferKind::Adjustment, true), port,
                                             BandDifferencePolicy::Stop);

@@ -34,13 +34,28 @@ FileResult LoadImage(const std::string& path, MemoryImage& image)
     return result;
 }
 
+constexpr int TmYearBase = 1900;
+
+// strptime checks each field alone and takes 2024-02-30.
+bool IsCalendarDay(const std::tm& tm)
+{
+    constexpr int MonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    constexpr int February = 1;
+    const int year = tm.tm_year + TmYearBase;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    const int days = MonthDays[tm.tm_mon] + (tm.tm_mon == February && leap ? 1 : 0);
+    return tm.tm_mday <= days;
+}
+
 DateTimeStamp ParseStamp(const std::string& text)
 {
     std::tm tm{};
     const char* end = strptime(text.c_str(), "%Y-%m-%d %H:%M", &tm);
     if (!end || *end != '\0')
         throw UsageError("--now wants \"YYYY-MM-DD HH:MM\", not \"" + text + "\"");
-    return {uint16_t(tm.tm_year + 1900), uint8_t(tm.tm_mon + 1), uint8_t(tm.tm_mday), uint8_t(tm.tm_hour),
+    if (!IsCalendarDay(tm))
+        throw UsageError("--now: " + text + " is no day of the calendar");
+    return {uint16_t(tm.tm_year + TmYearBase), uint8_t(tm.tm_mon + 1), uint8_t(tm.tm_mday), uint8_t(tm.tm_hour),
             uint8_t(tm.tm_min)};
 }
 

@@ -5,6 +5,7 @@
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
+#include "cli/OutputFile.h"
 #include "cli/TransferOptions.h"
 #include "files/AppSettings.h"
 #include "files/ChannelDataFile.h"
@@ -23,7 +24,7 @@ BandLimits ParseBand(const CliArgs& cli)
         throw UsageError("give either --band or --band-limits");
     if (const auto band = BandLimitsOption(cli))
         return *band;
-    const AppSettings settings = LoadAppSettings(SettingsFilePath());
+    const AppSettings settings = CurrentAppSettings();
     int index = settings.BandSelete;
     if (const auto chosen = cli.Value("--band")) {
         const uint32_t number = ParseU32(*chosen, "--band");
@@ -54,6 +55,8 @@ int ReadRadio(const CommandArgs& args)
         throw UsageError("read takes no file argument; use --out");
     const std::string port = cli.Required("--port");
     const std::string out = cli.Required("--out");
+    if (const auto unwritable = WhyNotWritable(out))
+        return Fail(*unwritable);
     auto targets = std::make_unique<TransferTargets>();
     if (const auto base = cli.Value("--base"))
         if (FileResult opened = OpenChannelFile(*base, targets->Settings); !opened.ok)

@@ -3,9 +3,10 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <filesystem>
 #include <map>
+#include <system_error>
 
-#include "files/AppSettings.h"
 #include "model/Password.h"
 #include "ports/SerialPortInfo.h"
 
@@ -52,4 +53,11 @@ void ApplyPasswordOption(const CliArgs& cli, RadioSettings& settings)
         StorePasswordText(settings.Password, PasswordText(*password, "--password"));
 }
 
-void UsePinnedPorts() { TeskComm32::SetPinnedPorts(LoadAppSettings(SettingsFilePath()).PinnedPorts); }
+AppSettings CurrentAppSettings()
+{
+    const std::string path = SettingsFilePath();
+    std::error_code ec;
+    return std::filesystem::exists(path, ec) ? LoadAppSettings(path) : AppSettings();
+}
+
+void UsePinnedPorts() { TeskComm32::SetPinnedPorts(CurrentAppSettings().PinnedPorts); }

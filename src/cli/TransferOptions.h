@@ -4,6 +4,7 @@
 
 #include "cli/CliArgs.h"
 #include "cli/TransferSession.h"
+#include "files/AppSettings.h"
 #include "model/RadioSettings.h"
 
 // Options that every transfer command reads the same way.
@@ -18,6 +19,10 @@ void StorePasswordText(uint8_t (&field)[PasswordFieldSize], const std::string& t
 
 // --password replaces the password the record presents to the radio.
 void ApplyPasswordOption(const CliArgs& cli, RadioSettings& settings);
+
+// The settings file as the desktop program keeps it, or the defaults while there is none: the
+// command line reads the file and leaves creating it to the desktop program.
+AppSettings CurrentAppSettings();
 
 // COM names mean here what they mean in the desktop program, pinned devices included.
 void UsePinnedPorts();

@@ -4,10 +4,12 @@
 
 #include <cstdio>
 #include <iostream>
+#include <optional>
 
 #include <QCoreApplication>
 
 #include "cli/ExitCodes.h"
+#include "cli/PortArgument.h"
 #include "cli/TransferOptions.h"
 #include "lang/AppLang.h"
 #include "lang/TextTable.h"
@@ -91,6 +93,14 @@ void ShowOutcome(LinkOutcome outcome)
     std::fflush(stdout);
 }
 
+// Fails as a port that does not open fails, named as the user named it.
+LinkOutcome UnlistedPort(const std::string& port)
+{
+    std::fprintf(stderr, "kr-t27-cli: %s is not listed (kr-t27-cli ports lists the ports)\n", port.c_str());
+    ShowOutcome(LinkOutcome::CommunicationFailure);
+    return LinkOutcome::CommunicationFailure;
+}
+
 }
 
 LinkOutcome RunTransfer(const TransferContext& context, const std::string& port, BandDifferencePolicy policy)
@@ -98,6 +108,9 @@ LinkOutcome RunTransfer(const TransferContext& context, const std::string& port,
     QCoreApplication& app = Application();
     ApplyLanguageSetting(EnglishLanguageSetting);
     UsePinnedPorts();
+    const std::optional<std::string> device = PortToOpen(port);
+    if (!device)
+        return UnlistedPort(port);
     QObject owner;
     TransferRunner runner(context, &owner);
     runner.SetEndAtOnceWhenPortFails(true);
@@ -108,7 +121,7 @@ LinkOutcome RunTransfer(const TransferContext& context, const std::string& port,
         std::fprintf(stderr, "kr-t27-cli: %s\n", diagnostic.toStdString().c_str());
     });
     QObject::connect(&runner, &TransferRunner::finished, &app, &QCoreApplication::quit);
-    runner.Start(PortChoice::Named(port));
+    runner.Start(PortChoice::Named(*device));
     if (runner.Outcome() == LinkOutcome::Running)
         app.exec();
     progress.End();

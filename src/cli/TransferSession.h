@@ -9,9 +9,9 @@
 // What the command line does when the radio's band is not the one the record is written for.
 enum class BandDifferencePolicy { Ask, Continue, Stop };
 
-// Runs one transfer on `port` (a COM name or a device path) in its own event loop, with progress
-// and port problems on stderr and the outcome, in the transfer dialog's English words, on
-// stdout. After a success what was read is already in the context's record.
+// Runs one transfer on `port` (a COM name or a device path, as PortToOpen takes it) in its own
+// event loop, with progress and port problems on stderr and the outcome, in the transfer dialog's
+// English words, on stdout. After a success what was read is already in the context's record.
 LinkOutcome RunTransfer(const TransferContext& context, const std::string& port, BandDifferencePolicy policy);
 
 int ExitCodeOf(LinkOutcome outcome);

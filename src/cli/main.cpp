@@ -15,11 +15,16 @@ std::vector<CliCommand> AllCommands()
     return all;
 }
 
+void PrintUsage(std::FILE* to, const std::vector<CliCommand>& commands)
+{
+    std::fprintf(to, "usage: kr-t27-cli COMMAND [ARGS]\n       kr-t27-cli --help | --version\n");
+    for (const auto& c : commands)
+        std::fprintf(to, "  kr-t27-cli %s\n", c.usage);
+}
+
 int Usage(const std::vector<CliCommand>& commands)
 {
-    std::fprintf(stderr, "usage: kr-t27-cli COMMAND [ARGS]\n");
-    for (const auto& c : commands)
-        std::fprintf(stderr, "  kr-t27-cli %s\n", c.usage);
+    PrintUsage(stderr, commands);
     return ExitUsageOrFile;
 }
 
@@ -31,6 +36,14 @@ int main(int argc, char** argv)
     if (argc < 2)
         return Usage(commands);
     const std::string name = argv[1];
+    if (name == "--help") {
+        PrintUsage(stdout, commands);
+        return ExitSuccess;
+    }
+    if (name == "--version") {
+        std::printf("kr-t27-cli %s\n", KR_T27_VERSION);
+        return ExitSuccess;
+    }
     const CommandArgs args(argv + 2, argv + argc);
     for (const auto& c : commands) {
         if (name != c.name)
