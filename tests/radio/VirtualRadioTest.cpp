@@ -184,6 +184,13 @@ TEST_F(VirtualRadioTest, FaultOptionsReachTheLink)
     EXPECT_EQ(link.Exchange(LinkFrames::Write(0x4000, Block(1)), 1), Frame{0x15});
 }
 
+TEST_F(VirtualRadioTest, ChatterArrivesUnasked)
+{
+    RadioProcess radio(linkPath, {"--no-pacing", "--chatter", "3"});
+    LinkClient link(linkPath);
+    EXPECT_EQ(link.Receive(3, 2000), Frame(3, '$'));
+}
+
 TEST_F(VirtualRadioTest, RefusesToReplaceAFileAtTheLinkPath)
 {
     std::ofstream(linkPath) << "keep me";
