@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 
 // Misbehaviours the virtual radio can be told to show, so the programming software's failure
@@ -14,4 +15,9 @@ struct RadioFaults {
     bool ReadAnswerR = false;
     bool Flood = false;
     std::optional<int> HangupAfterBlocks;
+    // One acknowledgement byte too many after every block answer.
+    bool LongBlockAnswers = false;
+    // Stray bytes sent unasked each time the radio looks at its line, like a device that
+    // chatters on the port whether or not anybody talks to it.
+    size_t ChatterBytes = 0;
 };

@@ -15,11 +15,13 @@ const char* const RadioUsage =
     "                    [--firmware TEXT] [--band-limits MIN MAX] [--no-pacing] [--sample]\n"
     "                    [--silent-from-step N] [--foreign-ident] [--wrong-first-byte STEP]\n"
     "                    [--nak-block N] [--long-band-answer] [--read-answer-r] [--flood]\n"
-    "                    [--hangup-after-blocks N]\n";
+    "                    [--hangup-after-blocks N] [--long-block-answers] [--chatter N]\n";
 
 namespace {
 
 constexpr int LastStep = 3;
+// More than a whole second of the line's bytes each time would be no chatter but a flood.
+constexpr int MaxChatterBytes = 960;
 // Enough digits for any 32-bit value; longer texts cannot be one.
 constexpr size_t MaxUnsignedDigits = 10;
 
@@ -71,6 +73,15 @@ std::string SetText(std::optional<std::string>& target, const std::string& text,
         return std::string(what) + " must be at most " + std::to_string(capacity) + " printable ASCII characters";
     target = text;
     return {};
+}
+
+std::string SetChatter(RadioOptions& o, const std::string& text)
+{
+    std::optional<int> count;
+    const std::string error = SetCount(count, text, 1, MaxChatterBytes, "chatter");
+    if (count)
+        o.Faults.ChatterBytes = size_t(*count);
+    return error;
 }
 
 std::string SetSerial(RadioOptions& o, const std::string& text)
@@ -128,6 +139,9 @@ const std::map<std::string, OptionRule>& Rules()
          {1, [](RadioOptions& o, const Arguments& v) {
               return SetCount(o.Faults.HangupAfterBlocks, v[0], 0, std::numeric_limits<int>::max(), "block count");
           }}},
+        {"--long-block-answers",
+         {0, [](RadioOptions& o, const Arguments&) { return SetFlag(o.Faults.LongBlockAnswers); }}},
+        {"--chatter", {1, [](RadioOptions& o, const Arguments& v) { return SetChatter(o, v[0]); }}},
     };
     return rules;
 }

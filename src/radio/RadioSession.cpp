@@ -7,6 +7,8 @@ namespace {
 
 constexpr std::array<uint8_t, 8> ForeignIdent = {'K', 'R', '-', '9', '9', '9', 0xFF, 0xFF};
 constexpr size_t FloodSize = 300;
+// No answer starts with it, and it is none of the identification's characters.
+constexpr uint8_t ChatterByte = '$';
 constexpr size_t BandAnswerUnusedSize = 8;
 constexpr size_t AddressIndex = 1;
 constexpr size_t LengthIndex = 3;
@@ -49,6 +51,8 @@ RadioReply RadioSession::Handle(const std::vector<uint8_t>& frame)
         return {};
     }
 }
+
+std::vector<uint8_t> RadioSession::Chatter() const { return std::vector<uint8_t>(faults.ChatterBytes, ChatterByte); }
 
 RadioReply RadioSession::Hello()
 {
@@ -97,7 +101,7 @@ RadioReply RadioSession::WriteBlock(const std::vector<uint8_t>& frame)
     ++blocksAnswered;
     ++blocksWritten;
     if (faults.NakBlock && *faults.NakBlock == blocksWritten)
-        return {{LinkBytes::Nak}, false};
+        return Answer(BlockStep, {LinkBytes::Nak});
     const std::vector<uint8_t> data(frame.begin() + LinkBytes::BlockHeadSize, frame.end());
     const bool stored = memory.Write(BlockAddress(frame), data);
     return Answer(BlockStep, {stored ? LinkBytes::Ack : LinkBytes::Nak});
@@ -134,5 +138,7 @@ RadioReply RadioSession::Answer(Step step, std::vector<uint8_t> bytes) const
         return {};
     if (faults.WrongFirstByteStep && *faults.WrongFirstByteStep == step)
         bytes[0] = LinkBytes::Nak;
+    if (step == BlockStep && faults.LongBlockAnswers)
+        bytes.push_back(LinkBytes::Ack);
     return {bytes, false};
 }

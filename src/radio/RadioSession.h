@@ -20,6 +20,8 @@ public:
     RadioSession(RadioMemory& memory, const RadioFaults& faults);
 
     RadioReply Handle(const std::vector<uint8_t>& frame);
+    // What the radio sends unasked each time it looks at its line (nothing unless it chatters).
+    std::vector<uint8_t> Chatter() const;
     bool IsOpen() const { return open; }
 
 private:

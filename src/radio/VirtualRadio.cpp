@@ -29,6 +29,7 @@ void VirtualRadio::Run(const volatile std::sig_atomic_t& stop)
         const int ready = poll(&readable, 1, StalledFrameMs);
         if ((ready < 0 && errno != EINTR) || (ready > 0 && (readable.revents & (POLLERR | POLLNVAL))))
             return;
+        writer.Send(session.Chatter());
         if (ready > 0 && (readable.revents & POLLIN)) {
             Receive();
             AnswerFrames();

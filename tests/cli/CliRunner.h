@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-// Runs build/bin/kr-t27-cli as a user would, capturing what it prints.
+// Runs the built kr-t27-cli as a user would, capturing what it prints.
 struct CliRun {
     int status = -1;
     std::string out;
@@ -11,11 +11,3 @@ struct CliRun {
 };
 
 CliRun RunCli(const std::vector<std::string>& args, const std::string& stdinText = "");
-
-// A fresh directory under the system's temporary directory, removed with its files at exit.
-std::string TempDir();
-
-std::string BinaryPath(const std::string& name);
-std::string ReadFile(const std::string& path);
-void WriteFile(const std::string& path, const std::string& bytes);
-bool FileExists(const std::string& path);

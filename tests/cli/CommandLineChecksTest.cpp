@@ -7,9 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "BuiltProgram.h"
 #include "CliRunner.h"
+#include "FileContents.h"
 #include "QuickRadio.h"
-#include "VirtualRadioProcess.h"
+#include "RadioProcess.h"
+#include "ScratchDir.h"
 #include "cli/ExitCodes.h"
 #include "factory/AccessCode.h"
 #include "files/SettingsLocation.h"
@@ -35,7 +38,7 @@ CliRun RunCliIn(const std::string& workingDirectory, const std::vector<std::stri
 // RunCli on the copy of the program in `binDirectory`.
 CliRun RunCliFrom(const std::string& binDirectory, const std::vector<std::string>& args)
 {
-    const std::string before = fs::path(BinaryPath("kr-t27-cli")).parent_path().string();
+    const std::string before = fs::path(BuiltProgram("kr-t27-cli")).parent_path().string();
     setenv("KR_T27_BIN", binDirectory.c_str(), 1);
     const CliRun run = RunCli(args);
     setenv("KR_T27_BIN", before.c_str(), 1);
@@ -63,16 +66,16 @@ INSTANTIATE_TEST_SUITE_P(Cli, InfoOption,
 
 TEST(CommandLineChecks, AComNameTheMachineLacksIsCalledUnlisted)
 {
-    const CliRun run = RunCli({"read", "--port", AbsentComName, "--out", TempDir() + "/read.Kqd"});
+    const CliRun run = RunCli({"read", "--port", AbsentComName, "--out", ScratchFolder() + "/read.Kqd"});
     EXPECT_EQ(run.status, ExitCommunicationFailure);
     EXPECT_TRUE(Mentions(run.err, AbsentComName + " is not listed")) << run.err;
 }
 
 TEST(CommandLineChecks, ARelativePortPathStartsAtTheWorkingDirectory)
 {
-    VirtualRadioProcess radio(QuickRadio);
+    RadioProcess radio(QuickRadio);
     const fs::path link = radio.LinkPath();
-    const std::string out = TempDir() + "/read.Kqd";
+    const std::string out = ScratchFolder() + "/read.Kqd";
     const CliRun run = RunCliIn(link.parent_path().string(),
                                   {"read", "--port", link.filename().string(), "--out", out});
     EXPECT_EQ(run.status, ExitSuccess) << run.err;
@@ -89,10 +92,10 @@ class UnwritableOutput : public testing::TestWithParam<UnwritableCase> {};
 // The radio is there and would answer: refusing before the transfer shows in the missing outcome.
 TEST_P(UnwritableOutput, IsRefusedBeforeThePortOpens)
 {
-    const std::string dir = TempDir();
+    const std::string dir = ScratchFolder();
     const std::string fifo = dir + "/fifo.Kqd";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    VirtualRadioProcess radio(QuickRadio);
+    RadioProcess radio(QuickRadio);
     for (const std::string& out : {dir + "/missing/read.Kqd", dir, fifo}) {
         std::vector<std::string> args = GetParam().command;
         args.insert(args.end(), {"--port", radio.LinkPath(), "--out", out});
@@ -114,8 +117,8 @@ INSTANTIATE_TEST_SUITE_P(Cli, UnwritableOutput,
 // A copy of the program in a folder of its own, where its settings file would be created.
 TEST(CommandLineChecks, CommandsLeaveTheSettingsFileToTheDesktopProgram)
 {
-    const std::string bin = TempDir();
-    fs::copy_file(BinaryPath("kr-t27-cli"), bin + "/kr-t27-cli");
+    const std::string bin = ScratchFolder();
+    fs::copy_file(BuiltProgram("kr-t27-cli"), bin + "/kr-t27-cli");
     const std::vector<std::vector<std::string>> commands = {
         {"ports"},
         {"read", "--port", "/dev/kr-t27-absent", "--out", bin + "/read.Kqd"},
@@ -129,7 +132,7 @@ TEST(CommandLineChecks, CommandsLeaveTheSettingsFileToTheDesktopProgram)
 
 TEST(CommandLineChecks, NowTakesRealDatesOnly)
 {
-    const std::string dir = TempDir();
+    const std::string dir = ScratchFolder();
     const std::string record = dir + "/record.Kqd";
     ASSERT_EQ(RunCli({"new", "--out", record}).status, ExitSuccess);
     const struct {

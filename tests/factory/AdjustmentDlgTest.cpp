@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "ModalDriver.h"
+#include "FileContents.h"
 #include "ScratchDir.h"
 #include "link/TransferTargets.h"
 #include "WidgetDriving.h"
@@ -273,7 +274,7 @@ TEST_F(AdjustmentDialog, OpeningAFileOfAllOnesShowsEveryValueUnclamped)
 {
     ScratchDir dir;
     chosenPath = QString::fromStdString(dir.File("ones.Kqda"));
-    WriteBytes(chosenPath.toStdString(), std::vector<uint8_t>(AdjustmentDataSize, 0xFF));
+    WriteAll(chosenPath.toStdString(), std::vector<uint8_t>(AdjustmentDataSize, 0xFF));
     QTest::mouseClick(dialog.bOpen, Qt::LeftButton);
     EXPECT_EQ(chooserTitles, QStringList{QStringLiteral("Open")});
     for (const auto& field : AdjustmentFields())
@@ -299,7 +300,7 @@ TEST_F(AdjustmentDialog, SavingWritesTheRecordAndACancelledChoiceWritesNothing)
 
     chosenPath = QString::fromStdString(dir.File("saved.Kqda"));
     QTest::mouseClick(dialog.bSave, Qt::LeftButton);
-    const std::vector<uint8_t> bytes = ReadBytes(chosenPath.toStdString());
+    const std::vector<uint8_t> bytes = ReadAllBytes(chosenPath.toStdString());
     ASSERT_EQ(bytes.size(), AdjustmentDataSize);
     EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 4), (std::vector<uint8_t>{0xA0, 0xFA, 0x22, 0x1A}));
 }

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "FileContents.h"
 #include "ScratchDir.h"
 #include "factory/AdjustmentFile.h"
 
@@ -25,7 +26,7 @@ TEST(AdjustmentFile, AClearedRecordSavesAs68ZeroBytes)
     ScratchDir dir;
     const std::string path = dir.File("zero.Kqda");
     ASSERT_TRUE(SaveAdjustmentFile(path, AdjustmentData{}).ok);
-    EXPECT_EQ(ReadBytes(path), std::vector<uint8_t>(AdjustmentDataSize, 0));
+    EXPECT_EQ(ReadAllBytes(path), std::vector<uint8_t>(AdjustmentDataSize, 0));
 }
 
 TEST(AdjustmentFile, FrequenciesAreStoredLittleEndian)
@@ -35,7 +36,7 @@ TEST(AdjustmentFile, FrequenciesAreStoredLittleEndian)
     AdjustmentData record{};
     record.Point[0].Freq = 438500000;
     ASSERT_TRUE(SaveAdjustmentFile(path, record).ok);
-    const std::vector<uint8_t> bytes = ReadBytes(path);
+    const std::vector<uint8_t> bytes = ReadAllBytes(path);
     ASSERT_EQ(bytes.size(), AdjustmentDataSize);
     EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 4), (std::vector<uint8_t>{0xA0, 0xFA, 0x22, 0x1A}));
 }
@@ -55,7 +56,7 @@ TEST(AdjustmentFile, AShortFileReplacesOnlyTheBytesItHolds)
 {
     ScratchDir dir;
     const std::string path = dir.File("short.Kqda");
-    WriteBytes(path, std::vector<uint8_t>(10, 0xEE));
+    WriteAll(path, std::vector<uint8_t>(10, 0xEE));
     const AdjustmentData before = PatternRecord(1);
     AdjustmentData record = before;
     ASSERT_TRUE(OpenAdjustmentFile(path, record).ok);
@@ -72,7 +73,7 @@ TEST(AdjustmentFile, ALongFileContributesItsFirst68Bytes)
     std::vector<uint8_t> bytes(100);
     for (size_t i = 0; i < bytes.size(); ++i)
         bytes[i] = uint8_t(i);
-    WriteBytes(path, bytes);
+    WriteAll(path, bytes);
     AdjustmentData record{};
     ASSERT_TRUE(OpenAdjustmentFile(path, record).ok);
     EXPECT_EQ(RecordBytes(record), std::vector<uint8_t>(bytes.begin(), bytes.begin() + AdjustmentDataSize));

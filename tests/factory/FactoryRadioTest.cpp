@@ -8,7 +8,7 @@
 
 #include "ModalDriver.h"
 #include "link/TransferTargets.h"
-#include "VirtualRadioProcess.h"
+#include "RadioProcess.h"
 #include "WidgetDriving.h"
 #include "factory/AdjustmentBlock.h"
 #include "factory/AdjustmentDlg.h"
@@ -48,7 +48,7 @@ protected:
     }
 
     TransferTargets objects;
-    VirtualRadioProcess radio{{"--no-pacing", "--serial", "31415926"}};
+    RadioProcess radio{{"--no-pacing", "--serial", "31415926"}};
 };
 
 AdjustmentData RandomCalibration(uint32_t seed)

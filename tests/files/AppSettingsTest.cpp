@@ -2,7 +2,9 @@
 
 #include <filesystem>
 
-#include "ScratchFiles.h"
+#include "FileContents.h"
+#include "ScratchDir.h"
+#include "WriteFailures.h"
 #include "files/AppSettings.h"
 
 namespace fs = std::filesystem;

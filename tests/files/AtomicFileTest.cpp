@@ -4,7 +4,9 @@
 
 #include <sys/stat.h>
 
-#include "ScratchFiles.h"
+#include "FileContents.h"
+#include "ScratchDir.h"
+#include "WriteFailures.h"
 #include "files/AtomicFile.h"
 
 namespace fs = std::filesystem;

@@ -2,7 +2,9 @@
 
 #include <cstring>
 
-#include "ScratchFiles.h"
+#include "FileContents.h"
+#include "ScratchDir.h"
+#include "WriteFailures.h"
 #include "files/ChannelDataFile.h"
 
 namespace {

@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <optional>
 
-#include "ScratchFiles.h"
+#include "FileContents.h"
+#include "ScratchDir.h"
+#include "WriteFailures.h"
 #include "files/AppSettings.h"
 #include "files/SettingsLocation.h"
 

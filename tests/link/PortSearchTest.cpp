@@ -2,8 +2,9 @@
 
 #include "PseudoTerminal.h"
 #include "QuickRadio.h"
+#include "RadioProcess.h"
 #include "TransferHarness.h"
-#include "VirtualRadioProcess.h"
+#include "link/engine/LinkEngine.h"
 #include "ports/SerialPortInfo.h"
 
 namespace {
@@ -21,7 +22,7 @@ protected:
 TEST_F(PortSearch, FindsTheRadioAfterThreeHellosOnASilentPort)
 {
     PseudoTerminal silent;
-    VirtualRadioProcess radio(QuickRadio);
+    RadioProcess radio(QuickRadio);
     TeskComm32::SetPinnedPorts({{2, "/dev/kr-t27-absent"}, {3, silent.SlavePath()}, {5, radio.LinkPath()}});
     TransferObjects objects;
     const TransferRun run = RunTransfer(objects.Context(true), PortChoice::Searching({{2, 3, 5}, 0}));
@@ -31,8 +32,8 @@ TEST_F(PortSearch, FindsTheRadioAfterThreeHellosOnASilentPort)
 
 TEST_F(PortSearch, MovesOnAtOnceFromAForeignRadio)
 {
-    VirtualRadioProcess foreign(QuickRadioWith({"--foreign-ident"}));
-    VirtualRadioProcess radio(QuickRadio);
+    RadioProcess foreign(QuickRadioWith({"--foreign-ident"}));
+    RadioProcess radio(QuickRadio);
     TeskComm32::SetPinnedPorts({{3, foreign.LinkPath()}, {5, radio.LinkPath()}});
     TransferObjects objects;
     const TransferRun run = RunTransfer(objects.Context(true), PortChoice::Searching({{3, 5}, 0}));
@@ -42,7 +43,7 @@ TEST_F(PortSearch, MovesOnAtOnceFromAForeignRadio)
 
 TEST_F(PortSearch, EndsWhenTheListRunsOut)
 {
-    VirtualRadioProcess foreign(QuickRadioWith({"--foreign-ident"}));
+    RadioProcess foreign(QuickRadioWith({"--foreign-ident"}));
     TeskComm32::SetPinnedPorts({{4, foreign.LinkPath()}});
     TransferObjects objects;
     const TransferRun run = RunTransfer(objects.Context(true), PortChoice::Searching({{4}, 0}));

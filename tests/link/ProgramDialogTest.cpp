@@ -10,9 +10,9 @@
 #include "ModalDriver.h"
 #include "PseudoTerminal.h"
 #include "QuickRadio.h"
+#include "RadioProcess.h"
 #include "RandomRecord.h"
 #include "TransferHarness.h"
-#include "VirtualRadioProcess.h"
 #include "lang/TextTable.h"
 #include "link/ModalResult.h"
 #include "link/ProgramDialog.h"
@@ -108,7 +108,7 @@ TEST_F(ProgramDialogTest, CancelBeforeStartSendsNothing)
 TEST_F(ProgramDialogTest, AReadShowsSuccessThenFillsTheRecordThenRefreshes)
 {
     const MemoryImage memory = PackedImage(RandomRecord(8), RadioBand, TransferObjects::Now);
-    VirtualRadioProcess radio(QuickRadio, &memory);
+    RadioProcess radio(QuickRadio, &memory);
     UseRadioOn(radio.LinkPath());
     objects.Band = BandLimits{136000000, 174000000};
     bool bandAtNotice = true;
@@ -143,7 +143,7 @@ class DialogNotice : public ProgramDialogTest, public testing::WithParamInterfac
 TEST_P(DialogNotice, ShowsTheOutcomeAndLeavesTheRecordAlone)
 {
     const NoticeCase& c = GetParam();
-    VirtualRadioProcess radio(QuickRadioWith(c.radio));
+    RadioProcess radio(QuickRadioWith(c.radio));
     UseRadioOn(radio.LinkPath());
     objects.Settings = RandomRecord(12);
     std::memset(objects.Settings.Password, 0, sizeof objects.Settings.Password);
@@ -170,8 +170,8 @@ INSTANTIATE_TEST_SUITE_P(Link, DialogNotice, testing::ValuesIn(NoticeCases),
 
 TEST_F(ProgramDialogTest, CancelAtTheBandQuestionClosesQuietly)
 {
-    const MemoryImage before = VirtualRadioProcess::MemoryAtStart(QuickRadio, MemoryImage{});
-    VirtualRadioProcess radio(QuickRadio, &before);
+    const MemoryImage before = RadioProcess::MemoryAtStart(QuickRadio, MemoryImage{});
+    RadioProcess radio(QuickRadio, &before);
     UseRadioOn(radio.LinkPath());
     objects.Band = BandLimits{136000000, 174000000};
     TProgramDialog dialog(objects.Context(false), nullptr);
@@ -193,7 +193,7 @@ TEST_F(ProgramDialogTest, CancelAtTheBandQuestionClosesQuietly)
 
 TEST_F(ProgramDialogTest, ContinueAtTheBandQuestionWritesAndShowsSuccess)
 {
-    VirtualRadioProcess radio(QuickRadio);
+    RadioProcess radio(QuickRadio);
     UseRadioOn(radio.LinkPath());
     objects.Settings = RandomRecord(13);
     objects.Band = BandLimits{136000000, 174000000};

@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include "QuickRadio.h"
+#include "RadioProcess.h"
 #include "RandomRecord.h"
 #include "TransferHarness.h"
-#include "VirtualRadioProcess.h"
 
 namespace {
 
@@ -22,8 +22,8 @@ TEST_P(FaultyRadio, EndsInItsOutcomeAndLeavesTheRecordAlone)
 {
     const FaultCase& c = GetParam();
     const MemoryImage seed = PackedImage(RandomRecord(11), RadioBand, TransferObjects::Now);
-    const MemoryImage before = VirtualRadioProcess::MemoryAtStart(QuickRadioWith(c.faults), seed);
-    VirtualRadioProcess radio(QuickRadioWith(c.faults), &seed);
+    const MemoryImage before = RadioProcess::MemoryAtStart(QuickRadioWith(c.faults), seed);
+    RadioProcess radio(QuickRadioWith(c.faults), &seed);
     TransferObjects objects;
     objects.Settings = RandomRecord(3);
     objects.Band = RadioBand;
@@ -65,8 +65,8 @@ TEST_P(RadioPassword, DecidesWhetherTheWriteHappens)
     RadioArgs options = QuickRadio;
     if (c.radioPassword)
         options.insert(options.end(), {"--password", c.radioPassword});
-    const MemoryImage before = VirtualRadioProcess::MemoryAtStart(options, seed);
-    VirtualRadioProcess radio(options, &seed);
+    const MemoryImage before = RadioProcess::MemoryAtStart(options, seed);
+    RadioProcess radio(options, &seed);
     TransferObjects objects;
     objects.Settings = RandomRecord(9);
     objects.Band = RadioBand;

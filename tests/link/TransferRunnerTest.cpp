@@ -3,9 +3,10 @@
 #include <cstring>
 
 #include "QuickRadio.h"
+#include "RadioProcess.h"
 #include "RandomRecord.h"
 #include "TransferHarness.h"
-#include "VirtualRadioProcess.h"
+#include "link/engine/LinkEngine.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ constexpr int WellBeforeTheTimeOutMs = TimeOutMs / 2;
 
 TEST(TransferRunner, WriteThenReadBringsBackEveryImageField)
 {
-    VirtualRadioProcess radio(QuickRadio);
+    RadioProcess radio(QuickRadio);
     TransferObjects writer;
     writer.Settings = RandomRecord(7);
     writer.Band = RadioBand;
@@ -42,7 +43,7 @@ TEST(TransferRunner, WriteThenReadBringsBackEveryImageField)
 
 TEST(TransferRunner, ProgressClimbsStepByStepToFull)
 {
-    VirtualRadioProcess radio(QuickRadio);
+    RadioProcess radio(QuickRadio);
     TransferObjects objects;
     objects.Band = RadioBand;
     const TransferRun run = RunTransfer(objects.Context(false), PortChoice::Named(radio.LinkPath()));
@@ -55,7 +56,7 @@ TEST(TransferRunner, ProgressClimbsStepByStepToFull)
 
 TEST(TransferRunner, AFloodOfNoiseIsDroppedAndTheNextHelloGetsThrough)
 {
-    VirtualRadioProcess radio(QuickRadioWith({"--flood"}));
+    RadioProcess radio(QuickRadioWith({"--flood"}));
     TransferObjects objects;
     const TransferRun run = RunTransfer(objects.Context(true), PortChoice::Named(radio.LinkPath()));
     EXPECT_EQ(run.outcome, LinkOutcome::Success);
@@ -65,8 +66,8 @@ TEST(TransferRunner, AFloodOfNoiseIsDroppedAndTheNextHelloGetsThrough)
 TEST(TransferRunner, CancelAtTheBandQuestionWritesNothing)
 {
     const MemoryImage seed = PackedImage(RandomRecord(21), RadioBand, TransferObjects::Now);
-    const MemoryImage before = VirtualRadioProcess::MemoryAtStart(QuickRadio, seed);
-    VirtualRadioProcess radio(QuickRadio, &seed);
+    const MemoryImage before = RadioProcess::MemoryAtStart(QuickRadio, seed);
+    RadioProcess radio(QuickRadio, &seed);
     TransferObjects objects;
     objects.Band = BandLimits{136000000, 174000000};
     RunOptions options;
@@ -80,7 +81,7 @@ TEST(TransferRunner, CancelAtTheBandQuestionWritesNothing)
 
 TEST(TransferRunner, ContinueAtTheBandQuestionWritesTheRecordsBand)
 {
-    VirtualRadioProcess radio(QuickRadio);
+    RadioProcess radio(QuickRadio);
     TransferObjects objects;
     objects.Band = BandLimits{136000000, 174000000};
     const TransferRun run = RunTransfer(objects.Context(false), PortChoice::Named(radio.LinkPath()));
@@ -91,7 +92,7 @@ TEST(TransferRunner, ContinueAtTheBandQuestionWritesTheRecordsBand)
 
 TEST(TransferRunner, PasswordSettingChangesThePasswordWithoutMovingBlocks)
 {
-    VirtualRadioProcess radio(QuickRadioWith({"--password", "old"}));
+    RadioProcess radio(QuickRadioWith({"--password", "old"}));
     TransferObjects objects;
     std::memcpy(objects.Settings.Password, "old", 3);
     std::memcpy(objects.Settings.NewPassword, "new1", 4);

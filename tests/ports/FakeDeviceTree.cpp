@@ -1,9 +1,8 @@
 #include "FakeDeviceTree.h"
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
+#include "FileContents.h"
 #include "ports/SerialPortInfo.h"
 #include "ports/SystemPorts.h"
 
@@ -11,31 +10,27 @@ namespace fs = std::filesystem;
 
 FakeDeviceTree::FakeDeviceTree()
 {
-    char pattern[] = "/tmp/kr-ports-test-XXXXXX";
-    root = mkdtemp(pattern) ? pattern : "/tmp/kr-ports-test";
-    fs::create_directories(root + "/sys/class/tty");
-    fs::create_directories(root + "/dev");
-    fs::create_directories(root + "/sys/drivers");
-    TeskComm32::SetDeviceTreeRoots({root + "/sys/class/tty", root + "/dev"});
+    fs::create_directories(dir.Path() + "/sys/class/tty");
+    fs::create_directories(dir.Path() + "/dev");
+    fs::create_directories(dir.Path() + "/sys/drivers");
+    TeskComm32::SetDeviceTreeRoots({dir.Path() + "/sys/class/tty", dir.Path() + "/dev"});
 }
 
 FakeDeviceTree::~FakeDeviceTree()
 {
     TeskComm32::SetDeviceTreeRoots({});
     TeskComm32::SetPinnedPorts({});
-    std::error_code error;
-    fs::remove_all(root, error);
 }
 
 void FakeDeviceTree::AddTty(const std::string& name, const std::string& uartType, const std::string& driver)
 {
-    const fs::path tty = root + "/sys/class/tty/" + name;
+    const fs::path tty = dir.Path() + "/sys/class/tty/" + name;
     fs::create_directories(tty / "device");
     if (!uartType.empty())
-        std::ofstream(tty / "type") << uartType << "\n";
+        WriteAll((tty / "type").string(), uartType + "\n");
     if (!driver.empty()) {
-        fs::create_directories(root + "/sys/drivers/" + driver);
-        fs::create_symlink(root + "/sys/drivers/" + driver, tty / "device" / "driver");
+        fs::create_directories(dir.Path() + "/sys/drivers/" + driver);
+        fs::create_symlink(dir.Path() + "/sys/drivers/" + driver, tty / "device" / "driver");
     }
     AddFile("dev/" + name);
 }
@@ -52,8 +47,8 @@ std::string FakeDeviceTree::AddFile(const std::string& relative)
 {
     const fs::path file = Path(relative);
     fs::create_directories(file.parent_path());
-    std::ofstream{file};
+    WriteAll(file.string(), "");
     return file.string();
 }
 
-void FakeDeviceTree::RemoveSysfs() { fs::remove_all(root + "/sys"); }
+void FakeDeviceTree::RemoveSysfs() { fs::remove_all(dir.Path() + "/sys"); }

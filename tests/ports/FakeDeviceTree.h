@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "ScratchDir.h"
+
 // A throw-away /sys/class/tty and /dev in a temporary directory, made current for the port
 // enumeration while the object lives.
 class FakeDeviceTree {
@@ -18,10 +20,10 @@ public:
     std::string AddLink(const std::string& relative, const std::string& target);
     std::string AddFile(const std::string& relative);
 
-    std::string DevPath(const std::string& name) const { return root + "/dev/" + name; }
-    std::string Path(const std::string& relative) const { return root + "/" + relative; }
+    std::string DevPath(const std::string& name) const { return dir.Path() + "/dev/" + name; }
+    std::string Path(const std::string& relative) const { return dir.Path() + "/" + relative; }
     void RemoveSysfs();
 
 private:
-    std::string root;
+    ScratchDir dir;
 };

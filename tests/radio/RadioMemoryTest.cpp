@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-#include "RadioProcess.h"
+#include "FileContents.h"
+#include "ScratchDir.h"
 #include "model/Password.h"
 #include "radio/MemoryFile.h"
 #include "radio/RadioMemory.h"
@@ -63,7 +62,8 @@ TEST(RadioMemory, FreshMemoryCarriesTheStartupBand)
 
 TEST(MemoryFile, SavedImageLoadsBack)
 {
-    const std::string path = MakeTempDir() + "/memory.bin";
+    ScratchDir dir;
+    const std::string path = dir.File("memory.bin");
     MemoryImage image{};
     for (size_t i = 0; i < image.size(); ++i)
         image[i] = uint8_t(i * 13);
@@ -75,14 +75,16 @@ TEST(MemoryFile, SavedImageLoadsBack)
 
 TEST(MemoryFile, MissingFileIsNotAnError)
 {
+    ScratchDir dir;
     MemoryImage image{};
-    EXPECT_EQ(LoadMemoryFile(MakeTempDir() + "/none.bin", image), MemoryFileLoad::Missing);
+    EXPECT_EQ(LoadMemoryFile(dir.File("none.bin"), image), MemoryFileLoad::Missing);
 }
 
 TEST(MemoryFile, FileOfAnotherSizeIsRefusedAndLeavesTheImage)
 {
-    const std::string path = MakeTempDir() + "/short.bin";
-    std::ofstream(path, std::ios::binary) << std::string(100, 'x');
+    ScratchDir dir;
+    const std::string path = dir.File("short.bin");
+    WriteAll(path, std::string(100, 'x'));
     MemoryImage image{};
     EXPECT_EQ(LoadMemoryFile(path, image), MemoryFileLoad::Unusable);
     EXPECT_EQ(image, MemoryImage{});

@@ -12,7 +12,7 @@ TEST(RadioOptions, EveryOptionIsTaken)
         {"--link", "/tmp/r", "--memory", "/tmp/m.bin", "--password", "ab 12", "--serial", "00000199", "--firmware",
          "V2.00", "--band-limits", "136000000", "174000000", "--no-pacing", "--sample", "--silent-from-step", "2",
          "--foreign-ident", "--wrong-first-byte", "1", "--nak-block", "3", "--long-band-answer", "--read-answer-r",
-         "--flood", "--hangup-after-blocks", "5"});
+         "--flood", "--hangup-after-blocks", "5", "--long-block-answers", "--chatter", "3"});
     ASSERT_TRUE(parsed.Options) << parsed.Error;
     const RadioOptions& o = *parsed.Options;
     EXPECT_EQ(o.LinkPath, "/tmp/r");
@@ -33,6 +33,8 @@ TEST(RadioOptions, EveryOptionIsTaken)
     EXPECT_TRUE(o.Faults.ReadAnswerR);
     EXPECT_TRUE(o.Faults.Flood);
     EXPECT_EQ(o.Faults.HangupAfterBlocks, 5);
+    EXPECT_TRUE(o.Faults.LongBlockAnswers);
+    EXPECT_EQ(o.Faults.ChatterBytes, 3u);
 }
 
 TEST(RadioOptions, DefaultsArePacedAndFaultless)
@@ -68,6 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Args{"--link", "/tmp/r", "--silent-from-step", "4"},
                       Args{"--link", "/tmp/r", "--wrong-first-byte", "-1"},
                       Args{"--link", "/tmp/r", "--nak-block", "0"},
-                      Args{"--link", "/tmp/r", "--hangup-after-blocks", "x"}));
+                      Args{"--link", "/tmp/r", "--hangup-after-blocks", "x"},
+                      Args{"--link", "/tmp/r", "--chatter", "0"}, Args{"--link", "/tmp/r", "--chatter", "961"}));
 
 }

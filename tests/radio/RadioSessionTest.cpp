@@ -153,6 +153,7 @@ const FaultCase FaultCases[] = {
     {"ReadAnswerR", With([](RadioFaults& f) { f.ReadAnswerR = true; }), ReadAnswer, 'R', 20},
     {"Flood", With([](RadioFaults& f) { f.Flood = true; }), IdentAnswer, 11, 300},
     {"HangupAfterOneBlock", With([](RadioFaults& f) { f.HangupAfterBlocks = 1; }), ReadAnswer, 0, 0},
+    {"LongBlockAnswers", With([](RadioFaults& f) { f.LongBlockAnswers = true; }), WriteAnswer, 0x06, 2},
 };
 
 class FaultTest : public ::testing::TestWithParam<FaultCase> {};

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fstream>
 #include <sys/stat.h>
 #include <thread>
 
+#include "FileContents.h"
+#include "LinkClient.h"
 #include "LinkFrames.h"
 #include "RadioProcess.h"
+#include "ScratchDir.h"
 #include "model/MemoryImage.h"
 
 namespace {
@@ -27,12 +29,6 @@ bool Exists(const std::string& path)
     return lstat(path.c_str(), &st) == 0;
 }
 
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // Runs hello, information and password frames and checks each answer.
 void Handshake(LinkClient& link, const std::string& serial, const std::string& password)
 {
@@ -42,9 +38,9 @@ void Handshake(LinkClient& link, const std::string& serial, const std::string& p
 }
 
 struct VirtualRadioTest : ::testing::Test {
-    std::string dir = MakeTempDir();
-    std::string linkPath = dir + "/radio";
-    std::string memoryPath = dir + "/memory.bin";
+    ScratchDir dir;
+    std::string linkPath = dir.File("radio");
+    std::string memoryPath = dir.File("memory.bin");
 };
 
 TEST_F(VirtualRadioTest, AnnouncesItsLinkAndAnswersAWholeSession)
@@ -184,9 +180,16 @@ TEST_F(VirtualRadioTest, FaultOptionsReachTheLink)
     EXPECT_EQ(link.Exchange(LinkFrames::Write(0x4000, Block(1)), 1), Frame{0x15});
 }
 
+TEST_F(VirtualRadioTest, ChatterArrivesUnasked)
+{
+    RadioProcess radio(linkPath, {"--no-pacing", "--chatter", "3"});
+    LinkClient link(linkPath);
+    EXPECT_EQ(link.Receive(3, 2000), Frame(3, '$'));
+}
+
 TEST_F(VirtualRadioTest, RefusesToReplaceAFileAtTheLinkPath)
 {
-    std::ofstream(linkPath) << "keep me";
+    WriteAll(linkPath, "keep me");
     RadioProcess radio(linkPath, {});
     EXPECT_TRUE(radio.AnnouncedPath().empty());
     EXPECT_NE(radio.Stop(), 0);
@@ -195,7 +198,7 @@ TEST_F(VirtualRadioTest, RefusesToReplaceAFileAtTheLinkPath)
 
 TEST_F(VirtualRadioTest, RefusesAMemoryFileOfTheWrongSize)
 {
-    std::ofstream(memoryPath, std::ios::binary) << std::string(100, 'x');
+    WriteAll(memoryPath, std::string(100, 'x'));
     RadioProcess radio(linkPath, {"--memory", memoryPath});
     EXPECT_TRUE(radio.AnnouncedPath().empty());
     EXPECT_EQ(ReadAll(memoryPath), std::string(100, 'x'));

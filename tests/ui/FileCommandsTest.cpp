@@ -1,9 +1,7 @@
 #include <cstring>
-#include <fstream>
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +9,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "FileContents.h"
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
 #include "dialogs/WarnDialogs.h"
@@ -32,12 +31,6 @@ protected:
         });
     }
 
-    void WriteFile(const QString& path, const std::vector<uint8_t>& bytes)
-    {
-        std::ofstream(QFile::encodeName(path).toStdString(), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    }
-
     QString noticeText;
 };
 
@@ -50,7 +43,7 @@ TEST_F(FileCommands, SaveWritesTheRecordByteForByte)
 
     ASSERT_EQ(saveTitles.size(), 1u);
     EXPECT_EQ(saveTitles[0], QString::fromUtf8("保存"));
-    EXPECT_EQ(FileBytes(saveAnswer), BlockOf(random));
+    EXPECT_EQ(ReadAllBytes(saveAnswer.toStdString()), BlockOf(random));
 }
 
 TEST_F(FileCommands, OpenAfterSaveGivesBackTheSameRecord)
@@ -69,7 +62,7 @@ TEST_F(FileCommands, OpenAfterSaveGivesBackTheSameRecord)
 
     saveAnswer = PathInTemp("second.Kqd");
     Trigger("MenuFile_Save");
-    EXPECT_EQ(FileBytes(saveAnswer), FileBytes(openAnswer));
+    EXPECT_EQ(ReadAllBytes(saveAnswer.toStdString()), ReadAllBytes(openAnswer.toStdString()));
 }
 
 TEST_F(FileCommands, OpenRedrawsTheWindowButKeepsTheStampAndBand)
@@ -78,7 +71,7 @@ TEST_F(FileCommands, OpenRedrawsTheWindowButKeepsTheStampAndBand)
     channels.ResetToDefaults();
     std::memcpy(channels.DeviceSn, "87654321", 8);
     openAnswer = PathInTemp("channels.Kqd");
-    WriteFile(openAnswer, BlockOf(channels));
+    WriteAll(openAnswer.toStdString(), BlockOf(channels));
     Record().LastWriteYear = 2023;
     window->FullRefresh();
 
@@ -97,7 +90,7 @@ TEST_F(FileCommands, CancellingEitherDialogDoesNothing)
     EXPECT_EQ(openTitles.size(), 1u);
     EXPECT_EQ(saveTitles.size(), 1u);
     EXPECT_TRUE(SameBlock(Record(), random));
-    EXPECT_TRUE(QDir(dir.path()).entryList({"*.Kqd"}).isEmpty());
+    EXPECT_TRUE(QDir(QString::fromStdString(dir.Path())).entryList({"*.Kqd"}).isEmpty());
 }
 
 TEST_F(FileCommands, AShortFileIsRefusedWithANoticeAndChangesNothing)
@@ -105,7 +98,7 @@ TEST_F(FileCommands, AShortFileIsRefusedWithANoticeAndChangesNothing)
     const RadioSettings random = RandomRecord(4);
     Record() = random;
     openAnswer = PathInTemp("short.Kqd");
-    WriteFile(openAnswer, std::vector<uint8_t>(100, 0x55));
+    WriteAll(openAnswer.toStdString(), std::vector<uint8_t>(100, 0x55));
 
     ExpectNotice();
     Trigger("MenuFile_Open");
@@ -174,7 +167,7 @@ protected:
 
     void ExpectSavedWithChannelOne()
     {
-        const std::vector<uint8_t> saved = FileBytes(saveAnswer);
+        const std::vector<uint8_t> saved = ReadAllBytes(saveAnswer.toStdString());
         ASSERT_EQ(saved.size(), RadioSettingsBlockSize);
         RadioSettings inFile{};
         std::memcpy(inFile.BlockBytes(), saved.data(), saved.size());
@@ -230,7 +223,7 @@ TEST_P(ClosePrompt, AnswersDecideWhetherToSaveAndClose)
     EXPECT_EQ(closed, c.closes);
     EXPECT_EQ(window->isVisible(), !c.closes);
     EXPECT_EQ(saveTitles.size(), c.saveDialogs);
-    EXPECT_EQ(!QDir(dir.path()).entryList({"*.Kqd"}).isEmpty(), c.fileWritten);
+    EXPECT_EQ(!QDir(QString::fromStdString(dir.Path())).entryList({"*.Kqd"}).isEmpty(), c.fileWritten);
 }
 
 INSTANTIATE_TEST_SUITE_P(MainWindow, ClosePrompt,

@@ -1,15 +1,13 @@
 #include "MainWindowFixture.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <random>
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QFile>
 #include <QTest>
 
+#include "FileContents.h"
 #include "lang/AppLang.h"
 #include "files/AppSettings.h"
 #include "model/BandLimits.h"
@@ -20,7 +18,7 @@ constexpr int SimplifiedChineseSetting = 1;
 
 }
 
-MainWindowTest::MainWindowTest() : settingsPath(QFile::encodeName(dir.filePath("KR-T27_config.ini")).toStdString()) {}
+MainWindowTest::MainWindowTest() : settingsPath(dir.File("KR-T27_config.ini")) {}
 
 MainWindowTest::~MainWindowTest()
 {
@@ -50,7 +48,7 @@ void MainWindowTest::StartWindow()
 
 void MainWindowTest::WriteSettingsFile(const std::string& text)
 {
-    std::ofstream(settingsPath, std::ios::binary) << text;
+    WriteAll(settingsPath, text);
 }
 
 QAction* MainWindowTest::Item(const char* name) const
@@ -95,12 +93,6 @@ RadioSettings RandomRecord(unsigned seed)
 bool SameBlock(const RadioSettings& a, const RadioSettings& b)
 {
     return std::memcmp(a.BlockBytes(), b.BlockBytes(), RadioSettingsBlockSize) == 0;
-}
-
-std::vector<uint8_t> FileBytes(const QString& path)
-{
-    std::ifstream file(QFile::encodeName(path).toStdString(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 std::vector<uint8_t> BlockOf(const RadioSettings& settings)

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include <QString>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "ScratchDir.h"
 #include "model/RadioSettings.h"
 #include "ui/MainWindow.h"
 
@@ -35,10 +35,10 @@ protected:
     // The tick of each band item 1..6.
     std::vector<bool> BandTicks() const;
 
-    QString PathInTemp(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    QString PathInTemp(const char* name) const { return QString::fromStdString(dir.File(name)); }
     RadioSettings& Record() const { return window->Record(); }
 
-    QTemporaryDir dir;
+    ScratchDir dir;
     std::string settingsPath;
     std::unique_ptr<TForm1> window;
 
@@ -52,5 +52,4 @@ protected:
 // A record with every block byte random, for checks that nothing is lost or changed.
 RadioSettings RandomRecord(unsigned seed);
 bool SameBlock(const RadioSettings& a, const RadioSettings& b);
-std::vector<uint8_t> FileBytes(const QString& path);
 std::vector<uint8_t> BlockOf(const RadioSettings& settings);

@@ -7,7 +7,8 @@
 
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
-#include "VirtualRadioProcess.h"
+#include "QuickRadio.h"
+#include "RadioProcess.h"
 #include "dialogs/WarnDialogs.h"
 #include "lang/TextTable.h"
 #include "model/MemoryImage.h"
@@ -19,8 +20,6 @@ namespace {
 constexpr int TransferWaitMs = 30000;
 
 enum ProgramText { CommunicationFailureText = 2, SuccessText = 3, PasswordErrorText = 4, BandQuestionText = 5 };
-
-const std::vector<std::string> QuickRadio = {"--no-pacing", "--serial", "20260504"};
 
 std::vector<std::string> With(std::vector<std::string> options, const std::vector<std::string>& more)
 {
@@ -38,7 +37,7 @@ class RadioTransfer : public MainWindowTest {
 protected:
     void StartWith(const std::vector<std::string>& radioOptions)
     {
-        radio = std::make_unique<VirtualRadioProcess>(radioOptions);
+        radio = std::make_unique<RadioProcess>(radioOptions);
         WriteSettingsFile("[config]\nPort=1\nLanguage=0\nAutoSeachPort=0\n[Ports]\nCOM1=" + radio->LinkPath() + "\n");
         StartWindow();
     }
@@ -83,7 +82,7 @@ protected:
 
     static QString TransferText(int entry) { return DisplayText(ProgramDialogText(entry)); }
 
-    std::unique_ptr<VirtualRadioProcess> radio;
+    std::unique_ptr<RadioProcess> radio;
     QString caption;
     QString focusBeforeTransfer;
     QString bandQuestion;
@@ -92,7 +91,7 @@ protected:
 
 TEST_F(RadioTransfer, ReadingFillsTheRecordAndRedrawsTheWindow)
 {
-    StartWith(With(QuickRadio, {"--sample"}));
+    StartWith(QuickRadioWith({"--sample"}));
     RunTransfer("MenuEdit_Read");
 
     EXPECT_EQ(caption, "Read from radio");
@@ -106,7 +105,7 @@ TEST_F(RadioTransfer, ReadingFillsTheRecordAndRedrawsTheWindow)
 
 TEST_F(RadioTransfer, ARadioBandOutsideTheTableShowsInTheExtraBandItem)
 {
-    StartWith(With(QuickRadio, With({"--sample"}, BandOption({144000000, 146000000}))));
+    StartWith(QuickRadioWith(With({"--sample"}, BandOption({144000000, 146000000}))));
     RunTransfer("MenuEdit_Read");
 
     ASSERT_EQ(ending, TransferText(SuccessText));
@@ -138,8 +137,8 @@ TEST_F(RadioTransfer, WritingPutsTheRecordIntoTheRadio)
 
 TEST_F(RadioTransfer, CancelAtTheBandQuestionWritesNoBlock)
 {
-    const std::vector<std::string> options = With(QuickRadio, BandOption({136000000, 174000000}));
-    const MemoryImage before = VirtualRadioProcess::MemoryAtStart(options, MemoryImage{});
+    const std::vector<std::string> options = QuickRadioWith(BandOption({136000000, 174000000}));
+    const MemoryImage before = RadioProcess::MemoryAtStart(options, MemoryImage{});
     StartWith(options);
     Record().SetChannelUsed(3, true);
     Record().Channel[3].RxFreq = 438500000;
@@ -152,7 +151,7 @@ TEST_F(RadioTransfer, CancelAtTheBandQuestionWritesNoBlock)
 
 TEST_F(RadioTransfer, ContinueAtTheBandQuestionWrites)
 {
-    StartWith(With(QuickRadio, BandOption({136000000, 174000000})));
+    StartWith(QuickRadioWith(BandOption({136000000, 174000000})));
     Record().SetChannelUsed(5, true);
     Record().Channel[5].RxFreq = 440000000;
     RunTransfer("MenuEdit_Write", "OKBtn");
@@ -167,7 +166,7 @@ TEST_F(RadioTransfer, ContinueAtTheBandQuestionWrites)
 
 TEST_F(RadioTransfer, AWrongPasswordIsReportedAndTheRecordKeepsItsData)
 {
-    StartWith(With(QuickRadio, {"--sample", "--password", "1234"}));
+    StartWith(QuickRadioWith({"--sample", "--password", "1234"}));
     std::memcpy(Record().Password, "9999", 4);
     const RadioSettings before = Record();
     RunTransfer("MenuEdit_Read");
@@ -180,7 +179,7 @@ TEST_F(RadioTransfer, AWrongPasswordIsReportedAndTheRecordKeepsItsData)
 
 TEST_F(RadioTransfer, ASilentPortEndsInACommunicationFailure)
 {
-    StartWith(With(QuickRadio, {"--silent-from-step", "0"}));
+    StartWith(QuickRadioWith({"--silent-from-step", "0"}));
     const RadioSettings before = Record();
     RunTransfer("MenuEdit_Read");
     EXPECT_EQ(ending, TransferText(CommunicationFailureText));

@@ -1,24 +1,19 @@
-#include <cstdlib>
 #include <vector>
 
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "BuiltProgram.h"
+#include "FileContents.h"
 #include "MainWindowFixture.h"
+#include "ScratchDir.h"
 
 namespace {
 
 // A run that hangs would wait for a notice nobody can answer; generous, as the suite may be
 // sharing the machine with builds.
 constexpr int RunLimitMs = 60000;
-
-QString DesktopProgram()
-{
-    const char* bin = std::getenv("KR_T27_BIN");
-    return QString::fromLocal8Bit(bin ? bin : "build/bin") + "/kr-t27";
-}
 
 struct ProgramRun {
     bool finished = false;
@@ -29,7 +24,7 @@ struct ProgramRun {
 ProgramRun RunProgram(const QStringList& arguments)
 {
     QProcess program;
-    program.setProgram(DesktopProgram());
+    program.setProgram(QString::fromStdString(BuiltProgram("kr-t27")));
     program.setArguments(arguments);
     program.start();
     ProgramRun run;
@@ -44,29 +39,22 @@ ProgramRun RunProgram(const QStringList& arguments)
     return run;
 }
 
-void WriteBytes(const QString& path, const std::vector<uint8_t>& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
-}
-
 class UnattendedRun : public ::testing::Test {
 protected:
-    QString InDir(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    QString InDir(const char* name) const { return QString::fromStdString(dir.File(name)); }
     QStringList Screenshot(const char* dataFile) const
     {
         return {"--settings", InDir("KR-T27_config.ini"), "--screenshot", InDir("window.png"), InDir(dataFile)};
     }
 
-    QTemporaryDir dir;
+    ScratchDir dir;
 };
 
 TEST_F(UnattendedRun, ScreenshotOfAGoodDataFileIsWritten)
 {
     RadioSettings record{};
     record.ResetToDefaults();
-    WriteBytes(InDir("good.Kqd"), BlockOf(record));
+    WriteAll(dir.File("good.Kqd"), BlockOf(record));
     const ProgramRun run = RunProgram(Screenshot("good.Kqd"));
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 0) << run.errors.constData();
@@ -75,7 +63,7 @@ TEST_F(UnattendedRun, ScreenshotOfAGoodDataFileIsWritten)
 
 TEST_F(UnattendedRun, AnUnusableDataFileEndsTheRunWithAMessageInsteadOfANotice)
 {
-    WriteBytes(InDir("short.Kqd"), std::vector<uint8_t>(100, 0x55));
+    WriteAll(dir.File("short.Kqd"), std::vector<uint8_t>(100, 0x55));
     for (const char* dataFile : {"short.Kqd", "missing.Kqd"}) {
         const ProgramRun run = RunProgram(Screenshot(dataFile));
         ASSERT_TRUE(run.finished) << dataFile << ": the run waited for an answer";

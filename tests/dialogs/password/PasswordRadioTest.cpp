@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "RadioProcess.h"
 #include "TransferHarness.h"
-#include "VirtualRadioProcess.h"
 #include "WidgetDriving.h"
 #include "dialogs/password/NewPasswordDlg.h"
 #include "lang/AppLang.h"
@@ -26,7 +26,7 @@ void Put(uint8_t (&field)[PasswordFieldSize], const char* text)
 }
 
 // Whether the radio admits a read that presents `password`.
-LinkOutcome ReadWith(const VirtualRadioProcess& radio, const char* password)
+LinkOutcome ReadWith(const RadioProcess& radio, const char* password)
 {
     TransferTargets reader;
     Put(reader.Settings.Password, password);
@@ -36,7 +36,7 @@ LinkOutcome ReadWith(const VirtualRadioProcess& radio, const char* password)
 TEST(PasswordRadio, AfterAChangeTheRadioAsksForTheNewPassword)
 {
     ApplyLanguageSetting(EnglishSetting);
-    VirtualRadioProcess radio({"--no-pacing", "--password", "old1"});
+    RadioProcess radio({"--no-pacing", "--password", "old1"});
     TeskComm32::SetPinnedPorts({{1, radio.LinkPath()}});
     TransferTargets objects;
     objects.Link.PortNumber = 1;

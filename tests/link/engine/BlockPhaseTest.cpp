@@ -94,7 +94,7 @@ TEST_F(BlockPhase, BlocksMoveAtTenMillisecondTicks)
 
 TEST_F(BlockPhase, ReadAnswerStartingWithRFails)
 {
-    radio.readAnswerFirstByte = 'R';
+    radio.faults.ReadAnswerR = true;
     SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
 
     EXPECT_EQ(driver.Run(false), LinkOutcome::CommunicationFailure);
@@ -104,7 +104,7 @@ TEST_F(BlockPhase, ReadAnswerStartingWithRFails)
 
 TEST_F(BlockPhase, AckOtherThanSixFails)
 {
-    radio.writeAckByte = 0x15;
+    radio.faults.NakBlock = 1;
     SimulatedDriver driver(fx.Context(TransferKind::Normal, false), {&radio});
 
     EXPECT_EQ(driver.Run(false), LinkOutcome::CommunicationFailure);
@@ -116,7 +116,7 @@ class OverlongBlockAnswer : public BlockPhase, public ::testing::WithParamInterf
 TEST_P(OverlongBlockAnswer, IsNeverTakenAndRunsIntoTheTimeOut)
 {
     const bool isRead = GetParam();
-    radio.blockAnswerTail = {0x06};
+    radio.faults.LongBlockAnswers = true;
     SimulatedDriver driver(fx.Context(TransferKind::Normal, isRead), {&radio});
 
     EXPECT_EQ(driver.Run(false), LinkOutcome::CommunicationFailure);
@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(Blocks, OverlongBlockAnswer, ::testing::Bool(),
 
 TEST_F(BlockPhase, RadioFallingSilentEndsFiveSecondsAfterItsLastAnswer)
 {
-    radio.blocksBeforeSilence = 10;
+    radio.faults.HangupAfterBlocks = 10;
     SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
 
     EXPECT_EQ(driver.Run(false), LinkOutcome::CommunicationFailure);
@@ -145,7 +145,7 @@ TEST_F(BlockPhase, FailedReadLeavesTheRecordAsItWasButForTheHandshake)
     fx.settings.Channel[5].TxFreq = 145500000;
     std::memcpy(fx.settings.SoftwareVersion, "V9", 3);
     std::fill(radio.At(0x4000), radio.At(0x4320), uint8_t(0x5A));
-    radio.blocksBeforeSilence = 49;
+    radio.faults.HangupAfterBlocks = 49;
     const RadioSettings before = fx.settings;
     const BandLimits bandBefore = fx.band;
     SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
@@ -178,7 +178,7 @@ TEST_F(BlockPhase, ReadTouchesTheRecordOnlyWhenTheResultIsApplied)
 
 struct FailedWriteCase {
     const char* name;
-    void (*fault)(FakeRadio&);
+    void (*fault)(SimulatedRadio&);
     LinkOutcome outcome;
 };
 
@@ -208,9 +208,10 @@ TEST_P(FailedWrite, LeavesTheRecordAsItWasButForTheHandshake)
 INSTANTIATE_TEST_SUITE_P(
     Faults, FailedWrite,
     ::testing::Values(
-        FailedWriteCase{"FallsSilent", [](FakeRadio& r) { r.blocksBeforeSilence = 5; }, LinkOutcome::CommunicationFailure},
-        FailedWriteCase{"Nak", [](FakeRadio& r) { r.writeAckByte = 0x15; }, LinkOutcome::CommunicationFailure},
-        FailedWriteCase{"BandQuestionCancelled", [](FakeRadio& r) { r.band = {136000000, 174000000}; },
+        FailedWriteCase{"FallsSilent", [](SimulatedRadio& r) { r.faults.HangupAfterBlocks = 5; },
+                        LinkOutcome::CommunicationFailure},
+        FailedWriteCase{"Nak", [](SimulatedRadio& r) { r.faults.NakBlock = 1; }, LinkOutcome::CommunicationFailure},
+        FailedWriteCase{"BandQuestionCancelled", [](SimulatedRadio& r) { r.memory.SetBand({136000000, 174000000}); },
                         LinkOutcome::Closed}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -229,7 +230,7 @@ class BandQuestion : public BlockPhase, public ::testing::WithParamInterface<Ban
 TEST_P(BandQuestion, IsAskedOnlyForWritesToARadioOfAnotherBand)
 {
     const BandCase& c = GetParam();
-    radio.band = c.radioBand;
+    radio.memory.SetBand(c.radioBand);
     SimulatedDriver driver(fx.Context(TransferKind::Normal, c.isRead), {&radio});
     driver.continueAtBandQuestion = c.answer;
 
@@ -254,7 +255,7 @@ INSTANTIATE_TEST_SUITE_P(Bands, BandQuestion,
 
 TEST_F(BlockPhase, BandQuestionHaltsBothTimersUntilAnswered)
 {
-    radio.band = OtherBand;
+    radio.memory.SetBand(OtherBand);
     LinkEngine engine(fx.Context(TransferKind::Normal, false));
     engine.Start(false);
     const auto feed = [&](const Frame& frame) {

@@ -35,7 +35,7 @@ TEST_F(FactoryTransfer, BytesAfterTheCalibrationBlockTravelBackAsRead)
     EXPECT_EQ(radio.BlockAddresses('R'), (std::vector<uint16_t>{0x4370, 0x4380, 0x4390, 0x43A0, 0x43B0}));
 
     std::fill(fx.buffer.begin(), fx.buffer.begin() + 66, uint8_t(0xEE));
-    FakeRadio target;
+    SimulatedRadio target;
     SimulatedDriver writer(fx.Context(TransferKind::Adjustment, false), {&target});
     ASSERT_EQ(writer.Run(false), LinkOutcome::Success);
 
@@ -54,7 +54,7 @@ TEST_F(FactoryTransfer, AdjustmentProgressFillsTheBarEarly)
 
 TEST_F(FactoryTransfer, SerialNumberWriteSendsTheEnteredNumber)
 {
-    radio.serial = "99999999";
+    radio.memory.SetSerialNumber("99999999");
     std::memcpy(fx.settings.DeviceSn, "42\0\0\0\0\0\0", 8);
     SimulatedDriver driver(fx.Context(TransferKind::SerialNumber, false), {&radio});
 
@@ -85,7 +85,7 @@ TEST_F(FactoryTransfer, SerialNumberReadTakesTheNumberOverWhenApplied)
 
 TEST_F(FactoryTransfer, FailedSerialNumberReadKeepsTheNumber)
 {
-    radio.readAnswerFirstByte = 'X';
+    radio.faults.WrongFirstByteStep = 3;
     std::memcpy(fx.settings.DeviceSn, "123\0\0\0\0\0", 8);
     SimulatedDriver driver(fx.Context(TransferKind::SerialNumber, true), {&radio});
 
@@ -97,10 +97,10 @@ TEST_F(FactoryTransfer, FailedSerialNumberReadKeepsTheNumber)
 
 TEST_F(FactoryTransfer, PasswordSettingEndsRightAfterTheBandAnswer)
 {
-    radio.password = "old";
+    radio.memory.SetPasswordText("old");
     std::memcpy(fx.settings.Password, "old", 4);
     std::memcpy(fx.settings.NewPassword, "new123", 7);
-    radio.band = {136000000, 174000000};
+    radio.memory.SetBand({136000000, 174000000});
     SimulatedDriver driver(fx.Context(TransferKind::PasswordSetting, false), {&radio});
 
     ASSERT_EQ(driver.Run(false), LinkOutcome::Success);
@@ -113,7 +113,7 @@ TEST_F(FactoryTransfer, PasswordSettingEndsRightAfterTheBandAnswer)
 
     Bytes expected = EncodePassword(fx.settings.NewPassword);
     expected.resize(16, 0xFF);
-    EXPECT_EQ(radio.storedPasswordPayload, expected);
+    EXPECT_EQ(radio.InstalledPasswordPayload(), expected);
 }
 
 TEST_F(FactoryTransfer, EmptyNewPasswordClearsThePassword)
@@ -124,7 +124,7 @@ TEST_F(FactoryTransfer, EmptyNewPasswordClearsThePassword)
     ASSERT_EQ(driver.Run(false), LinkOutcome::Success);
 
     EXPECT_EQ(fx.settings.Password[0], 0);
-    EXPECT_EQ(radio.storedPasswordPayload, Bytes(16, 0xFF));
+    EXPECT_EQ(radio.InstalledPasswordPayload(), Bytes(16, 0xFF));
 }
 
 TEST_F(FactoryTransfer, UnterminatedNewPasswordIsCutToSixteenCharacters)
@@ -139,7 +139,7 @@ TEST_F(FactoryTransfer, UnterminatedNewPasswordIsCutToSixteenCharacters)
 
 TEST_F(FactoryTransfer, WrongCurrentPasswordKeepsTheOldOne)
 {
-    radio.password = "1111";
+    radio.memory.SetPasswordText("1111");
     std::memcpy(fx.settings.Password, "2222", 5);
     std::memcpy(fx.settings.NewPassword, "3333", 5);
     SimulatedDriver driver(fx.Context(TransferKind::PasswordSetting, false), {&radio});
@@ -147,7 +147,7 @@ TEST_F(FactoryTransfer, WrongCurrentPasswordKeepsTheOldOne)
     ASSERT_EQ(driver.Run(false), LinkOutcome::PasswordError);
 
     EXPECT_EQ(std::strcmp(reinterpret_cast<char*>(fx.settings.Password), "2222"), 0);
-    EXPECT_TRUE(radio.storedPasswordPayload.empty());
+    EXPECT_TRUE(radio.InstalledPasswordPayload().empty());
 }
 
 TEST_F(FactoryTransfer, LaterPasswordFramesRepeatTheLastNewPassword)
@@ -156,13 +156,14 @@ TEST_F(FactoryTransfer, LaterPasswordFramesRepeatTheLastNewPassword)
     SimulatedDriver setter(fx.Context(TransferKind::PasswordSetting, false), {&radio});
     ASSERT_EQ(setter.Run(false), LinkOutcome::Success);
 
-    FakeRadio next;
-    next.password = "55";
+    SimulatedRadio next;
+    next.memory.SetPasswordText("55");
     SimulatedDriver reader(fx.Context(TransferKind::Normal, true), {&next});
     ASSERT_EQ(reader.Run(false), LinkOutcome::Success);
 
     Bytes expected(17, 0x80);
-    std::copy(radio.storedPasswordPayload.begin(), radio.storedPasswordPayload.end(), expected.begin() + 1);
+    const Bytes installed = radio.InstalledPasswordPayload();
+    std::copy(installed.begin(), installed.end(), expected.begin() + 1);
     EXPECT_EQ(next.CountFrames(expected), 1u);
 }
 

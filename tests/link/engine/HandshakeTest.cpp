@@ -13,7 +13,7 @@ using Handshake = LinkEngineTest;
 
 TEST_F(Handshake, SilentRadioGetsOneHelloPerSecondUntilTheTimeOut)
 {
-    radio.silent = true;
+    radio.faults.SilentFromStep = 0;
     SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
 
     EXPECT_EQ(driver.Run(false), LinkOutcome::CommunicationFailure);
@@ -26,8 +26,8 @@ TEST_F(Handshake, SilentRadioGetsOneHelloPerSecondUntilTheTimeOut)
 
 TEST_F(Handshake, SearchGivesEachSilentPortThreeHellosThenMovesOn)
 {
-    FakeRadio silentPort;
-    silentPort.silent = true;
+    SimulatedRadio silentPort;
+    silentPort.faults.SilentFromStep = 0;
     SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&silentPort, &radio});
 
     EXPECT_EQ(driver.Run(true), LinkOutcome::Success);
@@ -39,8 +39,8 @@ TEST_F(Handshake, SearchGivesEachSilentPortThreeHellosThenMovesOn)
 
 TEST_F(Handshake, SearchOverSilentPortsFailsWhenTheListRunsOut)
 {
-    FakeRadio first, second;
-    first.silent = second.silent = true;
+    SimulatedRadio first, second;
+    first.faults.SilentFromStep = second.faults.SilentFromStep = 0;
     SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&first, &second});
 
     EXPECT_EQ(driver.Run(true), LinkOutcome::CommunicationFailure);
@@ -53,7 +53,7 @@ TEST_F(Handshake, SearchOverSilentPortsFailsWhenTheListRunsOut)
 
 TEST_F(Handshake, ForeignIdentWithoutSearchFailsAtOnce)
 {
-    radio.identOverride = {'K', 'R', '-', '9', '9', '9', 0xFF, 0xFF};
+    radio.faults.ForeignIdent = true;
     SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
 
     EXPECT_EQ(driver.Run(false), LinkOutcome::CommunicationFailure);
@@ -64,8 +64,8 @@ TEST_F(Handshake, ForeignIdentWithoutSearchFailsAtOnce)
 
 TEST_F(Handshake, ForeignIdentWithSearchTriesTheNextPortAtOnce)
 {
-    FakeRadio foreign;
-    foreign.identOverride = {'X', 'Y', 'Z', '-', '0', '0', 0xFF, 0xFF};
+    SimulatedRadio foreign;
+    foreign.faults.ForeignIdent = true;
     SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&foreign, &radio});
 
     EXPECT_EQ(driver.Run(true), LinkOutcome::Success);
@@ -84,9 +84,9 @@ class ChatteringPort : public Handshake, public ::testing::WithParamInterface<Ch
 // The search runs no time-out, so a device that talks on every tick must not hold it.
 TEST_P(ChatteringPort, GetsThreeHellosLikeASilentOne)
 {
-    FakeRadio chatty;
-    chatty.silent = true;
-    chatty.chatter = Bytes(GetParam().bytesPerTick, 0x24);
+    SimulatedRadio chatty;
+    chatty.faults.SilentFromStep = 0;
+    chatty.faults.ChatterBytes = GetParam().bytesPerTick;
     SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&chatty, &radio});
 
     EXPECT_EQ(driver.Run(true), LinkOutcome::Success);
@@ -141,8 +141,8 @@ INSTANTIATE_TEST_SUITE_P(Ident, SplitIdent,
 
 TEST_F(Handshake, IdentAndInfoFillTheTargetOfTheTransfersDirection)
 {
-    radio.serial = "00042017";
-    radio.password = "77";
+    radio.memory.SetSerialNumber("00042017");
+    radio.memory.SetPasswordText("77");
     std::memcpy(fx.settings.Password, "77", 3);
     SimulatedDriver driver(fx.Context(TransferKind::Normal, false), {&radio});
 
@@ -162,7 +162,7 @@ class SilentAfterIdent : public Handshake, public ::testing::WithParamInterface<
 // The time-out runs from the identification on, with or without the search.
 TEST_P(SilentAfterIdent, InfoRequestIsRepeatedEverySecondUntilTheTimeOut)
 {
-    radio.answersInfo = false;
+    radio.faults.SilentFromStep = 1;
     SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
 
     EXPECT_EQ(driver.Run(GetParam()), LinkOutcome::CommunicationFailure);
@@ -176,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(Ports, SilentAfterIdent, ::testing::Bool(),
 
 struct MissingAckCase {
     const char* name;
-    uint8_t FakeRadio::*firstByte;
+    int step;
     int endedAtMs;
 };
 
@@ -184,7 +184,7 @@ class MissingAck : public Handshake, public ::testing::WithParamInterface<Missin
 
 TEST_P(MissingAck, EndsTheTransferAtOnce)
 {
-    radio.*GetParam().firstByte = 0x15;
+    radio.faults.WrongFirstByteStep = GetParam().step;
     SimulatedDriver driver(fx.Context(TransferKind::Normal, false), {&radio});
 
     EXPECT_EQ(driver.Run(false), LinkOutcome::CommunicationFailure);
@@ -194,8 +194,8 @@ TEST_P(MissingAck, EndsTheTransferAtOnce)
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, MissingAck,
-                         ::testing::Values(MissingAckCase{"Info", &FakeRadio::infoFirstByte, 2000},
-                                           MissingAckCase{"Band", &FakeRadio::bandFirstByte, 3000}),
+                         ::testing::Values(MissingAckCase{"Info", 1, 2000},
+                                           MissingAckCase{"Band", 2, 3000}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 struct PasswordCase {
@@ -208,7 +208,7 @@ class PasswordCheck : public Handshake, public ::testing::WithParamInterface<Pas
 
 TEST_P(PasswordCheck, DecidesWhetherAnythingIsWritten)
 {
-    radio.password = GetParam().radioPassword;
+    radio.memory.SetPasswordText(GetParam().radioPassword);
     std::memcpy(fx.settings.Password, GetParam().modelPassword, std::strlen(GetParam().modelPassword) + 1);
     SimulatedDriver driver(fx.Context(TransferKind::Normal, false), {&radio});
 
@@ -230,7 +230,7 @@ INSTANTIATE_TEST_SUITE_P(Passwords, PasswordCheck,
 
 TEST_F(Handshake, PasswordErrorChangesOnlyTheHandshakeFields)
 {
-    radio.password = "secret";
+    radio.memory.SetPasswordText("secret");
     std::memcpy(fx.settings.Password, "guess", 6);
     const RadioSettings before = fx.settings;
     SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
@@ -242,7 +242,7 @@ TEST_F(Handshake, PasswordErrorChangesOnlyTheHandshakeFields)
 
 TEST_F(Handshake, BandAnswerOfEighteenBytesRunsIntoTheTimeOut)
 {
-    radio.bandAnswerLength = 18;
+    radio.faults.LongBandAnswer = true;
     SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
 
     EXPECT_EQ(driver.Run(false), LinkOutcome::CommunicationFailure);

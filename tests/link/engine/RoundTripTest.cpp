@@ -44,7 +44,7 @@ TEST(RoundTrip, RecordWrittenToARadioReadsBackIntoAFreshRecord)
     std::mt19937 rng(2027);
     for (int round = 0; round < 20; ++round) {
         SCOPED_TRACE(round);
-        FakeRadio radio;  // reports no password: any record's password is admitted
+        SimulatedRadio radio;  // reports no password: any record's password is admitted
         TransferFixture writer;
         writer.settings = RandomRecord(rng);
         writer.band = {uint32_t(rng()), uint32_t(rng())};

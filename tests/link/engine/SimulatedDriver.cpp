@@ -18,7 +18,7 @@ TransferContext TransferFixture::Context(TransferKind kind, bool isRead)
     return context;
 }
 
-SimulatedDriver::SimulatedDriver(const TransferContext& context, std::vector<FakeRadio*> ports)
+SimulatedDriver::SimulatedDriver(const TransferContext& context, std::vector<SimulatedRadio*> ports)
     : engine(context), ports_(std::move(ports))
 {
 }
@@ -44,8 +44,10 @@ void SimulatedDriver::Fire(Timer& timer)
         Carry(engine.TimeOut());
         return;
     }
-    if (const FakeRadio* radio = CurrentRadio())
-        waiting_.insert(waiting_.end(), radio->chatter.begin(), radio->chatter.end());
+    if (SimulatedRadio* radio = CurrentRadio()) {
+        const Bytes chatter = radio->Chatter();
+        waiting_.insert(waiting_.end(), chatter.begin(), chatter.end());
+    }
     std::vector<uint8_t> bytes;
     while (!waiting_.empty() && bytes.size() < bytesPerTick) {
         bytes.push_back(waiting_.front());
@@ -67,7 +69,7 @@ void SimulatedDriver::Carry(const LinkActions& actions)
         return;
     }
     for (const Frame& frame : actions.send)
-        if (FakeRadio* radio = CurrentRadio()) {
+        if (SimulatedRadio* radio = CurrentRadio()) {
             const Bytes answer = radio->Receive(frame);
             waiting_.insert(waiting_.end(), answer.begin(), answer.end());
         }
@@ -97,7 +99,7 @@ void SimulatedDriver::Apply(const TimerCommand& command, Timer& timer)
     }
 }
 
-FakeRadio* SimulatedDriver::CurrentRadio() const { return portIndex < ports_.size() ? ports_[portIndex] : nullptr; }
+SimulatedRadio* SimulatedDriver::CurrentRadio() const { return portIndex < ports_.size() ? ports_[portIndex] : nullptr; }
 
 RadioSettings WithoutHandshakeFields(RadioSettings s)
 {

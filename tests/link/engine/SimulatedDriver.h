@@ -6,7 +6,7 @@
 #include <limits>
 #include <vector>
 
-#include "FakeRadio.h"
+#include "SimulatedRadio.h"
 #include "link/engine/LinkEngine.h"
 #include "link/engine/PasswordFrame.h"
 
@@ -28,7 +28,7 @@ struct TransferFixture {
 // of ports each holding a radio (or nothing: a port without a radio is a silent one).
 class SimulatedDriver {
 public:
-    SimulatedDriver(const TransferContext& context, std::vector<FakeRadio*> ports);
+    SimulatedDriver(const TransferContext& context, std::vector<SimulatedRadio*> ports);
 
     // Opens the first port, waits for the outcome (or `limitMs` of simulated time).
     LinkOutcome Run(bool autoSearch, int limitMs = 120000);
@@ -59,9 +59,9 @@ private:
     void Carry(const LinkActions& actions);
     void Apply(const TimerCommand& command, Timer& timer);
     void Fire(Timer& timer);
-    FakeRadio* CurrentRadio() const;
+    SimulatedRadio* CurrentRadio() const;
 
-    std::vector<FakeRadio*> ports_;
+    std::vector<SimulatedRadio*> ports_;
     std::deque<uint8_t> waiting_;
     Timer tx_;
     Timer timeOut_;
@@ -78,5 +78,5 @@ protected:
     void SetUp() override { LastPasswordPayload() = {}; }
 
     TransferFixture fx;
-    FakeRadio radio;
+    SimulatedRadio radio;
 };

@@ -1,19 +1,20 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <string>
 #include <vector>
 
-#include "link/engine/LinkEngine.h"
+#include "model/BandLimits.h"
 #include "model/MemoryImage.h"
 
-// The virtual radio as most link tests want it: answering at once, with a known serial number
-// and the start-up band.
+// Options for the virtual radio (RadioProcess) as most transfer tests want it: answering at once,
+// with a known serial number and the start-up band.
 using RadioArgs = std::vector<std::string>;
 
 inline const BandLimits RadioBand{BandLimits::StartupMin, BandLimits::StartupMax};
 inline const RadioArgs QuickRadio = {"--no-pacing", "--serial", "20260504", "--band-limits",
-                                        std::to_string(RadioBand.BandMin), std::to_string(RadioBand.BandMax)};
+                                     std::to_string(RadioBand.BandMin), std::to_string(RadioBand.BandMax)};
 // A normal write moves 48 blocks of 16 bytes.
 constexpr size_t NormalWriteSpan = 0x300;
 

@@ -3,6 +3,8 @@
 #include <cstring>
 
 #include "CliRunner.h"
+#include "FileContents.h"
+#include "ScratchDir.h"
 #include "model/RadioSettings.h"
 
 namespace {
@@ -22,7 +24,7 @@ std::string NewRecordFile(const std::string& dir)
 std::string RecordWithChannelOne(const std::string& dir)
 {
     RadioSettings s;
-    std::memcpy(s.BlockBytes(), ReadFile(NewRecordFile(dir)).data(), RecordSize);
+    std::memcpy(s.BlockBytes(), ReadAll(NewRecordFile(dir)).data(), RecordSize);
     s.SetChannelUsed(1, true);
     s.Channel[1].RxFreq = 438500000;
     s.Channel[1].TxFreq = 438500000;
@@ -30,13 +32,13 @@ std::string RecordWithChannelOne(const std::string& dir)
     s.Channel[1].DecCode = 0x2813;
     s.Channel[1].OptB = 0xB0;
     const std::string path = dir + "/ch1.Kqd";
-    WriteFile(path, RecordBytes(s));
+    WriteAll(path, RecordBytes(s));
     return path;
 }
 
 TEST(CliFileCommands, NewWritesTheDefaultRecord)
 {
-    const std::string record = ReadFile(NewRecordFile(TempDir()));
+    const std::string record = ReadAll(NewRecordFile(ScratchFolder()));
     ASSERT_EQ(record.size(), RecordSize);
     EXPECT_EQ(record[2929], 5) << "squelch level";
     EXPECT_EQ(record[3081], 17) << "key 2 short";
@@ -45,14 +47,14 @@ TEST(CliFileCommands, NewWritesTheDefaultRecord)
 
 TEST(CliFileCommands, ImagePacksAndFromImageRestores)
 {
-    const std::string dir = TempDir();
+    const std::string dir = ScratchFolder();
     const std::string record = RecordWithChannelOne(dir);
     const std::string image = dir + "/image.bin";
     ASSERT_EQ(RunCli({"image", record, "--out", image, "--now", "2024-05-06 09:07", "--band-limits", "136000000",
                       "174000000"})
                   .status,
               0);
-    const std::string bytes = ReadFile(image);
+    const std::string bytes = ReadAll(image);
     ASSERT_EQ(bytes.size(), ImageSize);
     EXPECT_EQ(bytes.substr(0x30, 4), std::string("\x00\x00\x85\x43", 4));
     EXPECT_EQ(bytes.substr(0x130, 6), std::string("\x07\xE8\x05\x06\x09\x07", 6));
@@ -62,7 +64,7 @@ TEST(CliFileCommands, ImagePacksAndFromImageRestores)
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("136000000 174000000"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("2024-05-06 09:07"), std::string::npos) << run.out;
-    std::string expected = ReadFile(record);
+    std::string expected = ReadAll(record);
     // Packing numbers the address-book entries and notes the band it was packed for.
     RadioSettings s;
     std::memcpy(s.BlockBytes(), expected.data(), RecordSize);
@@ -70,12 +72,12 @@ TEST(CliFileCommands, ImagePacksAndFromImageRestores)
         s.Entry(k).EntryNumber = uint8_t(k);
     s.ReadRadioInfo.BandMin = 136000000;
     s.ReadRadioInfo.BandMax = 174000000;
-    EXPECT_EQ(ReadFile(back), RecordBytes(s));
+    EXPECT_EQ(ReadAll(back), RecordBytes(s));
 }
 
 TEST(CliFileCommands, DumpShowsTitlesInTheChosenLanguage)
 {
-    const std::string record = RecordWithChannelOne(TempDir());
+    const std::string record = RecordWithChannelOne(ScratchFolder());
     const struct {
         const char* lang;
         const char* title;
@@ -91,7 +93,7 @@ TEST(CliFileCommands, DumpShowsTitlesInTheChosenLanguage)
 
 TEST(CliFileCommands, DumpJsonUsesTheFieldNames)
 {
-    const CliRun run = RunCli({"dump", RecordWithChannelOne(TempDir()), "--json"});
+    const CliRun run = RunCli({"dump", RecordWithChannelOne(ScratchFolder()), "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
     for (const char* key : {"\"RxFreq\": 438500000", "\"DecType\": 2", "\"Sql\": 5", "\"VoxDelay\": 2000",
                             "\"Key2Short\": 17", "\"Power\": 1", "\"ScanAdd\": true"})
@@ -100,12 +102,12 @@ TEST(CliFileCommands, DumpJsonUsesTheFieldNames)
 
 TEST(CliFileCommands, BadInputFailsWithoutTouchingTheOutput)
 {
-    const std::string dir = TempDir();
+    const std::string dir = ScratchFolder();
     const std::string record = NewRecordFile(dir);
     const std::string shortRecord = dir + "/short.Kqd";
-    WriteFile(shortRecord, std::string(100, '\0'));
+    WriteAll(shortRecord, std::string(100, '\0'));
     const std::string badImage = dir + "/bad.bin";
-    WriteFile(badImage, std::string(8000, '\0'));
+    WriteAll(badImage, std::string(8000, '\0'));
     const std::string out = dir + "/out";
     const std::string previous = "previous contents";
 
@@ -126,11 +128,11 @@ TEST(CliFileCommands, BadInputFailsWithoutTouchingTheOutput)
         {{"no-such-command"}, "no-such-command"},
     };
     for (const auto& c : cases) {
-        WriteFile(out, previous);
+        WriteAll(out, previous);
         const CliRun run = RunCli(c.args);
         EXPECT_EQ(run.status, 2) << c.args[0];
         EXPECT_NE(run.err.find(c.mentions), std::string::npos) << run.err;
-        EXPECT_EQ(ReadFile(out), previous) << c.args[0];
+        EXPECT_EQ(ReadAll(out), previous) << c.args[0];
     }
 }
 

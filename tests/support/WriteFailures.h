@@ -1,29 +1,9 @@
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
 #include <string>
-#include <vector>
 
-// A fresh folder under the system's temporary directory, removed with everything in it.
-class ScratchDir {
-public:
-    ScratchDir();
-    ~ScratchDir();
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-    // Names of everything in the folder, sorted: shows leftover temporary files.
-    std::vector<std::string> Names() const;
-
-private:
-    std::string path_;
-};
-
-std::string ReadAll(const std::string& path);
-void WriteAll(const std::string& path, const std::string& bytes);
-std::vector<uint8_t> RandomBytes(size_t count, unsigned seed);
+// Ways to make writing a file fail, for tests of what a failed save leaves behind.
 
 // Makes a folder immutable, which even the administrator cannot create files in; the tests run
 // as root, where permission bits bind nobody. Undone on destruction.

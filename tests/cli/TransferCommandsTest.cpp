@@ -4,9 +4,11 @@
 #include <cstring>
 
 #include "CliRunner.h"
+#include "FileContents.h"
 #include "QuickRadio.h"
+#include "RadioProcess.h"
 #include "RandomRecord.h"
-#include "VirtualRadioProcess.h"
+#include "ScratchDir.h"
 #include "cli/ExitCodes.h"
 #include "files/AppSettings.h"
 #include "files/ChannelDataFile.h"
@@ -19,7 +21,7 @@ const DateTimeStamp Never{};
 
 std::string SavedRecord(const RadioSettings& settings)
 {
-    const std::string path = TempDir() + "/record.Kqd";
+    const std::string path = ScratchFolder() + "/record.Kqd";
     EXPECT_TRUE(SaveChannelFile(path, settings).ok);
     return path;
 }
@@ -34,14 +36,14 @@ RadioSettings LoadedRecord(const std::string& path)
 
 TEST(TransferCommands, WriteThenReadBringsTheRecordBack)
 {
-    VirtualRadioProcess radio(QuickRadio);
+    RadioProcess radio(QuickRadio);
     const RadioSettings original = RandomRecord(17);
     const CliRun written = RunCli({"write", "--port", radio.LinkPath(), SavedRecord(original), "--band-limits",
                                    std::to_string(RadioBand.BandMin), std::to_string(RadioBand.BandMax)});
     ASSERT_EQ(written.status, ExitSuccess) << written.err;
     EXPECT_EQ(written.out, "SUCCESS\n");
 
-    const std::string out = TempDir() + "/read.Kqd";
+    const std::string out = ScratchFolder() + "/read.Kqd";
     const CliRun read = RunCli({"read", "--port", radio.LinkPath(), "--out", out});
     ASSERT_EQ(read.status, ExitSuccess) << read.err;
     EXPECT_EQ(read.out, "SUCCESS\n");
@@ -62,8 +64,8 @@ class FailedRead : public testing::TestWithParam<FailedReadCase> {};
 TEST_P(FailedRead, SaysWhyAndWritesNoFile)
 {
     const FailedReadCase& c = GetParam();
-    VirtualRadioProcess radio(QuickRadioWith(c.radio));
-    const std::string out = TempDir() + "/read.Kqd";
+    RadioProcess radio(QuickRadioWith(c.radio));
+    const std::string out = ScratchFolder() + "/read.Kqd";
     std::vector<std::string> args = {"read", "--port", radio.LinkPath(), "--out", out};
     args.insert(args.end(), c.extra.begin(), c.extra.end());
     const CliRun run = RunCli(args);
@@ -84,10 +86,10 @@ INSTANTIATE_TEST_SUITE_P(Cli, FailedRead, testing::ValuesIn(FailedReads),
 
 TEST(TransferCommands, ReadWithTheRightPasswordKeepsTheBaseRecordsOtherFields)
 {
-    VirtualRadioProcess radio(QuickRadioWith({"--password", "kr27"}));
+    RadioProcess radio(QuickRadioWith({"--password", "kr27"}));
     RadioSettings base = RandomRecord(2);
     std::memcpy(base.NewPassword, "next", 4);
-    const std::string out = TempDir() + "/read.Kqd";
+    const std::string out = ScratchFolder() + "/read.Kqd";
     const CliRun run = RunCli({"read", "--port", radio.LinkPath(), "--out", out, "--base", SavedRecord(base),
                                "--password", "kr27"});
     ASSERT_EQ(run.status, ExitSuccess) << run.err;
@@ -97,7 +99,7 @@ TEST(TransferCommands, ReadWithTheRightPasswordKeepsTheBaseRecordsOtherFields)
 
 TEST(TransferCommands, AMissingPortIsNamedAndFailsAtOnce)
 {
-    const std::string out = TempDir() + "/read.Kqd";
+    const std::string out = ScratchFolder() + "/read.Kqd";
     const CliRun run = RunCli({"read", "--port", "/dev/kr-t27-absent", "--out", out});
     EXPECT_EQ(run.status, ExitCommunicationFailure);
     EXPECT_EQ(run.out, "Communication False\n");
@@ -118,8 +120,8 @@ TEST_P(BandDifference, FollowsTheChosenPolicy)
 {
     const BandCase& c = GetParam();
     const MemoryImage seed{};
-    const MemoryImage before = VirtualRadioProcess::MemoryAtStart(QuickRadio, seed);
-    VirtualRadioProcess radio(QuickRadio, &seed);
+    const MemoryImage before = RadioProcess::MemoryAtStart(QuickRadio, seed);
+    RadioProcess radio(QuickRadio, &seed);
     std::vector<std::string> args = {"write", "--port", radio.LinkPath(), SavedRecord(RandomRecord(4)),
                                      "--band-limits", VhfMin, VhfMax};
     args.insert(args.end(), c.policy.begin(), c.policy.end());
@@ -142,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, BandDifference, testing::ValuesIn(BandCases),
 TEST(TransferCommands, BandNumberPicksABandOfTheSettingsFile)
 {
     const BandLimits first = LoadAppSettings(SettingsFilePath()).Bands[0];
-    VirtualRadioProcess radio(
+    RadioProcess radio(
         {"--no-pacing", "--band-limits", std::to_string(first.BandMin), std::to_string(first.BandMax)});
     const CliRun run = RunCli({"write", "--port", radio.LinkPath(), SavedRecord(RandomRecord(6)), "--band", "1",
                                "--on-band-difference", "stop"});

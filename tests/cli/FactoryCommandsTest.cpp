@@ -3,7 +3,9 @@
 #include <random>
 
 #include "CliRunner.h"
-#include "VirtualRadioProcess.h"
+#include "FileContents.h"
+#include "RadioProcess.h"
+#include "ScratchDir.h"
 #include "cli/ExitCodes.h"
 #include "factory/AdjustmentBlock.h"
 #include "factory/AdjustmentFile.h"
@@ -31,20 +33,20 @@ AdjustmentData RandomCalibration(uint32_t seed)
 
 TEST(FactoryCommands, CalibrationWrittenFromAFileReadsBackIntoAnIdenticalFile)
 {
-    VirtualRadioProcess radio(QuickRadio);
+    RadioProcess radio(QuickRadio);
     AdjustmentData record = RandomCalibration(5);
     record.Reserved[0] = record.Reserved[1] = 0;
-    const std::string in = TempDir() + "/in.Kqda";
-    WriteFile(in, Bytes(record));
+    const std::string in = ScratchFolder() + "/in.Kqda";
+    WriteAll(in, Bytes(record));
 
     const CliRun written = RunCli({"calibration", "write", "--port", radio.LinkPath(), in, "--access-code", Code});
     ASSERT_EQ(written.status, ExitSuccess) << written.err;
     EXPECT_EQ(written.out, "SUCCESS\n");
 
-    const std::string out = TempDir() + "/out.Kqda";
+    const std::string out = ScratchFolder() + "/out.Kqda";
     const CliRun read = RunCli({"calibration", "read", "--port", radio.LinkPath(), "--out", out, "--access-code", Code});
     ASSERT_EQ(read.status, ExitSuccess) << read.err;
-    EXPECT_EQ(ReadFile(out), Bytes(record));
+    EXPECT_EQ(ReadAll(out), Bytes(record));
 
     TransferBuffer block{};
     GetAdjustmentData(record, block);
@@ -54,9 +56,9 @@ TEST(FactoryCommands, CalibrationWrittenFromAFileReadsBackIntoAnIdenticalFile)
 
 TEST(FactoryCommands, CalibrationCommandsWantTheAccessCode)
 {
-    const std::string file = TempDir() + "/any.Kqda";
-    WriteFile(file, std::string(AdjustmentDataSize, '\0'));
-    const std::string out = TempDir() + "/never.Kqda";
+    const std::string file = ScratchFolder() + "/any.Kqda";
+    WriteAll(file, std::string(AdjustmentDataSize, '\0'));
+    const std::string out = ScratchFolder() + "/never.Kqda";
     const std::vector<std::vector<std::string>> commands = {
         {"calibration", "read", "--port", "/nonexistent", "--out", out},
         {"calibration", "write", "--port", "/nonexistent", file},
@@ -76,21 +78,21 @@ TEST(FactoryCommands, CalibrationCommandsWantTheAccessCode)
 
 TEST(FactoryCommands, DumpShowsTheValuesAsTheDialogWould)
 {
-    const std::string file = TempDir() + "/ones.Kqda";
-    WriteFile(file, std::string(AdjustmentDataSize, '\xFF'));
+    const std::string file = ScratchFolder() + "/ones.Kqda";
+    WriteAll(file, std::string(AdjustmentDataSize, '\xFF'));
     const CliRun dump = RunCli({"calibration", "dump", file, "--access-code", Code});
     ASSERT_EQ(dump.status, ExitSuccess) << dump.err;
     EXPECT_NE(dump.out.find("Point[0].Freq\t4294967295\t294.96729\n"), std::string::npos) << dump.out;
     EXPECT_NE(dump.out.find("\nXtal_PP\t255\n"), std::string::npos);
     EXPECT_NE(dump.out.find("\nReserved\tFF FF\n"), std::string::npos);
 
-    const CliRun missing = RunCli({"calibration", "dump", TempDir() + "/absent.Kqda", "--access-code", Code});
+    const CliRun missing = RunCli({"calibration", "dump", ScratchFolder() + "/absent.Kqda", "--access-code", Code});
     EXPECT_EQ(missing.status, ExitUsageOrFile);
 }
 
 TEST(FactoryCommands, SerialNumberIsWrittenAsGivenAndReadBack)
 {
-    VirtualRadioProcess radio(QuickRadio);
+    RadioProcess radio(QuickRadio);
     const CliRun before = RunCli({"serial", "read", "--port", radio.LinkPath()});
     ASSERT_EQ(before.status, ExitSuccess) << before.err;
     EXPECT_EQ(before.out, "SUCCESS\n27182818\n");
@@ -115,7 +117,7 @@ TEST(FactoryCommands, SerialNumbersAreUpToEightDigits)
 
 TEST(FactoryCommands, AChangedPasswordIsWhatTheRadioAsksForAfterwards)
 {
-    VirtualRadioProcess radio({"--no-pacing", "--password", "old1"});
+    RadioProcess radio({"--no-pacing", "--password", "old1"});
     const CliRun refused = RunCli({"password", "set", "--port", radio.LinkPath(), "New2"});
     EXPECT_EQ(refused.status, ExitPasswordError);
 
@@ -134,8 +136,8 @@ TEST(FactoryCommands, AChangedPasswordIsWhatTheRadioAsksForAfterwards)
 
 TEST(FactoryCommands, AFailedCalibrationReadWritesNoFile)
 {
-    VirtualRadioProcess radio({"--no-pacing", "--password", "secret"});
-    const std::string out = TempDir() + "/never.Kqda";
+    RadioProcess radio({"--no-pacing", "--password", "secret"});
+    const std::string out = ScratchFolder() + "/never.Kqda";
     const CliRun read = RunCli({"calibration", "read", "--port", radio.LinkPath(), "--out", out, "--access-code", Code});
     EXPECT_EQ(read.status, ExitPasswordError);
     EXPECT_FALSE(FileExists(out));

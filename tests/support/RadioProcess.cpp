@@ -1,0 +1,104 @@
+#include "RadioProcess.h"
+
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "BuiltProgram.h"
+#include "FileContents.h"
+
+extern char** environ;
+
+namespace {
+
+constexpr int StartupWaitMs = 5000;
+
+std::string ReadLine(int fd)
+{
+    std::string line;
+    char c;
+    pollfd readable{fd, POLLIN, 0};
+    while (poll(&readable, 1, StartupWaitMs) > 0 && read(fd, &c, 1) == 1 && c != '\n')
+        line.push_back(c);
+    return line;
+}
+
+}  // namespace
+
+RadioProcess::RadioProcess(const std::vector<std::string>& options, const MemoryImage* memory)
+    : linkPath_(dir_.File("radio")), memoryPath_(dir_.File("memory.bin"))
+{
+    if (memory)
+        WriteAll(memoryPath_, std::vector<uint8_t>(memory->begin(), memory->end()));
+    std::vector<std::string> withMemory = {"--memory", memoryPath_};
+    withMemory.insert(withMemory.end(), options.begin(), options.end());
+    Launch(withMemory);
+    if (announced_ != linkPath_)
+        throw std::runtime_error("kr-t27-radio did not come up");
+}
+
+RadioProcess::RadioProcess(const std::string& linkPath, const std::vector<std::string>& options)
+    : linkPath_(linkPath)
+{
+    Launch(options);
+}
+
+RadioProcess::~RadioProcess() { Stop(); }
+
+void RadioProcess::Launch(const std::vector<std::string>& options)
+{
+    std::vector<std::string> arguments = {BuiltProgram("kr-t27-radio"), "--link", linkPath_};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    std::vector<char*> argv;
+    for (std::string& a : arguments)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    int out[2];
+    if (pipe(out) != 0)
+        return;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+        pid_ = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    if (pid_ > 0)
+        announced_ = ReadLine(out[0]);
+    close(out[0]);
+}
+
+int RadioProcess::Stop()
+{
+    if (pid_ <= 0)
+        return -1;
+    kill(pid_, SIGTERM);
+    int status = 0;
+    waitpid(pid_, &status, 0);
+    pid_ = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+MemoryImage RadioProcess::StopAndReadMemory()
+{
+    Stop();
+    const std::vector<uint8_t> bytes = memoryPath_.empty() ? std::vector<uint8_t>{} : ReadAllBytes(memoryPath_);
+    if (bytes.size() != MemoryImageSize)
+        throw std::runtime_error("the radio kept no memory file");
+    MemoryImage image;
+    std::copy(bytes.begin(), bytes.end(), image.begin());
+    return image;
+}
+
+MemoryImage RadioProcess::MemoryAtStart(const std::vector<std::string>& options, const MemoryImage& seed)
+{
+    RadioProcess radio(options, &seed);
+    return radio.StopAndReadMemory();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+#include "ScratchDir.h"
+#include "model/MemoryImage.h"
+
+// The project's virtual radio (kr-t27-radio) in a child process: ready once it has printed its
+// link path, stopped with SIGTERM, on which it keeps its memory.
+class RadioProcess {
+public:
+    // On a link and a memory file of its own in a fresh scratch folder; `options` follow --link
+    // and --memory. Seeds the memory file when `memory` is given. Throws when the radio does not
+    // come up.
+    explicit RadioProcess(const std::vector<std::string>& options, const MemoryImage* memory = nullptr);
+    // On the link at `linkPath` with exactly `options` after it, for tests of the radio's own
+    // start-up: a radio that refuses to start leaves AnnouncedPath() empty.
+    RadioProcess(const std::string& linkPath, const std::vector<std::string>& options);
+    ~RadioProcess();
+    RadioProcess(const RadioProcess&) = delete;
+    RadioProcess& operator=(const RadioProcess&) = delete;
+
+    const std::string& LinkPath() const { return linkPath_; }
+    // The first line the radio printed; empty when it failed to start.
+    const std::string& AnnouncedPath() const { return announced_; }
+    // Sends SIGTERM and returns the exit status (-1 when it did not exit normally).
+    int Stop();
+    // Stops the radio and returns the memory it kept in its own memory file.
+    MemoryImage StopAndReadMemory();
+
+    // The memory a radio started this way holds before anybody talks to it (its options set
+    // serial number, band and password in it).
+    static MemoryImage MemoryAtStart(const std::vector<std::string>& options, const MemoryImage& seed);
+
+private:
+    void Launch(const std::vector<std::string>& options);
+
+    ScratchDir dir_;
+    std::string linkPath_;
+    std::string memoryPath_;
+    std::string announced_;
+    pid_t pid_ = -1;
+};
