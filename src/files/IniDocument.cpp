@@ -6,6 +6,7 @@ namespace {
 
 const std::string ByteOrderMark = "\xEF\xBB\xBF";
 const char* const Blanks = " \t";
+const std::string CrLf = "\r\n";
 
 std::string Trimmed(const std::string& s)
 {
@@ -57,19 +58,23 @@ std::optional<EntryLine> ParseEntry(const std::string& line)
     return EntryLine{std::move(key), Trimmed(line.substr(equals + 1)), valueStart};
 }
 
-std::vector<std::string> SplitLines(const std::string& text, std::string& lineEnd)
+}  // namespace
+
+// Only the one CR before each LF belongs to the line end: any further CR is part of the line, so
+// that writing the line back with its end restores the text exactly.
+std::vector<IniDocument::Line> IniDocument::SplitLines(const std::string& text)
 {
-    std::vector<std::string> lines;
+    std::vector<Line> lines;
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
-        if (end == std::string::npos)
+        const bool terminated = end != std::string::npos;
+        if (!terminated)
             end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-            if (lines.empty())
-                lineEnd = "\r\n";
+        Line line{text.substr(start, end - start), terminated ? "\n" : ""};
+        if (!line.text.empty() && line.text.back() == '\r') {
+            line.text.pop_back();
+            line.end = CrLf;
         }
         lines.push_back(std::move(line));
         start = end + 1;
@@ -77,21 +82,21 @@ std::vector<std::string> SplitLines(const std::string& text, std::string& lineEn
     return lines;
 }
 
-}  // namespace
-
 IniDocument IniDocument::Parse(const std::string& text)
 {
     IniDocument doc;
     const bool hasMark = text.compare(0, ByteOrderMark.size(), ByteOrderMark) == 0;
     doc.byteOrderMark_ = hasMark;
-    doc.lines_ = SplitLines(hasMark ? text.substr(ByteOrderMark.size()) : text, doc.lineEnd_);
+    doc.lines_ = SplitLines(hasMark ? text.substr(ByteOrderMark.size()) : text);
+    if (!doc.lines_.empty() && doc.lines_.front().end == CrLf)
+        doc.lineEnd_ = CrLf;
     return doc;
 }
 
 std::optional<size_t> IniDocument::FindSection(const std::string& section) const
 {
     for (size_t i = 0; i < lines_.size(); ++i) {
-        const auto name = SectionName(lines_[i]);
+        const auto name = SectionName(lines_[i].text);
         if (name && SameName(*name, section))
             return i;
     }
@@ -101,7 +106,7 @@ std::optional<size_t> IniDocument::FindSection(const std::string& section) const
 size_t IniDocument::SectionEnd(size_t header) const
 {
     size_t i = header + 1;
-    while (i < lines_.size() && !SectionName(lines_[i]))
+    while (i < lines_.size() && !SectionName(lines_[i].text))
         ++i;
     return i;
 }
@@ -110,7 +115,7 @@ std::optional<size_t> IniDocument::FindKey(size_t header, const std::string& key
 {
     const size_t end = SectionEnd(header);
     for (size_t i = header + 1; i < end; ++i) {
-        const auto entry = ParseEntry(lines_[i]);
+        const auto entry = ParseEntry(lines_[i].text);
         if (entry && SameName(entry->key, key))
             return i;
     }
@@ -125,7 +130,7 @@ std::optional<std::string> IniDocument::Value(const std::string& section, const 
     const auto line = FindKey(*header, key);
     if (!line)
         return std::nullopt;
-    return ParseEntry(lines_[*line])->value;
+    return ParseEntry(lines_[*line].text)->value;
 }
 
 std::vector<std::pair<std::string, std::string>> IniDocument::Entries(const std::string& section) const
@@ -136,7 +141,7 @@ std::vector<std::pair<std::string, std::string>> IniDocument::Entries(const std:
         return entries;
     const size_t end = SectionEnd(*header);
     for (size_t i = *header + 1; i < end; ++i) {
-        if (auto entry = ParseEntry(lines_[i]))
+        if (auto entry = ParseEntry(lines_[i].text))
             entries.emplace_back(std::move(entry->key), std::move(entry->value));
     }
     return entries;
@@ -147,27 +152,27 @@ void IniDocument::Set(const std::string& section, const std::string& key, const 
     const std::string newLine = key + "=" + value;
     const auto header = FindSection(section);
     if (!header) {
-        lines_.push_back("[" + section + "]");
-        lines_.push_back(newLine);
+        lines_.push_back({"[" + section + "]", ""});
+        lines_.push_back({newLine, ""});
         return;
     }
     if (const auto line = FindKey(*header, key)) {
-        std::string& text = lines_[*line];
+        std::string& text = lines_[*line].text;
         text = text.substr(0, ParseEntry(text)->valueStart) + value;
         return;
     }
     // After the section's last non-blank line, so a blank line separating it from the next
     // section stays where it is.
     size_t insertAt = SectionEnd(*header);
-    while (insertAt > *header + 1 && IsBlank(lines_[insertAt - 1]))
+    while (insertAt > *header + 1 && IsBlank(lines_[insertAt - 1].text))
         --insertAt;
-    lines_.insert(lines_.begin() + std::ptrdiff_t(insertAt), newLine);
+    lines_.insert(lines_.begin() + std::ptrdiff_t(insertAt), Line{newLine, ""});
 }
 
 std::string IniDocument::Text() const
 {
     std::string text = byteOrderMark_ ? ByteOrderMark : std::string();
-    for (const std::string& line : lines_)
-        text += line + lineEnd_;
+    for (const Line& line : lines_)
+        text += line.text + (line.end.empty() ? lineEnd_ : line.end);
     return text;
 }

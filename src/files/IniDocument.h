@@ -8,7 +8,8 @@
 // An INI file held as its lines, so that a save changes only the values it sets: comments, blank
 // lines, unknown sections and keys and the order of everything stay as the user left them.
 // Sections and keys match without regard to ASCII case, and the first of duplicates counts, as
-// with the Windows profile routines the file format comes from.
+// with the Windows profile routines the file format comes from. Each line keeps its own line end,
+// so a file with mixed ends reads the same after a save; new lines take the first line's.
 class IniDocument {
 public:
     static IniDocument Parse(const std::string& text);
@@ -25,11 +26,17 @@ public:
     std::string Text() const;
 
 private:
+    struct Line {
+        std::string text;
+        std::string end;  // empty: the document's line end (new lines, an unterminated last line)
+    };
+
+    static std::vector<Line> SplitLines(const std::string& text);
     std::optional<size_t> FindSection(const std::string& section) const;
     size_t SectionEnd(size_t header) const;
     std::optional<size_t> FindKey(size_t header, const std::string& key) const;
 
-    std::vector<std::string> lines_;
+    std::vector<Line> lines_;
     std::string lineEnd_ = "\n";
     bool byteOrderMark_ = false;
 };

@@ -17,7 +17,14 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, IniRoundTripTest,
     testing::Values("", "[config]\nPort=1\n", "; comment first\n\n[a]\n  key = spaced value  \n\n\n[b]\nx\n",
                     "[config]\r\nPort=1\r\n\r\n[Band]\r\nband Selete=1\r\n", "\xEF\xBB\xBF[config]\nPort=2\n",
-                    "stray=before any section\n[s]\n# hash comment\n;k=v\n=no key\n[unclosed\n"));
+                    "stray=before any section\n[s]\n# hash comment\n;k=v\n=no key\n[unclosed\n",
+                    "[s]\nk=v\r\r\n", "[s]\r\nk=1\n[t]\nx=2\r\n"));
+
+TEST(IniDocument, ValueWithStrayCarriageReturnSurvivesWriteBack)
+{
+    const auto read = IniDocument::Parse("[s]\nk=v\r\r\n");
+    EXPECT_EQ(IniDocument::Parse(read.Text()).Value("s", "k"), read.Value("s", "k"));
+}
 
 TEST(IniDocument, LastLineWithoutLineEndGetsOne)
 {
