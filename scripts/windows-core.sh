@@ -19,7 +19,9 @@ if command -v ccache >/dev/null 2>&1; then
     launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 emulator=()
-wine="$(command -v wine64 || command -v wine || true)"
+# Debian's wine package puts wine on the PATH; wine64 alone keeps its loader in /usr/lib/wine.
+wine="$(command -v wine || command -v wine64 || true)"
+[ -z "$wine" ] && [ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64
 [ -n "$wine" ] && emulator=(-DCMAKE_CROSSCOMPILING_EMULATOR="$wine")
 
 cmake -S "$project" -B "$out" -DCMAKE_BUILD_TYPE=Release \
