@@ -11,7 +11,8 @@ AppOptions ParseAppOptions(const QCoreApplication& app)
     QCommandLineParser parser;
     parser.setApplicationDescription("Programs the KR-T27 radio over its serial cable.");
     parser.addHelpOption();
-    // Qt's own version option would print the application name too; scripts want the number.
+    // Qt's own version option would print the display name "KR-T27"; the command's name goes
+    // first, as kr-t27-cli and kr-t27-radio print theirs.
     const QCommandLineOption version("version", "Displays the version number.");
     const QCommandLineOption settings("settings", "Use FILE as the settings file.", "FILE");
     const QCommandLineOption screenshot("screenshot", "Save a picture of the main window to FILE and quit.", "FILE");
@@ -23,7 +24,7 @@ AppOptions ParseAppOptions(const QCoreApplication& app)
     parser.process(app);
 
     if (parser.isSet(version)) {
-        std::printf("%s\n", KR_T27_VERSION);
+        std::printf("kr-t27 %s\n", KR_T27_VERSION);
         std::exit(EXIT_SUCCESS);
     }
     AppOptions options;

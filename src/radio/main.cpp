@@ -55,7 +55,7 @@ bool AnsweredInformationRequest(const std::vector<std::string>& arguments)
     if (arguments.size() != 1)
         return false;
     if (arguments.front() == "--version")
-        std::printf("%s\n", KR_T27_VERSION);
+        std::printf("kr-t27-radio %s\n", KR_T27_VERSION);
     else if (arguments.front() == "--help")
         std::fputs(RadioUsage, stdout);
     else
