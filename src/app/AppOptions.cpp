@@ -11,7 +11,7 @@ AppOptions ParseAppOptions(const QCoreApplication& app)
     QCommandLineParser parser;
     parser.setApplicationDescription("Programs the KR-T27 radio over its serial cable.");
     parser.addHelpOption();
-    // Qt's own version option would print the display name "KR-T27"; the command's name goes
+    // Qt's own version option would print the application name "KR-T27"; the command's name goes
     // first, as kr-t27-cli and kr-t27-radio print theirs.
     const QCommandLineOption version("version", "Displays the version number.");
     const QCommandLineOption settings("settings", "Use FILE as the settings file.", "FILE");
