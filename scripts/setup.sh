@@ -6,7 +6,12 @@ set -euo pipefail
 KR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KR_BUILD="$KR_ROOT/build"
 
-kr_packages=(cmake make g++ qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev fonts-wqy-microhei)
+kr_packages=(cmake make g++ qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev fonts-wqy-microhei
+    qt6-translations-l10n
+    # the Debian package and its checks
+    dpkg-dev librsvg2-bin desktop-file-utils appstream shared-mime-info
+    # the Windows cross build of the core
+    g++-mingw-w64-x86-64)
 
 kr_install_missing() {
     local missing=()

@@ -1,9 +1,11 @@
 #include <cstdio>
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 
 #include "app/AppOptions.h"
+#include "app/OpenDialogPicture.h"
 #include "app/StartupTiming.h"
 #include "files/AppSettings.h"
 #include "lang/AppLang.h"
@@ -13,16 +15,26 @@
 
 namespace {
 
-bool SaveScreenshot(TForm1& window, const QString& path)
+int ReportUnwritable(const QString& path)
 {
-    if (window.grab().save(path))
-        return true;
     std::fprintf(stderr, "kr-t27: cannot write %s\n", qPrintable(path));
-    return false;
+    return 1;
+}
+
+int SaveScreenshot(TForm1& window, const QString& path)
+{
+    return window.grab().save(path) ? 0 : ReportUnwritable(path);
+}
+
+// Through the menu item, so the picture shows the dialog with the title the user sees.
+int SaveOpenDialogScreenshot(TForm1& window, const OpenDialogPicture& picture, const QString& path)
+{
+    window.findChild<QAction*>(QStringLiteral("MenuFile_Open"))->trigger();
+    return picture.Saved() ? 0 : ReportUnwritable(path);
 }
 
 // Nobody is there to answer a notice, so a data file that cannot be used ends the run on stderr.
-int RunUnattended(TForm1& window, const AppOptions& options)
+int RunUnattended(TForm1& window, const AppOptions& options, const OpenDialogPicture& picture)
 {
     if (!options.DataFile.isEmpty()) {
         const FileResult loaded = window.LoadDataFile(options.DataFile);
@@ -34,7 +46,9 @@ int RunUnattended(TForm1& window, const AppOptions& options)
     window.show();
     QApplication::processEvents();
     if (!options.ScreenshotPath.isEmpty())
-        return SaveScreenshot(window, options.ScreenshotPath) ? 0 : 1;
+        return SaveScreenshot(window, options.ScreenshotPath);
+    if (!options.OpenDialogScreenshotPath.isEmpty())
+        return SaveOpenDialogScreenshot(window, picture, options.OpenDialogScreenshotPath);
     PrintStartupTiming(window);
     return 0;
 }
@@ -45,15 +59,19 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(ModelName);
+    // Wayland desktops match windows to the desktop entry, and so to its icon, by this name.
+    QApplication::setDesktopFileName(QStringLiteral(KR_T27_APP_ID));
     QApplication::setFont(ProgramFont());
     const AppOptions options = ParseAppOptions(app);
 
     AppLang();
     const std::string settingsPath =
         options.SettingsPath.isEmpty() ? SettingsFilePath() : QFile::encodeName(options.SettingsPath).toStdString();
-    TForm1 window(settingsPath);
+    OpenDialogPicture openDialogPicture(options.OpenDialogScreenshotPath);
+    TForm1 window(settingsPath,
+                  options.OpenDialogScreenshotPath.isEmpty() ? SystemFileChooser() : openDialogPicture.Chooser());
     if (options.Unattended())
-        return RunUnattended(window, options);
+        return RunUnattended(window, options, openDialogPicture);
 
     window.show();
     if (!options.DataFile.isEmpty())

@@ -49,6 +49,20 @@ bool PrepareMemory(const RadioOptions& options, RadioMemory& memory)
     return true;
 }
 
+// --help and --version stand alone: they need no --link and open nothing.
+bool AnsweredInformationRequest(const std::vector<std::string>& arguments)
+{
+    if (arguments.size() != 1)
+        return false;
+    if (arguments.front() == "--version")
+        std::printf("kr-t27-radio %s\n", KR_T27_VERSION);
+    else if (arguments.front() == "--help")
+        std::fputs(RadioUsage, stdout);
+    else
+        return false;
+    return true;
+}
+
 int Fail(const std::string& message)
 {
     std::fprintf(stderr, "kr-t27-radio: %s\n", message.c_str());
@@ -59,7 +73,10 @@ int Fail(const std::string& message)
 
 int main(int argc, char** argv)
 {
-    const ParsedRadioOptions parsed = ParseRadioOptions(std::vector<std::string>(argv + 1, argv + argc));
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (AnsweredInformationRequest(arguments))
+        return 0;
+    const ParsedRadioOptions parsed = ParseRadioOptions(arguments);
     if (!parsed.Options) {
         std::fprintf(stderr, "kr-t27-radio: %s\n%s", parsed.Error.c_str(), RadioUsage);
         return UsageExit;

@@ -1,25 +1,15 @@
 #include "ui/FileChooser.h"
 
-#include <QFileDialog>
+#include "ui/ChannelFileDialog.h"
 
 namespace {
 
-const char* const ChannelFileFilter = "Korvane File(*.Kqd)";
-const char* const ChannelFileSuffix = "Kqd";
-
 QString RunFileDialog(QWidget* owner, const QString& title, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(owner, title, QString(), QString::fromLatin1(ChannelFileFilter));
-    dialog.setAcceptMode(mode);
-    if (mode == QFileDialog::AcceptOpen) {
-        dialog.setFileMode(QFileDialog::ExistingFile);
-    } else {
-        dialog.setDefaultSuffix(QString::fromLatin1(ChannelFileSuffix));
-        dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const std::unique_ptr<QFileDialog> dialog = ChannelFileDialog(owner, title, mode);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().constFirst();
+    return dialog->selectedFiles().constFirst();
 }
 
 }

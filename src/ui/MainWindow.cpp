@@ -136,6 +136,8 @@ void TForm1::StartUp()
 
 void TForm1::FullRefresh()
 {
+    // Qt's own dialogs and buttons speak the language everything below is captioned in.
+    qtTexts_.Follow(AppLang().LangType());
     TickLanguage(menu_, config_.Language);
     setWindowTitle(ModelName);
     // The name, not the display name: desktops append a display name to every window caption,

@@ -12,6 +12,7 @@
 #include "ui/FileChooser.h"
 #include "ui/MainMenu.h"
 #include "ui/MainToolBar.h"
+#include "ui/QtTranslation.h"
 
 class ChannelInfoPage;
 class DtmfPage;
@@ -90,6 +91,7 @@ private:
     AppSettings config_;
     LinkSettings link_;
     FileChooser chooser_;
+    QtTranslation qtTexts_;
 
     MainMenu menu_{};
     MainToolBar toolBar_{};
