@@ -93,15 +93,13 @@ void TAdjustmentDlg::RefreshFields()
         target.edit->setText(QString::fromStdString(FieldText(*target.field, CurrentAdjustmentData())));
 }
 
-const BandLimits& TAdjustmentDlg::Band() const { return link_.Band ? *link_.Band : CurrentBand(); }
-
 // The box always ends up showing what the field holds. It is rewritten before a refusal is
 // announced, so the focus change the notice brings finds nothing left to commit.
 bool TAdjustmentDlg::CommitEdit(const FieldEdit& target)
 {
     const QString typed = target.edit->text();
     AdjustmentData& record = CurrentAdjustmentData();
-    const CommitOutcome outcome = CommitFieldText(*target.field, typed.toStdString(), Band(), record);
+    const CommitOutcome outcome = CommitFieldText(*target.field, typed.toStdString(), *link_.Band, record);
     target.edit->setText(QString::fromStdString(FieldText(*target.field, record)));
     if (outcome != CommitOutcome::NotANumber)
         return true;

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "model/BandLimits.h"
 #include "model/RadioSettings.h"
 
 // The channel rules of the record: what an entered frequency or tone does to a channel, how a new
@@ -11,10 +12,11 @@
 // A receive frequency typed for channel `channel`: an empty text removes the channel; otherwise
 // the value is clamped to the band and snapped, and a channel that was not in use comes into
 // being with the new-channel settings.
-void EnterReceiveFrequency(RadioSettings& settings, unsigned channel, std::string_view megahertz);
+void EnterReceiveFrequency(RadioSettings& settings, unsigned channel, std::string_view megahertz, const BandLimits& band);
 
-// A transmit frequency: 0 (or an empty text) means none and is kept as 0.
-void EnterTransmitFrequency(ChannelRecord& channel, std::string_view megahertz);
+// A transmit frequency, clamped and snapped the same way: 0 (or an empty text) means none and is
+// kept as 0.
+void EnterTransmitFrequency(ChannelRecord& channel, std::string_view megahertz, const BandLimits& band);
 
 // The decode tone; the channel's squelch mode follows a tone appearing or going away.
 void EnterDecodeTone(ChannelRecord& channel, std::string_view text);

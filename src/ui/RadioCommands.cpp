@@ -20,7 +20,7 @@ TransferContext TForm1::LinkContext(TransferKind kind, bool isRead)
     context.Kind = kind;
     context.IsRead = isRead;
     context.Settings = &record_;
-    context.Band = &CurrentBand();
+    context.Band = &band_;
     context.Link = &link_;
     context.Image = &image_;
     return context;

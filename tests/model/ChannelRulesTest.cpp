@@ -12,23 +12,17 @@ namespace {
 
 class ChannelRules : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        saved = CurrentBand();
-        CurrentBand() = BandLimits{};
-        settings.ResetToDefaults();
-    }
-    void TearDown() override { CurrentBand() = saved; }
+    void SetUp() override { settings.ResetToDefaults(); }
 
     RadioSettings settings;
-    BandLimits saved;
+    const BandLimits band;
 };
 
 TEST_F(ChannelRules, ANewChannelKeepsItsNameAndResetsEverythingElse)
 {
     ChannelRecord& channel = settings.Channel[3];
     std::memset(&channel, 0xAB, sizeof channel);
-    EnterReceiveFrequency(settings, 3, "438.5");
+    EnterReceiveFrequency(settings, 3, "438.5", band);
     EXPECT_TRUE(settings.IsChannelUsed(3));
     EXPECT_EQ(uint32_t(channel.TxFreq), 438500000u);
     EXPECT_EQ(channel.DecType, 0);
@@ -41,8 +35,8 @@ TEST_F(ChannelRules, ANewChannelKeepsItsNameAndResetsEverythingElse)
 
 TEST_F(ChannelRules, ARemovedChannelKeepsItsBytes)
 {
-    EnterReceiveFrequency(settings, 2, "438.5");
-    EnterReceiveFrequency(settings, 2, "");
+    EnterReceiveFrequency(settings, 2, "438.5", band);
+    EnterReceiveFrequency(settings, 2, "", band);
     EXPECT_FALSE(settings.IsChannelUsed(2));
     EXPECT_EQ(uint32_t(settings.Channel[2].RxFreq), 438500000u);
 }
@@ -127,7 +121,7 @@ TEST_F(ChannelRules, ABatchFillsItsChannelsWithGrowingFrequencies)
 {
     std::memcpy(settings.Channel[2].Name, "ABC", 3);
     settings.Channel[2].OptA = 0x07;
-    ASSERT_TRUE(ApplyChannelBatch(settings, Batch(1, 16, 430000000, 12500)));
+    ASSERT_TRUE(ApplyChannelBatch(settings, Batch(1, 16, 430000000, 12500), band));
     EXPECT_EQ(uint32_t(settings.Channel[1].RxFreq), 430000000u);
     EXPECT_EQ(uint32_t(settings.Channel[2].TxFreq), 430012500u);
     EXPECT_EQ(uint32_t(settings.Channel[16].RxFreq), 430187500u);
@@ -140,7 +134,7 @@ TEST_F(ChannelRules, ABatchFillsItsChannelsWithGrowingFrequencies)
 
 TEST_F(ChannelRules, ABatchStopsClimbingAtTheTopOfTheBand)
 {
-    ASSERT_TRUE(ApplyChannelBatch(settings, Batch(1, 16, 465000000, 1000000)));
+    ASSERT_TRUE(ApplyChannelBatch(settings, Batch(1, 16, 465000000, 1000000), band));
     EXPECT_EQ(uint32_t(settings.Channel[5].RxFreq), 469000000u);
     for (unsigned i = 6; i <= 16; ++i)
         EXPECT_EQ(uint32_t(settings.Channel[i].RxFreq), 470000000u) << i;
@@ -149,7 +143,7 @@ TEST_F(ChannelRules, ABatchStopsClimbingAtTheTopOfTheBand)
 TEST_F(ChannelRules, ABatchEndingBeforeItStartsChangesNothing)
 {
     const RadioSettings before = settings;
-    EXPECT_FALSE(ApplyChannelBatch(settings, Batch(5, 3, 430000000, 0)));
+    EXPECT_FALSE(ApplyChannelBatch(settings, Batch(5, 3, 430000000, 0), band));
     EXPECT_EQ(std::memcmp(&before, &settings, sizeof settings), 0);
 }
 
