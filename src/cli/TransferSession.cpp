@@ -57,9 +57,9 @@ TransferRunner::BandQuestion BandAnswerFor(BandDifferencePolicy policy, const Tr
     case BandDifferencePolicy::Continue:
         return [] { return true; };
     case BandDifferencePolicy::Stop:
-        return [context] { return StopWithoutAsking(context.Settings->WriteRadioInfo, *context.Band); };
+        return [context] { return StopWithoutAsking(context.Settings.WriteRadioInfo, context.Band); };
     default:
-        return [context] { return AskOnTerminal(context.Settings->WriteRadioInfo, *context.Band); };
+        return [context] { return AskOnTerminal(context.Settings.WriteRadioInfo, context.Band); };
     }
 }
 

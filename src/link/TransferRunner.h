@@ -7,8 +7,8 @@
 
 #include "link/PortChoice.h"
 #include "link/SerialLink.h"
-#include "link/TransferContext.h"
 #include "link/engine/LinkEngine.h"
+#include "link/engine/TransferContext.h"
 
 class QTimer;
 

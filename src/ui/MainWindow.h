@@ -6,7 +6,7 @@
 
 #include "files/AppSettings.h"
 #include "files/FileResult.h"
-#include "link/TransferContext.h"
+#include "link/engine/TransferContext.h"
 #include "model/BandLimits.h"
 #include "model/MemoryImage.h"
 #include "model/RadioSettings.h"
