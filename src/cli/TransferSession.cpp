@@ -111,8 +111,7 @@ LinkOutcome RunTransfer(const TransferContext& context, const std::string& port,
     const std::optional<std::string> device = PortToOpen(port);
     if (!device)
         return UnlistedPort(port);
-    QObject owner;
-    TransferRunner runner(context, &owner);
+    TransferRunner runner(context);
     runner.SetEndAtOnceWhenPortFails(true);
     runner.SetBandQuestion(BandAnswerFor(policy, context));
     ProgressReport progress;

@@ -86,8 +86,8 @@ TEST_F(ProgramDialogTest, ComesUpIdleWithItsParts)
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->minimum(), 0);
     EXPECT_EQ(bar->maximum(), 100);
-    auto* tx = dialog.findChild<QTimer*>("Timer_Tx", Qt::FindDirectChildrenOnly);
-    auto* timeOut = dialog.findChild<QTimer*>("Timer_TimeOut", Qt::FindDirectChildrenOnly);
+    auto* tx = dialog.findChild<QTimer*>("Timer_Tx");
+    auto* timeOut = dialog.findChild<QTimer*>("Timer_TimeOut");
     ASSERT_NE(tx, nullptr);
     ASSERT_NE(timeOut, nullptr);
     EXPECT_FALSE(tx->isActive());
