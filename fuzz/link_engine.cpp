@@ -76,14 +76,7 @@ struct Workspace {
 // The one place that follows the shape of TransferContext.
 TransferContext ContextFor(Workspace& w, const Transfer& t)
 {
-    TransferContext context;
-    context.Kind = t.kind;
-    context.IsRead = t.isRead;
-    context.Settings = &w.settings;
-    context.Band = &w.band;
-    context.Link = &w.link;
-    context.Image = &w.image;
-    context.Buffer = &w.buffer;
+    TransferContext context{t.kind, t.isRead, w.settings, w.band, w.link, w.image, w.buffer};
     context.Clock = [] { return PackTime; };
     return context;
 }

@@ -57,9 +57,9 @@ TransferRunner::BandQuestion BandAnswerFor(BandDifferencePolicy policy, const Tr
     case BandDifferencePolicy::Continue:
         return [] { return true; };
     case BandDifferencePolicy::Stop:
-        return [context] { return StopWithoutAsking(context.Settings->WriteRadioInfo, *context.Band); };
+        return [context] { return StopWithoutAsking(context.Settings.WriteRadioInfo, context.Band); };
     default:
-        return [context] { return AskOnTerminal(context.Settings->WriteRadioInfo, *context.Band); };
+        return [context] { return AskOnTerminal(context.Settings.WriteRadioInfo, context.Band); };
     }
 }
 
@@ -111,8 +111,7 @@ LinkOutcome RunTransfer(const TransferContext& context, const std::string& port,
     const std::optional<std::string> device = PortToOpen(port);
     if (!device)
         return UnlistedPort(port);
-    QObject owner;
-    TransferRunner runner(context, &owner);
+    TransferRunner runner(context);
     runner.SetEndAtOnceWhenPortFails(true);
     runner.SetBandQuestion(BandAnswerFor(policy, context));
     ProgressReport progress;

@@ -3,8 +3,8 @@
 #include <functional>
 #include <string>
 
-#include "link/TransferContext.h"
 #include "link/engine/LinkActions.h"
+#include "link/engine/TransferContext.h"
 
 // What the command line does when the radio's band is not the one the record is written for.
 enum class BandDifferencePolicy { Ask, Continue, Stop };

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "link/TransferContext.h"
+#include "link/engine/TransferContext.h"
 
 class QLineEdit;
 class QPushButton;

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "factory/AdjustmentData.h"
-#include "link/TransferContext.h"
+#include "link/engine/TransferContext.h"
 
 // In the radio the calibration values lie in a 66-byte block in another order than the record,
 // with big-endian frequencies. Adjustment transfers move the block through the transfer buffer in

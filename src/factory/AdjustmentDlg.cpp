@@ -93,15 +93,13 @@ void TAdjustmentDlg::RefreshFields()
         target.edit->setText(QString::fromStdString(FieldText(*target.field, CurrentAdjustmentData())));
 }
 
-const BandLimits& TAdjustmentDlg::Band() const { return link_.Band ? *link_.Band : CurrentBand(); }
-
 // The box always ends up showing what the field holds. It is rewritten before a refusal is
 // announced, so the focus change the notice brings finds nothing left to commit.
 bool TAdjustmentDlg::CommitEdit(const FieldEdit& target)
 {
     const QString typed = target.edit->text();
     AdjustmentData& record = CurrentAdjustmentData();
-    const CommitOutcome outcome = CommitFieldText(*target.field, typed.toStdString(), Band(), record);
+    const CommitOutcome outcome = CommitFieldText(*target.field, typed.toStdString(), link_.Band, record);
     target.edit->setText(QString::fromStdString(FieldText(*target.field, record)));
     if (outcome != CommitOutcome::NotANumber)
         return true;
@@ -160,11 +158,10 @@ void TAdjustmentDlg::bReadClick()
     TransferContext context = link_;
     context.Kind = TransferKind::Adjustment;
     context.IsRead = true;
-    context.OnSuccess = [this, buffer = link_.Buffer] {
-        SetAdjustmentData(*buffer, CurrentAdjustmentData());
+    RunFactoryTransfer(context, this, [this] {
+        SetAdjustmentData(link_.Buffer, CurrentAdjustmentData());
         RefreshFields();
-    };
-    RunFactoryTransfer(context, this);
+    });
 }
 
 // The record is packed before the transfer dialog opens; while that dialog is modal no box can
@@ -173,12 +170,11 @@ void TAdjustmentDlg::bWriteClick()
 {
     if (!CommitFocusedEdit())
         return;
-    GetAdjustmentData(CurrentAdjustmentData(), *link_.Buffer);
+    GetAdjustmentData(CurrentAdjustmentData(), link_.Buffer);
     TransferContext context = link_;
     context.Kind = TransferKind::Adjustment;
     context.IsRead = false;
-    context.OnSuccess = nullptr;
-    RunFactoryTransfer(context, this);
+    RunFactoryTransfer(context, this, {});
 }
 
 void TAdjustmentDlg::Button1Click()

@@ -9,7 +9,7 @@
 
 #include "factory/AdjustmentFields.h"
 #include "factory/AdjustmentFileChooser.h"
-#include "link/TransferContext.h"
+#include "link/engine/TransferContext.h"
 
 class QGroupBox;
 class QGridLayout;
@@ -24,7 +24,7 @@ class TDigitEdit;
 class TAdjustmentDlg : public QDialog {
     Q_OBJECT
 public:
-    // `link` names the record, band, port settings and the transfer buffer (which must be set).
+    // `link` names the record, band, port settings and the transfer buffer.
     TAdjustmentDlg(const TransferContext& link, std::function<void()> writeChannelData, QWidget* owner);
 
     void SetFileChooser(AdjustmentFileChooser chooser) { chooser_ = std::move(chooser); }
@@ -58,7 +58,6 @@ private:
     void PlaceRow(QGridLayout* grid, int row, const QString& caption, const std::vector<std::string>& editNames);
 
     // Behaviour.
-    const BandLimits& Band() const;
     bool CommitEdit(const FieldEdit& target);
     bool CommitFocusedEdit();
     void bNewClick();

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "link/TransferContext.h"
+#include "link/engine/TransferContext.h"
 
 class QWidget;
 

@@ -10,9 +10,11 @@ constexpr int WriteToRadioCaption = 248;
 
 }
 
-void RunFactoryTransfer(const TransferContext& context, QWidget* owner)
+void RunFactoryTransfer(const TransferContext& context, QWidget* owner, std::function<void()> onSuccess)
 {
     TProgramDialog dialog(context, owner);
     dialog.setWindowTitle(Tr(context.IsRead ? ReadFromRadioCaption : WriteToRadioCaption));
+    if (onSuccess)
+        QObject::connect(&dialog, &TProgramDialog::transferSucceeded, &dialog, std::move(onSuccess));
     dialog.exec();
 }

@@ -58,7 +58,7 @@ TWriteSnDlg::TWriteSnDlg(const TransferContext& link, QWidget* owner)
     ShowSn();
 }
 
-uint8_t (&TWriteSnDlg::DeviceSn())[DeviceSnSize] { return link_.Settings->DeviceSn; }
+uint8_t (&TWriteSnDlg::DeviceSn())[DeviceSnSize] { return link_.Settings.DeviceSn; }
 
 void TWriteSnDlg::ShowSn() { eSn->setText(QString::fromStdString(SnText(DeviceSn()))); }
 
@@ -109,6 +109,5 @@ void TWriteSnDlg::RunSnTransfer(bool read, std::function<void()> onSuccess)
     TransferContext context = link_;
     context.Kind = TransferKind::SerialNumber;
     context.IsRead = read;
-    context.OnSuccess = std::move(onSuccess);
-    RunFactoryTransfer(context, this);
+    RunFactoryTransfer(context, this, std::move(onSuccess));
 }

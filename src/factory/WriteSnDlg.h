@@ -5,7 +5,7 @@
 #include <QDialog>
 
 #include "factory/SerialNumber.h"
-#include "link/TransferContext.h"
+#include "link/engine/TransferContext.h"
 
 class QPushButton;
 class TDigitEdit;
@@ -17,7 +17,7 @@ class TUpDownArrows;
 class TWriteSnDlg : public QDialog {
     Q_OBJECT
 public:
-    // `link` names the record, band and port; the transfer buffer must be set.
+    // `link` names the record, band, port and the transfer buffer.
     TWriteSnDlg(const TransferContext& link, QWidget* owner);
 
     TDigitEdit* eSn;

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "link/PortCandidates.h"
-#include "link/TransferContext.h"
+#include "link/engine/TransferContext.h"
 
 // Where a transfer looks for the radio: one named port, or each candidate in turn.
 struct PortChoice {

@@ -5,7 +5,7 @@
 #include <QDialog>
 
 #include "link/PortCandidates.h"
-#include "link/TransferContext.h"
+#include "link/engine/TransferContext.h"
 
 class QCheckBox;
 class QGroupBox;

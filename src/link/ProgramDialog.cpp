@@ -35,7 +35,6 @@ struct TProgramDialog::Impl {
     Impl(const TransferContext& context, TProgramDialog* dialog);
 
     TransferContext context;
-    LinkSettings fallbackLink;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
     QFrame* Bevel1;
@@ -94,8 +93,7 @@ void TProgramDialog::ProgramStartClick()
     impl_->CancelBtn->setEnabled(false);
     impl_->ProgramStart->setEnabled(false);
     impl_->started = true;
-    const LinkSettings& link = impl_->context.Link ? *impl_->context.Link : impl_->fallbackLink;
-    impl_->runner.Start(PortChoiceFor(link));
+    impl_->runner.Start(PortChoiceFor(impl_->context.Link));
 }
 
 bool TProgramDialog::AskBandQuestion()
@@ -113,8 +111,7 @@ void TProgramDialog::TransferFinished(LinkOutcome outcome)
         ShowNotice(entry);
     if (outcome == LinkOutcome::Success) {
         impl_->runner.ApplyResult();
-        if (impl_->context.OnSuccess)
-            impl_->context.OnSuccess();
+        emit transferSucceeded();
     }
     impl_->started = false;
     done(outcome == LinkOutcome::Success ? ModalResultOk : ModalResultCancel);

@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-#include "link/TransferContext.h"
 #include "link/engine/LinkActions.h"
+#include "link/engine/TransferContext.h"
 
 // The modal progress dialog in which every transfer with the radio runs. The opener sets the
 // caption, shows it with exec() and reads nothing back: outcomes are shown inside it and the
@@ -13,6 +13,11 @@ class TProgramDialog : public QDialog {
 public:
     TProgramDialog(const TransferContext& context, QWidget* owner);
     ~TProgramDialog() override;
+
+signals:
+    // After a successful transfer, once the success notice is closed and what was read is in the
+    // context's objects, before the dialog closes. Openers that show those objects redraw here.
+    void transferSucceeded();
 
 protected:
     void reject() override;

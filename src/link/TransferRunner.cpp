@@ -32,10 +32,10 @@ void Apply(const TimerCommand& command, QTimer* timer)
 
 }
 
-TransferRunner::TransferRunner(const TransferContext& context, QObject* timerOwner)
-    : QObject(timerOwner),
-      Timer_Tx(NewTimer("Timer_Tx", timerOwner)),
-      Timer_TimeOut(NewTimer("Timer_TimeOut", timerOwner)),
+TransferRunner::TransferRunner(const TransferContext& context, QObject* parent)
+    : QObject(parent),
+      Timer_Tx(NewTimer("Timer_Tx", this)),
+      Timer_TimeOut(NewTimer("Timer_TimeOut", this)),
       engine_(context),
       settle_(new QTimer(this))
 {
@@ -44,12 +44,6 @@ TransferRunner::TransferRunner(const TransferContext& context, QObject* timerOwn
     connect(Timer_Tx, &QTimer::timeout, this, &TransferRunner::Timer_TxTimer);
     connect(Timer_TimeOut, &QTimer::timeout, this, &TransferRunner::Timer_TimeOutTimer);
     connect(settle_, &QTimer::timeout, this, &TransferRunner::StartProtocol);
-}
-
-TransferRunner::~TransferRunner()
-{
-    Timer_Tx->stop();
-    Timer_TimeOut->stop();
 }
 
 void TransferRunner::Start(const PortChoice& choice)

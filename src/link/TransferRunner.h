@@ -7,8 +7,8 @@
 
 #include "link/PortChoice.h"
 #include "link/SerialLink.h"
-#include "link/TransferContext.h"
 #include "link/engine/LinkEngine.h"
+#include "link/engine/TransferContext.h"
 
 class QTimer;
 
@@ -21,9 +21,9 @@ public:
     // Continue (true) or Cancel (false), asked while both timers stand still.
     using BandQuestion = std::function<bool()>;
 
-    // The timers become children of `timerOwner` under the names Timer_Tx and Timer_TimeOut.
-    TransferRunner(const TransferContext& context, QObject* timerOwner);
-    ~TransferRunner() override;
+    // The runner's own children Timer_Tx and Timer_TimeOut drive the transfer; a dialog that shows
+    // it passes itself as `parent`, so the timers are found among its parts.
+    explicit TransferRunner(const TransferContext& context, QObject* parent = nullptr);
 
     void SetBandQuestion(BandQuestion ask) { askBand_ = std::move(ask); }
     // A named port that does not open then ends the transfer at once instead of after the

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/TransferContext.h"
+#include "link/engine/TransferContext.h"
 
 // The objects one transfer works on, held together for callers that have no window owning them
 // (the command line, tests). The record starts at its defaults.

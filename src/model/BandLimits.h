@@ -14,6 +14,3 @@ struct BandLimits {
     bool operator==(const BandLimits& o) const { return BandMin == o.BandMin && BandMax == o.BandMax; }
     bool operator!=(const BandLimits& o) const { return !(*this == o); }
 };
-
-// The process-wide current band, shared by the editors, the link and the image packing.
-BandLimits& CurrentBand();

@@ -38,10 +38,11 @@ QString FieldDisplayText(const uint8_t* field, size_t size) { return QString::fr
 
 }
 
-ChannelInfoPage::ChannelInfoPage(RadioSettings& settings, QWidget* parent) : QWidget(parent), settings_(settings)
+ChannelInfoPage::ChannelInfoPage(RadioSettings& settings, const BandLimits& band, QWidget* parent)
+    : QWidget(parent), settings_(settings)
 {
     setObjectName("TabSheet_ChInfo");
-    Grid = new ChannelGridEditor(settings, this);
+    Grid = new ChannelGridEditor(settings, band, this);
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(Margin, Margin, Margin, Margin);

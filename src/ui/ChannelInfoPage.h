@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "model/BandLimits.h"
 #include "model/RadioSettings.h"
 
 class ChannelGridEditor;
@@ -13,7 +14,7 @@ class QPushButton;
 class ChannelInfoPage : public QWidget {
     Q_OBJECT
 public:
-    ChannelInfoPage(RadioSettings& settings, QWidget* parent);
+    ChannelInfoPage(RadioSettings& settings, const BandLimits& band, QWidget* parent);
 
     // Captions in the current language, the device information and every channel row.
     void Refresh();

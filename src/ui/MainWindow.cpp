@@ -74,7 +74,7 @@ void TForm1::BuildPages(QWidget* client)
 {
     PageControl_Home = new QTabWidget(client);
     PageControl_Home->setObjectName("PageControl_Home");
-    TabSheet_ChInfo = new ChannelInfoPage(record_, PageControl_Home);
+    TabSheet_ChInfo = new ChannelInfoPage(record_, band_, PageControl_Home);
     TabSheet_Option = new OptionsPage(record_, PageControl_Home);
     TabSheet_Dtmf = new DtmfPage(record_, PageControl_Home);
     TabSheet_Key = new KeysPage(record_, PageControl_Home);
@@ -129,7 +129,7 @@ void TForm1::StartUp()
     bHide->setGeometry(0, 0, 1, 1);
     bHide->lower();
 
-    CurrentBand() = SelectedBandLimits(config_);
+    band_ = SelectedBandLimits(config_);
     ApplyLanguageSetting(config_.Language);
     FullRefresh();
 }
@@ -144,7 +144,7 @@ void TForm1::FullRefresh()
     // which would turn the transfer dialog's "Read from radio" into "Read from radio - KR-T27".
     QApplication::setApplicationName(ModelName);
     CaptionMainMenu(menu_);
-    if (const std::optional<int> band = RefreshBandMenu(menu_, config_, CurrentBand()))
+    if (const std::optional<int> band = RefreshBandMenu(menu_, config_, band_))
         config_.BandSelete = *band;
     SetToolBarHints(toolBar_);
     TabSheet_ChInfo->Refresh();

@@ -6,7 +6,8 @@
 
 #include "files/AppSettings.h"
 #include "files/FileResult.h"
-#include "link/TransferContext.h"
+#include "link/engine/TransferContext.h"
+#include "model/BandLimits.h"
 #include "model/MemoryImage.h"
 #include "model/RadioSettings.h"
 #include "ui/FileChooser.h"
@@ -22,9 +23,9 @@ class QPushButton;
 class QStatusBar;
 class QTabWidget;
 
-// The program's main window. It owns the one settings record, the radio's memory image and the
-// computer's settings (port, language, bands) for as long as the program runs, builds every
-// editor on the record and offers the commands that act on the record as a whole.
+// The program's main window. It owns the one settings record, the current band, the radio's memory
+// image and the computer's settings (port, language, bands) for as long as the program runs,
+// builds every editor on the record and offers the commands that act on the record as a whole.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -43,6 +44,8 @@ public:
     bool OpenDataFile(const QString& path);
 
     RadioSettings& Record() { return record_; }
+    // The band every entered frequency is clamped to: the chosen one, or the radio's after a read.
+    BandLimits& Band() { return band_; }
     const AppSettings& Config() const { return config_; }
     const LinkSettings& Link() const { return link_; }
 
@@ -86,6 +89,7 @@ private:
     TransferContext LinkContext(TransferKind kind, bool isRead);
 
     RadioSettings record_{};
+    BandLimits band_;
     MemoryImage image_{};
     std::string settingsPath_;
     AppSettings config_;

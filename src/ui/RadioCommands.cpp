@@ -1,4 +1,5 @@
 #include "dialogs/password/PasswordMenu.h"
+#include "factory/AdjustmentBlock.h"
 #include "factory/AdjustmentMenu.h"
 #include "lang/TextTable.h"
 #include "link/PortDialog.h"
@@ -13,25 +14,17 @@ enum Entry { ReadCaptionEntry = 247, WriteCaptionEntry = 248 };
 
 }
 
-// The calibration and serial-number transfers bring their own buffer, so none is given here.
+// The calibration and serial-number transfers move the factory's transfer buffer.
 TransferContext TForm1::LinkContext(TransferKind kind, bool isRead)
 {
-    TransferContext context;
-    context.Kind = kind;
-    context.IsRead = isRead;
-    context.Settings = &record_;
-    context.Band = &CurrentBand();
-    context.Link = &link_;
-    context.Image = &image_;
-    return context;
+    return TransferContext{kind, isRead, record_, band_, link_, image_, AdjustmentTransferBuffer()};
 }
 
 void TForm1::RunChannelTransfer(bool isRead)
 {
     CommitPendingEdit();
-    TransferContext context = LinkContext(TransferKind::Normal, isRead);
-    context.OnSuccess = [this] { FullRefresh(); };
-    TProgramDialog dialog(context, this);
+    TProgramDialog dialog(LinkContext(TransferKind::Normal, isRead), this);
+    connect(&dialog, &TProgramDialog::transferSucceeded, this, &TForm1::FullRefresh);
     dialog.setWindowTitle(Tr(isRead ? ReadCaptionEntry : WriteCaptionEntry));
     dialog.exec();
 }

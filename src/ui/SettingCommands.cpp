@@ -38,11 +38,11 @@ void TForm1::MenuEdit_BandClick(int bandIndex)
 {
     CommitPendingEdit();
     if (!ConfirmClearAllData()) {
-        RefreshBandMenu(menu_, config_, CurrentBand());
+        RefreshBandMenu(menu_, config_, band_);
         return;
     }
     config_.BandSelete = bandIndex;
-    CurrentBand() = config_.Bands[bandIndex];
+    band_ = config_.Bands[bandIndex];
     record_.ResetToDefaults();
     FullRefresh();
 }
@@ -61,7 +61,7 @@ void TForm1::MenuLanguage_EnClick() { SelectLanguage(EnglishSetting); }
 
 void TForm1::bChBatchSetClick()
 {
-    RunChannelBatchSet(record_, [this] { FullRefresh(); }, this);
+    RunChannelBatchSet(record_, band_, [this] { FullRefresh(); }, this);
 }
 
 void TForm1::MenuAboutClick()

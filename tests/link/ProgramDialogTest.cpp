@@ -86,8 +86,8 @@ TEST_F(ProgramDialogTest, ComesUpIdleWithItsParts)
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->minimum(), 0);
     EXPECT_EQ(bar->maximum(), 100);
-    auto* tx = dialog.findChild<QTimer*>("Timer_Tx", Qt::FindDirectChildrenOnly);
-    auto* timeOut = dialog.findChild<QTimer*>("Timer_TimeOut", Qt::FindDirectChildrenOnly);
+    auto* tx = dialog.findChild<QTimer*>("Timer_Tx");
+    auto* timeOut = dialog.findChild<QTimer*>("Timer_TimeOut");
     ASSERT_NE(tx, nullptr);
     ASSERT_NE(timeOut, nullptr);
     EXPECT_FALSE(tx->isActive());
@@ -113,9 +113,8 @@ TEST_F(ProgramDialogTest, AReadShowsSuccessThenFillsTheRecordThenRefreshes)
     objects.Band = BandLimits{136000000, 174000000};
     bool bandAtNotice = true;
     std::vector<BandLimits> bandsAtRefresh;
-    TransferContext context = objects.Context(true);
-    context.OnSuccess = [&] { bandsAtRefresh.push_back(objects.Band); };
-    TProgramDialog dialog(context, nullptr);
+    TProgramDialog dialog(objects.Context(true), nullptr);
+    QObject::connect(&dialog, &TProgramDialog::transferSucceeded, [&] { bandsAtRefresh.push_back(objects.Band); });
 
     const Seen seen = StartAndAnswer(dialog, [&](QWidget* modal) {
         bandAtNotice = objects.Band == BandLimits{136000000, 174000000} && bandsAtRefresh.empty();
@@ -150,9 +149,8 @@ TEST_P(DialogNotice, ShowsTheOutcomeAndLeavesTheRecordAlone)
     std::memcpy(objects.Settings.Password, c.recordPassword, std::strlen(c.recordPassword));
     const RadioSettings before = objects.Settings;
     bool refreshed = false;
-    TransferContext context = objects.Context(true);
-    context.OnSuccess = [&] { refreshed = true; };
-    TProgramDialog dialog(context, nullptr);
+    TProgramDialog dialog(objects.Context(true), nullptr);
+    QObject::connect(&dialog, &TProgramDialog::transferSucceeded, [&] { refreshed = true; });
 
     const Seen seen = StartAndAnswer(dialog, Ok);
     EXPECT_EQ(seen.notice, DialogText(c.noticeEntry));

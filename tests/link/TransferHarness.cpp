@@ -22,8 +22,7 @@ TransferContext TransferObjects::Context(bool isRead, TransferKind kind)
 TransferRun RunTransfer(const TransferContext& context, const PortChoice& choice, RunOptions options)
 {
     TransferRun run;
-    QObject owner;
-    TransferRunner runner(context, &owner);
+    TransferRunner runner(context);
     runner.SetEndAtOnceWhenPortFails(options.endAtOnceWhenPortFails);
     runner.SetBandQuestion([&] {
         ++run.bandQuestions;

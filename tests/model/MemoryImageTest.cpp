@@ -145,20 +145,19 @@ TEST(MemoryImage, EverySettingIsUnpackedFromItsDocumentedOffset)
 
 TEST(MemoryImage, AReadMakesTheRadiosBandTheOneFrequenciesAreClampedTo)
 {
-    const BandLimits saved = CurrentBand();
     MemoryImage image{};
     PutBe32(&image[0x155], 136000000);
     PutBe32(&image[0x159], 174000000);
     RadioSettings s;
     s.ResetToDefaults();
 
-    SetDataToSoftware(image, s, CurrentBand());
+    BandLimits band;
+    SetDataToSoftware(image, s, band);
 
-    EXPECT_EQ(SnapFrequencyInBand(438500000), 174000000u);
-    EXPECT_EQ(SnapFrequencyInBand(100000000), 136000000u);
+    EXPECT_EQ(SnapFrequencyInBand(438500000, band), 174000000u);
+    EXPECT_EQ(SnapFrequencyInBand(100000000, band), 136000000u);
     EXPECT_EQ(uint32_t(s.ReadRadioInfo.BandMin), 136000000u);
     EXPECT_EQ(uint32_t(s.ReadRadioInfo.BandMax), 174000000u);
-    CurrentBand() = saved;
 }
 
 TEST(MemoryImage, AModelWithoutChannelsPacksZeroChannelBlocks)

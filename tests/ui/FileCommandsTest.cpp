@@ -78,7 +78,7 @@ TEST_F(FileCommands, OpenRedrawsTheWindowButKeepsTheStampAndBand)
     Trigger("MenuFile_Open");
     EXPECT_EQ(Control<QLabel>("sDeviceSnDisp")->text(), "87654321");
     EXPECT_EQ(Control<QLabel>("sLastWriteTime")->text(), "2023-0-0  0:0");
-    EXPECT_EQ(CurrentBand(), (BandLimits{400000000, 470000000}));
+    EXPECT_EQ(Band(), (BandLimits{400000000, 470000000}));
 }
 
 TEST_F(FileCommands, CancellingEitherDialogDoesNothing)

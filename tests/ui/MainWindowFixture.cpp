@@ -10,7 +10,6 @@
 #include "FileContents.h"
 #include "lang/AppLang.h"
 #include "files/AppSettings.h"
-#include "model/BandLimits.h"
 
 namespace {
 
@@ -24,7 +23,6 @@ MainWindowTest::~MainWindowTest()
 {
     window.reset();
     ApplyLanguageSetting(SimplifiedChineseSetting);
-    CurrentBand() = BandLimits{};
 }
 
 void MainWindowTest::StartWindow()

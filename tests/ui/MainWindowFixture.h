@@ -14,7 +14,7 @@
 class QAction;
 
 // A main window on a settings file of its own, with file choosers that answer from the test
-// instead of showing a dialog. The process-wide language and band are put back afterwards.
+// instead of showing a dialog. The process-wide language is put back afterwards.
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest();
@@ -37,6 +37,7 @@ protected:
 
     QString PathInTemp(const char* name) const { return QString::fromStdString(dir.File(name)); }
     RadioSettings& Record() const { return window->Record(); }
+    BandLimits& Band() const { return window->Band(); }
 
     ScratchDir dir;
     std::string settingsPath;

@@ -109,7 +109,7 @@ TEST_F(RadioTransfer, ARadioBandOutsideTheTableShowsInTheExtraBandItem)
     RunTransfer("MenuEdit_Read");
 
     ASSERT_EQ(ending, TransferText(SuccessText));
-    EXPECT_EQ(CurrentBand(), (BandLimits{144000000, 146000000}));
+    EXPECT_EQ(Band(), (BandLimits{144000000, 146000000}));
     EXPECT_EQ(BandTicks(), std::vector<bool>(6, false));
     EXPECT_EQ(Item("MenuEdit_Band_undef")->text(), "Frequency Band (144 - 146MHz)");
 }

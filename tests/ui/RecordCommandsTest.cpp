@@ -74,7 +74,7 @@ TEST_F(RecordCommands, NewToolButtonDoesTheSame)
 TEST_F(RecordCommands, NewKeepsBandAndPort)
 {
     AnswerConfirmation("OKBtn", [this] { Trigger("MenuFile_New"); });
-    EXPECT_EQ(CurrentBand(), (BandLimits{400000000, 470000000}));
+    EXPECT_EQ(Band(), (BandLimits{400000000, 470000000}));
     EXPECT_EQ(window->Config().BandSelete, 1);
     EXPECT_EQ(window->Link().PortNumber, 1);
 }
@@ -83,7 +83,7 @@ TEST_F(RecordCommands, BandChangeWithOkSelectsTheBandAndClearsAllData)
 {
     AnswerConfirmation("OKBtn", [this] { Trigger("MenuEdit_Band_1"); });
     EXPECT_EQ(question, QString::fromUtf8("清除所有数据？"));
-    EXPECT_EQ(CurrentBand(), (BandLimits{136000000, 174000000}));
+    EXPECT_EQ(Band(), (BandLimits{136000000, 174000000}));
     EXPECT_EQ(window->Config().BandSelete, 0);
     EXPECT_EQ(BandTicks(), (std::vector<bool>{true, false, false, false, false, false}));
     EXPECT_TRUE(SameBlock(Record(), defaults));
@@ -92,7 +92,7 @@ TEST_F(RecordCommands, BandChangeWithOkSelectsTheBandAndClearsAllData)
 TEST_F(RecordCommands, BandChangeWithCancelChangesNothing)
 {
     AnswerConfirmation("CancelBtn", [this] { Trigger("MenuEdit_Band_4"); });
-    EXPECT_EQ(CurrentBand(), (BandLimits{400000000, 470000000}));
+    EXPECT_EQ(Band(), (BandLimits{400000000, 470000000}));
     EXPECT_EQ(window->Config().BandSelete, 1);
     EXPECT_EQ(BandTicks(), (std::vector<bool>{false, true, false, false, false, false}));
     EXPECT_TRUE(SameBlock(Record(), edited));
@@ -112,10 +112,10 @@ TEST_F(RecordCommands, ChoosingTheSelectedBandStillAsksAndClears)
 
 TEST_F(RecordCommands, ChoosingABandAfterAForeignRadioBandReturnsToTheTable)
 {
-    CurrentBand() = {144000000, 146000000};
+    Band() = {144000000, 146000000};
     window->FullRefresh();
     AnswerConfirmation("OKBtn", [this] { Trigger("MenuEdit_Band_2"); });
-    EXPECT_EQ(CurrentBand(), (BandLimits{400000000, 470000000}));
+    EXPECT_EQ(Band(), (BandLimits{400000000, 470000000}));
     EXPECT_TRUE(Item("MenuEdit_Band_undef")->text().isEmpty());
 }
 

@@ -23,7 +23,7 @@ TEST_F(StartUpTest, WithoutASettingsFileCreatesItAndSelectsBandTwo)
     StartWindow();
 
     EXPECT_TRUE(QFile::exists(QString::fromStdString(settingsPath)));
-    EXPECT_EQ(CurrentBand(), (BandLimits{400000000, 470000000}));
+    EXPECT_EQ(Band(), (BandLimits{400000000, 470000000}));
     EXPECT_EQ(BandTicks(), (std::vector<bool>{false, true, false, false, false, false}));
     EXPECT_EQ(Item("MenuEdit_Band_1")->text(), QString::fromUtf8("频段 1 (136 - 174MHz)"));
     EXPECT_EQ(Item("MenuEdit_Band_2")->text(), QString::fromUtf8("频段 2 (400 - 470MHz)"));
@@ -49,7 +49,7 @@ TEST_F(StartUpTest, TakesPortLanguageAndBandFromTheSettingsFile)
 
     EXPECT_EQ(window->Link().PortNumber, 4);
     EXPECT_FALSE(window->Link().AutoSearchPort);
-    EXPECT_EQ(CurrentBand(), (BandLimits{245000000, 250000000}));
+    EXPECT_EQ(Band(), (BandLimits{245000000, 250000000}));
     EXPECT_EQ(BandTicks(), (std::vector<bool>{false, false, true, false, false, false}));
     EXPECT_EQ(Item("MenuEdit_Band_3")->text(), "Frequency Band 3 (245 - 250MHz)");
     EXPECT_TRUE(Item("MenuLanguage_En")->isChecked());
@@ -60,7 +60,7 @@ TEST_F(StartUpTest, ASelectionOutsideTheTableMeansBandOne)
 {
     WriteSettingsFile("[Band]\nband Selete=9\n");
     StartWindow();
-    EXPECT_EQ(CurrentBand(), (BandLimits{136000000, 174000000}));
+    EXPECT_EQ(Band(), (BandLimits{136000000, 174000000}));
     EXPECT_EQ(window->Config().BandSelete, 0);
 }
 
@@ -138,7 +138,7 @@ TEST_F(StartUpTest, ToolButtonsShowTheirHints)
 TEST_F(StartUpTest, ARadioBandOutsideTheTableTicksNoBandAndShowsTheRadiosLimits)
 {
     StartWindow();
-    CurrentBand() = {144000000, 146000000};
+    Band() = {144000000, 146000000};
     window->FullRefresh();
 
     EXPECT_EQ(BandTicks(), std::vector<bool>(6, false));
@@ -149,7 +149,7 @@ TEST_F(StartUpTest, ARadioBandOutsideTheTableTicksNoBandAndShowsTheRadiosLimits)
 TEST_F(StartUpTest, ARadioBandInTheTableSelectsThatBand)
 {
     StartWindow();
-    CurrentBand() = {450000000, 520000000};
+    Band() = {450000000, 520000000};
     window->FullRefresh();
     EXPECT_EQ(BandTicks(), (std::vector<bool>{false, false, false, false, true, false}));
     EXPECT_EQ(window->Config().BandSelete, 4);

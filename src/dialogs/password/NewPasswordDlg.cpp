@@ -44,11 +44,10 @@ void TNewPasswordDlg::OKBtnClick()
 
 void TNewPasswordDlg::SetPasswordInRadio()
 {
-    StorePassword(link_.Settings->NewPassword, eInput->text());
+    StorePassword(link_.Settings.NewPassword, eInput->text());
     TransferContext context = link_;
     context.Kind = TransferKind::PasswordSetting;
     context.IsRead = false;
-    context.OnSuccess = nullptr;
     TProgramDialog dialog(context, this);
     dialog.exec();
 }

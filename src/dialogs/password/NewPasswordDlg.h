@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "link/TransferContext.h"
+#include "link/engine/TransferContext.h"
 
 class QLabel;
 class QLineEdit;

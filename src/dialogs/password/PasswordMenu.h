@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/TransferContext.h"
+#include "link/engine/TransferContext.h"
 
 class QWidget;
 

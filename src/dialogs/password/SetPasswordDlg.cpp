@@ -30,7 +30,7 @@ TSetPasswordDlg::TSetPasswordDlg(const TransferContext& link, QWidget* owner)
     connect(bNewPassword, &QPushButton::clicked, this, &TSetPasswordDlg::bNewPasswordClick);
 }
 
-void TSetPasswordDlg::TakePassword() { StorePassword(link_.Settings->Password, eInput->text()); }
+void TSetPasswordDlg::TakePassword() { StorePassword(link_.Settings.Password, eInput->text()); }
 
 void TSetPasswordDlg::OKBtnClick()
 {

@@ -28,19 +28,13 @@ std::optional<BlockPlan> PlanFor(const TransferContext& context)
 {
     switch (context.Kind) {
     case TransferKind::Normal:
-        if (!context.Image)
-            return std::nullopt;
-        return BlockPlan{context.Image->data(), MemoryImageBaseAddress, context.IsRead ? ImageReadEnd : ImageWriteEnd,
+        return BlockPlan{context.Image.data(), MemoryImageBaseAddress, context.IsRead ? ImageReadEnd : ImageWriteEnd,
                          NormalPieceSize, ProgressMeter::Rule::PerBytes};
     case TransferKind::Adjustment:
-        if (!context.Buffer)
-            return std::nullopt;
-        return BlockPlan{context.Buffer->data(), AdjustmentBlockAddress, AdjustmentBlockSize, CalibrationPieceSize,
+        return BlockPlan{context.Buffer.data(), AdjustmentBlockAddress, AdjustmentBlockSize, CalibrationPieceSize,
                          ProgressMeter::Rule::Adjustment};
     case TransferKind::SerialNumber:
-        if (!context.Buffer)
-            return std::nullopt;
-        return BlockPlan{context.Buffer->data(), SerialNumberAddress, SnPieceSize, SnPieceSize, ProgressMeter::Rule::AtEndOnly};
+        return BlockPlan{context.Buffer.data(), SerialNumberAddress, SnPieceSize, SnPieceSize, ProgressMeter::Rule::AtEndOnly};
     case TransferKind::PasswordSetting:
         break;
     }

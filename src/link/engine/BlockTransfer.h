@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "link/TransferContext.h"
 #include "link/engine/LinkActions.h"
 #include "link/engine/ProgressMeter.h"
+#include "link/engine/TransferContext.h"
 
 // Where the data phase of a transfer moves its bytes: `data[position]` travels to or from radio
 // address `baseAddress + position`, one piece at a time while the position is below `end`.
@@ -18,8 +18,7 @@ struct BlockPlan {
     ProgressMeter::Rule progressRule = ProgressMeter::Rule::PerBytes;
 };
 
-// The plan for the transfer's kind and direction, or nothing when the transfer has no data phase
-// or lacks the bytes it would move.
+// The plan for the transfer's kind and direction, or nothing when the transfer has no data phase.
 std::optional<BlockPlan> PlanFor(const TransferContext& context);
 
 // The data phase: each call sends at most one frame. A write sends the piece at the position and

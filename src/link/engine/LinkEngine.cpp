@@ -32,10 +32,10 @@ LinkActions Sending(Frame frame)
 
 }  // namespace
 
-LinkEngine::LinkEngine(const TransferContext& context) : context_(context)
+LinkEngine::LinkEngine(const TransferContext& context)
+    : context_(context),
+      infoTarget_(context.IsRead ? context.Settings.ReadRadioInfo : context.Settings.WriteRadioInfo)
 {
-    if (context_.Settings)
-        infoTarget_ = context_.IsRead ? &context_.Settings->ReadRadioInfo : &context_.Settings->WriteRadioInfo;
 }
 
 LinkEngine::~LinkEngine() = default;
@@ -45,8 +45,6 @@ LinkActions LinkEngine::Start(bool autoSearch)
     if (started_ || outcome_ != LinkOutcome::Running)
         return {};
     started_ = true;
-    if (!context_.Settings || !context_.Band)
-        return Finish(LinkOutcome::CommunicationFailure);
     autoSearch_ = autoSearch;
     helloRetries_ = 0;
     linkStep_ = 0;
@@ -111,9 +109,9 @@ void LinkEngine::ApplyResult()
         return;
     applied_ = true;
     if (context_.Kind == TransferKind::Normal)
-        SetDataToSoftware(*context_.Image, *context_.Settings, *context_.Band);
+        SetDataToSoftware(context_.Image, context_.Settings, context_.Band);
     else if (context_.Kind == TransferKind::SerialNumber)
-        std::memcpy(context_.Settings->DeviceSn, context_.Buffer->data(), DeviceSnSize);
+        std::memcpy(context_.Settings.DeviceSn, context_.Buffer.data(), DeviceSnSize);
 }
 
 bool LinkEngine::SearchingForRadio() const { return autoSearch_ && linkStep_ == 0; }
@@ -140,7 +138,7 @@ LinkActions LinkEngine::OnIdentAnswer()
         rx_.Clear();
         return autoSearch_ ? SwitchPort() : Finish(LinkOutcome::CommunicationFailure);
     }
-    std::copy(IdentAnswer.begin(), IdentAnswer.end(), infoTarget_->ModelIdent);
+    std::copy(IdentAnswer.begin(), IdentAnswer.end(), infoTarget_.ModelIdent);
     LinkActions actions = Sending(InfoRequest());
     actions.progress = ProgressMeter::Start;
     actions.timeOutTimer = TimerCommand::StartEvery(TimeOutMs);
@@ -159,13 +157,13 @@ LinkActions LinkEngine::OnInfoAnswer()
     if (rx_[0] != LinkAck)
         return Finish(LinkOutcome::CommunicationFailure);
 
-    RadioSettings& settings = *context_.Settings;
+    RadioSettings& settings = context_.Settings;
     // A serial-number transfer is about the number the user entered: the radio's old one must
     // neither replace it before a write nor survive a failed read.
     if (context_.Kind != TransferKind::SerialNumber)
         std::memcpy(settings.DeviceSn, rx_.Data() + InfoSnOffset, DeviceSnSize);
-    std::memcpy(infoTarget_->ReportedPassword, rx_.Data() + InfoPasswordOffset, sizeof infoTarget_->ReportedPassword);
-    if (!settings.PasswordMatches(infoTarget_->ReportedPassword))
+    std::memcpy(infoTarget_.ReportedPassword, rx_.Data() + InfoPasswordOffset, sizeof infoTarget_.ReportedPassword);
+    if (!settings.PasswordMatches(infoTarget_.ReportedPassword))
         return Finish(LinkOutcome::PasswordError);
 
     LinkActions actions = Sending(PasswordFrameFor(context_.Kind == TransferKind::PasswordSetting, settings));
@@ -183,15 +181,15 @@ LinkActions LinkEngine::OnBandAnswer()
         return Finish(LinkOutcome::CommunicationFailure);
 
     const BandLimits reported{GetBe32(rx_.Data() + BandMinOffset), GetBe32(rx_.Data() + BandMaxOffset)};
-    infoTarget_->BandMin = reported.BandMin;
-    infoTarget_->BandMax = reported.BandMax;
+    infoTarget_.BandMin = reported.BandMin;
+    infoTarget_.BandMax = reported.BandMax;
     rx_.Clear();
 
     if (context_.Kind == TransferKind::PasswordSetting) {
-        AdoptNewPassword(*context_.Settings);
+        AdoptNewPassword(context_.Settings);
         return Succeed();
     }
-    if (!context_.IsRead && reported != *context_.Band) {
+    if (!context_.IsRead && reported != context_.Band) {
         awaitingBandChoice_ = true;
         LinkActions actions;
         actions.txTimer = TimerCommand::Halt();
@@ -273,10 +271,10 @@ void LinkEngine::PrepareOutgoingData()
     if (context_.IsRead)
         return;
     if (context_.Kind == TransferKind::Normal)
-        GetDataForWrite(*context_.Settings, *context_.Band, context_.Clock ? context_.Clock() : LocalNow(),
-                        *context_.Image);
+        GetDataForWrite(context_.Settings, context_.Band, context_.Clock ? context_.Clock() : LocalNow(),
+                        context_.Image);
     else if (context_.Kind == TransferKind::SerialNumber)
-        std::memcpy(context_.Buffer->data(), context_.Settings->DeviceSn, DeviceSnSize);
+        std::memcpy(context_.Buffer.data(), context_.Settings.DeviceSn, DeviceSnSize);
 }
 
 LinkActions LinkEngine::NextBlock(const uint8_t* answerData)

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "link/TransferContext.h"
 #include "link/engine/LinkActions.h"
 #include "link/engine/ReceiveBuffer.h"
+#include "link/engine/TransferContext.h"
 
 class BlockTransfer;
 
@@ -73,7 +73,7 @@ private:
     LinkActions Finish(LinkOutcome outcome, LinkActions actions = {});
 
     TransferContext context_;
-    RadioInfo* infoTarget_ = nullptr;
+    RadioInfo& infoTarget_;
     ReceiveBuffer rx_;
     std::unique_ptr<BlockTransfer> blocks_;
     bool started_ = false;

@@ -6,10 +6,9 @@
 #include <QPushButton>
 
 #include "lang/TextTable.h"
-#include "model/BandLimits.h"
+#include "model/ChannelBatchFill.h"
 #include "model/Frequency.h"
 #include "model/ToneLists.h"
-#include "ui/editors/ChannelBatch.h"
 #include "ui/editors/ChannelTextEntries.h"
 #include "ui/editors/ChoiceTexts.h"
 #include "ui/editors/EditorPages.h"
@@ -106,12 +105,14 @@ ToneListEntry ParsedTone(const QComboBox* list)
 
 }
 
-TChBatchSetDlg::TChBatchSetDlg(RadioSettings& settings, std::function<void()> fullRefresh, QWidget* owner)
+TChBatchSetDlg::TChBatchSetDlg(RadioSettings& settings, const BandLimits& band, std::function<void()> fullRefresh,
+                               QWidget* owner)
     : QDialog(owner),
       settings_(settings),
+      band_(band),
       fullRefresh_(std::move(fullRefresh)),
-      BatchRxStart(CurrentBand().BandMin),
-      BatchTxStart(CurrentBand().BandMin)
+      BatchRxStart(band.BandMin),
+      BatchTxStart(band.BandMin)
 {
     setObjectName("TChBatchSetDlg");
     setWindowTitle(Tr(EntryBatchSet));
@@ -177,7 +178,7 @@ void TChBatchSetDlg::ShowValues()
 void TChBatchSetDlg::CommitFrequency(QLineEdit* box, uint32_t& value)
 {
     if (const auto hz = ParseMegahertz(box->text().toStdString()))
-        value = SnapFrequencyInBand(*hz);
+        value = SnapFrequencyInBand(*hz, band_);
     box->setText(QString::fromStdString(FormatFrequency(value)));
 }
 
@@ -211,14 +212,15 @@ void TChBatchSetDlg::OKBtnClick()
     batch.rxStart = BatchRxStart;
     batch.txStart = BatchTxStart;
     batch.step = BatchStep;
-    if (ApplyChannelBatch(settings_, batch) && fullRefresh_)
+    if (ApplyChannelBatch(settings_, batch, band_) && fullRefresh_)
         fullRefresh_();
     accept();
 }
 
-void RunChannelBatchSet(RadioSettings& settings, std::function<void()> fullRefresh, QWidget* owner)
+void RunChannelBatchSet(RadioSettings& settings, const BandLimits& band, std::function<void()> fullRefresh,
+                        QWidget* owner)
 {
-    auto* dialog = new TChBatchSetDlg(settings, std::move(fullRefresh), owner);
+    auto* dialog = new TChBatchSetDlg(settings, band, std::move(fullRefresh), owner);
     dialog->exec();
     delete dialog;
 }

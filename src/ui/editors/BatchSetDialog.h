@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include "model/BandLimits.h"
 #include "model/RadioSettings.h"
 
 class QComboBox;
@@ -14,7 +15,7 @@ class QLineEdit;
 class TChBatchSetDlg : public QDialog {
     Q_OBJECT
 public:
-    TChBatchSetDlg(RadioSettings& settings, std::function<void()> fullRefresh, QWidget* owner);
+    TChBatchSetDlg(RadioSettings& settings, const BandLimits& band, std::function<void()> fullRefresh, QWidget* owner);
 
 private:
     void BuildControls();
@@ -28,6 +29,7 @@ private:
     // Destroyed before the dialog's boxes, so a box losing the focus as it goes commits nothing.
     QObject editsAlive_;
     RadioSettings& settings_;
+    const BandLimits& band_;
     std::function<void()> fullRefresh_;
     uint32_t BatchRxStart;
     uint32_t BatchTxStart;

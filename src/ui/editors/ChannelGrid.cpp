@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QTableWidget>
 
+#include "model/ChannelRules.h"
 #include "ui/editors/CellEditors.h"
 #include "ui/editors/ChannelCells.h"
-#include "ui/editors/ChannelEdits.h"
 #include "ui/editors/FocusLoss.h"
 #include "ui/editors/InPlaceEditing.h"
 #include "ui/editors/TitledGrid.h"
@@ -37,7 +37,7 @@ QString RowTitle(int row) { return QString("%1").arg(row, 2, 10, QLatin1Char('0'
 }
 
 struct ChannelGridEditor::Impl : QObject {
-    Impl(RadioSettings& settings, ChannelGridEditor* page);
+    Impl(RadioSettings& settings, const BandLimits& band, ChannelGridEditor* page);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -52,6 +52,7 @@ struct ChannelGridEditor::Impl : QObject {
     void LeaveSquelchModeEditor();
 
     RadioSettings& settings;
+    const BandLimits& band;
     QTableWidget* grid;
     QLineEdit* frequencyEditor;
     QComboBox* toneEditor;
@@ -59,9 +60,10 @@ struct ChannelGridEditor::Impl : QObject {
     InPlaceEditing editing;
 };
 
-ChannelGridEditor::Impl::Impl(RadioSettings& s, ChannelGridEditor* page)
+ChannelGridEditor::Impl::Impl(RadioSettings& s, const BandLimits& b, ChannelGridEditor* page)
     : QObject(page),
       settings(s),
+      band(b),
       grid(CreateTitledGrid(page, ChannelGridShape)),
       frequencyEditor(CreateFrequencyCellEditor(page)),
       toneEditor(CreateToneCellEditor(page)),
@@ -177,9 +179,9 @@ void ChannelGridEditor::Impl::LeaveFrequencyEditor()
         return;
     const std::string text = frequencyEditor->text().toStdString();
     if (editing.Column() == ColRxFreq)
-        EnterReceiveFrequency(settings, unsigned(editing.Row()), text);
+        EnterReceiveFrequency(settings, unsigned(editing.Row()), text, band);
     else
-        EnterTransmitFrequency(settings.Channel[editing.Row()], text);
+        EnterTransmitFrequency(settings.Channel[editing.Row()], text, band);
     RedrawRow(editing.Row());
     editing.Finish();
 }
@@ -209,8 +211,8 @@ void ChannelGridEditor::Impl::LeaveSquelchModeEditor()
     editing.Finish();
 }
 
-ChannelGridEditor::ChannelGridEditor(RadioSettings& settings, QWidget* parent)
-    : QWidget(parent), impl_(new Impl(settings, this))
+ChannelGridEditor::ChannelGridEditor(RadioSettings& settings, const BandLimits& band, QWidget* parent)
+    : QWidget(parent), impl_(new Impl(settings, band, this))
 {
     setFixedSize(impl_->grid->size());
 }

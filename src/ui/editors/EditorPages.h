@@ -4,16 +4,18 @@
 
 #include <QWidget>
 
+#include "model/BandLimits.h"
 #include "model/RadioSettings.h"
 
 // The main window's editors. Each writes single fields of the record when one of its controls
 // loses the focus, and Refresh() re-captions it in the current language and reloads every value.
 
-// Channel grid `StringGrid1` with its in-place editors; placed on the channel page.
+// Channel grid `StringGrid1` with its in-place editors; placed on the channel page. Entered
+// frequencies are clamped to `band`, which its owner keeps up to date.
 class ChannelGridEditor : public QWidget {
     Q_OBJECT
 public:
-    ChannelGridEditor(RadioSettings& settings, QWidget* parent);
+    ChannelGridEditor(RadioSettings& settings, const BandLimits& band, QWidget* parent);
     void Refresh();
 
 private:
@@ -57,5 +59,6 @@ private:
     Impl* impl_;
 };
 
-// Batch set: fills a range of channels; `fullRefresh` redraws the main window after OK.
-void RunChannelBatchSet(RadioSettings& settings, std::function<void()> fullRefresh, QWidget* owner);
+// Batch set: fills a range of channels within `band`; `fullRefresh` redraws the main window after OK.
+void RunChannelBatchSet(RadioSettings& settings, const BandLimits& band, std::function<void()> fullRefresh,
+                        QWidget* owner);

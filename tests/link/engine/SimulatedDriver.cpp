@@ -6,14 +6,7 @@ TransferFixture::TransferFixture() { settings.ResetToDefaults(); }
 
 TransferContext TransferFixture::Context(TransferKind kind, bool isRead)
 {
-    TransferContext context;
-    context.Kind = kind;
-    context.IsRead = isRead;
-    context.Settings = &settings;
-    context.Band = &band;
-    context.Link = &link;
-    context.Image = &image;
-    context.Buffer = &buffer;
+    TransferContext context{kind, isRead, settings, band, link, image, buffer};
     context.Clock = [] { return PackTime; };
     return context;
 }

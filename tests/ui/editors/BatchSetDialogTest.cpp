@@ -37,11 +37,7 @@ void OnBatchDialog(std::function<void(QDialog*)> act)
 
 class BatchSetDialog : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        CurrentBand() = BandLimits{};
-        window.ShowActive();
-    }
+    void SetUp() override { window.ShowActive(); }
 
     static void Type(QDialog* dialog, const char* name, const char* text)
     {
@@ -68,7 +64,7 @@ protected:
             shownStep = dialog->findChild<QLineEdit*>("eStep")->text();
             ClickOn(dialog->findChild<QPushButton*>(button));
         });
-        RunChannelBatchSet(window.settings, [this] { ++refreshes; }, &window);
+        RunChannelBatchSet(window.settings, window.band, [this] { ++refreshes; }, &window);
     }
 
     uint32_t Rx(int channel) const { return window.settings.Channel[channel].RxFreq; }
@@ -97,7 +93,7 @@ TEST_F(BatchSetDialog, ShowsItsControlsWithTheirChoices)
         EXPECT_EQ(modal->findChild<QPushButton*>("CancelBtn")->text(), "Cannel");
         ClickOn(modal->findChild<QPushButton*>("CancelBtn"));
     });
-    RunChannelBatchSet(window.settings, [this] { ++refreshes; }, &window);
+    RunChannelBatchSet(window.settings, window.band, [this] { ++refreshes; }, &window);
     EXPECT_EQ(refreshes, 0);
 }
 
@@ -144,7 +140,7 @@ TEST_F(BatchSetDialog, LeavingTheStepBoxShowsTheSnappedStep)
         EXPECT_EQ(modal->findChild<QLineEdit*>("eChBatchFreqRx")->text(), "435") << "a point only as fourth character";
         ClickOn(modal->findChild<QPushButton*>("CancelBtn"));
     });
-    RunChannelBatchSet(window.settings, {}, &window);
+    RunChannelBatchSet(window.settings, window.band, {}, &window);
 }
 
 TEST_F(BatchSetDialog, FrequenciesPastTheTopOfTheBandStayAtTheTop)

@@ -18,8 +18,8 @@ class ChannelGrid : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        CurrentBand() = {136000000, 174000000};
-        editor = new ChannelGridEditor(window.settings, &window);
+        window.band = {136000000, 174000000};
+        editor = new ChannelGridEditor(window.settings, window.band, &window);
         editor->move(0, 40);
         editor->Refresh();
         window.ShowActive();

@@ -7,9 +7,9 @@
 #include <QTimer>
 
 #include "lang/AppLang.h"
+#include "model/ChannelRules.h"
 #include "model/RadioSettings.h"
 #include "ui/editors/BatchSetDialog.h"
-#include "ui/editors/ChannelEdits.h"
 #include "ui/editors/EditorPages.h"
 
 namespace {
@@ -21,13 +21,13 @@ struct Language {
     const char* suffix;
 };
 
-void FillSample(RadioSettings& settings)
+void FillSample(RadioSettings& settings, const BandLimits& band)
 {
     settings.ResetToDefaults();
     const char* frequencies[] = {"438.5", "439.0125", "145.5", "446.00625"};
     unsigned channel = 1;
     for (const char* mhz : frequencies)
-        EnterReceiveFrequency(settings, channel++, mhz);
+        EnterReceiveFrequency(settings, channel++, mhz, band);
     EnterDecodeTone(settings.Channel[1], "67.0");
     EnterEncodeTone(settings.Channel[2], "D023N");
     settings.Channel[3].SetPower(0);
@@ -50,13 +50,14 @@ int main(int argc, char** argv)
     QApplication::setFont(font);
 
     RadioSettings settings;
-    FillSample(settings);
+    const BandLimits band;
+    FillSample(settings, band);
     for (const Language& language : {Language{0, "en"}, Language{1, "zh"}}) {
         ApplyLanguageSetting(language.setting);
         QTabWidget tabs;
         tabs.resize(WindowSize);
         auto* channelPage = new QWidget;
-        auto* grid = new ChannelGridEditor(settings, channelPage);
+        auto* grid = new ChannelGridEditor(settings, band, channelPage);
         grid->move(4, 4);
         auto* options = new OptionsPage(settings, nullptr);
         auto* dtmf = new DtmfPage(settings, nullptr);
@@ -77,7 +78,7 @@ int main(int argc, char** argv)
             QApplication::processEvents();
             Save(&tabs, directory, QString::fromLatin1(names[page]) + "-" + suffix);
         }
-        TChBatchSetDlg batch(settings, {}, &tabs);
+        TChBatchSetDlg batch(settings, band, {}, &tabs);
         batch.show();
         QApplication::processEvents();
         Save(&batch, directory, "batch-" + suffix);

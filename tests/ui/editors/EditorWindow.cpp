@@ -11,7 +11,7 @@ constexpr int EnglishSetting = 0;
 constexpr int SimplifiedChineseSetting = 1;
 }
 
-EditorWindow::EditorWindow() : focusTaker_(new QPushButton("bHide", this)), savedBand_(CurrentBand())
+EditorWindow::EditorWindow() : focusTaker_(new QPushButton("bHide", this))
 {
     UseEnglish();
     settings.ResetToDefaults();
@@ -19,8 +19,6 @@ EditorWindow::EditorWindow() : focusTaker_(new QPushButton("bHide", this)), save
     focusTaker_->setGeometry(0, 0, 1, 1);
     resize(829, 507);
 }
-
-EditorWindow::~EditorWindow() { CurrentBand() = savedBand_; }
 
 void EditorWindow::ShowActive()
 {

@@ -9,14 +9,14 @@
 class QComboBox;
 class QTableWidget;
 
-// A shown, active window that hosts one editor page on a fresh record, with a button that takes
-// the focus away the way the main window's bHide does before a command runs.
+// A shown, active window that hosts one editor page on a fresh record and the start-up band, with a
+// button that takes the focus away the way the main window's bHide does before a command runs.
 class EditorWindow : public QWidget {
 public:
     EditorWindow();
-    ~EditorWindow() override;
 
     RadioSettings settings;
+    BandLimits band;
 
     // Call after the page has been placed in the window.
     void ShowActive();
@@ -24,7 +24,6 @@ public:
 
 private:
     QPushButton* focusTaker_;
-    BandLimits savedBand_;
 };
 
 // What a user does to the editors.

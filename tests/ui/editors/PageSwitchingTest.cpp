@@ -18,11 +18,11 @@ class PageSwitching : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        CurrentBand() = {136000000, 174000000};
+        window.band = {136000000, 174000000};
         tabs = new QTabWidget(&window);
         tabs->setGeometry(0, 20, 829, 440);
         auto* channelPage = new QWidget;
-        grid = new ChannelGridEditor(window.settings, channelPage);
+        grid = new ChannelGridEditor(window.settings, window.band, channelPage);
         options = new OptionsPage(window.settings, nullptr);
         dtmf = new DtmfPage(window.settings, nullptr);
         keys = new KeysPage(window.settings, nullptr);
@@ -145,7 +145,7 @@ TEST(EditorLifetime, APageCanBeDestroyedWhileOneOfItsControlsHasTheFocus)
         delete page;
     }
     EditorWindow window;
-    auto* grid = new ChannelGridEditor(window.settings, &window);
+    auto* grid = new ChannelGridEditor(window.settings, window.band, &window);
     grid->Refresh();
     window.ShowActive();
     auto* table = grid->findChild<QTableWidget*>("StringGrid1");

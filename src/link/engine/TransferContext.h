@@ -33,18 +33,18 @@ struct LinkSettings {
     bool AutoSearchPort = true;
 };
 
-// Everything one transfer works on. The caller owns all of it; the transfer changes the record
-// only as the protocol allows (handshake fields always; the rest only after a complete read).
+// Everything one transfer works on, in this order:
+//   TransferContext{kind, isRead, settings, band, link, image, buffer}
+// The caller owns the objects and keeps them alive while the transfer runs; the transfer changes
+// the record only as the protocol allows (handshake fields always; the rest only after a complete
+// read). The clock stamps a normal write; tests replace it.
 struct TransferContext {
     TransferKind Kind = TransferKind::Normal;
     bool IsRead = true;
-    RadioSettings* Settings = nullptr;
-    BandLimits* Band = nullptr;
-    LinkSettings* Link = nullptr;
-    MemoryImage* Image = nullptr;
-    TransferBuffer* Buffer = nullptr;
+    RadioSettings& Settings;
+    BandLimits& Band;
+    LinkSettings& Link;
+    MemoryImage& Image;
+    TransferBuffer& Buffer;
     std::function<DateTimeStamp()> Clock = LocalNow;
-    // Runs after a successful transfer, once the success notice is closed (after a normal read the
-    // image has been unpacked into the record by then). Readers refresh their views here.
-    std::function<void()> OnSuccess;
 };

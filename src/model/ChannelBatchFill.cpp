@@ -1,13 +1,13 @@
-#include "ui/editors/ChannelBatch.h"
+#include "model/ChannelBatchFill.h"
 
 #include "model/Frequency.h"
 
 namespace {
 
-void FillChannel(ChannelRecord& channel, const ChannelBatch& batch, uint32_t offset)
+void FillChannel(ChannelRecord& channel, const ChannelBatch& batch, uint32_t offset, const BandLimits& band)
 {
-    channel.RxFreq = SnapFrequencyInBand(batch.rxStart + offset);
-    channel.TxFreq = SnapFrequencyInBand(batch.txStart + offset);
+    channel.RxFreq = SnapFrequencyInBand(batch.rxStart + offset, band);
+    channel.TxFreq = SnapFrequencyInBand(batch.txStart + offset, band);
     channel.DecCode = batch.decCode;
     channel.DecType = batch.decType;
     channel.EncCode = batch.encCode;
@@ -23,14 +23,14 @@ void FillChannel(ChannelRecord& channel, const ChannelBatch& batch, uint32_t off
 
 }
 
-bool ApplyChannelBatch(RadioSettings& settings, const ChannelBatch& batch)
+bool ApplyChannelBatch(RadioSettings& settings, const ChannelBatch& batch, const BandLimits& band)
 {
     if (batch.first > batch.last || batch.first < 1 || batch.last > ChannelCount)
         return false;
     uint32_t offset = 0;
     for (unsigned i = batch.first; i <= batch.last; ++i) {
         settings.SetChannelUsed(i, true);
-        FillChannel(settings.Channel[i], batch, offset);
+        FillChannel(settings.Channel[i], batch, offset, band);
         offset += batch.step;
     }
     return true;

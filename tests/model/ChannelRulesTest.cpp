@@ -3,32 +3,26 @@
 #include <cstring>
 
 #include "model/BandLimits.h"
+#include "model/ChannelBatchFill.h"
+#include "model/ChannelFields.h"
+#include "model/ChannelRules.h"
 #include "model/Tone.h"
-#include "ui/editors/ChannelBatch.h"
-#include "ui/editors/ChannelEdits.h"
-#include "ui/editors/ChannelValues.h"
 
 namespace {
 
-class ChannelEdits : public ::testing::Test {
+class ChannelRules : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        saved = CurrentBand();
-        CurrentBand() = BandLimits{};
-        settings.ResetToDefaults();
-    }
-    void TearDown() override { CurrentBand() = saved; }
+    void SetUp() override { settings.ResetToDefaults(); }
 
     RadioSettings settings;
-    BandLimits saved;
+    const BandLimits band;
 };
 
-TEST_F(ChannelEdits, ANewChannelKeepsItsNameAndResetsEverythingElse)
+TEST_F(ChannelRules, ANewChannelKeepsItsNameAndResetsEverythingElse)
 {
     ChannelRecord& channel = settings.Channel[3];
     std::memset(&channel, 0xAB, sizeof channel);
-    EnterReceiveFrequency(settings, 3, "438.5");
+    EnterReceiveFrequency(settings, 3, "438.5", band);
     EXPECT_TRUE(settings.IsChannelUsed(3));
     EXPECT_EQ(uint32_t(channel.TxFreq), 438500000u);
     EXPECT_EQ(channel.DecType, 0);
@@ -39,15 +33,15 @@ TEST_F(ChannelEdits, ANewChannelKeepsItsNameAndResetsEverythingElse)
     EXPECT_EQ(channel.Name[0], 0xAB);
 }
 
-TEST_F(ChannelEdits, ARemovedChannelKeepsItsBytes)
+TEST_F(ChannelRules, ARemovedChannelKeepsItsBytes)
 {
-    EnterReceiveFrequency(settings, 2, "438.5");
-    EnterReceiveFrequency(settings, 2, "");
+    EnterReceiveFrequency(settings, 2, "438.5", band);
+    EnterReceiveFrequency(settings, 2, "", band);
     EXPECT_FALSE(settings.IsChannelUsed(2));
     EXPECT_EQ(uint32_t(settings.Channel[2].RxFreq), 438500000u);
 }
 
-TEST_F(ChannelEdits, SquelchModeFollowsTheDecodeTone)
+TEST_F(ChannelRules, SquelchModeFollowsTheDecodeTone)
 {
     const struct {
         uint8_t mode;
@@ -78,7 +72,7 @@ TEST_F(ChannelEdits, SquelchModeFollowsTheDecodeTone)
     }
 }
 
-TEST_F(ChannelEdits, PowerAndBusyLockStepThroughTheirCycles)
+TEST_F(ChannelRules, PowerAndBusyLockStepThroughTheirCycles)
 {
     const struct {
         void (*step)(ChannelRecord&);
@@ -123,11 +117,11 @@ ChannelBatch Batch(unsigned first, unsigned last, uint32_t rx, uint32_t step)
     return batch;
 }
 
-TEST_F(ChannelEdits, ABatchFillsItsChannelsWithGrowingFrequencies)
+TEST_F(ChannelRules, ABatchFillsItsChannelsWithGrowingFrequencies)
 {
     std::memcpy(settings.Channel[2].Name, "ABC", 3);
     settings.Channel[2].OptA = 0x07;
-    ASSERT_TRUE(ApplyChannelBatch(settings, Batch(1, 16, 430000000, 12500)));
+    ASSERT_TRUE(ApplyChannelBatch(settings, Batch(1, 16, 430000000, 12500), band));
     EXPECT_EQ(uint32_t(settings.Channel[1].RxFreq), 430000000u);
     EXPECT_EQ(uint32_t(settings.Channel[2].TxFreq), 430012500u);
     EXPECT_EQ(uint32_t(settings.Channel[16].RxFreq), 430187500u);
@@ -138,18 +132,18 @@ TEST_F(ChannelEdits, ABatchFillsItsChannelsWithGrowingFrequencies)
         EXPECT_TRUE(settings.IsChannelUsed(i)) << i;
 }
 
-TEST_F(ChannelEdits, ABatchStopsClimbingAtTheTopOfTheBand)
+TEST_F(ChannelRules, ABatchStopsClimbingAtTheTopOfTheBand)
 {
-    ASSERT_TRUE(ApplyChannelBatch(settings, Batch(1, 16, 465000000, 1000000)));
+    ASSERT_TRUE(ApplyChannelBatch(settings, Batch(1, 16, 465000000, 1000000), band));
     EXPECT_EQ(uint32_t(settings.Channel[5].RxFreq), 469000000u);
     for (unsigned i = 6; i <= 16; ++i)
         EXPECT_EQ(uint32_t(settings.Channel[i].RxFreq), 470000000u) << i;
 }
 
-TEST_F(ChannelEdits, ABatchEndingBeforeItStartsChangesNothing)
+TEST_F(ChannelRules, ABatchEndingBeforeItStartsChangesNothing)
 {
     const RadioSettings before = settings;
-    EXPECT_FALSE(ApplyChannelBatch(settings, Batch(5, 3, 430000000, 0)));
+    EXPECT_FALSE(ApplyChannelBatch(settings, Batch(5, 3, 430000000, 0), band));
     EXPECT_EQ(std::memcmp(&before, &settings, sizeof settings), 0);
 }
 

@@ -1,8 +1,8 @@
-#include "ui/editors/ChannelEdits.h"
+#include "model/ChannelRules.h"
 
+#include "model/ChannelFields.h"
 #include "model/Frequency.h"
 #include "model/Tone.h"
-#include "ui/editors/ChannelValues.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ bool ParseTone(std::string_view text, uint8_t& type, LeU16& code)
 
 }
 
-void EnterReceiveFrequency(RadioSettings& settings, unsigned channel, std::string_view megahertz)
+void EnterReceiveFrequency(RadioSettings& settings, unsigned channel, std::string_view megahertz, const BandLimits& band)
 {
     if (megahertz.empty()) {
         settings.SetChannelUsed(channel, false);
@@ -42,19 +42,19 @@ void EnterReceiveFrequency(RadioSettings& settings, unsigned channel, std::strin
     if (!hz)
         return;
     ChannelRecord& record = settings.Channel[channel];
-    record.RxFreq = SnapFrequencyInBand(*hz);
+    record.RxFreq = SnapFrequencyInBand(*hz, band);
     if (!settings.IsChannelUsed(channel)) {
         settings.SetChannelUsed(channel, true);
         FillNewChannel(record);
     }
 }
 
-void EnterTransmitFrequency(ChannelRecord& channel, std::string_view megahertz)
+void EnterTransmitFrequency(ChannelRecord& channel, std::string_view megahertz, const BandLimits& band)
 {
     const auto hz = ParseMegahertz(megahertz);
     if (!hz)
         return;
-    channel.TxFreq = *hz == 0 ? 0 : SnapFrequencyInBand(*hz);
+    channel.TxFreq = *hz == 0 ? 0 : SnapFrequencyInBand(*hz, band);
 }
 
 void EnterDecodeTone(ChannelRecord& channel, std::string_view text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/BandLimits.h"
 #include "model/RadioSettings.h"
 #include "model/Tone.h"
 
@@ -23,4 +24,4 @@ struct ChannelBatch {
 // Fills channels first..last and marks them in use; their names are kept. The frequencies are
 // clamped to the band, so past its top every further channel gets the band's upper limit.
 // Returns false, changing nothing, when the first channel comes after the last.
-bool ApplyChannelBatch(RadioSettings& settings, const ChannelBatch& batch);
+bool ApplyChannelBatch(RadioSettings& settings, const ChannelBatch& batch, const BandLimits& band);

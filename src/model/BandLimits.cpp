@@ -1,7 +1,0 @@
-#include "model/BandLimits.h"
-
-BandLimits& CurrentBand()
-{
-    static BandLimits band;
-    return band;
-}
