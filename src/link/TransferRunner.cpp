@@ -9,10 +9,13 @@ namespace {
 // A stop "at once" still goes through Timer_TimeOut, so it ends the same way as a silent radio.
 constexpr int TimeOutTriggerMs = 1;
 
+// The link's schedule is in whole seconds (hellos, settle, time-out); a coarse timer may fire 5%
+// early or late, which the radio's own timing does not forgive.
 QTimer* NewTimer(const char* objectName, QObject* owner)
 {
     auto* timer = new QTimer(owner);
     timer->setObjectName(objectName);
+    timer->setTimerType(Qt::PreciseTimer);
     return timer;
 }
 
@@ -37,13 +40,18 @@ TransferRunner::TransferRunner(const TransferContext& context, QObject* parent)
       Timer_Tx(NewTimer("Timer_Tx", this)),
       Timer_TimeOut(NewTimer("Timer_TimeOut", this)),
       engine_(context),
-      settle_(new QTimer(this))
+      settle_(NewTimer("settle", this))
 {
     Timer_TimeOut->setInterval(TimeOutMs);
     settle_->setSingleShot(true);
     connect(Timer_Tx, &QTimer::timeout, this, &TransferRunner::Timer_TxTimer);
     connect(Timer_TimeOut, &QTimer::timeout, this, &TransferRunner::Timer_TimeOutTimer);
     connect(settle_, &QTimer::timeout, this, &TransferRunner::StartProtocol);
+    // The port is already closed when this comes; the outcome waits for the event loop so that
+    // the notice is not shown from inside the port's own signal.
+    link_.SetOnLost([this] {
+        QMetaObject::invokeMethod(this, [this] { Finish(LinkOutcome::CommunicationFailure); }, Qt::QueuedConnection);
+    });
 }
 
 void TransferRunner::Start(const PortChoice& choice)
@@ -139,6 +147,8 @@ void TransferRunner::Execute(const LinkActions& actions)
 
 void TransferRunner::Finish(LinkOutcome outcome)
 {
+    if (outcome_ != LinkOutcome::Running)
+        return;
     outcome_ = outcome;
     Timer_Tx->stop();
     Timer_TimeOut->stop();

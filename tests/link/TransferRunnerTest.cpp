@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <cstring>
 
+#include <QTimer>
+
+#include "PseudoTerminal.h"
 #include "QuickRadio.h"
 #include "RadioProcess.h"
 #include "RandomRecord.h"
@@ -124,6 +129,31 @@ TEST(TransferRunner, ANamedPortThatWillNotOpenOtherwiseRunsIntoTheTimeOut)
     const TransferRun run = RunTransfer(objects.Context(true), PortChoice::Named("/dev/kr-t27-absent"));
     EXPECT_EQ(run.outcome, LinkOutcome::CommunicationFailure);
     EXPECT_GE(run.elapsedMs, TimeOutMs);
+}
+
+double CpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// A pulled cable used to leave a hung-up descriptor that polled readable until the time-out.
+TEST(TransferRunner, APortThatVanishesEndsTheTransferSoonAndWithoutSpinning)
+{
+    constexpr int VanishAfterMs = PortSettleMs + 300;
+    constexpr double CpuBudgetSeconds = 0.2;
+    PseudoTerminal pty;
+    TransferObjects objects;
+    QTimer::singleShot(VanishAfterMs, [&pty] { pty.Hangup(); });
+    const double cpuBefore = CpuSeconds();
+    const TransferRun run = RunTransfer(objects.Context(true), PortChoice::Named(pty.SlavePath()));
+    const double cpu = CpuSeconds() - cpuBefore;
+    EXPECT_EQ(run.outcome, LinkOutcome::CommunicationFailure);
+    EXPECT_LT(run.elapsedMs, VanishAfterMs + WellBeforeTheTimeOutMs);
+    EXPECT_LT(cpu, CpuBudgetSeconds);
+    std::printf("vanished port: ended after %lld ms, %.3f s of CPU time\n", run.elapsedMs, cpu);
 }
 
 TEST(TransferRunner, SearchingNoPortsFailsAtOnce)
