@@ -2,6 +2,7 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include <QTimer>
@@ -44,6 +45,41 @@ TEST(TransferRunner, WriteThenReadBringsBackEveryImageField)
 
     const MemoryImage kept = radio.StopAndReadMemory();
     EXPECT_TRUE(SameRange(kept, packed, NormalWriteSpan));
+}
+
+size_t CountLines(const std::vector<std::string>& trace, const std::string& part)
+{
+    return size_t(std::count_if(trace.begin(), trace.end(),
+                                [&](const std::string& line) { return line.find(part) != std::string::npos; }));
+}
+
+TEST(TransferRunner, TheTraceOfAReadHoldsEveryRequestAnswerAndTheOutcome)
+{
+    RadioProcess radio(QuickRadio);
+    TransferObjects objects;
+    const TransferRun run = RunTransfer(objects.Context(true), PortChoice::Named(radio.LinkPath()));
+    ASSERT_EQ(run.outcome, LinkOutcome::Success);
+    EXPECT_EQ(CountLines(run.trace, " > 52 "), 50u) << "one line per read request";
+    EXPECT_GE(CountLines(run.trace, " < 57 "), 50u) << "a line per answer, or more when one comes in pieces";
+    EXPECT_EQ(CountLines(run.trace, "# port opened: " + radio.LinkPath()), 1u);
+    EXPECT_NE(run.trace.back().find("outcome: success"), std::string::npos);
+    EXPECT_EQ(run.linkSteps, (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_FALSE(run.partlyWritten);
+}
+
+TEST(TransferRunner, AWriteThatFailsAfterItsFirstBlockSaysSo)
+{
+    RadioProcess radio(QuickRadioWith({"--nak-block", "5"}));
+    TransferObjects objects;
+    objects.Band = RadioBand;
+    const TransferRun run = RunTransfer(objects.Context(false), PortChoice::Named(radio.LinkPath()));
+    EXPECT_EQ(run.outcome, LinkOutcome::CommunicationFailure);
+    EXPECT_TRUE(run.partlyWritten);
+
+    RadioProcess silent(QuickRadioWith({"--wrong-first-byte", "2"}));
+    const TransferRun early = RunTransfer(objects.Context(false), PortChoice::Named(silent.LinkPath()));
+    EXPECT_EQ(early.outcome, LinkOutcome::CommunicationFailure);
+    EXPECT_FALSE(early.partlyWritten) << "the band answer failed before any block";
 }
 
 TEST(TransferRunner, ProgressClimbsStepByStepToFull)
