@@ -15,6 +15,8 @@ public:
     void Received(int64_t elapsedMs, const uint8_t* bytes, size_t count);
     void Note(int64_t elapsedMs, const std::string& text);
     void Clear() { lines_.clear(); }
+    // Another transfer's lines after these, as a verifying read follows its write.
+    void Append(const TransferTrace& other) { lines_.insert(lines_.end(), other.lines_.begin(), other.lines_.end()); }
 
     const std::vector<std::string>& Lines() const { return lines_; }
     // Every line, each ended by a newline.
