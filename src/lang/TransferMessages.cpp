@@ -8,10 +8,6 @@ namespace {
 
 // In the order of TransferMessageId.
 constexpr TextPair TransferTexts[] = {
-    {"端口被占用：另一个程序正在使用它", "the port is busy: another program holds it"},
-    {"没有访问权限：当前用户不在dialout组中", "permission denied: the user is not in the dialout group"},
-    {"没有此设备", "no such device"},
-    {"端口已断开（连接线是否被拔出？）", "the port went away (was the cable pulled?)"},
     {"电台中现在可能只写入了部分设置：请重新写入。", "The radio may now hold a partly written setup: write it again."},
     {"正在连接电台...", "Connecting to the radio..."},
     {"正在验证密码...", "Checking the password..."},

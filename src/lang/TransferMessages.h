@@ -7,10 +7,6 @@
 // The texts of the transfer safety net (checks, verify, backups, trace, failure reasons) in the
 // three languages; placeholders %1 and %2 take the arguments.
 enum class TransferMessageId : int {
-    PortBusy,
-    PortDenied,
-    PortMissing,
-    PortLost,
     PartlyWritten,
     Connecting,
     CheckingPassword,
