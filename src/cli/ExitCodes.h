@@ -7,4 +7,5 @@ enum ExitCode : int {
     ExitCommunicationFailure = 3,
     ExitPasswordError = 4,
     ExitStoppedAtBandQuestion = 5,
+    ExitVerifyMismatch = 6,
 };

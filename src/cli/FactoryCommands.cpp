@@ -7,6 +7,7 @@
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 #include "cli/OutputFile.h"
+#include "cli/TraceFile.h"
 #include "cli/TransferOptions.h"
 #include "factory/AccessCode.h"
 #include "factory/AdjustmentBlock.h"
@@ -45,7 +46,8 @@ std::unique_ptr<TransferTargets> TargetsFor(const CliArgs& cli)
 
 int ReadCalibration(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--out", 1}, {"--access-code", 1}, {"--password", 1}});
+    const CliArgs cli(args, {{"--port", 1}, {"--out", 1}, {"--access-code", 1}, {"--password", 1}, {"--trace", 1}});
+    TraceFile trace(cli);
     ExpectNoFile(cli, "calibration read");
     const std::string port = cli.Required("--port");
     const std::string out = cli.Required("--out");
@@ -55,7 +57,7 @@ int ReadCalibration(const CommandArgs& args)
         return Fail(*unwritable);
     auto targets = TargetsFor(cli);
     const LinkOutcome outcome = RunTransfer(targets->Context(TransferKind::Adjustment, true), port,
-                                            BandDifferencePolicy::Stop);
+                                            BandDifferencePolicy::Stop, trace.Trace());
     if (outcome != LinkOutcome::Success)
         return ExitCodeOf(outcome);
     AdjustmentData record{};
@@ -65,7 +67,8 @@ int ReadCalibration(const CommandArgs& args)
 
 int WriteCalibration(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--access-code", 1}, {"--password", 1}, {"--on-band-difference", 1}});
+    const CliArgs cli(args, {{"--port", 1}, {"--access-code", 1}, {"--password", 1}, {"--on-band-difference", 1}, {"--trace", 1}});
+    TraceFile trace(cli);
     const std::string file = cli.Only("calibration file");
     const std::string port = cli.Required("--port");
     const BandDifferencePolicy policy = PolicyOption(cli);
@@ -76,7 +79,7 @@ int WriteCalibration(const CommandArgs& args)
         return Fail(opened.message);
     auto targets = TargetsFor(cli);
     GetAdjustmentData(record, targets->Buffer);
-    return ExitCodeOf(RunTransfer(targets->Context(TransferKind::Adjustment, false), port, policy));
+    return ExitCodeOf(RunTransfer(targets->Context(TransferKind::Adjustment, false), port, policy, trace.Trace()));
 }
 
 void PrintField(const AdjustmentField& field, const AdjustmentData& record)
@@ -105,12 +108,13 @@ int DumpCalibration(const CommandArgs& args)
 
 int ReadSerialNumber(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--password", 1}});
+    const CliArgs cli(args, {{"--port", 1}, {"--password", 1}, {"--trace", 1}});
+    TraceFile trace(cli);
     ExpectNoFile(cli, "serial read");
     const std::string port = cli.Required("--port");
     auto targets = TargetsFor(cli);
     const LinkOutcome outcome = RunTransfer(targets->Context(TransferKind::SerialNumber, true), port,
-                                            BandDifferencePolicy::Stop);
+                                            BandDifferencePolicy::Stop, trace.Trace());
     if (outcome == LinkOutcome::Success)
         std::printf("%s\n", SnText(targets->Settings.DeviceSn).c_str());
     return ExitCodeOf(outcome);
@@ -118,7 +122,8 @@ int ReadSerialNumber(const CommandArgs& args)
 
 int WriteSerialNumber(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--password", 1}, {"--on-band-difference", 1}});
+    const CliArgs cli(args, {{"--port", 1}, {"--password", 1}, {"--on-band-difference", 1}, {"--trace", 1}});
+    TraceFile trace(cli);
     const std::string number = cli.Only("serial number");
     const std::string port = cli.Required("--port");
     const BandDifferencePolicy policy = PolicyOption(cli);
@@ -126,20 +131,21 @@ int WriteSerialNumber(const CommandArgs& args)
         throw UsageError("a serial number is one to eight decimal digits, not " + number);
     auto targets = TargetsFor(cli);
     SetSnText(targets->Settings.DeviceSn, number);
-    return ExitCodeOf(RunTransfer(targets->Context(TransferKind::SerialNumber, false), port, policy));
+    return ExitCodeOf(RunTransfer(targets->Context(TransferKind::SerialNumber, false), port, policy, trace.Trace()));
 }
 
 // The new password travels in the handshake; no block is written, so the band plays no part.
 int SetPassword(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--current", 1}});
+    const CliArgs cli(args, {{"--port", 1}, {"--current", 1}, {"--trace", 1}});
+    TraceFile trace(cli);
     const std::string fresh = PasswordText(cli.Only("new password"), "the new password");
     const std::string port = cli.Required("--port");
     auto targets = std::make_unique<TransferTargets>();
     StorePasswordText(targets->Settings.Password, PasswordText(cli.Value("--current").value_or(""), "--current"));
     StorePasswordText(targets->Settings.NewPassword, fresh);
     return ExitCodeOf(RunTransfer(targets->Context(TransferKind::PasswordSetting, false), port,
-                                  BandDifferencePolicy::Stop));
+                                  BandDifferencePolicy::Stop, trace.Trace()));
 }
 
 using Handler = int (*)(const CommandArgs&);
@@ -175,12 +181,12 @@ std::vector<CliCommand> FactoryCommands()
         {"calibration",
          "calibration read --port PORT --out FILE.Kqda | write --port PORT FILE.Kqda "
          "[--on-band-difference ask|continue|stop] | dump FILE.Kqda; each with --access-code CODE, "
-         "read and write with [--password TEXT]",
+         "read and write with [--password TEXT] [--trace FILE]",
          Calibration},
         {"serial",
          "serial read --port PORT | write --port PORT NUMBER [--on-band-difference ask|continue|stop]; "
-         "each with [--password TEXT]",
+         "each with [--password TEXT] [--trace FILE]",
          SerialNumber},
-        {"password", "password set --port PORT [--current TEXT] NEW", Password},
+        {"password", "password set --port PORT [--current TEXT] [--trace FILE] NEW", Password},
     };
 }

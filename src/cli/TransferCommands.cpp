@@ -6,10 +6,14 @@
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 #include "cli/OutputFile.h"
+#include "cli/TraceFile.h"
 #include "cli/TransferOptions.h"
 #include "files/AppSettings.h"
+#include "files/BackupStore.h"
 #include "files/ChannelDataFile.h"
+#include "lang/TransferMessages.h"
 #include "link/TransferTargets.h"
+#include "link/engine/WriteVerify.h"
 #include "ports/SerialPortInfo.h"
 
 namespace {
@@ -35,6 +39,57 @@ BandLimits ParseBand(const CliArgs& cli)
     return settings.Bands[size_t(index)];
 }
 
+// Backups are on unless --no-backup or the settings file's Backups=0 says otherwise; a backup
+// that fails is reported and the command goes on.
+void BackUp(const CliArgs& cli, const TransferTargets& targets, BackupDirection direction)
+{
+    if (cli.Has("--no-backup") || !CurrentAppSettings().Backups)
+        return;
+    const MemoryImage* image = direction == BackupDirection::Read ? &targets.Image : nullptr;
+    const BackupResult kept = StoreBackup(BackupRoot(), targets.Settings, image, LocalBackupMoment(), direction);
+    if (!kept.result.ok)
+        std::fprintf(stderr, "kr-t27-cli: %s\n", kept.result.message.c_str());
+    else
+        std::fprintf(stderr, "kr-t27-cli: backup %s\n", kept.recordPath.c_str());
+}
+
+// A record the radio cannot take is refused unless --force, with every finding on stderr.
+bool RefusedAsUnclean(const CliArgs& cli, const std::string& file, const TransferTargets& targets)
+{
+    const std::vector<RecordFinding> findings = CheckChannelFile(file, targets.Settings, targets.Band);
+    for (const RecordFinding& finding : findings)
+        std::fprintf(stderr, "kr-t27-cli: %s: %s\n", file.c_str(), EnglishFinding(finding).c_str());
+    if (findings.empty() || cli.Has("--force"))
+        return false;
+    std::fprintf(stderr, "kr-t27-cli: not written; --force writes it anyway\n");
+    return true;
+}
+
+// Reads the radio back into objects of its own, so the record stays as written, and compares
+// the written span.
+int Verify(const TransferTargets& written, const std::string& port, TransferTrace* trace)
+{
+    auto reader = std::make_unique<TransferTargets>();
+    reader->Settings = written.Settings;
+    reader->Band = written.Band;
+    const LinkOutcome outcome =
+        RunTransfer(reader->Context(TransferKind::Normal, true), port, BandDifferencePolicy::Stop, trace);
+    if (outcome != LinkOutcome::Success)
+        return ExitCodeOf(outcome);
+    const VerifyResult result = CompareWritten(written.Image, reader->Image);
+    if (result.Matches()) {
+        std::fprintf(stderr, "kr-t27-cli: verified: the radio holds what was written\n");
+        return ExitSuccess;
+    }
+    char address[8];
+    std::snprintf(address, sizeof address, "0x%04X", unsigned(result.firstAddress));
+    std::string text = EnglishTransferMessage(TransferMessageId::VerifyMismatch);
+    text.replace(text.find("%1"), 2, address);
+    text.replace(text.find("%2"), 2, std::to_string(result.differing));
+    std::fprintf(stderr, "kr-t27-cli: %s\n", text.c_str());
+    return ExitVerifyMismatch;
+}
+
 int ListPorts(const CommandArgs& args)
 {
     const CliArgs cli(args, {});
@@ -50,7 +105,9 @@ int ListPorts(const CommandArgs& args)
 
 int ReadRadio(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--out", 1}, {"--base", 1}, {"--password", 1}});
+    const CliArgs cli(args,
+                      {{"--port", 1}, {"--out", 1}, {"--base", 1}, {"--password", 1}, {"--trace", 1}, {"--no-backup", 0}});
+    TraceFile trace(cli);
     if (!cli.Positional().empty())
         throw UsageError("read takes no file argument; use --out");
     const std::string port = cli.Required("--port");
@@ -63,9 +120,10 @@ int ReadRadio(const CommandArgs& args)
             return Fail(opened.message);
     ApplyPasswordOption(cli, targets->Settings);
     const TransferContext context = targets->Context(TransferKind::Normal, true);
-    const LinkOutcome outcome = RunTransfer(context, port, BandDifferencePolicy::Stop);
+    const LinkOutcome outcome = RunTransfer(context, port, BandDifferencePolicy::Stop, trace.Trace());
     if (outcome != LinkOutcome::Success)
         return ExitCodeOf(outcome);
+    BackUp(cli, *targets, BackupDirection::Read);
     if (FileResult saved = SaveChannelFile(out, targets->Settings); !saved.ok)
         return Fail(saved.message);
     return ExitSuccess;
@@ -77,7 +135,12 @@ int WriteRadio(const CommandArgs& args)
                              {"--password", 1},
                              {"--band", 1},
                              {"--band-limits", 2},
-                             {"--on-band-difference", 1}});
+                             {"--on-band-difference", 1},
+                             {"--trace", 1},
+                             {"--verify", 0},
+                             {"--no-backup", 0},
+                             {"--force", 0}});
+    TraceFile trace(cli);
     const std::string file = cli.Only("record file");
     const std::string port = cli.Required("--port");
     const BandDifferencePolicy policy = PolicyOption(cli);
@@ -86,8 +149,14 @@ int WriteRadio(const CommandArgs& args)
     if (FileResult opened = OpenChannelFile(file, targets->Settings); !opened.ok)
         return Fail(opened.message);
     ApplyPasswordOption(cli, targets->Settings);
+    if (RefusedAsUnclean(cli, file, *targets))
+        return ExitUsageOrFile;
 
-    return ExitCodeOf(RunTransfer(targets->Context(TransferKind::Normal, false), port, policy));
+    BackUp(cli, *targets, BackupDirection::Write);
+    const LinkOutcome outcome = RunTransfer(targets->Context(TransferKind::Normal, false), port, policy, trace.Trace());
+    if (outcome != LinkOutcome::Success)
+        return ExitCodeOf(outcome);
+    return cli.Has("--verify") ? Verify(*targets, port, trace.Trace()) : ExitSuccess;
 }
 
 }
@@ -96,10 +165,12 @@ std::vector<CliCommand> TransferCommands()
 {
     return {
         {"ports", "ports", ListPorts},
-        {"read", "read --port PORT --out FILE.Kqd [--base FILE.Kqd] [--password TEXT]", ReadRadio},
+        {"read",
+         "read --port PORT --out FILE.Kqd [--base FILE.Kqd] [--password TEXT] [--trace FILE] [--no-backup]",
+         ReadRadio},
         {"write",
          "write --port PORT FILE.Kqd [--password TEXT] [--band N | --band-limits MIN MAX] "
-         "[--on-band-difference ask|continue|stop]",
+         "[--on-band-difference ask|continue|stop] [--verify] [--force] [--trace FILE] [--no-backup]",
          WriteRadio},
     };
 }

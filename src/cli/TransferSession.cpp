@@ -13,6 +13,7 @@
 #include "cli/TransferOptions.h"
 #include "lang/AppLang.h"
 #include "lang/TextTable.h"
+#include "lang/TransferMessages.h"
 #include "link/ProgramDialogEntry.h"
 #include "link/TransferRunner.h"
 
@@ -103,7 +104,8 @@ LinkOutcome UnlistedPort(const std::string& port)
 
 }
 
-LinkOutcome RunTransfer(const TransferContext& context, const std::string& port, BandDifferencePolicy policy)
+LinkOutcome RunTransfer(const TransferContext& context, const std::string& port, BandDifferencePolicy policy,
+                        TransferTrace* trace)
 {
     QCoreApplication& app = Application();
     ApplyLanguageSetting(EnglishLanguageSetting);
@@ -124,6 +126,10 @@ LinkOutcome RunTransfer(const TransferContext& context, const std::string& port,
     if (runner.Outcome() == LinkOutcome::Running)
         app.exec();
     progress.End();
+    if (trace)
+        trace->Append(runner.Trace());
+    if (runner.PartlyWritten())
+        std::fprintf(stderr, "kr-t27-cli: %s\n", EnglishTransferMessage(TransferMessageId::PartlyWritten).c_str());
     ShowOutcome(runner.Outcome());
     if (runner.Outcome() == LinkOutcome::Success)
         runner.ApplyResult();

@@ -20,6 +20,8 @@ const char* const PortsSection = "Ports";
 const char* const PortKey = "Port";
 const char* const LanguageKey = "Language";
 const char* const AutoSeachPortKey = "AutoSeachPort";
+const char* const VerifyAfterWriteKey = "VerifyAfterWrite";
+const char* const BackupsKey = "Backups";
 const char* const BandSeleteKey = "band Selete";
 const char* const PinnedPortPrefix = "COM";
 
@@ -84,6 +86,8 @@ AppSettings ReadSettings(const IniDocument& ini)
     s.Port = ReadNumber(ini, ConfigSection, PortKey, defaults.Port);
     s.Language = ReadNumber(ini, ConfigSection, LanguageKey, defaults.Language);
     s.AutoSeachPort = ReadBool(ini, ConfigSection, AutoSeachPortKey, defaults.AutoSeachPort);
+    s.VerifyAfterWrite = ReadBool(ini, ConfigSection, VerifyAfterWriteKey, defaults.VerifyAfterWrite);
+    s.Backups = ReadBool(ini, ConfigSection, BackupsKey, defaults.Backups);
     for (int i = 0; i < BandCount; ++i) {
         s.Bands[i].BandMin = ReadNumber(ini, BandSection, BandMinKey(i), defaults.Bands[i].BandMin);
         s.Bands[i].BandMax = ReadNumber(ini, BandSection, BandMaxKey(i), defaults.Bands[i].BandMax);
@@ -185,6 +189,8 @@ FileResult SaveAppSettings(const std::string& path, const AppSettings& settings)
     ini.Set(ConfigSection, PortKey, std::to_string(settings.Port));
     ini.Set(ConfigSection, LanguageKey, std::to_string(settings.Language));
     ini.Set(ConfigSection, AutoSeachPortKey, FormatIniBool(settings.AutoSeachPort));
+    if (settings.VerifyAfterWrite || ini.Value(ConfigSection, VerifyAfterWriteKey))
+        ini.Set(ConfigSection, VerifyAfterWriteKey, FormatIniBool(settings.VerifyAfterWrite));
     if (creating)
         WriteDefaultBands(ini);
     ini.Set(BandSection, BandSeleteKey, std::to_string(settings.BandSelete));

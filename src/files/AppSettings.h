@@ -18,6 +18,11 @@ struct AppSettings {
     int BandSelete = 1;
     // Section "Ports": COM number pinned to a device path ("COM7=/dev/serial/by-id/...").
     std::map<int, std::string> PinnedPorts;
+    // Read the radio back after every write and compare ("VerifyAfterWrite"); written to the file
+    // once it has been switched on, so a file that never used it keeps its old lines.
+    bool VerifyAfterWrite = false;
+    // Keep a copy of every transfer in the backup folder; only the user switches it off ("Backups=0").
+    bool Backups = true;
 
     static std::array<BandLimits, BandCount> DefaultBands();
 };

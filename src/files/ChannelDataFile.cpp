@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "files/AtomicFile.h"
 
@@ -24,4 +26,17 @@ FileResult OpenChannelFile(const std::string& path, RadioSettings& settings)
 FileResult SaveChannelFile(const std::string& path, const RadioSettings& settings)
 {
     return WriteFileAtomically(path, settings.BlockBytes(), RadioSettingsBlockSize);
+}
+
+std::vector<RecordFinding> CheckChannelFile(const std::string& path, const RadioSettings& opened,
+                                            const BandLimits& band)
+{
+    std::vector<RecordFinding> findings;
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (!ec && size != RadioSettingsBlockSize)
+        findings.push_back({0, "file size", std::to_string(size), RecordProblem::WrongSize});
+    for (RecordFinding& finding : CheckRecord(opened, band))
+        findings.push_back(std::move(finding));
+    return findings;
 }

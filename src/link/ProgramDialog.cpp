@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/WarnDialogs.h"
+#include "lang/DisplayTransferMessage.h"
 #include "lang/TextTable.h"
 #include "link/ModalResult.h"
 #include "link/ProgramDialogEntry.h"
@@ -21,6 +22,16 @@ constexpr int ProgressMaximum = 100;
 constexpr int BevelMinimumWidth = 300;
 
 QString DialogText(int entry) { return DisplayText(ProgramDialogText(entry)); }
+
+// What the handshake is doing, for the line under the bar; nothing once blocks move.
+QString StepText(int linkStep)
+{
+    if (linkStep == 0)
+        return DisplayTransferMessage(TransferMessageId::Connecting);
+    if (linkStep < BlockStep)
+        return DisplayTransferMessage(TransferMessageId::CheckingPassword);
+    return {};
+}
 
 QPushButton* NewButton(const char* objectName, const QString& caption, QWidget* parent)
 {
@@ -39,9 +50,12 @@ struct TProgramDialog::Impl {
     QPushButton* CancelBtn;
     QFrame* Bevel1;
     QProgressBar* ProgressBar1;
+    QLabel* StatusText;
     QPushButton* ProgramStart;
     TransferRunner runner;
     bool started = false;
+    // Why the named port did not open, as the runner worded it.
+    QString portProblem;
 };
 
 TProgramDialog::Impl::Impl(const TransferContext& transfer, TProgramDialog* dialog)
@@ -50,6 +64,7 @@ TProgramDialog::Impl::Impl(const TransferContext& transfer, TProgramDialog* dial
       CancelBtn(NewButton("CancelBtn", DialogText(CancelCaption), dialog)),
       Bevel1(new QFrame(dialog)),
       ProgressBar1(new QProgressBar(Bevel1)),
+      StatusText(new QLabel(Bevel1)),
       ProgramStart(NewButton("ProgramStart", DialogText(StartCaption), dialog)),
       runner(transfer, dialog)
 {
@@ -59,6 +74,8 @@ TProgramDialog::Impl::Impl(const TransferContext& transfer, TProgramDialog* dial
     ProgressBar1->setObjectName("ProgressBar1");
     ProgressBar1->setRange(0, ProgressMaximum);
     ProgressBar1->setValue(0);
+    StatusText->setObjectName("StatusText");
+    StatusText->setAccessibleName("Transfer status");
     OKBtn->setVisible(false);
 }
 
@@ -68,6 +85,7 @@ TProgramDialog::TProgramDialog(const TransferContext& context, QWidget* owner)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     auto* bevelLayout = new QVBoxLayout(impl_->Bevel1);
     bevelLayout->addWidget(impl_->ProgressBar1);
+    bevelLayout->addWidget(impl_->StatusText);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(impl_->OKBtn);
@@ -80,6 +98,9 @@ TProgramDialog::TProgramDialog(const TransferContext& context, QWidget* owner)
     TransferRunner& runner = impl_->runner;
     runner.SetBandQuestion([this] { return AskBandQuestion(); });
     connect(&runner, &TransferRunner::progressChanged, impl_->ProgressBar1, &QProgressBar::setValue);
+    connect(&runner, &TransferRunner::linkStepChanged, impl_->StatusText,
+            [this](int step) { impl_->StatusText->setText(StepText(step)); });
+    connect(&runner, &TransferRunner::portProblem, this, [this](const QString& why) { impl_->portProblem = why; });
     connect(&runner, &TransferRunner::finished, this, &TProgramDialog::TransferFinished);
     connect(impl_->OKBtn, &QPushButton::clicked, this, [this] { done(ModalResultOk); });
     connect(impl_->CancelBtn, &QPushButton::clicked, this, [this] { done(ModalResultCancel); });
@@ -108,7 +129,7 @@ bool TProgramDialog::AskBandQuestion()
 void TProgramDialog::TransferFinished(LinkOutcome outcome)
 {
     if (const int entry = OutcomeTextEntry(outcome); entry >= 0)
-        ShowNotice(entry);
+        ShowNotice(NoticeText(entry));
     if (outcome == LinkOutcome::Success) {
         impl_->runner.ApplyResult();
         emit transferSucceeded();
@@ -117,10 +138,21 @@ void TProgramDialog::TransferFinished(LinkOutcome outcome)
     done(outcome == LinkOutcome::Success ? ModalResultOk : ModalResultCancel);
 }
 
-void TProgramDialog::ShowNotice(int entry)
+// The outcome's own text first; after a failure, lines that say why and what to do.
+QString TProgramDialog::NoticeText(int entry) const
+{
+    QStringList lines{DialogText(entry)};
+    if (entry == CommunicationFalseText && !impl_->portProblem.isEmpty())
+        lines << impl_->portProblem;
+    if (impl_->runner.PartlyWritten())
+        lines << DisplayTransferMessage(TransferMessageId::PartlyWritten);
+    return lines.join('\n');
+}
+
+void TProgramDialog::ShowNotice(const QString& text)
 {
     TUserWarnDlg notice(this);
-    notice.WarnDlgText->setText(DialogText(entry));
+    notice.WarnDlgText->setText(text);
     notice.exec();
 }
 

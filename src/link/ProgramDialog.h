@@ -27,7 +27,8 @@ private:
     void ProgramStartClick();
     bool AskBandQuestion();
     void TransferFinished(LinkOutcome outcome);
-    void ShowNotice(int entry);
+    QString NoticeText(int entry) const;
+    void ShowNotice(const QString& text);
 
     struct Impl;
     Impl* impl_;

@@ -1,5 +1,12 @@
 #include "link/SerialLink.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <poll.h>
+#include <termios.h>
+#endif
+
 namespace {
 
 std::string Describe(const std::string& devicePath, QSerialPort::SerialPortError error, const QString& systemText)
@@ -31,9 +38,41 @@ bool ModemLineSet(QSerialPort& port, bool done)
     return true;
 }
 
+// A device that went away reads as end of file, which Qt reports as a plain read error; only the
+// hang-up flag tells it from a passing fault.
+bool HasHungUp(QSerialPort& port)
+{
+#ifdef _WIN32
+    (void)port;
+    return false;
+#else
+    pollfd watched{port.handle(), POLLIN, 0};
+    return poll(&watched, 1, 0) > 0 && (watched.revents & (POLLHUP | POLLERR | POLLNVAL));
+#endif
 }
 
-SerialLink::SerialLink() = default;
+bool IsLoss(QSerialPort& port, QSerialPort::SerialPortError error)
+{
+    return error == QSerialPort::ResourceError || (error == QSerialPort::ReadError && HasHungUp(port));
+}
+
+void DrainOutput(QSerialPort& port)
+{
+    port.flush();
+#ifdef _WIN32
+    FlushFileBuffers(port.handle());
+#else
+    tcdrain(port.handle());
+#endif
+}
+
+}
+
+SerialLink::SerialLink()
+{
+    QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
+                     [this](QSerialPort::SerialPortError error) { PortError(error); });
+}
 
 SerialLink::~SerialLink() { Close(); }
 
@@ -65,8 +104,17 @@ void SerialLink::Close()
 {
     if (!port_.isOpen())
         return;
-    port_.flush();
+    DrainOutput(port_);
     port_.close();
+}
+
+void SerialLink::PortError(QSerialPort::SerialPortError error)
+{
+    if (!port_.isOpen() || !IsLoss(port_, error))
+        return;
+    port_.close();
+    if (onLost_)
+        onLost_();
 }
 
 bool SerialLink::IsOpen() const { return port_.isOpen(); }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,8 @@ public:
     // Opens the device, applies the line settings and purges both queues. Closes it again when
     // any of that fails.
     PortOpenResult Open(const std::string& devicePath);
+    // Waits until every byte written has left the port, then closes it: closing puts back the
+    // port's earlier line settings, and a byte still queued would go out at the wrong speed.
     void Close();
     bool IsOpen() const;
 
@@ -40,8 +43,15 @@ public:
     void Purge();
     void PurgeReceive();
 
+    // Called once when the open port vanishes (a cable pulled, a pseudo-terminal's other end
+    // closed). The port is closed by then: the system would otherwise keep reporting the dead
+    // descriptor as readable and the one thread would spin.
+    void SetOnLost(std::function<void()> lost) { onLost_ = std::move(lost); }
+
 private:
     bool Configure();
+    void PortError(QSerialPort::SerialPortError error);
 
     QSerialPort port_;
+    std::function<void()> onLost_;
 };

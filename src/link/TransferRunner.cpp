@@ -9,11 +9,28 @@ namespace {
 // A stop "at once" still goes through Timer_TimeOut, so it ends the same way as a silent radio.
 constexpr int TimeOutTriggerMs = 1;
 
+// The link's schedule is in whole seconds (hellos, settle, time-out); a coarse timer may fire 5%
+// early or late, which the radio's own timing does not forgive.
 QTimer* NewTimer(const char* objectName, QObject* owner)
 {
     auto* timer = new QTimer(owner);
     timer->setObjectName(objectName);
+    timer->setTimerType(Qt::PreciseTimer);
     return timer;
+}
+
+const char* OutcomeWords(LinkOutcome outcome)
+{
+    switch (outcome) {
+    case LinkOutcome::Success:
+        return "outcome: success";
+    case LinkOutcome::PasswordError:
+        return "outcome: password error";
+    case LinkOutcome::Closed:
+        return "outcome: stopped at the band question";
+    default:
+        return "outcome: communication failure";
+    }
 }
 
 void Apply(const TimerCommand& command, QTimer* timer)
@@ -37,17 +54,25 @@ TransferRunner::TransferRunner(const TransferContext& context, QObject* parent)
       Timer_Tx(NewTimer("Timer_Tx", this)),
       Timer_TimeOut(NewTimer("Timer_TimeOut", this)),
       engine_(context),
-      settle_(new QTimer(this))
+      settle_(NewTimer("settle", this))
 {
     Timer_TimeOut->setInterval(TimeOutMs);
     settle_->setSingleShot(true);
     connect(Timer_Tx, &QTimer::timeout, this, &TransferRunner::Timer_TxTimer);
     connect(Timer_TimeOut, &QTimer::timeout, this, &TransferRunner::Timer_TimeOutTimer);
     connect(settle_, &QTimer::timeout, this, &TransferRunner::StartProtocol);
+    // The port is already closed when this comes; the outcome waits for the event loop so that
+    // the notice is not shown from inside the port's own signal.
+    link_.SetOnLost([this] {
+        Note("port lost");
+        QMetaObject::invokeMethod(this, [this] { Finish(LinkOutcome::CommunicationFailure); }, Qt::QueuedConnection);
+    });
 }
 
 void TransferRunner::Start(const PortChoice& choice)
 {
+    clock_.start();
+    trace_.Clear();
     autoSearch_ = choice.AutoSearch;
     candidates_ = choice.Candidates;
     const bool opened = autoSearch_ ? OpenFirstCandidate() : OpenNamedPort(choice.PortName);
@@ -63,15 +88,26 @@ void TransferRunner::Start(const PortChoice& choice)
 bool TransferRunner::OpenNamedPort(const std::string& portName)
 {
     const PortOpenResult result = ComInit(link_, portName);
+    PortOpened(portName, result.ok);
     if (!result.ok)
         emit portProblem(QString::fromStdString(result.diagnostic));
     return result.ok;
 }
 
+void TransferRunner::PortOpened(const std::string& portName, bool opened)
+{
+    Note((opened ? "port opened: " : "port did not open: ") + portName);
+    if (opened)
+        portInUse_ = portName;
+}
+
 bool TransferRunner::OpenFirstCandidate()
 {
     candidates_.PortIndex = 0;
-    return ComInit_AutoSeach(link_, candidates_);
+    const bool opened = ComInit_AutoSeach(link_, candidates_);
+    if (opened)
+        PortOpened(ComPortName(candidates_.Numbers[candidates_.PortIndex]), true);
+    return opened;
 }
 
 bool TransferRunner::OpenNextCandidate()
@@ -79,14 +115,19 @@ bool TransferRunner::OpenNextCandidate()
     ++candidates_.PortIndex;
     if (candidates_.Exhausted()) {
         link_.Close();
+        Note("no further port to search");
         return false;
     }
-    return ComInit_AutoSeach(link_, candidates_);
+    const bool opened = ComInit_AutoSeach(link_, candidates_);
+    if (opened)
+        PortOpened(ComPortName(candidates_.Numbers[candidates_.PortIndex]), true);
+    return opened;
 }
 
 void TransferRunner::Timer_TxTimer()
 {
     const std::vector<uint8_t> received = link_.ReadAll();
+    trace_.Received(clock_.elapsed(), received.data(), received.size());
     Execute(engine_.Tick(received.data(), received.size()));
 }
 
@@ -97,6 +138,7 @@ void TransferRunner::Timer_TimeOutTimer()
         Finish(LinkOutcome::CommunicationFailure);
         return;
     }
+    Note("time-out");
     Execute(engine_.TimeOut());
 }
 
@@ -118,8 +160,12 @@ void TransferRunner::Execute(const LinkActions& actions)
         link_.PurgeReceive();
     const bool switched = actions.nextPortRequested;
     const bool opened = switched && OpenNextCandidate();
-    for (const Frame& frame : actions.send)
+    for (const Frame& frame : actions.send) {
+        trace_.Sent(clock_.elapsed(), frame.data(), frame.size());
         link_.Write(frame);
+    }
+    if (engine_.LinkStep() != linkStep_)
+        emit linkStepChanged(linkStep_ = engine_.LinkStep());
     Apply(actions.txTimer, Timer_Tx);
     Apply(actions.timeOutTimer, Timer_TimeOut);
     if (actions.HasProgress())
@@ -139,7 +185,11 @@ void TransferRunner::Execute(const LinkActions& actions)
 
 void TransferRunner::Finish(LinkOutcome outcome)
 {
+    if (outcome_ != LinkOutcome::Running)
+        return;
     outcome_ = outcome;
+    partlyWritten_ = outcome != LinkOutcome::Success && engine_.WritingBlocks();
+    Note(OutcomeWords(outcome));
     Timer_Tx->stop();
     Timer_TimeOut->stop();
     settle_->stop();

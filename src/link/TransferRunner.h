@@ -3,12 +3,14 @@
 #include <functional>
 #include <string>
 
+#include <QElapsedTimer>
 #include <QObject>
 
 #include "link/PortChoice.h"
 #include "link/SerialLink.h"
 #include "link/engine/LinkEngine.h"
 #include "link/engine/TransferContext.h"
+#include "link/engine/TransferTrace.h"
 
 class QTimer;
 
@@ -35,12 +37,20 @@ public:
     // After a successful transfer and its notice: puts what was read into the record.
     void ApplyResult() { engine_.ApplyResult(); }
     LinkOutcome Outcome() const { return outcome_; }
+    // A write that ended without success after its first block went out.
+    bool PartlyWritten() const { return partlyWritten_; }
+    // The bytes of this transfer with their times, the port and the outcome.
+    const TransferTrace& Trace() const { return trace_; }
+    // The port the transfer ran on (the one the search found), for a read that follows.
+    const std::string& PortInUse() const { return portInUse_; }
 
     QTimer* const Timer_Tx;
     QTimer* const Timer_TimeOut;
 
 signals:
     void progressChanged(int value);
+    // The protocol moved to another link step: 0 hello, 1 and 2 password and band, 3 blocks.
+    void linkStepChanged(int step);
     // Why a port could not be opened, for the user.
     void portProblem(const QString& diagnostic);
     // Emitted once; the port is closed and both timers stand still by then.
@@ -56,6 +66,8 @@ private:
     bool OpenNextCandidate();
     void Execute(const LinkActions& actions);
     void Finish(LinkOutcome outcome);
+    void Note(const std::string& text) { trace_.Note(clock_.elapsed(), text); }
+    void PortOpened(const std::string& portName, bool opened);
 
     LinkEngine engine_;
     SerialLink link_;
@@ -66,4 +78,9 @@ private:
     bool endAtOnce_ = false;
     bool protocolStarted_ = false;
     LinkOutcome outcome_ = LinkOutcome::Running;
+    int linkStep_ = -1;
+    bool partlyWritten_ = false;
+    std::string portInUse_;
+    TransferTrace trace_;
+    QElapsedTimer clock_;
 };

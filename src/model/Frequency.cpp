@@ -59,6 +59,8 @@ uint32_t SnapFrequencyInBand(uint32_t hz, const BandLimits& band)
     return SnapToRaster(hz);
 }
 
+bool IsOnRaster(uint32_t hz) { return SnapToRaster(hz) == hz; }
+
 uint32_t SnapFrequency(uint32_t hz)
 {
     if (hz >= StepLimit)

@@ -19,6 +19,9 @@ std::string FormatFrequency(uint32_t hz);
 // Clamps into the band, then keeps a multiple of 5000 Hz or lowers to a multiple of 6250 Hz.
 uint32_t SnapFrequencyInBand(uint32_t hz, const BandLimits& band);
 
+// Whether the frequency is a multiple of 5000 Hz or of 6250 Hz, as the snapping leaves it.
+bool IsOnRaster(uint32_t hz);
+
 // The raster rule alone, for step values; 10 MHz or more becomes 0.
 uint32_t SnapFrequency(uint32_t hz);
 

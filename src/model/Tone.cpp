@@ -8,6 +8,7 @@ constexpr uint8_t DcsMarkBits = 0x28;
 constexpr uint8_t DcsInvertedBit = 0x80;
 constexpr int CtcssMin = 600;
 constexpr int CtcssMax = 2600;
+constexpr int DcsOctalMax = 0777;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsOctal(char c) { return c >= '0' && c <= '7'; }
@@ -143,4 +144,18 @@ std::string FormatToneText(ToneCode code, ToneType type)
     default:
         return "Off";
     }
+}
+
+bool IsValidTone(ToneType type, ToneCode code)
+{
+    switch (type) {
+    case ToneNone:
+        return code == 0 || code == ToneCodeOff;
+    case ToneCtcss:
+        return code >= CtcssMin && code <= CtcssMax;
+    case ToneDcsNormal:
+    case ToneDcsInverted:
+        return code >= DcsCodeBase && code <= DcsCodeBase + DcsOctalMax;
+    }
+    return false;
 }

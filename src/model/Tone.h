@@ -24,3 +24,7 @@ void DecodeTone(const uint8_t* bytes, ToneType& type, ToneCode& code);
 // Writes the outputs only when the text is a valid tone.
 bool ParseToneText(std::string_view text, ToneType& type, ToneCode& code);
 std::string FormatToneText(ToneCode code, ToneType type);
+
+// Whether the pair is a tone the radio can take: no tone as 0 or Off, CTCSS 60.0-260.0 Hz, DCS
+// with a three-digit octal code.
+bool IsValidTone(ToneType type, ToneCode code);

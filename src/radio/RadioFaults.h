@@ -20,4 +20,7 @@ struct RadioFaults {
     // Stray bytes sent unasked each time the radio looks at its line, like a device that
     // chatters on the port whether or not anybody talks to it.
     size_t ChatterBytes = 0;
+    // Acknowledges every block but keeps the byte at this radio address with its lowest bit
+    // flipped, like a radio whose memory cell is failing: only reading back shows it.
+    std::optional<int> WrongByteAddress;
 };

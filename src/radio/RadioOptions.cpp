@@ -15,7 +15,8 @@ const char* const RadioUsage =
     "                    [--firmware TEXT] [--band-limits MIN MAX] [--no-pacing] [--sample]\n"
     "                    [--silent-from-step N] [--foreign-ident] [--wrong-first-byte STEP]\n"
     "                    [--nak-block N] [--long-band-answer] [--read-answer-r] [--flood]\n"
-    "                    [--hangup-after-blocks N] [--long-block-answers] [--chatter N]\n";
+    "                    [--hangup-after-blocks N] [--long-block-answers] [--chatter N]\n"
+    "                    [--wrong-byte ADDRESS]\n";
 
 namespace {
 
@@ -142,6 +143,11 @@ const std::map<std::string, OptionRule>& Rules()
         {"--long-block-answers",
          {0, [](RadioOptions& o, const Arguments&) { return SetFlag(o.Faults.LongBlockAnswers); }}},
         {"--chatter", {1, [](RadioOptions& o, const Arguments& v) { return SetChatter(o, v[0]); }}},
+        {"--wrong-byte",
+         {1, [](RadioOptions& o, const Arguments& v) {
+              return SetCount(o.Faults.WrongByteAddress, v[0], RadioMemory::FirstAddress,
+                              int(RadioMemory::EndAddress) - 1, "address");
+          }}},
     };
     return rules;
 }

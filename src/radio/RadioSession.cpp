@@ -102,9 +102,19 @@ RadioReply RadioSession::WriteBlock(const std::vector<uint8_t>& frame)
     ++blocksWritten;
     if (faults.NakBlock && *faults.NakBlock == blocksWritten)
         return Answer(BlockStep, {LinkBytes::Nak});
-    const std::vector<uint8_t> data(frame.begin() + LinkBytes::BlockHeadSize, frame.end());
+    std::vector<uint8_t> data(frame.begin() + LinkBytes::BlockHeadSize, frame.end());
+    SpoilStoredByte(BlockAddress(frame), data);
     const bool stored = memory.Write(BlockAddress(frame), data);
     return Answer(BlockStep, {stored ? LinkBytes::Ack : LinkBytes::Nak});
+}
+
+void RadioSession::SpoilStoredByte(uint32_t address, std::vector<uint8_t>& data) const
+{
+    if (!faults.WrongByteAddress)
+        return;
+    const uint32_t wrong = uint32_t(*faults.WrongByteAddress);
+    if (wrong >= address && wrong - address < data.size())
+        data[wrong - address] ^= 0x01;
 }
 
 RadioReply RadioSession::ReadBlock(const std::vector<uint8_t>& frame)

@@ -37,6 +37,7 @@ private:
     bool Silenced(Step step) const;
     bool BlocksHungUp() const;
     RadioReply Answer(Step step, std::vector<uint8_t> bytes) const;
+    void SpoilStoredByte(uint32_t address, std::vector<uint8_t>& data) const;
 
     RadioMemory& memory;
     RadioFaults faults;

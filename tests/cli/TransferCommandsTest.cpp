@@ -39,7 +39,7 @@ TEST(TransferCommands, WriteThenReadBringsTheRecordBack)
     RadioProcess radio(QuickRadio);
     const RadioSettings original = RandomRecord(17);
     const CliRun written = RunCli({"write", "--port", radio.LinkPath(), SavedRecord(original), "--band-limits",
-                                   std::to_string(RadioBand.BandMin), std::to_string(RadioBand.BandMax)});
+                                   std::to_string(RadioBand.BandMin), std::to_string(RadioBand.BandMax), "--force"});
     ASSERT_EQ(written.status, ExitSuccess) << written.err;
     EXPECT_EQ(written.out, "SUCCESS\n");
 
@@ -123,7 +123,7 @@ TEST_P(BandDifference, FollowsTheChosenPolicy)
     const MemoryImage before = RadioProcess::MemoryAtStart(QuickRadio, seed);
     RadioProcess radio(QuickRadio, &seed);
     std::vector<std::string> args = {"write", "--port", radio.LinkPath(), SavedRecord(RandomRecord(4)),
-                                     "--band-limits", VhfMin, VhfMax};
+                                     "--band-limits", VhfMin, VhfMax, "--force"};
     args.insert(args.end(), c.policy.begin(), c.policy.end());
     const CliRun run = RunCli(args, c.answer);
     EXPECT_EQ(run.status, c.status) << run.err;
@@ -147,7 +147,7 @@ TEST(TransferCommands, BandNumberPicksABandOfTheSettingsFile)
     RadioProcess radio(
         {"--no-pacing", "--band-limits", std::to_string(first.BandMin), std::to_string(first.BandMax)});
     const CliRun run = RunCli({"write", "--port", radio.LinkPath(), SavedRecord(RandomRecord(6)), "--band", "1",
-                               "--on-band-difference", "stop"});
+                               "--on-band-difference", "stop", "--force"});
     EXPECT_EQ(run.status, ExitSuccess) << run.err;
 }
 

@@ -113,6 +113,22 @@ TEST_F(AppSettingsTest, AnExistingFileWithoutLimitsGetsNoneOnSave)
     EXPECT_EQ(ReadAll(path), "[config]\nPort=2\nLanguage=1\nAutoSeachPort=1\n[Band]\nband Selete=1\n");
 }
 
+TEST_F(AppSettingsTest, VerifyAfterWriteIsRememberedOnceOnAndBackupsOnlyEverRead)
+{
+    AppSettings s = LoadFrom("[config]\nPort=2\nBackups=0\n");
+    EXPECT_FALSE(s.VerifyAfterWrite);
+    EXPECT_FALSE(s.Backups);
+    s.VerifyAfterWrite = true;
+    ASSERT_TRUE(SaveAppSettings(path, s).ok);
+    EXPECT_EQ(ReadAll(path),
+              "[config]\nPort=2\nBackups=0\nLanguage=1\nAutoSeachPort=1\nVerifyAfterWrite=1\n[Band]\nband Selete=1\n");
+    EXPECT_TRUE(LoadAppSettings(path).VerifyAfterWrite);
+    s.VerifyAfterWrite = false;
+    ASSERT_TRUE(SaveAppSettings(path, s).ok);
+    EXPECT_FALSE(LoadAppSettings(path).VerifyAfterWrite) << "switched off again, the line stays and says so";
+    EXPECT_TRUE(LoadFrom("[config]\n").Backups);
+}
+
 TEST_F(AppSettingsTest, AFileDeletedWhileRunningIsRecreatedWithBuiltInLimits)
 {
     std::string text = DefaultFile;

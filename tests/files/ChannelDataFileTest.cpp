@@ -159,3 +159,26 @@ TEST_F(FailedChannelSaveTest, WhileWriting)
 }
 
 }  // namespace
+
+namespace {
+
+// A picture renamed .Kqd opens (it is long enough) but is flagged for its size and its values.
+TEST(ChannelDataFile, CheckFlagsAnOddSizeBeforeTheRecordsValues)
+{
+    ScratchDir dir;
+    RadioSettings clean;
+    clean.ResetToDefaults();
+    const std::string exact = dir.File("exact.Kqd");
+    ASSERT_TRUE(SaveChannelFile(exact, clean).ok);
+    EXPECT_TRUE(CheckChannelFile(exact, clean, BandLimits{}).empty());
+
+    const std::string picture = dir.File("picture.Kqd");
+    WriteAll(picture, RandomBytes(RadioSettingsBlockSize + 900, 3));
+    RadioSettings opened;
+    ASSERT_TRUE(OpenChannelFile(picture, opened).ok);
+    const std::vector<RecordFinding> findings = CheckChannelFile(picture, opened, BandLimits{});
+    ASSERT_GT(findings.size(), 1u);
+    EXPECT_EQ(findings[0], (RecordFinding{0, "file size", "4028", RecordProblem::WrongSize}));
+}
+
+}

@@ -9,6 +9,7 @@
 #include "lang/AppLang.h"
 #include "lang/TextTable.h"
 #include "lang/TraditionalTable.h"
+#include "lang/TransferMessages.h"
 
 namespace {
 
@@ -38,6 +39,8 @@ std::vector<NamedLookup> AllEntries()
     for (int i : {0, 1, 2, 3, 4, 5, 6, 22, 23, 24})
         all.push_back({"adjustment " + std::to_string(i), [i] { return AdjustmentDialogText(i); }});
     all.push_back({"notice OK", [] { return NoticeOkText(); }});
+    for (int i = 0; i < TransferMessageCount; ++i)
+        all.push_back({"safety " + std::to_string(i), [i] { return TransferMessageText(TransferMessageId(i)); }});
     return all;
 }
 
@@ -82,7 +85,10 @@ INSTANTIATE_TEST_SUITE_P(
                                   "band difference，continue?"},
                       EnglishCase{[] { return PortDialogText(2); }, "Auto search COM port", "Auto search COM port"},
                       EnglishCase{[] { return AdjustmentDialogText(24); }, "Clear all data ?", "Clear all data ?"},
-                      EnglishCase{[] { return NoticeOkText(); }, "OK", "OK"}));
+                      EnglishCase{[] { return NoticeOkText(); }, "OK", "OK"},
+                      EnglishCase{[] { return TransferMessageText(TransferMessageId::PartlyWritten); },
+                                  "The radio may now hold a partly written setup: write it again.",
+                                  "The radio may now hold a partly written setup: write it again."}));
 
 struct ChineseCase {
     std::function<std::string()> Lookup;
@@ -107,6 +113,8 @@ TEST_P(ChineseTextTest, TraditionalShowsTraditionalCharacters)
 INSTANTIATE_TEST_SUITE_P(
     Samples, ChineseTextTest,
     ::testing::Values(ChineseCase{[] { return LangText(7); }, "读频(&R)", "讀頻(&R)"},
+                      ChineseCase{[] { return TransferMessageText(TransferMessageId::Connecting); }, "正在连接电台...",
+                                  "正在連接電臺..."},
                       ChineseCase{[] { return LangText(8); }, "写频(&W)", "寫頻(&W)"},
                       ChineseCase{[] { return LangText(11); }, "中文(简体)(&S)", "中文(簡體)(&S)"},
                       ChineseCase{[] { return LangText(32); }, "关闭", "關閉"},

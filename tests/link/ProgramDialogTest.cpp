@@ -13,9 +13,12 @@
 #include "RadioProcess.h"
 #include "RandomRecord.h"
 #include "TransferHarness.h"
+#include "lang/DisplayTransferMessage.h"
 #include "lang/TextTable.h"
 #include "link/ModalResult.h"
 #include "link/ProgramDialog.h"
+#include "link/ProgramDialogEntry.h"
+#include "link/SerialLink.h"
 #include "ports/SerialPortInfo.h"
 
 namespace {
@@ -165,6 +168,40 @@ const NoticeCase NoticeCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Link, DialogNotice, testing::ValuesIn(NoticeCases),
                          [](const testing::TestParamInfo<NoticeCase>& info) { return info.param.name; });
+
+TEST_F(ProgramDialogTest, FailuresSayWhyAndTheHandshakeSaysWhatItDoes)
+{
+    const QString failed = DialogText(CommunicationFalseText);
+    {
+        RadioProcess radio(QuickRadioWith({"--password", "kr27"}));
+        UseRadioOn(radio.LinkPath());
+        TProgramDialog dialog(objects.Context(true), nullptr);
+        QString status;
+        StartAndAnswer(dialog, [&](QWidget* modal) {
+            status = dialog.findChild<QLabel*>("StatusText")->text();
+            Ok(modal);
+        });
+        EXPECT_EQ(status, DisplayTransferMessage(TransferMessageId::CheckingPassword));
+    }
+    {
+        RadioProcess radio(QuickRadioWith({"--nak-block", "5"}));
+        UseRadioOn(radio.LinkPath());
+        objects.Band = RadioBand;
+        TProgramDialog dialog(objects.Context(false), nullptr);
+        const Seen seen = StartAndAnswer(dialog, Ok);
+        EXPECT_EQ(seen.notice, failed + "\n" + DisplayTransferMessage(TransferMessageId::PartlyWritten));
+    }
+    {
+        PseudoTerminal pty;
+        SerialLink otherProgram;
+        ASSERT_TRUE(otherProgram.Open(pty.SlavePath()).ok);
+        UseRadioOn(pty.SlavePath());
+        TProgramDialog dialog(objects.Context(true), nullptr);
+        const Seen seen = StartAndAnswer(dialog, Ok);
+        EXPECT_TRUE(seen.notice.startsWith(failed + "\n")) << seen.notice.toStdString();
+        EXPECT_TRUE(seen.notice.contains("busy")) << seen.notice.toStdString();
+    }
+}
 
 TEST_F(ProgramDialogTest, CancelAtTheBandQuestionClosesQuietly)
 {

@@ -78,6 +78,34 @@ TEST(SerialLink, APortInUseIsReportedAsBusy)
     EXPECT_TRUE(first.IsOpen());
 }
 
+TEST(SerialLink, TheEndByteWrittenJustBeforeClosingStillArrives)
+{
+    PseudoTerminal pty;
+    SerialLink link;
+    ASSERT_TRUE(link.Open(pty.SlavePath()).ok);
+    link.Write({'E'});
+    link.Close();
+    EXPECT_EQ(pty.Receive(100), (Bytes{'E'}));
+}
+
+TEST(SerialLink, AVanishedPortIsClosedAndReportedOnce)
+{
+    PseudoTerminal pty;
+    SerialLink link;
+    int lost = 0;
+    link.SetOnLost([&lost] { ++lost; });
+    ASSERT_TRUE(link.Open(pty.SlavePath()).ok);
+    pty.Hangup();
+    QElapsedTimer clock;
+    clock.start();
+    while (link.IsOpen() && clock.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    EXPECT_FALSE(link.IsOpen());
+    EXPECT_EQ(lost, 1);
+    link.Write({1});
+    EXPECT_TRUE(link.ReadAll().empty());
+}
+
 TEST(SerialLink, AClosedLinkIgnoresTrafficCalls)
 {
     SerialLink link;

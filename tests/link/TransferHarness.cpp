@@ -32,6 +32,7 @@ TransferRun RunTransfer(const TransferContext& context, const PortChoice& choice
     QObject::connect(&runner, &TransferRunner::progressChanged, [&](int value) { run.progress.push_back(value); });
     QObject::connect(&runner, &TransferRunner::portProblem,
                      [&](const QString& text) { run.portProblems.push_back(text.toStdString()); });
+    QObject::connect(&runner, &TransferRunner::linkStepChanged, [&](int step) { run.linkSteps.push_back(step); });
     QObject::connect(&runner, &TransferRunner::finished, &loop, &QEventLoop::quit);
     QTimer::singleShot(TransferGuardMs, &loop, &QEventLoop::quit);
     QElapsedTimer clock;
@@ -40,6 +41,8 @@ TransferRun RunTransfer(const TransferContext& context, const PortChoice& choice
     loop.exec();
     run.elapsedMs = clock.elapsed();
     run.outcome = runner.Outcome();
+    run.trace = runner.Trace().Lines();
+    run.partlyWritten = runner.PartlyWritten();
     if (run.outcome == LinkOutcome::Success)
         runner.ApplyResult();
     return run;

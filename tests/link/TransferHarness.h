@@ -21,6 +21,9 @@ struct TransferRun {
     std::vector<std::string> portProblems;
     int bandQuestions = 0;
     long long elapsedMs = 0;
+    std::vector<int> linkSteps;
+    std::vector<std::string> trace;
+    bool partlyWritten = false;
 };
 
 struct RunOptions {

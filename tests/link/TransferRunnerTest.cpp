@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <cstring>
 
+#include <QTimer>
+
+#include "PseudoTerminal.h"
 #include "QuickRadio.h"
 #include "RadioProcess.h"
 #include "RandomRecord.h"
@@ -39,6 +45,41 @@ TEST(TransferRunner, WriteThenReadBringsBackEveryImageField)
 
     const MemoryImage kept = radio.StopAndReadMemory();
     EXPECT_TRUE(SameRange(kept, packed, NormalWriteSpan));
+}
+
+size_t CountLines(const std::vector<std::string>& trace, const std::string& part)
+{
+    return size_t(std::count_if(trace.begin(), trace.end(),
+                                [&](const std::string& line) { return line.find(part) != std::string::npos; }));
+}
+
+TEST(TransferRunner, TheTraceOfAReadHoldsEveryRequestAnswerAndTheOutcome)
+{
+    RadioProcess radio(QuickRadio);
+    TransferObjects objects;
+    const TransferRun run = RunTransfer(objects.Context(true), PortChoice::Named(radio.LinkPath()));
+    ASSERT_EQ(run.outcome, LinkOutcome::Success);
+    EXPECT_EQ(CountLines(run.trace, " > 52 "), 50u) << "one line per read request";
+    EXPECT_GE(CountLines(run.trace, " < 57 "), 50u) << "a line per answer, or more when one comes in pieces";
+    EXPECT_EQ(CountLines(run.trace, "# port opened: " + radio.LinkPath()), 1u);
+    EXPECT_NE(run.trace.back().find("outcome: success"), std::string::npos);
+    EXPECT_EQ(run.linkSteps, (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_FALSE(run.partlyWritten);
+}
+
+TEST(TransferRunner, AWriteThatFailsAfterItsFirstBlockSaysSo)
+{
+    RadioProcess radio(QuickRadioWith({"--nak-block", "5"}));
+    TransferObjects objects;
+    objects.Band = RadioBand;
+    const TransferRun run = RunTransfer(objects.Context(false), PortChoice::Named(radio.LinkPath()));
+    EXPECT_EQ(run.outcome, LinkOutcome::CommunicationFailure);
+    EXPECT_TRUE(run.partlyWritten);
+
+    RadioProcess silent(QuickRadioWith({"--wrong-first-byte", "2"}));
+    const TransferRun early = RunTransfer(objects.Context(false), PortChoice::Named(silent.LinkPath()));
+    EXPECT_EQ(early.outcome, LinkOutcome::CommunicationFailure);
+    EXPECT_FALSE(early.partlyWritten) << "the band answer failed before any block";
 }
 
 TEST(TransferRunner, ProgressClimbsStepByStepToFull)
@@ -124,6 +165,31 @@ TEST(TransferRunner, ANamedPortThatWillNotOpenOtherwiseRunsIntoTheTimeOut)
     const TransferRun run = RunTransfer(objects.Context(true), PortChoice::Named("/dev/kr-t27-absent"));
     EXPECT_EQ(run.outcome, LinkOutcome::CommunicationFailure);
     EXPECT_GE(run.elapsedMs, TimeOutMs);
+}
+
+double CpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// A pulled cable used to leave a hung-up descriptor that polled readable until the time-out.
+TEST(TransferRunner, APortThatVanishesEndsTheTransferSoonAndWithoutSpinning)
+{
+    constexpr int VanishAfterMs = PortSettleMs + 300;
+    constexpr double CpuBudgetSeconds = 0.2;
+    PseudoTerminal pty;
+    TransferObjects objects;
+    QTimer::singleShot(VanishAfterMs, [&pty] { pty.Hangup(); });
+    const double cpuBefore = CpuSeconds();
+    const TransferRun run = RunTransfer(objects.Context(true), PortChoice::Named(pty.SlavePath()));
+    const double cpu = CpuSeconds() - cpuBefore;
+    EXPECT_EQ(run.outcome, LinkOutcome::CommunicationFailure);
+    EXPECT_LT(run.elapsedMs, VanishAfterMs + WellBeforeTheTimeOutMs);
+    EXPECT_LT(cpu, CpuBudgetSeconds);
+    std::printf("vanished port: ended after %lld ms, %.3f s of CPU time\n", run.elapsedMs, cpu);
 }
 
 TEST(TransferRunner, SearchingNoPortsFailsAtOnce)

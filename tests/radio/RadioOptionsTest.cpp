@@ -12,7 +12,8 @@ TEST(RadioOptions, EveryOptionIsTaken)
         {"--link", "/tmp/r", "--memory", "/tmp/m.bin", "--password", "ab 12", "--serial", "00000199", "--firmware",
          "V2.00", "--band-limits", "136000000", "174000000", "--no-pacing", "--sample", "--silent-from-step", "2",
          "--foreign-ident", "--wrong-first-byte", "1", "--nak-block", "3", "--long-band-answer", "--read-answer-r",
-         "--flood", "--hangup-after-blocks", "5", "--long-block-answers", "--chatter", "3"});
+         "--flood", "--hangup-after-blocks", "5", "--long-block-answers", "--chatter", "3",
+         "--wrong-byte", "16400"});
     ASSERT_TRUE(parsed.Options) << parsed.Error;
     const RadioOptions& o = *parsed.Options;
     EXPECT_EQ(o.LinkPath, "/tmp/r");
@@ -35,6 +36,7 @@ TEST(RadioOptions, EveryOptionIsTaken)
     EXPECT_EQ(o.Faults.HangupAfterBlocks, 5);
     EXPECT_TRUE(o.Faults.LongBlockAnswers);
     EXPECT_EQ(o.Faults.ChatterBytes, 3u);
+    EXPECT_EQ(o.Faults.WrongByteAddress, 0x4010);
 }
 
 TEST(RadioOptions, DefaultsArePacedAndFaultless)

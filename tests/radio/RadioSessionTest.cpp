@@ -226,6 +226,21 @@ TEST(RadioFaults, HangupLastsUntilTheNextHello)
     EXPECT_EQ(session.Handle(LinkFrames::Write(0x4010, Block(2))).Bytes, Frame{0x06});
 }
 
+TEST(RadioFaults, AWrongByteIsAcknowledgedButStoredWithItsLowBitFlipped)
+{
+    RadioMemory memory;
+    RadioFaults faults;
+    faults.WrongByteAddress = 0x4012;
+    RadioSession session(memory, faults);
+    session.Handle(LinkFrames::Hello());
+    EXPECT_EQ(session.Handle(LinkFrames::Write(0x4000, Block(1))).Bytes, Frame{0x06});
+    EXPECT_EQ(session.Handle(LinkFrames::Write(0x4010, Block(2))).Bytes, Frame{0x06});
+    EXPECT_EQ(memory.Read(0x4000, 16), Block(1));
+    Frame spoiled = Block(2);
+    spoiled[2] ^= 0x01;
+    EXPECT_EQ(memory.Read(0x4010, 16), spoiled);
+}
+
 TEST(RadioFaults, SilentBandStepInstallsNoPassword)
 {
     RadioMemory memory;

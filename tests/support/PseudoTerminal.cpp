@@ -24,7 +24,14 @@ PseudoTerminal::PseudoTerminal()
 PseudoTerminal::~PseudoTerminal()
 {
     close(slave_);
-    close(master_);
+    Hangup();
+}
+
+void PseudoTerminal::Hangup()
+{
+    if (master_ >= 0)
+        close(master_);
+    master_ = -1;
 }
 
 void PseudoTerminal::Send(const std::vector<uint8_t>& bytes)

@@ -259,7 +259,7 @@ LinkActions LinkEngine::StartBlocks()
         return Finish(LinkOutcome::CommunicationFailure);
     PrepareOutgoingData();
     blocks_ = std::make_unique<BlockTransfer>(*plan, context_.IsRead);
-    linkStep_ = 3;
+    linkStep_ = BlockStep;
     LinkActions actions = NextBlock(nullptr);
     actions.txTimer = TimerCommand::StartEvery(BlockTickMs);
     actions.timeOutTimer = TimerCommand::StartEvery(TimeOutMs);

@@ -18,6 +18,8 @@ constexpr int TimeOutMs = 5000;
 constexpr int PortSettleMs = 1000;
 // More bytes than this waiting on one tick are noise: they are dropped unread.
 constexpr size_t FloodLimit = 255;
+// The link step in which blocks move; the steps before it are the handshake.
+constexpr int BlockStep = 3;
 
 // The protocol of one transfer as a deterministic state machine: no clock, no port, no widgets.
 // The driver owns the port and the two timers; it feeds the engine the events and carries out
@@ -54,6 +56,9 @@ public:
 
     LinkOutcome Outcome() const { return outcome_; }
     int LinkStep() const { return linkStep_; }
+    // Whether blocks have gone to the radio in a write: a failure from then on may leave the
+    // radio with part of the new setup.
+    bool WritingBlocks() const { return !context_.IsRead && linkStep_ == BlockStep; }
 
 private:
     bool IsListening() const;

@@ -1,0 +1,122 @@
+#include "files/BackupStore.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <system_error>
+
+#include "files/AtomicFile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* RecordExtension = ".Kqd";
+constexpr const char* ImageExtension = ".img";
+constexpr int FirstTmYear = 1900;
+// Enough to step past every transfer one second can hold.
+constexpr int NameAttempts = 100;
+
+std::string EnvValue(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? std::string(value) : std::string();
+}
+
+std::string DataHome()
+{
+#ifdef _WIN32
+    return EnvValue("LOCALAPPDATA");
+#else
+    // A relative XDG_DATA_HOME is invalid and ignored, as the base-directory convention says.
+    const std::string xdg = EnvValue("XDG_DATA_HOME");
+    if (!xdg.empty() && fs::path(xdg).is_absolute())
+        return xdg;
+    const std::string home = EnvValue("HOME");
+    return home.empty() ? home : (fs::path(home) / ".local" / "share").string();
+#endif
+}
+
+bool IsNameCharacter(uint8_t c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '-' || c == '_';
+}
+
+// An unset number reads as zeros, spaces or erased flash (0xFF).
+bool IsPadding(uint8_t c) { return c == 0 || c == ' ' || c == 0xFF; }
+
+fs::path FreeBase(const fs::path& folder, const std::string& base)
+{
+    fs::path candidate = folder / base;
+    std::error_code ec;
+    for (int n = 2; n <= NameAttempts && fs::exists(fs::path(candidate) += RecordExtension, ec); ++n)
+        candidate = folder / (base + "-" + std::to_string(n));
+    return candidate;
+}
+
+}
+
+BackupMoment LocalBackupMoment()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return {local.tm_year + FirstTmYear, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+std::string BackupRoot()
+{
+    const std::string home = DataHome();
+    return home.empty() ? home : (fs::path(home) / "kr-t27" / "backups").string();
+}
+
+std::string BackupFolderName(const uint8_t (&deviceSn)[DeviceSnSize])
+{
+    size_t end = DeviceSnSize;
+    while (end > 0 && IsPadding(deviceSn[end - 1]))
+        --end;
+    std::string name;
+    bool meaningful = false;
+    for (size_t i = 0; i < end; ++i) {
+        const bool kept = IsNameCharacter(deviceSn[i]);
+        meaningful = meaningful || kept;
+        name += kept ? char(deviceSn[i]) : '_';
+    }
+    return meaningful ? name : UnknownRadioFolder;
+}
+
+std::string BackupBaseName(const BackupMoment& when, BackupDirection direction)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d%02d%02d-%02d%02d%02d-%s", when.Year % 10000, when.Month % 100,
+                  when.Day % 100, when.Hour % 100, when.Minute % 100, when.Second % 100,
+                  direction == BackupDirection::Read ? "read" : "write");
+    return text;
+}
+
+BackupResult StoreBackup(const std::string& root, const RadioSettings& settings, const MemoryImage* image,
+                         const BackupMoment& when, BackupDirection direction)
+{
+    if (root.empty())
+        return {FileResult::Failure("Cannot back up: no data folder is known (HOME is not set)"), {}};
+    const fs::path folder = fs::path(root) / BackupFolderName(settings.DeviceSn);
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec)
+        return {FileResult::Failure("Cannot back up into " + folder.string() + ": " + ec.message()), {}};
+    const fs::path base = FreeBase(folder, BackupBaseName(when, direction));
+    const std::string recordPath = (fs::path(base) += RecordExtension).string();
+    if (FileResult saved = WriteFileAtomically(recordPath, settings.BlockBytes(), RadioSettingsBlockSize); !saved.ok)
+        return {saved, {}};
+    if (image) {
+        const std::string imagePath = (fs::path(base) += ImageExtension).string();
+        if (FileResult saved = WriteFileAtomically(imagePath, image->data(), image->size()); !saved.ok)
+            return {saved, {}};
+    }
+    return {FileResult::Success(), recordPath};
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "files/FileResult.h"
+#include "model/MemoryImage.h"
+#include "model/RadioSettings.h"
+
+// Every read keeps what came from the radio and every write what is about to be sent, so that a
+// radio's earlier setup can always be put back: one folder per radio serial number, one pair of
+// files (record, and the raw image after a read) per transfer, named by local date and time.
+
+enum class BackupDirection { Read, Write };
+
+// A local time to the second: two transfers a minute apart must not share a name.
+struct BackupMoment {
+    int Year = 0;
+    int Month = 0;
+    int Day = 0;
+    int Hour = 0;
+    int Minute = 0;
+    int Second = 0;
+};
+
+BackupMoment LocalBackupMoment();
+
+constexpr const char* UnknownRadioFolder = "unknown";
+
+// $XDG_DATA_HOME/kr-t27/backups, or ~/.local/share/kr-t27/backups; empty when neither is known.
+std::string BackupRoot();
+
+// The radio's serial number as a folder name: its letters, digits, '-' and '_' (others become
+// '_'), without the padding an unset number holds; "unknown" when nothing is left.
+std::string BackupFolderName(const uint8_t (&deviceSn)[DeviceSnSize]);
+
+// "20261208-093012-read".
+std::string BackupBaseName(const BackupMoment& when, BackupDirection direction);
+
+struct BackupResult {
+    FileResult result;
+    std::string recordPath;  // the .Kqd written, on success
+};
+
+// Writes root/<serial>/<base>.Kqd and, when `image` is given, <base>.img beside it, each
+// atomically, creating the folders. A name already taken gets "-2", "-3", ... appended.
+BackupResult StoreBackup(const std::string& root, const RadioSettings& settings, const MemoryImage* image,
+                         const BackupMoment& when, BackupDirection direction);

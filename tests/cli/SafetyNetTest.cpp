@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+#include "CliRunner.h"
+#include "FileContents.h"
+#include "QuickRadio.h"
+#include "RadioProcess.h"
+#include "ScratchDir.h"
+#include "cli/ExitCodes.h"
+#include "files/ChannelDataFile.h"
+#include "model/Tone.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string BandMin = std::to_string(RadioBand.BandMin);
+const std::string BandMax = std::to_string(RadioBand.BandMax);
+
+RadioSettings CleanRecord()
+{
+    RadioSettings s;
+    s.ResetToDefaults();
+    s.SetChannelUsed(1, true);
+    s.Channel[1].RxFreq = 438500000;
+    s.Channel[1].TxFreq = 438500000;
+    return s;
+}
+
+std::string Saved(const RadioSettings& settings, const std::string& dir)
+{
+    const std::string path = dir + "/record.Kqd";
+    EXPECT_TRUE(SaveChannelFile(path, settings).ok);
+    return path;
+}
+
+// Backups of the programs started from here land in a folder of the test's own.
+class DataHome {
+public:
+    DataHome() { setenv("XDG_DATA_HOME", dir_.Path().c_str(), 1); }
+    ~DataHome() { setenv("XDG_DATA_HOME", saved_.c_str(), 1); }
+    std::string Backups(const std::string& serial) const { return dir_.Path() + "/kr-t27/backups/" + serial; }
+
+private:
+    const std::string saved_ = std::getenv("XDG_DATA_HOME") ? std::getenv("XDG_DATA_HOME") : "";
+    ScratchDir dir_;
+};
+
+std::vector<std::string> NamesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(folder, ec))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(SafetyNet, WriteRefusesAnUncleanRecordUnlessForced)
+{
+    ScratchDir dir;
+    RadioSettings record = CleanRecord();
+    record.Channel[1].RxFreq = 770000000;
+    record.Channel[1].DecType = ToneNone;
+    record.Channel[1].DecCode = 0x1234;
+    const std::string file = Saved(record, dir.Path());
+    RadioProcess radio(QuickRadio);
+    const CliRun refused = RunCli({"write", "--port", radio.LinkPath(), file, "--band-limits", BandMin, BandMax});
+    EXPECT_EQ(refused.status, ExitUsageOrFile);
+    EXPECT_NE(refused.err.find("channel 1 RxFreq = 770.00000: outside the band"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("channel 1 DecType/DecCode = 0/0x1234: not a valid tone"), std::string::npos);
+    EXPECT_TRUE(refused.out.empty()) << "no transfer ran";
+
+    const CliRun forced =
+        RunCli({"write", "--port", radio.LinkPath(), file, "--band-limits", BandMin, BandMax, "--force"});
+    EXPECT_EQ(forced.status, ExitSuccess) << forced.err;
+}
+
+TEST(SafetyNet, VerifyPassesOnAGoodRadioAndCatchesOneByteStoredWrong)
+{
+    ScratchDir dir;
+    const std::string file = Saved(CleanRecord(), dir.Path());
+    RadioProcess good(QuickRadio);
+    const CliRun verified =
+        RunCli({"write", "--port", good.LinkPath(), file, "--band-limits", BandMin, BandMax, "--verify"});
+    EXPECT_EQ(verified.status, ExitSuccess) << verified.err;
+    EXPECT_NE(verified.err.find("verified"), std::string::npos);
+
+    RadioProcess failing(QuickRadioWith({"--wrong-byte", std::to_string(0x4123)}));
+    const CliRun caught =
+        RunCli({"write", "--port", failing.LinkPath(), file, "--band-limits", BandMin, BandMax, "--verify"});
+    EXPECT_EQ(caught.status, ExitVerifyMismatch) << caught.err;
+    EXPECT_NE(caught.err.find("first at address 0x4123, in 1 bytes"), std::string::npos) << caught.err;
+}
+
+TEST(SafetyNet, ReadAndWriteKeepBackupsAndATraceUnlessToldNot)
+{
+    DataHome home;
+    ScratchDir dir;
+    const MemoryImage seed{};
+    RadioProcess radio(QuickRadio, &seed);
+    const std::string out = dir.File("read.Kqd");
+    const std::string trace = dir.File("read.trace");
+    const CliRun read = RunCli({"read", "--port", radio.LinkPath(), "--out", out, "--trace", trace});
+    ASSERT_EQ(read.status, ExitSuccess) << read.err;
+
+    const std::vector<std::string> names = NamesIn(home.Backups("20260504"));
+    ASSERT_EQ(names.size(), 2u);
+    EXPECT_EQ(names[0].size(), std::string("20261208-093012-read.Kqd").size());
+    EXPECT_EQ(names[0].substr(16), "read.Kqd");
+    EXPECT_EQ(names[1].substr(16), "read.img");
+    EXPECT_EQ(ReadAllBytes(home.Backups("20260504") + "/" + names[0]), ReadAllBytes(out));
+    const std::vector<uint8_t> image = ReadAllBytes(home.Backups("20260504") + "/" + names[1]);
+    const MemoryImage memory = RadioProcess::MemoryAtStart(QuickRadio, seed);
+    ASSERT_EQ(image.size(), MemoryImageSize);
+    EXPECT_TRUE(std::equal(memory.begin(), memory.begin() + ImageReadEnd, image.begin()));
+
+    const std::string text = ReadAll(trace);
+    size_t requests = 0;
+    for (size_t at = text.find(" > 52 "); at != std::string::npos; at = text.find(" > 52 ", at + 1))
+        ++requests;
+    EXPECT_EQ(requests, 50u);
+
+    const CliRun quiet = RunCli({"read", "--port", radio.LinkPath(), "--out", out, "--no-backup"});
+    ASSERT_EQ(quiet.status, ExitSuccess) << quiet.err;
+    const CliRun written = RunCli({"write", "--port", radio.LinkPath(), out, "--band-limits", BandMin, BandMax,
+                                   "--force", "--no-backup"});
+    ASSERT_EQ(written.status, ExitSuccess) << written.err;
+    EXPECT_EQ(NamesIn(home.Backups("20260504")).size(), 2u);
+}
+
+}
