@@ -1,0 +1,26 @@
+#include "ui/ChannelClipboard.h"
+
+#include <QMimeData>
+
+namespace {
+
+const QString ChannelRowsMimeType = QStringLiteral("application/x-kr-t27-channel-rows");
+
+}
+
+QMimeData* ChannelRowsMimeData(const std::vector<ChannelRow>& rows, const QString& text)
+{
+    const std::vector<uint8_t> packed = PackChannelRows(rows);
+    auto* data = new QMimeData;
+    data->setData(ChannelRowsMimeType, QByteArray(reinterpret_cast<const char*>(packed.data()), qsizetype(packed.size())));
+    data->setText(text);
+    return data;
+}
+
+std::optional<std::vector<ChannelRow>> ChannelRowsFromMimeData(const QMimeData* data)
+{
+    if (!data || !data->hasFormat(ChannelRowsMimeType))
+        return std::nullopt;
+    const QByteArray bytes = data->data(ChannelRowsMimeType);
+    return UnpackChannelRows(reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size()));
+}
