@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
@@ -99,13 +101,14 @@ TEST_F(ChannelGrid, OddRowsAreLightGreenAndEvenRowsTheWindowColour)
     EXPECT_EQ(colourAt(0, TxFreq), grid->palette().color(QPalette::Base));
 }
 
-TEST_F(ChannelGrid, ADigitOpensAnEmptyEditorOverTheCellWithoutTypingIntoIt)
+TEST_F(ChannelGrid, ADigitOpensTheEditorOverTheCellWithThatDigitTyped)
 {
     ClickCell(grid, 3, RxFreq);
     QTest::keyClick(grid, Qt::Key_1);
     ASSERT_TRUE(frequency->isVisible());
     EXPECT_TRUE(frequency->hasFocus());
-    EXPECT_EQ(frequency->text(), "");
+    EXPECT_EQ(frequency->text(), "1");
+    EXPECT_EQ(frequency->cursorPosition(), 1);
     const QRect cell = grid->visualItemRect(grid->item(3, RxFreq));
     const QPoint centre = grid->viewport()->mapTo(editor, cell.center());
     EXPECT_TRUE(frequency->geometry().contains(centre));
@@ -333,6 +336,62 @@ TEST_F(ChannelGrid, TheSquelchListStoresTheChosenMode)
     window.LeaveControl();
     EXPECT_EQ(Channel(1).ChSquelchMode(), 4);
     EXPECT_EQ(Cell(1, SquelchMode), "DTMF or CTC/DCS");
+}
+
+TEST_F(ChannelGrid, TypingOverAFrequencyCellKeepsEveryDigit)
+{
+    TypeFrequency(1, RxFreq, "145");
+    const struct {
+        int column;
+        const char* typed;
+        uint32_t stored;
+    } cases[] = {{RxFreq, "146.1", 146100000u}, {TxFreq, "151.25", 151250000u}};
+    for (const auto& c : cases) {
+        ClickCell(grid, 1, c.column);
+        QTest::keyClicks(grid->focusWidget(), c.typed);
+        QTest::keyClick(frequency, Qt::Key_Return);
+        const ChannelRecord& channel = Channel(1);
+        EXPECT_EQ(uint32_t(c.column == RxFreq ? channel.RxFreq : channel.TxFreq), c.stored) << c.typed;
+    }
+    ClickCell(grid, 1, RxFreq);
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(frequency->text(), "146.10000");
+}
+
+TEST_F(ChannelGrid, EscapeInAnEditorKeepsTheStoredValue)
+{
+    TypeFrequency(1, RxFreq, "145");
+    const ChannelRecord before = Channel(1);
+    const struct {
+        int column;
+        QWidget* editor;
+        const char* typed;
+    } cases[] = {{RxFreq, frequency, "150"}, {TxFreq, frequency, "0"}, {Decode, tone, "67.0"}, {SquelchMode, squelch, ""}};
+    for (const auto& c : cases) {
+        DoubleClickCell(grid, 1, c.column);
+        ASSERT_TRUE(c.editor->isVisible()) << c.column;
+        if (c.editor == squelch)
+            QTest::keyClick(squelch, Qt::Key_Down);
+        else
+            QTest::keyClicks(c.editor, c.typed);
+        QTest::keyClick(c.editor, Qt::Key_Escape);
+        EXPECT_FALSE(c.editor->isVisible()) << c.column;
+        EXPECT_TRUE(grid->hasFocus()) << c.column;
+        window.LeaveControl();
+        EXPECT_EQ(std::memcmp(&Channel(1), &before, sizeof before), 0) << c.column;
+    }
+}
+
+TEST_F(ChannelGrid, EnterInTheToneEditorStoresTheTone)
+{
+    TypeFrequency(1, RxFreq, "145");
+    DoubleClickCell(grid, 1, Encode);
+    tone->lineEdit()->selectAll();
+    QTest::keyClicks(tone, "88.5");
+    QTest::keyClick(tone, Qt::Key_Return);
+    EXPECT_FALSE(tone->isVisible());
+    EXPECT_EQ(uint16_t(Channel(1).EncCode), 885);
+    EXPECT_EQ(Cell(1, Encode), "88.5");
 }
 
 }
