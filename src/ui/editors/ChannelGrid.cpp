@@ -24,10 +24,10 @@ const TitledGridShape ChannelGridShape{
 bool IsFrequencyColumn(int column) { return column == ColRxFreq || column == ColTxFreq; }
 bool IsToneColumn(int column) { return column == ColDecodeTone || column == ColEncodeTone; }
 
-bool OpensFrequencyEditor(const QKeyEvent* key)
+bool IsEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
+
+bool IsDigit(const QKeyEvent* key)
 {
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-        return true;
     const QString text = key->text();
     return text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9');
 }
@@ -46,6 +46,7 @@ struct ChannelGridEditor::Impl : QObject {
     void ClearRow(int row);
     bool CanEdit(int row, int column) const;
     void OpenEditor(int row, int column);
+    void OpenFrequencyEditor(int row, int column, const QString& text);
     void StepValue(ChannelRecord& channel, int column);
     void LeaveFrequencyEditor();
     void LeaveToneEditor();
@@ -74,7 +75,8 @@ ChannelGridEditor::Impl::Impl(RadioSettings& s, const BandLimits& b, ChannelGrid
         SetCellText(grid, row, ColNumber, RowTitle(row));
     grid->installEventFilter(this);
     connect(grid, &QTableWidget::cellDoubleClicked, this, &Impl::OpenEditor);
-    connect(frequencyEditor, &QLineEdit::returnPressed, grid, qOverload<>(&QWidget::setFocus));
+    for (QLineEdit* text : {frequencyEditor, toneEditor->lineEdit()})
+        connect(text, &QLineEdit::returnPressed, grid, qOverload<>(&QWidget::setFocus));
     OnFocusLoss(frequencyEditor, this, [this] { LeaveFrequencyEditor(); });
     OnFocusLoss(toneEditor, this, [this] { LeaveToneEditor(); });
     OnFocusLoss(squelchModeEditor, this, [this] { LeaveSquelchModeEditor(); });
@@ -84,11 +86,16 @@ bool ChannelGridEditor::Impl::eventFilter(QObject*, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
         return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
     const int row = grid->currentRow();
     const int column = grid->currentColumn();
-    if (!IsFrequencyColumn(column) || !OpensFrequencyEditor(static_cast<QKeyEvent*>(event)) || !CanEdit(row, column))
+    if (!IsFrequencyColumn(column) || !(IsEnter(key) || IsDigit(key)) || !CanEdit(row, column))
         return false;
-    OpenEditor(row, column);
+    // A typed digit starts the new value, as in a spreadsheet; Enter edits the value shown.
+    if (IsDigit(key))
+        OpenFrequencyEditor(row, column, key->text());
+    else
+        OpenEditor(row, column);
     return true;
 }
 
@@ -133,8 +140,7 @@ void ChannelGridEditor::Impl::OpenEditor(int row, int column)
         return;
     const QString text = CellText(grid, row, column);
     if (IsFrequencyColumn(column)) {
-        frequencyEditor->setText(text);
-        editing.Open(frequencyEditor, row, column);
+        OpenFrequencyEditor(row, column, text);
         frequencyEditor->selectAll();
     } else if (IsToneColumn(column)) {
         toneEditor->setCurrentIndex(toneEditor->findText(text));
@@ -150,6 +156,13 @@ void ChannelGridEditor::Impl::OpenEditor(int row, int column)
         StepValue(settings.Channel[row], column);
         RedrawRow(row);
     }
+}
+
+void ChannelGridEditor::Impl::OpenFrequencyEditor(int row, int column, const QString& text)
+{
+    frequencyEditor->setText(text);
+    editing.Open(frequencyEditor, row, column);
+    frequencyEditor->end(false);
 }
 
 void ChannelGridEditor::Impl::StepValue(ChannelRecord& channel, int column)

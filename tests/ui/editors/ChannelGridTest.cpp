@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
@@ -348,7 +349,9 @@ TEST_F(ChannelGrid, TypingOverAFrequencyCellKeepsEveryDigit)
     } cases[] = {{RxFreq, "146.1", 146100000u}, {TxFreq, "151.25", 151250000u}};
     for (const auto& c : cases) {
         ClickCell(grid, 1, c.column);
-        QTest::keyClicks(grid->focusWidget(), c.typed);
+        // Each key goes where the focus is, as the user's keys do.
+        for (const char* key = c.typed; *key; ++key)
+            QTest::keyClick(QApplication::focusWidget(), *key);
         QTest::keyClick(frequency, Qt::Key_Return);
         const ChannelRecord& channel = Channel(1);
         EXPECT_EQ(uint32_t(c.column == RxFreq ? channel.RxFreq : channel.TxFreq), c.stored) << c.typed;
