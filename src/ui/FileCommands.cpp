@@ -99,8 +99,8 @@ TForm1::SaveOutcome TForm1::MenuFile_SaveClick()
     return SaveOutcome::Saved;
 }
 
-// Yes saves and closes, also when the save dialog is cancelled; a save that failed keeps the
-// window open, so the data are not lost. No closes; Cancel stays.
+// Yes closes once the data are saved: a cancelled save dialog or a failed save keeps the window
+// open, so the work is not lost. No closes; Cancel stays.
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // Once the question is up the window is not active, and moving the focus then commits nothing.
@@ -113,7 +113,7 @@ void TForm1::closeEvent(QCloseEvent* event)
     const int answer = question.exec();
 
     const bool closes = answer == TMyWarnDlg_3::ModalResultNo ||
-                        (answer == QDialog::Accepted && MenuFile_SaveClick() != SaveOutcome::Failed);
+                        (answer == QDialog::Accepted && MenuFile_SaveClick() == SaveOutcome::Saved);
     if (closes)
         event->accept();
     else

@@ -228,7 +228,7 @@ TEST_P(ClosePrompt, AnswersDecideWhetherToSaveAndClose)
 
 INSTANTIATE_TEST_SUITE_P(MainWindow, ClosePrompt,
                          ::testing::Values(CloseCase{"OKBtn", "kept.Kqd", true, 1, true},
-                                           CloseCase{"OKBtn", "", true, 1, false},
+                                           CloseCase{"OKBtn", "", false, 1, false},
                                            CloseCase{"NoBtn", "", true, 0, false},
                                            CloseCase{"CancelBtn", "", false, 0, false}));
 
