@@ -1,6 +1,9 @@
 #include "ui/editors/EditorPages.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -10,13 +13,14 @@
 #include "ui/editors/ChannelCells.h"
 #include "ui/editors/FocusLoss.h"
 #include "ui/editors/InPlaceEditing.h"
+#include "ui/editors/NameText.h"
 #include "ui/editors/TitledGrid.h"
 
 namespace {
 
 const TitledGridShape ChannelGridShape{
     "StringGrid1",
-    {30, 64, 64, 74, 74, 64, 64, 64, 80, 64, 110},
+    {30, 64, 64, 74, 74, 64, 64, 64, 80, 64, 110, 50},
     int(ChannelCount) + 1,
     GridCellPainter::Background::StripedRows,
 };
@@ -51,6 +55,10 @@ struct ChannelGridEditor::Impl : QObject {
     void LeaveFrequencyEditor();
     void LeaveToneEditor();
     void LeaveSquelchModeEditor();
+    void LeaveNameEditor();
+    void PressRowTitle(int row);
+    void SelectRows(int first, int last, QItemSelectionModel::SelectionFlags how);
+    ChannelNumbers SelectedChannels() const;
 
     RadioSettings& settings;
     const BandLimits& band;
@@ -58,7 +66,9 @@ struct ChannelGridEditor::Impl : QObject {
     QLineEdit* frequencyEditor;
     QComboBox* toneEditor;
     QComboBox* squelchModeEditor;
+    QLineEdit* nameEditor;
     InPlaceEditing editing;
+    int anchorRow = 1;  // where a Shift-click on a row title extends the selection from
 };
 
 ChannelGridEditor::Impl::Impl(RadioSettings& s, const BandLimits& b, ChannelGridEditor* page)
@@ -69,17 +79,28 @@ ChannelGridEditor::Impl::Impl(RadioSettings& s, const BandLimits& b, ChannelGrid
       frequencyEditor(CreateFrequencyCellEditor(page)),
       toneEditor(CreateToneCellEditor(page)),
       squelchModeEditor(CreateSquelchModeCellEditor(page)),
+      nameEditor(CreateNameCellEditor(page)),
       editing(grid)
 {
-    for (int row = 1; row <= int(ChannelCount); ++row)
+    for (int row = 1; row <= int(ChannelCount); ++row) {
         SetCellText(grid, row, ColNumber, RowTitle(row));
+        // A row title takes clicks, which select its row, but is never selected itself.
+        grid->item(row, ColNumber)->setFlags(Qt::ItemIsEnabled);
+    }
+    grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(grid, &QTableWidget::cellPressed, this, [this](int row, int column) {
+        if (column == ColNumber)
+            PressRowTitle(row);
+    });
     grid->installEventFilter(this);
     connect(grid, &QTableWidget::cellDoubleClicked, this, &Impl::OpenEditor);
-    for (QLineEdit* text : {frequencyEditor, toneEditor->lineEdit()})
+    for (QLineEdit* text : {frequencyEditor, toneEditor->lineEdit(), nameEditor})
         connect(text, &QLineEdit::returnPressed, grid, qOverload<>(&QWidget::setFocus));
     OnFocusLoss(frequencyEditor, this, [this] { LeaveFrequencyEditor(); });
     OnFocusLoss(toneEditor, this, [this] { LeaveToneEditor(); });
     OnFocusLoss(squelchModeEditor, this, [this] { LeaveSquelchModeEditor(); });
+    OnFocusLoss(nameEditor, this, [this] { LeaveNameEditor(); });
 }
 
 bool ChannelGridEditor::Impl::eventFilter(QObject*, QEvent* event)
@@ -152,6 +173,10 @@ void ChannelGridEditor::Impl::OpenEditor(int row, int column)
         squelchModeEditor->addItems(ChSquelchModeTexts());
         squelchModeEditor->setCurrentIndex(squelchModeEditor->findText(text));
         editing.Open(squelchModeEditor, row, column);
+    } else if (column == ColName) {
+        nameEditor->setText(text);
+        editing.Open(nameEditor, row, column);
+        nameEditor->selectAll();
     } else {
         StepValue(settings.Channel[row], column);
         RedrawRow(row);
@@ -224,6 +249,48 @@ void ChannelGridEditor::Impl::LeaveSquelchModeEditor()
     editing.Finish();
 }
 
+void ChannelGridEditor::Impl::LeaveNameEditor()
+{
+    if (!editing.IsOpen(nameEditor))
+        return;
+    ChannelRecord& channel = settings.Channel[editing.Row()];
+    StoreName(nameEditor->text(), channel.Name, NameCapacity);
+    RedrawRow(editing.Row());
+    editing.Finish();
+}
+
+// Click, Shift-click and Ctrl-click on row titles select rows as in any list.
+void ChannelGridEditor::Impl::PressRowTitle(int row)
+{
+    const Qt::KeyboardModifiers keys = QApplication::keyboardModifiers();
+    if (keys & Qt::ShiftModifier) {
+        SelectRows(std::min(anchorRow, row), std::max(anchorRow, row), QItemSelectionModel::ClearAndSelect);
+        return;
+    }
+    anchorRow = row;
+    SelectRows(row, row, keys & Qt::ControlModifier ? QItemSelectionModel::Toggle : QItemSelectionModel::ClearAndSelect);
+}
+
+void ChannelGridEditor::Impl::SelectRows(int first, int last, QItemSelectionModel::SelectionFlags how)
+{
+    const QAbstractItemModel* model = grid->model();
+    const QItemSelection rows(model->index(first, ColRxFreq), model->index(last, ChannelColumnCount - 1));
+    grid->selectionModel()->select(rows, how);
+}
+
+ChannelNumbers ChannelGridEditor::Impl::SelectedChannels() const
+{
+    ChannelNumbers channels;
+    for (int row = 1; row <= int(ChannelCount); ++row)
+        if (grid->selectionModel()->isSelected(grid->model()->index(row, ColRxFreq)) &&
+            grid->selectionModel()->isSelected(grid->model()->index(row, ChannelColumnCount - 1)))
+            channels.push_back(unsigned(row));
+    const int current = grid->currentRow();
+    if (channels.empty() && current >= 1 && current <= int(ChannelCount))
+        channels.push_back(unsigned(current));
+    return channels;
+}
+
 ChannelGridEditor::ChannelGridEditor(RadioSettings& settings, const BandLimits& band, QWidget* parent)
     : QWidget(parent), impl_(new Impl(settings, band, this))
 {
@@ -231,3 +298,18 @@ ChannelGridEditor::ChannelGridEditor(RadioSettings& settings, const BandLimits& 
 }
 
 void ChannelGridEditor::Refresh() { impl_->Refresh(); }
+
+ChannelNumbers ChannelGridEditor::SelectedChannels() const { return impl_->SelectedChannels(); }
+
+void ChannelGridEditor::SelectChannels(const ChannelNumbers& channels)
+{
+    impl_->grid->selectionModel()->clearSelection();
+    for (unsigned n : channels)
+        impl_->SelectRows(int(n), int(n), QItemSelectionModel::Select);
+}
+
+void ChannelGridEditor::OfferRowCommands(const std::vector<QAction*>& commands)
+{
+    for (QAction* command : commands)
+        impl_->grid->addAction(command);
+}

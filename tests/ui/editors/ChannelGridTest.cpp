@@ -10,12 +10,13 @@
 #include <QTest>
 
 #include "EditorWindow.h"
+#include "WidgetDriving.h"
 #include "model/Tone.h"
 #include "ui/editors/EditorPages.h"
 
 namespace {
 
-enum Column { RxFreq = 1, TxFreq, Decode, Encode, Power, Bandwidth, Scan, BusyLock, Dtmf, SquelchMode };
+enum Column { RxFreq = 1, TxFreq, Decode, Encode, Power, Bandwidth, Scan, BusyLock, Dtmf, SquelchMode, Name };
 
 class ChannelGrid : public ::testing::Test {
 protected:
@@ -78,13 +79,14 @@ protected:
 
 TEST_F(ChannelGrid, ShowsTitlesAndTwoDigitRowNumbers)
 {
-    EXPECT_EQ(grid->columnCount(), 11);
+    EXPECT_EQ(grid->columnCount(), 12);
     EXPECT_EQ(grid->rowCount(), 17);
     EXPECT_EQ(Cell(0, 0), "NO.");
     EXPECT_EQ(Cell(0, RxFreq), "RX Freq.");
     EXPECT_EQ(Cell(0, BusyLock), "Busy Inhibit");
     EXPECT_EQ(Cell(0, Dtmf), "DTMF");
     EXPECT_EQ(Cell(0, SquelchMode), "Squelch Mode");
+    EXPECT_EQ(Cell(0, Name), "Name");
     EXPECT_EQ(Cell(1, 0), "01");
     EXPECT_EQ(Cell(16, 0), "16");
 }
@@ -395,6 +397,52 @@ TEST_F(ChannelGrid, EnterInTheToneEditorStoresTheTone)
     EXPECT_FALSE(tone->isVisible());
     EXPECT_EQ(uint16_t(Channel(1).EncCode), 885);
     EXPECT_EQ(Cell(1, Encode), "88.5");
+}
+
+TEST_F(ChannelGrid, TheNameColumnShowsAndStoresNamesCutToSixBytes)
+{
+    TypeFrequency(1, RxFreq, "145");
+    const struct {
+        const char* typed;
+        const char* shown;
+        const char* stored;
+    } cases[] = {
+        {"Base", "Base", "Base\0\0"},
+        {"Repeater", "Repeat", "Repeat"},
+        {"中继台站", "中继台", "\xD6\xD0\xBC\xCC\xCC\xA8"},
+        {"A中继台", "A中继", "A\xD6\xD0\xBC\xCC\0"},
+    };
+    for (const auto& c : cases) {
+        DoubleClickCell(grid, 1, Name);
+        QLineEdit* name = editor->findChild<QLineEdit*>("Edit_ChName");
+        ASSERT_TRUE(name && name->isVisible());
+        Paste(name, QString::fromUtf8(c.typed));
+        QTest::keyClick(name, Qt::Key_Return);
+        EXPECT_EQ(Cell(1, Name), QString::fromUtf8(c.shown)) << c.typed;
+        EXPECT_EQ(std::memcmp(Channel(1).Name, c.stored, NameCapacity), 0) << c.typed;
+    }
+    DoubleClickCell(grid, 5, Name);
+    EXPECT_FALSE(editor->findChild<QLineEdit*>("Edit_ChName")->isVisible());
+}
+
+TEST_F(ChannelGrid, RowTitlesSelectWholeRowsWithShiftAndCtrl)
+{
+    const auto clickTitle = [&](int row, Qt::KeyboardModifiers keys) {
+        const QPoint centre = grid->visualItemRect(grid->item(row, 0)).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, keys, centre);
+    };
+    ClickCell(grid, 7, TxFreq);
+    EXPECT_EQ(editor->SelectedChannels(), (ChannelNumbers{7}));
+    clickTitle(3, {});
+    EXPECT_EQ(editor->SelectedChannels(), (ChannelNumbers{3}));
+    clickTitle(5, Qt::ShiftModifier);
+    EXPECT_EQ(editor->SelectedChannels(), (ChannelNumbers{3, 4, 5}));
+    clickTitle(9, Qt::ControlModifier);
+    EXPECT_EQ(editor->SelectedChannels(), (ChannelNumbers{3, 4, 5, 9}));
+    clickTitle(4, Qt::ControlModifier);
+    EXPECT_EQ(editor->SelectedChannels(), (ChannelNumbers{3, 5, 9}));
+    editor->SelectChannels({10, 11});
+    EXPECT_EQ(editor->SelectedChannels(), (ChannelNumbers{10, 11}));
 }
 
 }
