@@ -2,10 +2,32 @@
 
 #include <QMimeData>
 
+#include "ui/editors/ChannelCells.h"
+
 namespace {
 
 const QString ChannelRowsMimeType = QStringLiteral("application/x-kr-t27-channel-rows");
+const QString FieldSeparator = QStringLiteral("\t");
+const QString LineEnd = QStringLiteral("\n");
 
+QString RowText(unsigned channel, const ChannelRecord& record)
+{
+    QStringList fields{QString::number(channel)};
+    const ChannelCellTexts cells = CellTextsOf(record);
+    for (int column = ColRxFreq; column < ChannelColumnCount; ++column)
+        fields << cells[size_t(column)].value_or(QString());
+    return fields.join(FieldSeparator);
+}
+
+}
+
+QString ChannelRowsText(const RadioSettings& settings, const ChannelNumbers& channels)
+{
+    QString text = ChannelColumnTitles().join(FieldSeparator) + LineEnd;
+    for (unsigned n : channels)
+        if (settings.IsChannelUsed(n))
+            text += RowText(n, settings.Channel[n]) + LineEnd;
+    return text;
 }
 
 QMimeData* ChannelRowsMimeData(const std::vector<ChannelRow>& rows, const QString& text)

@@ -59,6 +59,7 @@ void TForm1::MenuFile_NewClick()
         return;
     record_.ResetToDefaults();
     FullRefresh();
+    TakeAsDataFile(QString());
 }
 
 void TForm1::MenuFile_OpenClick()
@@ -72,8 +73,10 @@ void TForm1::MenuFile_OpenClick()
 FileResult TForm1::LoadDataFile(const QString& path)
 {
     const FileResult opened = OpenChannelFile(LocalPath(path), record_);
-    if (opened.ok)
+    if (opened.ok) {
         FullRefresh();
+        TakeAsDataFile(path);
+    }
     return opened;
 }
 
@@ -88,7 +91,7 @@ bool TForm1::OpenDataFile(const QString& path)
 TForm1::SaveOutcome TForm1::MenuFile_SaveClick()
 {
     CommitChannelEdit();
-    const QString path = chooser_.ChooseSavePath(this, Tr(SaveTitleEntry));
+    const QString path = chooser_.ChooseSavePath(this, Tr(SaveTitleEntry), dataFilePath_);
     if (path.isEmpty())
         return SaveOutcome::Cancelled;
     const FileResult saved = SaveChannelFile(LocalPath(path), record_);
@@ -96,6 +99,7 @@ TForm1::SaveOutcome TForm1::MenuFile_SaveClick()
         ShowNotice(QString::fromStdString(saved.message));
         return SaveOutcome::Failed;
     }
+    TakeAsDataFile(path);
     return SaveOutcome::Saved;
 }
 

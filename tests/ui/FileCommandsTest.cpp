@@ -136,7 +136,8 @@ TEST_F(FileCommands, BothDialogsOpenOnTheChannelPageWithTheGridFocused)
         return QString();
     };
     window.reset();
-    window = std::make_unique<TForm1>(settingsPath, FileChooser{remember, remember});
+    const auto rememberSave = [&](QWidget* owner, const QString& title, const QString&) { return remember(owner, title); };
+    window = std::make_unique<TForm1>(settingsPath, FileChooser{remember, rememberSave});
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     pages = Control<QTabWidget>("PageControl_Home");
