@@ -234,6 +234,12 @@ TEST_F(Editing, ShortcutsReachTheirCommands)
     EXPECT_FALSE(window->isVisible());
 }
 
+TEST_F(Editing, TheGridWithItsNameColumnFitsTheWindow)
+{
+    auto* page = Control<QWidget>("TabSheet_ChInfo");
+    EXPECT_LE(grid->mapTo(page, QPoint(grid->width(), 0)).x(), page->width()) << grid->width() << " in " << page->width();
+}
+
 // Delete on another page must not clear channels the user cannot see.
 TEST_F(Editing, RowKeysActOnlyOnTheChannelPage)
 {
