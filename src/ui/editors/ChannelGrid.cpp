@@ -125,6 +125,7 @@ void ChannelGridEditor::Impl::Refresh()
     const QStringList titles = ChannelColumnTitles();
     for (int column = 0; column < ChannelColumnCount; ++column)
         SetCellText(grid, 0, column, titles[column]);
+    nameEditor->setAccessibleName(titles[ColName]);
     for (int row = 1; row <= int(ChannelCount); ++row)
         RedrawRow(row);
 }
