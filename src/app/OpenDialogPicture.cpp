@@ -41,6 +41,6 @@ FileChooser OpenDialogPicture::Chooser()
             saved_ = SavePicture(owner, title, path_);
             return QString();
         },
-        [](QWidget*, const QString&) { return QString(); },
+        [](QWidget*, const QString&, const QString&) { return QString(); },
     };
 }

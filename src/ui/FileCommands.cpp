@@ -59,6 +59,7 @@ void TForm1::MenuFile_NewClick()
         return;
     record_.ResetToDefaults();
     FullRefresh();
+    TakeAsDataFile(QString());
 }
 
 void TForm1::MenuFile_OpenClick()
@@ -72,8 +73,10 @@ void TForm1::MenuFile_OpenClick()
 FileResult TForm1::LoadDataFile(const QString& path)
 {
     const FileResult opened = OpenChannelFile(LocalPath(path), record_);
-    if (opened.ok)
+    if (opened.ok) {
         FullRefresh();
+        TakeAsDataFile(path);
+    }
     return opened;
 }
 
@@ -88,7 +91,7 @@ bool TForm1::OpenDataFile(const QString& path)
 TForm1::SaveOutcome TForm1::MenuFile_SaveClick()
 {
     CommitChannelEdit();
-    const QString path = chooser_.ChooseSavePath(this, Tr(SaveTitleEntry));
+    const QString path = chooser_.ChooseSavePath(this, Tr(SaveTitleEntry), dataFilePath_);
     if (path.isEmpty())
         return SaveOutcome::Cancelled;
     const FileResult saved = SaveChannelFile(LocalPath(path), record_);
@@ -96,11 +99,12 @@ TForm1::SaveOutcome TForm1::MenuFile_SaveClick()
         ShowNotice(QString::fromStdString(saved.message));
         return SaveOutcome::Failed;
     }
+    TakeAsDataFile(path);
     return SaveOutcome::Saved;
 }
 
-// Yes saves and closes, also when the save dialog is cancelled; a save that failed keeps the
-// window open, so the data are not lost. No closes; Cancel stays.
+// Yes closes once the data are saved: a cancelled save dialog or a failed save keeps the window
+// open, so the work is not lost. No closes; Cancel stays.
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // Once the question is up the window is not active, and moving the focus then commits nothing.
@@ -113,7 +117,7 @@ void TForm1::closeEvent(QCloseEvent* event)
     const int answer = question.exec();
 
     const bool closes = answer == TMyWarnDlg_3::ModalResultNo ||
-                        (answer == QDialog::Accepted && MenuFile_SaveClick() != SaveOutcome::Failed);
+                        (answer == QDialog::Accepted && MenuFile_SaveClick() == SaveOutcome::Saved);
     if (closes)
         event->accept();
     else

@@ -1,9 +1,11 @@
 #include "ui/MainMenu.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
+#include "lang/EditingTexts.h"
 #include "lang/TextTable.h"
 #include "ui/BandChoice.h"
 #include "ui/LanguageSetting.h"
@@ -54,6 +56,16 @@ QAction* AddItem(QMenu* menu, const QString& name)
 
 QAction* AddItem(QMenu* menu, const char* name) { return AddItem(menu, QString::fromLatin1(name)); }
 
+// The key works wherever the focus is in the main window, and the menu shows it.
+QAction* AddItem(QMenu* menu, const char* name, QList<QKeySequence> keys)
+{
+    QAction* item = AddItem(menu, name);
+    item->setShortcuts(keys);
+    return item;
+}
+
+QKeySequence Keys(QKeyCombination keys) { return QKeySequence(keys); }
+
 // A top-level item without a drop-down: Qt needs an action on the bar itself.
 QAction* AddBarItem(QMenuBar* bar, const char* name)
 {
@@ -72,18 +84,30 @@ QAction* AddCheckableItem(QMenu* menu, const QString& name)
 void BuildFileMenu(QMenuBar* bar, MainMenu& m)
 {
     m.MenuFile = AddMenu(bar, "MenuFile");
-    m.MenuFile_New = AddItem(m.MenuFile, "MenuFile_New");
-    m.MenuFile_Open = AddItem(m.MenuFile, "MenuFile_Open");
-    m.MenuFile_Save = AddItem(m.MenuFile, "MenuFile_Save");
+    m.MenuFile_New = AddItem(m.MenuFile, "MenuFile_New", {Keys(Qt::CTRL | Qt::Key_N)});
+    m.MenuFile_Open = AddItem(m.MenuFile, "MenuFile_Open", {Keys(Qt::CTRL | Qt::Key_O)});
+    m.MenuFile_Save = AddItem(m.MenuFile, "MenuFile_Save", {Keys(Qt::CTRL | Qt::Key_S)});
     m.MenuFile->addSeparator();
-    m.MenuFile_Exit = AddItem(m.MenuFile, "MenuFile_Exit");
+    m.MenuFile_Exit = AddItem(m.MenuFile, "MenuFile_Exit", {Keys(Qt::CTRL | Qt::Key_Q)});
 }
 
 void BuildEditMenu(QMenuBar* bar, MainMenu& m)
 {
     m.MenuEdit = AddMenu(bar, "MenuEdit");
-    m.MenuEdit_Read = AddItem(m.MenuEdit, "MenuEdit_Read");
-    m.MenuEdit_Write = AddItem(m.MenuEdit, "MenuEdit_Write");
+    m.MenuEdit_Undo = AddItem(m.MenuEdit, "MenuEdit_Undo", {Keys(Qt::CTRL | Qt::Key_Z)});
+    m.MenuEdit_Redo = AddItem(m.MenuEdit, "MenuEdit_Redo", {Keys(Qt::CTRL | Qt::Key_Y), Keys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    m.MenuEdit->addSeparator();
+    RowCommandItems& rows = m.MenuEdit_Rows;
+    rows.Cut = AddItem(m.MenuEdit, "MenuEdit_Cut", {Keys(Qt::CTRL | Qt::Key_X)});
+    rows.Copy = AddItem(m.MenuEdit, "MenuEdit_Copy", {Keys(Qt::CTRL | Qt::Key_C)});
+    rows.Paste = AddItem(m.MenuEdit, "MenuEdit_Paste", {Keys(Qt::CTRL | Qt::Key_V)});
+    rows.Delete = AddItem(m.MenuEdit, "MenuEdit_Delete", {Keys(Qt::Key_Delete)});
+    rows.InsertRow = AddItem(m.MenuEdit, "MenuEdit_InsertRow", {Keys(Qt::CTRL | Qt::Key_Insert)});
+    rows.MoveUp = AddItem(m.MenuEdit, "MenuEdit_MoveUp", {Keys(Qt::CTRL | Qt::Key_Up)});
+    rows.MoveDown = AddItem(m.MenuEdit, "MenuEdit_MoveDown", {Keys(Qt::CTRL | Qt::Key_Down)});
+    m.MenuEdit->addSeparator();
+    m.MenuEdit_Read = AddItem(m.MenuEdit, "MenuEdit_Read", {Keys(Qt::Key_F5)});
+    m.MenuEdit_Write = AddItem(m.MenuEdit, "MenuEdit_Write", {Keys(Qt::Key_F6)});
     m.MenuEdit->addSeparator();
     m.MenuEdit_Password = AddItem(m.MenuEdit, "MenuEdit_Password");
     m.MenuEdit->addSeparator();
@@ -103,6 +127,7 @@ void BuildLanguageMenu(QMenuBar* bar, MainMenu& m)
 
 void Caption(QMenu* menu, int entry) { menu->setTitle(Tr(entry)); }
 void Caption(QAction* item, int entry) { item->setText(Tr(entry)); }
+void Caption(QAction* item, EditingText text) { item->setText(EditingTr(text)); }
 
 }
 
@@ -129,6 +154,15 @@ void CaptionMainMenu(const MainMenu& m)
     Caption(m.MenuFile_Save, SaveEntry);
     Caption(m.MenuFile_Exit, ExitEntry);
     Caption(m.MenuEdit, EditEntry);
+    Caption(m.MenuEdit_Undo, EditingText::Undo);
+    Caption(m.MenuEdit_Redo, EditingText::Redo);
+    Caption(m.MenuEdit_Rows.Cut, EditingText::Cut);
+    Caption(m.MenuEdit_Rows.Copy, EditingText::Copy);
+    Caption(m.MenuEdit_Rows.Paste, EditingText::Paste);
+    Caption(m.MenuEdit_Rows.Delete, EditingText::Delete);
+    Caption(m.MenuEdit_Rows.InsertRow, EditingText::InsertRow);
+    Caption(m.MenuEdit_Rows.MoveUp, EditingText::MoveUp);
+    Caption(m.MenuEdit_Rows.MoveDown, EditingText::MoveDown);
     Caption(m.MenuEdit_Read, ReadEntry);
     Caption(m.MenuEdit_Write, WriteEntry);
     Caption(m.MenuEdit_Password, PasswordEntry);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "files/AppSettings.h"
 #include "model/BandLimits.h"
@@ -9,6 +10,19 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+
+// The commands on the selected channel rows, in the Edit menu and the grid's context menu.
+struct RowCommandItems {
+    QAction* Cut;
+    QAction* Copy;
+    QAction* Paste;
+    QAction* Delete;
+    QAction* InsertRow;
+    QAction* MoveUp;
+    QAction* MoveDown;
+
+    std::vector<QAction*> All() const { return {Cut, Copy, Paste, Delete, InsertRow, MoveUp, MoveDown}; }
+};
 
 // The main menu `MainMenu1`: every menu and item carries its name as object name.
 struct MainMenu {
@@ -21,6 +35,9 @@ struct MainMenu {
     QAction* MenuFile_Exit;
 
     QMenu* MenuEdit;
+    QAction* MenuEdit_Undo;
+    QAction* MenuEdit_Redo;
+    RowCommandItems MenuEdit_Rows;
     QAction* MenuEdit_Read;
     QAction* MenuEdit_Write;
     QAction* MenuEdit_Password;

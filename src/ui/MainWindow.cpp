@@ -40,6 +40,7 @@ TForm1::TForm1(std::string settingsPath, FileChooser chooser, QWidget* parent)
     BuildWindow();
     ConnectCommands();
     StartUp();
+    BuildHistory();
 }
 
 TForm1::~TForm1() { SaveSettingsFile(); }
@@ -108,6 +109,9 @@ void TForm1::ConnectCommands()
     onItem(menu_.MenuLanguage_En, run(&TForm1::MenuLanguage_EnClick));
     onItem(menu_.MenuAdjustment, run(&TForm1::MenuAdjustmentClick));
     onItem(menu_.MenuAbout, run(&TForm1::MenuAboutClick));
+    onItem(menu_.MenuEdit_Undo, run(&TForm1::MenuEdit_UndoClick));
+    onItem(menu_.MenuEdit_Redo, run(&TForm1::MenuEdit_RedoClick));
+    ConnectRowCommands();
 
     onButton(toolBar_.ToolButton_New, run(&TForm1::MenuFile_NewClick));
     onButton(toolBar_.ToolButton_Open, run(&TForm1::MenuFile_OpenClick));
@@ -139,7 +143,7 @@ void TForm1::FullRefresh()
     // Qt's own dialogs and buttons speak the language everything below is captioned in.
     qtTexts_.Follow(AppLang().LangType());
     TickLanguage(menu_, config_.Language);
-    setWindowTitle(ModelName);
+    UpdateCaption();
     // The name, not the display name: desktops append a display name to every window caption,
     // which would turn the transfer dialog's "Read from radio" into "Read from radio - KR-T27".
     QApplication::setApplicationName(ModelName);

@@ -8,11 +8,13 @@
 #include "files/FileResult.h"
 #include "link/engine/TransferContext.h"
 #include "model/BandLimits.h"
+#include "model/ChannelRows.h"
 #include "model/MemoryImage.h"
 #include "model/RadioSettings.h"
 #include "ui/FileChooser.h"
 #include "ui/MainMenu.h"
 #include "ui/MainToolBar.h"
+#include "ui/RecordHistory.h"
 #include "ui/QtTranslation.h"
 
 class ChannelInfoPage;
@@ -48,6 +50,7 @@ public:
     BandLimits& Band() { return band_; }
     const AppSettings& Config() const { return config_; }
     const LinkSettings& Link() const { return link_; }
+    const RecordHistory& History() const { return *history_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,6 +81,26 @@ private:
     void MenuAboutClick();
     void bChBatchSetClick();
 
+    void BuildHistory();
+    RecordSnapshot Snapshot() const;
+    void Restore(const RecordSnapshot& snapshot);
+    // Model name, file name and change mark.
+    void UpdateCaption();
+    // The record now is what `path` holds: the caption names it and shows no change.
+    void TakeAsDataFile(const QString& path);
+    void MenuEdit_UndoClick();
+    void MenuEdit_RedoClick();
+    void ConnectRowCommands();
+    void EnableRowCommands();
+    void CopyRows();
+    void CutRows();
+    void PasteRows();
+    void DeleteRows();
+    void InsertRow();
+    void MoveRows(bool up);
+    // Redraws after a row command, which is then one step, and selects the rows it left.
+    void FinishRowCommand(const ChannelNumbers& selection);
+
     // Moves the focus to `bHide`, so that an open editor stores its value before a command runs.
     void CommitPendingEdit();
     // Shows the channel page and focuses the grid, so that an open cell editor stores its value.
@@ -92,6 +115,7 @@ private:
     BandLimits band_;
     MemoryImage image_{};
     std::string settingsPath_;
+    QString dataFilePath_;  // the channel data file last opened or saved
     AppSettings config_;
     LinkSettings link_;
     FileChooser chooser_;
@@ -106,4 +130,5 @@ private:
     KeysPage* TabSheet_Key = nullptr;
     QPushButton* bHide = nullptr;
     QStatusBar* StatusBar1 = nullptr;
+    RecordHistory* history_ = nullptr;
 };

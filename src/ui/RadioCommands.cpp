@@ -20,24 +20,44 @@ TransferContext TForm1::LinkContext(TransferKind kind, bool isRead)
     return TransferContext{kind, isRead, record_, band_, link_, image_, AdjustmentTransferBuffer()};
 }
 
+// A read, whatever it brought, is one step of the history. A write changed the radio, not the
+// record, so it is no step; what its handshake and packing left in the record is taken as is.
 void TForm1::RunChannelTransfer(bool isRead)
 {
     CommitPendingEdit();
+    history_->Pause(true);
     TProgramDialog dialog(LinkContext(TransferKind::Normal, isRead), this);
     connect(&dialog, &TProgramDialog::transferSucceeded, this, &TForm1::FullRefresh);
     dialog.setWindowTitle(Tr(isRead ? ReadCaptionEntry : WriteCaptionEntry));
     dialog.exec();
+    history_->Pause(false);
+    if (isRead)
+        history_->EndStep();
+    else
+        history_->TakeWithoutStep();
 }
 
 void TForm1::MenuEdit_ReadClick() { RunChannelTransfer(true); }
 
 void TForm1::MenuEdit_WriteClick() { RunChannelTransfer(false); }
 
-void TForm1::MenuEdit_PasswordClick() { RunPasswordMenu(this, LinkContext(TransferKind::PasswordSetting, false)); }
+// These transfers change the radio; what their handshakes leave in the record is no step either.
+void TForm1::MenuEdit_PasswordClick()
+{
+    CommitPendingEdit();
+    history_->Pause(true);
+    RunPasswordMenu(this, LinkContext(TransferKind::PasswordSetting, false));
+    history_->Pause(false);
+    history_->TakeWithoutStep();
+}
 
 void TForm1::MenuAdjustmentClick()
 {
+    CommitPendingEdit();
+    history_->Pause(true);
     RunAdjustmentMenu(this, LinkContext(TransferKind::Adjustment, true), [this] { MenuEdit_WriteClick(); });
+    history_->Pause(false);
+    history_->TakeWithoutStep();
 }
 
 void TForm1::MenuPortClick()

@@ -45,6 +45,7 @@ void TForm1::MenuEdit_BandClick(int bandIndex)
     band_ = config_.Bands[bandIndex];
     record_.ResetToDefaults();
     FullRefresh();
+    history_->EndStep();
 }
 
 void TForm1::SelectLanguage(int setting)
@@ -62,6 +63,7 @@ void TForm1::MenuLanguage_EnClick() { SelectLanguage(EnglishSetting); }
 void TForm1::bChBatchSetClick()
 {
     RunChannelBatchSet(record_, band_, [this] { FullRefresh(); }, this);
+    history_->EndStep();
 }
 
 void TForm1::MenuAboutClick()

@@ -136,7 +136,8 @@ TEST_F(FileCommands, BothDialogsOpenOnTheChannelPageWithTheGridFocused)
         return QString();
     };
     window.reset();
-    window = std::make_unique<TForm1>(settingsPath, FileChooser{remember, remember});
+    const auto rememberSave = [&](QWidget* owner, const QString& title, const QString&) { return remember(owner, title); };
+    window = std::make_unique<TForm1>(settingsPath, FileChooser{remember, rememberSave});
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     pages = Control<QTabWidget>("PageControl_Home");
@@ -228,7 +229,7 @@ TEST_P(ClosePrompt, AnswersDecideWhetherToSaveAndClose)
 
 INSTANTIATE_TEST_SUITE_P(MainWindow, ClosePrompt,
                          ::testing::Values(CloseCase{"OKBtn", "kept.Kqd", true, 1, true},
-                                           CloseCase{"OKBtn", "", true, 1, false},
+                                           CloseCase{"OKBtn", "", false, 1, false},
                                            CloseCase{"NoBtn", "", true, 0, false},
                                            CloseCase{"CancelBtn", "", false, 0, false}));
 

@@ -32,8 +32,9 @@ void MainWindowTest::StartWindow()
             openTitles.push_back(title);
             return openAnswer;
         },
-        [this](QWidget*, const QString& title) {
+        [this](QWidget*, const QString& title, const QString& suggested) {
             saveTitles.push_back(title);
+            saveSuggestions.push_back(suggested);
             return saveAnswer;
         },
     };

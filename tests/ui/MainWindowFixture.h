@@ -48,6 +48,7 @@ protected:
     QString saveAnswer;
     std::vector<QString> openTitles;
     std::vector<QString> saveTitles;
+    std::vector<QString> saveSuggestions;
 };
 
 // A record with every block byte random, for checks that nothing is lost or changed.

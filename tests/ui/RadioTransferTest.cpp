@@ -1,6 +1,7 @@
 #include <cstring>
 #include <functional>
 
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -101,6 +102,29 @@ TEST_F(RadioTransfer, ReadingFillsTheRecordAndRedrawsTheWindow)
     EXPECT_EQ(Control<QLabel>("sDeviceSnDisp")->text(), "20260504");
     EXPECT_NE(Control<QLabel>("sLastWriteTime")->text(), "0-0-0  0:0");
     EXPECT_EQ(BandTicks(), (std::vector<bool>{false, true, false, false, false, false}));
+}
+
+// A read is one step of the history; a write changed the radio, so it is none and keeps the history.
+TEST_F(RadioTransfer, UndoAfterAReadRestoresTheRecordBeforeIt)
+{
+    StartWith(QuickRadioWith(With({"--sample"}, BandOption({144000000, 146000000}))));
+    const RadioSettings before = Record();
+    const BandLimits bandBefore = Band();
+    RunTransfer("MenuEdit_Read");
+    ASSERT_EQ(ending, TransferText(SuccessText));
+    const RadioSettings read = Record();
+
+    Trigger("MenuEdit_Undo");
+    EXPECT_EQ(std::memcmp(&Record(), &before, sizeof before), 0);
+    EXPECT_EQ(Band(), bandBefore);
+    Trigger("MenuEdit_Redo");
+    EXPECT_EQ(std::memcmp(&Record(), &read, sizeof read), 0);
+
+    RunTransfer("MenuEdit_Write");
+    ASSERT_EQ(ending, TransferText(SuccessText));
+    ASSERT_TRUE(Item("MenuEdit_Undo")->isEnabled());
+    Trigger("MenuEdit_Undo");
+    EXPECT_EQ(std::memcmp(&Record(), &before, sizeof before), 0);
 }
 
 TEST_F(RadioTransfer, ARadioBandOutsideTheTableShowsInTheExtraBandItem)

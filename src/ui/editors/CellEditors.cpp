@@ -5,6 +5,7 @@
 
 #include "model/ToneLists.h"
 #include "ui/editors/InputGuards.h"
+#include "ui/editors/NameText.h"
 
 QLineEdit* CreateFrequencyCellEditor(QWidget* parent)
 {
@@ -28,6 +29,16 @@ QComboBox* CreateToneCellEditor(QWidget* parent)
         editor->addItem(QString::fromStdString(tone.text));
     FilterTypedCharacters(editor, editor->lineEdit(), ToneCharacter);
     CorrectAfterEveryChange(editor->lineEdit(), CorrectToneText);
+    editor->hide();
+    return editor;
+}
+
+QLineEdit* CreateNameCellEditor(QWidget* parent)
+{
+    auto* editor = new QLineEdit(parent);
+    editor->setObjectName("Edit_ChName");
+    editor->setAlignment(Qt::AlignCenter);
+    CorrectAfterEveryChange(editor, CorrectNameText);
     editor->hide();
     return editor;
 }

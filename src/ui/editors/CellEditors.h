@@ -12,5 +12,8 @@ QLineEdit* CreateFrequencyCellEditor(QWidget* parent);
 // `ComboBox1`: an editable list of the channel tones; a tone may also be typed.
 QComboBox* CreateToneCellEditor(QWidget* parent);
 
+// `Edit_ChName`: a channel name, cut at a character boundary to what the record holds.
+QLineEdit* CreateNameCellEditor(QWidget* parent);
+
 // `cbCh_SquelchMode`: the per-channel squelch modes, filled anew each time it opens.
 QComboBox* CreateSquelchModeCellEditor(QWidget* parent);

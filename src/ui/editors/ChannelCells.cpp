@@ -5,12 +5,14 @@
 #include "model/Frequency.h"
 #include "model/Tone.h"
 #include "ui/editors/ChannelTextEntries.h"
+#include "ui/editors/NameText.h"
 
 namespace {
 
 constexpr int FirstColumnTitleEntry = 15;   // "NO." .. "Busy Inhibit" run through column 8
 constexpr int SquelchModeTitleEntry = 45;
 constexpr int FirstSquelchModeEntry = 76;
+constexpr int NameTitleEntry = 24;
 const QString DtmfTitle = QStringLiteral("DTMF");
 
 QString FrequencyText(uint32_t hz) { return QString::fromStdString(FormatFrequency(hz)); }
@@ -56,7 +58,7 @@ QStringList ChannelColumnTitles()
     QStringList titles;
     for (int column = ColNumber; column <= ColBusyLock; ++column)
         titles << Tr(FirstColumnTitleEntry + column);
-    titles << DtmfTitle << Tr(SquelchModeTitleEntry);
+    titles << DtmfTitle << Tr(SquelchModeTitleEntry) << Tr(NameTitleEntry);
     return titles;
 }
 
@@ -81,5 +83,6 @@ ChannelCellTexts CellTextsOf(const ChannelRecord& channel)
     texts[ColBusyLock] = BusyLockText(channel.BusyLock());
     texts[ColDtmf] = Tr(channel.Dtmf() ? EntryDtmfOn : EntryDtmfOff);
     texts[ColSquelchMode] = SquelchModeText(channel.ChSquelchMode());
+    texts[ColName] = NameFromBytes(channel.Name, NameCapacity);
     return texts;
 }

@@ -21,6 +21,7 @@ enum ChannelColumn : int {
     ColBusyLock,
     ColDtmf,
     ColSquelchMode,
+    ColName,
     ChannelColumnCount,
 };
 

@@ -1,6 +1,9 @@
 #include "ui/editors/EditorPages.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -10,13 +13,14 @@
 #include "ui/editors/ChannelCells.h"
 #include "ui/editors/FocusLoss.h"
 #include "ui/editors/InPlaceEditing.h"
+#include "ui/editors/NameText.h"
 #include "ui/editors/TitledGrid.h"
 
 namespace {
 
 const TitledGridShape ChannelGridShape{
     "StringGrid1",
-    {30, 64, 64, 74, 74, 64, 64, 64, 80, 64, 110},
+    {30, 64, 64, 74, 74, 64, 64, 64, 80, 64, 110, 50},
     int(ChannelCount) + 1,
     GridCellPainter::Background::StripedRows,
 };
@@ -24,10 +28,10 @@ const TitledGridShape ChannelGridShape{
 bool IsFrequencyColumn(int column) { return column == ColRxFreq || column == ColTxFreq; }
 bool IsToneColumn(int column) { return column == ColDecodeTone || column == ColEncodeTone; }
 
-bool OpensFrequencyEditor(const QKeyEvent* key)
+bool IsEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
+
+bool IsDigit(const QKeyEvent* key)
 {
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-        return true;
     const QString text = key->text();
     return text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9');
 }
@@ -46,10 +50,15 @@ struct ChannelGridEditor::Impl : QObject {
     void ClearRow(int row);
     bool CanEdit(int row, int column) const;
     void OpenEditor(int row, int column);
+    void OpenFrequencyEditor(int row, int column, const QString& text);
     void StepValue(ChannelRecord& channel, int column);
     void LeaveFrequencyEditor();
     void LeaveToneEditor();
     void LeaveSquelchModeEditor();
+    void LeaveNameEditor();
+    void PressRowTitle(int row);
+    void SelectRows(int first, int last, QItemSelectionModel::SelectionFlags how);
+    ChannelNumbers SelectedChannels() const;
 
     RadioSettings& settings;
     const BandLimits& band;
@@ -57,7 +66,9 @@ struct ChannelGridEditor::Impl : QObject {
     QLineEdit* frequencyEditor;
     QComboBox* toneEditor;
     QComboBox* squelchModeEditor;
+    QLineEdit* nameEditor;
     InPlaceEditing editing;
+    int anchorRow = 1;  // where a Shift-click on a row title extends the selection from
 };
 
 ChannelGridEditor::Impl::Impl(RadioSettings& s, const BandLimits& b, ChannelGridEditor* page)
@@ -68,27 +79,44 @@ ChannelGridEditor::Impl::Impl(RadioSettings& s, const BandLimits& b, ChannelGrid
       frequencyEditor(CreateFrequencyCellEditor(page)),
       toneEditor(CreateToneCellEditor(page)),
       squelchModeEditor(CreateSquelchModeCellEditor(page)),
+      nameEditor(CreateNameCellEditor(page)),
       editing(grid)
 {
-    for (int row = 1; row <= int(ChannelCount); ++row)
+    for (int row = 1; row <= int(ChannelCount); ++row) {
         SetCellText(grid, row, ColNumber, RowTitle(row));
+        // A row title takes clicks, which select its row, but is never selected itself.
+        grid->item(row, ColNumber)->setFlags(Qt::ItemIsEnabled);
+    }
+    grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(grid, &QTableWidget::cellPressed, this, [this](int row, int column) {
+        if (column == ColNumber)
+            PressRowTitle(row);
+    });
     grid->installEventFilter(this);
     connect(grid, &QTableWidget::cellDoubleClicked, this, &Impl::OpenEditor);
-    connect(frequencyEditor, &QLineEdit::returnPressed, grid, qOverload<>(&QWidget::setFocus));
+    for (QLineEdit* text : {frequencyEditor, toneEditor->lineEdit(), nameEditor})
+        connect(text, &QLineEdit::returnPressed, grid, qOverload<>(&QWidget::setFocus));
     OnFocusLoss(frequencyEditor, this, [this] { LeaveFrequencyEditor(); });
     OnFocusLoss(toneEditor, this, [this] { LeaveToneEditor(); });
     OnFocusLoss(squelchModeEditor, this, [this] { LeaveSquelchModeEditor(); });
+    OnFocusLoss(nameEditor, this, [this] { LeaveNameEditor(); });
 }
 
 bool ChannelGridEditor::Impl::eventFilter(QObject*, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
         return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
     const int row = grid->currentRow();
     const int column = grid->currentColumn();
-    if (!IsFrequencyColumn(column) || !OpensFrequencyEditor(static_cast<QKeyEvent*>(event)) || !CanEdit(row, column))
+    if (!IsFrequencyColumn(column) || !(IsEnter(key) || IsDigit(key)) || !CanEdit(row, column))
         return false;
-    OpenEditor(row, column);
+    // A typed digit starts the new value, as in a spreadsheet; Enter edits the value shown.
+    if (IsDigit(key))
+        OpenFrequencyEditor(row, column, key->text());
+    else
+        OpenEditor(row, column);
     return true;
 }
 
@@ -97,6 +125,7 @@ void ChannelGridEditor::Impl::Refresh()
     const QStringList titles = ChannelColumnTitles();
     for (int column = 0; column < ChannelColumnCount; ++column)
         SetCellText(grid, 0, column, titles[column]);
+    nameEditor->setAccessibleName(titles[ColName]);
     for (int row = 1; row <= int(ChannelCount); ++row)
         RedrawRow(row);
 }
@@ -133,8 +162,7 @@ void ChannelGridEditor::Impl::OpenEditor(int row, int column)
         return;
     const QString text = CellText(grid, row, column);
     if (IsFrequencyColumn(column)) {
-        frequencyEditor->setText(text);
-        editing.Open(frequencyEditor, row, column);
+        OpenFrequencyEditor(row, column, text);
         frequencyEditor->selectAll();
     } else if (IsToneColumn(column)) {
         toneEditor->setCurrentIndex(toneEditor->findText(text));
@@ -146,10 +174,21 @@ void ChannelGridEditor::Impl::OpenEditor(int row, int column)
         squelchModeEditor->addItems(ChSquelchModeTexts());
         squelchModeEditor->setCurrentIndex(squelchModeEditor->findText(text));
         editing.Open(squelchModeEditor, row, column);
+    } else if (column == ColName) {
+        nameEditor->setText(text);
+        editing.Open(nameEditor, row, column);
+        nameEditor->selectAll();
     } else {
         StepValue(settings.Channel[row], column);
         RedrawRow(row);
     }
+}
+
+void ChannelGridEditor::Impl::OpenFrequencyEditor(int row, int column, const QString& text)
+{
+    frequencyEditor->setText(text);
+    editing.Open(frequencyEditor, row, column);
+    frequencyEditor->end(false);
 }
 
 void ChannelGridEditor::Impl::StepValue(ChannelRecord& channel, int column)
@@ -211,6 +250,48 @@ void ChannelGridEditor::Impl::LeaveSquelchModeEditor()
     editing.Finish();
 }
 
+void ChannelGridEditor::Impl::LeaveNameEditor()
+{
+    if (!editing.IsOpen(nameEditor))
+        return;
+    ChannelRecord& channel = settings.Channel[editing.Row()];
+    StoreName(nameEditor->text(), channel.Name, NameCapacity);
+    RedrawRow(editing.Row());
+    editing.Finish();
+}
+
+// Click, Shift-click and Ctrl-click on row titles select rows as in any list.
+void ChannelGridEditor::Impl::PressRowTitle(int row)
+{
+    const Qt::KeyboardModifiers keys = QApplication::keyboardModifiers();
+    if (keys & Qt::ShiftModifier) {
+        SelectRows(std::min(anchorRow, row), std::max(anchorRow, row), QItemSelectionModel::ClearAndSelect);
+        return;
+    }
+    anchorRow = row;
+    SelectRows(row, row, keys & Qt::ControlModifier ? QItemSelectionModel::Toggle : QItemSelectionModel::ClearAndSelect);
+}
+
+void ChannelGridEditor::Impl::SelectRows(int first, int last, QItemSelectionModel::SelectionFlags how)
+{
+    const QAbstractItemModel* model = grid->model();
+    const QItemSelection rows(model->index(first, ColRxFreq), model->index(last, ChannelColumnCount - 1));
+    grid->selectionModel()->select(rows, how);
+}
+
+ChannelNumbers ChannelGridEditor::Impl::SelectedChannels() const
+{
+    ChannelNumbers channels;
+    for (int row = 1; row <= int(ChannelCount); ++row)
+        if (grid->selectionModel()->isSelected(grid->model()->index(row, ColRxFreq)) &&
+            grid->selectionModel()->isSelected(grid->model()->index(row, ChannelColumnCount - 1)))
+            channels.push_back(unsigned(row));
+    const int current = grid->currentRow();
+    if (channels.empty() && current >= 1 && current <= int(ChannelCount))
+        channels.push_back(unsigned(current));
+    return channels;
+}
+
 ChannelGridEditor::ChannelGridEditor(RadioSettings& settings, const BandLimits& band, QWidget* parent)
     : QWidget(parent), impl_(new Impl(settings, band, this))
 {
@@ -218,3 +299,18 @@ ChannelGridEditor::ChannelGridEditor(RadioSettings& settings, const BandLimits& 
 }
 
 void ChannelGridEditor::Refresh() { impl_->Refresh(); }
+
+ChannelNumbers ChannelGridEditor::SelectedChannels() const { return impl_->SelectedChannels(); }
+
+void ChannelGridEditor::SelectChannels(const ChannelNumbers& channels)
+{
+    impl_->grid->selectionModel()->clearSelection();
+    for (unsigned n : channels)
+        impl_->SelectRows(int(n), int(n), QItemSelectionModel::Select);
+}
+
+void ChannelGridEditor::OfferRowCommands(const std::vector<QAction*>& commands)
+{
+    for (QAction* command : commands)
+        impl_->grid->addAction(command);
+}

@@ -1,11 +1,15 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include <QWidget>
 
 #include "model/BandLimits.h"
+#include "model/ChannelRows.h"
 #include "model/RadioSettings.h"
+
+class QAction;
 
 // The main window's editors. Each writes single fields of the record when one of its controls
 // loses the focus, and Refresh() re-captions it in the current language and reloads every value.
@@ -17,6 +21,13 @@ class ChannelGridEditor : public QWidget {
 public:
     ChannelGridEditor(RadioSettings& settings, const BandLimits& band, QWidget* parent);
     void Refresh();
+
+    // The channels of the selected rows; the current row's when no whole row is selected.
+    ChannelNumbers SelectedChannels() const;
+    // Selects these rows whole, as a click on their row titles does.
+    void SelectChannels(const ChannelNumbers& channels);
+    // The row commands, offered in the grid's context menu.
+    void OfferRowCommands(const std::vector<QAction*>& commands);
 
 private:
     struct Impl;

@@ -1,9 +1,19 @@
 #include "ui/editors/GridCellPainter.h"
 
+#include <QAbstractItemView>
 #include <QPainter>
 
 namespace {
 const QColor OddRowColour(192, 220, 192);
+
+// The current cell shows by its focus frame alone; a selection of rows or a range of cells is
+// highlighted, so the user sees what the row commands act on.
+bool InHighlightedSelection(const QStyleOptionViewItem& option)
+{
+    const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+    return (option.state & QStyle::State_Selected) && view && view->selectionModel()->selectedIndexes().size() > 1;
+}
+
 }
 
 GridCellPainter::GridCellPainter(Background background, QObject* parent)
@@ -22,9 +32,11 @@ QColor GridCellPainter::BackgroundOf(const QStyleOptionViewItem& option, const Q
 void GridCellPainter::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     painter->save();
-    painter->fillRect(option.rect, BackgroundOf(option, index));
+    const bool highlighted = InHighlightedSelection(option);
+    const QPalette& colours = option.palette;
+    painter->fillRect(option.rect, highlighted ? colours.color(QPalette::Normal, QPalette::Highlight) : BackgroundOf(option, index));
     // Title cells are not selectable, but their text is as readable as any other.
-    const QColor text = option.palette.color(QPalette::Normal, QPalette::Text);
+    const QColor text = colours.color(QPalette::Normal, highlighted ? QPalette::HighlightedText : QPalette::Text);
     painter->setPen(text);
     painter->setFont(option.font);
     painter->drawText(option.rect, Qt::AlignCenter | Qt::TextSingleLine, index.data(Qt::DisplayRole).toString());

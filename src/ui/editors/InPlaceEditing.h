@@ -4,7 +4,7 @@ class QTableWidget;
 class QWidget;
 
 // The one in-place editor of a grid that is open at a time and the cell it edits. The editor's
-// own exit handler stores the value and then calls Finish.
+// own exit handler stores the value and then calls Finish. Escape in the editor cancels.
 class InPlaceEditing {
 public:
     explicit InPlaceEditing(QTableWidget* grid) : grid_(grid) {}
@@ -18,6 +18,8 @@ public:
     // Hides the editor. When nothing else took the focus from it (Enter closed it, or its page
     // was hidden) the grid gets the focus back; a control the user moved to keeps it.
     void Finish();
+    // Closes the editor before its exit handler runs, which then finds nothing open to store.
+    void Cancel();
 
 private:
     QTableWidget* grid_;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
+#include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
@@ -7,12 +10,13 @@
 #include <QTest>
 
 #include "EditorWindow.h"
+#include "WidgetDriving.h"
 #include "model/Tone.h"
 #include "ui/editors/EditorPages.h"
 
 namespace {
 
-enum Column { RxFreq = 1, TxFreq, Decode, Encode, Power, Bandwidth, Scan, BusyLock, Dtmf, SquelchMode };
+enum Column { RxFreq = 1, TxFreq, Decode, Encode, Power, Bandwidth, Scan, BusyLock, Dtmf, SquelchMode, Name };
 
 class ChannelGrid : public ::testing::Test {
 protected:
@@ -75,13 +79,14 @@ protected:
 
 TEST_F(ChannelGrid, ShowsTitlesAndTwoDigitRowNumbers)
 {
-    EXPECT_EQ(grid->columnCount(), 11);
+    EXPECT_EQ(grid->columnCount(), 12);
     EXPECT_EQ(grid->rowCount(), 17);
     EXPECT_EQ(Cell(0, 0), "NO.");
     EXPECT_EQ(Cell(0, RxFreq), "RX Freq.");
     EXPECT_EQ(Cell(0, BusyLock), "Busy Inhibit");
     EXPECT_EQ(Cell(0, Dtmf), "DTMF");
     EXPECT_EQ(Cell(0, SquelchMode), "Squelch Mode");
+    EXPECT_EQ(Cell(0, Name), "Name");
     EXPECT_EQ(Cell(1, 0), "01");
     EXPECT_EQ(Cell(16, 0), "16");
 }
@@ -99,13 +104,14 @@ TEST_F(ChannelGrid, OddRowsAreLightGreenAndEvenRowsTheWindowColour)
     EXPECT_EQ(colourAt(0, TxFreq), grid->palette().color(QPalette::Base));
 }
 
-TEST_F(ChannelGrid, ADigitOpensAnEmptyEditorOverTheCellWithoutTypingIntoIt)
+TEST_F(ChannelGrid, ADigitOpensTheEditorOverTheCellWithThatDigitTyped)
 {
     ClickCell(grid, 3, RxFreq);
     QTest::keyClick(grid, Qt::Key_1);
     ASSERT_TRUE(frequency->isVisible());
     EXPECT_TRUE(frequency->hasFocus());
-    EXPECT_EQ(frequency->text(), "");
+    EXPECT_EQ(frequency->text(), "1");
+    EXPECT_EQ(frequency->cursorPosition(), 1);
     const QRect cell = grid->visualItemRect(grid->item(3, RxFreq));
     const QPoint centre = grid->viewport()->mapTo(editor, cell.center());
     EXPECT_TRUE(frequency->geometry().contains(centre));
@@ -333,6 +339,110 @@ TEST_F(ChannelGrid, TheSquelchListStoresTheChosenMode)
     window.LeaveControl();
     EXPECT_EQ(Channel(1).ChSquelchMode(), 4);
     EXPECT_EQ(Cell(1, SquelchMode), "DTMF or CTC/DCS");
+}
+
+TEST_F(ChannelGrid, TypingOverAFrequencyCellKeepsEveryDigit)
+{
+    TypeFrequency(1, RxFreq, "145");
+    const struct {
+        int column;
+        const char* typed;
+        uint32_t stored;
+    } cases[] = {{RxFreq, "146.1", 146100000u}, {TxFreq, "151.25", 151250000u}};
+    for (const auto& c : cases) {
+        ClickCell(grid, 1, c.column);
+        // Each key goes where the focus is, as the user's keys do.
+        for (const char* key = c.typed; *key; ++key)
+            QTest::keyClick(QApplication::focusWidget(), *key);
+        QTest::keyClick(frequency, Qt::Key_Return);
+        const ChannelRecord& channel = Channel(1);
+        EXPECT_EQ(uint32_t(c.column == RxFreq ? channel.RxFreq : channel.TxFreq), c.stored) << c.typed;
+    }
+    ClickCell(grid, 1, RxFreq);
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(frequency->text(), "146.10000");
+}
+
+TEST_F(ChannelGrid, EscapeInAnEditorKeepsTheStoredValue)
+{
+    TypeFrequency(1, RxFreq, "145");
+    const ChannelRecord before = Channel(1);
+    const struct {
+        int column;
+        QWidget* editor;
+        const char* typed;
+    } cases[] = {{RxFreq, frequency, "150"}, {TxFreq, frequency, "0"}, {Decode, tone, "67.0"}, {SquelchMode, squelch, ""}};
+    for (const auto& c : cases) {
+        DoubleClickCell(grid, 1, c.column);
+        ASSERT_TRUE(c.editor->isVisible()) << c.column;
+        if (c.editor == squelch)
+            QTest::keyClick(squelch, Qt::Key_Down);
+        else
+            QTest::keyClicks(c.editor, c.typed);
+        QTest::keyClick(c.editor, Qt::Key_Escape);
+        EXPECT_FALSE(c.editor->isVisible()) << c.column;
+        EXPECT_TRUE(grid->hasFocus()) << c.column;
+        window.LeaveControl();
+        EXPECT_EQ(std::memcmp(&Channel(1), &before, sizeof before), 0) << c.column;
+    }
+}
+
+TEST_F(ChannelGrid, EnterInTheToneEditorStoresTheTone)
+{
+    TypeFrequency(1, RxFreq, "145");
+    DoubleClickCell(grid, 1, Encode);
+    tone->lineEdit()->selectAll();
+    QTest::keyClicks(tone, "88.5");
+    QTest::keyClick(tone, Qt::Key_Return);
+    EXPECT_FALSE(tone->isVisible());
+    EXPECT_EQ(uint16_t(Channel(1).EncCode), 885);
+    EXPECT_EQ(Cell(1, Encode), "88.5");
+}
+
+TEST_F(ChannelGrid, TheNameColumnShowsAndStoresNamesCutToSixBytes)
+{
+    TypeFrequency(1, RxFreq, "145");
+    const struct {
+        const char* typed;
+        const char* shown;
+        const char* stored;
+    } cases[] = {
+        {"Base", "Base", "Base\0\0"},
+        {"Repeater", "Repeat", "Repeat"},
+        {"中继台站", "中继台", "\xD6\xD0\xBC\xCC\xCC\xA8"},
+        {"A中继台", "A中继", "A\xD6\xD0\xBC\xCC\0"},
+    };
+    for (const auto& c : cases) {
+        DoubleClickCell(grid, 1, Name);
+        QLineEdit* name = editor->findChild<QLineEdit*>("Edit_ChName");
+        ASSERT_TRUE(name && name->isVisible());
+        Paste(name, QString::fromUtf8(c.typed));
+        QTest::keyClick(name, Qt::Key_Return);
+        EXPECT_EQ(Cell(1, Name), QString::fromUtf8(c.shown)) << c.typed;
+        EXPECT_EQ(std::memcmp(Channel(1).Name, c.stored, NameCapacity), 0) << c.typed;
+    }
+    DoubleClickCell(grid, 5, Name);
+    EXPECT_FALSE(editor->findChild<QLineEdit*>("Edit_ChName")->isVisible());
+}
+
+TEST_F(ChannelGrid, RowTitlesSelectWholeRowsWithShiftAndCtrl)
+{
+    const auto clickTitle = [&](int row, Qt::KeyboardModifiers keys) {
+        const QPoint centre = grid->visualItemRect(grid->item(row, 0)).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, keys, centre);
+    };
+    ClickCell(grid, 7, TxFreq);
+    EXPECT_EQ(editor->SelectedChannels(), (ChannelNumbers{7}));
+    clickTitle(3, {});
+    EXPECT_EQ(editor->SelectedChannels(), (ChannelNumbers{3}));
+    clickTitle(5, Qt::ShiftModifier);
+    EXPECT_EQ(editor->SelectedChannels(), (ChannelNumbers{3, 4, 5}));
+    clickTitle(9, Qt::ControlModifier);
+    EXPECT_EQ(editor->SelectedChannels(), (ChannelNumbers{3, 4, 5, 9}));
+    clickTitle(4, Qt::ControlModifier);
+    EXPECT_EQ(editor->SelectedChannels(), (ChannelNumbers{3, 5, 9}));
+    editor->SelectChannels({10, 11});
+    EXPECT_EQ(editor->SelectedChannels(), (ChannelNumbers{10, 11}));
 }
 
 }

@@ -78,7 +78,7 @@ TEST_F(PageSwitching, ChangingTheTabCommitsAnOpenCellEditor)
     auto* table = Find<QTableWidget>("StringGrid1");
     ClickCell(table, 1, 1);
     QTest::keyClick(table, Qt::Key_1);
-    QTest::keyClicks(Find<QLineEdit>("Edit_ChFreq"), "146.5");
+    QTest::keyClicks(Find<QLineEdit>("Edit_ChFreq"), "46.5");
     tabs->setCurrentWidget(keys);
     EXPECT_EQ(uint32_t(window.settings.Channel[1].RxFreq), 146500000u);
     EXPECT_FALSE(Find<QLineEdit>("Edit_ChFreq")->isVisibleTo(grid));
@@ -89,7 +89,7 @@ TEST_F(PageSwitching, SwitchingTheLanguageKeepsEveryValue)
     auto* table = Find<QTableWidget>("StringGrid1");
     ClickCell(table, 1, 1);
     QTest::keyClick(table, Qt::Key_1);
-    QTest::keyClicks(Find<QLineEdit>("Edit_ChFreq"), "146.5");
+    QTest::keyClicks(Find<QLineEdit>("Edit_ChFreq"), "46.5");
     window.LeaveControl();
     DoubleClickCell(table, 1, 5);
     tabs->setCurrentWidget(options);

@@ -1,0 +1,252 @@
+#include <cstring>
+#include <functional>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+#include "FileContents.h"
+#include "MainWindowFixture.h"
+#include "ModalDriver.h"
+#include "WidgetDriving.h"
+#include "dialogs/WarnDialogs.h"
+#include "files/ChannelDataFile.h"
+#include "model/RecordSnapshot.h"
+#include "ui/editors/EditorPages.h"
+
+namespace {
+
+enum Column { RxFreq = 1, Power = 5, Name = 11 };
+enum Page { ChannelPage, OptionPage, DtmfPage, KeyPage };
+
+// Channels 1 to 5 in use, each with its own frequency, opened from a file so the history starts
+// from a saved state.
+class Editing : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        StartWindow();
+        RadioSettings start{};
+        start.ResetToDefaults();
+        for (unsigned n = 1; n <= 5; ++n) {
+            start.SetChannelUsed(n, true);
+            start.Channel[n].RxFreq = 430000000 + n * 1000000;
+            start.Channel[n].TxFreq = start.Channel[n].RxFreq;
+            start.Channel[n].Name[0] = uint8_t('A' + n - 1);
+        }
+        ASSERT_TRUE(SaveChannelFile(dir.File("route7.Kqd"), start).ok);
+        ASSERT_TRUE(window->LoadDataFile(PathInTemp("route7.Kqd")).ok);
+        grid = Control<QTableWidget>("StringGrid1");
+        ASSERT_NE(grid, nullptr);
+    }
+
+    RecordSnapshot Now() const { return {Record(), window->Band(), window->Config().BandSelete}; }
+
+    void ShowPage(Page page) { Control<QTabWidget>("PageControl_Home")->setCurrentIndex(page); }
+    void Leave() { Control<QPushButton>("bHide")->setFocus(); }
+
+    void ClickCell(int row, int column)
+    {
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(row, column)).center());
+    }
+    void DoubleClickCell(QTableWidget* table, int row, int column)
+    {
+        const QPoint centre = table->visualItemRect(table->item(row, column)).center();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, centre);
+    }
+    // Each key goes where the focus is, as the user's keys do.
+    void Type(const char* keys)
+    {
+        for (const char* key = keys; *key; ++key)
+            QTest::keyClick(QApplication::focusWidget(), *key);
+    }
+    void SelectRows(const ChannelNumbers& channels)
+    {
+        ShowPage(ChannelPage);
+        grid->setFocus();
+        window->findChild<ChannelGridEditor*>()->SelectChannels(channels);
+    }
+    void Answer(const char* button, const std::function<void()>& command)
+    {
+        ModalDriver::ClickOnNextModal(button);
+        command();
+    }
+
+    QTableWidget* grid = nullptr;
+};
+
+TEST_F(Editing, EveryStepIsUndoneAndRedoneWhole)
+{
+    const struct {
+        const char* step;
+        std::function<void()> act;
+    } steps[] = {
+        {"grid cell", [&] { ClickCell(7, RxFreq); Type("446.1\r"); }},
+        {"name cell", [&] { DoubleClickCell(grid, 2, Name); Type("Base\r"); }},
+        {"double-click step", [&] { DoubleClickCell(grid, 1, Power); }},
+        {"option list", [&] {
+             ShowPage(OptionPage);
+             Control<QComboBox>("cbSQL")->setFocus();
+             QTest::keyClick(Control<QComboBox>("cbSQL"), Qt::Key_Down);
+             Leave();
+         }},
+        {"check box", [&] {
+             ShowPage(OptionPage);
+             Control<QCheckBox>("cBeep")->setFocus();
+             QTest::keyClick(Control<QCheckBox>("cBeep"), Qt::Key_Space);
+             Leave();
+         }},
+        {"DTMF field", [&] {
+             ShowPage(DtmfPage);
+             RetypeAndLeave(Control<QLineEdit>("eANI"), "123");
+         }},
+        {"address-book cell", [&] {
+             ShowPage(DtmfPage);
+             DoubleClickCell(Control<QTableWidget>("sgD_AddrBook"), 1, 1);
+             Type("Ann\r");
+         }},
+        {"key list", [&] {
+             ShowPage(KeyPage);
+             Control<QComboBox>("cbKey_1_Short")->setFocus();
+             QTest::keyClick(Control<QComboBox>("cbKey_1_Short"), Qt::Key_Down);
+             Leave();
+         }},
+        {"Delete", [&] { SelectRows({2, 3}); Trigger("MenuEdit_Delete"); }},
+        {"Insert empty row", [&] { SelectRows({2}); Trigger("MenuEdit_InsertRow"); }},
+        {"Move down", [&] { SelectRows({1, 2}); Trigger("MenuEdit_MoveDown"); }},
+        {"Cut", [&] { SelectRows({5}); Trigger("MenuEdit_Cut"); }},
+        {"Paste", [&] { SelectRows({6}); Trigger("MenuEdit_Copy"); SelectRows({9}); Trigger("MenuEdit_Paste"); }},
+        {"File New", [&] { Answer("OKBtn", [&] { Trigger("MenuFile_New"); }); }},
+        {"band change", [&] { Answer("OKBtn", [&] { Trigger("MenuEdit_Band_1"); }); }},
+    };
+    for (const auto& s : steps) {
+        const RecordSnapshot before = Now();
+        s.act();
+        const RecordSnapshot after = Now();
+        EXPECT_TRUE(after != before) << s.step;
+        ASSERT_TRUE(Item("MenuEdit_Undo")->isEnabled()) << s.step;
+        Trigger("MenuEdit_Undo");
+        EXPECT_TRUE(Now() == before) << s.step;
+        Trigger("MenuEdit_Redo");
+        EXPECT_TRUE(Now() == after) << s.step;
+        EXPECT_FALSE(Item("MenuEdit_Redo")->isEnabled()) << s.step;
+    }
+}
+
+TEST_F(Editing, CopiedRowsPasteByteForByteAndAsText)
+{
+    SelectRows({3, 4, 5});
+    Trigger("MenuEdit_Copy");
+    const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].startsWith(QString::fromUtf8("信道\t接收频率\t发射频率"))) << lines[0].toStdString();
+    EXPECT_EQ(lines[1].split('\t').mid(0, 3), (QStringList{"3", "433.00000", "433.00000"}));
+    EXPECT_EQ(lines[3].split('\t').last(), "E");
+
+    const RadioSettings copied = Record();
+    SelectRows({10});
+    Trigger("MenuEdit_Paste");
+    for (unsigned i = 0; i < 3; ++i) {
+        EXPECT_EQ(std::memcmp(&Record().Channel[10 + i], &copied.Channel[3 + i], sizeof(ChannelRecord)), 0) << i;
+        EXPECT_TRUE(Record().IsChannelUsed(10 + i));
+    }
+    EXPECT_EQ(grid->item(12, Name)->text(), "E");
+    EXPECT_EQ(window->findChild<ChannelGridEditor*>()->SelectedChannels(), (ChannelNumbers{10, 11, 12}));
+}
+
+TEST_F(Editing, InsertingAsksBeforeChannelSixteenFallsOff)
+{
+    Record().SetChannelUsed(16, true);
+    const RadioSettings before = Record();
+    SelectRows({2});
+    Answer("CancelBtn", [&] { Trigger("MenuEdit_InsertRow"); });
+    EXPECT_TRUE(SameBlock(Record(), before));
+    Answer("OKBtn", [&] { Trigger("MenuEdit_InsertRow"); });
+    EXPECT_FALSE(Record().IsChannelUsed(2));
+    EXPECT_EQ(uint32_t(Record().Channel[3].RxFreq), uint32_t(before.Channel[2].RxFreq));
+    EXPECT_FALSE(Record().IsChannelUsed(16));
+}
+
+TEST_F(Editing, TheCaptionNamesTheFileAndMarksChanges)
+{
+    EXPECT_EQ(window->windowTitle(), "KR-T27 - route7.Kqd");
+    SelectRows({1});
+    Trigger("MenuEdit_Delete");
+    EXPECT_EQ(window->windowTitle(), "KR-T27 - route7.Kqd *");
+    Trigger("MenuEdit_Undo");
+    EXPECT_EQ(window->windowTitle(), "KR-T27 - route7.Kqd");
+    Trigger("MenuEdit_Redo");
+    saveAnswer = PathInTemp("copy.Kqd");
+    Trigger("MenuFile_Save");
+    EXPECT_EQ(saveSuggestions.back(), PathInTemp("route7.Kqd"));
+    EXPECT_EQ(window->windowTitle(), "KR-T27 - copy.Kqd");
+    Answer("OKBtn", [&] { Trigger("MenuFile_New"); });
+    EXPECT_EQ(window->windowTitle(), "KR-T27");
+}
+
+TEST_F(Editing, ShortcutsReachTheirCommands)
+{
+    const auto keyOf = [&](const char* item) { return Item(item)->shortcuts(); };
+    const struct {
+        const char* item;
+        QList<QKeySequence> keys;
+    } items[] = {
+        {"MenuFile_New", {QKeySequence("Ctrl+N")}},
+        {"MenuFile_Open", {QKeySequence("Ctrl+O")}},
+        {"MenuFile_Save", {QKeySequence("Ctrl+S")}},
+        {"MenuFile_Exit", {QKeySequence("Ctrl+Q")}},
+        {"MenuEdit_Read", {QKeySequence("F5")}},
+        {"MenuEdit_Write", {QKeySequence("F6")}},
+        {"MenuEdit_Undo", {QKeySequence("Ctrl+Z")}},
+        {"MenuEdit_Redo", {QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}},
+        {"MenuEdit_Delete", {QKeySequence("Del")}},
+        {"MenuEdit_InsertRow", {QKeySequence("Ctrl+Ins")}},
+        {"MenuEdit_MoveUp", {QKeySequence("Ctrl+Up")}},
+        {"MenuEdit_MoveDown", {QKeySequence("Ctrl+Down")}},
+    };
+    for (const auto& i : items)
+        EXPECT_EQ(keyOf(i.item), i.keys) << i.item;
+
+    // Keys typed on the grid, as a user presses them.
+    SelectRows({2});
+    QTest::keyClick(grid, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(uint32_t(Record().Channel[3].RxFreq), 432000000u);
+    QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(uint32_t(Record().Channel[2].RxFreq), 432000000u);
+    SelectRows({2});
+    QTest::keyClick(grid, Qt::Key_Delete);
+    EXPECT_FALSE(Record().IsChannelUsed(2));
+    saveAnswer = PathInTemp("keyed.Kqd");
+    QTest::keyClick(grid, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(saveTitles.size(), 1u);
+    ModalDriver::ClickOnNextModal("NoBtn");
+    QTest::keyClick(grid, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(Editing, TheGridWithItsNameColumnFitsTheWindow)
+{
+    auto* page = Control<QWidget>("TabSheet_ChInfo");
+    EXPECT_LE(grid->mapTo(page, QPoint(grid->width(), 0)).x(), page->width()) << grid->width() << " in " << page->width();
+}
+
+// Delete on another page must not clear channels the user cannot see.
+TEST_F(Editing, RowKeysActOnlyOnTheChannelPage)
+{
+    ShowPage(OptionPage);
+    EXPECT_FALSE(Item("MenuEdit_Delete")->isEnabled());
+    ShowPage(ChannelPage);
+    EXPECT_TRUE(Item("MenuEdit_Delete")->isEnabled());
+}
+
+}
