@@ -81,18 +81,28 @@ QString EntryIdText(const AddressBookEntry& e)
 
 QStringList ChannelTitles()
 {
-    return {Tr(16), Tr(17), Tr(18), Tr(19), Tr(20), Tr(21), Tr(22), Tr(23), "DTMF", Tr(45), Tr(24)};
+    return {Tr(TextEntry::RxFreq),  Tr(TextEntry::TxFreq),    Tr(TextEntry::QtDqtDec),    Tr(TextEntry::QtDqtEnc),
+            Tr(TextEntry::TxPower), Tr(TextEntry::Bandwidth), Tr(TextEntry::Scn),         Tr(TextEntry::BusyInhibit),
+            "DTMF",                 Tr(TextEntry::SquelchMode), Tr(TextEntry::ChannelName)};
 }
 
-QString PowerText(uint8_t power) { return power == 1 ? Tr(26) : power == 0 ? Tr(27) : Tr(206); }
+QString PowerText(uint8_t power)
+{
+    return Tr(power == 1 ? TextEntry::High : power == 0 ? TextEntry::Low : TextEntry::Mid);
+}
 
 QString BusyLockText(uint8_t busy)
 {
-    const int entries[] = {32, 34, 33};
+    const TextEntry entries[] = {TextEntry::BusyLockOff, TextEntry::Dqt, TextEntry::Cat};
     return busy < 3 ? Tr(entries[busy]) : QString();
 }
 
-QString SquelchModeText(uint8_t mode) { return mode <= 4 ? Tr(76 + mode) : QString(); }
+QString SquelchModeText(uint8_t mode)
+{
+    const TextEntry entries[] = {TextEntry::SquelchCarrier, TextEntry::SquelchDtmf, TextEntry::SquelchCtcDcs,
+                                 TextEntry::SquelchDtmfAndCtcDcs, TextEntry::SquelchDtmfOrCtcDcs};
+    return mode <= 4 ? Tr(entries[mode]) : QString();
+}
 
 QStringList ChannelCells(const ChannelRecord& ch)
 {
@@ -101,10 +111,10 @@ QStringList ChannelCells(const ChannelRecord& ch)
             QString::fromStdString(FormatToneText(ch.DecCode, ToneType(ch.DecType))),
             QString::fromStdString(FormatToneText(ch.EncCode, ToneType(ch.EncType))),
             PowerText(ch.Power()),
-            ch.Bandwidth() ? Tr(28) : Tr(29),
-            ch.ScanAdd() ? Tr(30) : Tr(31),
+            Tr(ch.Bandwidth() ? TextEntry::Wide : TextEntry::Narrow),
+            Tr(ch.ScanAdd() ? TextEntry::Add : TextEntry::Del),
             BusyLockText(ch.BusyLock()),
-            ch.Dtmf() ? Tr(201) : Tr(202),
+            Tr(ch.Dtmf() ? TextEntry::DtmfOn : TextEntry::DtmfOff),
             SquelchModeText(ch.ChSquelchMode()),
             FieldText(ch.Name, NameCapacity)};
 }
@@ -128,7 +138,7 @@ QString Row(const QStringList& cells, const QList<int>& widths)
 
 QString ChannelTable(const RadioSettings& s)
 {
-    QList<QStringList> rows{QStringList{Tr(15)} + ChannelTitles()};
+    QList<QStringList> rows{QStringList{Tr(TextEntry::ChannelNo)} + ChannelTitles()};
     for (unsigned i = 1; i <= ChannelCount; ++i) {
         QStringList cells{QString::asprintf("%02u", i)};
         if (s.IsChannelUsed(i))

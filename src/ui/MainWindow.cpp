@@ -30,8 +30,6 @@ constexpr int ClientHeight = 507;
 constexpr int DefaultPortNumber = 1;
 const char* const DtmfPageCaption = "DTMF";
 
-enum PageEntry { ChannelPageEntry = 25, OptionPageEntry = 35, KeyPageEntry = 174 };
-
 }
 
 TForm1::TForm1(std::string settingsPath, FileChooser chooser, QWidget* parent)
@@ -161,10 +159,10 @@ void TForm1::FullRefresh()
 
 void TForm1::CaptionPages()
 {
-    PageControl_Home->setTabText(PageControl_Home->indexOf(TabSheet_ChInfo), Tr(ChannelPageEntry));
-    PageControl_Home->setTabText(PageControl_Home->indexOf(TabSheet_Option), Tr(OptionPageEntry));
+    PageControl_Home->setTabText(PageControl_Home->indexOf(TabSheet_ChInfo), Tr(TextEntry::ChannelInformation));
+    PageControl_Home->setTabText(PageControl_Home->indexOf(TabSheet_Option), Tr(TextEntry::OptionalFeatures));
     PageControl_Home->setTabText(PageControl_Home->indexOf(TabSheet_Dtmf), QString::fromLatin1(DtmfPageCaption));
-    PageControl_Home->setTabText(PageControl_Home->indexOf(TabSheet_Key), Tr(KeyPageEntry));
+    PageControl_Home->setTabText(PageControl_Home->indexOf(TabSheet_Key), Tr(TextEntry::KeyAssignment));
 }
 
 void TForm1::SaveSettingsFile()

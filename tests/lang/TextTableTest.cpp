@@ -163,13 +163,13 @@ TEST(TextTableTest, EveryTextHasBothVariants)
 TEST(TextTableTest, LanguageIsChosenAtEveryLookup)
 {
     ApplyLanguageSetting(SettingEnglish);
-    EXPECT_EQ(Tr(13), "&English");
+    EXPECT_EQ(Tr(TextEntry::EnglishMenu), "&English");
     ApplyLanguageSetting(SettingSimplified);
-    EXPECT_EQ(Tr(13), QString::fromUtf8("英文(&E)"));
+    EXPECT_EQ(Tr(TextEntry::EnglishMenu), QString::fromUtf8("英文(&E)"));
     ApplyLanguageSetting(SettingTraditional);
-    EXPECT_EQ(Tr(12), QString::fromUtf8("中文(繁體)(&T)"));
+    EXPECT_EQ(DisplayText(LangText(12)), QString::fromUtf8("中文(繁體)(&T)"));
     ApplyLanguageSetting(SettingEnglish);
-    EXPECT_EQ(Tr(12), "Chinese(&Traditional)");
+    EXPECT_EQ(DisplayText(LangText(12)), "Chinese(&Traditional)");
 }
 
 TEST(TextTableTest, SimplifiedAndTraditionalStartFromTheSameGbkText)

@@ -1,18 +1,25 @@
 #include "ui/editors/ChannelCells.h"
 
+#include <iterator>
+
 #include "lang/TextTable.h"
 #include "model/ChannelFields.h"
 #include "model/Frequency.h"
 #include "model/Tone.h"
-#include "ui/editors/ChannelTextEntries.h"
 #include "ui/editors/NameText.h"
 
 namespace {
 
-constexpr int FirstColumnTitleEntry = 15;   // "NO." .. "Busy Inhibit" run through column 8
-constexpr int SquelchModeTitleEntry = 45;
-constexpr int FirstSquelchModeEntry = 76;
-constexpr int NameTitleEntry = 24;
+// Titles of the columns up to the busy lock, in column order.
+constexpr TextEntry ColumnTitleEntries[] = {
+    TextEntry::ChannelNo, TextEntry::RxFreq,    TextEntry::TxFreq, TextEntry::QtDqtDec,    TextEntry::QtDqtEnc,
+    TextEntry::TxPower,   TextEntry::Bandwidth, TextEntry::Scn,    TextEntry::BusyInhibit,
+};
+constexpr TextEntry SquelchModeEntries[] = {
+    TextEntry::SquelchCarrier,       TextEntry::SquelchDtmf,         TextEntry::SquelchCtcDcs,
+    TextEntry::SquelchDtmfAndCtcDcs, TextEntry::SquelchDtmfOrCtcDcs,
+};
+static_assert(std::size(SquelchModeEntries) == ChSquelchModeCount);
 const QString DtmfTitle = QStringLiteral("DTMF");
 
 QString FrequencyText(uint32_t hz) { return QString::fromStdString(FormatFrequency(hz)); }
@@ -23,11 +30,11 @@ QString PowerText(uint8_t power)
 {
     switch (power) {
     case PowerHigh:
-        return Tr(EntryHigh);
+        return Tr(TextEntry::High);
     case PowerLow:
-        return Tr(EntryLow);
+        return Tr(TextEntry::Low);
     default:
-        return Tr(EntryMid);
+        return Tr(TextEntry::Mid);
     }
 }
 
@@ -35,11 +42,11 @@ std::optional<QString> BusyLockText(uint8_t busyLock)
 {
     switch (busyLock) {
     case BusyOff:
-        return Tr(EntryBusyOff);
+        return Tr(TextEntry::BusyLockOff);
     case BusyCarrier:
-        return Tr(EntryBusyCarrier);
+        return Tr(TextEntry::Cat);
     case BusyTone:
-        return Tr(EntryBusyTone);
+        return Tr(TextEntry::Dqt);
     default:
         return std::nullopt;
     }
@@ -56,17 +63,17 @@ QString SquelchModeText(uint8_t mode)
 QStringList ChannelColumnTitles()
 {
     QStringList titles;
-    for (int column = ColNumber; column <= ColBusyLock; ++column)
-        titles << Tr(FirstColumnTitleEntry + column);
-    titles << DtmfTitle << Tr(SquelchModeTitleEntry) << Tr(NameTitleEntry);
+    for (TextEntry entry : ColumnTitleEntries)
+        titles << Tr(entry);
+    titles << DtmfTitle << Tr(TextEntry::SquelchMode) << Tr(TextEntry::ChannelName);
     return titles;
 }
 
 QStringList ChSquelchModeTexts()
 {
     QStringList texts;
-    for (int mode = 0; mode < ChSquelchModeCount; ++mode)
-        texts << Tr(FirstSquelchModeEntry + mode);
+    for (TextEntry entry : SquelchModeEntries)
+        texts << Tr(entry);
     return texts;
 }
 
@@ -78,10 +85,10 @@ ChannelCellTexts CellTextsOf(const ChannelRecord& channel)
     texts[ColDecodeTone] = ToneText(channel.DecCode, channel.DecType);
     texts[ColEncodeTone] = ToneText(channel.EncCode, channel.EncType);
     texts[ColPower] = PowerText(channel.Power());
-    texts[ColBandwidth] = Tr(channel.Bandwidth() ? EntryWide : EntryNarrow);
-    texts[ColScanAdd] = Tr(channel.ScanAdd() ? EntryAdd : EntryDel);
+    texts[ColBandwidth] = Tr(channel.Bandwidth() ? TextEntry::Wide : TextEntry::Narrow);
+    texts[ColScanAdd] = Tr(channel.ScanAdd() ? TextEntry::Add : TextEntry::Del);
     texts[ColBusyLock] = BusyLockText(channel.BusyLock());
-    texts[ColDtmf] = Tr(channel.Dtmf() ? EntryDtmfOn : EntryDtmfOff);
+    texts[ColDtmf] = Tr(channel.Dtmf() ? TextEntry::DtmfOn : TextEntry::DtmfOff);
     texts[ColSquelchMode] = SquelchModeText(channel.ChSquelchMode());
     texts[ColName] = NameFromBytes(channel.Name, NameCapacity);
     return texts;
