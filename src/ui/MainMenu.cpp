@@ -8,7 +8,6 @@
 #include "lang/EditingTexts.h"
 #include "lang/TextTable.h"
 #include "ui/BandChoice.h"
-#include "ui/LanguageSetting.h"
 
 namespace {
 
@@ -155,10 +154,10 @@ void CaptionMainMenu(const MainMenu& m)
     Caption(m.MenuAdjustment, TextEntry::AdjustmentMenu);
 }
 
-void TickLanguage(const MainMenu& m, int languageSetting)
+void TickLanguage(const MainMenu& m, LanguageSetting languageSetting)
 {
-    m.MenuLanguage_En->setChecked(languageSetting == EnglishSetting);
-    m.MenuLanguage_Chs->setChecked(languageSetting == SimplifiedChineseSetting);
+    m.MenuLanguage_En->setChecked(languageSetting == LanguageSetting::English);
+    m.MenuLanguage_Chs->setChecked(languageSetting == LanguageSetting::SimplifiedChinese);
 }
 
 std::optional<int> RefreshBandMenu(const MainMenu& m, const AppSettings& settings, const BandLimits& current)

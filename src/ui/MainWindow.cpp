@@ -132,7 +132,7 @@ void TForm1::StartUp()
     bHide->lower();
 
     band_ = SelectedBandLimits(config_);
-    ApplyLanguageSetting(config_.Language);
+    ApplyLanguageSetting(LanguageSetting(config_.Language));
     FullRefresh();
 }
 
@@ -140,7 +140,7 @@ void TForm1::FullRefresh()
 {
     // Qt's own dialogs and buttons speak the language everything below is captioned in.
     qtTexts_.Follow(AppLang().LangType());
-    TickLanguage(menu_, config_.Language);
+    TickLanguage(menu_, LanguageSetting(config_.Language));
     UpdateCaption();
     // The name, not the display name: desktops append a display name to every window caption,
     // which would turn the transfer dialog's "Read from radio" into "Read from radio - KR-T27".

@@ -5,7 +5,6 @@
 #include "dialogs/WarnDialogs.h"
 #include "lang/AppLang.h"
 #include "lang/TextTable.h"
-#include "ui/LanguageSetting.h"
 #include "ui/MainWindow.h"
 #include "ui/editors/EditorPages.h"
 
@@ -39,17 +38,17 @@ void TForm1::MenuEdit_BandClick(int bandIndex)
     history_->EndStep();
 }
 
-void TForm1::SelectLanguage(int setting)
+void TForm1::SelectLanguage(LanguageSetting setting)
 {
     CommitPendingEdit();
-    config_.Language = setting;
+    config_.Language = int(setting);
     ApplyLanguageSetting(setting);
     FullRefresh();
 }
 
-void TForm1::MenuLanguage_ChsClick() { SelectLanguage(SimplifiedChineseSetting); }
+void TForm1::MenuLanguage_ChsClick() { SelectLanguage(LanguageSetting::SimplifiedChinese); }
 
-void TForm1::MenuLanguage_EnClick() { SelectLanguage(EnglishSetting); }
+void TForm1::MenuLanguage_EnClick() { SelectLanguage(LanguageSetting::English); }
 
 void TForm1::bChBatchSetClick()
 {

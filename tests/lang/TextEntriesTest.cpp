@@ -5,9 +5,6 @@
 
 namespace {
 
-constexpr int SettingEnglish = 0;
-constexpr int SettingSimplified = 1;
-
 struct NamedText {
     TextEntry Entry;
     const char* English;  // UTF-8
@@ -202,9 +199,9 @@ constexpr NamedText NamedTexts[] = {
 TEST(TextEntriesTest, EveryNameLooksUpItsTexts)
 {
     for (const NamedText& named : NamedTexts) {
-        ApplyLanguageSetting(SettingEnglish);
+        ApplyLanguageSetting(LanguageSetting::English);
         EXPECT_EQ(Tr(named.Entry), QString::fromUtf8(named.English)) << "entry " << int(named.Entry);
-        ApplyLanguageSetting(SettingSimplified);
+        ApplyLanguageSetting(LanguageSetting::SimplifiedChinese);
         EXPECT_EQ(Tr(named.Entry), QString::fromUtf8(named.Chinese)) << "entry " << int(named.Entry);
     }
 }
