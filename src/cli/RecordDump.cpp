@@ -5,9 +5,8 @@
 #include <QJsonObject>
 #include <QStringDecoder>
 
-#include "lang/TextTable.h"
+#include "lang/ChannelTexts.h"
 #include "model/DtmfDigits.h"
-#include "model/Frequency.h"
 #include "model/Tone.h"
 
 namespace {
@@ -78,45 +77,13 @@ QString EntryIdText(const AddressBookEntry& e)
     return QString::fromStdString(DtmfText(e.Id, AddrBookIdCapacity, e.IdLength));
 }
 
-
-QStringList ChannelTitles()
+// A channel not in use shows its number only: its empty cells vanish when the row is trimmed.
+QStringList ChannelRow(const RadioSettings& s, unsigned channel)
 {
-    return {Tr(TextEntry::RxFreq),  Tr(TextEntry::TxFreq),    Tr(TextEntry::QtDqtDec),    Tr(TextEntry::QtDqtEnc),
-            Tr(TextEntry::TxPower), Tr(TextEntry::Bandwidth), Tr(TextEntry::Scn),         Tr(TextEntry::BusyInhibit),
-            "DTMF",                 Tr(TextEntry::SquelchMode), Tr(TextEntry::ChannelName)};
-}
-
-QString PowerText(uint8_t power)
-{
-    return Tr(power == 1 ? TextEntry::High : power == 0 ? TextEntry::Low : TextEntry::Mid);
-}
-
-QString BusyLockText(uint8_t busy)
-{
-    const TextEntry entries[] = {TextEntry::BusyLockOff, TextEntry::Dqt, TextEntry::Cat};
-    return busy < 3 ? Tr(entries[busy]) : QString();
-}
-
-QString SquelchModeText(uint8_t mode)
-{
-    const TextEntry entries[] = {TextEntry::SquelchCarrier, TextEntry::SquelchDtmf, TextEntry::SquelchCtcDcs,
-                                 TextEntry::SquelchDtmfAndCtcDcs, TextEntry::SquelchDtmfOrCtcDcs};
-    return mode <= 4 ? Tr(entries[mode]) : QString();
-}
-
-QStringList ChannelCells(const ChannelRecord& ch)
-{
-    return {QString::fromStdString(FormatFrequency(ch.RxFreq)),
-            QString::fromStdString(FormatFrequency(ch.TxFreq)),
-            QString::fromStdString(FormatToneText(ch.DecCode, ToneType(ch.DecType))),
-            QString::fromStdString(FormatToneText(ch.EncCode, ToneType(ch.EncType))),
-            PowerText(ch.Power()),
-            Tr(ch.Bandwidth() ? TextEntry::Wide : TextEntry::Narrow),
-            Tr(ch.ScanAdd() ? TextEntry::Add : TextEntry::Del),
-            BusyLockText(ch.BusyLock()),
-            Tr(ch.Dtmf() ? TextEntry::DtmfOn : TextEntry::DtmfOff),
-            SquelchModeText(ch.ChSquelchMode()),
-            FieldText(ch.Name, NameCapacity)};
+    QStringList cells;
+    for (int column = 0; column < ChannelColumnCount; ++column)
+        cells << ChannelCellText(s, channel, ChannelColumn(column));
+    return cells;
 }
 
 // Terminal columns a text takes: wide (East Asian) characters take two.
@@ -138,13 +105,9 @@ QString Row(const QStringList& cells, const QList<int>& widths)
 
 QString ChannelTable(const RadioSettings& s)
 {
-    QList<QStringList> rows{QStringList{Tr(TextEntry::ChannelNo)} + ChannelTitles()};
-    for (unsigned i = 1; i <= ChannelCount; ++i) {
-        QStringList cells{QString::asprintf("%02u", i)};
-        if (s.IsChannelUsed(i))
-            cells += ChannelCells(s.Channel[i]);
-        rows.append(cells);
-    }
+    QList<QStringList> rows{ChannelColumnTitles()};
+    for (unsigned i = 1; i <= ChannelCount; ++i)
+        rows.append(ChannelRow(s, i));
     QList<int> widths(rows.front().size(), 0);
     for (const auto& r : rows)
         for (int i = 0; i < r.size(); ++i)

@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "lang/ChannelTexts.h"
 #include "lang/TextTable.h"
 #include "ui/editors/AddressBook.h"
 #include "ui/editors/BoundControls.h"
-#include "ui/editors/ChannelCells.h"
 #include "ui/editors/PageLayout.h"
 
 namespace {
