@@ -108,10 +108,10 @@ int UnpackImage(const CommandArgs& args)
 int Dump(const CommandArgs& args)
 {
     const CliArgs cli(args, {{"--json", 0}, {"--lang", 1}});
-    const int language = cli.Has("--lang") ? int(ParseU32(*cli.Value("--lang"), "--lang")) : 0;
-    if (language > 2)
+    const uint32_t language = cli.Has("--lang") ? ParseU32(*cli.Value("--lang"), "--lang") : 0;
+    if (language > uint32_t(LanguageSetting::TraditionalChinese))
         throw UsageError("--lang is 0 (English), 1 (Simplified Chinese) or 2 (Traditional Chinese)");
-    ApplyLanguageSetting(language);
+    ApplyLanguageSetting(LanguageSetting(language));
     RadioSettings settings;
     if (FileResult loaded = LoadRecord(cli.Only("record file"), settings); !loaded.ok)
         return Fail(loaded.message);

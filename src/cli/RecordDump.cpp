@@ -5,9 +5,8 @@
 #include <QJsonObject>
 #include <QStringDecoder>
 
-#include "lang/TextTable.h"
+#include "lang/ChannelTexts.h"
 #include "model/DtmfDigits.h"
-#include "model/Frequency.h"
 #include "model/Tone.h"
 
 namespace {
@@ -78,35 +77,13 @@ QString EntryIdText(const AddressBookEntry& e)
     return QString::fromStdString(DtmfText(e.Id, AddrBookIdCapacity, e.IdLength));
 }
 
-
-QStringList ChannelTitles()
+// A channel not in use shows its number only: its empty cells vanish when the row is trimmed.
+QStringList ChannelRow(const RadioSettings& s, unsigned channel)
 {
-    return {Tr(16), Tr(17), Tr(18), Tr(19), Tr(20), Tr(21), Tr(22), Tr(23), "DTMF", Tr(45), Tr(24)};
-}
-
-QString PowerText(uint8_t power) { return power == 1 ? Tr(26) : power == 0 ? Tr(27) : Tr(206); }
-
-QString BusyLockText(uint8_t busy)
-{
-    const int entries[] = {32, 34, 33};
-    return busy < 3 ? Tr(entries[busy]) : QString();
-}
-
-QString SquelchModeText(uint8_t mode) { return mode <= 4 ? Tr(76 + mode) : QString(); }
-
-QStringList ChannelCells(const ChannelRecord& ch)
-{
-    return {QString::fromStdString(FormatFrequency(ch.RxFreq)),
-            QString::fromStdString(FormatFrequency(ch.TxFreq)),
-            QString::fromStdString(FormatToneText(ch.DecCode, ToneType(ch.DecType))),
-            QString::fromStdString(FormatToneText(ch.EncCode, ToneType(ch.EncType))),
-            PowerText(ch.Power()),
-            ch.Bandwidth() ? Tr(28) : Tr(29),
-            ch.ScanAdd() ? Tr(30) : Tr(31),
-            BusyLockText(ch.BusyLock()),
-            ch.Dtmf() ? Tr(201) : Tr(202),
-            SquelchModeText(ch.ChSquelchMode()),
-            FieldText(ch.Name, NameCapacity)};
+    QStringList cells;
+    for (int column = 0; column < ChannelColumnCount; ++column)
+        cells << ChannelCellText(s, channel, ChannelColumn(column));
+    return cells;
 }
 
 // Terminal columns a text takes: wide (East Asian) characters take two.
@@ -128,13 +105,9 @@ QString Row(const QStringList& cells, const QList<int>& widths)
 
 QString ChannelTable(const RadioSettings& s)
 {
-    QList<QStringList> rows{QStringList{Tr(15)} + ChannelTitles()};
-    for (unsigned i = 1; i <= ChannelCount; ++i) {
-        QStringList cells{QString::asprintf("%02u", i)};
-        if (s.IsChannelUsed(i))
-            cells += ChannelCells(s.Channel[i]);
-        rows.append(cells);
-    }
+    QList<QStringList> rows{ChannelColumnTitles()};
+    for (unsigned i = 1; i <= ChannelCount; ++i)
+        rows.append(ChannelRow(s, i));
     QList<int> widths(rows.front().size(), 0);
     for (const auto& r : rows)
         for (int i = 0; i < r.size(); ++i)

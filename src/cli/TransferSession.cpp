@@ -19,8 +19,6 @@
 
 namespace {
 
-constexpr int EnglishLanguageSetting = 0;
-
 std::string DialogWords(int entry) { return DisplayText(ProgramDialogText(entry)).toStdString(); }
 
 // The event loop needs an application object; the command line builds one per transfer.
@@ -108,7 +106,7 @@ LinkOutcome RunTransfer(const TransferContext& context, const std::string& port,
                         TransferTrace* trace)
 {
     QCoreApplication& app = Application();
-    ApplyLanguageSetting(EnglishLanguageSetting);
+    ApplyLanguageSetting(LanguageSetting::English);
     UsePinnedPorts();
     const std::optional<std::string> device = PortToOpen(port);
     if (!device)

@@ -11,11 +11,9 @@
 
 namespace {
 
-constexpr int OkCaption = 153;
-constexpr int CancelCaption = 154;
 constexpr int CodeFontPoints = 16;
 
-QPushButton* MakeButton(const char* name, int captionEntry, QWidget* parent)
+QPushButton* MakeButton(const char* name, TextEntry captionEntry, QWidget* parent)
 {
     auto* button = new QPushButton(Tr(captionEntry), parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -25,8 +23,8 @@ QPushButton* MakeButton(const char* name, int captionEntry, QWidget* parent)
 }
 
 TPasswordDlg::TPasswordDlg(const TransferContext& link, std::function<void()> writeChannelData, QWidget* owner)
-    : QDialog(owner), eInput(new QLineEdit(this)), OKBtn(MakeButton("OKBtn", OkCaption, this)),
-      CancelBtn(MakeButton("CancelBtn", CancelCaption, this)), link_(link),
+    : QDialog(owner), eInput(new QLineEdit(this)), OKBtn(MakeButton("OKBtn", TextEntry::Ok, this)),
+      CancelBtn(MakeButton("CancelBtn", TextEntry::Cancel, this)), link_(link),
       writeChannelData_(std::move(writeChannelData))
 {
     setWindowTitle(QString());

@@ -81,17 +81,17 @@ TTeskFuncs::TAppLang& AppLang()
     return lang;
 }
 
-void ApplyLanguageSetting(int setting)
+void ApplyLanguageSetting(LanguageSetting setting)
 {
     using namespace TTeskFuncs;
     switch (setting) {
-    case 0:
+    case LanguageSetting::English:
         AppLang().fSetLangType(LangEnglish);
         break;
-    case 1:
+    case LanguageSetting::SimplifiedChinese:
         AppLang().fSetLangType(LangSimplifiedChinese);
         break;
-    case 2:
+    case LanguageSetting::TraditionalChinese:
         AppLang().fSetLangType(LangTraditionalChinese);
         break;
     default:

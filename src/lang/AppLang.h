@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "lang/LanguageSetting.h"
+
 namespace TTeskFuncs {
 
 enum TLangType : uint8_t { LangEnglish = 1, LangSimplifiedChinese = 2, LangTraditionalChinese = 3 };
@@ -41,6 +43,6 @@ uint16_t SystemLanguageId();
 // The one language object of the process, built from the system language on first use.
 TTeskFuncs::TAppLang& AppLang();
 
-// The settings file's language choice: 0 English, 1 Simplified, 2 Traditional Chinese; any other
-// value lets the system language decide.
-void ApplyLanguageSetting(int setting);
+// Sets the language object to the settings file's choice; a value outside the three languages
+// lets the system language decide.
+void ApplyLanguageSetting(LanguageSetting setting);

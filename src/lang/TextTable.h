@@ -4,10 +4,10 @@
 
 #include <QString>
 
-#include "lang/TextLookup.h"
+#include "lang/TextEntries.h"
 
 // The 8-bit text of a lookup as a Qt string for display, decoded by the current language's encoding.
 QString DisplayText(const std::string& text);
 
 // Shorthands for the widgets: lookup and decoding in one step.
-inline QString Tr(int entry) { return DisplayText(LangText(entry)); }
+inline QString Tr(TextEntry entry) { return DisplayText(EntryText(entry)); }

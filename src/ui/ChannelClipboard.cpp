@@ -2,7 +2,7 @@
 
 #include <QMimeData>
 
-#include "ui/editors/ChannelCells.h"
+#include "lang/ChannelTexts.h"
 
 namespace {
 
@@ -10,12 +10,11 @@ const QString ChannelRowsMimeType = QStringLiteral("application/x-kr-t27-channel
 const QString FieldSeparator = QStringLiteral("\t");
 const QString LineEnd = QStringLiteral("\n");
 
-QString RowText(unsigned channel, const ChannelRecord& record)
+QString RowText(const RadioSettings& settings, unsigned channel)
 {
     QStringList fields{QString::number(channel)};
-    const ChannelCellTexts cells = CellTextsOf(record);
     for (int column = ColRxFreq; column < ChannelColumnCount; ++column)
-        fields << cells[size_t(column)].value_or(QString());
+        fields << ChannelCellText(settings, channel, ChannelColumn(column));
     return fields.join(FieldSeparator);
 }
 
@@ -26,7 +25,7 @@ QString ChannelRowsText(const RadioSettings& settings, const ChannelNumbers& cha
     QString text = ChannelColumnTitles().join(FieldSeparator) + LineEnd;
     for (unsigned n : channels)
         if (settings.IsChannelUsed(n))
-            text += RowText(n, settings.Channel[n]) + LineEnd;
+            text += RowText(settings, n) + LineEnd;
     return text;
 }
 

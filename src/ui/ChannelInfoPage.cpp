@@ -11,8 +11,6 @@
 
 namespace {
 
-enum Entry { SerialNumberEntry = 200, FirmwareVersionEntry = 211, LastProgramDateEntry = 212, BatchSetEntry = 169 };
-
 constexpr QSize ValueBoxSize{128, 20};
 constexpr int Margin = 4;
 constexpr int GapBetweenItems = 16;
@@ -81,12 +79,12 @@ QWidget* ChannelInfoPage::BuildDeviceInformation()
 
 void ChannelInfoPage::Refresh()
 {
-    sLastWrite->setText(Tr(LastProgramDateEntry));
+    sLastWrite->setText(Tr(TextEntry::LastProgramDate));
     sLastWriteTime->setText(QString::fromStdString(LastWriteText(settings_)));
-    sSoftwareVersion->setText(Tr(FirmwareVersionEntry));
+    sSoftwareVersion->setText(Tr(TextEntry::FirmwareVersion));
     sSoftwareVersionDisp->setText(FieldDisplayText(settings_.SoftwareVersion, sizeof settings_.SoftwareVersion));
-    sDeviceSn->setText(Tr(SerialNumberEntry));
+    sDeviceSn->setText(Tr(TextEntry::SerialNumber));
     sDeviceSnDisp->setText(FieldDisplayText(settings_.DeviceSn, sizeof settings_.DeviceSn));
-    bChBatchSet->setText(Tr(BatchSetEntry));
+    bChBatchSet->setText(Tr(TextEntry::BatchSet));
     Grid->Refresh();
 }

@@ -21,8 +21,6 @@
 
 namespace {
 
-enum Entry { OkEntry = 153, CancelEntry = 154 };
-
 ChannelNumbers Following(unsigned first, unsigned count)
 {
     ChannelNumbers channels;
@@ -34,8 +32,8 @@ ChannelNumbers Following(unsigned first, unsigned count)
 bool ConfirmDroppingLastChannel(QWidget* owner)
 {
     TMyWarnDlg_2 dialog(owner);
-    dialog.OKBtn->setText(Tr(OkEntry));
-    dialog.CancelBtn->setText(Tr(CancelEntry));
+    dialog.OKBtn->setText(Tr(TextEntry::Ok));
+    dialog.CancelBtn->setText(Tr(TextEntry::Cancel));
     dialog.Label1->setText(EditingTr(EditingText::DropLastChannel));
     return dialog.exec() == QDialog::Accepted;
 }

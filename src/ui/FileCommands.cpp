@@ -14,17 +14,6 @@
 
 namespace {
 
-enum Entry {
-    OpenTitleEntry = 150,
-    SaveTitleEntry = 151,
-    OkEntry = 153,
-    CancelEntry = 154,
-    ClearAllDataEntry = 155,
-    SaveBeforeClosingEntry = 197,
-    YesEntry = 198,
-    NoEntry = 199,
-};
-
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 }
@@ -32,9 +21,9 @@ std::string LocalPath(const QString& path) { return QFile::encodeName(path).toSt
 bool TForm1::ConfirmClearAllData()
 {
     TMyWarnDlg_2 dialog(this);
-    dialog.OKBtn->setText(Tr(OkEntry));
-    dialog.CancelBtn->setText(Tr(CancelEntry));
-    dialog.Label1->setText(Tr(ClearAllDataEntry));
+    dialog.OKBtn->setText(Tr(TextEntry::Ok));
+    dialog.CancelBtn->setText(Tr(TextEntry::Cancel));
+    dialog.Label1->setText(Tr(TextEntry::ClearAllData));
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -65,7 +54,7 @@ void TForm1::MenuFile_NewClick()
 void TForm1::MenuFile_OpenClick()
 {
     CommitChannelEdit();
-    const QString path = chooser_.ChooseOpenPath(this, Tr(OpenTitleEntry));
+    const QString path = chooser_.ChooseOpenPath(this, Tr(TextEntry::Open));
     if (!path.isEmpty())
         OpenDataFile(path);
 }
@@ -91,7 +80,7 @@ bool TForm1::OpenDataFile(const QString& path)
 TForm1::SaveOutcome TForm1::MenuFile_SaveClick()
 {
     CommitChannelEdit();
-    const QString path = chooser_.ChooseSavePath(this, Tr(SaveTitleEntry), dataFilePath_);
+    const QString path = chooser_.ChooseSavePath(this, Tr(TextEntry::Save), dataFilePath_);
     if (path.isEmpty())
         return SaveOutcome::Cancelled;
     const FileResult saved = SaveChannelFile(LocalPath(path), record_);
@@ -110,10 +99,10 @@ void TForm1::closeEvent(QCloseEvent* event)
     // Once the question is up the window is not active, and moving the focus then commits nothing.
     CommitPendingEdit();
     TMyWarnDlg_3 question(this);
-    question.OKBtn->setText(Tr(YesEntry));
-    question.NoBtn->setText(Tr(NoEntry));
-    question.CancelBtn->setText(Tr(CancelEntry));
-    question.Label1->setText(Tr(SaveBeforeClosingEntry));
+    question.OKBtn->setText(Tr(TextEntry::Yes));
+    question.NoBtn->setText(Tr(TextEntry::No));
+    question.CancelBtn->setText(Tr(TextEntry::Cancel));
+    question.Label1->setText(Tr(TextEntry::SaveDataQuestion));
     const int answer = question.exec();
 
     const bool closes = answer == TMyWarnDlg_3::ModalResultNo ||

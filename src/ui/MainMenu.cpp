@@ -8,29 +8,8 @@
 #include "lang/EditingTexts.h"
 #include "lang/TextTable.h"
 #include "ui/BandChoice.h"
-#include "ui/LanguageSetting.h"
 
 namespace {
-
-enum Entry {
-    FileEntry = 1,
-    NewEntry = 2,
-    OpenEntry = 3,
-    SaveEntry = 4,
-    ExitEntry = 5,
-    EditEntry = 6,
-    ReadEntry = 7,
-    WriteEntry = 8,
-    PortEntry = 9,
-    LanguageEntry = 10,
-    ChineseEntry = 11,
-    EnglishEntry = 13,
-    HelpEntry = 14,
-    AboutEntry = 166,
-    AdjustmentEntry = 167,
-    PasswordEntry = 231,
-    BandEntry = 238,
-};
 
 QMenu* AddMenu(QMenuBar* bar, const char* name)
 {
@@ -125,8 +104,8 @@ void BuildLanguageMenu(QMenuBar* bar, MainMenu& m)
     m.MenuLanguage_En = AddCheckableItem(m.MenuLanguage, "MenuLanguage_En");
 }
 
-void Caption(QMenu* menu, int entry) { menu->setTitle(Tr(entry)); }
-void Caption(QAction* item, int entry) { item->setText(Tr(entry)); }
+void Caption(QMenu* menu, TextEntry entry) { menu->setTitle(Tr(entry)); }
+void Caption(QAction* item, TextEntry entry) { item->setText(Tr(entry)); }
 void Caption(QAction* item, EditingText text) { item->setText(EditingTr(text)); }
 
 }
@@ -148,12 +127,12 @@ MainMenu BuildMainMenu(QMenuBar* bar)
 
 void CaptionMainMenu(const MainMenu& m)
 {
-    Caption(m.MenuFile, FileEntry);
-    Caption(m.MenuFile_New, NewEntry);
-    Caption(m.MenuFile_Open, OpenEntry);
-    Caption(m.MenuFile_Save, SaveEntry);
-    Caption(m.MenuFile_Exit, ExitEntry);
-    Caption(m.MenuEdit, EditEntry);
+    Caption(m.MenuFile, TextEntry::FileMenu);
+    Caption(m.MenuFile_New, TextEntry::NewMenu);
+    Caption(m.MenuFile_Open, TextEntry::OpenMenu);
+    Caption(m.MenuFile_Save, TextEntry::SaveMenu);
+    Caption(m.MenuFile_Exit, TextEntry::ExitMenu);
+    Caption(m.MenuEdit, TextEntry::EditMenu);
     Caption(m.MenuEdit_Undo, EditingText::Undo);
     Caption(m.MenuEdit_Redo, EditingText::Redo);
     Caption(m.MenuEdit_Rows.Cut, EditingText::Cut);
@@ -163,28 +142,28 @@ void CaptionMainMenu(const MainMenu& m)
     Caption(m.MenuEdit_Rows.InsertRow, EditingText::InsertRow);
     Caption(m.MenuEdit_Rows.MoveUp, EditingText::MoveUp);
     Caption(m.MenuEdit_Rows.MoveDown, EditingText::MoveDown);
-    Caption(m.MenuEdit_Read, ReadEntry);
-    Caption(m.MenuEdit_Write, WriteEntry);
-    Caption(m.MenuEdit_Password, PasswordEntry);
-    Caption(m.MenuPort, PortEntry);
-    Caption(m.MenuLanguage, LanguageEntry);
-    Caption(m.MenuLanguage_Chs, ChineseEntry);
-    Caption(m.MenuLanguage_En, EnglishEntry);
-    Caption(m.MenuHelp, HelpEntry);
-    Caption(m.MenuAbout, AboutEntry);
-    Caption(m.MenuAdjustment, AdjustmentEntry);
+    Caption(m.MenuEdit_Read, TextEntry::ReadFromRadioMenu);
+    Caption(m.MenuEdit_Write, TextEntry::WriteToRadioMenu);
+    Caption(m.MenuEdit_Password, TextEntry::PasswordMenu);
+    Caption(m.MenuPort, TextEntry::CommunicationPortMenu);
+    Caption(m.MenuLanguage, TextEntry::LanguageMenu);
+    Caption(m.MenuLanguage_Chs, TextEntry::ChineseSimplifiedMenu);
+    Caption(m.MenuLanguage_En, TextEntry::EnglishMenu);
+    Caption(m.MenuHelp, TextEntry::HelpMenu);
+    Caption(m.MenuAbout, TextEntry::AboutMenu);
+    Caption(m.MenuAdjustment, TextEntry::AdjustmentMenu);
 }
 
-void TickLanguage(const MainMenu& m, int languageSetting)
+void TickLanguage(const MainMenu& m, LanguageSetting languageSetting)
 {
-    m.MenuLanguage_En->setChecked(languageSetting == EnglishSetting);
-    m.MenuLanguage_Chs->setChecked(languageSetting == SimplifiedChineseSetting);
+    m.MenuLanguage_En->setChecked(languageSetting == LanguageSetting::English);
+    m.MenuLanguage_Chs->setChecked(languageSetting == LanguageSetting::SimplifiedChinese);
 }
 
 std::optional<int> RefreshBandMenu(const MainMenu& m, const AppSettings& settings, const BandLimits& current)
 {
-    const QString band = Tr(BandEntry);
-    Caption(m.MenuEdit_Band, BandEntry);
+    const QString band = Tr(TextEntry::FrequencyBand);
+    Caption(m.MenuEdit_Band, TextEntry::FrequencyBand);
     const std::optional<int> match = MatchingBandIndex(settings.Bands, current);
     for (int i = 0; i < BandCount; ++i) {
         const QString range = QString::fromStdString(BandRangeText(settings.Bands[i]));

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "files/AppSettings.h"
+#include "lang/LanguageSetting.h"
 #include "model/BandLimits.h"
 
 class QAction;
@@ -64,7 +65,7 @@ MainMenu BuildMainMenu(QMenuBar* bar);
 void CaptionMainMenu(const MainMenu& menu);
 
 // Ticks the language item of `languageSetting`: English for 0, Chinese for 1, neither otherwise.
-void TickLanguage(const MainMenu& menu, int languageSetting);
+void TickLanguage(const MainMenu& menu, LanguageSetting languageSetting);
 
 // Captions the band items from the table and ticks the one equal to `current`, whose index is
 // returned. When none matches, the extra item shows `current` instead and nothing is ticked.

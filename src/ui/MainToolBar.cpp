@@ -12,8 +12,6 @@ namespace {
 constexpr int ButtonSize = 32;
 constexpr int ImageSize = 24;
 
-enum HintEntry { NewHint = 244, OpenHint = 245, SaveHint = 246, ReadHint = 247, WriteHint = 248 };
-
 // A picture from the desktop's icon theme where there is one, else the style's own.
 QIcon Picture(QWidget* window, const char* themeName, QStyle::StandardPixmap fallback)
 {
@@ -58,9 +56,9 @@ MainToolBar BuildMainToolBar(QMainWindow* window)
 
 void SetToolBarHints(const MainToolBar& t)
 {
-    t.ToolButton_New->setToolTip(Tr(NewHint));
-    t.ToolButton_Open->setToolTip(Tr(OpenHint));
-    t.ToolButton_Save->setToolTip(Tr(SaveHint));
-    t.ToolButton_Read->setToolTip(Tr(ReadHint));
-    t.ToolButton_Write->setToolTip(Tr(WriteHint));
+    t.ToolButton_New->setToolTip(Tr(TextEntry::NewHint));
+    t.ToolButton_Open->setToolTip(Tr(TextEntry::OpenHint));
+    t.ToolButton_Save->setToolTip(Tr(TextEntry::SaveHint));
+    t.ToolButton_Read->setToolTip(Tr(TextEntry::ReadFromRadio));
+    t.ToolButton_Write->setToolTip(Tr(TextEntry::WriteToRadio));
 }

@@ -30,8 +30,6 @@ constexpr int ClientHeight = 507;
 constexpr int DefaultPortNumber = 1;
 const char* const DtmfPageCaption = "DTMF";
 
-enum PageEntry { ChannelPageEntry = 25, OptionPageEntry = 35, KeyPageEntry = 174 };
-
 }
 
 TForm1::TForm1(std::string settingsPath, FileChooser chooser, QWidget* parent)
@@ -134,7 +132,7 @@ void TForm1::StartUp()
     bHide->lower();
 
     band_ = SelectedBandLimits(config_);
-    ApplyLanguageSetting(config_.Language);
+    ApplyLanguageSetting(LanguageSetting(config_.Language));
     FullRefresh();
 }
 
@@ -142,7 +140,7 @@ void TForm1::FullRefresh()
 {
     // Qt's own dialogs and buttons speak the language everything below is captioned in.
     qtTexts_.Follow(AppLang().LangType());
-    TickLanguage(menu_, config_.Language);
+    TickLanguage(menu_, LanguageSetting(config_.Language));
     UpdateCaption();
     // The name, not the display name: desktops append a display name to every window caption,
     // which would turn the transfer dialog's "Read from radio" into "Read from radio - KR-T27".
@@ -161,10 +159,10 @@ void TForm1::FullRefresh()
 
 void TForm1::CaptionPages()
 {
-    PageControl_Home->setTabText(PageControl_Home->indexOf(TabSheet_ChInfo), Tr(ChannelPageEntry));
-    PageControl_Home->setTabText(PageControl_Home->indexOf(TabSheet_Option), Tr(OptionPageEntry));
+    PageControl_Home->setTabText(PageControl_Home->indexOf(TabSheet_ChInfo), Tr(TextEntry::ChannelInformation));
+    PageControl_Home->setTabText(PageControl_Home->indexOf(TabSheet_Option), Tr(TextEntry::OptionalFeatures));
     PageControl_Home->setTabText(PageControl_Home->indexOf(TabSheet_Dtmf), QString::fromLatin1(DtmfPageCaption));
-    PageControl_Home->setTabText(PageControl_Home->indexOf(TabSheet_Key), Tr(KeyPageEntry));
+    PageControl_Home->setTabText(PageControl_Home->indexOf(TabSheet_Key), Tr(TextEntry::KeyAssignment));
 }
 
 void TForm1::SaveSettingsFile()

@@ -6,6 +6,7 @@
 
 #include "files/AppSettings.h"
 #include "files/FileResult.h"
+#include "lang/LanguageSetting.h"
 #include "link/engine/TransferContext.h"
 #include "model/BandLimits.h"
 #include "model/ChannelRows.h"
@@ -107,7 +108,7 @@ private:
     void CommitChannelEdit();
     bool ConfirmClearAllData();
     void ShowNotice(const QString& text);
-    void SelectLanguage(int setting);
+    void SelectLanguage(LanguageSetting setting);
     void RunChannelTransfer(bool isRead);
     TransferContext LinkContext(TransferKind kind, bool isRead);
 

@@ -8,12 +8,6 @@
 
 // The commands that talk to the radio or choose how to reach it.
 
-namespace {
-
-enum Entry { ReadCaptionEntry = 247, WriteCaptionEntry = 248 };
-
-}
-
 // The calibration and serial-number transfers move the factory's transfer buffer.
 TransferContext TForm1::LinkContext(TransferKind kind, bool isRead)
 {
@@ -28,7 +22,7 @@ void TForm1::RunChannelTransfer(bool isRead)
     history_->Pause(true);
     TProgramDialog dialog(LinkContext(TransferKind::Normal, isRead), this);
     connect(&dialog, &TProgramDialog::transferSucceeded, this, &TForm1::FullRefresh);
-    dialog.setWindowTitle(Tr(isRead ? ReadCaptionEntry : WriteCaptionEntry));
+    dialog.setWindowTitle(Tr(isRead ? TextEntry::ReadFromRadio : TextEntry::WriteToRadio));
     dialog.exec();
     history_->Pause(false);
     if (isRead)

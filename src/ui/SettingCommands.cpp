@@ -5,7 +5,6 @@
 #include "dialogs/WarnDialogs.h"
 #include "lang/AppLang.h"
 #include "lang/TextTable.h"
-#include "ui/LanguageSetting.h"
 #include "ui/MainWindow.h"
 #include "ui/editors/EditorPages.h"
 
@@ -13,19 +12,10 @@
 
 namespace {
 
-enum Entry {
-    AboutTitleEntry = 161,
-    ProductEntry = 162,
-    VersionEntry = 163,
-    OwnershipEntry = 164,
-    MakerEntry = 165,
-    OkEntry = 153,
-};
-
 constexpr int ProductPoints = 12;
 constexpr int DetailPoints = 10;
 
-void SetAboutLine(QLabel* line, int entry, int points)
+void SetAboutLine(QLabel* line, TextEntry entry, int points)
 {
     line->setText(Tr(entry));
     NoticeParts::SetPointSize(line, points);
@@ -48,17 +38,17 @@ void TForm1::MenuEdit_BandClick(int bandIndex)
     history_->EndStep();
 }
 
-void TForm1::SelectLanguage(int setting)
+void TForm1::SelectLanguage(LanguageSetting setting)
 {
     CommitPendingEdit();
-    config_.Language = setting;
+    config_.Language = int(setting);
     ApplyLanguageSetting(setting);
     FullRefresh();
 }
 
-void TForm1::MenuLanguage_ChsClick() { SelectLanguage(SimplifiedChineseSetting); }
+void TForm1::MenuLanguage_ChsClick() { SelectLanguage(LanguageSetting::SimplifiedChinese); }
 
-void TForm1::MenuLanguage_EnClick() { SelectLanguage(EnglishSetting); }
+void TForm1::MenuLanguage_EnClick() { SelectLanguage(LanguageSetting::English); }
 
 void TForm1::bChBatchSetClick()
 {
@@ -69,11 +59,11 @@ void TForm1::bChBatchSetClick()
 void TForm1::MenuAboutClick()
 {
     TAboutDlg dialog(this);
-    dialog.setWindowTitle(Tr(AboutTitleEntry));
-    SetAboutLine(dialog.sName, ProductEntry, ProductPoints);
-    SetAboutLine(dialog.sVersion, VersionEntry, DetailPoints);
-    SetAboutLine(dialog.sOwnership, OwnershipEntry, DetailPoints);
-    SetAboutLine(dialog.sMaker, MakerEntry, DetailPoints);
-    dialog.OKBtn->setText(Tr(OkEntry));
+    dialog.setWindowTitle(Tr(TextEntry::About));
+    SetAboutLine(dialog.sName, TextEntry::RadioProgrammingSoftware, ProductPoints);
+    SetAboutLine(dialog.sVersion, TextEntry::Version, DetailPoints);
+    SetAboutLine(dialog.sOwnership, TextEntry::Copyright, DetailPoints);
+    SetAboutLine(dialog.sMaker, TextEntry::SoftwareTeam, DetailPoints);
+    dialog.OKBtn->setText(Tr(TextEntry::Ok));
     dialog.exec();
 }

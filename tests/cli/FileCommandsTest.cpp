@@ -125,6 +125,7 @@ TEST(CliFileCommands, BadInputFailsWithoutTouchingTheOutput)
         {{"image", record, "--frobnicate", "--out", out}, "--frobnicate"},
         {{"new"}, "--out"},
         {{"dump", record, "--lang", "7"}, "--lang"},
+        {{"dump", record, "--lang", "4294967295"}, "--lang"},
         {{"no-such-command"}, "no-such-command"},
     };
     for (const auto& c : cases) {

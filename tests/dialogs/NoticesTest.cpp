@@ -10,13 +10,9 @@
 
 namespace {
 
-constexpr int English = 0;
-constexpr int Simplified = 1;
-constexpr int Traditional = 2;
-
 class Notices : public ::testing::Test {
 protected:
-    void TearDown() override { ApplyLanguageSetting(Simplified); }
+    void TearDown() override { ApplyLanguageSetting(LanguageSetting::SimplifiedChinese); }
 };
 
 // Shows `dialog` modally and presses the named button from inside its event loop.
@@ -35,17 +31,17 @@ int ExecPressingKey(QDialog& dialog, Qt::Key key)
 TEST_F(Notices, NoticeOkCaptionFollowsTheLanguage)
 {
     const struct {
-        int setting;
+        LanguageSetting setting;
         QString caption;
     } cases[] = {
-        {English, "OK"},
-        {Simplified, QString::fromUtf8("确认")},
-        {Traditional, QString::fromUtf8("確認")},
+        {LanguageSetting::English, "OK"},
+        {LanguageSetting::SimplifiedChinese, QString::fromUtf8("确认")},
+        {LanguageSetting::TraditionalChinese, QString::fromUtf8("確認")},
     };
     for (const auto& c : cases) {
         ApplyLanguageSetting(c.setting);
         TUserWarnDlg dialog(nullptr);
-        EXPECT_EQ(dialog.OKBtn->text(), c.caption) << c.setting;
+        EXPECT_EQ(dialog.OKBtn->text(), c.caption) << int(c.setting);
     }
 }
 

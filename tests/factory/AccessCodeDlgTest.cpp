@@ -14,11 +14,10 @@
 
 namespace {
 
-constexpr int EnglishSetting = 0;
 
 class AccessCodeDialog : public ::testing::Test {
 protected:
-    void SetUp() override { ApplyLanguageSetting(EnglishSetting); }
+    void SetUp() override { ApplyLanguageSetting(LanguageSetting::English); }
 
     // Whether the calibration dialog came up while `act` ran on the shown access-code dialog;
     // `result` tells how the access-code dialog ended.

@@ -18,13 +18,12 @@
 
 namespace {
 
-constexpr int EnglishSetting = 0;
 
 class AdjustmentDialog : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ApplyLanguageSetting(EnglishSetting);
+        ApplyLanguageSetting(LanguageSetting::English);
         CurrentAdjustmentData() = AdjustmentData{};
         dialog.SetFileChooser({[this](QWidget*, const QString& title) { return Chosen(title); },
                                [this](QWidget*, const QString& title) { return Chosen(title); }});
@@ -125,20 +124,20 @@ TEST_F(AdjustmentDialog, EveryBoxCommitsToItsOwnFieldWithinItsFamilyRange)
 TEST_F(AdjustmentDialog, ButtonCaptionsFollowTheLanguage)
 {
     const struct {
-        int setting;
+        LanguageSetting setting;
         const char* captions[5];  // bNew, bOpen, bSave, bWrite, bRead
         const char* confirm[2];   // OK and Cancel of the New confirmation
     } cases[] = {
-        {EnglishSetting, {"New", "Open", "Save", "Write", "Read"}, {"OK", "Cancel"}},
-        {1, {"新建", "打开", "保存", "写入", "读取"}, {"确认", "取消"}},
-        {2, {"新建", "打開", "保存", "寫入", "讀取"}, {"確認", "取消"}},
+        {LanguageSetting::English, {"New", "Open", "Save", "Write", "Read"}, {"OK", "Cancel"}},
+        {LanguageSetting::SimplifiedChinese, {"新建", "打开", "保存", "写入", "读取"}, {"确认", "取消"}},
+        {LanguageSetting::TraditionalChinese, {"新建", "打開", "保存", "寫入", "讀取"}, {"確認", "取消"}},
     };
     for (const auto& c : cases) {
         ApplyLanguageSetting(c.setting);
         TAdjustmentDlg shown(objects.Context(TransferKind::Adjustment, false), {}, nullptr);
         const QPushButton* buttons[] = {shown.bNew, shown.bOpen, shown.bSave, shown.bWrite, shown.bRead};
         for (size_t i = 0; i < std::size(buttons); ++i)
-            EXPECT_EQ(buttons[i]->text(), QString::fromUtf8(c.captions[i])) << c.setting << " " << i;
+            EXPECT_EQ(buttons[i]->text(), QString::fromUtf8(c.captions[i])) << int(c.setting) << " " << i;
         QStringList confirmCaptions;
         ModalDriver::OnNextModal([&](QWidget* confirm) {
             for (const char* name : {"OKBtn", "CancelBtn"})
@@ -147,7 +146,7 @@ TEST_F(AdjustmentDialog, ButtonCaptionsFollowTheLanguage)
         });
         shown.bNew->click();
         EXPECT_EQ(confirmCaptions, (QStringList{QString::fromUtf8(c.confirm[0]), QString::fromUtf8(c.confirm[1])}))
-            << c.setting;
+            << int(c.setting);
     }
 }
 

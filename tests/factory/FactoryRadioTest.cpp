@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr int EnglishSetting = 0;
 constexpr int TransferWaitMs = 30000;
 constexpr size_t CalibrationImageOffset = AdjustmentBlockAddress - MemoryImageBaseAddress;
 constexpr size_t SerialNumberImageOffset = 0x430C - MemoryImageBaseAddress;
@@ -30,7 +29,7 @@ class FactoryRadio : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ApplyLanguageSetting(EnglishSetting);
+        ApplyLanguageSetting(LanguageSetting::English);
         TeskComm32::SetPinnedPorts({{1, radio.LinkPath()}});
         objects.Link.PortNumber = 1;
         objects.Link.AutoSearchPort = false;

@@ -18,13 +18,12 @@
 
 namespace {
 
-constexpr int EnglishSetting = 0;
 
 class SerialNumberDialog : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ApplyLanguageSetting(EnglishSetting);
+        ApplyLanguageSetting(LanguageSetting::English);
         ASSERT_TRUE(ShowActive(dialog));
     }
 

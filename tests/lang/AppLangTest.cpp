@@ -69,7 +69,7 @@ class ApplySettingTest : public ::testing::TestWithParam<SettingCase> {};
 
 TEST_P(ApplySettingTest, SettingFileChoiceMapsOntoLanguageType)
 {
-    ApplyLanguageSetting(GetParam().Setting);
+    ApplyLanguageSetting(LanguageSetting(GetParam().Setting));
     EXPECT_EQ(AppLang().DetectType(), GetParam().Detect);
     if (GetParam().Detect == DetectExplicit)
         EXPECT_EQ(AppLang().LangType(), GetParam().Expected);

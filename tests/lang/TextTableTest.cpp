@@ -13,9 +13,8 @@
 
 namespace {
 
-constexpr int SettingEnglish = 0;
-constexpr int SettingSimplified = 1;
-constexpr int SettingTraditional = 2;
+constexpr LanguageSetting AllSettings[] = {LanguageSetting::English, LanguageSetting::SimplifiedChinese,
+                                           LanguageSetting::TraditionalChinese};
 
 const QChar WhiteSquare(0x25A1);
 
@@ -46,9 +45,9 @@ std::vector<NamedLookup> AllEntries()
 
 TEST(TextTableTest, EntryZeroIsOneBlankInEveryLanguage)
 {
-    for (int setting : {SettingEnglish, SettingSimplified, SettingTraditional}) {
+    for (LanguageSetting setting : AllSettings) {
         ApplyLanguageSetting(setting);
-        EXPECT_EQ(LangText(0), " ") << "setting " << setting;
+        EXPECT_EQ(LangText(0), " ") << "setting " << int(setting);
     }
 }
 
@@ -62,7 +61,7 @@ class EnglishTextTest : public ::testing::TestWithParam<EnglishCase> {};
 
 TEST_P(EnglishTextTest, EnglishTextsAreByteExact)
 {
-    ApplyLanguageSetting(SettingEnglish);
+    ApplyLanguageSetting(LanguageSetting::English);
     const std::string text = GetParam().Lookup();
     EXPECT_EQ(text, GetParam().Bytes);
     EXPECT_EQ(DisplayText(text), QString::fromUtf8(GetParam().Shown));
@@ -100,13 +99,13 @@ class ChineseTextTest : public ::testing::TestWithParam<ChineseCase> {};
 
 TEST_P(ChineseTextTest, SimplifiedShowsAsWritten)
 {
-    ApplyLanguageSetting(SettingSimplified);
+    ApplyLanguageSetting(LanguageSetting::SimplifiedChinese);
     EXPECT_EQ(DisplayText(GetParam().Lookup()), QString::fromUtf8(GetParam().Simplified));
 }
 
 TEST_P(ChineseTextTest, TraditionalShowsTraditionalCharacters)
 {
-    ApplyLanguageSetting(SettingTraditional);
+    ApplyLanguageSetting(LanguageSetting::TraditionalChinese);
     EXPECT_EQ(DisplayText(GetParam().Lookup()), QString::fromUtf8(GetParam().Traditional));
 }
 
@@ -131,9 +130,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TextTableTest, EveryChineseTextHasAFullTraditionalForm)
 {
     for (const NamedLookup& entry : AllEntries()) {
-        ApplyLanguageSetting(SettingSimplified);
+        ApplyLanguageSetting(LanguageSetting::SimplifiedChinese);
         const QString simplified = DisplayText(entry.Lookup());
-        ApplyLanguageSetting(SettingTraditional);
+        ApplyLanguageSetting(LanguageSetting::TraditionalChinese);
         const std::string big5 = entry.Lookup();
         const QString traditional = DisplayText(big5);
 
@@ -153,36 +152,36 @@ TEST(TextTableTest, EveryChineseTextHasAFullTraditionalForm)
 TEST(TextTableTest, EveryTextHasBothVariants)
 {
     for (const NamedLookup& entry : AllEntries()) {
-        for (int setting : {SettingEnglish, SettingSimplified, SettingTraditional}) {
+        for (LanguageSetting setting : AllSettings) {
             ApplyLanguageSetting(setting);
-            EXPECT_FALSE(entry.Lookup().empty()) << entry.Name << " setting " << setting;
+            EXPECT_FALSE(entry.Lookup().empty()) << entry.Name << " setting " << int(setting);
         }
     }
 }
 
 TEST(TextTableTest, LanguageIsChosenAtEveryLookup)
 {
-    ApplyLanguageSetting(SettingEnglish);
-    EXPECT_EQ(Tr(13), "&English");
-    ApplyLanguageSetting(SettingSimplified);
-    EXPECT_EQ(Tr(13), QString::fromUtf8("英文(&E)"));
-    ApplyLanguageSetting(SettingTraditional);
-    EXPECT_EQ(Tr(12), QString::fromUtf8("中文(繁體)(&T)"));
-    ApplyLanguageSetting(SettingEnglish);
-    EXPECT_EQ(Tr(12), "Chinese(&Traditional)");
+    ApplyLanguageSetting(LanguageSetting::English);
+    EXPECT_EQ(Tr(TextEntry::EnglishMenu), "&English");
+    ApplyLanguageSetting(LanguageSetting::SimplifiedChinese);
+    EXPECT_EQ(Tr(TextEntry::EnglishMenu), QString::fromUtf8("英文(&E)"));
+    ApplyLanguageSetting(LanguageSetting::TraditionalChinese);
+    EXPECT_EQ(DisplayText(LangText(12)), QString::fromUtf8("中文(繁體)(&T)"));
+    ApplyLanguageSetting(LanguageSetting::English);
+    EXPECT_EQ(DisplayText(LangText(12)), "Chinese(&Traditional)");
 }
 
 TEST(TextTableTest, SimplifiedAndTraditionalStartFromTheSameGbkText)
 {
-    ApplyLanguageSetting(SettingSimplified);
+    ApplyLanguageSetting(LanguageSetting::SimplifiedChinese);
     const std::string gbk = LangText(162);
-    ApplyLanguageSetting(SettingTraditional);
+    ApplyLanguageSetting(LanguageSetting::TraditionalChinese);
     EXPECT_EQ(LangText(162), AppLang().FromGBK(gbk));
 }
 
 TEST(TextTableTest, EntriesOutsideTheTablesAreEmpty)
 {
-    for (int setting : {SettingEnglish, SettingSimplified, SettingTraditional}) {
+    for (LanguageSetting setting : AllSettings) {
         ApplyLanguageSetting(setting);
         EXPECT_EQ(LangText(-1), "");
         EXPECT_EQ(LangText(MainTextEntryCount), "");

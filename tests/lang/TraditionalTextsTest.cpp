@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int SettingSimplified = 1;
-constexpr int SettingTraditional = 2;
 constexpr int LastEntryLooked = MainTextEntryCount;
 
 const std::map<std::string, std::function<std::string(int)>>& Tables()
@@ -29,7 +27,7 @@ const std::map<std::string, std::function<std::string(int)>>& Tables()
     return tables;
 }
 
-std::string Shown(const std::string& table, int entry, int setting)
+std::string Shown(const std::string& table, int entry, LanguageSetting setting)
 {
     ApplyLanguageSetting(setting);
     return DisplayText(Tables().at(table)(entry)).toStdString();
@@ -42,9 +40,9 @@ TEST(TraditionalTextsTest, EveryTextReadsAsItsWordsAreWritten)
 {
     for (const ExpectedTraditionalText& text : ExpectedTraditionalTexts) {
         const std::string name = std::string(text.Table) + " " + std::to_string(text.Entry);
-        ASSERT_EQ(Shown(text.Table, text.Entry, SettingSimplified), text.Simplified)
+        ASSERT_EQ(Shown(text.Table, text.Entry, LanguageSetting::SimplifiedChinese), text.Simplified)
             << name << ": the text changed, run tools/gen_traditional_texts.py";
-        const std::string shown = Shown(text.Table, text.Entry, SettingTraditional);
+        const std::string shown = Shown(text.Table, text.Entry, LanguageSetting::TraditionalChinese);
         EXPECT_EQ(shown, text.Traditional) << name << " shows " << shown << " for " << text.Traditional;
     }
 }
@@ -54,7 +52,7 @@ TEST(TraditionalTextsTest, EveryTextOfEveryTableIsListed)
     std::set<std::pair<std::string, int>> listed;
     for (const ExpectedTraditionalText& text : ExpectedTraditionalTexts)
         listed.insert({text.Table, text.Entry});
-    ApplyLanguageSetting(SettingSimplified);
+    ApplyLanguageSetting(LanguageSetting::SimplifiedChinese);
     for (const auto& [table, lookup] : Tables()) {
         for (int entry = 0; entry <= LastEntryLooked; ++entry) {
             if (!lookup(entry).empty()) {
@@ -73,7 +71,7 @@ class TraditionalCharacterTest : public ::testing::TestWithParam<CharacterCase> 
 
 TEST_P(TraditionalCharacterTest, BecomesTheFormItsTextsMean)
 {
-    ApplyLanguageSetting(SettingTraditional);
+    ApplyLanguageSetting(LanguageSetting::TraditionalChinese);
     EXPECT_EQ(DisplayText(Converted(GetParam().Simplified)).toStdString(), GetParam().Traditional);
 }
 

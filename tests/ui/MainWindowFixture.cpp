@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int SimplifiedChineseSetting = 1;
 
 }
 
@@ -22,7 +21,7 @@ MainWindowTest::MainWindowTest() : settingsPath(dir.File("KR-T27_config.ini")) {
 MainWindowTest::~MainWindowTest()
 {
     window.reset();
-    ApplyLanguageSetting(SimplifiedChineseSetting);
+    ApplyLanguageSetting(LanguageSetting::SimplifiedChinese);
 }
 
 void MainWindowTest::StartWindow()

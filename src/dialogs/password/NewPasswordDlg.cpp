@@ -12,13 +12,13 @@
 #include "link/ProgramDialog.h"
 
 TNewPasswordDlg::TNewPasswordDlg(const TransferContext& link, QWidget* owner)
-    : QDialog(owner), sInput(MakeCaption("sInput", NewPasswordCaption, this)),
-      sSureInput(MakeCaption("sSureInput", NewPasswordSureCaption, this)), eInput(MakePasswordEdit("eInput", this)),
+    : QDialog(owner), sInput(MakeCaption("sInput", TextEntry::NewPassword, this)),
+      sSureInput(MakeCaption("sSureInput", TextEntry::NewPasswordSure, this)), eInput(MakePasswordEdit("eInput", this)),
       eSureInput(MakePasswordEdit("eSureInput", this)),
-      OKBtn(MakeCaptionedButton("OKBtn", WritePasswordCaption, this)),
-      CancelBtn(MakeCaptionedButton("CancelBtn", PasswordCancelCaption, this)), link_(link)
+      OKBtn(MakeCaptionedButton("OKBtn", TextEntry::WriteData, this)),
+      CancelBtn(MakeCaptionedButton("CancelBtn", TextEntry::Cancel, this)), link_(link)
 {
-    setWindowTitle(Tr(NewPasswordCaption));
+    setWindowTitle(Tr(TextEntry::NewPassword));
     OKBtn->setDefault(true);
 
     auto* layout = new QGridLayout(this);
@@ -55,6 +55,6 @@ void TNewPasswordDlg::SetPasswordInRadio()
 void TNewPasswordDlg::WarnMismatch()
 {
     TUserWarnDlg notice(this);
-    notice.WarnDlgText->setText(Tr(PasswordMismatchText));
+    notice.WarnDlgText->setText(Tr(TextEntry::PasswordNotMatch));
     notice.exec();
 }

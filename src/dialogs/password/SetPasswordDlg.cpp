@@ -10,10 +10,10 @@
 #include "dialogs/password/PasswordTexts.h"
 
 TSetPasswordDlg::TSetPasswordDlg(const TransferContext& link, QWidget* owner)
-    : QDialog(owner), sPassword(MakeCaption("sPassword", InputPasswordCaption, this)),
-      eInput(MakePasswordEdit("eInput", this)), OKBtn(MakeCaptionedButton("OKBtn", PasswordOkCaption, this)),
-      CancelBtn(MakeCaptionedButton("CancelBtn", PasswordCancelCaption, this)),
-      bNewPassword(MakeCaptionedButton("bNewPassword", NewPasswordCaption, this)), link_(link)
+    : QDialog(owner), sPassword(MakeCaption("sPassword", TextEntry::InputPassword, this)),
+      eInput(MakePasswordEdit("eInput", this)), OKBtn(MakeCaptionedButton("OKBtn", TextEntry::Ok, this)),
+      CancelBtn(MakeCaptionedButton("CancelBtn", TextEntry::Cancel, this)),
+      bNewPassword(MakeCaptionedButton("bNewPassword", TextEntry::NewPassword, this)), link_(link)
 {
     OKBtn->setDefault(true);
     bNewPassword->setAutoDefault(false);

@@ -24,7 +24,7 @@ const TitledGridShape AddressBookShape{
     GridCellPainter::Background::Plain,
 };
 
-constexpr int TitleEntries[] = {147, 148, 227};
+constexpr TextEntry TitleEntries[] = {TextEntry::EntryNo, TextEntry::EntryName, TextEntry::DtmfCode};
 
 // A newly named entry dials "0" until it is given a code.
 constexpr uint8_t NewEntryCodeLength = 1;

@@ -9,7 +9,6 @@
 #include "model/ChannelBatchFill.h"
 #include "model/Frequency.h"
 #include "model/ToneLists.h"
-#include "ui/editors/ChannelTextEntries.h"
 #include "ui/editors/ChoiceTexts.h"
 #include "ui/editors/EditorPages.h"
 #include "ui/editors/FocusLoss.h"
@@ -17,12 +16,6 @@
 #include "ui/editors/PageLayout.h"
 
 namespace {
-
-enum DialogEntry : int {
-    EntryOk = 153,
-    EntryCancel = 154,
-    EntryBatchSet = 169,
-};
 
 constexpr int PowerHighIndex = 1;
 constexpr int WideIndex = 1;
@@ -39,7 +32,7 @@ constexpr int ButtonMargin = 12;
 struct LabelledControl {
     QWidget* control;
     const char* labelName;
-    int labelEntry;
+    TextEntry labelEntry;
 };
 
 QLineEdit* FrequencyBox(QWidget* dialog, const char* name, TextCorrection correct)
@@ -58,7 +51,7 @@ QComboBox* ChoiceList(QWidget* dialog, const char* name)
     return list;
 }
 
-QPushButton* Button(QWidget* dialog, const char* name, int entry, int right)
+QPushButton* Button(QWidget* dialog, const char* name, TextEntry entry, int right)
 {
     auto* button = new QPushButton(Tr(entry), dialog);
     button->setObjectName(name);
@@ -80,7 +73,7 @@ void FillTones(QComboBox* list)
     list->setCurrentIndex(0);
 }
 
-void Fill(QComboBox* list, std::initializer_list<int> entries, int preselected)
+void Fill(QComboBox* list, std::initializer_list<TextEntry> entries, int preselected)
 {
     list->addItems(EntryTexts(entries));
     list->setCurrentIndex(preselected);
@@ -115,7 +108,7 @@ TChBatchSetDlg::TChBatchSetDlg(RadioSettings& settings, const BandLimits& band, 
       BatchTxStart(band.BandMin)
 {
     setObjectName("TChBatchSetDlg");
-    setWindowTitle(Tr(EntryBatchSet));
+    setWindowTitle(Tr(TextEntry::BatchSet));
     setFixedSize(DialogSize);
     BuildControls();
     FillLists();
@@ -136,20 +129,26 @@ void TChBatchSetDlg::BuildControls()
     cbChBatchBUS = ChoiceList(this, "cbChBatchBUS");
     eStep = FrequencyBox(this, "eStep", CorrectFrequencyText);
     PlaceColumn(this, FrequencyColumn,
-                {{eChBatchFreqRx, "sChBatchFreqRx", 16}, {eChBatchFreqTx, "sChBatchFreqTx", 17},
-                 {cbChBatchSubDe, "sChBatchSubDe", 18}, {cbChBatchSubEn, "sChBatchSubEn", 19},
-                 {cbStartCh, "sStartCh", 170}, {cbEndCh, "sEndCh", 171}});
+                {{eChBatchFreqRx, "sChBatchFreqRx", TextEntry::RxFreq},
+                 {eChBatchFreqTx, "sChBatchFreqTx", TextEntry::TxFreq},
+                 {cbChBatchSubDe, "sChBatchSubDe", TextEntry::QtDqtDec},
+                 {cbChBatchSubEn, "sChBatchSubEn", TextEntry::QtDqtEnc},
+                 {cbStartCh, "sStartCh", TextEntry::StartChannel},
+                 {cbEndCh, "sEndCh", TextEntry::EndChannel}});
     PlaceColumn(this, ChoiceColumn,
-                {{cbChBatchPower, "sChBatchPower", 20}, {cbChBatchBandwidth, "sChBatchBandwidth", 21},
-                 {cbChBatchSCN, "sChBatchSCN", 22}, {cbChBatchBUS, "sChBatchBUS", 23}, {eStep, "sStep", 173}});
+                {{cbChBatchPower, "sChBatchPower", TextEntry::TxPower},
+                 {cbChBatchBandwidth, "sChBatchBandwidth", TextEntry::Bandwidth},
+                 {cbChBatchSCN, "sChBatchSCN", TextEntry::Scn},
+                 {cbChBatchBUS, "sChBatchBUS", TextEntry::BusyInhibit},
+                 {eStep, "sStep", TextEntry::StepMhz}});
 
     OnFocusLoss(eChBatchFreqRx, &editsAlive_, [this] { CommitFrequency(eChBatchFreqRx, BatchRxStart); });
     OnFocusLoss(eChBatchFreqTx, &editsAlive_, [this] { CommitFrequency(eChBatchFreqTx, BatchTxStart); });
     OnFocusLoss(eStep, &editsAlive_, [this] { CommitStep(); });
 
     const int right = DialogSize.width() - ButtonMargin;
-    QPushButton* cancel = Button(this, "CancelBtn", EntryCancel, right);
-    QPushButton* ok = Button(this, "OKBtn", EntryOk, right - ButtonSize.width() - ButtonGap);
+    QPushButton* cancel = Button(this, "CancelBtn", TextEntry::Cancel, right);
+    QPushButton* ok = Button(this, "OKBtn", TextEntry::Ok, right - ButtonSize.width() - ButtonGap);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TChBatchSetDlg::OKBtnClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -157,10 +156,10 @@ void TChBatchSetDlg::BuildControls()
 
 void TChBatchSetDlg::FillLists()
 {
-    Fill(cbChBatchPower, {EntryLow, EntryHigh}, PowerHighIndex);
-    Fill(cbChBatchBandwidth, {EntryNarrow, EntryWide}, WideIndex);
-    Fill(cbChBatchSCN, {EntryDel, EntryAdd}, ScanAddIndex);
-    Fill(cbChBatchBUS, {EntryBusyOff, EntryBusyTone, EntryBusyCarrier}, 0);
+    Fill(cbChBatchPower, {TextEntry::Low, TextEntry::High}, PowerHighIndex);
+    Fill(cbChBatchBandwidth, {TextEntry::Narrow, TextEntry::Wide}, WideIndex);
+    Fill(cbChBatchSCN, {TextEntry::Del, TextEntry::Add}, ScanAddIndex);
+    Fill(cbChBatchBUS, {TextEntry::BusyLockOff, TextEntry::Dqt, TextEntry::Cat}, 0);
     FillTones(cbChBatchSubDe);
     FillTones(cbChBatchSubEn);
     FillChannelNumbers(cbStartCh);

@@ -18,7 +18,7 @@ class QWidget;
 struct ChoiceBinding {
     const char* listName;
     const char* labelName;
-    int labelEntry;
+    TextEntry labelEntry;
     std::function<QStringList()> items;  // in the current language
     FieldAccess field;
     IndexMapping mapping;
@@ -28,7 +28,7 @@ struct ChoiceBinding {
 enum class TickedWhen { NonZero, ExactlyOne };
 struct CheckBinding {
     const char* boxName;
-    int captionEntry;
+    TextEntry captionEntry;
     uint8_t RadioSettings::*field;
     TickedWhen tickedWhen;
 };
@@ -37,7 +37,7 @@ struct CheckBinding {
 struct DtmfCodeBinding {
     const char* boxName;
     const char* labelName;
-    int labelEntry;
+    TextEntry labelEntry;
     uint8_t (RadioSettings::*codes)[DtmfCodeCapacity];
     uint8_t RadioSettings::*length;
 };

@@ -8,9 +8,9 @@
 #include <QLineEdit>
 #include <QTableWidget>
 
+#include "lang/ChannelTexts.h"
 #include "model/ChannelRules.h"
 #include "ui/editors/CellEditors.h"
-#include "ui/editors/ChannelCells.h"
 #include "ui/editors/FocusLoss.h"
 #include "ui/editors/InPlaceEditing.h"
 #include "ui/editors/NameText.h"
@@ -35,8 +35,6 @@ bool IsDigit(const QKeyEvent* key)
     const QString text = key->text();
     return text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9');
 }
-
-QString RowTitle(int row) { return QString("%1").arg(row, 2, 10, QLatin1Char('0')); }
 
 }
 
@@ -83,7 +81,7 @@ ChannelGridEditor::Impl::Impl(RadioSettings& s, const BandLimits& b, ChannelGrid
       editing(grid)
 {
     for (int row = 1; row <= int(ChannelCount); ++row) {
-        SetCellText(grid, row, ColNumber, RowTitle(row));
+        SetCellText(grid, row, ColNumber, ChannelCellText(settings, unsigned(row), ColNumber));
         // A row title takes clicks, which select its row, but is never selected itself.
         grid->item(row, ColNumber)->setFlags(Qt::ItemIsEnabled);
     }
@@ -136,10 +134,12 @@ void ChannelGridEditor::Impl::RedrawRow(int row)
         ClearRow(row);
         return;
     }
-    const ChannelCellTexts texts = CellTextsOf(settings.Channel[row]);
-    for (int column = ColRxFreq; column < ChannelColumnCount; ++column)
-        if (texts[size_t(column)])
-            SetCellText(grid, row, column, *texts[size_t(column)]);
+    for (int column = ColRxFreq; column < ChannelColumnCount; ++column) {
+        const QString text = ChannelCellText(settings, unsigned(row), ChannelColumn(column));
+        // A busy lock without a text of its own (value 3) leaves its cell as it was.
+        if (column != ColBusyLock || !text.isEmpty())
+            SetCellText(grid, row, column, text);
+    }
 }
 
 void ChannelGridEditor::Impl::ClearRow(int row)

@@ -10,12 +10,12 @@ QStringList NumberTexts(int first, int last, int step)
     return texts;
 }
 
-QStringList EntryTexts(std::initializer_list<int> entries)
+QStringList EntryTexts(std::initializer_list<TextEntry> entries)
 {
     QStringList texts;
-    for (int entry : entries)
+    for (TextEntry entry : entries)
         texts << Tr(entry);
     return texts;
 }
 
-QStringList OffThenNumbers(int first, int last) { return QStringList{Tr(EntryOff)} + NumberTexts(first, last); }
+QStringList OffThenNumbers(int first, int last) { return QStringList{Tr(TextEntry::Off)} + NumberTexts(first, last); }

@@ -4,11 +4,12 @@
 
 #include <QStringList>
 
+#include "lang/TextEntries.h"
+
 // Items of the choice lists: numbers counted in steps, and texts of the language table in the
 // current language.
 QStringList NumberTexts(int first, int last, int step = 1);
-QStringList EntryTexts(std::initializer_list<int> entries);
+QStringList EntryTexts(std::initializer_list<TextEntry> entries);
 
-// Lists whose first choice switches the option off ("OFF", language entry 75).
-constexpr int EntryOff = 75;
+// Lists whose first choice switches the option off.
 QStringList OffThenNumbers(int first, int last);

@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "lang/ChannelTexts.h"
 #include "lang/TextTable.h"
 #include "ui/editors/AddressBook.h"
 #include "ui/editors/BoundControls.h"
-#include "ui/editors/ChannelCells.h"
 #include "ui/editors/PageLayout.h"
 
 namespace {
@@ -23,7 +23,7 @@ constexpr int LastGroupCode = 15;
 
 QStringList GroupCodeTexts()
 {
-    return QStringList{Tr(EntryOff), "A", "B", "C", "D", "*", "#"};
+    return QStringList{Tr(TextEntry::Off), "A", "B", "C", "D", "*", "#"};
 }
 
 IndexMapping GroupCodeMapping()
@@ -36,29 +36,33 @@ IndexMapping GroupCodeMapping()
 std::vector<DtmfCodeBinding> CodeBoxes()
 {
     return {
-        {"eDizzy", "sDizzy", 156, &RadioSettings::RemoteStunCode, &RadioSettings::RemoteStunCodeLength},
-        {"eStun", "sStun", 157, &RadioSettings::RemoteKillCode, &RadioSettings::RemoteKillCodeLength},
-        {"eActivation", "sActivation", 158, &RadioSettings::ActivationCode, &RadioSettings::ActivationCodeLength},
-        {"eANI", "sANI", 226, &RadioSettings::Ani, &RadioSettings::AniLength},
+        {"eDizzy", "sDizzy", TextEntry::RemoteKill, &RadioSettings::RemoteStunCode,
+         &RadioSettings::RemoteStunCodeLength},
+        {"eStun", "sStun", TextEntry::RemoteStun, &RadioSettings::RemoteKillCode, &RadioSettings::RemoteKillCodeLength},
+        {"eActivation", "sActivation", TextEntry::Revive, &RadioSettings::ActivationCode,
+         &RadioSettings::ActivationCodeLength},
+        {"eANI", "sANI", TextEntry::AniLocal, &RadioSettings::Ani, &RadioSettings::AniLength},
     };
 }
 
 DtmfCodeBinding PttIdBox()
 {
-    return {"ePTT_ID", "sPtt_Id", 227, &RadioSettings::PttId, &RadioSettings::PttIdLength};
+    return {"ePTT_ID", "sPtt_Id", TextEntry::DtmfCode, &RadioSettings::PttId, &RadioSettings::PttIdLength};
 }
 
 ChoiceBinding StunKillStateList()
 {
-    return {"cbDizzyState", "sDizzyState", 160, [] { return EntryTexts({158, 156, 157}); },
+    return {"cbDizzyState", "sDizzyState", TextEntry::Status,
+            [] { return EntryTexts({TextEntry::Revive, TextEntry::RemoteKill, TextEntry::RemoteStun}); },
             FieldOf(&RadioSettings::StunKillState), Linear(1, 0)};
 }
 
 std::vector<ChoiceBinding> CallLists()
 {
     return {
-        {"cbGroupCode", "sGroupCode", 240, GroupCodeTexts, FieldOf(&RadioSettings::GroupCode), GroupCodeMapping()},
-        {"cbAutoReset", "sAutoReset", 241, [] { return OffThenNumbers(1, LastAutoResetSeconds); },
+        {"cbGroupCode", "sGroupCode", TextEntry::GroupCode, GroupCodeTexts, FieldOf(&RadioSettings::GroupCode),
+         GroupCodeMapping()},
+        {"cbAutoReset", "sAutoReset", TextEntry::AutoResetTime, [] { return OffThenNumbers(1, LastAutoResetSeconds); },
          FieldOf(&RadioSettings::AutoReset), Linear(1, 0)},
     };
 }
@@ -66,17 +70,18 @@ std::vector<ChoiceBinding> CallLists()
 std::vector<ChoiceBinding> TimingLists()
 {
     return {
-        {"cbD_EncodeMode", "sD_EncodeMode", 133, [] { return EntryTexts({203, 204, 205}); },
+        {"cbD_EncodeMode", "sD_EncodeMode", TextEntry::EncodeMode,
+         [] { return EntryTexts({TextEntry::Begin, TextEntry::End, TextEntry::BothBeginAndEnd}); },
          FieldOf(&RadioSettings::DtmfEncodeMode), Linear(1, 1)},
-        {"cbD_DigitSpeed", "sD_DigitSpeed", 135, [] { return NumberTexts(50, 200, 10); },
+        {"cbD_DigitSpeed", "sD_DigitSpeed", TextEntry::DigitSpeed, [] { return NumberTexts(50, 200, 10); },
          FieldOf(&RadioSettings::DtmfDigitSpeed), Linear(10, 50)},
-        {"cbD_PauseDuration", "sD_PauseDuration", 136, [] { return NumberTexts(50, 200, 10); },
+        {"cbD_PauseDuration", "sD_PauseDuration", TextEntry::PauseDuration, [] { return NumberTexts(50, 200, 10); },
          FieldOf(&RadioSettings::DtmfPauseDuration), Linear(10, 50)},
-        {"cbD_FirstDelay", "sD_FirstDelay", 137, [] { return NumberTexts(0, 500, 50); },
+        {"cbD_FirstDelay", "sD_FirstDelay", TextEntry::FirstDelay, [] { return NumberTexts(0, 500, 50); },
          FieldOf(&RadioSettings::DtmfFirstDelay), Linear(50, 0)},
-        {"cbD_Pretime", "sD_Pretime", 138, [] { return NumberTexts(100, 1000, 100); },
+        {"cbD_Pretime", "sD_Pretime", TextEntry::Pretime, [] { return NumberTexts(100, 1000, 100); },
          FieldOf(&RadioSettings::DtmfPretime), Linear(100, 100)},
-        {"cbD_Mi_Jing_Delay", "sD_Mi_Jing_Delay", 140, [] { return NumberTexts(0, 400, 50); },
+        {"cbD_Mi_Jing_Delay", "sD_Mi_Jing_Delay", TextEntry::StarHashDelay, [] { return NumberTexts(0, 400, 50); },
          FieldOf(&RadioSettings::DtmfStarHashDelay), Linear(50, 0)},
     };
 }
@@ -85,19 +90,20 @@ std::vector<ChoiceBinding> TimingLists()
 std::vector<ChoiceBinding> HiddenLists()
 {
     return {
-        {"cbD_ID", "sD_ID", 139, [] { return NumberTexts(1, LastDtmfId); }, FieldOf(&RadioSettings::DtmfId),
+        {"cbD_ID", "sD_ID", TextEntry::Id, [] { return NumberTexts(1, LastDtmfId); }, FieldOf(&RadioSettings::DtmfId),
          Linear(1, 1)},
-        {"cbD_Group", "sD_Group", 141, [] { return NumberTexts(1, LastDtmfGroup); }, FieldOf(&RadioSettings::DtmfGroup),
-         Linear(1, 1)},
-        {"cbSquelchMode", "sSquelchMode", 45, ChSquelchModeTexts, FieldOf(&RadioSettings::SquelchMode), Linear(1, 0)},
+        {"cbD_Group", "sD_Group", TextEntry::Group, [] { return NumberTexts(1, LastDtmfGroup); },
+         FieldOf(&RadioSettings::DtmfGroup), Linear(1, 1)},
+        {"cbSquelchMode", "sSquelchMode", TextEntry::SquelchMode, ChSquelchModeTexts,
+         FieldOf(&RadioSettings::SquelchMode), Linear(1, 0)},
     };
 }
 
 std::vector<CheckBinding> HiddenChecks()
 {
     return {
-        {"cD_Control", 132, &RadioSettings::DtmfControl, TickedWhen::ExactlyOne},
-        {"cLimited", 159, &RadioSettings::Limited, TickedWhen::ExactlyOne},
+        {"cD_Control", TextEntry::DtmfOnOff, &RadioSettings::DtmfControl, TickedWhen::ExactlyOne},
+        {"cLimited", TextEntry::Limited, &RadioSettings::Limited, TickedWhen::ExactlyOne},
     };
 }
 
@@ -127,7 +133,8 @@ void DtmfPage::Impl::PlaceCodeColumn()
     }
     const LabelledList state = controls.AddChoice(StunKillStateList());
     PlaceRow(CodeColumn, row++, state.label, state.list);
-    PlaceRow(CodeColumn, row++, controls.AddCheck({"cSendANI", 242, &RadioSettings::SendAni, TickedWhen::NonZero}));
+    PlaceRow(CodeColumn, row++,
+             controls.AddCheck({"cSendANI", TextEntry::SendAni, &RadioSettings::SendAni, TickedWhen::NonZero}));
     for (ChoiceBinding& binding : CallLists()) {
         const LabelledList list = controls.AddChoice(std::move(binding));
         PlaceRow(CodeColumn, row++, list.label, list.list);
@@ -142,7 +149,8 @@ void DtmfPage::Impl::PlaceTimingColumn()
         const LabelledList list = controls.AddChoice(std::move(binding));
         PlaceRow(TimingColumn, row++, list.label, list.list);
     }
-    PlaceRow(TimingColumn, row, controls.AddCheck({"cD_SideTone", 134, &RadioSettings::DtmfSideTone, TickedWhen::ExactlyOne}));
+    const CheckBinding sideTone{"cD_SideTone", TextEntry::SideTone, &RadioSettings::DtmfSideTone, TickedWhen::ExactlyOne};
+    PlaceRow(TimingColumn, row, controls.AddCheck(sideTone));
 }
 
 void DtmfPage::Impl::PlaceHiddenControls(int firstRow)

@@ -6,20 +6,35 @@ namespace {
 
 struct KeyFunctionEntry {
     uint8_t code;
-    int textEntry;
+    TextEntry textEntry;
     bool offeredForLongPress;
 };
 
-constexpr int MonitorMomentaryEntry = 179;
-constexpr int SquelchOffMomentaryEntry = 181;
-
 constexpr KeyFunctionEntry KeyFunctionEntries[] = {
-    {0, 182, true},   {1, 132, true},   {2, 178, false},  {3, MonitorMomentaryEntry, false},
-    {4, 180, false},  {5, SquelchOffMomentaryEntry, false}, {6, 183, true}, {7, 184, true},
-    {8, 185, true},   {9, 186, true},   {10, 187, true},  {11, 188, true},
-    {12, 189, true},  {13, 190, true},  {14, 191, true},  {15, 192, true},
-    {16, 193, true},  {17, 194, true},  {18, 195, true},  {19, 196, true},
-    {20, 221, true},  {21, 53, true},   {22, 67, true},   {23, 239, true},
+    {0, TextEntry::Unassigned, true},
+    {1, TextEntry::DtmfOnOff, true},
+    {2, TextEntry::Monitor, false},
+    {3, TextEntry::MonitorMomentary, false},
+    {4, TextEntry::SquelchOff, false},
+    {5, TextEntry::SquelchOffMomentary, false},
+    {6, TextEntry::SqlIndicator, true},
+    {7, TextEntry::AdjustSql, true},
+    {8, TextEntry::Scan, true},
+    {9, TextEntry::PriorityChannelScan, true},
+    {10, TextEntry::NuisanceChannelTemporaryDelete, true},
+    {11, TextEntry::NuisanceChannelDelete, true},
+    {12, TextEntry::Talkaround, true},
+    {13, TextEntry::ReverseFrequency, true},
+    {14, TextEntry::PowerIndicator, true},
+    {15, TextEntry::AdjustPower, true},
+    {16, TextEntry::VoxOnOff, true},
+    {17, TextEntry::BatteryPowerIndicator, true},
+    {18, TextEntry::ChannelReport, true},
+    {19, TextEntry::ChannelLock, true},
+    {20, TextEntry::AutoConnect, true},
+    {21, TextEntry::Hold1750Hz, true},
+    {22, TextEntry::Whisper, true},
+    {23, TextEntry::CallSelect, true},
 };
 
 KeyFunctionTable FunctionsOffered(bool longPress)
@@ -55,5 +70,5 @@ int IndexOfFunctionCode(const KeyFunctionTable& table, uint8_t code)
 
 bool IsMomentaryFunctionText(const QString& text)
 {
-    return text == Tr(MonitorMomentaryEntry) || text == Tr(SquelchOffMomentaryEntry);
+    return text == Tr(TextEntry::MonitorMomentary) || text == Tr(TextEntry::SquelchOffMomentary);
 }

@@ -14,11 +14,6 @@
 
 namespace {
 
-constexpr int EntryKey = 175;
-constexpr int EntryShortPress = 176;
-constexpr int EntryLongPress = 177;
-constexpr int EntryChannelLock = 196;
-
 constexpr FormColumn KeyRows{16, 28, 110, 250};
 constexpr int GroupLeft = 16;
 constexpr int GroupTop = 16;
@@ -92,13 +87,13 @@ void KeysPage::Impl::Refresh()
     shortPress = ShortPressFunctions();
     longPress = LongPressFunctions();
     for (KeyControls& key : keys) {
-        key.group->setTitle(QString("%1 %2").arg(Tr(EntryKey)).arg(key.number));
-        key.shortLabel->setText(Tr(EntryShortPress));
-        key.longLabel->setText(Tr(EntryLongPress));
+        key.group->setTitle(QString("%1 %2").arg(Tr(TextEntry::Key)).arg(key.number));
+        key.shortLabel->setText(Tr(TextEntry::ShortPress));
+        key.longLabel->setText(Tr(TextEntry::LongPress));
         Select(key.shortList, shortPress, settings.*key.shortField);
         Select(key.longList, longPress, settings.*key.longField);
     }
-    channelLock->setText(Tr(EntryChannelLock));
+    channelLock->setText(Tr(TextEntry::ChannelLock));
 }
 
 // A list that shows no selection matches no text and keeps the stored code.

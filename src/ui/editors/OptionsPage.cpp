@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int EntrySeconds = 243;
 constexpr int SecondsPerTotStep = 30;
 const std::vector<int> VoxDelayMilliseconds = {500, 1000, 1500, 2000, 2500, 3000};
 const std::vector<int> ApoMinutes = {0, 10, 30, 60, 120};
@@ -21,37 +20,60 @@ QStringList VoxDelayTexts()
 {
     QStringList texts;
     for (int ms : VoxDelayMilliseconds)
-        texts << QString("%1 %2").arg(ms / MillisecondsPerSecond, 0, 'f', 1).arg(Tr(EntrySeconds));
+        texts << QString("%1 %2").arg(ms / MillisecondsPerSecond, 0, 'f', 1).arg(Tr(TextEntry::Seconds));
     return texts;
+}
+
+QStringList TotTexts()
+{
+    return EntryTexts({TextEntry::Off, TextEntry::Tot30s, TextEntry::Tot60s, TextEntry::Tot90s, TextEntry::Tot120s,
+                       TextEntry::Tot150s, TextEntry::Tot180s, TextEntry::Tot210s, TextEntry::Tot240s});
+}
+
+QStringList Hold1750HzTexts()
+{
+    return EntryTexts({TextEntry::Hold1s, TextEntry::Hold2s, TextEntry::Hold3s, TextEntry::Hold4s, TextEntry::Hold5s});
+}
+
+QStringList ApoTexts()
+{
+    return EntryTexts({TextEntry::Off, TextEntry::Apo10m, TextEntry::Apo30m, TextEntry::Apo1h, TextEntry::Apo2h});
 }
 
 // The lists in the order of their rows on the page.
 std::vector<ChoiceBinding> OptionLists()
 {
     return {
-        {"cbSQL", "sSQL", 44, [] { return NumberTexts(0, 9); }, FieldOf(&RadioSettings::Sql), Linear(1, 0)},
-        {"cbVOX", "sVOX", 46, [] { return NumberTexts(1, 9); }, FieldOf(&RadioSettings::Vox), Linear(1, 1)},
-        {"cbVOX_DELAY", "sVOX_DELAY", 47, VoxDelayTexts, FieldOf(&RadioSettings::VoxDelay), ValueTable(VoxDelayMilliseconds)},
-        {"cbTOT", "sTOT", 48, [] { return EntryTexts({EntryOff, 81, 82, 83, 84, 85, 86, 87, 88}); },
-         FieldOf(&RadioSettings::Tot), Linear(SecondsPerTotStep, 0)},
-        {"cbSCAN", "sSCAN", 54, [] { return EntryTexts({113, 112, 114}); }, FieldOf(&RadioSettings::Scan), Linear(1, 0)},
-        {"cbPriScan", "sPriScan", 55, [] { return OffThenNumbers(1, int(ChannelCount)); },
+        {"cbSQL", "sSQL", TextEntry::Sql, [] { return NumberTexts(0, 9); }, FieldOf(&RadioSettings::Sql), Linear(1, 0)},
+        {"cbVOX", "sVOX", TextEntry::VoxGain, [] { return NumberTexts(1, 9); }, FieldOf(&RadioSettings::Vox),
+         Linear(1, 1)},
+        {"cbVOX_DELAY", "sVOX_DELAY", TextEntry::VoxDelay, VoxDelayTexts, FieldOf(&RadioSettings::VoxDelay),
+         ValueTable(VoxDelayMilliseconds)},
+        {"cbTOT", "sTOT", TextEntry::Tot, TotTexts, FieldOf(&RadioSettings::Tot), Linear(SecondsPerTotStep, 0)},
+        {"cbSCAN", "sSCAN", TextEntry::ScanResume,
+         [] { return EntryTexts({TextEntry::ResumeTime, TextEntry::ResumeCarrier, TextEntry::ResumeSeek}); },
+         FieldOf(&RadioSettings::Scan), Linear(1, 0)},
+        {"cbPriScan", "sPriScan", TextEntry::PriorityScan, [] { return OffThenNumbers(1, int(ChannelCount)); },
          FieldOf(&RadioSettings::PriScan), Linear(1, 0)},
-        {"cbSubaudioTail", "sSubaudioTail", 207, [] { return EntryTexts({209, 208, 210}); },
+        {"cbSubaudioTail", "sSubaudioTail", TextEntry::TailSuppression,
+         [] { return EntryTexts({TextEntry::Phase180Degree, TextEntry::Phase120Degree, TextEntry::Tone55Hz}); },
          FieldOf(&RadioSettings::SubaudioTail), Linear(1, 1)},
-        {"cbVoice", "sVoice", 213, [] { return EntryTexts({EntryOff, 214, 215}); }, FieldOf(&RadioSettings::Voice),
-         Linear(1, 0)},
-        {"cbAlarmMode", "sAlarmMode", 217, [] { return EntryTexts({218, 219, 220}); },
+        {"cbVoice", "sVoice", TextEntry::Voice,
+         [] { return EntryTexts({TextEntry::Off, TextEntry::Chinese, TextEntry::English}); },
+         FieldOf(&RadioSettings::Voice), Linear(1, 0)},
+        {"cbAlarmMode", "sAlarmMode", TextEntry::AlarmMode,
+         [] { return EntryTexts({TextEntry::LocalAlarm, TextEntry::EncodingAlarm, TextEntry::BothLocalAndEncoding}); },
          FieldOf(&RadioSettings::AlarmMode), Linear(1, 1)},
-        {"cbAutoConnect_Pos", "sAutoConnect_Pos", 222, [] { return EntryTexts({223, 224}); },
+        {"cbAutoConnect_Pos", "sAutoConnect_Pos", TextEntry::AutoConnectPos,
+         [] { return EntryTexts({TextEntry::Master, TextEntry::Slave}); },
          FieldOf(&RadioSettings::AutoConnectPos), Linear(1, 0)},
-        {"cbMasterTxPeriod", "sMasterTxPeriod", 228, [] { return NumberTexts(5, 60); },
+        {"cbMasterTxPeriod", "sMasterTxPeriod", TextEntry::MasterTxPeriod, [] { return NumberTexts(5, 60); },
          FieldOf(&RadioSettings::MasterTxPeriod), Linear(1, 5)},
-        {"cbSlaveTimeout", "sSlaveTimeout", 229, [] { return NumberTexts(5, 60); }, FieldOf(&RadioSettings::SlaveTimeout),
-         Linear(1, 5)},
-        {"cbSlaveAlarmPeriod", "sSlaveAlarmPeriod", 230, [] { return NumberTexts(2, 30); },
+        {"cbSlaveTimeout", "sSlaveTimeout", TextEntry::SlaveTimeout, [] { return NumberTexts(5, 60); },
+         FieldOf(&RadioSettings::SlaveTimeout), Linear(1, 5)},
+        {"cbSlaveAlarmPeriod", "sSlaveAlarmPeriod", TextEntry::SlaveAlarmPeriod, [] { return NumberTexts(2, 30); },
          FieldOf(&RadioSettings::SlaveAlarmPeriod), Linear(1, 2)},
-        {"cb1750Hz", "s1750Hz", 53, [] { return EntryTexts({107, 108, 109, 110, 111}); },
+        {"cb1750Hz", "s1750Hz", TextEntry::Hold1750Hz, Hold1750HzTexts,
          FieldOf(&RadioSettings::Tone1750), Linear(1, 1)},
     };
 }
@@ -59,22 +81,21 @@ std::vector<ChoiceBinding> OptionLists()
 // Kept in the record and the data file, but the radio has no use for it: the control stays hidden.
 ChoiceBinding ApoList()
 {
-    return {"cbAPO", "sAPO", 63, [] { return EntryTexts({EntryOff, 120, 121, 122, 123}); }, FieldOf(&RadioSettings::Apo),
-            ValueTable(ApoMinutes)};
+    return {"cbAPO", "sAPO", TextEntry::Apo, ApoTexts, FieldOf(&RadioSettings::Apo), ValueTable(ApoMinutes)};
 }
 
 std::vector<CheckBinding> OptionChecks()
 {
     return {
-        {"cBeep", 68, &RadioSettings::Beep, TickedWhen::ExactlyOne},
-        {"cPowerOnBeep", 225, &RadioSettings::PowerOnBeep, TickedWhen::NonZero},
-        {"cSaving", 70, &RadioSettings::Saving, TickedWhen::ExactlyOne},
-        {"cVoxCtrl", 193, &RadioSettings::VoxCtrl, TickedWhen::NonZero},
-        {"cRefuseAlarm", 216, &RadioSettings::RefuseAlarm, TickedWhen::NonZero},
-        {"cChannelReport", 195, &RadioSettings::ChannelReport, TickedWhen::NonZero},
-        {"cAutoConnect", 221, &RadioSettings::AutoConnect, TickedWhen::NonZero},
-        {"cWhisper", 67, &RadioSettings::Whisper, TickedWhen::ExactlyOne},
-        {"c1750Hz_Ctrl", 53, &RadioSettings::Tone1750Ctrl, TickedWhen::NonZero},
+        {"cBeep", TextEntry::KeyBeep, &RadioSettings::Beep, TickedWhen::ExactlyOne},
+        {"cPowerOnBeep", TextEntry::PowerOnBeep, &RadioSettings::PowerOnBeep, TickedWhen::NonZero},
+        {"cSaving", TextEntry::BatterySave, &RadioSettings::Saving, TickedWhen::ExactlyOne},
+        {"cVoxCtrl", TextEntry::VoxOnOff, &RadioSettings::VoxCtrl, TickedWhen::NonZero},
+        {"cRefuseAlarm", TextEntry::RefuseAlarm, &RadioSettings::RefuseAlarm, TickedWhen::NonZero},
+        {"cChannelReport", TextEntry::ChannelReport, &RadioSettings::ChannelReport, TickedWhen::NonZero},
+        {"cAutoConnect", TextEntry::AutoConnect, &RadioSettings::AutoConnect, TickedWhen::NonZero},
+        {"cWhisper", TextEntry::Whisper, &RadioSettings::Whisper, TickedWhen::ExactlyOne},
+        {"c1750Hz_Ctrl", TextEntry::Hold1750Hz, &RadioSettings::Tone1750Ctrl, TickedWhen::NonZero},
     };
 }
 

@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr int EnglishSetting = 0;
 
 std::string Text(const uint8_t (&field)[PasswordFieldSize])
 {
@@ -61,7 +60,7 @@ class PasswordDialogs : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ApplyLanguageSetting(EnglishSetting);
+        ApplyLanguageSetting(LanguageSetting::English);
         Put(objects.Settings.Password, "before");
         Put(objects.Settings.NewPassword, "untouched");
     }

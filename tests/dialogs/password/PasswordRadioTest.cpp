@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int EnglishSetting = 0;
 constexpr int TransferWaitMs = 30000;
 
 void Put(uint8_t (&field)[PasswordFieldSize], const char* text)
@@ -35,7 +34,7 @@ LinkOutcome ReadWith(const RadioProcess& radio, const char* password)
 
 TEST(PasswordRadio, AfterAChangeTheRadioAsksForTheNewPassword)
 {
-    ApplyLanguageSetting(EnglishSetting);
+    ApplyLanguageSetting(LanguageSetting::English);
     RadioProcess radio({"--no-pacing", "--password", "old1"});
     TeskComm32::SetPinnedPorts({{1, radio.LinkPath()}});
     TransferTargets objects;

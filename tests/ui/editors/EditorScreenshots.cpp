@@ -17,7 +17,7 @@ namespace {
 constexpr QSize WindowSize(829, 440);
 
 struct Language {
-    int setting;
+    LanguageSetting setting;
     const char* suffix;
 };
 
@@ -52,7 +52,8 @@ int main(int argc, char** argv)
     RadioSettings settings;
     const BandLimits band;
     FillSample(settings, band);
-    for (const Language& language : {Language{0, "en"}, Language{1, "zh"}}) {
+    for (const Language& language :
+         {Language{LanguageSetting::English, "en"}, Language{LanguageSetting::SimplifiedChinese, "zh"}}) {
         ApplyLanguageSetting(language.setting);
         QTabWidget tabs;
         tabs.resize(WindowSize);

@@ -7,8 +7,6 @@
 #include "lang/AppLang.h"
 
 namespace {
-constexpr int EnglishSetting = 0;
-constexpr int SimplifiedChineseSetting = 1;
 }
 
 EditorWindow::EditorWindow() : focusTaker_(new QPushButton("bHide", this))
@@ -59,6 +57,6 @@ void ClickCheckBox(QWidget* box)
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(SquareCentre, box->height() / 2));
 }
 
-void UseEnglish() { ApplyLanguageSetting(EnglishSetting); }
+void UseEnglish() { ApplyLanguageSetting(LanguageSetting::English); }
 
-void UseSimplifiedChinese() { ApplyLanguageSetting(SimplifiedChineseSetting); }
+void UseSimplifiedChinese() { ApplyLanguageSetting(LanguageSetting::SimplifiedChinese); }

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "lang/AppLang.h"
+#include "lang/ChannelTexts.h"
+#include "model/Tone.h"
+
+namespace {
+
+// Channel 2 takes the first value of every field, channel 3 all zero, channels 4 and 6 the other
+// values, some without a text of their own; channel 5 holds values but is not in use.
+RadioSettings Sample()
+{
+    RadioSettings s{};
+    for (unsigned n : {2u, 3u, 4u, 6u})
+        s.SetChannelUsed(n, true);
+    ChannelRecord& two = s.Channel[2];
+    two.RxFreq = 438500000;
+    two.TxFreq = 145012500;
+    ToneType type;
+    ToneCode code;
+    ParseToneText("D023N", type, code);
+    two.DecType = type;
+    two.DecCode = code;
+    ParseToneText("67.0", type, code);
+    two.EncType = type;
+    two.EncCode = code;
+    two.SetPower(1);
+    two.SetBandwidth(true);
+    two.SetScanAdd(true);
+    two.SetBusyLock(2);
+    two.SetDtmf(true);
+    two.SetChSquelchMode(4);
+    std::memcpy(two.Name, "\xD6\xD0\xCE\xC4", 4);  // "中文" in GBK
+    s.Channel[4].SetPower(3);
+    s.Channel[4].SetBusyLock(3);
+    s.Channel[4].SetChSquelchMode(7);
+    s.Channel[5] = two;
+    s.Channel[6].SetPower(2);
+    s.Channel[6].SetBusyLock(1);
+    return s;
+}
+
+struct CellCase {
+    unsigned channel;
+    ChannelColumn column;
+    const char* text;  // UTF-8
+};
+
+constexpr CellCase CellCases[] = {
+    {2, ColNumber, "02"},        {2, ColRxFreq, "438.50000"},          {2, ColTxFreq, "145.01250"},
+    {2, ColDecodeTone, "D023N"}, {2, ColEncodeTone, "67.0"},           {2, ColPower, "High"},
+    {2, ColBandwidth, "Wide"},   {2, ColScanAdd, "ADD"},               {2, ColBusyLock, "CAT"},
+    {2, ColDtmf, "ON"},          {2, ColSquelchMode, "DTMF or CTC/DCS"}, {2, ColName, "中文"},
+    {3, ColRxFreq, "0"},         {3, ColDecodeTone, "Off"},            {3, ColPower, "Low"},
+    {3, ColBandwidth, "Narrow"}, {3, ColScanAdd, "DEL"},               {3, ColBusyLock, "OFF"},
+    {3, ColDtmf, "OFF"},         {3, ColSquelchMode, "Carrier"},       {3, ColName, ""},
+    {4, ColPower, "Mid"},        {4, ColBusyLock, ""},                 {4, ColSquelchMode, ""},
+    {5, ColNumber, "05"},        {5, ColRxFreq, ""},                   {5, ColName, ""},
+    {6, ColPower, "Mid"},        {6, ColBusyLock, "DQT"},
+    {16, ColNumber, "16"},
+};
+
+TEST(ChannelTextsTest, CellsShowTheChannelsValues)
+{
+    ApplyLanguageSetting(LanguageSetting::English);
+    const RadioSettings s = Sample();
+    for (const CellCase& c : CellCases)
+        EXPECT_EQ(ChannelCellText(s, c.channel, c.column), QString::fromUtf8(c.text))
+            << "channel " << c.channel << " column " << int(c.column);
+}
+
+TEST(ChannelTextsTest, TitlesFollowTheLanguageButDtmf)
+{
+    const QStringList english{"NO.",      "RX Freq.", "TX Freq.",     "QT/DQT Dec", "QT/DQT Enc",   "TX Power",
+                              "Bandwidth", "SCN",     "Busy Inhibit", "DTMF",       "Squelch Mode", "Name"};
+    ApplyLanguageSetting(LanguageSetting::English);
+    EXPECT_EQ(ChannelColumnTitles(), english);
+    ApplyLanguageSetting(LanguageSetting::TraditionalChinese);
+    EXPECT_EQ(ChannelColumnTitle(ColName), QString::fromUtf8("信道別名"));
+    EXPECT_EQ(ChannelColumnTitle(ColDtmf), "DTMF");
+    EXPECT_EQ(ChannelCellText(Sample(), 2, ColScanAdd), QString::fromUtf8("添加"));
+}
+
+}
