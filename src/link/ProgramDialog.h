@@ -28,7 +28,6 @@ private:
     bool AskBandQuestion();
     void TransferFinished(LinkOutcome outcome);
     QString NoticeText(int entry) const;
-    void ShowNotice(const QString& text);
 
     struct Impl;
     Impl* impl_;
