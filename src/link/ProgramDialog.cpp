@@ -107,7 +107,7 @@ TProgramDialog::TProgramDialog(const TransferContext& context, QWidget* owner)
     connect(impl_->ProgramStart, &QPushButton::clicked, this, &TProgramDialog::ProgramStartClick);
 }
 
-TProgramDialog::~TProgramDialog() { delete impl_; }
+TProgramDialog::~TProgramDialog() = default;
 
 void TProgramDialog::ProgramStartClick()
 {
