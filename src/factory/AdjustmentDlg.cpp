@@ -86,6 +86,14 @@ TAdjustmentDlg::TAdjustmentDlg(const TransferContext& link, std::function<void()
     RefreshFields();
 }
 
+// A dialog destroyed while shown is hidden only after its own part is gone, and the focused box
+// then loses the focus: nothing may be committed through the dialog that is no longer there.
+TAdjustmentDlg::~TAdjustmentDlg()
+{
+    for (const FieldEdit& target : edits_)
+        target.edit->disconnect(this);
+}
+
 void TAdjustmentDlg::RefreshFields()
 {
     for (const auto& target : edits_)
