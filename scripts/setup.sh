@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the tools need, then configures and builds
-# into build/. Sourced by ./run and ./test.
+# into build/, or into build-sanitize/ with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Sourced by ./run and ./test.
 set -euo pipefail
 
 KR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KR_BUILD="$KR_ROOT/build"
+KR_SANITIZE_BUILD="$KR_ROOT/build-sanitize"
 
 kr_packages=(cmake make g++ qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev fonts-wqy-microhei
     qt6-translations-l10n
@@ -35,4 +37,15 @@ kr_compiler_launcher() {
 kr_build() {
     cmake -S "$KR_ROOT" -B "$KR_BUILD" -DCMAKE_BUILD_TYPE=Release $(kr_compiler_launcher) >/dev/null
     cmake --build "$KR_BUILD" -j"$(nproc)"
+}
+
+# A Debug build, so that reports name lines; any undefined behaviour stops the program like an
+# address error does, so a test cannot pass over one.
+kr_sanitize_flags="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
+
+kr_build_sanitized() {
+    cmake -S "$KR_ROOT" -B "$KR_SANITIZE_BUILD" -DCMAKE_BUILD_TYPE=Debug \
+        -DCMAKE_CXX_FLAGS="$kr_sanitize_flags" -DCMAKE_EXE_LINKER_FLAGS="$kr_sanitize_flags" \
+        $(kr_compiler_launcher) >/dev/null
+    cmake --build "$KR_SANITIZE_BUILD" -j"$(nproc)"
 }

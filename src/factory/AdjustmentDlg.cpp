@@ -3,10 +3,9 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 
-#include "dialogs/WarnDialogs.h"
+#include "dialogs/Notices.h"
 #include "factory/AdjustmentBlock.h"
 #include "factory/AdjustmentFile.h"
 #include "factory/DigitEdit.h"
@@ -87,6 +86,14 @@ TAdjustmentDlg::TAdjustmentDlg(const TransferContext& link, std::function<void()
     RefreshFields();
 }
 
+// A dialog destroyed while shown is hidden only after its own part is gone, and the focused box
+// then loses the focus: nothing may be committed through the dialog that is no longer there.
+TAdjustmentDlg::~TAdjustmentDlg()
+{
+    for (const FieldEdit& target : edits_)
+        target.edit->disconnect(this);
+}
+
 void TAdjustmentDlg::RefreshFields()
 {
     for (const auto& target : edits_)
@@ -117,11 +124,7 @@ bool TAdjustmentDlg::CommitFocusedEdit()
 
 void TAdjustmentDlg::bNewClick()
 {
-    TMyWarnDlg_2 confirm(this);
-    confirm.OKBtn->setText(AdjText(ConfirmOkCaption));
-    confirm.CancelBtn->setText(AdjText(ConfirmCancelCaption));
-    confirm.Label1->setText(AdjText(ClearAllQuestion));
-    if (confirm.exec() != QDialog::Accepted)
+    if (!Confirm(this, AdjText(ClearAllQuestion), AdjText(ConfirmOkCaption), AdjText(ConfirmCancelCaption)))
         return;
     CurrentAdjustmentData() = AdjustmentData{};
     RefreshFields();
@@ -146,9 +149,7 @@ void TAdjustmentDlg::bSaveClick()
     const FileResult result = SaveAdjustmentFile(LocalPath(path), CurrentAdjustmentData());
     if (result.ok)
         return;
-    TUserWarnDlg notice(this);
-    notice.WarnDlgText->setText(QString::fromStdString(result.message));
-    notice.exec();
+    ShowNotice(this, QString::fromStdString(result.message));
 }
 
 void TAdjustmentDlg::bReadClick()

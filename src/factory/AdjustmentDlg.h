@@ -26,6 +26,7 @@ class TAdjustmentDlg : public QDialog {
 public:
     // `link` names the record, band, port settings and the transfer buffer.
     TAdjustmentDlg(const TransferContext& link, std::function<void()> writeChannelData, QWidget* owner);
+    ~TAdjustmentDlg() override;
 
     void SetFileChooser(AdjustmentFileChooser chooser) { chooser_ = std::move(chooser); }
 

@@ -1,8 +1,8 @@
 #include "factory/NotANumberNotice.h"
 
-#include <QLabel>
+#include <QString>
 
-#include "dialogs/WarnDialogs.h"
+#include "dialogs/Notices.h"
 #include "lang/TextTable.h"
 #include "lang/TextVariants.h"
 
@@ -17,7 +17,5 @@ constexpr TextPair NotANumberTexts[] = {
 void ShowNotANumberNotice(QWidget* owner, const QString& refused)
 {
     static const TextVariants texts(NotANumberTexts);
-    TUserWarnDlg notice(owner);
-    notice.WarnDlgText->setText(DisplayText(texts.Text(0)) + QStringLiteral(" \"") + refused + QStringLiteral("\""));
-    notice.exec();
+    ShowNotice(owner, DisplayText(texts.Text(0)) + QStringLiteral(" \"") + refused + QStringLiteral("\""));
 }

@@ -58,6 +58,10 @@ TWriteSnDlg::TWriteSnDlg(const TransferContext& link, QWidget* owner)
     ShowSn();
 }
 
+// A dialog destroyed while shown is hidden only after its own part is gone, and the box then
+// loses the focus: nothing may be committed into the dialog that is no longer there.
+TWriteSnDlg::~TWriteSnDlg() { eSn->disconnect(this); }
+
 uint8_t (&TWriteSnDlg::DeviceSn())[DeviceSnSize] { return link_.Settings.DeviceSn; }
 
 void TWriteSnDlg::ShowSn() { eSn->setText(QString::fromStdString(SnText(DeviceSn()))); }

@@ -19,6 +19,7 @@ class TWriteSnDlg : public QDialog {
 public:
     // `link` names the record, band, port and the transfer buffer.
     TWriteSnDlg(const TransferContext& link, QWidget* owner);
+    ~TWriteSnDlg() override;
 
     TDigitEdit* eSn;
     TUpDownArrows* udSn;

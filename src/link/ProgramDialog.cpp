@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialogs/WarnDialogs.h"
+#include "dialogs/Notices.h"
 #include "lang/DisplayTransferMessage.h"
 #include "lang/TextTable.h"
 #include "link/ModalResult.h"
@@ -107,7 +107,7 @@ TProgramDialog::TProgramDialog(const TransferContext& context, QWidget* owner)
     connect(impl_->ProgramStart, &QPushButton::clicked, this, &TProgramDialog::ProgramStartClick);
 }
 
-TProgramDialog::~TProgramDialog() { delete impl_; }
+TProgramDialog::~TProgramDialog() = default;
 
 void TProgramDialog::ProgramStartClick()
 {
@@ -119,17 +119,13 @@ void TProgramDialog::ProgramStartClick()
 
 bool TProgramDialog::AskBandQuestion()
 {
-    TMyWarnDlg_2 question(this);
-    question.OKBtn->setText(DialogText(ContinueCaption));
-    question.CancelBtn->setText(DialogText(CancelCaption));
-    question.Label1->setText(DialogText(BandDifferenceQuestion));
-    return question.exec() == ModalResultOk;
+    return Confirm(this, DialogText(BandDifferenceQuestion), DialogText(ContinueCaption), DialogText(CancelCaption));
 }
 
 void TProgramDialog::TransferFinished(LinkOutcome outcome)
 {
     if (const int entry = OutcomeTextEntry(outcome); entry >= 0)
-        ShowNotice(NoticeText(entry));
+        ShowNotice(this, NoticeText(entry));
     if (outcome == LinkOutcome::Success) {
         impl_->runner.ApplyResult();
         emit transferSucceeded();
@@ -147,13 +143,6 @@ QString TProgramDialog::NoticeText(int entry) const
     if (impl_->runner.PartlyWritten())
         lines << DisplayTransferMessage(TransferMessageId::PartlyWritten);
     return lines.join('\n');
-}
-
-void TProgramDialog::ShowNotice(const QString& text)
-{
-    TUserWarnDlg notice(this);
-    notice.WarnDlgText->setText(text);
-    notice.exec();
 }
 
 // Once started, a transfer runs to one of its endings (the time-out ends a silent one); closing

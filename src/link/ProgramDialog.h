@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QDialog>
 
 #include "link/engine/LinkActions.h"
@@ -28,8 +30,9 @@ private:
     bool AskBandQuestion();
     void TransferFinished(LinkOutcome outcome);
     QString NoticeText(int entry) const;
-    void ShowNotice(const QString& text);
 
+    // Behind a pointer: the runner would bring the serial port and the link engine into every
+    // window that opens a transfer.
     struct Impl;
-    Impl* impl_;
+    std::unique_ptr<Impl> impl_;
 };

@@ -2,12 +2,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
-#include <QLabel>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 
-#include "dialogs/WarnDialogs.h"
+#include "dialogs/Notices.h"
 #include "lang/EditingTexts.h"
 #include "lang/TextTable.h"
 #include "model/ChannelRows.h"
@@ -31,11 +29,7 @@ ChannelNumbers Following(unsigned first, unsigned count)
 
 bool ConfirmDroppingLastChannel(QWidget* owner)
 {
-    TMyWarnDlg_2 dialog(owner);
-    dialog.OKBtn->setText(Tr(TextEntry::Ok));
-    dialog.CancelBtn->setText(Tr(TextEntry::Cancel));
-    dialog.Label1->setText(EditingTr(EditingText::DropLastChannel));
-    return dialog.exec() == QDialog::Accepted;
+    return Confirm(owner, EditingTr(EditingText::DropLastChannel), Tr(TextEntry::Ok), Tr(TextEntry::Cancel));
 }
 
 }

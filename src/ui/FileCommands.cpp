@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "dialogs/Notices.h"
 #include "dialogs/WarnDialogs.h"
 #include "files/ChannelDataFile.h"
 #include "lang/TextTable.h"
@@ -20,18 +21,7 @@ std::string LocalPath(const QString& path) { return QFile::encodeName(path).toSt
 
 bool TForm1::ConfirmClearAllData()
 {
-    TMyWarnDlg_2 dialog(this);
-    dialog.OKBtn->setText(Tr(TextEntry::Ok));
-    dialog.CancelBtn->setText(Tr(TextEntry::Cancel));
-    dialog.Label1->setText(Tr(TextEntry::ClearAllData));
-    return dialog.exec() == QDialog::Accepted;
-}
-
-void TForm1::ShowNotice(const QString& text)
-{
-    TUserWarnDlg dialog(this);
-    dialog.WarnDlgText->setText(text);
-    dialog.exec();
+    return Confirm(this, Tr(TextEntry::ClearAllData), Tr(TextEntry::Ok), Tr(TextEntry::Cancel));
 }
 
 void TForm1::CommitChannelEdit()
@@ -73,7 +63,7 @@ bool TForm1::OpenDataFile(const QString& path)
 {
     const FileResult opened = LoadDataFile(path);
     if (!opened.ok)
-        ShowNotice(QString::fromStdString(opened.message));
+        ShowNotice(this, QString::fromStdString(opened.message));
     return opened.ok;
 }
 
@@ -85,7 +75,7 @@ TForm1::SaveOutcome TForm1::MenuFile_SaveClick()
         return SaveOutcome::Cancelled;
     const FileResult saved = SaveChannelFile(LocalPath(path), record_);
     if (!saved.ok) {
-        ShowNotice(QString::fromStdString(saved.message));
+        ShowNotice(this, QString::fromStdString(saved.message));
         return SaveOutcome::Failed;
     }
     TakeAsDataFile(path);

@@ -107,7 +107,6 @@ private:
     // Shows the channel page and focuses the grid, so that an open cell editor stores its value.
     void CommitChannelEdit();
     bool ConfirmClearAllData();
-    void ShowNotice(const QString& text);
     void SelectLanguage(LanguageSetting setting);
     void RunChannelTransfer(bool isRead);
     TransferContext LinkContext(TransferKind kind, bool isRead);

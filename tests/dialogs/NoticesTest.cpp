@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "ModalDriver.h"
+#include "dialogs/Notices.h"
 #include "dialogs/WarnDialogs.h"
 #include "lang/AppLang.h"
 
@@ -148,6 +149,41 @@ TEST_F(Notices, QuestionTextBox)
     EXPECT_EQ(dialog.Label1->size(), QSize(290, 40));
     EXPECT_EQ(dialog.Label1->font().pointSize(), 10);
     EXPECT_EQ(dialog.Label1->alignment(), Qt::AlignCenter);
+}
+
+TEST_F(Notices, ShowNoticePutsTheTextUpOverItsParent)
+{
+    QWidget parent;
+    QString shown;
+    QWidget* owner = nullptr;
+    ModalDriver::OnNextModal([&](QWidget* modal) {
+        if (auto* notice = qobject_cast<TUserWarnDlg*>(modal)) {
+            shown = notice->WarnDlgText->text();
+            owner = notice->parentWidget();
+        }
+        modal->close();
+    });
+    ShowNotice(&parent, "Communication False");
+    EXPECT_EQ(shown, "Communication False");
+    EXPECT_EQ(owner, &parent);
+}
+
+TEST_F(Notices, ConfirmShowsItsTextsAndTellsWhetherOkWasChosen)
+{
+    const struct {
+        const char* button;
+        bool chosen;
+    } cases[] = {{"OKBtn", true}, {"CancelBtn", false}};
+    for (const auto& c : cases) {
+        QStringList shown;
+        ModalDriver::OnNextModal([&](QWidget* modal) {
+            if (auto* confirmation = qobject_cast<TMyWarnDlg_2*>(modal))
+                shown = {confirmation->Label1->text(), confirmation->OKBtn->text(), confirmation->CancelBtn->text()};
+            modal->findChild<QPushButton*>(c.button)->click();
+        });
+        EXPECT_EQ(Confirm(nullptr, "Clear all data?", "Continue", "Cancel"), c.chosen) << c.button;
+        EXPECT_EQ(shown, QStringList({"Clear all data?", "Continue", "Cancel"})) << c.button;
+    }
 }
 
 TEST_F(Notices, AboutBoxShowsOnlyItsOkButton)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -360,6 +362,18 @@ TEST_F(AdjustmentDialog, TheHiddenSnButtonOpensTheSerialNumberDialog)
     });
     dialog.bWriteSn->click();
     EXPECT_TRUE(opened);
+}
+
+TEST_F(AdjustmentDialog, ADialogDestroyedWhileShownCommitsNothing)
+{
+    const std::vector<uint8_t> before = BytesOf(Record());
+    TransferTargets other;
+    auto shown = std::make_unique<TAdjustmentDlg>(other.Context(TransferKind::Adjustment, false),
+                                                  std::function<void()>{}, nullptr);
+    ASSERT_TRUE(ShowActive(*shown));
+    Retype(shown->findChild<QLineEdit*>(QStringLiteral("eVOX_L9")), QStringLiteral("88"));
+    shown.reset();
+    EXPECT_EQ(BytesOf(Record()), before);
 }
 
 TEST_F(AdjustmentDialog, TheRecordOutlivesTheDialog)

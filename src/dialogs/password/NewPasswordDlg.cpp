@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "dialogs/WarnDialogs.h"
+#include "dialogs/Notices.h"
 #include "dialogs/password/PasswordEdit.h"
 #include "dialogs/password/PasswordTexts.h"
 #include "lang/TextTable.h"
@@ -54,7 +54,5 @@ void TNewPasswordDlg::SetPasswordInRadio()
 
 void TNewPasswordDlg::WarnMismatch()
 {
-    TUserWarnDlg notice(this);
-    notice.WarnDlgText->setText(Tr(TextEntry::PasswordNotMatch));
-    notice.exec();
+    ShowNotice(this, Tr(TextEntry::PasswordNotMatch));
 }

@@ -70,8 +70,7 @@ struct ChannelGridEditor::Impl : QObject {
 };
 
 ChannelGridEditor::Impl::Impl(RadioSettings& s, const BandLimits& b, ChannelGridEditor* page)
-    : QObject(page),
-      settings(s),
+    : settings(s),
       band(b),
       grid(CreateTitledGrid(page, ChannelGridShape)),
       frequencyEditor(CreateFrequencyCellEditor(page)),
@@ -297,6 +296,8 @@ ChannelGridEditor::ChannelGridEditor(RadioSettings& settings, const BandLimits& 
 {
     setFixedSize(impl_->grid->size());
 }
+
+ChannelGridEditor::~ChannelGridEditor() = default;
 
 void ChannelGridEditor::Refresh() { impl_->Refresh(); }
 

@@ -8,7 +8,6 @@
 #include "lang/ChannelTexts.h"
 #include "lang/TextTable.h"
 #include "ui/editors/AddressBook.h"
-#include "ui/editors/BoundControls.h"
 #include "ui/editors/PageLayout.h"
 
 namespace {
@@ -113,76 +112,65 @@ constexpr QPoint AddressBookPlace(566, 16);
 
 }
 
-struct DtmfPage::Impl : QObject {
-    Impl(RadioSettings& settings, DtmfPage* page) : QObject(page), controls(settings, page) {}
-
-    void PlaceCodeColumn();
-    void PlaceTimingColumn();
-    void PlaceHiddenControls(int firstRow);
-
-    BoundControls controls;
-    AddressBook* addressBook = nullptr;
-};
-
-void DtmfPage::Impl::PlaceCodeColumn()
+void DtmfPage::PlaceCodeColumn()
 {
     int row = 0;
     for (const DtmfCodeBinding& binding : CodeBoxes()) {
-        const LabelledBox code = controls.AddDtmfCode(binding);
+        const LabelledBox code = controls_.AddDtmfCode(binding);
         PlaceRow(CodeColumn, row++, code.label, code.box);
     }
-    const LabelledList state = controls.AddChoice(StunKillStateList());
+    const LabelledList state = controls_.AddChoice(StunKillStateList());
     PlaceRow(CodeColumn, row++, state.label, state.list);
     PlaceRow(CodeColumn, row++,
-             controls.AddCheck({"cSendANI", TextEntry::SendAni, &RadioSettings::SendAni, TickedWhen::NonZero}));
+             controls_.AddCheck({"cSendANI", TextEntry::SendAni, &RadioSettings::SendAni, TickedWhen::NonZero}));
     for (ChoiceBinding& binding : CallLists()) {
-        const LabelledList list = controls.AddChoice(std::move(binding));
+        const LabelledList list = controls_.AddChoice(std::move(binding));
         PlaceRow(CodeColumn, row++, list.label, list.list);
     }
     PlaceHiddenControls(row);
 }
 
-void DtmfPage::Impl::PlaceTimingColumn()
+void DtmfPage::PlaceTimingColumn()
 {
     int row = 0;
     for (ChoiceBinding& binding : TimingLists()) {
-        const LabelledList list = controls.AddChoice(std::move(binding));
+        const LabelledList list = controls_.AddChoice(std::move(binding));
         PlaceRow(TimingColumn, row++, list.label, list.list);
     }
     const CheckBinding sideTone{"cD_SideTone", TextEntry::SideTone, &RadioSettings::DtmfSideTone, TickedWhen::ExactlyOne};
-    PlaceRow(TimingColumn, row, controls.AddCheck(sideTone));
+    PlaceRow(TimingColumn, row, controls_.AddCheck(sideTone));
 }
 
-void DtmfPage::Impl::PlaceHiddenControls(int firstRow)
+void DtmfPage::PlaceHiddenControls(int firstRow)
 {
     int row = firstRow;
-    const LabelledBox pttId = controls.AddDtmfCode(PttIdBox());
+    const LabelledBox pttId = controls_.AddDtmfCode(PttIdBox());
     PlaceRow(CodeColumn, row++, pttId.label, pttId.box);
     pttId.label->hide();
     pttId.box->hide();
     for (ChoiceBinding& binding : HiddenLists()) {
-        const LabelledList list = controls.AddChoice(std::move(binding));
+        const LabelledList list = controls_.AddChoice(std::move(binding));
         PlaceRow(CodeColumn, row++, list.label, list.list);
         list.label->hide();
         list.list->hide();
     }
     for (const CheckBinding& binding : HiddenChecks()) {
-        QCheckBox* box = controls.AddCheck(binding);
+        QCheckBox* box = controls_.AddCheck(binding);
         PlaceRow(CodeColumn, row++, box);
         box->hide();
     }
 }
 
-DtmfPage::DtmfPage(RadioSettings& settings, QWidget* parent) : QWidget(parent), impl_(new Impl(settings, this))
+DtmfPage::DtmfPage(RadioSettings& settings, QWidget* parent) : QWidget(parent), controls_(settings, this)
 {
     setObjectName("TabSheet_Dtmf");
-    impl_->PlaceCodeColumn();
-    impl_->PlaceTimingColumn();
-    impl_->addressBook = new AddressBook(settings, this, AddressBookPlace);
+    PlaceCodeColumn();
+    PlaceTimingColumn();
+    addressBook_ = new AddressBook(settings, this, AddressBookPlace);
 }
 
 void DtmfPage::Refresh()
 {
-    impl_->controls.Refresh();
-    impl_->addressBook->Refresh();
+    controls_.Refresh();
+    addressBook_->Refresh();
 }

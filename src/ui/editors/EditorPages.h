@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include <QWidget>
@@ -8,11 +9,15 @@
 #include "model/BandLimits.h"
 #include "model/ChannelRows.h"
 #include "model/RadioSettings.h"
+#include "ui/editors/BoundControls.h"
 
+class AddressBook;
 class QAction;
 
 // The main window's editors. Each writes single fields of the record when one of its controls
 // loses the focus, and Refresh() re-captions it in the current language and reloads every value.
+// What handles a control's focus loss (a page's BoundControls or Impl) is a member, destroyed
+// before the page's controls: a control destroyed while it has the focus then writes nothing.
 
 // Channel grid `StringGrid1` with its in-place editors; placed on the channel page. Entered
 // frequencies are clamped to `band`, which its owner keeps up to date.
@@ -20,6 +25,7 @@ class ChannelGridEditor : public QWidget {
     Q_OBJECT
 public:
     ChannelGridEditor(RadioSettings& settings, const BandLimits& band, QWidget* parent);
+    ~ChannelGridEditor() override;
     void Refresh();
 
     // The channels of the selected rows; the current row's when no whole row is selected.
@@ -31,7 +37,7 @@ public:
 
 private:
     struct Impl;
-    Impl* impl_;
+    std::unique_ptr<Impl> impl_;
 };
 
 // The option page `TabSheet_Option`.
@@ -42,8 +48,7 @@ public:
     void Refresh();
 
 private:
-    struct Impl;
-    Impl* impl_;
+    BoundControls controls_;
 };
 
 // The DTMF page `TabSheet_Dtmf` with the address book.
@@ -54,8 +59,12 @@ public:
     void Refresh();
 
 private:
-    struct Impl;
-    Impl* impl_;
+    void PlaceCodeColumn();
+    void PlaceTimingColumn();
+    void PlaceHiddenControls(int firstRow);
+
+    BoundControls controls_;
+    AddressBook* addressBook_ = nullptr;
 };
 
 // The key page `TabSheet_Key`.
@@ -63,11 +72,12 @@ class KeysPage : public QWidget {
     Q_OBJECT
 public:
     KeysPage(RadioSettings& settings, QWidget* parent);
+    ~KeysPage() override;
     void Refresh();
 
 private:
     struct Impl;
-    Impl* impl_;
+    std::unique_ptr<Impl> impl_;
 };
 
 // Batch set: fills a range of channels within `band`; `fullRefresh` redraws the main window after OK.

@@ -44,7 +44,7 @@ void Select(QComboBox* list, const KeyFunctionTable& table, uint8_t code)
 }
 
 struct KeysPage::Impl : QObject {
-    Impl(RadioSettings& s, KeysPage* page) : QObject(page), settings(s) {}
+    explicit Impl(RadioSettings& s) : settings(s) {}
 
     void Build(KeyControls& key, QWidget* page, int top);
     void Refresh();
@@ -113,7 +113,7 @@ void KeysPage::Impl::KeepLongPressFree(KeyControls& key)
     Store(key.longList, longPress, key.longField);
 }
 
-KeysPage::KeysPage(RadioSettings& settings, QWidget* parent) : QWidget(parent), impl_(new Impl(settings, this))
+KeysPage::KeysPage(RadioSettings& settings, QWidget* parent) : QWidget(parent), impl_(new Impl(settings))
 {
     setObjectName("TabSheet_Key");
     int top = GroupTop;
@@ -126,5 +126,7 @@ KeysPage::KeysPage(RadioSettings& settings, QWidget* parent) : QWidget(parent), 
     impl_->channelLock->setGeometry(GroupLeft, top, GroupWidth, ControlHeight);
     impl_->channelLock->hide();
 }
+
+KeysPage::~KeysPage() = default;
 
 void KeysPage::Refresh() { impl_->Refresh(); }

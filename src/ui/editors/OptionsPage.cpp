@@ -6,7 +6,6 @@
 #include <QLabel>
 
 #include "lang/TextTable.h"
-#include "ui/editors/BoundControls.h"
 #include "ui/editors/PageLayout.h"
 
 namespace {
@@ -105,13 +104,7 @@ constexpr FormColumn CheckColumn{410, 24, 0, 170};
 
 }
 
-struct OptionsPage::Impl : QObject {
-    Impl(RadioSettings& settings, OptionsPage* page) : QObject(page), controls(settings, page) {}
-
-    BoundControls controls;
-};
-
-OptionsPage::OptionsPage(RadioSettings& settings, QWidget* parent) : QWidget(parent), impl_(new Impl(settings, this))
+OptionsPage::OptionsPage(RadioSettings& settings, QWidget* parent) : QWidget(parent), controls_(settings, this)
 {
     setObjectName("TabSheet_Option");
     auto* bevel = new QFrame(this);
@@ -121,17 +114,17 @@ OptionsPage::OptionsPage(RadioSettings& settings, QWidget* parent) : QWidget(par
 
     int row = 0;
     for (ChoiceBinding& binding : OptionLists()) {
-        const LabelledList list = impl_->controls.AddChoice(std::move(binding));
+        const LabelledList list = controls_.AddChoice(std::move(binding));
         PlaceRow(ListColumn, row++, list.label, list.list);
     }
-    const LabelledList apo = impl_->controls.AddChoice(ApoList());
+    const LabelledList apo = controls_.AddChoice(ApoList());
     PlaceRow(ListColumn, row, apo.label, apo.list);
     apo.label->hide();
     apo.list->hide();
 
     row = 0;
     for (const CheckBinding& binding : OptionChecks())
-        PlaceRow(CheckColumn, row++, impl_->controls.AddCheck(binding));
+        PlaceRow(CheckColumn, row++, controls_.AddCheck(binding));
 }
 
-void OptionsPage::Refresh() { impl_->controls.Refresh(); }
+void OptionsPage::Refresh() { controls_.Refresh(); }
