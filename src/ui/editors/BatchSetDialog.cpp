@@ -7,9 +7,9 @@
 
 #include "lang/TextTable.h"
 #include "model/BandLimits.h"
+#include "model/ChannelBatchFill.h"
 #include "model/Frequency.h"
 #include "model/ToneLists.h"
-#include "ui/editors/ChannelBatch.h"
 #include "ui/editors/ChannelTextEntries.h"
 #include "ui/editors/ChoiceTexts.h"
 #include "ui/editors/EditorPages.h"

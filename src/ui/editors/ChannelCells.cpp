@@ -1,10 +1,10 @@
 #include "ui/editors/ChannelCells.h"
 
 #include "lang/TextTable.h"
+#include "model/ChannelFields.h"
 #include "model/Frequency.h"
 #include "model/Tone.h"
 #include "ui/editors/ChannelTextEntries.h"
-#include "ui/editors/ChannelValues.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QTableWidget>
 
+#include "model/ChannelRules.h"
 #include "ui/editors/CellEditors.h"
 #include "ui/editors/ChannelCells.h"
-#include "ui/editors/ChannelEdits.h"
 #include "ui/editors/FocusLoss.h"
 #include "ui/editors/InPlaceEditing.h"
 #include "ui/editors/TitledGrid.h"

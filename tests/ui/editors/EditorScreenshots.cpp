@@ -7,9 +7,9 @@
 #include <QTimer>
 
 #include "lang/AppLang.h"
+#include "model/ChannelRules.h"
 #include "model/RadioSettings.h"
 #include "ui/editors/BatchSetDialog.h"
-#include "ui/editors/ChannelEdits.h"
 #include "ui/editors/EditorPages.h"
 
 namespace {

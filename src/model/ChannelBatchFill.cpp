@@ -1,4 +1,4 @@
-#include "ui/editors/ChannelBatch.h"
+#include "model/ChannelBatchFill.h"
 
 #include "model/Frequency.h"
 

@@ -4,8 +4,9 @@
 
 #include "model/RadioSettings.h"
 
-// What the channel grid's editors do to the record. Typed texts that are not numbers or tones
-// leave the channel as it was.
+// The channel rules of the record: what an entered frequency or tone does to a channel, how a new
+// channel is filled and how the stepped fields step. Texts that are not numbers or tones leave the
+// channel as it was.
 
 // A receive frequency typed for channel `channel`: an empty text removes the channel; otherwise
 // the value is clamped to the band and snapped, and a channel that was not in use comes into

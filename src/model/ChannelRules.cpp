@@ -1,8 +1,8 @@
-#include "ui/editors/ChannelEdits.h"
+#include "model/ChannelRules.h"
 
+#include "model/ChannelFields.h"
 #include "model/Frequency.h"
 #include "model/Tone.h"
-#include "ui/editors/ChannelValues.h"
 
 namespace {
 

@@ -3,14 +3,14 @@
 #include <cstring>
 
 #include "model/BandLimits.h"
+#include "model/ChannelBatchFill.h"
+#include "model/ChannelFields.h"
+#include "model/ChannelRules.h"
 #include "model/Tone.h"
-#include "ui/editors/ChannelBatch.h"
-#include "ui/editors/ChannelEdits.h"
-#include "ui/editors/ChannelValues.h"
 
 namespace {
 
-class ChannelEdits : public ::testing::Test {
+class ChannelRules : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -24,7 +24,7 @@ protected:
     BandLimits saved;
 };
 
-TEST_F(ChannelEdits, ANewChannelKeepsItsNameAndResetsEverythingElse)
+TEST_F(ChannelRules, ANewChannelKeepsItsNameAndResetsEverythingElse)
 {
     ChannelRecord& channel = settings.Channel[3];
     std::memset(&channel, 0xAB, sizeof channel);
@@ -39,7 +39,7 @@ TEST_F(ChannelEdits, ANewChannelKeepsItsNameAndResetsEverythingElse)
     EXPECT_EQ(channel.Name[0], 0xAB);
 }
 
-TEST_F(ChannelEdits, ARemovedChannelKeepsItsBytes)
+TEST_F(ChannelRules, ARemovedChannelKeepsItsBytes)
 {
     EnterReceiveFrequency(settings, 2, "438.5");
     EnterReceiveFrequency(settings, 2, "");
@@ -47,7 +47,7 @@ TEST_F(ChannelEdits, ARemovedChannelKeepsItsBytes)
     EXPECT_EQ(uint32_t(settings.Channel[2].RxFreq), 438500000u);
 }
 
-TEST_F(ChannelEdits, SquelchModeFollowsTheDecodeTone)
+TEST_F(ChannelRules, SquelchModeFollowsTheDecodeTone)
 {
     const struct {
         uint8_t mode;
@@ -78,7 +78,7 @@ TEST_F(ChannelEdits, SquelchModeFollowsTheDecodeTone)
     }
 }
 
-TEST_F(ChannelEdits, PowerAndBusyLockStepThroughTheirCycles)
+TEST_F(ChannelRules, PowerAndBusyLockStepThroughTheirCycles)
 {
     const struct {
         void (*step)(ChannelRecord&);
@@ -123,7 +123,7 @@ ChannelBatch Batch(unsigned first, unsigned last, uint32_t rx, uint32_t step)
     return batch;
 }
 
-TEST_F(ChannelEdits, ABatchFillsItsChannelsWithGrowingFrequencies)
+TEST_F(ChannelRules, ABatchFillsItsChannelsWithGrowingFrequencies)
 {
     std::memcpy(settings.Channel[2].Name, "ABC", 3);
     settings.Channel[2].OptA = 0x07;
@@ -138,7 +138,7 @@ TEST_F(ChannelEdits, ABatchFillsItsChannelsWithGrowingFrequencies)
         EXPECT_TRUE(settings.IsChannelUsed(i)) << i;
 }
 
-TEST_F(ChannelEdits, ABatchStopsClimbingAtTheTopOfTheBand)
+TEST_F(ChannelRules, ABatchStopsClimbingAtTheTopOfTheBand)
 {
     ASSERT_TRUE(ApplyChannelBatch(settings, Batch(1, 16, 465000000, 1000000)));
     EXPECT_EQ(uint32_t(settings.Channel[5].RxFreq), 469000000u);
@@ -146,7 +146,7 @@ TEST_F(ChannelEdits, ABatchStopsClimbingAtTheTopOfTheBand)
         EXPECT_EQ(uint32_t(settings.Channel[i].RxFreq), 470000000u) << i;
 }
 
-TEST_F(ChannelEdits, ABatchEndingBeforeItStartsChangesNothing)
+TEST_F(ChannelRules, ABatchEndingBeforeItStartsChangesNothing)
 {
     const RadioSettings before = settings;
     EXPECT_FALSE(ApplyChannelBatch(settings, Batch(5, 3, 430000000, 0)));
