@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 #include "cli/RecordDump.h"
+#include "cli/RecordJson.h"
 #include "files/AtomicFile.h"
 #include "files/ChannelDataFile.h"
 #include "lang/AppLang.h"
@@ -115,7 +116,7 @@ int Dump(const CommandArgs& args)
     RadioSettings settings;
     if (FileResult loaded = LoadRecord(cli.Only("record file"), settings); !loaded.ok)
         return Fail(loaded.message);
-    const std::string text = cli.Has("--json") ? DumpRecordJson(settings) : DumpRecordText(settings);
+    const std::string text = cli.Has("--json") ? RecordJson(settings) : DumpRecordText(settings);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return ExitSuccess;
 }

@@ -4,17 +4,23 @@
 
 namespace {
 
-const char* const ChannelFileFilter = "Korvane File(*.Kqd)";
-const char* const ChannelFileSuffix = "Kqd";
+struct FileType {
+    const char* filter;
+    const char* suffix;
+};
 
-QString RunFileDialog(QWidget* owner, const QString& title, QFileDialog::AcceptMode mode)
+constexpr FileType ChannelFile{"Korvane File(*.Kqd)", "Kqd"};
+constexpr FileType CsvFile{"CSV (*.csv)", "csv"};
+constexpr FileType PdfFile{"PDF (*.pdf)", "pdf"};
+
+QString RunFileDialog(QWidget* owner, const QString& title, QFileDialog::AcceptMode mode, const FileType& type = ChannelFile)
 {
-    QFileDialog dialog(owner, title, QString(), QString::fromLatin1(ChannelFileFilter));
+    QFileDialog dialog(owner, title, QString(), QString::fromLatin1(type.filter));
     dialog.setAcceptMode(mode);
     if (mode == QFileDialog::AcceptOpen) {
         dialog.setFileMode(QFileDialog::ExistingFile);
     } else {
-        dialog.setDefaultSuffix(QString::fromLatin1(ChannelFileSuffix));
+        dialog.setDefaultSuffix(QString::fromLatin1(type.suffix));
         dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -29,5 +35,10 @@ FileChooser SystemFileChooser()
     return {
         [](QWidget* owner, const QString& title) { return RunFileDialog(owner, title, QFileDialog::AcceptOpen); },
         [](QWidget* owner, const QString& title) { return RunFileDialog(owner, title, QFileDialog::AcceptSave); },
+        [](QWidget* owner, const QString& title, ExchangeFile file) {
+            if (file == ExchangeFile::CsvToImport)
+                return RunFileDialog(owner, title, QFileDialog::AcceptOpen, CsvFile);
+            return RunFileDialog(owner, title, QFileDialog::AcceptSave, file == ExchangeFile::SheetPdf ? PdfFile : CsvFile);
+        },
     };
 }

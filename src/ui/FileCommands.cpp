@@ -58,6 +58,7 @@ void TForm1::MenuFile_NewClick()
     if (!ConfirmClearAllData())
         return;
     record_.ResetToDefaults();
+    dataFilePath_.clear();
     FullRefresh();
 }
 
@@ -72,8 +73,10 @@ void TForm1::MenuFile_OpenClick()
 FileResult TForm1::LoadDataFile(const QString& path)
 {
     const FileResult opened = OpenChannelFile(LocalPath(path), record_);
-    if (opened.ok)
+    if (opened.ok) {
+        dataFilePath_ = path;
         FullRefresh();
+    }
     return opened;
 }
 
@@ -96,6 +99,7 @@ TForm1::SaveOutcome TForm1::MenuFile_SaveClick()
         ShowNotice(QString::fromStdString(saved.message));
         return SaveOutcome::Failed;
     }
+    dataFilePath_ = path;
     return SaveOutcome::Saved;
 }
 

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "lang/ExchangeTexts.h"
 #include "lang/TextTable.h"
 #include "ui/BandChoice.h"
 #include "ui/LanguageSetting.h"
@@ -76,6 +77,12 @@ void BuildFileMenu(QMenuBar* bar, MainMenu& m)
     m.MenuFile_Open = AddItem(m.MenuFile, "MenuFile_Open");
     m.MenuFile_Save = AddItem(m.MenuFile, "MenuFile_Save");
     m.MenuFile->addSeparator();
+    m.MenuFile_ImportCsv = AddItem(m.MenuFile, "MenuFile_ImportCsv");
+    m.MenuFile_ExportCsv = AddItem(m.MenuFile, "MenuFile_ExportCsv");
+    m.MenuFile->addSeparator();
+    m.MenuFile_PrintSheet = AddItem(m.MenuFile, "MenuFile_PrintSheet");
+    m.MenuFile_ExportSheetPdf = AddItem(m.MenuFile, "MenuFile_ExportSheetPdf");
+    m.MenuFile->addSeparator();
     m.MenuFile_Exit = AddItem(m.MenuFile, "MenuFile_Exit");
 }
 
@@ -104,6 +111,9 @@ void BuildLanguageMenu(QMenuBar* bar, MainMenu& m)
 void Caption(QMenu* menu, int entry) { menu->setTitle(Tr(entry)); }
 void Caption(QAction* item, int entry) { item->setText(Tr(entry)); }
 
+// These items open a dialog, and say so.
+void Caption(QAction* item, ExchangeText text) { item->setText(ExchangeTr(text) + QStringLiteral("...")); }
+
 }
 
 MainMenu BuildMainMenu(QMenuBar* bar)
@@ -127,6 +137,10 @@ void CaptionMainMenu(const MainMenu& m)
     Caption(m.MenuFile_New, NewEntry);
     Caption(m.MenuFile_Open, OpenEntry);
     Caption(m.MenuFile_Save, SaveEntry);
+    Caption(m.MenuFile_ImportCsv, ExchangeText::ImportCsv);
+    Caption(m.MenuFile_ExportCsv, ExchangeText::ExportCsv);
+    Caption(m.MenuFile_PrintSheet, ExchangeText::PrintSheet);
+    Caption(m.MenuFile_ExportSheetPdf, ExchangeText::ExportSheetPdf);
     Caption(m.MenuFile_Exit, ExitEntry);
     Caption(m.MenuEdit, EditEntry);
     Caption(m.MenuEdit_Read, ReadEntry);

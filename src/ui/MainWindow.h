@@ -9,6 +9,7 @@
 #include "link/TransferContext.h"
 #include "model/MemoryImage.h"
 #include "model/RadioSettings.h"
+#include "sheet/SheetContent.h"
 #include "ui/FileChooser.h"
 #include "ui/MainMenu.h"
 #include "ui/MainToolBar.h"
@@ -62,6 +63,10 @@ private:
     void MenuFile_NewClick();
     void MenuFile_OpenClick();
     SaveOutcome MenuFile_SaveClick();
+    void MenuFile_ImportCsvClick();
+    void MenuFile_ExportCsvClick();
+    void MenuFile_PrintSheetClick();
+    void MenuFile_ExportSheetPdfClick();
     void MenuFile_ExitClick();
     void MenuEdit_ReadClick();
     void MenuEdit_WriteClick();
@@ -81,12 +86,16 @@ private:
     bool ConfirmClearAllData();
     void ShowNotice(const QString& text);
     void SelectLanguage(int setting);
+    // The channel the grid's current row shows; the first one when no channel row is current.
+    unsigned SelectedChannel() const;
+    SheetContent CurrentSheet() const;
     void RunChannelTransfer(bool isRead);
     TransferContext LinkContext(TransferKind kind, bool isRead);
 
     RadioSettings record_{};
     MemoryImage image_{};
     std::string settingsPath_;
+    QString dataFilePath_;  // the channel data file last opened or saved, for the channel sheet
     AppSettings config_;
     LinkSettings link_;
     FileChooser chooser_;

@@ -38,6 +38,10 @@ void MainWindowTest::StartWindow()
             saveTitles.push_back(title);
             return saveAnswer;
         },
+        [this](QWidget*, const QString& title, ExchangeFile file) {
+            exchangeAsked.push_back({title, file});
+            return exchangeAnswer;
+        },
     };
     window = std::make_unique<TForm1>(settingsPath, chooser);
     window->show();

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QString>
@@ -47,6 +48,9 @@ protected:
     QString saveAnswer;
     std::vector<QString> openTitles;
     std::vector<QString> saveTitles;
+    // The same for the channel table and channel sheet files.
+    QString exchangeAnswer;
+    std::vector<std::pair<QString, ExchangeFile>> exchangeAsked;
 };
 
 // A record with every block byte random, for checks that nothing is lost or changed.
