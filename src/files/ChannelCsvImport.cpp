@@ -87,7 +87,8 @@ FittedName FitName(const std::string& utf8)
 {
     FittedName name;
     for (const std::string& character : Characters(utf8)) {
-        std::optional<std::string> gbk = TryUtf8ToGbk(character);
+        // A zero byte would end the name in the record.
+        std::optional<std::string> gbk = character == std::string(1, '\0') ? std::nullopt : TryUtf8ToGbk(character);
         if (!gbk || gbk->empty()) {
             gbk = std::string(1, Replacement);
             name.replaced = true;
@@ -98,6 +99,10 @@ FittedName FitName(const std::string& utf8)
         }
         name.gbk += *gbk;
     }
+    // A cut can leave a blank at the end, which a table field would not keep. A blank is never
+    // part of a two-byte GBK character.
+    while (name.cut && !name.gbk.empty() && name.gbk.back() == ' ')
+        name.gbk.pop_back();
     return name;
 }
 
