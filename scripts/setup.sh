@@ -6,7 +6,7 @@ set -euo pipefail
 KR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KR_BUILD="$KR_ROOT/build"
 
-kr_packages=(cmake make g++ qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev fonts-wqy-microhei)
+kr_packages=(cmake make g++ qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev fonts-wqy-microhei poppler-utils)
 
 kr_install_missing() {
     local missing=()
