@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QBuffer>
+#include <QFont>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -63,6 +64,10 @@ QString SheetHtml(const SheetContent& c)
 void PaintChannelSheet(const SheetContent& content, QPagedPaintDevice& device)
 {
     QTextDocument document;
+    // Without shaping no "ff" ligature turns "Off" into a glyph that a reader copies as one character.
+    QFont font = document.defaultFont();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    document.setDefaultFont(font);
     document.setHtml(SheetHtml(content));
     document.setTextWidth(LayoutWidth);
     const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
