@@ -358,20 +358,6 @@ private:
 
 }
 
-bool IsRowLeftOut(CsvRowIssue issue)
-{
-    switch (issue) {
-    case CsvRowIssue::NoChannelLeft:
-    case CsvRowIssue::LocationNotAChannel:
-    case CsvRowIssue::BadFrequency:
-    case CsvRowIssue::OutsideBand:
-    case CsvRowIssue::ModeNotFm:
-        return true;
-    default:
-        return false;
-    }
-}
-
 ChannelCsvImport ImportChannelCsv(std::string_view text, const ChannelCsvImportOptions& options, RadioSettings& settings)
 {
     ChannelCsvImport outcome;

@@ -22,8 +22,6 @@ enum class CsvRowIssue : uint8_t {
     ValueIgnored,         // a value with no setting of its own; detail: column=value
 };
 
-bool IsRowLeftOut(CsvRowIssue issue);
-
 struct CsvRowNote {
     unsigned line = 0;
     CsvRowIssue issue = CsvRowIssue::NoChannelLeft;

@@ -1,6 +1,7 @@
 #include "files/CsvTones.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
