@@ -9,6 +9,7 @@ KR_BUILD="$KR_ROOT/build"
 KR_SANITIZE_BUILD="$KR_ROOT/build-sanitize"
 
 kr_packages=(cmake make g++ qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev fonts-wqy-microhei
+    poppler-utils
     qt6-translations-l10n
     # the Debian package and its checks
     dpkg-dev librsvg2-bin desktop-file-utils appstream shared-mime-info

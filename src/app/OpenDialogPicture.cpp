@@ -42,5 +42,6 @@ FileChooser OpenDialogPicture::Chooser()
             return QString();
         },
         [](QWidget*, const QString&, const QString&) { return QString(); },
+        [](QWidget*, const QString&, ExchangeFile) { return QString(); },
     };
 }

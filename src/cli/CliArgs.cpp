@@ -76,3 +76,14 @@ std::optional<BandLimits> BandLimitsOption(const CliArgs& cli)
         throw UsageError("--band-limits wants the lower limit first");
     return band;
 }
+
+LanguageSetting LanguageOption(const CliArgs& cli, LanguageSetting fallback)
+{
+    const auto given = cli.Value("--lang");
+    if (!given)
+        return fallback;
+    const uint32_t language = ParseU32(*given, "--lang");
+    if (language > uint32_t(LanguageSetting::TraditionalChinese))
+        throw UsageError("--lang is 0 (English), 1 (Simplified Chinese) or 2 (Traditional Chinese)");
+    return LanguageSetting(language);
+}

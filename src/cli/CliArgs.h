@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "lang/LanguageSetting.h"
 #include "model/BandLimits.h"
 
 // A malformed command line; main() turns it into a one-line message and exit status 2.
@@ -36,6 +37,9 @@ private:
 
 // A decimal unsigned 32-bit number, or a UsageError naming `what`.
 uint32_t ParseU32(const std::string& text, const char* what);
+
+// The interface language named by --lang (0, 1 or 2), or `fallback` when the option is not given.
+LanguageSetting LanguageOption(const CliArgs& cli, LanguageSetting fallback);
 
 // The band given by "--band-limits MIN MAX" in hertz, lower limit first; nothing when absent.
 std::optional<BandLimits> BandLimitsOption(const CliArgs& cli);

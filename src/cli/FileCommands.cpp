@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 #include "cli/RecordDump.h"
+#include "cli/RecordJson.h"
 #include "files/AtomicFile.h"
 #include "files/ChannelDataFile.h"
 #include "lang/AppLang.h"
@@ -108,14 +109,11 @@ int UnpackImage(const CommandArgs& args)
 int Dump(const CommandArgs& args)
 {
     const CliArgs cli(args, {{"--json", 0}, {"--lang", 1}});
-    const uint32_t language = cli.Has("--lang") ? ParseU32(*cli.Value("--lang"), "--lang") : 0;
-    if (language > uint32_t(LanguageSetting::TraditionalChinese))
-        throw UsageError("--lang is 0 (English), 1 (Simplified Chinese) or 2 (Traditional Chinese)");
-    ApplyLanguageSetting(LanguageSetting(language));
+    ApplyLanguageSetting(LanguageOption(cli, LanguageSetting::English));
     RadioSettings settings;
     if (FileResult loaded = LoadRecord(cli.Only("record file"), settings); !loaded.ok)
         return Fail(loaded.message);
-    const std::string text = cli.Has("--json") ? DumpRecordJson(settings) : DumpRecordText(settings);
+    const std::string text = cli.Has("--json") ? RecordJson(settings) : DumpRecordText(settings);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return ExitSuccess;
 }

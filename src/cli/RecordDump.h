@@ -8,5 +8,3 @@
 // channel table's titles and values in the current language.
 std::string DumpRecordText(const RadioSettings& settings);
 
-// The record as JSON whose keys are the record's field names.
-std::string DumpRecordJson(const RadioSettings& settings);

@@ -19,23 +19,48 @@ namespace {
 
 #ifdef _WIN32
 
-std::string Utf8ToGbk(std::string_view utf8)
+namespace {
+
+constexpr UINT GbkCodePage = 936;
+
+std::wstring Wide(UINT codePage, DWORD flags, std::string_view text)
 {
-    constexpr UINT GbkCodePage = 936;
-    if (utf8.empty())
+    const int length = MultiByteToWideChar(codePage, flags, text.data(), int(text.size()), nullptr, 0);
+    if (length <= 0)
         return {};
-    const int wideLength = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), int(utf8.size()), nullptr, 0);
-    if (wideLength <= 0)
-        Fail(utf8);
-    std::wstring wide(size_t(wideLength), L'\0');
-    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), int(utf8.size()), wide.data(), wideLength);
+    std::wstring wide(size_t(length), L'\0');
+    MultiByteToWideChar(codePage, flags, text.data(), int(text.size()), wide.data(), length);
+    return wide;
+}
+
+std::string Narrow(UINT codePage, const std::wstring& wide, BOOL* lossy)
+{
+    const int length = WideCharToMultiByte(codePage, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, lossy);
+    if (length <= 0)
+        return {};
+    std::string text(size_t(length), '\0');
+    WideCharToMultiByte(codePage, 0, wide.data(), int(wide.size()), text.data(), length, nullptr, nullptr);
+    return text;
+}
+
+}
+
+std::optional<std::string> TryUtf8ToGbk(std::string_view utf8)
+{
+    if (utf8.empty())
+        return std::string();
+    const std::wstring wide = Wide(CP_UTF8, MB_ERR_INVALID_CHARS, utf8);
     BOOL lossy = FALSE;
-    const int gbkLength = WideCharToMultiByte(GbkCodePage, 0, wide.data(), wideLength, nullptr, 0, nullptr, &lossy);
-    if (gbkLength <= 0 || lossy)
-        Fail(utf8);
-    std::string gbk(size_t(gbkLength), '\0');
-    WideCharToMultiByte(GbkCodePage, 0, wide.data(), wideLength, gbk.data(), gbkLength, nullptr, nullptr);
+    std::string gbk = wide.empty() ? std::string() : Narrow(GbkCodePage, wide, &lossy);
+    if (gbk.empty() || lossy)
+        return std::nullopt;
     return gbk;
+}
+
+// Without MB_ERR_INVALID_CHARS the system puts its own stand-in for a broken sequence.
+std::string GbkToUtf8(std::string_view gbk)
+{
+    return gbk.empty() ? std::string() : Narrow(CP_UTF8, Wide(GbkCodePage, 0, gbk), nullptr);
 }
 
 #else
@@ -62,11 +87,11 @@ private:
 
 }
 
-std::string Utf8ToGbk(std::string_view utf8)
+std::optional<std::string> TryUtf8ToGbk(std::string_view utf8)
 {
     IconvHandle converter("GBK", "UTF-8");
     if (!converter.IsOpen())
-        Fail(utf8);
+        return std::nullopt;
     std::string input(utf8);
     // A GBK text is never longer than its UTF-8 form: ASCII stays one byte, the rest shrinks.
     std::string gbk(input.size(), '\0');
@@ -75,9 +100,36 @@ std::string Utf8ToGbk(std::string_view utf8)
     char* out = gbk.data();
     size_t outLeft = gbk.size();
     if (iconv(converter.Get(), &in, &inLeft, &out, &outLeft) == size_t(-1))
-        Fail(utf8);
+        return std::nullopt;
     gbk.resize(gbk.size() - outLeft);
     return gbk;
 }
 
+std::string GbkToUtf8(std::string_view gbk)
+{
+    IconvHandle converter("UTF-8", "GBK");
+    std::string input(gbk);
+    // One GBK byte becomes at most three UTF-8 bytes (a two-byte character at most three as well).
+    std::string utf8(input.size() * 3, '\0');
+    char* in = input.data();
+    size_t inLeft = input.size();
+    char* out = utf8.data();
+    size_t outLeft = utf8.size();
+    while (converter.IsOpen() && inLeft > 0 && iconv(converter.Get(), &in, &inLeft, &out, &outLeft) == size_t(-1)) {
+        *out++ = '?';
+        --outLeft;
+        ++in;
+        --inLeft;
+    }
+    utf8.resize(utf8.size() - outLeft);
+    return utf8;
+}
+
 #endif
+
+std::string Utf8ToGbk(std::string_view utf8)
+{
+    if (auto gbk = TryUtf8ToGbk(utf8))
+        return *gbk;
+    Fail(utf8);
+}

@@ -1,20 +1,14 @@
 #include "ui/ChannelFileDialog.h"
 
-namespace {
-
-const char* const ChannelFileFilter = "Korvane File(*.Kqd)";
-const char* const ChannelFileSuffix = "Kqd";
-
-}
-
-std::unique_ptr<QFileDialog> ChannelFileDialog(QWidget* owner, const QString& title, QFileDialog::AcceptMode mode)
+std::unique_ptr<QFileDialog> ChannelFileDialog(QWidget* owner, const QString& title, QFileDialog::AcceptMode mode,
+                                               const FileType& type)
 {
-    auto dialog = std::make_unique<QFileDialog>(owner, title, QString(), QString::fromLatin1(ChannelFileFilter));
+    auto dialog = std::make_unique<QFileDialog>(owner, title, QString(), QString::fromLatin1(type.filter));
     dialog->setAcceptMode(mode);
     if (mode == QFileDialog::AcceptOpen) {
         dialog->setFileMode(QFileDialog::ExistingFile);
     } else {
-        dialog->setDefaultSuffix(QString::fromLatin1(ChannelFileSuffix));
+        dialog->setDefaultSuffix(QString::fromLatin1(type.suffix));
         dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
     }
     return dialog;

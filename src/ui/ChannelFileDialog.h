@@ -4,6 +4,17 @@
 
 #include <QFileDialog>
 
-// The open or save dialog for ".Kqd" files, not yet shown; the save dialog adds the extension and
-// asks before overwriting a file.
-std::unique_ptr<QFileDialog> ChannelFileDialog(QWidget* owner, const QString& title, QFileDialog::AcceptMode mode);
+// What a file dialog lists and which extension a save adds.
+struct FileType {
+    const char* filter;
+    const char* suffix;
+};
+
+constexpr FileType ChannelFile{"Korvane File(*.Kqd)", "Kqd"};
+constexpr FileType CsvFile{"CSV (*.csv)", "csv"};
+constexpr FileType PdfFile{"PDF (*.pdf)", "pdf"};
+
+// The open or save dialog for files of `type` (".Kqd" unless told), not yet shown; the save dialog
+// adds the extension and asks before overwriting a file.
+std::unique_ptr<QFileDialog> ChannelFileDialog(QWidget* owner, const QString& title, QFileDialog::AcceptMode mode,
+                                               const FileType& type = ChannelFile);

@@ -4,9 +4,10 @@
 
 namespace {
 
-QString RunFileDialog(QWidget* owner, const QString& title, QFileDialog::AcceptMode mode, const QString& suggested = {})
+QString RunFileDialog(QWidget* owner, const QString& title, QFileDialog::AcceptMode mode, const FileType& type,
+                      const QString& suggested = {})
 {
-    const std::unique_ptr<QFileDialog> dialog = ChannelFileDialog(owner, title, mode);
+    const std::unique_ptr<QFileDialog> dialog = ChannelFileDialog(owner, title, mode, type);
     if (!suggested.isEmpty())
         dialog->selectFile(suggested);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
@@ -19,9 +20,16 @@ QString RunFileDialog(QWidget* owner, const QString& title, QFileDialog::AcceptM
 FileChooser SystemFileChooser()
 {
     return {
-        [](QWidget* owner, const QString& title) { return RunFileDialog(owner, title, QFileDialog::AcceptOpen); },
+        [](QWidget* owner, const QString& title) {
+            return RunFileDialog(owner, title, QFileDialog::AcceptOpen, ChannelFile);
+        },
         [](QWidget* owner, const QString& title, const QString& suggested) {
-            return RunFileDialog(owner, title, QFileDialog::AcceptSave, suggested);
+            return RunFileDialog(owner, title, QFileDialog::AcceptSave, ChannelFile, suggested);
+        },
+        [](QWidget* owner, const QString& title, ExchangeFile file) {
+            if (file == ExchangeFile::CsvToImport)
+                return RunFileDialog(owner, title, QFileDialog::AcceptOpen, CsvFile);
+            return RunFileDialog(owner, title, QFileDialog::AcceptSave, file == ExchangeFile::SheetPdf ? PdfFile : CsvFile);
         },
     };
 }

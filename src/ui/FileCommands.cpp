@@ -37,6 +37,7 @@ void TForm1::MenuFile_NewClick()
     if (!ConfirmClearAllData())
         return;
     record_.ResetToDefaults();
+    dataFilePath_.clear();
     FullRefresh();
     TakeAsDataFile(QString());
 }

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "lang/EditingTexts.h"
+#include "lang/ExchangeTexts.h"
 #include "lang/TextTable.h"
 #include "ui/BandChoice.h"
 
@@ -67,6 +68,12 @@ void BuildFileMenu(QMenuBar* bar, MainMenu& m)
     m.MenuFile_Open = AddItem(m.MenuFile, "MenuFile_Open", {Keys(Qt::CTRL | Qt::Key_O)});
     m.MenuFile_Save = AddItem(m.MenuFile, "MenuFile_Save", {Keys(Qt::CTRL | Qt::Key_S)});
     m.MenuFile->addSeparator();
+    m.MenuFile_ImportCsv = AddItem(m.MenuFile, "MenuFile_ImportCsv");
+    m.MenuFile_ExportCsv = AddItem(m.MenuFile, "MenuFile_ExportCsv");
+    m.MenuFile->addSeparator();
+    m.MenuFile_PrintSheet = AddItem(m.MenuFile, "MenuFile_PrintSheet");
+    m.MenuFile_ExportSheetPdf = AddItem(m.MenuFile, "MenuFile_ExportSheetPdf");
+    m.MenuFile->addSeparator();
     m.MenuFile_Exit = AddItem(m.MenuFile, "MenuFile_Exit", {Keys(Qt::CTRL | Qt::Key_Q)});
 }
 
@@ -108,6 +115,9 @@ void Caption(QMenu* menu, TextEntry entry) { menu->setTitle(Tr(entry)); }
 void Caption(QAction* item, TextEntry entry) { item->setText(Tr(entry)); }
 void Caption(QAction* item, EditingText text) { item->setText(EditingTr(text)); }
 
+// These items open a dialog, and say so.
+void Caption(QAction* item, ExchangeText text) { item->setText(ExchangeTr(text) + QStringLiteral("...")); }
+
 }
 
 MainMenu BuildMainMenu(QMenuBar* bar)
@@ -131,6 +141,10 @@ void CaptionMainMenu(const MainMenu& m)
     Caption(m.MenuFile_New, TextEntry::NewMenu);
     Caption(m.MenuFile_Open, TextEntry::OpenMenu);
     Caption(m.MenuFile_Save, TextEntry::SaveMenu);
+    Caption(m.MenuFile_ImportCsv, ExchangeText::ImportCsv);
+    Caption(m.MenuFile_ExportCsv, ExchangeText::ExportCsv);
+    Caption(m.MenuFile_PrintSheet, ExchangeText::PrintSheet);
+    Caption(m.MenuFile_ExportSheetPdf, ExchangeText::ExportSheetPdf);
     Caption(m.MenuFile_Exit, TextEntry::ExitMenu);
     Caption(m.MenuEdit, TextEntry::EditMenu);
     Caption(m.MenuEdit_Undo, EditingText::Undo);

@@ -33,6 +33,10 @@ struct MainMenu {
     QAction* MenuFile_New;
     QAction* MenuFile_Open;
     QAction* MenuFile_Save;
+    QAction* MenuFile_ImportCsv;
+    QAction* MenuFile_ExportCsv;
+    QAction* MenuFile_PrintSheet;
+    QAction* MenuFile_ExportSheetPdf;
     QAction* MenuFile_Exit;
 
     QMenu* MenuEdit;

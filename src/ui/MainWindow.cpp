@@ -96,6 +96,10 @@ void TForm1::ConnectCommands()
     onItem(menu_.MenuFile_New, run(&TForm1::MenuFile_NewClick));
     onItem(menu_.MenuFile_Open, run(&TForm1::MenuFile_OpenClick));
     onItem(menu_.MenuFile_Save, run(&TForm1::MenuFile_SaveClick));
+    onItem(menu_.MenuFile_ImportCsv, run(&TForm1::MenuFile_ImportCsvClick));
+    onItem(menu_.MenuFile_ExportCsv, run(&TForm1::MenuFile_ExportCsvClick));
+    onItem(menu_.MenuFile_PrintSheet, run(&TForm1::MenuFile_PrintSheetClick));
+    onItem(menu_.MenuFile_ExportSheetPdf, run(&TForm1::MenuFile_ExportSheetPdfClick));
     onItem(menu_.MenuFile_Exit, run(&TForm1::MenuFile_ExitClick));
     onItem(menu_.MenuEdit_Read, run(&TForm1::MenuEdit_ReadClick));
     onItem(menu_.MenuEdit_Write, run(&TForm1::MenuEdit_WriteClick));

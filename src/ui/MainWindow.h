@@ -12,6 +12,7 @@
 #include "model/ChannelRows.h"
 #include "model/MemoryImage.h"
 #include "model/RadioSettings.h"
+#include "sheet/SheetContent.h"
 #include "ui/FileChooser.h"
 #include "ui/MainMenu.h"
 #include "ui/MainToolBar.h"
@@ -70,6 +71,10 @@ private:
     void MenuFile_NewClick();
     void MenuFile_OpenClick();
     SaveOutcome MenuFile_SaveClick();
+    void MenuFile_ImportCsvClick();
+    void MenuFile_ExportCsvClick();
+    void MenuFile_PrintSheetClick();
+    void MenuFile_ExportSheetPdfClick();
     void MenuFile_ExitClick();
     void MenuEdit_ReadClick();
     void MenuEdit_WriteClick();
@@ -108,6 +113,9 @@ private:
     void CommitChannelEdit();
     bool ConfirmClearAllData();
     void SelectLanguage(LanguageSetting setting);
+    // The channel the grid's current row shows; the first one when no channel row is current.
+    unsigned SelectedChannel() const;
+    SheetContent CurrentSheet() const;
     void RunChannelTransfer(bool isRead);
     TransferContext LinkContext(TransferKind kind, bool isRead);
 
@@ -115,7 +123,7 @@ private:
     BandLimits band_;
     MemoryImage image_{};
     std::string settingsPath_;
-    QString dataFilePath_;  // the channel data file last opened or saved
+    QString dataFilePath_;  // the channel data file last opened or saved, for the channel sheet
     AppSettings config_;
     LinkSettings link_;
     FileChooser chooser_;

@@ -137,12 +137,14 @@ TEST_F(FileCommands, BothDialogsOpenOnTheChannelPageWithTheGridFocused)
     };
     window.reset();
     const auto rememberSave = [&](QWidget* owner, const QString& title, const QString&) { return remember(owner, title); };
-    window = std::make_unique<TForm1>(settingsPath, FileChooser{remember, rememberSave});
+    const auto rememberExchange = [&](QWidget* owner, const QString& title, ExchangeFile) { return remember(owner, title); };
+    window = std::make_unique<TForm1>(settingsPath, FileChooser{remember, rememberSave, rememberExchange});
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     pages = Control<QTabWidget>("PageControl_Home");
 
-    for (const char* command : {"MenuFile_Open", "MenuFile_Save"}) {
+    for (const char* command : {"MenuFile_Open", "MenuFile_Save", "MenuFile_ImportCsv", "MenuFile_ExportCsv",
+                                "MenuFile_ExportSheetPdf"}) {
         pages->setCurrentIndex(2);
         page.clear();
         Trigger(command);

@@ -36,6 +36,10 @@ void MainWindowTest::StartWindow()
             saveSuggestions.push_back(suggested);
             return saveAnswer;
         },
+        [this](QWidget*, const QString& title, ExchangeFile file) {
+            exchangeAsked.push_back({title, file});
+            return exchangeAnswer;
+        },
     };
     window = std::make_unique<TForm1>(settingsPath, chooser);
     window->show();

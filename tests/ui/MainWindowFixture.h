@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QString>
@@ -49,6 +50,9 @@ protected:
     std::vector<QString> openTitles;
     std::vector<QString> saveTitles;
     std::vector<QString> saveSuggestions;
+    // The same for the channel table and channel sheet files.
+    QString exchangeAnswer;
+    std::vector<std::pair<QString, ExchangeFile>> exchangeAsked;
 };
 
 // A record with every block byte random, for checks that nothing is lost or changed.

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "files/ChannelCsvReport.h"
+#include "files/CsvTable.h"
+#include "model/BandLimits.h"
+#include "model/RadioSettings.h"
+
+// The channel table in the column set that multi-radio programming tools exchange, followed by
+// three columns of this radio's own (BusyLock, DTMF, SquelchMode) that those tools ignore.
+
+const std::vector<std::string>& ChannelCsvColumns();
+
+// One used channel as a row of those columns; `number` is its Location.
+std::vector<std::string> ChannelCsvRow(unsigned number, const ChannelRecord& channel);
+
+// The header and one row per used channel, CR LF after every line, UTF-8 without byte-order mark.
+std::string ExportChannelCsv(const RadioSettings& settings, char separator = CsvComma);
+
+struct ChannelCsvImportOptions {
+    BandLimits band;
+    unsigned firstChannel = 1;   // rows fill the channels from here down, in file order
+    bool keepLocations = false;  // a row goes to the channel its Location names instead
+    char separator = CsvComma;
+};
+
+// Every row passes the rules of typing into the grid; a row the radio cannot hold is left out
+// and reported, as is every change made to a row that is taken. Refused without a Frequency
+// column, and then nothing changes.
+ChannelCsvImport ImportChannelCsv(std::string_view text, const ChannelCsvImportOptions& options,
+                                  RadioSettings& settings);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Comma-separated text as spreadsheets and radio programming tools write it: fields may be quoted,
+// a quoted field may hold the separator, doubled quotes and line breaks. The clipboard's form of
+// the same table uses a tab as separator.
+constexpr char CsvComma = ',';
+constexpr char CsvTab = '\t';
+
+// One record of the text and the line it starts on, counted from 1.
+struct CsvRecord {
+    unsigned line = 0;
+    std::vector<std::string> fields;
+};
+
+// Splits the text into records. A leading byte-order mark, blank lines and lines starting with
+// "#" are passed over; LF and CR LF both end a line. A quote left open runs to the end.
+std::vector<CsvRecord> ParseCsv(std::string_view text, char separator = CsvComma);
+
+// One record as a line without its line end; a field holding the separator, a quote or a line
+// break is quoted.
+std::string FormatCsvRecord(const std::vector<std::string>& fields, char separator = CsvComma);

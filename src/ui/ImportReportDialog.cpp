@@ -1,0 +1,46 @@
+#include "ui/ImportReportDialog.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "lang/CsvReportText.h"
+#include "lang/ExchangeTexts.h"
+#include "lang/TextLookup.h"
+#include "lang/TextTable.h"
+
+namespace {
+constexpr int NotesWidth = 560;
+constexpr int NotesHeight = 260;
+}
+
+ImportReportDialog::ImportReportDialog(const ChannelCsvImport& outcome, QWidget* owner) : QDialog(owner)
+{
+    setObjectName("ImportReportDlg");
+    setWindowTitle(ExchangeTr(ExchangeText::ImportCsv));
+
+    Summary = new QLabel(CsvImportedText(outcome.imported), this);
+    Summary->setObjectName("ImportReportSummary");
+    Summary->setAccessibleName(Summary->text());
+
+    QStringList lines;
+    for (const CsvRowNote& note : outcome.notes)
+        lines << CsvRowNoteText(note);
+    Notes = new QPlainTextEdit(lines.join('\n'), this);
+    Notes->setObjectName("ImportReportNotes");
+    Notes->setAccessibleName(ExchangeTr(ExchangeText::ImportCsv));
+    Notes->setReadOnly(true);
+    Notes->setMinimumSize(NotesWidth, NotesHeight);
+    Notes->setVisible(!lines.isEmpty());
+
+    OKBtn = new QPushButton(DisplayText(NoticeOkText()), this);
+    OKBtn->setObjectName("OKBtn");
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Summary);
+    layout->addWidget(Notes);
+    layout->addWidget(OKBtn, 0, Qt::AlignHCenter);
+}

@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "files/CsvTable.h"
+
+namespace {
+
+using Fields = std::vector<std::string>;
+
+struct ParseCase {
+    const char* name;
+    std::string text;
+    char separator;
+    std::vector<CsvRecord> expected;
+};
+
+class CsvParse : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(CsvParse, GivesRecordsWithTheirLines)
+{
+    const auto records = ParseCsv(GetParam().text, GetParam().separator);
+    ASSERT_EQ(records.size(), GetParam().expected.size());
+    for (size_t i = 0; i < records.size(); ++i) {
+        EXPECT_EQ(records[i].line, GetParam().expected[i].line) << i;
+        EXPECT_EQ(records[i].fields, GetParam().expected[i].fields) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, CsvParse,
+    ::testing::Values(
+        ParseCase{"BomAndCrLf", "\xEF\xBB\xBF" "a,b\r\n1,2\r\n", ',', {{1, Fields{"a", "b"}}, {2, Fields{"1", "2"}}}},
+        ParseCase{"LastLineWithoutEnd", "a,b\n1,", ',', {{1, Fields{"a", "b"}}, {2, Fields{"1", ""}}}},
+        ParseCase{"CommentsAndBlankLines", "# made by hand\n\na\r\n\r\n#x,y\nb\n", ',',
+                  {{3, Fields{"a"}}, {6, Fields{"b"}}}},
+        ParseCase{"QuotedSeparatorAndQuotes", "\"Name, long\",\"say \"\"hi\"\"\",3\n", ',',
+                  {{1, Fields{"Name, long", "say \"hi\"", "3"}}}},
+        ParseCase{"QuotedLineBreakKeepsCounting", "\"two\nlines\",x\nnext\n", ',',
+                  {{1, Fields{"two\nlines", "x"}}, {3, Fields{"next"}}}},
+        ParseCase{"UnclosedQuoteRunsToTheEnd", "\"open,x\ny", ',', {{1, Fields{"open,x\ny"}}}},
+        ParseCase{"Tabs", "a\tb,c\n", '\t', {{1, Fields{"a", "b,c"}}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CsvFormat, QuotesOnlyWhatNeedsItAndReadsBack)
+{
+    const struct {
+        Fields fields;
+        char separator;
+        const char* line;
+    } cases[] = {
+        {{"1", "FRS 1", "", "462.562500"}, ',', "1,FRS 1,,462.562500"},
+        {{"a,b", "say \"x\"", "two\nlines"}, ',', "\"a,b\",\"say \"\"x\"\"\",\"two\nlines\""},
+        {{"a,b", "c\td"}, '\t', "a,b\t\"c\td\""},
+    };
+    for (const auto& c : cases) {
+        const std::string line = FormatCsvRecord(c.fields, c.separator);
+        EXPECT_EQ(line, c.line);
+        const auto back = ParseCsv(line + "\r\n", c.separator);
+        ASSERT_EQ(back.size(), 1u) << line;
+        EXPECT_EQ(back[0].fields, c.fields);
+    }
+}
+
+}
