@@ -28,7 +28,10 @@ void TForm1::RunChannelTransfer(bool isRead)
     TProgramDialog dialog(LinkContext(TransferKind::Normal, isRead), this);
     connect(&dialog, &TProgramDialog::transferSucceeded, this, &TForm1::FullRefresh);
     dialog.setWindowTitle(Tr(isRead ? TextEntry::ReadFromRadio : TextEntry::WriteToRadio));
+    dialog.SetVerifyAfterWrite(config_.VerifyAfterWrite);
     dialog.exec();
+    if (!isRead)
+        config_.VerifyAfterWrite = dialog.VerifyAfterWrite();
     history_->Pause(false);
     if (isRead)
         history_->EndStep();

@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -115,6 +116,24 @@ TEST_F(RecordCheckList, OpeningAFileOfAnotherSizeListsItAndOpensIt)
     EXPECT_EQ(seen.text, Problem(TransferMessageId::CheckListAfterOpen));
     EXPECT_FALSE(seen.cancelShown);
     EXPECT_TRUE(Record().IsChannelUsed(2));
+}
+
+// The write dialog's box starts as the settings file says and the file keeps what the user left.
+TEST_F(MainWindowTest, VerifyAfterWritingIsRememberedInTheSettingsFile)
+{
+    WriteSettingsFile("[config]\nVerifyAfterWrite=1\n");
+    StartWindow();
+    bool checkedAtStart = false;
+    ModalDriver::OnNextModal([&](QWidget* dialog) {
+        auto* box = dialog->findChild<QCheckBox*>("VerifyAfterWrite");
+        checkedAtStart = box->isChecked();
+        box->setChecked(false);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("CancelBtn"), Qt::LeftButton);
+    });
+    Trigger("MenuEdit_Write");
+    window.reset();
+    EXPECT_TRUE(checkedAtStart);
+    EXPECT_EQ(LoadAppSettings(settingsPath).VerifyAfterWrite, false);
 }
 
 }
