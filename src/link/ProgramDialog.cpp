@@ -1,5 +1,6 @@
 #include "link/ProgramDialog.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -14,6 +15,8 @@
 #include "link/ModalResult.h"
 #include "link/ProgramDialogEntry.h"
 #include "link/TransferRunner.h"
+#include "link/TransferTargets.h"
+#include "link/engine/WriteVerify.h"
 
 namespace {
 
@@ -32,6 +35,8 @@ QString StepText(int linkStep)
         return DisplayTransferMessage(TransferMessageId::CheckingPassword);
     return {};
 }
+
+QString AddressText(uint32_t address) { return "0x" + QString("%1").arg(address, 4, 16, QChar('0')).toUpper(); }
 
 QPushButton* NewButton(const char* objectName, const QString& caption, QWidget* parent)
 {
@@ -52,7 +57,11 @@ struct TProgramDialog::Impl {
     QProgressBar* ProgressBar1;
     QLabel* StatusText;
     QPushButton* ProgramStart;
+    QCheckBox* VerifyAfterWrite;
     TransferRunner runner;
+    // The read after a write, on objects of its own so the record stays as written.
+    std::unique_ptr<TransferTargets> readBack;
+    std::unique_ptr<TransferRunner> verifier;
     bool started = false;
     // Why the named port did not open, as the runner worded it.
     QString portProblem;
@@ -66,8 +75,11 @@ TProgramDialog::Impl::Impl(const TransferContext& transfer, TProgramDialog* dial
       ProgressBar1(new QProgressBar(Bevel1)),
       StatusText(new QLabel(Bevel1)),
       ProgramStart(NewButton("ProgramStart", DialogText(StartCaption), dialog)),
+      VerifyAfterWrite(new QCheckBox(DisplayTransferMessage(TransferMessageId::VerifyAfterWriting), dialog)),
       runner(transfer, dialog)
 {
+    VerifyAfterWrite->setObjectName("VerifyAfterWrite");
+    VerifyAfterWrite->setAccessibleName(VerifyAfterWrite->text());
     Bevel1->setObjectName("Bevel1");
     Bevel1->setFrameShape(QFrame::Box);
     Bevel1->setMinimumWidth(BevelMinimumWidth);
@@ -93,7 +105,9 @@ TProgramDialog::TProgramDialog(const TransferContext& context, QWidget* owner)
     buttons->addWidget(impl_->CancelBtn);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(impl_->Bevel1);
+    layout->addWidget(impl_->VerifyAfterWrite);
     layout->addLayout(buttons);
+    impl_->VerifyAfterWrite->setVisible(VerifyOffered());
 
     TransferRunner& runner = impl_->runner;
     runner.SetBandQuestion([this] { return AskBandQuestion(); });
@@ -109,11 +123,29 @@ TProgramDialog::TProgramDialog(const TransferContext& context, QWidget* owner)
 
 TProgramDialog::~TProgramDialog() = default;
 
+void TProgramDialog::SetVerifyAfterWrite(bool verify) { impl_->VerifyAfterWrite->setChecked(verify); }
+
+bool TProgramDialog::VerifyAfterWrite() const { return impl_->VerifyAfterWrite->isChecked(); }
+
+TransferTrace TProgramDialog::Trace() const
+{
+    TransferTrace trace = impl_->runner.Trace();
+    if (impl_->verifier)
+        trace.Append(impl_->verifier->Trace());
+    return trace;
+}
+
+bool TProgramDialog::VerifyOffered() const
+{
+    return impl_->context.Kind == TransferKind::Normal && !impl_->context.IsRead;
+}
+
 void TProgramDialog::ProgramStartClick()
 {
     impl_->CancelBtn->setEnabled(false);
     impl_->ProgramStart->setEnabled(false);
     impl_->started = true;
+    impl_->VerifyAfterWrite->setEnabled(false);
     impl_->runner.Start(PortChoiceFor(impl_->context.Link));
 }
 
@@ -124,14 +156,59 @@ bool TProgramDialog::AskBandQuestion()
 
 void TProgramDialog::TransferFinished(LinkOutcome outcome)
 {
-    if (const int entry = OutcomeTextEntry(outcome); entry >= 0)
-        ShowNotice(this, NoticeText(entry));
-    if (outcome == LinkOutcome::Success) {
+    if (outcome == LinkOutcome::Success && VerifyOffered() && VerifyAfterWrite()) {
+        StartVerify();
+        return;
+    }
+    const int entry = OutcomeTextEntry(outcome);
+    const bool succeeded = outcome == LinkOutcome::Success;
+    End(succeeded, succeeded, entry >= 0 ? NoticeText(entry) : QString());
+}
+
+// A normal read on the port the write found the radio on.
+void TProgramDialog::StartVerify()
+{
+    impl_->StatusText->setText(DisplayTransferMessage(TransferMessageId::Verifying));
+    impl_->ProgressBar1->setValue(0);
+    impl_->readBack = std::make_unique<TransferTargets>();
+    impl_->readBack->Settings = impl_->context.Settings;
+    impl_->readBack->Band = impl_->context.Band;
+    impl_->verifier =
+        std::make_unique<TransferRunner>(impl_->readBack->Context(TransferKind::Normal, true));
+    TransferRunner& verifier = *impl_->verifier;
+    connect(&verifier, &TransferRunner::progressChanged, impl_->ProgressBar1, &QProgressBar::setValue);
+    connect(&verifier, &TransferRunner::portProblem, this, [this](const QString& why) { impl_->portProblem = why; });
+    connect(&verifier, &TransferRunner::finished, this, &TProgramDialog::VerifyFinished);
+    verifier.Start(PortChoice::Named(impl_->runner.PortInUse()));
+}
+
+// The write itself succeeded either way; only a radio holding what was sent ends in success.
+void TProgramDialog::VerifyFinished(LinkOutcome outcome)
+{
+    if (outcome != LinkOutcome::Success) {
+        const int entry = OutcomeTextEntry(outcome);
+        End(true, false, entry >= 0 ? NoticeText(entry) : QString());
+        return;
+    }
+    const VerifyResult result = CompareWritten(impl_->context.Image, impl_->readBack->Image);
+    if (result.Matches())
+        End(true, true, DialogText(SuccessText));
+    else
+        End(true, false,
+            DisplayTransferMessage(TransferMessageId::VerifyMismatch,
+                                   {AddressText(result.firstAddress), QString::number(result.differing)}));
+}
+
+void TProgramDialog::End(bool transferred, bool succeeded, const QString& notice)
+{
+    if (!notice.isEmpty())
+        ShowNotice(this, notice);
+    if (transferred) {
         impl_->runner.ApplyResult();
         emit transferSucceeded();
     }
     impl_->started = false;
-    done(outcome == LinkOutcome::Success ? ModalResultOk : ModalResultCancel);
+    done(succeeded ? ModalResultOk : ModalResultCancel);
 }
 
 // The outcome's own text first; after a failure, lines that say why and what to do.

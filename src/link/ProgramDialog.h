@@ -6,6 +6,7 @@
 
 #include "link/engine/LinkActions.h"
 #include "link/engine/TransferContext.h"
+#include "link/engine/TransferTrace.h"
 
 // The modal progress dialog in which every transfer with the radio runs. The opener sets the
 // caption, shows it with exec() and reads nothing back: outcomes are shown inside it and the
@@ -15,6 +16,13 @@ class TProgramDialog : public QDialog {
 public:
     TProgramDialog(const TransferContext& context, QWidget* owner);
     ~TProgramDialog() override;
+
+    // The "Verify after writing" box, shown for a normal write only: after a successful write
+    // the radio is read back into objects of the dialog's own and compared with what was sent.
+    void SetVerifyAfterWrite(bool verify);
+    bool VerifyAfterWrite() const;
+    // Every line of the transfer, and of the verifying read after it.
+    TransferTrace Trace() const;
 
 signals:
     // After a successful transfer, once the success notice is closed and what was read is in the
@@ -29,6 +37,12 @@ private:
     void ProgramStartClick();
     bool AskBandQuestion();
     void TransferFinished(LinkOutcome outcome);
+    bool VerifyOffered() const;
+    void StartVerify();
+    void VerifyFinished(LinkOutcome outcome);
+    // Shows `notice` (none when empty) and closes; after a successful transfer the record takes
+    // what it brought first.
+    void End(bool transferred, bool succeeded, const QString& notice);
     QString NoticeText(int entry) const;
 
     // Behind a pointer: the runner would bring the serial port and the link engine into every

@@ -5,6 +5,7 @@
 #include <QTabWidget>
 
 #include "dialogs/Notices.h"
+#include "dialogs/RecordCheckDlg.h"
 #include "dialogs/WarnDialogs.h"
 #include "files/ChannelDataFile.h"
 #include "lang/TextTable.h"
@@ -60,11 +61,14 @@ FileResult TForm1::LoadDataFile(const QString& path)
     return opened;
 }
 
+// A file the radio could not take as it stands still opens; the list says what to mend.
 bool TForm1::OpenDataFile(const QString& path)
 {
     const FileResult opened = LoadDataFile(path);
     if (!opened.ok)
         ShowNotice(this, QString::fromStdString(opened.message));
+    else
+        ShowFileFindings(this, CheckChannelFile(LocalPath(path), record_, band_));
     return opened.ok;
 }
 

@@ -1,9 +1,11 @@
+#include "dialogs/RecordCheckDlg.h"
 #include "dialogs/password/PasswordMenu.h"
 #include "factory/AdjustmentBlock.h"
 #include "factory/AdjustmentMenu.h"
 #include "lang/TextTable.h"
 #include "link/PortDialog.h"
 #include "link/ProgramDialog.h"
+#include "model/RecordCheck.h"
 #include "ui/MainWindow.h"
 
 // The commands that talk to the radio or choose how to reach it.
@@ -16,14 +18,20 @@ TransferContext TForm1::LinkContext(TransferKind kind, bool isRead)
 
 // A read, whatever it brought, is one step of the history. A write changed the radio, not the
 // record, so it is no step; what its handshake and packing left in the record is taken as is.
+// A write first lists what the radio could not take and goes on only when the user says so.
 void TForm1::RunChannelTransfer(bool isRead)
 {
     CommitPendingEdit();
+    if (!isRead && !ConfirmWriteDespite(this, CheckRecord(record_, band_)))
+        return;
     history_->Pause(true);
     TProgramDialog dialog(LinkContext(TransferKind::Normal, isRead), this);
     connect(&dialog, &TProgramDialog::transferSucceeded, this, &TForm1::FullRefresh);
     dialog.setWindowTitle(Tr(isRead ? TextEntry::ReadFromRadio : TextEntry::WriteToRadio));
+    dialog.SetVerifyAfterWrite(config_.VerifyAfterWrite);
     dialog.exec();
+    if (!isRead)
+        config_.VerifyAfterWrite = dialog.VerifyAfterWrite();
     history_->Pause(false);
     if (isRead)
         history_->EndStep();

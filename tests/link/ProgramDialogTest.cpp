@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QProgressBar>
@@ -244,6 +245,65 @@ TEST_F(ProgramDialogTest, ContinueAtTheBandQuestionWritesAndShowsSuccess)
     });
     EXPECT_EQ(notice, DialogText(3));
     EXPECT_TRUE(SameRange(radio.StopAndReadMemory(), objects.Image, NormalWriteSpan));
+}
+
+}
+
+namespace {
+
+struct VerifyCase {
+    const char* name;
+    RadioArgs radio;
+    QStringList mismatch;  // first differing address and count; empty: the success notice
+    int result;
+};
+
+class DialogVerify : public ProgramDialogTest, public testing::WithParamInterface<VerifyCase> {};
+
+// The read back runs into objects of its own: the record keeps what was written.
+TEST_P(DialogVerify, ReadsBackAndNamesTheFirstDifference)
+{
+    const VerifyCase& c = GetParam();
+    RadioProcess radio(QuickRadioWith(c.radio));
+    UseRadioOn(radio.LinkPath());
+    objects.Settings = RandomRecord(14);
+    std::memset(objects.Settings.Password, 0, sizeof objects.Settings.Password);
+    objects.Band = RadioBand;
+    TProgramDialog dialog(objects.Context(false), nullptr);
+    auto* box = dialog.findChild<QCheckBox*>("VerifyAfterWrite");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisibleTo(&dialog));
+    EXPECT_FALSE(box->isChecked());
+    dialog.SetVerifyAfterWrite(true);
+    const RadioSettings written = objects.Settings;
+
+    const Seen seen = StartAndAnswer(dialog, Ok);
+    const QString expected = c.mismatch.isEmpty()
+                                 ? DialogText(SuccessText)
+                                 : DisplayTransferMessage(TransferMessageId::VerifyMismatch, c.mismatch);
+    EXPECT_EQ(seen.notice, expected);
+    EXPECT_EQ(seen.result, c.result);
+    EXPECT_EQ(seen.modals, 1);
+    EXPECT_TRUE(SameApartFromHandshake(objects.Settings, written));
+    int requests = 0;
+    const TransferTrace trace = dialog.Trace();
+    for (const std::string& line : trace.Lines())
+        requests += line.find("> 52") != std::string::npos;
+    EXPECT_GT(requests, 0) << "no read followed the write";
+}
+
+const VerifyCase VerifyCases[] = {
+    {"AGoodRadio", {}, {}, ModalResultOk},
+    {"OneByteStoredWrong", {"--wrong-byte", std::to_string(0x4123)}, {"0x4123", "1"}, ModalResultCancel},
+};
+
+INSTANTIATE_TEST_SUITE_P(Link, DialogVerify, testing::ValuesIn(VerifyCases),
+                         [](const testing::TestParamInfo<VerifyCase>& info) { return info.param.name; });
+
+TEST_F(ProgramDialogTest, OnlyANormalWriteOffersToVerify)
+{
+    TProgramDialog read(objects.Context(true), nullptr);
+    EXPECT_FALSE(read.findChild<QCheckBox*>("VerifyAfterWrite")->isVisibleTo(&read));
 }
 
 }

@@ -10,6 +10,7 @@
 #include "ModalDriver.h"
 #include "QuickRadio.h"
 #include "RadioProcess.h"
+#include "dialogs/RecordCheckDlg.h"
 #include "dialogs/WarnDialogs.h"
 #include "lang/TextTable.h"
 #include "model/MemoryImage.h"
@@ -53,6 +54,11 @@ protected:
     void RunTransfer(const std::function<void()>& command, const char* bandAnswer)
     {
         ModalDriver::OnNextModal([this, bandAnswer](QWidget* dialog) {
+            // The list of values the radio cannot take comes first; these tests write anyway.
+            if (auto* check = qobject_cast<TRecordCheckDlg*>(dialog)) {
+                RunTransfer([check] { QTest::mouseClick(check->OKBtn, Qt::LeftButton); }, bandAnswer);
+                return;
+            }
             caption = dialog->windowTitle();
             focusBeforeTransfer = window->focusWidget() ? window->focusWidget()->objectName() : QString();
             WatchForTheEnding(dialog, bandAnswer);
