@@ -4,12 +4,15 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "dialogs/AccessibleNames.h"
+
 namespace NoticeParts {
 
 void SetUpFixedDialog(QDialog& dialog, int width, int height)
 {
     dialog.setWindowTitle(QString());
     dialog.setFixedSize(width, height);
+    NameControlsWhenShown(&dialog);
 }
 
 QPushButton* MakeAnswerButton(QDialog* dialog, const char* name, QPoint topLeft, int result)

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/AccessibleNames.h"
 #include "factory/AccessCode.h"
 #include "factory/AdjustmentDlg.h"
 #include "lang/TextTable.h"
@@ -34,7 +35,10 @@ TPasswordDlg::TPasswordDlg(const TransferContext& link, std::function<void()> wr
     QFont font = eInput->font();
     font.setPointSize(CodeFontPoints);
     eInput->setFont(font);
+    // The box has no caption beside it; it asks for the code the way the radio password box does.
+    eInput->setAccessibleName(Tr(TextEntry::InputPassword));
     OKBtn->setDefault(true);
+    NameControlsWhenShown(this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(OKBtn);

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+#include "dialogs/AccessibleNames.h"
 #include "dialogs/Notices.h"
 #include "factory/AdjustmentBlock.h"
 #include "factory/AdjustmentFile.h"
@@ -54,6 +55,7 @@ TAdjustmentDlg::TAdjustmentDlg(const TransferContext& link, std::function<void()
       writeChannelData_(std::move(writeChannelData)), chooser_(SystemAdjustmentFileChooser())
 {
     bWriteSn->hide();
+    NameControlsWhenShown(this);
 
     auto* top = new QHBoxLayout;
     top->addLayout(BuildFrequencyGrid());

@@ -56,7 +56,8 @@ private:
     QLayout* BuildCrystalRow();
     QLayout* BuildHints();
     QLayout* BuildButtons();
-    void PlaceRow(QGridLayout* grid, int row, const QString& caption, const std::vector<std::string>& editNames);
+    void PlaceRow(QGridLayout* grid, int row, const QString& caption, const std::vector<std::string>& editNames,
+                  const std::vector<const char*>& columnTitles = {});
 
     // Behaviour.
     bool CommitEdit(const FieldEdit& target);

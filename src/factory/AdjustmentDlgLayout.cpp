@@ -59,11 +59,20 @@ TDigitEdit* TAdjustmentDlg::MakeEdit(const std::string& editName)
     throw std::logic_error("no calibration field for " + editName);
 }
 
-void TAdjustmentDlg::PlaceRow(QGridLayout* grid, int row, const QString& caption, const std::vector<std::string>& editNames)
+// A row of one box is named by its caption; a box among several by the caption and its column's title.
+void TAdjustmentDlg::PlaceRow(QGridLayout* grid, int row, const QString& caption, const std::vector<std::string>& editNames,
+                              const std::vector<const char*>& columnTitles)
 {
-    grid->addWidget(new QLabel(caption, this), row, 0);
-    for (size_t column = 0; column < editNames.size(); ++column)
-        grid->addWidget(MakeEdit(editNames[column]), row, int(column) + 1);
+    auto* label = new QLabel(caption, this);
+    grid->addWidget(label, row, 0);
+    for (size_t column = 0; column < editNames.size(); ++column) {
+        TDigitEdit* edit = MakeEdit(editNames[column]);
+        if (editNames.size() == 1)
+            label->setBuddy(edit);
+        else
+            edit->setAccessibleName(caption + ' ' + QString::fromUtf8(columnTitles[column]));
+        grid->addWidget(edit, row, int(column) + 1);
+    }
 }
 
 QLayout* TAdjustmentDlg::BuildFrequencyGrid()
@@ -78,8 +87,11 @@ QLayout* TAdjustmentDlg::BuildFrequencyGrid()
         spot->hide();
         grid->addWidget(spot, int(k) + 1, 0);
         int column = 1;
-        for (const char* suffix : {"", "_H", "_M", "_L", "_Tune"})
-            grid->addWidget(MakeEdit(edit + suffix), int(k) + 1, column++);
+        for (const char* suffix : {"", "_H", "_M", "_L", "_Tune"}) {
+            TDigitEdit* box = MakeEdit(edit + suffix);
+            box->setAccessibleName(QString::fromUtf8(headers[column - 1]) + ' ' + spot->text());
+            grid->addWidget(box, int(k) + 1, column++);
+        }
     }
     grid->setRowStretch(int(AdjustmentPointCount) + 1, 1);
     return grid;
@@ -109,11 +121,12 @@ QGroupBox* TAdjustmentDlg::BuildLevelGroup(const QString& title, const char* fir
 QLayout* TAdjustmentDlg::BuildBatteryGrid()
 {
     auto* grid = new QGridLayout;
+    const std::vector<const char*> headers = {"低压", "1级", "2级"};
     int column = 1;
-    for (const char* header : {"低压", "1级", "2级"})
+    for (const char* header : headers)
         grid->addWidget(Caption(header, this), 0, column++);
-    PlaceRow(grid, 1, QString::fromUtf8("待机电压"), {"eBatt_L0_Wait", "eBatt_L1_Wait", "eBatt_L2_Wait"});
-    PlaceRow(grid, 2, QString::fromUtf8("发射电压"), {"eBatt_L0_Tx", "eBatt_L1_Tx", "eBatt_L2_Tx"});
+    PlaceRow(grid, 1, QString::fromUtf8("待机电压"), {"eBatt_L0_Wait", "eBatt_L1_Wait", "eBatt_L2_Wait"}, headers);
+    PlaceRow(grid, 2, QString::fromUtf8("发射电压"), {"eBatt_L0_Tx", "eBatt_L1_Tx", "eBatt_L2_Tx"}, headers);
     PlaceRow(grid, 3, QString::fromUtf8("最高电压"), {"eBatt_High"});
     return grid;
 }

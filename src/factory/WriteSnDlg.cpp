@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "dialogs/AccessibleNames.h"
 #include "factory/DigitEdit.h"
 #include "factory/FactoryTransfer.h"
 #include "factory/NotANumberNotice.h"
@@ -37,8 +38,11 @@ TWriteSnDlg::TWriteSnDlg(const TransferContext& link, QWidget* owner)
     OKBtn->hide();
     CancelBtn->hide();
 
+    auto* snLabel = new QLabel(QStringLiteral("SN"), this);
+    snLabel->setBuddy(eSn);
+    NameControlsWhenShown(this);
     auto* numberRow = new QHBoxLayout;
-    numberRow->addWidget(new QLabel(QStringLiteral("SN"), this));
+    numberRow->addWidget(snLabel);
     numberRow->addWidget(eSn);
     numberRow->addWidget(udSn);
     numberRow->addStretch();

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "dialogs/AccessibleNames.h"
 #include "lang/TextTable.h"
 #include "link/ModalResult.h"
 #include "ports/SerialPortInfo.h"
@@ -58,6 +59,7 @@ TCommunicationPort::TCommunicationPort(LinkSettings& link, QWidget* owner)
     layout->addWidget(cAutoSeachPort);
     layout->addLayout(buttons);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    NameControlsWhenShown(this);
 
     candidates_ = RefreshPortCandidates();
     if (!candidates_.Contains(link_.PortNumber))

@@ -9,7 +9,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/AccessibleNames.h"
 #include "dialogs/Notices.h"
+#include "lang/AccessibleTexts.h"
 #include "lang/DisplayTransferMessage.h"
 #include "lang/TextTable.h"
 #include "link/ModalResult.h"
@@ -87,7 +89,7 @@ TProgramDialog::Impl::Impl(const TransferContext& transfer, TProgramDialog* dial
     ProgressBar1->setRange(0, ProgressMaximum);
     ProgressBar1->setValue(0);
     StatusText->setObjectName("StatusText");
-    StatusText->setAccessibleName("Transfer status");
+    StatusText->setAccessibleName(AccessibleTr(AccessibleText::TransferStatus));
     OKBtn->setVisible(false);
 }
 
@@ -95,6 +97,7 @@ TProgramDialog::TProgramDialog(const TransferContext& context, QWidget* owner)
     : QDialog(owner), impl_(new Impl(context, this))
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    NameControlsWhenShown(this);
     auto* bevelLayout = new QVBoxLayout(impl_->Bevel1);
     bevelLayout->addWidget(impl_->ProgressBar1);
     bevelLayout->addWidget(impl_->StatusText);

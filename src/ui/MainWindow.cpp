@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "dialogs/AccessibleNames.h"
 #include "lang/AppLang.h"
 #include "lang/TextTable.h"
 #include "ports/SerialPortInfo.h"
@@ -54,6 +55,8 @@ void TForm1::BuildWindow()
     setCentralWidget(client);
     bHide = new QPushButton(client);
     bHide->setObjectName("bHide");
+    // Only the program moves the focus there; Tab passes it by.
+    bHide->setFocusPolicy(Qt::NoFocus);
     BuildPages(client);
 
     StatusBar1 = new QStatusBar(this);
@@ -158,6 +161,7 @@ void TForm1::FullRefresh()
     TabSheet_Option->Refresh();
     TabSheet_Dtmf->Refresh();
     TabSheet_Key->Refresh();
+    NameControls(this);
     FixClientArea();
 }
 

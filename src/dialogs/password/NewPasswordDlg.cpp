@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "dialogs/AccessibleNames.h"
 #include "dialogs/Notices.h"
 #include "dialogs/password/PasswordEdit.h"
 #include "dialogs/password/PasswordTexts.h"
@@ -20,6 +21,9 @@ TNewPasswordDlg::TNewPasswordDlg(const TransferContext& link, QWidget* owner)
 {
     setWindowTitle(Tr(TextEntry::NewPassword));
     OKBtn->setDefault(true);
+    sInput->setBuddy(eInput);
+    sSureInput->setBuddy(eSureInput);
+    NameControlsWhenShown(this);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(sInput, 0, 0, 1, 2);

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "dialogs/AccessibleNames.h"
 #include "dialogs/password/NewPasswordDlg.h"
 #include "dialogs/password/PasswordEdit.h"
 #include "dialogs/password/PasswordTexts.h"
@@ -16,6 +17,8 @@ TSetPasswordDlg::TSetPasswordDlg(const TransferContext& link, QWidget* owner)
       bNewPassword(MakeCaptionedButton("bNewPassword", TextEntry::NewPassword, this)), link_(link)
 {
     OKBtn->setDefault(true);
+    sPassword->setBuddy(eInput);
+    NameControlsWhenShown(this);
     bNewPassword->setAutoDefault(false);
 
     auto* layout = new QGridLayout(this);

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "dialogs/AccessibleNames.h"
 #include "lang/TextTable.h"
 #include "model/ChannelBatchFill.h"
 #include "model/Frequency.h"
@@ -110,6 +111,7 @@ TChBatchSetDlg::TChBatchSetDlg(RadioSettings& settings, const BandLimits& band, 
     setObjectName("TChBatchSetDlg");
     setWindowTitle(Tr(TextEntry::BatchSet));
     setFixedSize(DialogSize);
+    NameControlsWhenShown(this);
     BuildControls();
     FillLists();
     ShowValues();

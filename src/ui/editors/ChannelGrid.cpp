@@ -9,6 +9,7 @@
 #include <QTableWidget>
 
 #include "lang/ChannelTexts.h"
+#include "lang/TextTable.h"
 #include "model/ChannelRules.h"
 #include "ui/editors/CellEditors.h"
 #include "ui/editors/FocusLoss.h"
@@ -122,7 +123,7 @@ void ChannelGridEditor::Impl::Refresh()
     const QStringList titles = ChannelColumnTitles();
     for (int column = 0; column < ChannelColumnCount; ++column)
         SetCellText(grid, 0, column, titles[column]);
-    nameEditor->setAccessibleName(titles[ColName]);
+    grid->setAccessibleName(Tr(TextEntry::ChannelInformation));
     for (int row = 1; row <= int(ChannelCount); ++row)
         RedrawRow(row);
 }

@@ -42,6 +42,8 @@ void InPlaceEditing::Open(QWidget* editor, int row, int column)
     if (!editor->property(EscapeCancelsProperty).toBool())
         new EscapeCancels(editor, this);
     PlaceOverCell(editor, grid_, row, column);
+    // An editor over a cell is named after the column it edits.
+    editor->setAccessibleName(CellText(grid_, 0, column));
     editor->show();
     editor->setFocus();
 }

@@ -1,6 +1,6 @@
 #include "ui/editors/PageLayout.h"
 
-#include <QWidget>
+#include <QLabel>
 
 namespace {
 constexpr int LabelGap = 6;
@@ -9,6 +9,9 @@ constexpr int LabelGap = 6;
 void PlaceRow(const FormColumn& column, int row, QWidget* label, QWidget* control)
 {
     const int top = column.top + row * RowPitch;
+    // The label beside a control names it for screen readers.
+    if (auto* caption = qobject_cast<QLabel*>(label))
+        caption->setBuddy(control);
     label->setGeometry(column.left, top, column.labelWidth, ControlHeight);
     control->setGeometry(column.left + column.labelWidth + LabelGap, top, column.controlWidth, ControlHeight);
 }
