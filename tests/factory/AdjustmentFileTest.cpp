@@ -86,7 +86,8 @@ TEST(AdjustmentFile, AMissingFileChangesNothingAndSaysSo)
     AdjustmentData record = before;
     const FileResult result = OpenAdjustmentFile(dir.File("absent.Kqda"), record);
     EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.message.empty());
+    EXPECT_EQ(result.problem, FileProblem::CannotOpen);
+    EXPECT_EQ(result.path, dir.File("absent.Kqda"));
     EXPECT_EQ(RecordBytes(record), RecordBytes(before));
 }
 
@@ -95,7 +96,8 @@ TEST(AdjustmentFile, AFailedSaveIsReported)
     ScratchDir dir;
     const FileResult result = SaveAdjustmentFile(dir.File("no/such/dir/x.Kqda"), PatternRecord(0));
     EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.message.empty());
+    EXPECT_EQ(result.problem, FileProblem::CannotSave);
+    EXPECT_EQ(result.path, dir.File("no/such/dir/x.Kqda"));
 }
 
 }
