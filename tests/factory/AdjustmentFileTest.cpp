@@ -4,6 +4,7 @@
 
 #include "FileContents.h"
 #include "ScratchDir.h"
+#include "SpecialFiles.h"
 #include "factory/AdjustmentFile.h"
 
 namespace {
@@ -89,6 +90,23 @@ TEST(AdjustmentFile, AMissingFileChangesNothingAndSaysSo)
     EXPECT_EQ(result.problem, FileProblem::CannotOpen);
     EXPECT_EQ(result.path, dir.File("absent.Kqda"));
     EXPECT_EQ(RecordBytes(record), RecordBytes(before));
+}
+
+TEST(AdjustmentFile, AFolderDeviceOrPipeIsRefusedWithoutWaitingAndChangesNothing)
+{
+    for (const NodeKind kind : {NodeKind::Pipe, NodeKind::Device, NodeKind::Folder}) {
+        ScratchDir dir;
+        const std::string node = dir.File("node.Kqda");
+        if (!MakeNode(kind, node))
+            continue;  // no device nodes without the privilege
+        const AdjustmentData before = PatternRecord(5);
+        AdjustmentData record = before;
+
+        FileResult result;
+        EXPECT_FALSE(WaitedOnPipe(node, [&] { result = OpenAdjustmentFile(node, record); })) << NodeAt(node);
+        EXPECT_EQ(result.problem, FileProblem::NotAFileToOpen) << NodeAt(node);
+        EXPECT_EQ(RecordBytes(record), RecordBytes(before)) << NodeAt(node);
+    }
 }
 
 TEST(AdjustmentFile, AFailedSaveIsReported)
