@@ -100,22 +100,38 @@ FileResult OpenToRead(const std::string& path, platform::OpenFile& file)
     return error == 0 ? FileResult::Success() : FileResult::Failure(FileProblem::CannotOpen, path, error);
 }
 
+// The checks of every save before a byte is written; `target` is the name the save writes.
+FileResult CheckExistingTarget(const std::string& path, platform::FileFacts& facts, std::string& target)
+{
+    int error = platform::Inspect(path, facts);
+    if (error == 0 && facts.exists && !facts.regular)
+        error = platform::NotARegularFile;
+    if (error == 0 && facts.exists)
+        error = platform::CheckWritable(path);
+    if (error == 0)
+        error = platform::FinalName(path, target);
+    return SaveFailed(path, error);
+}
+
 }  // namespace
+
+FileResult CheckSaveTarget(const std::string& path)
+{
+    platform::FileFacts facts;
+    std::string target;
+    FileResult checked = CheckExistingTarget(path, facts, target);
+    if (!checked.ok || facts.exists)
+        return checked;
+    const std::string folder = std::filesystem::path(target).parent_path().string();
+    return SaveFailed(path, platform::CheckWritable(folder.empty() ? "." : folder));
+}
 
 FileResult WriteFileAtomically(const std::string& path, const uint8_t* data, size_t size)
 {
     platform::FileFacts facts;
-    if (const int error = platform::Inspect(path, facts))
-        return SaveFailed(path, error);
-    if (facts.exists && !facts.regular)
-        return SaveFailed(path, platform::NotARegularFile);
-    if (facts.exists) {
-        if (const int error = platform::CheckWritable(path))
-            return SaveFailed(path, error);
-    }
     std::string target;
-    if (const int error = platform::FinalName(path, target))
-        return SaveFailed(path, error);
+    if (FileResult checked = CheckExistingTarget(path, facts, target); !checked.ok)
+        return checked;
     // A new file would drop the other names of a hard-linked file, or take it from its owner.
     if (facts.exists && (facts.links > 1 || !facts.ownedByUs))
         return WriteInPlace(path, target, data, size);

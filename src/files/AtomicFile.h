@@ -15,6 +15,11 @@
 // keep their names, owner and place.
 FileResult WriteFileAtomically(const std::string& path, const uint8_t* data, size_t size);
 
+// What WriteFileAtomically would refuse at `path`, asked before work whose result would otherwise
+// be lost: something other than a plain file, a file the user may not write, or no such file and
+// a folder that takes no new one.
+FileResult CheckSaveTarget(const std::string& path);
+
 // Reads at most `maxSize` bytes from the start of the file into `data`; `got` tells how many.
 // Anything but a plain file is refused at once instead of being waited on.
 FileResult ReadFilePrefix(const std::string& path, uint8_t* data, size_t maxSize, size_t& got);

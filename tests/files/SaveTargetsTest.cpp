@@ -162,8 +162,12 @@ TEST(SaveTargets, PermissionsDecideAsForAnOpenForWriting)
         }
         ASSERT_EQ(chmod(dir.Path().c_str(), c.folderMode), 0);
 
+        // 253: the check asked before a save does not foretell it.
         const int status = RunAsNobody([&] {
+            const bool foretold = CheckSaveTarget(path).ok;
             const FileResult result = Save(path);
+            if (result.ok != foretold)
+                return 253;
             return result.ok ? 0 : result.problem == FileProblem::CannotSave ? result.systemError : 254;
         });
 
