@@ -4,6 +4,8 @@
 
 namespace {
 
+constexpr size_t BytesPerMebibyte = 1024 * 1024;
+
 MessageId WithReason(FileProblem problem)
 {
     switch (problem) {
@@ -31,6 +33,8 @@ Message FileMessage(const FileResult& r)
         return {MessageId::NotAFileToOpen, {r.path}};
     case FileProblem::NotAFileToSave:
         return {MessageId::NotAFileToSave, {r.path}};
+    case FileProblem::TextFileTooLarge:
+        return {MessageId::TextFileTooLarge, {r.path, std::to_string(r.expectedSize / BytesPerMebibyte)}};
     case FileProblem::NoBackupFolder:
         return {MessageId::NoBackupFolder, {}};
     case FileProblem::ChannelFileTooShort:

@@ -21,6 +21,7 @@ constexpr TextPair MessageTexts[] = {
     {"%1 只有 %2 字节；信道数据文件应有 %3 字节", "%1 is %2 bytes long; a channel data file holds %3 bytes"},
     {"%1：存储映像应为 %2 字节，此文件有 %3 字节", "%1: a memory image is %2 bytes, this file has %3"},
     {"%1：存储映像应为 %2 字节，此文件更长", "%1: a memory image is %2 bytes, this file is longer"},
+    {"%1：大于 %2 MiB", "%1: larger than %2 MiB"},
     {"无法备份：不知道数据文件夹（未设置 HOME）", "Cannot back up: no data folder is known (HOME is not set)"},
     {"无法备份到 %1：%2", "Cannot back up into %1: %2"},
     {"串口 %1 不存在（%2）", "serial port %1 does not exist (%2)"},

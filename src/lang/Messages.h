@@ -19,6 +19,7 @@ enum class MessageId : int {
     ChannelFileTooShort,  // %1 path, %2 bytes held, %3 bytes needed
     ImageWrongSize,       // %1 path, %2 bytes needed, %3 bytes held
     ImageTooLong,         // %1 path, %2 bytes needed
+    TextFileTooLarge,     // %1 path, %2 limit in MiB
     NoBackupFolder,
     CannotBackUp,         // %1 folder, %2 reason
     PortMissing,          // %1 device, %2 system text

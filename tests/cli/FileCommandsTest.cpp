@@ -151,6 +151,7 @@ TEST(CliFileCommands, AnInputThatIsNoFileIsRefusedAtOnce)
         {"image", pipe, "--out", out},
         {"from-image", pipe, "--out", out},
         {"from-image", image, "--out", out, "--base", pipe},
+        {"from-json", pipe, "--out", out},
     };
     for (const auto& args : commands) {
         CliRun run;
