@@ -9,6 +9,7 @@
 #include "app/StartupTiming.h"
 #include "files/AppSettings.h"
 #include "lang/AppLang.h"
+#include "lang/FileMessage.h"
 #include "ui/MainWindow.h"
 #include "ui/ModelName.h"
 #include "ui/ProgramFont.h"
@@ -39,7 +40,7 @@ int RunUnattended(TForm1& window, const AppOptions& options, const OpenDialogPic
     if (!options.DataFile.isEmpty()) {
         const FileResult loaded = window.LoadDataFile(options.DataFile);
         if (!loaded.ok) {
-            std::fprintf(stderr, "kr-t27: %s\n", loaded.message.c_str());
+            std::fprintf(stderr, "kr-t27: %s\n", EnglishMessage(FileMessage(loaded)).c_str());
             return 1;
         }
     }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/ExitCodes.h"
+#include "lang/FileMessage.h"
 
 int Fail(const std::string& message)
 {
@@ -10,4 +11,6 @@ int Fail(const std::string& message)
     return ExitUsageOrFile;
 }
 
-int Finished(const FileResult& result) { return result.ok ? ExitSuccess : Fail(result.message); }
+int Fail(const FileResult& result) { return Fail(EnglishMessage(FileMessage(result))); }
+
+int Finished(const FileResult& result) { return result.ok ? ExitSuccess : Fail(result); }

@@ -7,5 +7,8 @@
 // A one-line error on stderr; the command then ends with the usage-or-file exit status.
 int Fail(const std::string& message);
 
+// The file's problem on stderr, in English.
+int Fail(const FileResult& result);
+
 // The exit status of a command whose last step wrote a file.
 int Finished(const FileResult& result);

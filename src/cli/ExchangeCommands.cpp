@@ -57,7 +57,7 @@ int ExportCsv(const CommandArgs& args)
     const std::string out = cli.Required("--out");
     RadioSettings settings;
     if (FileResult loaded = LoadRecord(cli.Only("record file"), settings); !loaded.ok)
-        return Fail(loaded.message);
+        return Fail(loaded);
     return Finished(WriteText(out, ExportChannelCsv(settings)));
 }
 
@@ -76,10 +76,10 @@ int ImportCsv(const CommandArgs& args)
     UseLanguage(cli);
     std::string text;
     if (FileResult read = ReadTextFile(cli.Only("channel table"), text); !read.ok)
-        return Fail(read.message);
+        return Fail(read);
     RadioSettings settings;
     if (FileResult loaded = LoadBase(cli, settings); !loaded.ok)
-        return Fail(loaded.message);
+        return Fail(loaded);
     const ChannelCsvImport outcome = ImportChannelCsv(text, options, settings);
     if (outcome.refused)
         return Fail(CsvRefusedText().toStdString());
@@ -95,10 +95,10 @@ int FromJson(const CommandArgs& args)
     const std::string out = cli.Required("--out");
     std::string json;
     if (FileResult read = ReadTextFile(cli.Only("JSON file"), json); !read.ok)
-        return Fail(read.message);
+        return Fail(read);
     RadioSettings settings;
     if (FileResult loaded = LoadBase(cli, settings); !loaded.ok)
-        return Fail(loaded.message);
+        return Fail(loaded);
     try {
         ApplyRecordJson(json, settings);
     } catch (const RecordJsonError& e) {
@@ -116,7 +116,7 @@ int Sheet(const CommandArgs& args)
     UseLanguage(cli);
     RadioSettings settings;
     if (FileResult loaded = LoadRecord(file, settings); !loaded.ok)
-        return Fail(loaded.message);
+        return Fail(loaded);
     const AppSettings app = CurrentAppSettings();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;

@@ -76,7 +76,7 @@ int WriteCalibration(const CommandArgs& args)
         return WrongAccessCode();
     AdjustmentData record{};
     if (const FileResult opened = OpenAdjustmentFile(file, record); !opened.ok)
-        return Fail(opened.message);
+        return Fail(opened);
     auto targets = TargetsFor(cli);
     GetAdjustmentData(record, targets->Buffer);
     return ExitCodeOf(RunTransfer(targets->Context(TransferKind::Adjustment, false), port, policy, trace.Trace()));
@@ -99,7 +99,7 @@ int DumpCalibration(const CommandArgs& args)
         return WrongAccessCode();
     AdjustmentData record{};
     if (const FileResult opened = OpenAdjustmentFile(file, record); !opened.ok)
-        return Fail(opened.message);
+        return Fail(opened);
     for (const auto& field : AdjustmentFields())
         PrintField(field, record);
     std::printf("Reserved\t%02X %02X\n", record.Reserved[0], record.Reserved[1]);

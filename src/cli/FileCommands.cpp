@@ -29,8 +29,7 @@ FileResult LoadImage(const std::string& path, MemoryImage& image)
     if (!result.ok)
         return result;
     if (got != MemoryImageSize)
-        return FileResult::Failure(path + ": a memory image is " + std::to_string(MemoryImageSize) + " bytes, this file "
-                                   + (got > MemoryImageSize ? "is longer" : "has " + std::to_string(got)));
+        return FileResult::WrongSize(FileProblem::ImageWrongSize, path, got, MemoryImageSize);
     std::copy(bytes, bytes + MemoryImageSize, image.begin());
     return result;
 }
@@ -78,7 +77,7 @@ int PackImage(const CommandArgs& args)
     const DateTimeStamp now = cli.Has("--now") ? ParseStamp(*cli.Value("--now")) : LocalNow();
     RadioSettings settings;
     if (FileResult loaded = LoadRecord(cli.Only("record file"), settings); !loaded.ok)
-        return Fail(loaded.message);
+        return Fail(loaded);
     MemoryImage image;
     GetDataForWrite(settings, band, now, image);
     return Finished(WriteFileAtomically(out, image.data(), image.size()));
@@ -90,16 +89,16 @@ int UnpackImage(const CommandArgs& args)
     const std::string out = cli.Required("--out");
     MemoryImage image;
     if (FileResult loaded = LoadImage(cli.Only("image file"), image); !loaded.ok)
-        return Fail(loaded.message);
+        return Fail(loaded);
     RadioSettings settings;
     settings.ResetToDefaults();
     if (auto base = cli.Value("--base"))
         if (FileResult loaded = LoadRecord(*base, settings); !loaded.ok)
-            return Fail(loaded.message);
+            return Fail(loaded);
     BandLimits band;
     SetDataToSoftware(image, settings, band);
     if (FileResult saved = SaveChannelFile(out, settings); !saved.ok)
-        return Fail(saved.message);
+        return Fail(saved);
     std::printf("band limits: %u %u\nlast programmed: %u-%02u-%02u %02u:%02u\n", band.BandMin, band.BandMax,
                 unsigned(settings.LastWriteYear), settings.LastWriteMonth, settings.LastWriteDay, settings.LastWriteHour,
                 settings.LastWriteMinute);
@@ -112,7 +111,7 @@ int Dump(const CommandArgs& args)
     ApplyLanguageSetting(LanguageOption(cli, LanguageSetting::English));
     RadioSettings settings;
     if (FileResult loaded = LoadRecord(cli.Only("record file"), settings); !loaded.ok)
-        return Fail(loaded.message);
+        return Fail(loaded);
     const std::string text = cli.Has("--json") ? RecordJson(settings) : DumpRecordText(settings);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return ExitSuccess;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "files/AtomicFile.h"
+#include "lang/FileMessage.h"
 
 TraceFile::~TraceFile()
 {
@@ -12,5 +13,5 @@ TraceFile::~TraceFile()
     const FileResult saved =
         WriteFileAtomically(*path_, reinterpret_cast<const uint8_t*>(text.data()), text.size());
     if (!saved.ok)
-        std::fprintf(stderr, "kr-t27-cli: the trace was not kept: %s\n", saved.message.c_str());
+        std::fprintf(stderr, "kr-t27-cli: the trace was not kept: %s\n", EnglishMessage(FileMessage(saved)).c_str());
 }

@@ -11,6 +11,7 @@
 #include "files/AppSettings.h"
 #include "files/BackupStore.h"
 #include "files/ChannelDataFile.h"
+#include "lang/FileMessage.h"
 #include "lang/TransferMessages.h"
 #include "link/TransferTargets.h"
 #include "link/engine/WriteVerify.h"
@@ -48,7 +49,7 @@ void BackUp(const CliArgs& cli, const TransferTargets& targets, BackupDirection 
     const MemoryImage* image = direction == BackupDirection::Read ? &targets.Image : nullptr;
     const BackupResult kept = StoreBackup(BackupRoot(), targets.Settings, image, LocalBackupMoment(), direction);
     if (!kept.result.ok)
-        std::fprintf(stderr, "kr-t27-cli: %s\n", kept.result.message.c_str());
+        std::fprintf(stderr, "kr-t27-cli: %s\n", EnglishMessage(FileMessage(kept.result)).c_str());
     else
         std::fprintf(stderr, "kr-t27-cli: backup %s\n", kept.recordPath.c_str());
 }
@@ -117,7 +118,7 @@ int ReadRadio(const CommandArgs& args)
     auto targets = std::make_unique<TransferTargets>();
     if (const auto base = cli.Value("--base"))
         if (FileResult opened = OpenChannelFile(*base, targets->Settings); !opened.ok)
-            return Fail(opened.message);
+            return Fail(opened);
     ApplyPasswordOption(cli, targets->Settings);
     const TransferContext context = targets->Context(TransferKind::Normal, true);
     const LinkOutcome outcome = RunTransfer(context, port, BandDifferencePolicy::Stop, trace.Trace());
@@ -125,7 +126,7 @@ int ReadRadio(const CommandArgs& args)
         return ExitCodeOf(outcome);
     BackUp(cli, *targets, BackupDirection::Read);
     if (FileResult saved = SaveChannelFile(out, targets->Settings); !saved.ok)
-        return Fail(saved.message);
+        return Fail(saved);
     return ExitSuccess;
 }
 
@@ -147,7 +148,7 @@ int WriteRadio(const CommandArgs& args)
     auto targets = std::make_unique<TransferTargets>();
     targets->Band = ParseBand(cli);
     if (FileResult opened = OpenChannelFile(file, targets->Settings); !opened.ok)
-        return Fail(opened.message);
+        return Fail(opened);
     ApplyPasswordOption(cli, targets->Settings);
     if (RefusedAsUnclean(cli, file, *targets))
         return ExitUsageOrFile;

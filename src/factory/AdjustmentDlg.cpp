@@ -13,6 +13,8 @@
 #include "factory/FactoryTransfer.h"
 #include "factory/NotANumberNotice.h"
 #include "factory/WriteSnDlg.h"
+#include "lang/DisplayMessage.h"
+#include "lang/FileMessage.h"
 #include "lang/TextTable.h"
 
 namespace {
@@ -151,7 +153,7 @@ void TAdjustmentDlg::bSaveClick()
     const FileResult result = SaveAdjustmentFile(LocalPath(path), CurrentAdjustmentData());
     if (result.ok)
         return;
-    ShowNotice(this, QString::fromStdString(result.message));
+    ShowNotice(this, DisplayMessage(FileMessage(result)));
 }
 
 void TAdjustmentDlg::bReadClick()

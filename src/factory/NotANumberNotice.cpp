@@ -3,19 +3,9 @@
 #include <QString>
 
 #include "dialogs/Notices.h"
-#include "lang/TextTable.h"
-#include "lang/TextVariants.h"
-
-namespace {
-
-constexpr TextPair NotANumberTexts[] = {
-    {"不是数字，未采用：", "Not a number, not taken:"},
-};
-
-}
+#include "lang/DisplayMessage.h"
 
 void ShowNotANumberNotice(QWidget* owner, const QString& refused)
 {
-    static const TextVariants texts(NotANumberTexts);
-    ShowNotice(owner, DisplayText(texts.Text(0)) + QStringLiteral(" \"") + refused + QStringLiteral("\""));
+    ShowNotice(owner, DisplayMessage({MessageId::NotANumber, {refused.toLocal8Bit().toStdString()}}));
 }

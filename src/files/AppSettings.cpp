@@ -99,19 +99,6 @@ AppSettings ReadSettings(const IniDocument& ini)
     return s;
 }
 
-FileResult ReadText(const std::string& path, std::string& text)
-{
-    std::error_code ec;
-    const auto size = fs::file_size(path, ec);
-    if (ec)
-        return FileResult::Failure("Cannot read " + path + ": " + ec.message());
-    text.assign(size_t(size), '\0');
-    size_t got = 0;
-    const FileResult read = ReadFilePrefix(path, reinterpret_cast<uint8_t*>(text.data()), text.size(), got);
-    text.resize(got);
-    return read;
-}
-
 bool FileIsMissing(const std::string& path)
 {
     std::error_code ec;
@@ -127,7 +114,7 @@ FileResult CreateParentDirectory(const std::string& path)
         return FileResult::Success();
     fs::create_directories(parent, ec);
     if (ec)
-        return FileResult::Failure("Cannot save " + path + ": " + ec.message());
+        return FileResult::Failure(FileProblem::CannotSave, path, ec.value());
     return FileResult::Success();
 }
 
@@ -165,7 +152,7 @@ AppSettings LoadAppSettings(const std::string& path)
         return defaults;
     }
     std::string text;
-    if (!ReadText(path, text).ok)
+    if (!ReadWholeFile(path, text).ok)
         return AppSettings();
     return ReadSettings(IniDocument::Parse(text));
 }
@@ -180,7 +167,7 @@ FileResult SaveAppSettings(const std::string& path, const AppSettings& settings)
             return folder;
     } else {
         std::string text;
-        const FileResult read = ReadText(path, text);
+        const FileResult read = ReadWholeFile(path, text);
         if (!read.ok)
             return read;
         ini = IniDocument::Parse(text);

@@ -1,156 +1,172 @@
 #include "files/AtomicFile.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <system_error>
+#include <random>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
-namespace fs = std::filesystem;
+#include "files/PlatformFile.h"
 
 namespace {
 
-// Enough attempts to step past temporary files left behind by a crashed earlier run.
+// A fresh random name per attempt: temporaries left behind by a killed save never block a save.
 constexpr int TempNameAttempts = 100;
+constexpr const char* TempNamePrefix = ".save-";
+constexpr int TempNameRandomChars = 8;
+constexpr char TempNameAlphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+constexpr size_t ReadChunk = 4096;
 
-FileResult Failed(const char* action, const std::string& path, int error)
+FileResult SaveFailed(const std::string& path, int error)
 {
-    return FileResult::Failure(std::string(action) + " " + path + ": " + std::strerror(error));
+    if (error == platform::NotARegularFile)
+        return FileResult::Failure(FileProblem::NotAFileToSave, path);
+    return error == 0 ? FileResult::Success() : FileResult::Failure(FileProblem::CannotSave, path, error);
 }
 
-FileResult Failed(const char* action, const std::string& path, const std::error_code& error)
+// Short whatever the target is called, so a name of legal length stays legal.
+std::string TempNameBeside(const std::string& target, std::mt19937& random)
 {
-    return FileResult::Failure(std::string(action) + " " + path + ": " + error.message());
+    std::uniform_int_distribution<size_t> pick(0, sizeof TempNameAlphabet - 2);
+    std::string name = TempNamePrefix;
+    for (int i = 0; i < TempNameRandomChars; ++i)
+        name += TempNameAlphabet[pick(random)];
+    return (std::filesystem::path(target).parent_path() / name).string();
 }
 
-// A link to the settings kept elsewhere (a dotfiles folder, say) stays a link: the file it points
-// to is replaced, not the link.
-fs::path ResolvedTarget(const std::string& path)
+// Beside the target, so the rename stays on one file system.
+int CreateTempBeside(const std::string& target, platform::OpenFile& file, std::string& temp)
 {
-    std::error_code ec;
-    if (fs::is_symlink(path, ec)) {
-        const fs::path real = fs::canonical(path, ec);
-        if (!ec)
-            return real;
+    std::random_device seed;
+    std::mt19937 random(seed());
+    int error = EEXIST;
+    for (int attempt = 0; attempt < TempNameAttempts && error == EEXIST; ++attempt) {
+        temp = TempNameBeside(target, random);
+        error = file.CreateNew(temp);
     }
-    return fs::path(path);
-}
-
-int FlushToDisk(std::FILE* file)
-{
-    if (std::fflush(file) != 0)
-        return errno;
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0 ? 0 : errno;
-#else
-    return fsync(fileno(file)) == 0 ? 0 : errno;
-#endif
-}
-
-// Makes the rename durable; a failure here cannot undo a completed save, so it is not reported.
-void SyncDirectory(const fs::path& dir)
-{
-#ifndef _WIN32
-    const int fd = open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd >= 0) {
-        fsync(fd);
-        close(fd);
-    }
-#else
-    (void)dir;
-#endif
-}
-
-// Opens a file that did not exist before, beside `target`, so the rename stays on one file system.
-std::FILE* CreateTempBeside(const fs::path& target, fs::path& temp, int& error)
-{
-    error = 0;
-    for (int attempt = 0; attempt < TempNameAttempts; ++attempt) {
-        temp = target;
-        temp += ".tmp" + std::to_string(attempt);
-        // "x": fail rather than reuse a file someone else is writing.
-        std::FILE* file = std::fopen(temp.string().c_str(), "wbx");
-        if (file)
-            return file;
-        error = errno;
-        if (error != EEXIST)
-            return nullptr;
-    }
-    return nullptr;
-}
-
-// A replaced file keeps the permissions it had.
-void KeepPermissions(const fs::path& target, const fs::path& temp)
-{
-    std::error_code ec;
-    const fs::file_status status = fs::status(target, ec);
-    if (!ec && fs::exists(status))
-        fs::permissions(temp, status.permissions(), ec);
-}
-
-int WriteAndClose(std::FILE* file, const uint8_t* data, size_t size)
-{
-    int error = 0;
-    if (size > 0 && std::fwrite(data, 1, size, file) != size)
-        error = errno ? errno : EIO;
-    if (error == 0)
-        error = FlushToDisk(file);
-    if (std::fclose(file) != 0 && error == 0)
-        error = errno;
     return error;
+}
+
+int FirstError(int first, int second) { return first != 0 ? first : second; }
+
+FileResult WriteInPlace(const std::string& path, const std::string& target, const uint8_t* data, size_t size)
+{
+    platform::OpenFile file;
+    int error = file.OpenForWriting(target);
+    if (error == 0)
+        error = file.Write(data, size);
+    if (error == 0)
+        error = file.Truncate(size);
+    if (error == 0)
+        error = file.Sync();
+    return SaveFailed(path, FirstError(error, file.Close()));
+}
+
+// `existing` describes the file being replaced; for a new name it says the file does not exist.
+FileResult ReplaceFile(const std::string& path, const std::string& target, const platform::FileFacts& existing,
+                       const uint8_t* data, size_t size)
+{
+    platform::OpenFile file;
+    std::string temp;
+    int error = CreateTempBeside(target, file, temp);
+    // A folder the user may not write to, holding a file he may write: a settings file beside an
+    // installed program.
+    if (error == EACCES && existing.exists)
+        return WriteInPlace(path, target, data, size);
+    if (error != 0)
+        return SaveFailed(path, error);
+
+    error = file.Write(data, size);
+    // A replaced file keeps the permissions it had.
+    if (error == 0 && existing.exists)
+        error = file.SetPermissions(existing.permissions);
+    if (error == 0)
+        error = file.Sync();
+    error = FirstError(error, file.Close());
+    if (error == 0)
+        error = platform::Rename(temp, target);
+    if (error != 0) {
+        platform::Remove(temp);
+        return SaveFailed(path, error);
+    }
+    if (const int unsynced = platform::SyncFolderOf(target))
+        return FileResult::Failure(FileProblem::SavedNotSynced, path, unsynced);
+    return FileResult::Success();
+}
+
+FileResult OpenToRead(const std::string& path, platform::OpenFile& file)
+{
+    const int error = file.OpenForReading(path);
+    if (error == platform::NotARegularFile)
+        return FileResult::Failure(FileProblem::NotAFileToOpen, path);
+    return error == 0 ? FileResult::Success() : FileResult::Failure(FileProblem::CannotOpen, path, error);
+}
+
+// The checks of every save before a byte is written; `target` is the name the save writes.
+FileResult CheckExistingTarget(const std::string& path, platform::FileFacts& facts, std::string& target)
+{
+    int error = platform::Inspect(path, facts);
+    if (error == 0 && facts.exists && !facts.regular)
+        error = platform::NotARegularFile;
+    if (error == 0 && facts.exists)
+        error = platform::CheckWritable(path);
+    if (error == 0)
+        error = platform::FinalName(path, target);
+    return SaveFailed(path, error);
 }
 
 }  // namespace
 
+FileResult CheckSaveTarget(const std::string& path)
+{
+    platform::FileFacts facts;
+    std::string target;
+    FileResult checked = CheckExistingTarget(path, facts, target);
+    if (!checked.ok || facts.exists)
+        return checked;
+    const std::string folder = std::filesystem::path(target).parent_path().string();
+    return SaveFailed(path, platform::CheckWritable(folder.empty() ? "." : folder));
+}
+
 FileResult WriteFileAtomically(const std::string& path, const uint8_t* data, size_t size)
 {
-    const fs::path target = ResolvedTarget(path);
-    fs::path temp;
-    int error = 0;
-    std::FILE* file = CreateTempBeside(target, temp, error);
-    if (!file)
-        return Failed("Cannot save", path, error);
-
-    errno = 0;
-    error = WriteAndClose(file, data, size);
-    if (error != 0) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return Failed("Cannot save", path, error);
-    }
-
-    KeepPermissions(target, temp);
-    std::error_code renameError;
-    fs::rename(temp, target, renameError);
-    if (renameError) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return Failed("Cannot save", path, renameError);
-    }
-    SyncDirectory(target.parent_path());
-    return FileResult::Success();
+    platform::FileFacts facts;
+    std::string target;
+    if (FileResult checked = CheckExistingTarget(path, facts, target); !checked.ok)
+        return checked;
+    // A new file would drop the other names of a hard-linked file, or take it from its owner.
+    if (facts.exists && (facts.links > 1 || !facts.ownedByUs))
+        return WriteInPlace(path, target, data, size);
+    return ReplaceFile(path, target, facts, data, size);
 }
 
 FileResult ReadFilePrefix(const std::string& path, uint8_t* data, size_t maxSize, size_t& got)
 {
     got = 0;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return Failed("Cannot open", path, errno);
+    platform::OpenFile file;
+    if (FileResult opened = OpenToRead(path, file); !opened.ok)
+        return opened;
+    if (const int error = file.Read(data, maxSize, got)) {
+        got = 0;
+        return FileResult::Failure(FileProblem::CannotRead, path, error);
+    }
+    return FileResult::Success();
+}
 
-    errno = 0;
-    got = std::fread(data, 1, maxSize, file);
-    const bool readFailed = std::ferror(file) != 0;
-    const int error = errno ? errno : EIO;
-    std::fclose(file);
-    if (readFailed)
-        return Failed("Cannot read", path, error);
+FileResult ReadWholeFile(const std::string& path, std::string& bytes)
+{
+    bytes.clear();
+    platform::OpenFile file;
+    if (FileResult opened = OpenToRead(path, file); !opened.ok)
+        return opened;
+    size_t got = ReadChunk;
+    while (got == ReadChunk) {
+        const size_t had = bytes.size();
+        bytes.resize(had + ReadChunk);
+        const int error = file.Read(reinterpret_cast<uint8_t*>(bytes.data()) + had, ReadChunk, got);
+        bytes.resize(had + got);
+        if (error != 0) {
+            bytes.clear();
+            return FileResult::Failure(FileProblem::CannotRead, path, error);
+        }
+    }
     return FileResult::Success();
 }

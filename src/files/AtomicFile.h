@@ -8,7 +8,21 @@
 
 // Writes through a temporary file beside the target and renames it over the target, so a failed
 // or interrupted save never leaves a half-written file and never destroys the previous one.
+// Only a plain file is ever replaced: a folder, device or pipe is refused and left as it is, and
+// so is a file the user may not write. A symbolic link stays a link (the file it names is
+// written, even one that does not exist yet). A file with more names than one or another owner,
+// and a writable file in a folder that takes no new file, are written in place instead, so they
+// keep their names, owner and place.
 FileResult WriteFileAtomically(const std::string& path, const uint8_t* data, size_t size);
 
+// What WriteFileAtomically would refuse at `path`, asked before work whose result would otherwise
+// be lost: something other than a plain file, a file the user may not write, or no such file and
+// a folder that takes no new one.
+FileResult CheckSaveTarget(const std::string& path);
+
 // Reads at most `maxSize` bytes from the start of the file into `data`; `got` tells how many.
+// Anything but a plain file is refused at once instead of being waited on.
 FileResult ReadFilePrefix(const std::string& path, uint8_t* data, size_t maxSize, size_t& got);
+
+// Reads the whole of a plain file, refusing anything else as ReadFilePrefix does.
+FileResult ReadWholeFile(const std::string& path, std::string& bytes);

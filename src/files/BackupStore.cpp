@@ -103,12 +103,12 @@ BackupResult StoreBackup(const std::string& root, const RadioSettings& settings,
                          const BackupMoment& when, BackupDirection direction)
 {
     if (root.empty())
-        return {FileResult::Failure("Cannot back up: no data folder is known (HOME is not set)"), {}};
+        return {FileResult::Failure(FileProblem::NoBackupFolder, {}), {}};
     const fs::path folder = fs::path(root) / BackupFolderName(settings.DeviceSn);
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec)
-        return {FileResult::Failure("Cannot back up into " + folder.string() + ": " + ec.message()), {}};
+        return {FileResult::Failure(FileProblem::CannotBackUp, folder.string(), ec.value()), {}};
     const fs::path base = FreeBase(folder, BackupBaseName(when, direction));
     const std::string recordPath = (fs::path(base) += RecordExtension).string();
     if (FileResult saved = WriteFileAtomically(recordPath, settings.BlockBytes(), RadioSettingsBlockSize); !saved.ok)

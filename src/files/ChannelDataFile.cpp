@@ -15,10 +15,8 @@ FileResult OpenChannelFile(const std::string& path, RadioSettings& settings)
     const FileResult read = ReadFilePrefix(path, block.data(), block.size(), got);
     if (!read.ok)
         return read;
-    if (got < block.size()) {
-        return FileResult::Failure(path + " is " + std::to_string(got) + " bytes long; a channel data file holds " +
-                                   std::to_string(RadioSettingsBlockSize) + " bytes");
-    }
+    if (got < block.size())
+        return FileResult::WrongSize(FileProblem::ChannelFileTooShort, path, got, block.size());
     std::memcpy(settings.BlockBytes(), block.data(), block.size());
     return FileResult::Success();
 }

@@ -12,7 +12,7 @@ FileResult ReadTextFile(const std::string& path, std::string& text)
     if (!result.ok)
         return result;
     if (got > TextFileLimit)
-        return FileResult::Failure(path + ": larger than " + std::to_string(TextFileLimit / (1024 * 1024)) + " MiB");
+        return FileResult::WrongSize(FileProblem::TextFileTooLarge, path, got, TextFileLimit);
     bytes.resize(got);
     text = std::move(bytes);
     return result;

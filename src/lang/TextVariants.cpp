@@ -26,3 +26,10 @@ std::string TextVariants::Text(int entry) const
         return lang.FromGBK(English_[size_t(entry)]);
     }
 }
+
+std::string TextVariants::EnglishText(int entry) const
+{
+    if (entry < 0 || size_t(entry) >= English_.size())
+        return {};
+    return English_[size_t(entry)];
+}

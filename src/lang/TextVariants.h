@@ -24,6 +24,8 @@ public:
 
     // The text of the entry in AppLang's current language; empty for an entry outside the table.
     std::string Text(int entry) const;
+    // The English text whatever the current language.
+    std::string EnglishText(int entry) const;
 
 private:
     std::vector<std::string> Chinese_;

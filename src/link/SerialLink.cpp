@@ -9,20 +9,18 @@
 
 namespace {
 
-std::string Describe(const std::string& devicePath, QSerialPort::SerialPortError error, const QString& systemText)
+Message Describe(const std::string& devicePath, QSerialPort::SerialPortError error, const QString& systemText)
 {
-    const std::string detail = systemText.toStdString();
+    const std::string detail = systemText.toLocal8Bit().toStdString();
     switch (error) {
     case QSerialPort::DeviceNotFoundError:
-        return "serial port " + devicePath + " does not exist (" + detail + ")";
+        return {MessageId::PortMissing, {devicePath, detail}};
     case QSerialPort::PermissionError:
-        return "serial port " + devicePath + " is busy or access is denied (" + detail +
-               "): close any other program using it (a modem manager or braille daemon may have grabbed a USB "
-               "adapter) and make sure your user may open serial devices (on Debian: the dialout group)";
+        return {MessageId::PortBusyOrDenied, {devicePath, detail}};
     case QSerialPort::OpenError:
-        return "serial port " + devicePath + " is already open";
+        return {MessageId::PortAlreadyOpen, {devicePath}};
     default:
-        return "serial port " + devicePath + " cannot be used (" + detail + ")";
+        return {MessageId::PortUnusable, {devicePath, detail}};
     }
 }
 

@@ -8,10 +8,12 @@
 
 #include <QSerialPort>
 
-// Why a port could not be used, in words a user can act on; empty when it opened.
+#include "lang/Messages.h"
+
+// Why a port could not be used, for the interface to word so a user can act on it.
 struct PortOpenResult {
     bool ok = true;
-    std::string diagnostic;
+    Message problem;
 };
 
 // The link's line: 9600 baud, 8 data bits, no parity, one stop bit, DTR and RTS on. Every other

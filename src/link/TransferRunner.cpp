@@ -2,6 +2,7 @@
 
 #include <QTimer>
 
+#include "lang/DisplayMessage.h"
 #include "link/PortOpening.h"
 
 namespace {
@@ -90,7 +91,7 @@ bool TransferRunner::OpenNamedPort(const std::string& portName)
     const PortOpenResult result = ComInit(link_, portName);
     PortOpened(portName, result.ok);
     if (!result.ok)
-        emit portProblem(QString::fromStdString(result.diagnostic));
+        emit portProblem(DisplayMessage(result.problem));
     return result.ok;
 }
 

@@ -51,7 +51,7 @@ signals:
     void progressChanged(int value);
     // The protocol moved to another link step: 0 hello, 1 and 2 password and band, 3 blocks.
     void linkStepChanged(int step);
-    // Why a port could not be opened, for the user.
+    // Why a port could not be opened, for the user, in the interface language.
     void portProblem(const QString& diagnostic);
     // Emitted once; the port is closed and both timers stand still by then.
     void finished(LinkOutcome outcome);

@@ -10,7 +10,9 @@
 #include "files/ChannelCsv.h"
 #include "files/TextFile.h"
 #include "lang/CsvReportText.h"
+#include "lang/DisplayMessage.h"
 #include "lang/ExchangeTexts.h"
+#include "lang/FileMessage.h"
 #include "sheet/SheetDocument.h"
 #include "ui/ChannelInfoPage.h"
 #include "ui/ImportReportDialog.h"
@@ -47,7 +49,7 @@ void TForm1::MenuFile_ImportCsvClick()
         return;
     std::string text;
     if (const FileResult read = ReadTextFile(LocalPath(path), text); !read.ok) {
-        ShowNotice(this, QString::fromStdString(read.message));
+        ShowNotice(this, DisplayMessage(FileMessage(read)));
         return;
     }
     ChannelCsvImportOptions options;
@@ -72,7 +74,7 @@ void TForm1::MenuFile_ExportCsvClick()
     const std::string text = ExportChannelCsv(record_);
     const FileResult saved = WriteFileAtomically(LocalPath(path), reinterpret_cast<const uint8_t*>(text.data()), text.size());
     if (!saved.ok)
-        ShowNotice(this, QString::fromStdString(saved.message));
+        ShowNotice(this, DisplayMessage(FileMessage(saved)));
 }
 
 void TForm1::MenuFile_PrintSheetClick()
@@ -98,5 +100,5 @@ void TForm1::MenuFile_ExportSheetPdfClick()
         return;
     const FileResult saved = WriteChannelSheetPdf(LocalPath(path), CurrentSheet());
     if (!saved.ok)
-        ShowNotice(this, QString::fromStdString(saved.message));
+        ShowNotice(this, DisplayMessage(FileMessage(saved)));
 }

@@ -8,6 +8,8 @@
 #include "dialogs/RecordCheckDlg.h"
 #include "dialogs/WarnDialogs.h"
 #include "files/ChannelDataFile.h"
+#include "lang/DisplayMessage.h"
+#include "lang/FileMessage.h"
 #include "lang/TextTable.h"
 #include "ui/ChannelInfoPage.h"
 #include "ui/MainWindow.h"
@@ -66,7 +68,7 @@ bool TForm1::OpenDataFile(const QString& path)
 {
     const FileResult opened = LoadDataFile(path);
     if (!opened.ok)
-        ShowNotice(this, QString::fromStdString(opened.message));
+        ShowNotice(this, DisplayMessage(FileMessage(opened)));
     else
         ShowFileFindings(this, CheckChannelFile(LocalPath(path), record_, band_));
     return opened.ok;
@@ -80,7 +82,7 @@ TForm1::SaveOutcome TForm1::MenuFile_SaveClick()
         return SaveOutcome::Cancelled;
     const FileResult saved = SaveChannelFile(LocalPath(path), record_);
     if (!saved.ok) {
-        ShowNotice(this, QString::fromStdString(saved.message));
+        ShowNotice(this, DisplayMessage(FileMessage(saved)));
         return SaveOutcome::Failed;
     }
     TakeAsDataFile(path);

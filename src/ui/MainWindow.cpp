@@ -14,6 +14,7 @@
 
 #include "dialogs/AccessibleNames.h"
 #include "lang/AppLang.h"
+#include "lang/FileMessage.h"
 #include "lang/TextTable.h"
 #include "ports/SerialPortInfo.h"
 #include "ui/BandChoice.h"
@@ -179,7 +180,7 @@ void TForm1::SaveSettingsFile()
     config_.AutoSeachPort = link_.AutoSearchPort;
     const FileResult saved = SaveAppSettings(settingsPath_, config_);
     if (!saved.ok)
-        std::cerr << saved.message << '\n';
+        std::cerr << EnglishMessage(FileMessage(saved)) << '\n';
 }
 
 void TForm1::CommitPendingEdit() { bHide->setFocus(); }

@@ -5,6 +5,7 @@
 #include "CliRunner.h"
 #include "FileContents.h"
 #include "ScratchDir.h"
+#include "SpecialFiles.h"
 #include "model/RadioSettings.h"
 
 namespace {
@@ -134,6 +135,30 @@ TEST(CliFileCommands, BadInputFailsWithoutTouchingTheOutput)
         EXPECT_EQ(run.status, 2) << c.args[0];
         EXPECT_NE(run.err.find(c.mentions), std::string::npos) << run.err;
         EXPECT_EQ(ReadAll(out), previous) << c.args[0];
+    }
+}
+
+TEST(CliFileCommands, AnInputThatIsNoFileIsRefusedAtOnce)
+{
+    const std::string dir = ScratchFolder();
+    const std::string pipe = dir + "/pipe";
+    ASSERT_TRUE(MakeNode(NodeKind::Pipe, pipe));
+    const std::string image = dir + "/image.bin";
+    WriteAll(image, std::string(ImageSize, '\0'));
+    const std::string out = dir + "/out.Kqd";
+    const std::vector<std::string> commands[] = {
+        {"dump", pipe},
+        {"image", pipe, "--out", out},
+        {"from-image", pipe, "--out", out},
+        {"from-image", image, "--out", out, "--base", pipe},
+        {"from-json", pipe, "--out", out},
+    };
+    for (const auto& args : commands) {
+        CliRun run;
+        EXPECT_FALSE(WaitedOnPipe(pipe, [&] { run = RunCli(args); })) << args[0];
+        EXPECT_EQ(run.status, 2) << args[0];
+        EXPECT_NE(run.err.find(pipe + ": it is a folder, device or pipe"), std::string::npos) << run.err;
+        EXPECT_FALSE(FileExists(out));
     }
 }
 

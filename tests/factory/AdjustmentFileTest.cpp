@@ -4,6 +4,7 @@
 
 #include "FileContents.h"
 #include "ScratchDir.h"
+#include "SpecialFiles.h"
 #include "factory/AdjustmentFile.h"
 
 namespace {
@@ -86,8 +87,26 @@ TEST(AdjustmentFile, AMissingFileChangesNothingAndSaysSo)
     AdjustmentData record = before;
     const FileResult result = OpenAdjustmentFile(dir.File("absent.Kqda"), record);
     EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.message.empty());
+    EXPECT_EQ(result.problem, FileProblem::CannotOpen);
+    EXPECT_EQ(result.path, dir.File("absent.Kqda"));
     EXPECT_EQ(RecordBytes(record), RecordBytes(before));
+}
+
+TEST(AdjustmentFile, AFolderDeviceOrPipeIsRefusedWithoutWaitingAndChangesNothing)
+{
+    for (const NodeKind kind : {NodeKind::Pipe, NodeKind::Device, NodeKind::Folder}) {
+        ScratchDir dir;
+        const std::string node = dir.File("node.Kqda");
+        if (!MakeNode(kind, node))
+            continue;  // no device nodes without the privilege
+        const AdjustmentData before = PatternRecord(5);
+        AdjustmentData record = before;
+
+        FileResult result;
+        EXPECT_FALSE(WaitedOnPipe(node, [&] { result = OpenAdjustmentFile(node, record); })) << NodeAt(node);
+        EXPECT_EQ(result.problem, FileProblem::NotAFileToOpen) << NodeAt(node);
+        EXPECT_EQ(RecordBytes(record), RecordBytes(before)) << NodeAt(node);
+    }
 }
 
 TEST(AdjustmentFile, AFailedSaveIsReported)
@@ -95,7 +114,8 @@ TEST(AdjustmentFile, AFailedSaveIsReported)
     ScratchDir dir;
     const FileResult result = SaveAdjustmentFile(dir.File("no/such/dir/x.Kqda"), PatternRecord(0));
     EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.message.empty());
+    EXPECT_EQ(result.problem, FileProblem::CannotSave);
+    EXPECT_EQ(result.path, dir.File("no/such/dir/x.Kqda"));
 }
 
 }

@@ -4,6 +4,7 @@
 
 #include "FileContents.h"
 #include "ScratchDir.h"
+#include "Worded.h"
 #include "WriteFailures.h"
 #include "files/AppSettings.h"
 
@@ -242,7 +243,7 @@ TEST_F(AppSettingsTest, ASaveThatCannotCreateTheFileFailsNamingIt)
     const FileResult result = SaveAppSettings(impossible, AppSettings());
 
     EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.message.find(impossible), std::string::npos) << result.message;
+    EXPECT_NE(Worded(result).find(impossible), std::string::npos) << Worded(result);
 }
 
 TEST_F(AppSettingsTest, ASaveIntoALockedFolderFailsAndKeepsTheOldFile)
@@ -260,7 +261,7 @@ TEST_F(AppSettingsTest, ASaveIntoALockedFolderFailsAndKeepsTheOldFile)
     }
 
     EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.message.find(path), std::string::npos) << result.message;
+    EXPECT_NE(Worded(result).find(path), std::string::npos) << Worded(result);
     EXPECT_EQ(ReadAll(path), DefaultFile);
 }
 

@@ -6,6 +6,7 @@
 
 #include "FileContents.h"
 #include "ScratchDir.h"
+#include "Worded.h"
 #include "WriteFailures.h"
 #include "files/AtomicFile.h"
 
@@ -73,8 +74,8 @@ TEST(AtomicFile, TargetsThatCannotBeWrittenAreReportedWithTheirPath)
     for (const std::string& target : targets) {
         const FileResult result = WriteText(target, "data");
         EXPECT_FALSE(result.ok) << target;
-        EXPECT_NE(result.message.find(target), std::string::npos) << result.message;
-        EXPECT_NE(result.message.find(": "), std::string::npos) << "names the reason: " << result.message;
+        EXPECT_NE(Worded(result).find(target), std::string::npos) << Worded(result);
+        EXPECT_NE(Worded(result).find(": "), std::string::npos) << "names the reason: " << Worded(result);
     }
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"folder", "plain"})) << "no temporary file is left behind";
 }
@@ -92,7 +93,7 @@ TEST(AtomicFile, AWriteThatFailsHalfwayKeepsTheOldFile)
     }
 
     EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.message.find("File too large"), std::string::npos) << result.message;
+    EXPECT_NE(Worded(result).find("File too large"), std::string::npos) << Worded(result);
     EXPECT_EQ(ReadAll(path), "previous content");
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"data.bin"});
 }
@@ -121,7 +122,7 @@ TEST(AtomicFile, ReadFilePrefixReportsWhatCannotBeRead)
     for (const std::string& path : {dir.File("absent"), dir.Path()}) {
         const FileResult result = ReadFilePrefix(path, buffer, sizeof buffer, got);
         EXPECT_FALSE(result.ok) << path;
-        EXPECT_NE(result.message.find(path), std::string::npos) << result.message;
+        EXPECT_NE(Worded(result).find(path), std::string::npos) << Worded(result);
         EXPECT_EQ(got, 0u);
     }
 }

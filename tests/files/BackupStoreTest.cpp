@@ -5,6 +5,7 @@
 
 #include "FileContents.h"
 #include "ScratchDir.h"
+#include "Worded.h"
 #include "files/BackupStore.h"
 
 namespace {
@@ -49,7 +50,7 @@ TEST(BackupStore, ReadKeepsRecordAndImageAndASecondBackupInTheSameSecondGetsItsO
     std::copy(bytes.begin(), bytes.end(), image.begin());
 
     const BackupResult first = StoreBackup(dir.Path(), settings, &image, Morning, BackupDirection::Read);
-    ASSERT_TRUE(first.result.ok) << first.result.message;
+    ASSERT_TRUE(first.result.ok) << Worded(first.result);
     EXPECT_EQ(first.recordPath, dir.File("SN000042/20261208-093012-read.Kqd"));
     EXPECT_EQ(ReadAllBytes(first.recordPath),
               std::vector<uint8_t>(settings.BlockBytes(), settings.BlockBytes() + RadioSettingsBlockSize));
@@ -69,7 +70,7 @@ TEST(BackupStore, AFolderThatCannotBeMadeIsReportedNotThrown)
     settings.ResetToDefaults();
     const BackupResult result = StoreBackup(dir.File("blocker"), settings, nullptr, Morning, BackupDirection::Write);
     EXPECT_FALSE(result.result.ok);
-    EXPECT_NE(result.result.message.find("blocker"), std::string::npos);
+    EXPECT_NE(Worded(result.result).find("blocker"), std::string::npos);
 }
 
 // Puts a variable back as it was when the test ends.

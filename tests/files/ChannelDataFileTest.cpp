@@ -4,6 +4,7 @@
 
 #include "FileContents.h"
 #include "ScratchDir.h"
+#include "Worded.h"
 #include "WriteFailures.h"
 #include "files/ChannelDataFile.h"
 
@@ -83,9 +84,9 @@ TEST_P(ShortChannelFileTest, IsRefusedNamingItsSizeAndChangesNothing)
     const FileResult result = OpenChannelFile(path, s);
 
     EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.message.find(path), std::string::npos) << result.message;
-    EXPECT_NE(result.message.find(" " + std::to_string(GetParam()) + " bytes"), std::string::npos)
-        << result.message;
+    EXPECT_NE(Worded(result).find(path), std::string::npos) << Worded(result);
+    EXPECT_NE(Worded(result).find(" " + std::to_string(GetParam()) + " bytes"), std::string::npos)
+        << Worded(result);
     EXPECT_TRUE(SameRecord(s, before));
 }
 
@@ -113,7 +114,7 @@ TEST(ChannelDataFile, AMissingFileIsReportedAndChangesNothing)
     const FileResult result = OpenChannelFile(dir.File("absent.Kqd"), s);
 
     EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.message.find("absent.Kqd"), std::string::npos) << result.message;
+    EXPECT_NE(Worded(result).find("absent.Kqd"), std::string::npos) << Worded(result);
     EXPECT_TRUE(SameRecord(s, before));
 }
 
@@ -130,7 +131,7 @@ protected:
     void ExpectOldFileKept(const FileResult& result)
     {
         EXPECT_FALSE(result.ok);
-        EXPECT_NE(result.message.find(path), std::string::npos) << result.message;
+        EXPECT_NE(Worded(result).find(path), std::string::npos) << Worded(result);
         EXPECT_EQ(ReadAll(path), BlockOf(old));
         EXPECT_EQ(dir.Names(), std::vector<std::string>{"old.Kqd"}) << "no temporary file left";
     }

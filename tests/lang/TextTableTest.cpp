@@ -7,6 +7,7 @@
 #include <QStringDecoder>
 
 #include "lang/AppLang.h"
+#include "lang/Messages.h"
 #include "lang/TextTable.h"
 #include "lang/TraditionalTable.h"
 #include "lang/TransferMessages.h"
@@ -40,6 +41,8 @@ std::vector<NamedLookup> AllEntries()
     all.push_back({"notice OK", [] { return NoticeOkText(); }});
     for (int i = 0; i < TransferMessageCount; ++i)
         all.push_back({"safety " + std::to_string(i), [i] { return TransferMessageText(TransferMessageId(i)); }});
+    for (size_t i = 0; i < MessageCount; ++i)
+        all.push_back({"message " + std::to_string(i), [i] { return MessagePattern(MessageId(i)); }});
     return all;
 }
 

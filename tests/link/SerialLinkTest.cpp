@@ -24,8 +24,8 @@ TEST(SerialLink, OpensAPseudoTerminalDespiteItsMissingModemLines)
     PseudoTerminal pty;
     SerialLink link;
     const PortOpenResult result = link.Open(pty.SlavePath());
-    EXPECT_TRUE(result.ok) << result.diagnostic;
-    EXPECT_TRUE(result.diagnostic.empty());
+    EXPECT_TRUE(result.ok) << EnglishMessage(result.problem);
+    EXPECT_TRUE(result.problem.args.empty());
     EXPECT_TRUE(link.IsOpen());
 }
 
@@ -62,8 +62,9 @@ TEST(SerialLink, AMissingDeviceIsNamedInTheDiagnostic)
     const PortOpenResult result = link.Open("/dev/kr-t27-no-such-port");
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(link.IsOpen());
-    EXPECT_NE(result.diagnostic.find("/dev/kr-t27-no-such-port"), std::string::npos);
-    EXPECT_NE(result.diagnostic.find("does not exist"), std::string::npos);
+    const std::string diagnostic = EnglishMessage(result.problem);
+    EXPECT_NE(diagnostic.find("/dev/kr-t27-no-such-port"), std::string::npos);
+    EXPECT_NE(diagnostic.find("does not exist"), std::string::npos);
 }
 
 TEST(SerialLink, APortInUseIsReportedAsBusy)
@@ -74,7 +75,7 @@ TEST(SerialLink, APortInUseIsReportedAsBusy)
     ASSERT_TRUE(first.Open(pty.SlavePath()).ok);
     const PortOpenResult result = second.Open(pty.SlavePath());
     EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.diagnostic.find("busy"), std::string::npos) << result.diagnostic;
+    EXPECT_NE(EnglishMessage(result.problem).find("busy"), std::string::npos) << EnglishMessage(result.problem);
     EXPECT_TRUE(first.IsOpen());
 }
 

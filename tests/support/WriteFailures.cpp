@@ -3,9 +3,11 @@
 #include <csignal>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -52,4 +54,18 @@ FileSizeLimit::~FileSizeLimit()
     limit.rlim_cur = previousSoft_;
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, previousHandler_);
+}
+
+int RunAsNobody(const std::function<int()>& action)
+{
+    constexpr int CannotSwitch = 255;
+    const pid_t child = fork();
+    if (child == 0) {
+        const bool switched = setgroups(0, nullptr) == 0 && setgid(NobodyId) == 0 && setuid(NobodyId) == 0;
+        _exit(switched ? action() : CannotSwitch);
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status) == CannotSwitch ? -1 : WEXITSTATUS(status);
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
+
+#include <sys/types.h>
 
 // Ways to make writing a file fail, for tests of what a failed save leaves behind.
 
@@ -35,3 +38,11 @@ private:
     unsigned long long previousSoft_;
     void (*previousHandler_)(int);
 };
+
+// The unprivileged user the permission tests act as; the tests themselves run as root, where
+// permission bits bind nobody.
+constexpr uid_t NobodyId = 65534;
+
+// Runs `action` in a child process as nobody and gives its exit status, -1 where the child could
+// not become nobody.
+int RunAsNobody(const std::function<int()>& action);

@@ -13,6 +13,7 @@
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
 #include "dialogs/WarnDialogs.h"
+#include "lang/AppLang.h"
 
 namespace {
 
@@ -125,6 +126,31 @@ TEST_F(FileCommands, AFailedSaveIsReported)
     ExpectNotice();
     Trigger("MenuFile_Save");
     EXPECT_FALSE(noticeText.isEmpty());
+}
+
+TEST_F(FileCommands, FileFailuresAreWordedInTheInterfaceLanguage)
+{
+    const QString shortFile = PathInTemp("short.Kqd");
+    WriteAll(shortFile.toStdString(), std::vector<uint8_t>(100, 0x55));
+    const QString missingFolder = PathInTemp("no-such-folder/radio.Kqd");
+    const struct {
+        LanguageSetting setting;
+        const char* command;
+        QString path;
+        const char* shown;  // UTF-8, %1 the path
+    } cases[] = {
+        {LanguageSetting::English, "MenuFile_Save", missingFolder, "Cannot save %1: No such file or directory"},
+        {LanguageSetting::SimplifiedChinese, "MenuFile_Save", missingFolder, "无法保存 %1：文件或文件夹不存在"},
+        {LanguageSetting::TraditionalChinese, "MenuFile_Save", missingFolder, "無法保存 %1：文件或文件夾不存在"},
+        {LanguageSetting::TraditionalChinese, "MenuFile_Open", shortFile, "%1 只有 100 字節；信道數據文件應有 3128 字節"},
+    };
+    for (const auto& c : cases) {
+        ApplyLanguageSetting(c.setting);
+        openAnswer = saveAnswer = c.path;
+        ExpectNotice();
+        Trigger(c.command);
+        EXPECT_EQ(noticeText.toStdString(), QString::fromUtf8(c.shown).arg(c.path).toStdString());
+    }
 }
 
 // An open cell editor must store its value before the record is read or written.

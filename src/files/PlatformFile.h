@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// The system calls under the file layer, one implementation per system. Every call answers with
+// an errno value, 0 for success.
+namespace platform {
+
+// Answered in place of an errno when a path names a folder, device or pipe where a plain file
+// is needed.
+constexpr int NotARegularFile = -1;
+
+struct FileFacts {
+    bool exists = false;
+    bool regular = false;
+    // A file of someone else keeps its owner only when it is written in place.
+    bool ownedByUs = true;
+    unsigned long links = 1;
+    unsigned permissions = 0;
+};
+
+// Follows symbolic links; a missing file answers 0 with `exists` false.
+int Inspect(const std::string& path, FileFacts& facts);
+
+// The name a save through `path` must write: symbolic links followed to the name they end on,
+// which need not exist (a dangling link). Without links, `path` itself.
+int FinalName(const std::string& path, std::string& finalName);
+
+// Whether an open for writing would be allowed, as the system decides it (read-only mounts too).
+int CheckWritable(const std::string& path);
+
+int Rename(const std::string& from, const std::string& to);
+void Remove(const std::string& path);
+
+// Makes a rename in the folder holding `path` durable.
+int SyncFolderOf(const std::string& path);
+
+// An open file, closed on destruction. None of the opens waits on a pipe or device.
+class OpenFile {
+public:
+    OpenFile() = default;
+    ~OpenFile();
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+
+    int OpenForReading(const std::string& path);
+    int OpenForWriting(const std::string& path);
+    // Creates the file, failing with EEXIST when the name is taken.
+    int CreateNew(const std::string& path);
+
+    // Reads until `size` bytes are in or the file ends.
+    int Read(uint8_t* data, size_t size, size_t& got);
+    int Write(const uint8_t* data, size_t size);
+    int Truncate(size_t size);
+    int SetPermissions(unsigned permissions);
+    int Sync();
+    int Close();
+
+private:
+    int fd_ = -1;
+};
+
+}  // namespace platform
