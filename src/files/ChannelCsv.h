@@ -20,6 +20,10 @@ std::vector<std::string> ChannelCsvRow(unsigned number, const ChannelRecord& cha
 // The header and one row per used channel, CR LF after every line, UTF-8 without byte-order mark.
 std::string ExportChannelCsv(const RadioSettings& settings, char separator = CsvComma);
 
+// The same table holding only those of `channels` that are in use, in the order given.
+std::string ExportChannelCsvRows(const RadioSettings& settings, const std::vector<unsigned>& channels,
+                                 char separator = CsvComma);
+
 struct ChannelCsvImportOptions {
     BandLimits band;
     unsigned firstChannel = 1;   // rows fill the channels from here down, in file order

@@ -1,6 +1,7 @@
 #include "files/ChannelCsv.h"
 
 #include <iterator>
+#include <numeric>
 
 #include "files/ChannelCsvFormat.h"
 #include "files/CsvTones.h"
@@ -102,9 +103,16 @@ std::vector<std::string> ChannelCsvRow(unsigned number, const ChannelRecord& cha
 
 std::string ExportChannelCsv(const RadioSettings& settings, char separator)
 {
+    std::vector<unsigned> everyChannel(ChannelCount);
+    std::iota(everyChannel.begin(), everyChannel.end(), 1u);
+    return ExportChannelCsvRows(settings, everyChannel, separator);
+}
+
+std::string ExportChannelCsvRows(const RadioSettings& settings, const std::vector<unsigned>& channels, char separator)
+{
     std::string text = FormatCsvRecord(ChannelCsvColumns(), separator) + LineEnd;
-    for (unsigned i = 1; i <= ChannelCount; ++i)
-        if (settings.IsChannelUsed(i))
-            text += FormatCsvRecord(ChannelCsvRow(i, settings.Channel[i]), separator) + LineEnd;
+    for (unsigned n : channels)
+        if (settings.IsChannelUsed(n))
+            text += FormatCsvRecord(ChannelCsvRow(n, settings.Channel[n]), separator) + LineEnd;
     return text;
 }

@@ -111,6 +111,14 @@ std::vector<CsvRecord> ParseCsv(std::string_view text, char separator)
     return records;
 }
 
+char GuessCsvSeparator(std::string_view text)
+{
+    CsvReader reader(text, CsvTab);
+    while (!reader.AtEnd() && reader.AtLineToSkip())
+        reader.SkipLine();
+    return reader.Record().size() > 1 ? CsvTab : CsvComma;
+}
+
 std::string FormatCsvRecord(const std::vector<std::string>& fields, char separator)
 {
     std::string line;

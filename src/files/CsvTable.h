@@ -20,6 +20,10 @@ struct CsvRecord {
 // "#" are passed over; LF and CR LF both end a line. A quote left open runs to the end.
 std::vector<CsvRecord> ParseCsv(std::string_view text, char separator = CsvComma);
 
+// Text pasted from elsewhere may be either form: a header line with tabs between its titles
+// makes it the tab-separated one.
+char GuessCsvSeparator(std::string_view text);
+
 // One record as a line without its line end; a field holding the separator, a quote or a line
 // break is quoted.
 std::string FormatCsvRecord(const std::vector<std::string>& fields, char separator = CsvComma);

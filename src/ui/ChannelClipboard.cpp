@@ -2,31 +2,28 @@
 
 #include <QMimeData>
 
-#include "lang/ChannelTexts.h"
+#include "files/ChannelCsv.h"
 
 namespace {
 
 const QString ChannelRowsMimeType = QStringLiteral("application/x-kr-t27-channel-rows");
-const QString FieldSeparator = QStringLiteral("\t");
-const QString LineEnd = QStringLiteral("\n");
-
-QString RowText(const RadioSettings& settings, unsigned channel)
-{
-    QStringList fields{QString::number(channel)};
-    for (int column = ColRxFreq; column < ChannelColumnCount; ++column)
-        fields << ChannelCellText(settings, channel, ChannelColumn(column));
-    return fields.join(FieldSeparator);
-}
 
 }
 
 QString ChannelRowsText(const RadioSettings& settings, const ChannelNumbers& channels)
 {
-    QString text = ChannelColumnTitles().join(FieldSeparator) + LineEnd;
-    for (unsigned n : channels)
-        if (settings.IsChannelUsed(n))
-            text += RowText(settings, n) + LineEnd;
-    return text;
+    return QString::fromStdString(ExportChannelCsvRows(settings, channels, CsvTab));
+}
+
+ChannelCsvImport PasteChannelRowsText(const QString& text, const BandLimits& band, unsigned first,
+                                      RadioSettings& settings)
+{
+    const std::string table = text.toStdString();
+    ChannelCsvImportOptions options;
+    options.band = band;
+    options.firstChannel = first;
+    options.separator = GuessCsvSeparator(table);
+    return ImportChannelCsv(table, options, settings);
 }
 
 QMimeData* ChannelRowsMimeData(const std::vector<ChannelRow>& rows, const QString& text)

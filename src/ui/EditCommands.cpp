@@ -2,15 +2,18 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QTabWidget>
 #include <QTableWidget>
 
 #include "dialogs/Notices.h"
+#include "lang/CsvReportText.h"
 #include "lang/EditingTexts.h"
 #include "lang/TextTable.h"
 #include "model/ChannelRows.h"
 #include "ui/ChannelClipboard.h"
 #include "ui/ChannelInfoPage.h"
+#include "ui/ImportReportDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/ModelName.h"
 #include "ui/editors/EditorPages.h"
@@ -148,16 +151,35 @@ void TForm1::DeleteRows()
     FinishRowCommand(channels);
 }
 
-// The copied rows fill the channels from the first selected one down, replacing what was there.
+// The copied rows fill the channels from the first selected one down, replacing what was there;
+// rows copied in another program come as text.
 void TForm1::PasteRows()
 {
     CommitChannelEdit();
     const ChannelNumbers channels = TabSheet_ChInfo->Grid->SelectedChannels();
-    const auto rows = ChannelRowsFromMimeData(QApplication::clipboard()->mimeData());
-    if (channels.empty() || !rows)
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (channels.empty() || !data)
         return;
-    const unsigned placed = PasteChannelRows(record_, channels.front(), *rows);
-    FinishRowCommand(Following(channels.front(), placed));
+    if (const auto rows = ChannelRowsFromMimeData(data)) {
+        const unsigned placed = PasteChannelRows(record_, channels.front(), *rows);
+        FinishRowCommand(Following(channels.front(), placed));
+    } else if (!data->text().isEmpty()) {
+        PasteRowsText(channels.front(), data->text());
+    }
+}
+
+// Pasted text passes the rules of a file import; the report comes only when a row was left out
+// or changed, since a clean paste shows itself in the grid.
+void TForm1::PasteRowsText(unsigned first, const QString& text)
+{
+    const ChannelCsvImport outcome = PasteChannelRowsText(text, band_, first, record_);
+    if (outcome.refused) {
+        ShowNotice(this, CsvRefusedText());
+        return;
+    }
+    FinishRowCommand(Following(first, outcome.imported));
+    if (!outcome.notes.empty())
+        ImportReportDialog(outcome, this).exec();
 }
 
 void TForm1::InsertRow()

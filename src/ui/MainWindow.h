@@ -101,6 +101,7 @@ private:
     void CopyRows();
     void CutRows();
     void PasteRows();
+    void PasteRowsText(unsigned first, const QString& text);
     void DeleteRows();
     void InsertRow();
     void MoveRows(bool up);

@@ -60,4 +60,20 @@ TEST(CsvFormat, QuotesOnlyWhatNeedsItAndReadsBack)
     }
 }
 
+TEST(CsvSeparator, TabsInTheHeaderMakeItTheTabForm)
+{
+    const struct {
+        const char* text;
+        char separator;
+    } cases[] = {
+        {"Location\tName\tFrequency\r\n1\tA,B\t446.0\r\n", CsvTab},
+        {"\xEF\xBB\xBF# pasted\n\nName\tFrequency\n", CsvTab},
+        {"Location,Name,Frequency\n1,\"A\tB\",446.0\n", CsvComma},
+        {"Frequency\n446.0\n", CsvComma},
+        {"", CsvComma},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(GuessCsvSeparator(c.text), c.separator) << c.text;
+}
+
 }

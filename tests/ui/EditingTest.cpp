@@ -5,22 +5,28 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDialog>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "FileContents.h"
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
 #include "WidgetDriving.h"
 #include "dialogs/WarnDialogs.h"
+#include "ui/ImportReportDialog.h"
 #include "files/ChannelDataFile.h"
+#include "lang/ChannelTexts.h"
 #include "model/RecordSnapshot.h"
+#include "model/Tone.h"
 #include "ui/editors/EditorPages.h"
 
 namespace {
@@ -85,6 +91,46 @@ protected:
     QTableWidget* grid = nullptr;
 };
 
+// What the grid shows of a channel, which is all the user edits of it.
+QStringList GridFields(const RadioSettings& settings, unsigned channel)
+{
+    QStringList cells;
+    for (int column = ColRxFreq; column < ChannelColumnCount; ++column)
+        cells << ChannelCellText(settings, channel, ChannelColumn(column));
+    return cells;
+}
+
+// Closes every dialog that comes up while it lives and keeps the first one's text.
+class DialogCatcher {
+public:
+    DialogCatcher()
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!modal || !modal->isVisible())
+                return;
+            if (seen.isNull())
+                seen = Text(modal);
+            modal->reject();
+        });
+        timer_.start(5);
+    }
+
+    QString seen;
+
+private:
+    static QString Text(QDialog* modal)
+    {
+        if (auto* report = qobject_cast<ImportReportDialog*>(modal))
+            return report->Summary->text() + '\n' + report->Notes->toPlainText();
+        if (auto* notice = qobject_cast<TUserWarnDlg*>(modal))
+            return notice->WarnDlgText->text();
+        return modal->objectName();
+    }
+
+    QTimer timer_;
+};
+
 TEST_F(Editing, EveryStepIsUndoneAndRedoneWhole)
 {
     const struct {
@@ -147,11 +193,11 @@ TEST_F(Editing, CopiedRowsPasteByteForByteAndAsText)
 {
     SelectRows({3, 4, 5});
     Trigger("MenuEdit_Copy");
-    const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    const QStringList lines = QApplication::clipboard()->text().split("\r\n", Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_TRUE(lines[0].startsWith(QString::fromUtf8("信道\t接收频率\t发射频率"))) << lines[0].toStdString();
-    EXPECT_EQ(lines[1].split('\t').mid(0, 3), (QStringList{"3", "433.00000", "433.00000"}));
-    EXPECT_EQ(lines[3].split('\t').last(), "E");
+    EXPECT_TRUE(lines[0].startsWith("Location\tName\tFrequency\tDuplex\tOffset")) << lines[0].toStdString();
+    EXPECT_EQ(lines[1].split('\t').mid(0, 5), (QStringList{"3", "C", "433.000000", "", "0.000000"}));
+    EXPECT_EQ(lines[3].split('\t').mid(0, 2), (QStringList{"5", "E"}));
 
     const RadioSettings copied = Record();
     SelectRows({10});
@@ -162,6 +208,70 @@ TEST_F(Editing, CopiedRowsPasteByteForByteAndAsText)
     }
     EXPECT_EQ(grid->item(12, Name)->text(), "E");
     EXPECT_EQ(window->findChild<ChannelGridEditor*>()->SelectedChannels(), (ChannelNumbers{10, 11, 12}));
+}
+
+TEST_F(Editing, RowsCopiedAsTextComeBackAsTheGridShowedThem)
+{
+    ChannelRecord& three = Record().Channel[3];
+    three.DecType = ToneDcsInverted;
+    three.DecCode = DcsCodeBase + 023;
+    three.EncType = ToneDcsNormal;
+    three.EncCode = DcsCodeBase + 0754;
+    three.SetPower(0);
+    three.SetBandwidth(false);
+    ChannelRecord& four = Record().Channel[4];
+    four.EncType = ToneCtcss;
+    four.EncCode = 885;
+    four.SetScanAdd(false);
+    four.SetBusyLock(2);
+    four.SetDtmf(true);
+    four.SetChSquelchMode(1);
+    Record().Channel[5].TxFreq = 438512500;
+    window->FullRefresh();
+    const RadioSettings copied = Record();
+
+    SelectRows({3, 4, 5});
+    Trigger("MenuEdit_Copy");
+    const QString text = QApplication::clipboard()->text();
+    Trigger("MenuEdit_Delete");
+    QApplication::clipboard()->setText(text);
+    DialogCatcher dialogs;
+    SelectRows({3});
+    Trigger("MenuEdit_Paste");
+
+    EXPECT_TRUE(dialogs.seen.isNull()) << dialogs.seen.toStdString();
+    for (unsigned n = 3; n <= 5; ++n) {
+        EXPECT_TRUE(Record().IsChannelUsed(n)) << n;
+        EXPECT_EQ(GridFields(Record(), n), GridFields(copied, n)) << n;
+    }
+    EXPECT_EQ(window->findChild<ChannelGridEditor*>()->SelectedChannels(), (ChannelNumbers{3, 4, 5}));
+}
+
+TEST_F(Editing, SpreadsheetTextPastesByTheImportRulesAsOneStep)
+{
+    const RecordSnapshot before = Now();
+    DialogCatcher dialogs;
+    QApplication::clipboard()->setText("Location\tName\r\n1\tA\r\n");
+    SelectRows({2});
+    Trigger("MenuEdit_Paste");
+    EXPECT_EQ(dialogs.seen, QString::fromUtf8("表格中没有 Frequency 列，未导入任何信道"));
+    EXPECT_TRUE(Now() == before);
+
+    dialogs.seen = QString();
+    QApplication::clipboard()->setText("Name\tFrequency\tMode\nOne\t446.000000\tNFM\nBad\t44x.5\tFM\nTwo\t447.5\tFM\n");
+    Trigger("MenuEdit_Paste");
+    const QStringList report = dialogs.seen.split('\n');
+    ASSERT_EQ(report.size(), 2) << dialogs.seen.toStdString();
+    EXPECT_EQ(report[0], QString::fromUtf8("已导入 2 个信道"));
+    EXPECT_TRUE(report[1].startsWith(QString::fromUtf8("第 3 行未导入"))) << report[1].toStdString();
+    EXPECT_EQ(Record().Channel[2].RxFreq, 446000000u);
+    EXPECT_EQ(Record().Channel[2].TxFreq, 446000000u) << "a missing Duplex is no shift";
+    EXPECT_EQ(grid->item(2, Name)->text(), "One");
+    EXPECT_EQ(Record().Channel[3].RxFreq, 447500000u) << "the bad row takes no channel";
+    EXPECT_EQ(grid->item(4, Name)->text(), "D");
+
+    Trigger("MenuEdit_Undo");
+    EXPECT_TRUE(Now() == before);
 }
 
 TEST_F(Editing, InsertingAsksBeforeChannelSixteenFallsOff)
