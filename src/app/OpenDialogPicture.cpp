@@ -22,9 +22,11 @@ void WaitForListing(const QFileDialog& dialog)
     QCoreApplication::processEvents();
 }
 
-bool SavePicture(QWidget* owner, const QString& title, const QString& path)
+bool SavePicture(QWidget* owner, const QString& title, const QString& folder, const QString& path)
 {
     const std::unique_ptr<QFileDialog> dialog = ChannelFileDialog(owner, title, QFileDialog::AcceptOpen);
+    if (!folder.isEmpty())
+        dialog->setDirectory(folder);
     // A native dialog is not a Qt widget and cannot be grabbed.
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->show();
@@ -37,8 +39,8 @@ bool SavePicture(QWidget* owner, const QString& title, const QString& path)
 FileChooser OpenDialogPicture::Chooser()
 {
     return {
-        [this](QWidget* owner, const QString& title) {
-            saved_ = SavePicture(owner, title, path_);
+        [this](QWidget* owner, const QString& title, const QString& folder) {
+            saved_ = SavePicture(owner, title, folder, path_);
             return QString();
         },
         [](QWidget*, const QString&, const QString&) { return QString(); },

@@ -46,8 +46,7 @@ void BackUp(const CliArgs& cli, const TransferTargets& targets, BackupDirection 
 {
     if (cli.Has("--no-backup") || !CurrentAppSettings().Backups)
         return;
-    const MemoryImage* image = direction == BackupDirection::Read ? &targets.Image : nullptr;
-    const BackupResult kept = StoreBackup(BackupRoot(), targets.Settings, image, LocalBackupMoment(), direction);
+    const BackupResult kept = BackUpTransfer(targets.Settings, targets.Image, direction);
     if (!kept.result.ok)
         std::fprintf(stderr, "kr-t27-cli: %s\n", EnglishMessage(FileMessage(kept.result)).c_str());
     else

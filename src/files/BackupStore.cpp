@@ -120,3 +120,9 @@ BackupResult StoreBackup(const std::string& root, const RadioSettings& settings,
     }
     return {FileResult::Success(), recordPath};
 }
+
+BackupResult BackUpTransfer(const RadioSettings& settings, const MemoryImage& image, BackupDirection direction)
+{
+    const MemoryImage* kept = direction == BackupDirection::Read ? &image : nullptr;
+    return StoreBackup(BackupRoot(), settings, kept, LocalBackupMoment(), direction);
+}

@@ -46,3 +46,7 @@ struct BackupResult {
 // atomically, creating the folders. A name already taken gets "-2", "-3", ... appended.
 BackupResult StoreBackup(const std::string& root, const RadioSettings& settings, const MemoryImage* image,
                          const BackupMoment& when, BackupDirection direction);
+
+// What one transfer keeps, in BackupRoot() under the time now: the record, and after a read the
+// image it came in, which holds what the record leaves out.
+BackupResult BackUpTransfer(const RadioSettings& settings, const MemoryImage& image, BackupDirection direction);

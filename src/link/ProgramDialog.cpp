@@ -149,6 +149,7 @@ void TProgramDialog::ProgramStartClick()
     impl_->ProgramStart->setEnabled(false);
     impl_->started = true;
     impl_->VerifyAfterWrite->setEnabled(false);
+    emit transferStarting();
     impl_->runner.Start(PortChoiceFor(impl_->context.Link));
 }
 

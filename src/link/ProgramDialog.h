@@ -25,6 +25,8 @@ public:
     TransferTrace Trace() const;
 
 signals:
+    // When Start is pressed, before anything goes out: a write's record is what is about to be sent.
+    void transferStarting();
     // After a successful transfer, once the success notice is closed and what was read is in the
     // context's objects, before the dialog closes. Openers that show those objects redraw here.
     void transferSucceeded();

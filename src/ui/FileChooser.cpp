@@ -5,9 +5,11 @@
 namespace {
 
 QString RunFileDialog(QWidget* owner, const QString& title, QFileDialog::AcceptMode mode, const FileType& type,
-                      const QString& suggested = {})
+                      const QString& suggested = {}, const QString& folder = {})
 {
     const std::unique_ptr<QFileDialog> dialog = ChannelFileDialog(owner, title, mode, type);
+    if (!folder.isEmpty())
+        dialog->setDirectory(folder);
     if (!suggested.isEmpty())
         dialog->selectFile(suggested);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
@@ -20,16 +22,24 @@ QString RunFileDialog(QWidget* owner, const QString& title, QFileDialog::AcceptM
 FileChooser SystemFileChooser()
 {
     return {
-        [](QWidget* owner, const QString& title) {
-            return RunFileDialog(owner, title, QFileDialog::AcceptOpen, ChannelFile);
+        [](QWidget* owner, const QString& title, const QString& folder) {
+            return RunFileDialog(owner, title, QFileDialog::AcceptOpen, ChannelFile, {}, folder);
         },
         [](QWidget* owner, const QString& title, const QString& suggested) {
             return RunFileDialog(owner, title, QFileDialog::AcceptSave, ChannelFile, suggested);
         },
         [](QWidget* owner, const QString& title, ExchangeFile file) {
-            if (file == ExchangeFile::CsvToImport)
+            switch (file) {
+            case ExchangeFile::CsvToImport:
                 return RunFileDialog(owner, title, QFileDialog::AcceptOpen, CsvFile);
-            return RunFileDialog(owner, title, QFileDialog::AcceptSave, file == ExchangeFile::SheetPdf ? PdfFile : CsvFile);
+            case ExchangeFile::CsvToExport:
+                return RunFileDialog(owner, title, QFileDialog::AcceptSave, CsvFile);
+            case ExchangeFile::SheetPdf:
+                return RunFileDialog(owner, title, QFileDialog::AcceptSave, PdfFile);
+            case ExchangeFile::TransferLog:
+                break;
+            }
+            return RunFileDialog(owner, title, QFileDialog::AcceptSave, LogFile);
         },
     };
 }

@@ -1,4 +1,5 @@
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -7,8 +8,11 @@
 #include "dialogs/Notices.h"
 #include "dialogs/RecordCheckDlg.h"
 #include "dialogs/WarnDialogs.h"
+#include "files/AtomicFile.h"
+#include "files/BackupStore.h"
 #include "files/ChannelDataFile.h"
 #include "lang/DisplayMessage.h"
+#include "lang/DisplayTransferMessage.h"
 #include "lang/FileMessage.h"
 #include "lang/TextTable.h"
 #include "ui/ChannelInfoPage.h"
@@ -19,6 +23,9 @@
 namespace {
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// A menu caption that says a dialog follows, as the dialog's own title.
+QString TitleOf(TransferMessageId caption) { return DisplayTransferMessage(caption).remove(QStringLiteral("...")); }
 
 }
 
@@ -48,9 +55,34 @@ void TForm1::MenuFile_NewClick()
 void TForm1::MenuFile_OpenClick()
 {
     CommitChannelEdit();
-    const QString path = chooser_.ChooseOpenPath(this, Tr(TextEntry::Open));
+    const QString path = chooser_.ChooseOpenPath(this, Tr(TextEntry::Open), QString());
     if (!path.isEmpty())
         OpenDataFile(path);
+}
+
+// The folder is made if no transfer has been backed up yet, so that the dialog can start in it.
+void TForm1::MenuFile_OpenBackupClick()
+{
+    CommitChannelEdit();
+    const QString folder = QFile::decodeName(BackupRoot().c_str());
+    if (!folder.isEmpty())
+        QDir().mkpath(folder);
+    const QString path = chooser_.ChooseOpenPath(this, Tr(TextEntry::Open), folder);
+    if (!path.isEmpty())
+        OpenDataFile(path);
+}
+
+void TForm1::MenuSaveTransferLogClick()
+{
+    const QString path =
+        chooser_.ChooseExchangePath(this, TitleOf(TransferMessageId::SaveTransferLog), ExchangeFile::TransferLog);
+    if (path.isEmpty())
+        return;
+    const std::string text = lastTrace_.Text();
+    const FileResult saved =
+        WriteFileAtomically(LocalPath(path), reinterpret_cast<const uint8_t*>(text.data()), text.size());
+    if (!saved.ok)
+        ShowNotice(this, DisplayMessage(FileMessage(saved)));
 }
 
 FileResult TForm1::LoadDataFile(const QString& path)

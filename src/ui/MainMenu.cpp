@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "lang/DisplayTransferMessage.h"
 #include "lang/EditingTexts.h"
 #include "lang/ExchangeTexts.h"
 #include "lang/TextTable.h"
@@ -66,6 +67,7 @@ void BuildFileMenu(QMenuBar* bar, MainMenu& m)
     m.MenuFile = AddMenu(bar, "MenuFile");
     m.MenuFile_New = AddItem(m.MenuFile, "MenuFile_New", {Keys(Qt::CTRL | Qt::Key_N)});
     m.MenuFile_Open = AddItem(m.MenuFile, "MenuFile_Open", {Keys(Qt::CTRL | Qt::Key_O)});
+    m.MenuFile_OpenBackup = AddItem(m.MenuFile, "MenuFile_OpenBackup");
     m.MenuFile_Save = AddItem(m.MenuFile, "MenuFile_Save", {Keys(Qt::CTRL | Qt::Key_S)});
     m.MenuFile->addSeparator();
     m.MenuFile_ImportCsv = AddItem(m.MenuFile, "MenuFile_ImportCsv");
@@ -117,6 +119,7 @@ void Caption(QAction* item, EditingText text) { item->setText(EditingTr(text)); 
 
 // These items open a dialog, and say so.
 void Caption(QAction* item, ExchangeText text) { item->setText(ExchangeTr(text) + QStringLiteral("...")); }
+void Caption(QAction* item, TransferMessageId text) { item->setText(DisplayTransferMessage(text)); }
 
 }
 
@@ -131,6 +134,8 @@ MainMenu BuildMainMenu(QMenuBar* bar)
     BuildLanguageMenu(bar, m);
     m.MenuAdjustment = AddBarItem(bar, "MenuAdjustment");
     m.MenuHelp = AddMenu(bar, "MenuHelp");
+    m.MenuSaveTransferLog = AddItem(m.MenuHelp, "MenuSaveTransferLog");
+    m.MenuSaveTransferLog->setEnabled(false);
     m.MenuAbout = AddItem(m.MenuHelp, "MenuAbout");
     return m;
 }
@@ -140,6 +145,7 @@ void CaptionMainMenu(const MainMenu& m)
     Caption(m.MenuFile, TextEntry::FileMenu);
     Caption(m.MenuFile_New, TextEntry::NewMenu);
     Caption(m.MenuFile_Open, TextEntry::OpenMenu);
+    Caption(m.MenuFile_OpenBackup, TransferMessageId::OpenBackup);
     Caption(m.MenuFile_Save, TextEntry::SaveMenu);
     Caption(m.MenuFile_ImportCsv, ExchangeText::ImportCsv);
     Caption(m.MenuFile_ExportCsv, ExchangeText::ExportCsv);
@@ -164,6 +170,7 @@ void CaptionMainMenu(const MainMenu& m)
     Caption(m.MenuLanguage_Chs, TextEntry::ChineseSimplifiedMenu);
     Caption(m.MenuLanguage_En, TextEntry::EnglishMenu);
     Caption(m.MenuHelp, TextEntry::HelpMenu);
+    Caption(m.MenuSaveTransferLog, TransferMessageId::SaveTransferLog);
     Caption(m.MenuAbout, TextEntry::AboutMenu);
     Caption(m.MenuAdjustment, TextEntry::AdjustmentMenu);
 }

@@ -32,6 +32,7 @@ struct MainMenu {
     QMenu* MenuFile;
     QAction* MenuFile_New;
     QAction* MenuFile_Open;
+    QAction* MenuFile_OpenBackup;
     QAction* MenuFile_Save;
     QAction* MenuFile_ImportCsv;
     QAction* MenuFile_ExportCsv;
@@ -59,6 +60,7 @@ struct MainMenu {
     QAction* MenuAdjustment;
 
     QMenu* MenuHelp;
+    QAction* MenuSaveTransferLog;  // disabled until a transfer has run
     QAction* MenuAbout;
 };
 

@@ -99,6 +99,7 @@ void TForm1::ConnectCommands()
 
     onItem(menu_.MenuFile_New, run(&TForm1::MenuFile_NewClick));
     onItem(menu_.MenuFile_Open, run(&TForm1::MenuFile_OpenClick));
+    onItem(menu_.MenuFile_OpenBackup, run(&TForm1::MenuFile_OpenBackupClick));
     onItem(menu_.MenuFile_Save, run(&TForm1::MenuFile_SaveClick));
     onItem(menu_.MenuFile_ImportCsv, run(&TForm1::MenuFile_ImportCsvClick));
     onItem(menu_.MenuFile_ExportCsv, run(&TForm1::MenuFile_ExportCsvClick));
@@ -114,6 +115,7 @@ void TForm1::ConnectCommands()
     onItem(menu_.MenuLanguage_Chs, run(&TForm1::MenuLanguage_ChsClick));
     onItem(menu_.MenuLanguage_En, run(&TForm1::MenuLanguage_EnClick));
     onItem(menu_.MenuAdjustment, run(&TForm1::MenuAdjustmentClick));
+    onItem(menu_.MenuSaveTransferLog, run(&TForm1::MenuSaveTransferLogClick));
     onItem(menu_.MenuAbout, run(&TForm1::MenuAboutClick));
     onItem(menu_.MenuEdit_Undo, run(&TForm1::MenuEdit_UndoClick));
     onItem(menu_.MenuEdit_Redo, run(&TForm1::MenuEdit_RedoClick));

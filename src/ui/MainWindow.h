@@ -7,7 +7,9 @@
 #include "files/AppSettings.h"
 #include "files/FileResult.h"
 #include "lang/LanguageSetting.h"
+#include "files/BackupStore.h"
 #include "link/engine/TransferContext.h"
+#include "link/engine/TransferTrace.h"
 #include "model/BandLimits.h"
 #include "model/ChannelRows.h"
 #include "model/MemoryImage.h"
@@ -70,6 +72,7 @@ private:
 
     void MenuFile_NewClick();
     void MenuFile_OpenClick();
+    void MenuFile_OpenBackupClick();
     SaveOutcome MenuFile_SaveClick();
     void MenuFile_ImportCsvClick();
     void MenuFile_ExportCsvClick();
@@ -84,6 +87,7 @@ private:
     void MenuLanguage_ChsClick();
     void MenuLanguage_EnClick();
     void MenuAdjustmentClick();
+    void MenuSaveTransferLogClick();
     void MenuAboutClick();
     void bChBatchSetClick();
 
@@ -118,6 +122,9 @@ private:
     unsigned SelectedChannel() const;
     SheetContent CurrentSheet() const;
     void RunChannelTransfer(bool isRead);
+    // Keeps the record (and the image after a read) unless the settings say Backups=0; a backup
+    // that fails is reported and the transfer goes on.
+    void BackUp(BackupDirection direction);
     TransferContext LinkContext(TransferKind kind, bool isRead);
 
     RadioSettings record_{};
@@ -129,6 +136,7 @@ private:
     LinkSettings link_;
     FileChooser chooser_;
     QtTranslation qtTexts_;
+    TransferTrace lastTrace_;  // of the last channel transfer that started, for the transfer log
 
     MainMenu menu_{};
     MainToolBar toolBar_{};

@@ -1,7 +1,13 @@
+#include <utility>
+
+#include "dialogs/Notices.h"
 #include "dialogs/RecordCheckDlg.h"
 #include "dialogs/password/PasswordMenu.h"
 #include "factory/AdjustmentBlock.h"
 #include "factory/AdjustmentMenu.h"
+#include "lang/DisplayMessage.h"
+#include "lang/DisplayTransferMessage.h"
+#include "lang/FileMessage.h"
 #include "lang/TextTable.h"
 #include "link/PortDialog.h"
 #include "link/ProgramDialog.h"
@@ -19,6 +25,7 @@ TransferContext TForm1::LinkContext(TransferKind kind, bool isRead)
 // A read, whatever it brought, is one step of the history. A write changed the radio, not the
 // record, so it is no step; what its handshake and packing left in the record is taken as is.
 // A write first lists what the radio could not take and goes on only when the user says so.
+// A read is backed up once it is in the record, a write once Start is pressed.
 void TForm1::RunChannelTransfer(bool isRead)
 {
     CommitPendingEdit();
@@ -27,9 +34,18 @@ void TForm1::RunChannelTransfer(bool isRead)
     history_->Pause(true);
     TProgramDialog dialog(LinkContext(TransferKind::Normal, isRead), this);
     connect(&dialog, &TProgramDialog::transferSucceeded, this, &TForm1::FullRefresh);
+    if (isRead)
+        connect(&dialog, &TProgramDialog::transferSucceeded, this, [this] { BackUp(BackupDirection::Read); });
+    else
+        connect(&dialog, &TProgramDialog::transferStarting, this, [this] { BackUp(BackupDirection::Write); });
     dialog.setWindowTitle(Tr(isRead ? TextEntry::ReadFromRadio : TextEntry::WriteToRadio));
     dialog.SetVerifyAfterWrite(config_.VerifyAfterWrite);
     dialog.exec();
+    // A dialog cancelled before Start leaves the last transfer's log as it was.
+    if (TransferTrace trace = dialog.Trace(); !trace.Lines().empty()) {
+        lastTrace_ = std::move(trace);
+        menu_.MenuSaveTransferLog->setEnabled(true);
+    }
     if (!isRead)
         config_.VerifyAfterWrite = dialog.VerifyAfterWrite();
     history_->Pause(false);
@@ -37,6 +53,16 @@ void TForm1::RunChannelTransfer(bool isRead)
         history_->EndStep();
     else
         history_->TakeWithoutStep();
+}
+
+void TForm1::BackUp(BackupDirection direction)
+{
+    if (!config_.Backups)
+        return;
+    const BackupResult kept = BackUpTransfer(record_, image_, direction);
+    if (!kept.result.ok)
+        ShowNotice(this, DisplayTransferMessage(TransferMessageId::BackupFailed,
+                                                {DisplayMessage(FileMessage(kept.result))}));
 }
 
 void TForm1::MenuEdit_ReadClick() { RunChannelTransfer(true); }

@@ -164,21 +164,40 @@ TEST_F(FileCommands, BothDialogsOpenOnTheChannelPageWithTheGridFocused)
         return QString();
     };
     window.reset();
-    const auto rememberSave = [&](QWidget* owner, const QString& title, const QString&) { return remember(owner, title); };
+    const auto rememberPath = [&](QWidget* owner, const QString& title, const QString&) { return remember(owner, title); };
     const auto rememberExchange = [&](QWidget* owner, const QString& title, ExchangeFile) { return remember(owner, title); };
-    window = std::make_unique<TForm1>(settingsPath, FileChooser{remember, rememberSave, rememberExchange});
+    window = std::make_unique<TForm1>(settingsPath, FileChooser{rememberPath, rememberPath, rememberExchange});
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     pages = Control<QTabWidget>("PageControl_Home");
 
-    for (const char* command : {"MenuFile_Open", "MenuFile_Save", "MenuFile_ImportCsv", "MenuFile_ExportCsv",
-                                "MenuFile_ExportSheetPdf"}) {
+    for (const char* command : {"MenuFile_Open", "MenuFile_OpenBackup", "MenuFile_Save", "MenuFile_ImportCsv",
+                                "MenuFile_ExportCsv", "MenuFile_ExportSheetPdf"}) {
         pages->setCurrentIndex(2);
         page.clear();
         Trigger(command);
         EXPECT_EQ(page, "TabSheet_ChInfo") << command;
         EXPECT_EQ(focus, "StringGrid1") << command;
     }
+}
+
+// File, Open starts wherever the system's dialog does; Open backup in the backup folder, made if
+// missing, and opens the chosen backup like any file.
+TEST_F(FileCommands, OpenBackupAsksInTheBackupFolder)
+{
+    Trigger("MenuFile_Open");
+    Record().ResetToDefaults();
+    const RadioSettings kept = Record();
+    openAnswer = PathInTemp("backup.Kqd");
+    WriteAll(openAnswer.toStdString(), BlockOf(kept));
+    Record().Channel[1].RxFreq = 438500000;
+    Trigger("MenuFile_OpenBackup");
+
+    const QString backups = QString::fromStdString(dataHome.Path() + "/kr-t27/backups");
+    ASSERT_EQ(openFolders, (std::vector<QString>{QString(), backups}));
+    EXPECT_EQ(openTitles[1], QString::fromUtf8("打开"));
+    EXPECT_TRUE(QDir(backups).exists());
+    EXPECT_TRUE(SameBlock(Record(), kept));
 }
 
 class TypedFrequency : public FileCommands {

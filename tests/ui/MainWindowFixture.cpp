@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <random>
 
@@ -13,22 +14,32 @@
 
 namespace {
 
+std::string DataHomeNow()
+{
+    const char* value = std::getenv("XDG_DATA_HOME");
+    return value ? value : "";
+}
 
 }
 
-MainWindowTest::MainWindowTest() : settingsPath(dir.File("KR-T27_config.ini")) {}
+MainWindowTest::MainWindowTest() : savedDataHome(DataHomeNow()), settingsPath(dir.File("KR-T27_config.ini"))
+{
+    setenv("XDG_DATA_HOME", dataHome.Path().c_str(), 1);
+}
 
 MainWindowTest::~MainWindowTest()
 {
     window.reset();
+    setenv("XDG_DATA_HOME", savedDataHome.c_str(), 1);
     ApplyLanguageSetting(LanguageSetting::SimplifiedChinese);
 }
 
 void MainWindowTest::StartWindow()
 {
     FileChooser chooser{
-        [this](QWidget*, const QString& title) {
+        [this](QWidget*, const QString& title, const QString& folder) {
             openTitles.push_back(title);
+            openFolders.push_back(folder);
             return openAnswer;
         },
         [this](QWidget*, const QString& title, const QString& suggested) {

@@ -15,7 +15,8 @@
 class QAction;
 
 // A main window on a settings file of its own, with file choosers that answer from the test
-// instead of showing a dialog. The process-wide language is put back afterwards.
+// instead of showing a dialog, and a data folder of its own, so that backups never reach the
+// user's home. The process-wide language and data folder are put back afterwards.
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest();
@@ -40,7 +41,12 @@ protected:
     RadioSettings& Record() const { return window->Record(); }
     BandLimits& Band() const { return window->Band(); }
 
+    // Where backups of the radio with serial number `serial` land.
+    std::string BackupFolder(const std::string& serial) const { return dataHome.Path() + "/kr-t27/backups/" + serial; }
+
     ScratchDir dir;
+    ScratchDir dataHome;
+    const std::string savedDataHome;
     std::string settingsPath;
     std::unique_ptr<TForm1> window;
 
@@ -48,6 +54,7 @@ protected:
     QString openAnswer;
     QString saveAnswer;
     std::vector<QString> openTitles;
+    std::vector<QString> openFolders;
     std::vector<QString> saveTitles;
     std::vector<QString> saveSuggestions;
     // The same for the channel table and channel sheet files.

@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 
 #include <QAction>
@@ -6,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "FileContents.h"
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
 #include "QuickRadio.h"
@@ -29,6 +32,16 @@ std::vector<std::string> With(std::vector<std::string> options, const std::vecto
     return options;
 }
 
+std::vector<std::string> NamesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 std::vector<std::string> BandOption(const BandLimits& band)
 {
     return {"--band-limits", std::to_string(band.BandMin), std::to_string(band.BandMax)};
@@ -37,10 +50,11 @@ std::vector<std::string> BandOption(const BandLimits& band)
 // The main window on a settings file that pins COM1 to the virtual radio's link.
 class RadioTransfer : public MainWindowTest {
 protected:
-    void StartWith(const std::vector<std::string>& radioOptions)
+    void StartWith(const std::vector<std::string>& radioOptions, const std::string& moreConfig = "")
     {
         radio = std::make_unique<RadioProcess>(radioOptions);
-        WriteSettingsFile("[config]\nPort=1\nLanguage=0\nAutoSeachPort=0\n[Ports]\nCOM1=" + radio->LinkPath() + "\n");
+        WriteSettingsFile("[config]\nPort=1\nLanguage=0\nAutoSeachPort=0\n" + moreConfig + "[Ports]\nCOM1=" +
+                          radio->LinkPath() + "\n");
         StartWindow();
     }
 
@@ -214,6 +228,58 @@ TEST_F(RadioTransfer, ASilentPortEndsInACommunicationFailure)
     RunTransfer("MenuEdit_Read");
     EXPECT_EQ(ending, TransferText(CommunicationFailureText));
     EXPECT_TRUE(SameBlock(Record(), before));
+}
+
+// The read keeps the record and the image it came in, the write what it sends; the log of the
+// last transfer holds its requests.
+TEST_F(RadioTransfer, TransfersLeaveBackupsAndALogOfTheLastOne)
+{
+    StartWith(QuickRadioWith({"--sample"}));
+    EXPECT_FALSE(Item("MenuSaveTransferLog")->isEnabled());
+    RunTransfer("MenuEdit_Read");
+    ASSERT_EQ(ending, TransferText(SuccessText));
+    const std::string folder = BackupFolder("20260504");
+    std::vector<std::string> names = NamesIn(folder);
+    ASSERT_EQ(names.size(), 2u);
+    EXPECT_EQ(names[0].size(), std::string("20261208-093012-read.Kqd").size());
+    EXPECT_EQ(names[0].substr(15), "-read.Kqd");
+    EXPECT_EQ(names[1].substr(15), "-read.img");
+    EXPECT_EQ(ReadAllBytes(folder + "/" + names[0]), BlockOf(Record()));
+    const std::vector<uint8_t> image = ReadAllBytes(folder + "/" + names[1]);
+    ASSERT_EQ(image.size(), MemoryImageSize);
+    const MemoryImage inRadio = RadioProcess::MemoryAtStart(QuickRadioWith({"--sample"}), MemoryImage{});
+    EXPECT_TRUE(std::equal(inRadio.begin(), inRadio.begin() + ImageReadEnd, image.begin()));
+
+    ASSERT_TRUE(Item("MenuSaveTransferLog")->isEnabled());
+    exchangeAnswer = PathInTemp("read.log");
+    Trigger("MenuSaveTransferLog");
+    ASSERT_EQ(exchangeAsked.size(), 1u);
+    EXPECT_EQ(exchangeAsked[0].second, ExchangeFile::TransferLog);
+    const std::string log = ReadAll(exchangeAnswer.toStdString());
+    size_t requests = 0;
+    for (size_t at = log.find(" > 52 "); at != std::string::npos; at = log.find(" > 52 ", at + 1))
+        ++requests;
+    EXPECT_EQ(requests, 50u);
+
+    Record().Channel[1].RxFreq = 438500000;
+    const std::vector<uint8_t> sent = BlockOf(Record());
+    RunTransfer("MenuEdit_Write");
+    ASSERT_EQ(ending, TransferText(SuccessText));
+    names = NamesIn(folder);
+    ASSERT_EQ(names.size(), 3u);
+    EXPECT_EQ(names[2].substr(15), "-write.Kqd");
+    EXPECT_EQ(ReadAllBytes(folder + "/" + names[2]), sent);
+}
+
+TEST_F(RadioTransfer, BackupsOffLeavesNoBackup)
+{
+    StartWith(QuickRadioWith({"--sample"}), "Backups=0\n");
+    RunTransfer("MenuEdit_Read");
+    ASSERT_EQ(ending, TransferText(SuccessText));
+    RunTransfer("MenuEdit_Write");
+    ASSERT_EQ(ending, TransferText(SuccessText));
+    EXPECT_TRUE(NamesIn(BackupFolder("20260504")).empty());
+    EXPECT_TRUE(Item("MenuSaveTransferLog")->isEnabled());
 }
 
 }
