@@ -41,12 +41,13 @@ std::unique_ptr<TransferTargets> TargetsFor(const CliArgs& cli)
     const AppSettings settings = CurrentAppSettings();
     targets->Band = settings.Bands[size_t(settings.BandSelete)];
     ApplyPasswordOption(cli, targets->Settings);
+    ApplyFastOption(cli, targets->Link);
     return targets;
 }
 
 int ReadCalibration(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--out", 1}, {"--access-code", 1}, {"--password", 1}, {"--trace", 1}});
+    const CliArgs cli(args, {{"--port", 1}, {"--out", 1}, {"--access-code", 1}, {"--password", 1}, {"--trace", 1}, {"--fast", 0}});
     TraceFile trace(cli);
     ExpectNoFile(cli, "calibration read");
     const std::string port = cli.Required("--port");
@@ -67,7 +68,7 @@ int ReadCalibration(const CommandArgs& args)
 
 int WriteCalibration(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--access-code", 1}, {"--password", 1}, {"--on-band-difference", 1}, {"--trace", 1}});
+    const CliArgs cli(args, {{"--port", 1}, {"--access-code", 1}, {"--password", 1}, {"--on-band-difference", 1}, {"--trace", 1}, {"--fast", 0}});
     TraceFile trace(cli);
     const std::string file = cli.Only("calibration file");
     const std::string port = cli.Required("--port");
@@ -108,7 +109,7 @@ int DumpCalibration(const CommandArgs& args)
 
 int ReadSerialNumber(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--password", 1}, {"--trace", 1}});
+    const CliArgs cli(args, {{"--port", 1}, {"--password", 1}, {"--trace", 1}, {"--fast", 0}});
     TraceFile trace(cli);
     ExpectNoFile(cli, "serial read");
     const std::string port = cli.Required("--port");
@@ -122,7 +123,7 @@ int ReadSerialNumber(const CommandArgs& args)
 
 int WriteSerialNumber(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--password", 1}, {"--on-band-difference", 1}, {"--trace", 1}});
+    const CliArgs cli(args, {{"--port", 1}, {"--password", 1}, {"--on-band-difference", 1}, {"--trace", 1}, {"--fast", 0}});
     TraceFile trace(cli);
     const std::string number = cli.Only("serial number");
     const std::string port = cli.Required("--port");
@@ -137,13 +138,14 @@ int WriteSerialNumber(const CommandArgs& args)
 // The new password travels in the handshake; no block is written, so the band plays no part.
 int SetPassword(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--current", 1}, {"--trace", 1}});
+    const CliArgs cli(args, {{"--port", 1}, {"--current", 1}, {"--trace", 1}, {"--fast", 0}});
     TraceFile trace(cli);
     const std::string fresh = PasswordText(cli.Only("new password"), "the new password");
     const std::string port = cli.Required("--port");
     auto targets = std::make_unique<TransferTargets>();
     StorePasswordText(targets->Settings.Password, PasswordText(cli.Value("--current").value_or(""), "--current"));
     StorePasswordText(targets->Settings.NewPassword, fresh);
+    ApplyFastOption(cli, targets->Link);
     return ExitCodeOf(RunTransfer(targets->Context(TransferKind::PasswordSetting, false), port,
                                   BandDifferencePolicy::Stop, trace.Trace()));
 }
@@ -181,12 +183,12 @@ std::vector<CliCommand> FactoryCommands()
         {"calibration",
          "calibration read --port PORT --out FILE.Kqda | write --port PORT FILE.Kqda "
          "[--on-band-difference ask|continue|stop] | dump FILE.Kqda; each with --access-code CODE, "
-         "read and write with [--password TEXT] [--trace FILE]",
+         "read and write with [--password TEXT] [--trace FILE] [--fast]",
          Calibration},
         {"serial",
          "serial read --port PORT | write --port PORT NUMBER [--on-band-difference ask|continue|stop]; "
-         "each with [--password TEXT] [--trace FILE]",
+         "each with [--password TEXT] [--trace FILE] [--fast]",
          SerialNumber},
-        {"password", "password set --port PORT [--current TEXT] [--trace FILE] NEW", Password},
+        {"password", "password set --port PORT [--current TEXT] [--trace FILE] [--fast] NEW", Password},
     };
 }

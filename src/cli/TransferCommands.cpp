@@ -72,6 +72,7 @@ int Verify(const TransferTargets& written, const std::string& port, TransferTrac
     auto reader = std::make_unique<TransferTargets>();
     reader->Settings = written.Settings;
     reader->Band = written.Band;
+    reader->Link = written.Link;
     const LinkOutcome outcome =
         RunTransfer(reader->Context(TransferKind::Normal, true), port, BandDifferencePolicy::Stop, trace);
     if (outcome != LinkOutcome::Success)
@@ -106,7 +107,7 @@ int ListPorts(const CommandArgs& args)
 int ReadRadio(const CommandArgs& args)
 {
     const CliArgs cli(args,
-                      {{"--port", 1}, {"--out", 1}, {"--base", 1}, {"--password", 1}, {"--trace", 1}, {"--no-backup", 0}});
+                      {{"--port", 1}, {"--out", 1}, {"--base", 1}, {"--password", 1}, {"--trace", 1}, {"--fast", 0}, {"--no-backup", 0}});
     TraceFile trace(cli);
     if (!cli.Positional().empty())
         throw UsageError("read takes no file argument; use --out");
@@ -119,6 +120,7 @@ int ReadRadio(const CommandArgs& args)
         if (FileResult opened = OpenChannelFile(*base, targets->Settings); !opened.ok)
             return Fail(opened);
     ApplyPasswordOption(cli, targets->Settings);
+    ApplyFastOption(cli, targets->Link);
     const TransferContext context = targets->Context(TransferKind::Normal, true);
     const LinkOutcome outcome = RunTransfer(context, port, BandDifferencePolicy::Stop, trace.Trace());
     if (outcome != LinkOutcome::Success)
@@ -137,6 +139,7 @@ int WriteRadio(const CommandArgs& args)
                              {"--band-limits", 2},
                              {"--on-band-difference", 1},
                              {"--trace", 1},
+                             {"--fast", 0},
                              {"--verify", 0},
                              {"--no-backup", 0},
                              {"--force", 0}});
@@ -149,6 +152,7 @@ int WriteRadio(const CommandArgs& args)
     if (FileResult opened = OpenChannelFile(file, targets->Settings); !opened.ok)
         return Fail(opened);
     ApplyPasswordOption(cli, targets->Settings);
+    ApplyFastOption(cli, targets->Link);
     if (RefusedAsUnclean(cli, file, *targets))
         return ExitUsageOrFile;
 
@@ -166,11 +170,11 @@ std::vector<CliCommand> TransferCommands()
     return {
         {"ports", "ports", ListPorts},
         {"read",
-         "read --port PORT --out FILE.Kqd [--base FILE.Kqd] [--password TEXT] [--trace FILE] [--no-backup]",
+         "read --port PORT --out FILE.Kqd [--base FILE.Kqd] [--password TEXT] [--trace FILE] [--fast] [--no-backup]",
          ReadRadio},
         {"write",
          "write --port PORT FILE.Kqd [--password TEXT] [--band N | --band-limits MIN MAX] "
-         "[--on-band-difference ask|continue|stop] [--verify] [--force] [--trace FILE] [--no-backup]",
+         "[--on-band-difference ask|continue|stop] [--verify] [--force] [--trace FILE] [--fast] [--no-backup]",
          WriteRadio},
     };
 }

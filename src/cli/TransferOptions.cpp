@@ -53,6 +53,8 @@ void ApplyPasswordOption(const CliArgs& cli, RadioSettings& settings)
         StorePasswordText(settings.Password, PasswordText(*password, "--password"));
 }
 
+void ApplyFastOption(const CliArgs& cli, LinkSettings& link) { link.FastLink = cli.Has("--fast"); }
+
 AppSettings CurrentAppSettings()
 {
     const std::string path = SettingsFilePath();

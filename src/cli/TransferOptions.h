@@ -5,6 +5,7 @@
 #include "cli/CliArgs.h"
 #include "cli/TransferSession.h"
 #include "files/AppSettings.h"
+#include "link/engine/TransferContext.h"
 #include "model/RadioSettings.h"
 
 // Options that every transfer command reads the same way.
@@ -19,6 +20,9 @@ void StorePasswordText(uint8_t (&field)[PasswordFieldSize], const std::string& t
 
 // --password replaces the password the record presents to the radio.
 void ApplyPasswordOption(const CliArgs& cli, RadioSettings& settings);
+
+// --fast: the link answers the radio as soon as it has answered (see LinkTiming).
+void ApplyFastOption(const CliArgs& cli, LinkSettings& link);
 
 // The settings file as the desktop program keeps it, or the defaults while there is none: the
 // command line reads the file and leaves creating it to the desktop program.

@@ -21,6 +21,7 @@ const char* const PortKey = "Port";
 const char* const LanguageKey = "Language";
 const char* const AutoSeachPortKey = "AutoSeachPort";
 const char* const VerifyAfterWriteKey = "VerifyAfterWrite";
+const char* const FastLinkKey = "FastLink";
 const char* const BackupsKey = "Backups";
 const char* const BandSeleteKey = "band Selete";
 const char* const PinnedPortPrefix = "COM";
@@ -87,6 +88,7 @@ AppSettings ReadSettings(const IniDocument& ini)
     s.Language = ReadNumber(ini, ConfigSection, LanguageKey, defaults.Language);
     s.AutoSeachPort = ReadBool(ini, ConfigSection, AutoSeachPortKey, defaults.AutoSeachPort);
     s.VerifyAfterWrite = ReadBool(ini, ConfigSection, VerifyAfterWriteKey, defaults.VerifyAfterWrite);
+    s.FastLink = ReadBool(ini, ConfigSection, FastLinkKey, defaults.FastLink);
     s.Backups = ReadBool(ini, ConfigSection, BackupsKey, defaults.Backups);
     for (int i = 0; i < BandCount; ++i) {
         s.Bands[i].BandMin = ReadNumber(ini, BandSection, BandMinKey(i), defaults.Bands[i].BandMin);
@@ -178,6 +180,8 @@ FileResult SaveAppSettings(const std::string& path, const AppSettings& settings)
     ini.Set(ConfigSection, AutoSeachPortKey, FormatIniBool(settings.AutoSeachPort));
     if (settings.VerifyAfterWrite || ini.Value(ConfigSection, VerifyAfterWriteKey))
         ini.Set(ConfigSection, VerifyAfterWriteKey, FormatIniBool(settings.VerifyAfterWrite));
+    if (settings.FastLink || ini.Value(ConfigSection, FastLinkKey))
+        ini.Set(ConfigSection, FastLinkKey, FormatIniBool(settings.FastLink));
     if (creating)
         WriteDefaultBands(ini);
     ini.Set(BandSection, BandSeleteKey, std::to_string(settings.BandSelete));

@@ -21,6 +21,8 @@ struct AppSettings {
     // Read the radio back after every write and compare ("VerifyAfterWrite"); written to the file
     // once it has been switched on, so a file that never used it keeps its old lines.
     bool VerifyAfterWrite = false;
+    // Answer the radio without waiting for the link's ticks ("FastLink"); written once switched on.
+    bool FastLink = false;
     // Keep a copy of every transfer in the backup folder; only the user switches it off ("Backups=0").
     bool Backups = true;
 

@@ -32,6 +32,7 @@ constexpr TextPair TransferTexts[] = {
     {"不在可选值之中", "not one of the field's choices"},
     {"超过该项的长度", "longer than the field holds"},
     {"文件长度不是3128字节", "the file is not 3128 bytes long"},
+    {"快速连接", "Fast link"},
 };
 
 static_assert(std::size(TransferTexts) == TransferMessageCount);

@@ -29,10 +29,11 @@ enum class TransferMessageId : int {
     ProblemInvalidTone,
     ProblemOutsideList,
     ProblemTooLong,
-    ProblemWrongSize,  // the last
+    ProblemWrongSize,
+    FastLink,  // the last
 };
 
-constexpr int TransferMessageCount = int(TransferMessageId::ProblemWrongSize) + 1;
+constexpr int TransferMessageCount = int(TransferMessageId::FastLink) + 1;
 
 // 8-bit text in AppLang's current language, as LangText gives it.
 std::string TransferMessageText(TransferMessageId id);

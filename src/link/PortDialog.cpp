@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/AccessibleNames.h"
+#include "lang/DisplayTransferMessage.h"
 #include "lang/TextTable.h"
 #include "link/ModalResult.h"
 #include "ports/SerialPortInfo.h"
@@ -49,6 +50,10 @@ TCommunicationPort::TCommunicationPort(LinkSettings& link, QWidget* owner)
     cAutoSeachPort = new QCheckBox(DisplayText(PortDialogText(AutoSearchCaption)), this);
     cAutoSeachPort->setObjectName("cAutoSeachPort");
     cAutoSeachPort->setChecked(link_.AutoSearchPort);
+    FastLink = new QCheckBox(DisplayTransferMessage(TransferMessageId::FastLink), this);
+    FastLink->setObjectName("FastLink");
+    FastLink->setAccessibleName(FastLink->text());
+    FastLink->setChecked(link_.FastLink);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -57,6 +62,7 @@ TCommunicationPort::TCommunicationPort(LinkSettings& link, QWidget* owner)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(gbCOM);
     layout->addWidget(cAutoSeachPort);
+    layout->addWidget(FastLink);
     layout->addLayout(buttons);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     NameControlsWhenShown(this);
@@ -91,6 +97,7 @@ void TCommunicationPort::OKBtnClick()
     for (int n = 1; n <= OfferedPortCount; ++n)
         if (PortButton(n)->isChecked())
             link_.PortNumber = n;
+    link_.FastLink = FastLink->isChecked();
     done(ModalResultOk);
 }
 

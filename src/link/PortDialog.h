@@ -26,6 +26,8 @@ public:
     QGroupBox* gbCOM;
     std::array<QRadioButton*, OfferedPortCount> rbCOM;
     QCheckBox* cAutoSeachPort;
+    // Taken over on OK, like the port.
+    QCheckBox* FastLink;
 
 private:
     void cAutoSeachPortClick();

@@ -55,13 +55,15 @@ TransferRunner::TransferRunner(const TransferContext& context, QObject* parent)
       Timer_Tx(NewTimer("Timer_Tx", this)),
       Timer_TimeOut(NewTimer("Timer_TimeOut", this)),
       engine_(context),
-      settle_(NewTimer("settle", this))
+      settle_(NewTimer("settle", this)),
+      answerPoll_(NewTimer("answerPoll", this))
 {
     Timer_TimeOut->setInterval(TimeOutMs);
     settle_->setSingleShot(true);
     connect(Timer_Tx, &QTimer::timeout, this, &TransferRunner::Timer_TxTimer);
     connect(Timer_TimeOut, &QTimer::timeout, this, &TransferRunner::Timer_TimeOutTimer);
     connect(settle_, &QTimer::timeout, this, &TransferRunner::StartProtocol);
+    connect(answerPoll_, &QTimer::timeout, this, &TransferRunner::PollAnswer);
     // The port is already closed when this comes; the outcome waits for the event loop so that
     // the notice is not shown from inside the port's own signal.
     link_.SetOnLost([this] {
@@ -83,7 +85,7 @@ void TransferRunner::Start(const PortChoice& choice)
         Timer_TimeOutTrigger();
         return;
     }
-    settle_->start(PortSettleMs);
+    settle_->start(engine_.Timing().settleMs);
 }
 
 bool TransferRunner::OpenNamedPort(const std::string& portName)
@@ -132,6 +134,12 @@ void TransferRunner::Timer_TxTimer()
     Execute(engine_.Tick(received.data(), received.size()));
 }
 
+void TransferRunner::PollAnswer()
+{
+    if (engine_.AnswerComplete(link_.BytesWaiting()))
+        Timer_TxTimer();
+}
+
 void TransferRunner::Timer_TimeOutTimer()
 {
     // Before the protocol runs, only a port that would not open can have armed the time-out.
@@ -146,6 +154,8 @@ void TransferRunner::Timer_TimeOutTimer()
 void TransferRunner::StartProtocol()
 {
     protocolStarted_ = true;
+    if (engine_.Timing().Fast())
+        answerPoll_->start(engine_.Timing().answerPollMs);
     Execute(engine_.Start(autoSearch_));
 }
 
@@ -194,6 +204,7 @@ void TransferRunner::Finish(LinkOutcome outcome)
     Timer_Tx->stop();
     Timer_TimeOut->stop();
     settle_->stop();
+    answerPoll_->stop();
     link_.Close();
     emit finished(outcome);
 }

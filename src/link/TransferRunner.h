@@ -58,6 +58,7 @@ signals:
 
 private:
     void Timer_TxTimer();
+    void PollAnswer();
     void Timer_TimeOutTimer();
     void Timer_TimeOutTrigger();
     void StartProtocol();
@@ -73,6 +74,7 @@ private:
     SerialLink link_;
     PortCandidates candidates_;
     QTimer* const settle_;
+    QTimer* const answerPoll_;
     BandQuestion askBand_;
     bool autoSearch_ = false;
     bool endAtOnce_ = false;

@@ -134,7 +134,7 @@ void TForm1::StartUp()
     record_.ResetToDefaults();
     link_.PortNumber = DefaultPortNumber;
     config_ = LoadAppSettings(settingsPath_);
-    link_ = {config_.Port, config_.AutoSeachPort};
+    link_ = {config_.Port, config_.AutoSeachPort, config_.FastLink};
     TeskComm32::SetPinnedPorts(config_.PinnedPorts);
 
     // Only there to take the focus from an open editor; it hides under the pages.
@@ -180,6 +180,7 @@ void TForm1::SaveSettingsFile()
 {
     config_.Port = link_.PortNumber;
     config_.AutoSeachPort = link_.AutoSearchPort;
+    config_.FastLink = link_.FastLink;
     const FileResult saved = SaveAppSettings(settingsPath_, config_);
     if (!saved.ok)
         std::cerr << EnglishMessage(FileMessage(saved)) << '\n';

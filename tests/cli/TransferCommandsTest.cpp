@@ -34,22 +34,33 @@ RadioSettings LoadedRecord(const std::string& path)
     return settings;
 }
 
-TEST(TransferCommands, WriteThenReadBringsTheRecordBack)
+// The fast link ("--fast") must bring back the same record as the default schedule.
+class WriteThenRead : public testing::TestWithParam<bool> {};
+
+TEST_P(WriteThenRead, BringsTheRecordBack)
 {
     RadioProcess radio(QuickRadio);
     const RadioSettings original = RandomRecord(17);
-    const CliRun written = RunCli({"write", "--port", radio.LinkPath(), SavedRecord(original), "--band-limits",
-                                   std::to_string(RadioBand.BandMin), std::to_string(RadioBand.BandMax), "--force"});
+    const std::vector<std::string> timing = GetParam() ? std::vector<std::string>{"--fast"} : std::vector<std::string>{};
+    std::vector<std::string> write = {"write", "--port", radio.LinkPath(), SavedRecord(original), "--band-limits",
+                                      std::to_string(RadioBand.BandMin), std::to_string(RadioBand.BandMax), "--force"};
+    write.insert(write.end(), timing.begin(), timing.end());
+    const CliRun written = RunCli(write);
     ASSERT_EQ(written.status, ExitSuccess) << written.err;
     EXPECT_EQ(written.out, "SUCCESS\n");
 
     const std::string out = ScratchFolder() + "/read.Kqd";
-    const CliRun read = RunCli({"read", "--port", radio.LinkPath(), "--out", out});
-    ASSERT_EQ(read.status, ExitSuccess) << read.err;
-    EXPECT_EQ(read.out, "SUCCESS\n");
+    std::vector<std::string> read = {"read", "--port", radio.LinkPath(), "--out", out};
+    read.insert(read.end(), timing.begin(), timing.end());
+    const CliRun readRun = RunCli(read);
+    ASSERT_EQ(readRun.status, ExitSuccess) << readRun.err;
+    EXPECT_EQ(readRun.out, "SUCCESS\n");
     EXPECT_TRUE(SameRange(PackedImage(LoadedRecord(out), RadioBand, Never), PackedImage(original, RadioBand, Never),
                           ImageWriteEnd));
 }
+
+INSTANTIATE_TEST_SUITE_P(TransferCommands, WriteThenRead, testing::Bool(),
+                         [](const auto& info) { return std::string(info.param ? "Fast" : "Default"); });
 
 struct FailedReadCase {
     const char* name;

@@ -130,6 +130,19 @@ TEST_F(AppSettingsTest, VerifyAfterWriteIsRememberedOnceOnAndBackupsOnlyEverRead
     EXPECT_TRUE(LoadFrom("[config]\n").Backups);
 }
 
+TEST_F(AppSettingsTest, FastLinkIsWrittenOnlyOnceSwitchedOn)
+{
+    AppSettings s = LoadFrom("[config]\nPort=2\n");
+    EXPECT_FALSE(s.FastLink);
+    s.FastLink = true;
+    ASSERT_TRUE(SaveAppSettings(path, s).ok);
+    EXPECT_EQ(ReadAll(path), "[config]\nPort=2\nLanguage=1\nAutoSeachPort=1\nFastLink=1\n[Band]\nband Selete=1\n");
+    EXPECT_TRUE(LoadAppSettings(path).FastLink);
+    s.FastLink = false;
+    ASSERT_TRUE(SaveAppSettings(path, s).ok);
+    EXPECT_FALSE(LoadAppSettings(path).FastLink);
+}
+
 TEST_F(AppSettingsTest, AFileDeletedWhileRunningIsRecreatedWithBuiltInLimits)
 {
     std::string text = DefaultFile;

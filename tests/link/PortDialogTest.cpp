@@ -127,6 +127,31 @@ TEST_F(PortDialog, CancelKeepsThePortButNotTheSearchFlag)
     EXPECT_EQ(link.PortNumber, 3);
 }
 
+struct FastBoxCase {
+    const char* button;
+    bool fastAfter;
+};
+
+class FastLinkBox : public PortDialog, public ::testing::WithParamInterface<FastBoxCase> {};
+
+TEST_P(FastLinkBox, IsTakenOverOnlyOnOk)
+{
+    Machine({"COM1"});
+    LinkSettings link{1, true};
+    TCommunicationPort dialog(link, nullptr);
+    EXPECT_EQ(dialog.FastLink->accessibleName(), "Fast link");
+    Exec(dialog, [&] {
+        // On the box itself: the row is wider than the box and its caption.
+        QTest::mouseClick(dialog.FastLink, Qt::LeftButton, {}, QPoint(6, dialog.FastLink->height() / 2));
+        Click(dialog, GetParam().button);
+    });
+    EXPECT_EQ(link.FastLink, GetParam().fastAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, FastLinkBox,
+                         ::testing::Values(FastBoxCase{"OKBtn", true}, FastBoxCase{"CancelBtn", false}),
+                         [](const auto& info) { return std::string(info.param.button); });
+
 TEST_F(PortDialog, TheSearchBoxSwitchesThePortsAndLooksAgain)
 {
     Machine({"COM2"});

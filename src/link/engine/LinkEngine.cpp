@@ -34,6 +34,7 @@ LinkActions Sending(Frame frame)
 
 LinkEngine::LinkEngine(const TransferContext& context)
     : context_(context),
+      timing_(LinkTiming::For(context.Link.FastLink)),
       infoTarget_(context.IsRead ? context.Settings.ReadRadioInfo : context.Settings.WriteRadioInfo)
 {
 }
@@ -64,6 +65,21 @@ LinkActions LinkEngine::Tick(const uint8_t* received, size_t count)
     if (count > FloodLimit)
         return Flooded();
     rx_.Append(received, count);
+    const bool handshake = linkStep_ < BlockStep;
+    LinkActions actions = Answer();
+    // A fast tick may come at any moment: the next silence is counted from the frame it sent.
+    if (timing_.Fast() && handshake && !actions.send.empty() && actions.txTimer.action == TimerCommand::Keep)
+        actions.txTimer = TimerCommand::StartEvery(HandshakeTickMs);
+    return actions;
+}
+
+bool LinkEngine::AnswerComplete(size_t waiting) const
+{
+    return timing_.Fast() && IsListening() && waiting > 0 && rx_.RxCount() + waiting >= ExpectedAnswerLength();
+}
+
+LinkActions LinkEngine::Answer()
+{
     switch (linkStep_) {
     case 0:
         return OnIdentAnswer();
@@ -73,6 +89,20 @@ LinkActions LinkEngine::Tick(const uint8_t* received, size_t count)
         return OnBandAnswer();
     default:
         return OnBlockAnswer();
+    }
+}
+
+size_t LinkEngine::ExpectedAnswerLength() const
+{
+    switch (linkStep_) {
+    case 0:
+        return IdentAnswerLength;
+    case 1:
+        return InfoAnswerLength;
+    case 2:
+        return BandAnswerLength;
+    default:
+        return blocks_->ExpectedAnswerLength();
     }
 }
 

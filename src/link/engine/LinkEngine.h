@@ -5,17 +5,12 @@
 #include <memory>
 
 #include "link/engine/LinkActions.h"
+#include "link/engine/LinkTiming.h"
 #include "link/engine/ReceiveBuffer.h"
 #include "link/engine/TransferContext.h"
 
 class BlockTransfer;
 
-// Timer intervals of the link.
-constexpr int HandshakeTickMs = 1000;
-constexpr int BlockTickMs = 10;
-constexpr int TimeOutMs = 5000;
-// The settle time between opening the port and the first hello; the driver waits it before Start().
-constexpr int PortSettleMs = 1000;
 // More bytes than this waiting on one tick are noise: they are dropped unread.
 constexpr size_t FloodLimit = 255;
 // The link step in which blocks move; the steps before it are the handshake.
@@ -23,7 +18,8 @@ constexpr int BlockStep = 3;
 
 // The protocol of one transfer as a deterministic state machine: no clock, no port, no widgets.
 // The driver owns the port and the two timers; it feeds the engine the events and carries out
-// the LinkActions each call returns. After an outcome other than Running every further event is
+// the LinkActions each call returns. With a fast timing the driver also polls every
+// Timing().answerPollMs and calls Tick() at once when AnswerComplete() says so. After an outcome other than Running every further event is
 // ignored (an empty LinkActions comes back).
 //
 // The record is touched only as the link allows: the handshake fills the ReadRadioInfo or
@@ -44,6 +40,9 @@ public:
     LinkActions Start(bool autoSearch);
     // Timer_Tx fired; `received` holds every byte that was waiting on the port.
     LinkActions Tick(const uint8_t* received, size_t count);
+    // Whether the bytes waiting on the port complete the answer the link waits for, so that a
+    // fast link ticks now instead of on the schedule. Always false with the default timing.
+    bool AnswerComplete(size_t waiting) const;
     // Timer_TimeOut fired: the radio stayed silent too long.
     LinkActions TimeOut();
     // Answer to nextPortRequested: whether a further listed port opened (and settled).
@@ -56,6 +55,7 @@ public:
 
     LinkOutcome Outcome() const { return outcome_; }
     int LinkStep() const { return linkStep_; }
+    const LinkTiming& Timing() const { return timing_; }
     // Whether blocks have gone to the radio in a write: a failure from then on may leave the
     // radio with part of the new setup.
     bool WritingBlocks() const { return !context_.IsRead && linkStep_ == BlockStep; }
@@ -63,6 +63,8 @@ public:
 private:
     bool IsListening() const;
     bool SearchingForRadio() const;
+    LinkActions Answer();
+    size_t ExpectedAnswerLength() const;
     LinkActions OnIdentAnswer();
     LinkActions OnInfoAnswer();
     LinkActions OnBandAnswer();
@@ -78,6 +80,7 @@ private:
     LinkActions Finish(LinkOutcome outcome, LinkActions actions = {});
 
     TransferContext context_;
+    LinkTiming timing_;
     RadioInfo& infoTarget_;
     ReceiveBuffer rx_;
     std::unique_ptr<BlockTransfer> blocks_;

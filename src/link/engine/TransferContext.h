@@ -31,6 +31,8 @@ constexpr uint16_t SerialNumberAddress = 0x430C;
 struct LinkSettings {
     int PortNumber = 1;
     bool AutoSearchPort = true;
+    // Answer the radio as soon as it has answered instead of on the protocol's ticks.
+    bool FastLink = false;
 };
 
 // Everything one transfer works on, in this order:

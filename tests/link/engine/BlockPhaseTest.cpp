@@ -183,10 +183,13 @@ struct FailedWriteCase {
     LinkOutcome outcome;
 };
 
-class FailedWrite : public BlockPhase, public ::testing::WithParamInterface<FailedWriteCase> {};
+// Each fault also with the fast link: it must end the same way.
+class FailedWrite : public BlockPhase, public ::testing::WithParamInterface<std::tuple<FailedWriteCase, bool>> {};
 
 TEST_P(FailedWrite, LeavesTheRecordAsItWasButForTheHandshake)
 {
+    const auto& [fault, fastLink] = GetParam();
+    fx.link.FastLink = fastLink;
     fx.settings.SetChannelUsed(2, true);
     fx.settings.Channel[2].RxFreq = 438500000;
     std::memcpy(fx.settings.SoftwareVersion, "V9", 3);
@@ -195,11 +198,11 @@ TEST_P(FailedWrite, LeavesTheRecordAsItWasButForTheHandshake)
         fx.settings.Entry(k).EntryNumber = uint8_t(k);
     const RadioSettings before = fx.settings;
     const BandLimits bandBefore = fx.band;
-    GetParam().fault(radio);
+    fault.fault(radio);
     SimulatedDriver driver(fx.Context(TransferKind::Normal, false), {&radio});
     driver.continueAtBandQuestion = false;
 
-    ASSERT_EQ(driver.Run(false), GetParam().outcome);
+    ASSERT_EQ(driver.Run(false), fault.outcome);
     driver.engine.ApplyResult();
 
     EXPECT_TRUE(SameBytes(WithoutHandshakeFields(fx.settings), WithoutHandshakeFields(before)));
@@ -208,13 +211,29 @@ TEST_P(FailedWrite, LeavesTheRecordAsItWasButForTheHandshake)
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, FailedWrite,
-    ::testing::Values(
-        FailedWriteCase{"FallsSilent", [](SimulatedRadio& r) { r.faults.HangupAfterBlocks = 5; },
-                        LinkOutcome::CommunicationFailure},
-        FailedWriteCase{"Nak", [](SimulatedRadio& r) { r.faults.NakBlock = 1; }, LinkOutcome::CommunicationFailure},
-        FailedWriteCase{"BandQuestionCancelled", [](SimulatedRadio& r) { r.memory.SetBand({136000000, 174000000}); },
-                        LinkOutcome::Closed}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Combine(
+        ::testing::Values(
+            FailedWriteCase{"FallsSilent", [](SimulatedRadio& r) { r.faults.HangupAfterBlocks = 5; },
+                            LinkOutcome::CommunicationFailure},
+            FailedWriteCase{"Nak", [](SimulatedRadio& r) { r.faults.NakBlock = 1; }, LinkOutcome::CommunicationFailure},
+            FailedWriteCase{"BandQuestionCancelled",
+                            [](SimulatedRadio& r) { r.memory.SetBand({136000000, 174000000}); }, LinkOutcome::Closed},
+            FailedWriteCase{"ForeignIdent", [](SimulatedRadio& r) { r.faults.ForeignIdent = true; },
+                            LinkOutcome::CommunicationFailure},
+            FailedWriteCase{"LongBandAnswer", [](SimulatedRadio& r) { r.faults.LongBandAnswer = true; },
+                            LinkOutcome::CommunicationFailure},
+            FailedWriteCase{"LongBlockAnswers", [](SimulatedRadio& r) { r.faults.LongBlockAnswers = true; },
+                            LinkOutcome::CommunicationFailure},
+            FailedWriteCase{"WrongInfoAck", [](SimulatedRadio& r) { r.faults.WrongFirstByteStep = 1; },
+                            LinkOutcome::CommunicationFailure},
+            FailedWriteCase{"SilentAfterIdent", [](SimulatedRadio& r) { r.faults.SilentFromStep = 1; },
+                            LinkOutcome::CommunicationFailure},
+            FailedWriteCase{"WrongPassword", [](SimulatedRadio& r) { r.memory.SetPasswordText("secret"); },
+                            LinkOutcome::PasswordError}),
+        ::testing::Bool()),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) ? "Fast" : "");
+    });
 
 struct BandCase {
     const char* name;

@@ -11,8 +11,12 @@ const Bytes Ident = {'K', 'R', '-', '5', '0', '3', 0xFF, 0xFF};
 
 using Handshake = LinkEngineTest;
 
-TEST_F(Handshake, SilentRadioGetsOneHelloPerSecondUntilTheTimeOut)
+// The fast link polls more often but resends on the same schedule.
+class SilentRadio : public Handshake, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(SilentRadio, GetsOneHelloPerSecondUntilTheTimeOut)
 {
+    fx.link.FastLink = GetParam();
     radio.faults.SilentFromStep = 0;
     SimulatedDriver driver(fx.Context(TransferKind::Normal, true), {&radio});
 
@@ -23,6 +27,9 @@ TEST_F(Handshake, SilentRadioGetsOneHelloPerSecondUntilTheTimeOut)
     EXPECT_EQ(radio.Received().size(), 5u);
     EXPECT_EQ(driver.queuePurges, 5) << "every hello starts on empty queues";
 }
+
+INSTANTIATE_TEST_SUITE_P(Timing, SilentRadio, ::testing::Bool(),
+                         [](const auto& info) { return std::string(info.param ? "Fast" : "Default"); });
 
 TEST_F(Handshake, SearchGivesEachSilentPortThreeHellosThenMovesOn)
 {
@@ -77,6 +84,7 @@ TEST_F(Handshake, ForeignIdentWithSearchTriesTheNextPortAtOnce)
 struct ChatterCase {
     const char* name;
     size_t bytesPerTick;
+    bool fastLink;
 };
 
 class ChatteringPort : public Handshake, public ::testing::WithParamInterface<ChatterCase> {};
@@ -84,6 +92,7 @@ class ChatteringPort : public Handshake, public ::testing::WithParamInterface<Ch
 // The search runs no time-out, so a device that talks on every tick must not hold it.
 TEST_P(ChatteringPort, GetsThreeHellosLikeASilentOne)
 {
+    fx.link.FastLink = GetParam().fastLink;
     SimulatedRadio chatty;
     chatty.faults.SilentFromStep = 0;
     chatty.faults.ChatterBytes = GetParam().bytesPerTick;
@@ -96,7 +105,9 @@ TEST_P(ChatteringPort, GetsThreeHellosLikeASilentOne)
 }
 
 INSTANTIATE_TEST_SUITE_P(Search, ChatteringPort,
-                         ::testing::Values(ChatterCase{"StrayBytes", 3}, ChatterCase{"Flood", FloodLimit + 1}),
+                         ::testing::Values(ChatterCase{"StrayBytes", 3, false}, ChatterCase{"Flood", FloodLimit + 1, false},
+                                           ChatterCase{"StrayBytesFast", 3, true},
+                                           ChatterCase{"FloodFast", FloodLimit + 1, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Handshake, SearchGivesTheNextPortThreeHellosWhateverTheLastOneUsed)

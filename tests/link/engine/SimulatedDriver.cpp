@@ -18,15 +18,25 @@ SimulatedDriver::SimulatedDriver(const TransferContext& context, std::vector<Sim
 
 LinkOutcome SimulatedDriver::Run(bool autoSearch, int limitMs)
 {
+    const int pollMs = engine.Timing().answerPollMs;
+    answerPoll_ = {engine.Timing().Fast(), pollMs, pollMs};
     Carry(engine.Start(autoSearch));
     while (engine.Outcome() == LinkOutcome::Running && nowMs < limitMs) {
         if (!tx_.active && !timeOut_.active)
             break;
-        // When both are due together the silence wins: the radio had its full time.
-        const bool timeOutFirst = timeOut_.active && (!tx_.active || timeOut_.dueMs <= tx_.dueMs);
-        Fire(timeOutFirst ? timeOut_ : tx_);
+        Fire(Earliest());
     }
     return engine.Outcome();
+}
+
+// When timers are due together the silence wins (the radio had its full time), then the tick.
+SimulatedDriver::Timer& SimulatedDriver::Earliest()
+{
+    Timer* first = nullptr;
+    for (Timer* timer : {&timeOut_, &tx_, &answerPoll_})
+        if (timer->active && (!first || timer->dueMs < first->dueMs))
+            first = timer;
+    return *first;
 }
 
 void SimulatedDriver::Fire(Timer& timer)
@@ -37,10 +47,20 @@ void SimulatedDriver::Fire(Timer& timer)
         Carry(engine.TimeOut());
         return;
     }
+    if (&timer == &answerPoll_) {
+        if (engine.AnswerComplete(waiting_.size()))
+            Deliver();
+        return;
+    }
     if (SimulatedRadio* radio = CurrentRadio()) {
         const Bytes chatter = radio->Chatter();
         waiting_.insert(waiting_.end(), chatter.begin(), chatter.end());
     }
+    Deliver();
+}
+
+void SimulatedDriver::Deliver()
+{
     std::vector<uint8_t> bytes;
     while (!waiting_.empty() && bytes.size() < bytesPerTick) {
         bytes.push_back(waiting_.front());

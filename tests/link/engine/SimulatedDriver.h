@@ -25,7 +25,8 @@ struct TransferFixture {
 };
 
 // Stands in for the Qt driver: carries out the engine's actions on a simulated clock, with a list
-// of ports each holding a radio (or nothing: a port without a radio is a silent one).
+// of ports each holding a radio (or nothing: a port without a radio is a silent one). A fast link
+// is polled as the Qt driver polls it.
 class SimulatedDriver {
 public:
     SimulatedDriver(const TransferContext& context, std::vector<SimulatedRadio*> ports);
@@ -59,12 +60,15 @@ private:
     void Carry(const LinkActions& actions);
     void Apply(const TimerCommand& command, Timer& timer);
     void Fire(Timer& timer);
+    void Deliver();
+    Timer& Earliest();
     SimulatedRadio* CurrentRadio() const;
 
     std::vector<SimulatedRadio*> ports_;
     std::deque<uint8_t> waiting_;
     Timer tx_;
     Timer timeOut_;
+    Timer answerPoll_;
 };
 
 // The record without the fields that any handshake may fill (serial number, radio info).
