@@ -16,6 +16,7 @@
 #include "files/TextFile.h"
 #include "lang/AppLang.h"
 #include "lang/CsvReportText.h"
+#include "lang/DisplayMessage.h"
 #include "sheet/SheetDocument.h"
 
 // Commands that move a record's contents in and out in other forms: channel tables for other
@@ -82,10 +83,10 @@ int ImportCsv(const CommandArgs& args)
         return Fail(loaded);
     const ChannelCsvImport outcome = ImportChannelCsv(text, options, settings);
     if (outcome.refused)
-        return Fail(CsvRefusedText().toStdString());
+        return Fail(DisplayMessage({MessageId::CsvNoFrequencyColumn}).toStdString());
     for (const CsvRowNote& note : outcome.notes)
         PrintLine(CsvRowNoteText(note));
-    PrintLine(CsvImportedText(outcome.imported));
+    PrintLine(DisplayMessage({MessageId::CsvImported, {std::to_string(outcome.imported)}}));
     return Finished(SaveChannelFile(out, settings));
 }
 

@@ -12,7 +12,7 @@
 #include "files/BackupStore.h"
 #include "files/ChannelDataFile.h"
 #include "lang/FileMessage.h"
-#include "lang/TransferMessages.h"
+#include "lang/FindingMessage.h"
 #include "link/TransferTargets.h"
 #include "link/engine/WriteVerify.h"
 #include "ports/SerialPortInfo.h"
@@ -84,9 +84,7 @@ int Verify(const TransferTargets& written, const std::string& port, TransferTrac
     }
     char address[8];
     std::snprintf(address, sizeof address, "0x%04X", unsigned(result.firstAddress));
-    std::string text = EnglishTransferMessage(TransferMessageId::VerifyMismatch);
-    text.replace(text.find("%1"), 2, address);
-    text.replace(text.find("%2"), 2, std::to_string(result.differing));
+    const std::string text = EnglishMessage({MessageId::VerifyMismatch, {address, std::to_string(result.differing)}});
     std::fprintf(stderr, "kr-t27-cli: %s\n", text.c_str());
     return ExitVerifyMismatch;
 }

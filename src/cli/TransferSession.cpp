@@ -13,7 +13,7 @@
 #include "cli/TransferOptions.h"
 #include "lang/AppLang.h"
 #include "lang/TextTable.h"
-#include "lang/TransferMessages.h"
+#include "lang/Messages.h"
 #include "link/ProgramDialogEntry.h"
 #include "link/TransferRunner.h"
 
@@ -127,7 +127,7 @@ LinkOutcome RunTransfer(const TransferContext& context, const std::string& port,
     if (trace)
         trace->Append(runner.Trace());
     if (runner.PartlyWritten())
-        std::fprintf(stderr, "kr-t27-cli: %s\n", EnglishTransferMessage(TransferMessageId::PartlyWritten).c_str());
+        std::fprintf(stderr, "kr-t27-cli: %s\n", EnglishMessage({MessageId::PartlyWritten}).c_str());
     ShowOutcome(runner.Outcome());
     if (runner.Outcome() == LinkOutcome::Success)
         runner.ApplyResult();

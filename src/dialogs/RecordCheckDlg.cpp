@@ -7,7 +7,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "lang/DisplayTransferMessage.h"
+#include "lang/DisplayMessage.h"
+#include "lang/FindingMessage.h"
 #include "lang/TextTable.h"
 
 namespace {
@@ -22,13 +23,13 @@ QString Where(const RecordFinding& finding)
     const QString field = QString::fromStdString(finding.field);
     if (finding.channel == 0)
         return field;
-    return DisplayTransferMessage(TransferMessageId::ChannelNumber, {QString::number(finding.channel)}) + " " + field;
+    return DisplayMessage({MessageId::ChannelNumber, {std::to_string(finding.channel)}}) + " " + field;
 }
 
 void FillRow(QTableWidget* list, int row, const RecordFinding& finding)
 {
     const QString cells[ColumnCount] = {Where(finding), QString::fromStdString(finding.value),
-                                        DisplayTransferMessage(ProblemMessage(finding.problem))};
+                                        DisplayMessage({ProblemMessage(finding.problem)})};
     for (int column = 0; column < ColumnCount; ++column)
         list->setItem(row, column, new QTableWidgetItem(cells[column]));
 }
@@ -37,10 +38,10 @@ QTableWidget* NewFindingList(const std::vector<RecordFinding>& findings, QWidget
 {
     auto* list = new QTableWidget(int(findings.size()), ColumnCount, parent);
     list->setObjectName("FindingList");
-    list->setAccessibleName(DisplayTransferMessage(TransferMessageId::CheckListTitle));
-    list->setHorizontalHeaderLabels({DisplayTransferMessage(TransferMessageId::ColumnWhere),
-                                     DisplayTransferMessage(TransferMessageId::ColumnValue),
-                                     DisplayTransferMessage(TransferMessageId::ColumnProblem)});
+    list->setAccessibleName(DisplayMessage({MessageId::CheckListTitle}));
+    list->setHorizontalHeaderLabels({DisplayMessage({MessageId::ColumnWhere}),
+                                     DisplayMessage({MessageId::ColumnValue}),
+                                     DisplayMessage({MessageId::ColumnProblem})});
     list->verticalHeader()->setVisible(false);
     list->horizontalHeader()->setStretchLastSection(true);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -63,14 +64,13 @@ TRecordCheckDlg::TRecordCheckDlg(const std::vector<RecordFinding>& findings, Pur
 {
     const bool beforeWrite = purpose == Purpose::BeforeWrite;
     setObjectName("RecordCheckDlg");
-    setWindowTitle(DisplayTransferMessage(TransferMessageId::CheckListTitle));
+    setWindowTitle(DisplayMessage({MessageId::CheckListTitle}));
     CheckText->setObjectName("CheckText");
     CheckText->setWordWrap(true);
-    CheckText->setText(DisplayTransferMessage(beforeWrite ? TransferMessageId::CheckListBeforeWrite
-                                                          : TransferMessageId::CheckListAfterOpen));
+    CheckText->setText(DisplayMessage({beforeWrite ? MessageId::CheckListBeforeWrite : MessageId::CheckListAfterOpen}));
     CheckText->setAccessibleName(CheckText->text());
     OKBtn->setObjectName("OKBtn");
-    OKBtn->setText(beforeWrite ? DisplayTransferMessage(TransferMessageId::WriteAnyway) : Tr(TextEntry::Ok));
+    OKBtn->setText(beforeWrite ? DisplayMessage({MessageId::WriteAnyway}) : Tr(TextEntry::Ok));
     OKBtn->setAccessibleName(OKBtn->text());
     CancelBtn->setObjectName("CancelBtn");
     CancelBtn->setAccessibleName(CancelBtn->text());

@@ -11,6 +11,7 @@ namespace {
 
 // In the order of MessageId.
 constexpr TextPair MessageTexts[] = {
+    // File and port problems.
     {"无法打开 %1：%2", "Cannot open %1: %2"},
     {"无法读取 %1：%2", "Cannot read %1: %2"},
     {"无法保存 %1：%2", "Cannot save %1: %2"},
@@ -32,7 +33,9 @@ constexpr TextPair MessageTexts[] = {
      "group)"},
     {"串口 %1 已被打开", "serial port %1 is already open"},
     {"串口 %1 无法使用（%2）", "serial port %1 cannot be used (%2)"},
+    // Refused input.
     {"不是数字，未采用： \"%1\"", "Not a number, not taken: \"%1\""},
+    // System errors.
     {"文件或文件夹不存在", "No such file or directory"},
     {"没有访问权限", "Permission denied"},
     {"不允许此操作", "Operation not permitted"},
@@ -48,6 +51,68 @@ constexpr TextPair MessageTexts[] = {
     {"文件名过长", "File name too long"},
     {"符号链接层数过多", "Too many levels of symbolic links"},
     {"没有此设备或地址", "No such device or address"},
+    // The transfer window and the list of values the radio cannot take.
+    {"电台中现在可能只写入了部分设置：请重新写入。", "The radio may now hold a partly written setup: write it again."},
+    {"正在连接电台...", "Connecting to the radio..."},
+    {"正在验证密码...", "Checking the password..."},
+    {"正在校验...", "Verifying..."},
+    {"校验失败：电台从地址 %1 起与写入的数据不同，共有 %2 个字节不同。",
+     "Verify failed: the radio differs from what was written first at address %1, in %2 bytes."},
+    {"写入后校验", "Verify after writing"},
+    {"打开备份...", "Open backup..."},
+    {"保存通信记录...", "Save transfer log..."},
+    {"无法备份：%1", "Could not back up: %1"},
+    {"快速连接", "Fast link"},
+    {"电台无法接受的数值", "Values the radio cannot take"},
+    {"数据中有电台无法接受的数值。仍然写入吗？", "The record holds values the radio cannot take. Write anyway?"},
+    {"文件中有电台无法接受的数值：", "The file holds values the radio cannot take:"},
+    {"仍然写入", "Write anyway"},
+    {"信道或项目", "Channel or field"},
+    {"数值", "Value"},
+    {"问题", "What is wrong"},
+    {"信道 %1", "Channel %1"},
+    {"超出频段", "outside the band"},
+    {"不在5kHz或6.25kHz步进上", "not on the 5 kHz or 6.25 kHz raster"},
+    {"不是有效的亚音", "not a valid tone"},
+    {"不在可选值之中", "not one of the field's choices"},
+    {"超过该项的长度", "longer than the field holds"},
+    {"文件长度不是3128字节", "the file is not 3128 bytes long"},
+    // The Edit menu.
+    {"撤销(&U)", "&Undo"},
+    {"重做(&R)", "&Redo"},
+    {"剪切(&T)", "Cu&t"},
+    {"复制(&C)", "&Copy"},
+    {"粘贴(&P)", "&Paste"},
+    {"清除(&D)", "&Delete"},
+    {"插入空行(&I)", "&Insert empty row"},
+    {"上移(&M)", "&Move up"},
+    {"下移(&O)", "M&ove down"},
+    {"信道16将被移出并丢失，是否继续？", "Channel 16 will be pushed off the end and lost. Insert the row?"},
+    // The channel table exchange and the channel sheet.
+    {"导入信道（CSV）", "Import channels (CSV)"},
+    {"导出信道（CSV）", "Export channels (CSV)"},
+    {"打印信道表", "Print channel sheet"},
+    {"导出信道表（PDF）", "Export channel sheet (PDF)"},
+    {"信道表", "Channel sheet"},
+    {"文件", "File"},
+    {"日期", "Date"},
+    // The report of a channel table import.
+    {"第 %1 行未导入：已没有空余信道", "Line %1 left out: no channel left"},
+    {"第 %1 行未导入：位置 %2 不是信道号 1-16", "Line %1 left out: Location %2 is no channel 1-16"},
+    {"第 %1 行未导入：频率不是数字（%2）", "Line %1 left out: a frequency is not a number (%2)"},
+    {"第 %1 行未导入：%2 MHz 不在当前频段内", "Line %1 left out: %2 MHz is outside the band"},
+    {"第 %1 行未导入：模式 %2 不是 FM 或 NFM", "Line %1 left out: mode %2 is neither FM nor NFM"},
+    {"第 %1 行：本机没有反向静噪（%2），已不设亚音频", "Line %1: the radio has no reverse squelch (%2); taken without tones"},
+    {"第 %1 行：亚音频无法使用（%2），已不设亚音频", "Line %1: tones not usable (%2); taken without tones"},
+    {"第 %1 行：频率已调整到信道步进上（%2 MHz）", "Line %1: frequency moved onto the channel raster (%2 MHz)"},
+    {"第 %1 行：名称已截短为“%2”", "Line %1: name cut to \"%2\""},
+    {"第 %1 行：名称中无法存储的字符已换成“?”：“%2”", "Line %1: characters the radio cannot store became \"?\": \"%2\""},
+    {"第 %1 行：%2 无法使用，已采用新信道的默认值", "Line %1: %2 not usable; the new-channel default stands"},
+    {"表格中没有 Frequency 列，未导入任何信道", "The table has no Frequency column; nothing was imported"},
+    {"已导入 %1 个信道", "%1 channel(s) imported"},
+    // Names for screen readers.
+    {"通讯录", "Address book"},
+    {"传输状态", "Transfer status"},
 };
 
 static_assert(std::size(MessageTexts) == MessageCount);

@@ -6,10 +6,11 @@
 #include <utility>
 #include <vector>
 
-// The program's own messages beside the main text table: file and port problems, refused input
-// and the wording of system errors. Numbered apart from the main table; placeholders %1 to %9
-// take the message's arguments.
+// The program's own texts beside the main text table: file and port problems, refused input, the
+// wording of system errors, and the captions, questions and reports the main table has no entry
+// for. Numbered apart from the main table; placeholders %1 to %9 take the message's arguments.
 enum class MessageId : int {
+    // File and port problems, in notices and on standard error:
     CannotOpen,           // %1 path, %2 reason
     CannotRead,           // %1 path, %2 reason
     CannotSave,           // %1 path, %2 reason
@@ -26,7 +27,9 @@ enum class MessageId : int {
     PortBusyOrDenied,     // %1 device, %2 system text
     PortAlreadyOpen,      // %1 device
     PortUnusable,         // %1 device, %2 system text
+    // Refused input in the editors:
     NotANumber,           // %1 the refused text
+    // System errors, inserted as the reason of a file or port problem:
     ReasonNoSuchFile,
     ReasonPermissionDenied,
     ReasonNotPermitted,
@@ -41,10 +44,74 @@ enum class MessageId : int {
     ReasonInputOutput,
     ReasonNameTooLong,
     ReasonTooManyLinks,
-    ReasonNoDevice,  // the last
+    ReasonNoDevice,
+    // The transfer window and its safety net (verify, backups, trace):
+    PartlyWritten,
+    Connecting,
+    CheckingPassword,
+    Verifying,
+    VerifyMismatch,  // %1 first differing radio address, %2 number of differing bytes
+    VerifyAfterWriting,
+    OpenBackup,
+    SaveTransferLog,
+    BackupFailed,  // %1 why
+    FastLink,
+    // The list of values the radio cannot take, before a write and after an open:
+    CheckListTitle,
+    CheckListBeforeWrite,
+    CheckListAfterOpen,
+    WriteAnyway,
+    ColumnWhere,
+    ColumnValue,
+    ColumnProblem,
+    ChannelNumber,  // %1 channel
+    ProblemOutsideBand,
+    ProblemOffRaster,
+    ProblemInvalidTone,
+    ProblemOutsideList,
+    ProblemTooLong,
+    ProblemWrongSize,
+    // The Edit menu's history and row commands, and the question before a row insert pushes a
+    // channel in use off the end:
+    EditUndo,
+    EditRedo,
+    EditCut,
+    EditCopy,
+    EditPaste,
+    EditDelete,
+    EditInsertRow,
+    EditMoveUp,
+    EditMoveDown,
+    DropLastChannel,
+    // The channel table exchange and the channel sheet:
+    ImportCsv,  // the File item and the title of its file dialog
+    ExportCsv,
+    PrintSheet,
+    ExportSheetPdf,
+    SheetTitle,
+    SheetFile,
+    SheetDate,
+    // The report of a channel table import, one line per row note (%1 the line, %2 the row's
+    // detail), then the refusal or the count:
+    CsvNoChannelLeft,
+    CsvLocationNotAChannel,
+    CsvBadFrequency,
+    CsvOutsideBand,
+    CsvModeNotFm,
+    CsvReverseToneDropped,
+    CsvToneDropped,
+    CsvFrequencyRounded,
+    CsvNameCut,
+    CsvNameCharactersReplaced,
+    CsvValueIgnored,
+    CsvNoFrequencyColumn,
+    CsvImported,  // %1 channels
+    // Names screen readers give controls the window shows no caption for:
+    AddressBookName,
+    TransferStatusName,  // the last
 };
 
-constexpr size_t MessageCount = size_t(MessageId::ReasonNoDevice) + 1;
+constexpr size_t MessageCount = size_t(MessageId::TransferStatusName) + 1;
 
 // One value inserted into a message: text as the system spells it (a path, a number, a device
 // name), or a system error number, worded by the table where it can be.
@@ -65,6 +132,13 @@ struct MessageArg {
 struct Message {
     MessageId id = MessageId::CannotOpen;
     std::vector<MessageArg> args;
+
+    Message() = default;
+    // A caption or a notice without arguments is just its id.
+    Message(MessageId messageId, std::vector<MessageArg> messageArgs = {})
+        : id(messageId), args(std::move(messageArgs))
+    {
+    }
 };
 
 // The pattern in AppLang's current language, 8-bit like LangText.

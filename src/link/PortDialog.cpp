@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/AccessibleNames.h"
-#include "lang/DisplayTransferMessage.h"
+#include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
 #include "link/ModalResult.h"
 #include "ports/SerialPortInfo.h"
@@ -50,7 +50,7 @@ TCommunicationPort::TCommunicationPort(LinkSettings& link, QWidget* owner)
     cAutoSeachPort = new QCheckBox(DisplayText(PortDialogText(AutoSearchCaption)), this);
     cAutoSeachPort->setObjectName("cAutoSeachPort");
     cAutoSeachPort->setChecked(link_.AutoSearchPort);
-    FastLink = new QCheckBox(DisplayTransferMessage(TransferMessageId::FastLink), this);
+    FastLink = new QCheckBox(DisplayMessage({MessageId::FastLink}), this);
     FastLink->setObjectName("FastLink");
     FastLink->setAccessibleName(FastLink->text());
     FastLink->setChecked(link_.FastLink);

@@ -11,8 +11,7 @@
 
 #include "dialogs/AccessibleNames.h"
 #include "dialogs/Notices.h"
-#include "lang/AccessibleTexts.h"
-#include "lang/DisplayTransferMessage.h"
+#include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
 #include "link/ModalResult.h"
 #include "link/ProgramDialogEntry.h"
@@ -32,9 +31,9 @@ QString DialogText(int entry) { return DisplayText(ProgramDialogText(entry)); }
 QString StepText(int linkStep)
 {
     if (linkStep == 0)
-        return DisplayTransferMessage(TransferMessageId::Connecting);
+        return DisplayMessage({MessageId::Connecting});
     if (linkStep < BlockStep)
-        return DisplayTransferMessage(TransferMessageId::CheckingPassword);
+        return DisplayMessage({MessageId::CheckingPassword});
     return {};
 }
 
@@ -77,7 +76,7 @@ TProgramDialog::Impl::Impl(const TransferContext& transfer, TProgramDialog* dial
       ProgressBar1(new QProgressBar(Bevel1)),
       StatusText(new QLabel(Bevel1)),
       ProgramStart(NewButton("ProgramStart", DialogText(StartCaption), dialog)),
-      VerifyAfterWrite(new QCheckBox(DisplayTransferMessage(TransferMessageId::VerifyAfterWriting), dialog)),
+      VerifyAfterWrite(new QCheckBox(DisplayMessage({MessageId::VerifyAfterWriting}), dialog)),
       runner(transfer, dialog)
 {
     VerifyAfterWrite->setObjectName("VerifyAfterWrite");
@@ -89,7 +88,7 @@ TProgramDialog::Impl::Impl(const TransferContext& transfer, TProgramDialog* dial
     ProgressBar1->setRange(0, ProgressMaximum);
     ProgressBar1->setValue(0);
     StatusText->setObjectName("StatusText");
-    StatusText->setAccessibleName(AccessibleTr(AccessibleText::TransferStatus));
+    StatusText->setAccessibleName(DisplayMessage({MessageId::TransferStatusName}));
     OKBtn->setVisible(false);
 }
 
@@ -172,7 +171,7 @@ void TProgramDialog::TransferFinished(LinkOutcome outcome)
 // A normal read on the port the write found the radio on.
 void TProgramDialog::StartVerify()
 {
-    impl_->StatusText->setText(DisplayTransferMessage(TransferMessageId::Verifying));
+    impl_->StatusText->setText(DisplayMessage({MessageId::Verifying}));
     impl_->ProgressBar1->setValue(0);
     impl_->readBack = std::make_unique<TransferTargets>();
     impl_->readBack->Settings = impl_->context.Settings;
@@ -199,8 +198,8 @@ void TProgramDialog::VerifyFinished(LinkOutcome outcome)
         End(true, true, DialogText(SuccessText));
     else
         End(true, false,
-            DisplayTransferMessage(TransferMessageId::VerifyMismatch,
-                                   {AddressText(result.firstAddress), QString::number(result.differing)}));
+            DisplayMessage({MessageId::VerifyMismatch,
+                            {AddressText(result.firstAddress).toStdString(), std::to_string(result.differing)}}));
 }
 
 void TProgramDialog::End(bool transferred, bool succeeded, const QString& notice)
@@ -222,7 +221,7 @@ QString TProgramDialog::NoticeText(int entry) const
     if (entry == CommunicationFalseText && !impl_->portProblem.isEmpty())
         lines << impl_->portProblem;
     if (impl_->runner.PartlyWritten())
-        lines << DisplayTransferMessage(TransferMessageId::PartlyWritten);
+        lines << DisplayMessage({MessageId::PartlyWritten});
     return lines.join('\n');
 }
 

@@ -6,7 +6,7 @@
 #include <QLabel>
 
 #include "lang/ChannelTexts.h"
-#include "lang/ExchangeTexts.h"
+#include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
 #include "model/Frequency.h"
 #include "ui/ModelName.h"
@@ -24,8 +24,8 @@ std::vector<LabelledValue> Facts(const RadioSettings& s, const SheetFacts& facts
 {
     const QString band = QString("%1 - %2 MHz").arg(FrequencyText(facts.band.BandMin), FrequencyText(facts.band.BandMax));
     return {
-        {ExchangeTr(ExchangeText::SheetFile), facts.fileName},
-        {ExchangeTr(ExchangeText::SheetDate), facts.date.toString(Qt::ISODate)},
+        {DisplayMessage({MessageId::SheetFile}), facts.fileName},
+        {DisplayMessage({MessageId::SheetDate}), facts.date.toString(Qt::ISODate)},
         {Tr(TextEntry::FrequencyBand), band},
         {Tr(TextEntry::FirmwareVersion), NameFromBytes(s.SoftwareVersion, SoftwareVersionFieldSize)},
         {Tr(TextEntry::SerialNumber), NameFromBytes(s.DeviceSn, DeviceSnSize)},
@@ -71,7 +71,7 @@ SheetContent GatherSheetContent(const RadioSettings& settings, const SheetFacts&
 {
     RadioSettings copy = settings;
     SheetContent content;
-    content.title = QString("%1 %2").arg(QString::fromLatin1(ModelName), ExchangeTr(ExchangeText::SheetTitle));
+    content.title = QString("%1 %2").arg(QString::fromLatin1(ModelName), DisplayMessage({MessageId::SheetTitle}));
     content.facts = Facts(copy, facts);
     content.channelRows = ChannelRows(copy);
     OptionsPage options(copy, nullptr);

@@ -7,8 +7,7 @@
 #include <QTableWidget>
 
 #include "dialogs/Notices.h"
-#include "lang/CsvReportText.h"
-#include "lang/EditingTexts.h"
+#include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
 #include "model/ChannelRows.h"
 #include "ui/ChannelClipboard.h"
@@ -32,7 +31,7 @@ ChannelNumbers Following(unsigned first, unsigned count)
 
 bool ConfirmDroppingLastChannel(QWidget* owner)
 {
-    return Confirm(owner, EditingTr(EditingText::DropLastChannel), Tr(TextEntry::Ok), Tr(TextEntry::Cancel));
+    return Confirm(owner, DisplayMessage({MessageId::DropLastChannel}), Tr(TextEntry::Ok), Tr(TextEntry::Cancel));
 }
 
 }
@@ -174,7 +173,7 @@ void TForm1::PasteRowsText(unsigned first, const QString& text)
 {
     const ChannelCsvImport outcome = PasteChannelRowsText(text, band_, first, record_);
     if (outcome.refused) {
-        ShowNotice(this, CsvRefusedText());
+        ShowNotice(this, DisplayMessage({MessageId::CsvNoFrequencyColumn}));
         return;
     }
     FinishRowCommand(Following(first, outcome.imported));

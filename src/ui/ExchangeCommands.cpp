@@ -9,9 +9,8 @@
 #include "files/AtomicFile.h"
 #include "files/ChannelCsv.h"
 #include "files/TextFile.h"
-#include "lang/CsvReportText.h"
 #include "lang/DisplayMessage.h"
-#include "lang/ExchangeTexts.h"
+#include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
 #include "sheet/SheetDocument.h"
 #include "ui/ChannelInfoPage.h"
@@ -44,7 +43,7 @@ void TForm1::MenuFile_ImportCsvClick()
 {
     CommitChannelEdit();
     const unsigned first = SelectedChannel();
-    const QString path = chooser_.ChooseExchangePath(this, ExchangeTr(ExchangeText::ImportCsv), ExchangeFile::CsvToImport);
+    const QString path = chooser_.ChooseExchangePath(this, DisplayMessage({MessageId::ImportCsv}), ExchangeFile::CsvToImport);
     if (path.isEmpty())
         return;
     std::string text;
@@ -57,7 +56,7 @@ void TForm1::MenuFile_ImportCsvClick()
     options.firstChannel = first;
     const ChannelCsvImport outcome = ImportChannelCsv(text, options, record_);
     if (outcome.refused) {
-        ShowNotice(this, CsvRefusedText());
+        ShowNotice(this, DisplayMessage({MessageId::CsvNoFrequencyColumn}));
         return;
     }
     FullRefresh();
@@ -68,7 +67,7 @@ void TForm1::MenuFile_ImportCsvClick()
 void TForm1::MenuFile_ExportCsvClick()
 {
     CommitChannelEdit();
-    const QString path = chooser_.ChooseExchangePath(this, ExchangeTr(ExchangeText::ExportCsv), ExchangeFile::CsvToExport);
+    const QString path = chooser_.ChooseExchangePath(this, DisplayMessage({MessageId::ExportCsv}), ExchangeFile::CsvToExport);
     if (path.isEmpty())
         return;
     const std::string text = ExportChannelCsv(record_);
@@ -86,7 +85,7 @@ void TForm1::MenuFile_PrintSheetClick()
     printer.setDocName(sheet.title);
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName("PrintPreviewDlg");
-    preview.setWindowTitle(ExchangeTr(ExchangeText::PrintSheet));
+    preview.setWindowTitle(DisplayMessage({MessageId::PrintSheet}));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&sheet](QPrinter* target) { PaintChannelSheet(sheet, *target); });
     preview.exec();
 }
@@ -95,7 +94,7 @@ void TForm1::MenuFile_ExportSheetPdfClick()
 {
     CommitChannelEdit();
     const QString path =
-        chooser_.ChooseExchangePath(this, ExchangeTr(ExchangeText::ExportSheetPdf), ExchangeFile::SheetPdf);
+        chooser_.ChooseExchangePath(this, DisplayMessage({MessageId::ExportSheetPdf}), ExchangeFile::SheetPdf);
     if (path.isEmpty())
         return;
     const FileResult saved = WriteChannelSheetPdf(LocalPath(path), CurrentSheet());

@@ -12,7 +12,7 @@
 #include "files/BackupStore.h"
 #include "files/ChannelDataFile.h"
 #include "lang/DisplayMessage.h"
-#include "lang/DisplayTransferMessage.h"
+#include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
 #include "lang/TextTable.h"
 #include "ui/ChannelInfoPage.h"
@@ -25,7 +25,7 @@ namespace {
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 // A menu caption that says a dialog follows, as the dialog's own title.
-QString TitleOf(TransferMessageId caption) { return DisplayTransferMessage(caption).remove(QStringLiteral("...")); }
+QString TitleOf(MessageId caption) { return DisplayMessage({caption}).remove(QStringLiteral("...")); }
 
 }
 
@@ -75,7 +75,7 @@ void TForm1::MenuFile_OpenBackupClick()
 void TForm1::MenuSaveTransferLogClick()
 {
     const QString path =
-        chooser_.ChooseExchangePath(this, TitleOf(TransferMessageId::SaveTransferLog), ExchangeFile::TransferLog);
+        chooser_.ChooseExchangePath(this, TitleOf(MessageId::SaveTransferLog), ExchangeFile::TransferLog);
     if (path.isEmpty())
         return;
     const std::string text = lastTrace_.Text();

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "lang/CsvReportText.h"
-#include "lang/ExchangeTexts.h"
+#include "lang/DisplayMessage.h"
 #include "lang/TextLookup.h"
 #include "lang/TextTable.h"
 
@@ -18,9 +18,9 @@ constexpr int NotesHeight = 260;
 ImportReportDialog::ImportReportDialog(const ChannelCsvImport& outcome, QWidget* owner) : QDialog(owner)
 {
     setObjectName("ImportReportDlg");
-    setWindowTitle(ExchangeTr(ExchangeText::ImportCsv));
+    setWindowTitle(DisplayMessage({MessageId::ImportCsv}));
 
-    Summary = new QLabel(CsvImportedText(outcome.imported), this);
+    Summary = new QLabel(DisplayMessage({MessageId::CsvImported, {std::to_string(outcome.imported)}}), this);
     Summary->setObjectName("ImportReportSummary");
     Summary->setAccessibleName(Summary->text());
 
@@ -29,7 +29,7 @@ ImportReportDialog::ImportReportDialog(const ChannelCsvImport& outcome, QWidget*
         lines << CsvRowNoteText(note);
     Notes = new QPlainTextEdit(lines.join('\n'), this);
     Notes->setObjectName("ImportReportNotes");
-    Notes->setAccessibleName(ExchangeTr(ExchangeText::ImportCsv));
+    Notes->setAccessibleName(DisplayMessage({MessageId::ImportCsv}));
     Notes->setReadOnly(true);
     Notes->setMinimumSize(NotesWidth, NotesHeight);
     Notes->setVisible(!lines.isEmpty());

@@ -5,9 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "lang/DisplayTransferMessage.h"
-#include "lang/EditingTexts.h"
-#include "lang/ExchangeTexts.h"
+#include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
 #include "ui/BandChoice.h"
 
@@ -115,11 +113,10 @@ void BuildLanguageMenu(QMenuBar* bar, MainMenu& m)
 
 void Caption(QMenu* menu, TextEntry entry) { menu->setTitle(Tr(entry)); }
 void Caption(QAction* item, TextEntry entry) { item->setText(Tr(entry)); }
-void Caption(QAction* item, EditingText text) { item->setText(EditingTr(text)); }
+void Caption(QAction* item, MessageId text) { item->setText(DisplayMessage({text})); }
 
 // These items open a dialog, and say so.
-void Caption(QAction* item, ExchangeText text) { item->setText(ExchangeTr(text) + QStringLiteral("...")); }
-void Caption(QAction* item, TransferMessageId text) { item->setText(DisplayTransferMessage(text)); }
+void DialogCaption(QAction* item, MessageId text) { item->setText(DisplayMessage({text}) + QStringLiteral("...")); }
 
 }
 
@@ -145,23 +142,23 @@ void CaptionMainMenu(const MainMenu& m)
     Caption(m.MenuFile, TextEntry::FileMenu);
     Caption(m.MenuFile_New, TextEntry::NewMenu);
     Caption(m.MenuFile_Open, TextEntry::OpenMenu);
-    Caption(m.MenuFile_OpenBackup, TransferMessageId::OpenBackup);
+    Caption(m.MenuFile_OpenBackup, MessageId::OpenBackup);
     Caption(m.MenuFile_Save, TextEntry::SaveMenu);
-    Caption(m.MenuFile_ImportCsv, ExchangeText::ImportCsv);
-    Caption(m.MenuFile_ExportCsv, ExchangeText::ExportCsv);
-    Caption(m.MenuFile_PrintSheet, ExchangeText::PrintSheet);
-    Caption(m.MenuFile_ExportSheetPdf, ExchangeText::ExportSheetPdf);
+    DialogCaption(m.MenuFile_ImportCsv, MessageId::ImportCsv);
+    DialogCaption(m.MenuFile_ExportCsv, MessageId::ExportCsv);
+    DialogCaption(m.MenuFile_PrintSheet, MessageId::PrintSheet);
+    DialogCaption(m.MenuFile_ExportSheetPdf, MessageId::ExportSheetPdf);
     Caption(m.MenuFile_Exit, TextEntry::ExitMenu);
     Caption(m.MenuEdit, TextEntry::EditMenu);
-    Caption(m.MenuEdit_Undo, EditingText::Undo);
-    Caption(m.MenuEdit_Redo, EditingText::Redo);
-    Caption(m.MenuEdit_Rows.Cut, EditingText::Cut);
-    Caption(m.MenuEdit_Rows.Copy, EditingText::Copy);
-    Caption(m.MenuEdit_Rows.Paste, EditingText::Paste);
-    Caption(m.MenuEdit_Rows.Delete, EditingText::Delete);
-    Caption(m.MenuEdit_Rows.InsertRow, EditingText::InsertRow);
-    Caption(m.MenuEdit_Rows.MoveUp, EditingText::MoveUp);
-    Caption(m.MenuEdit_Rows.MoveDown, EditingText::MoveDown);
+    Caption(m.MenuEdit_Undo, MessageId::EditUndo);
+    Caption(m.MenuEdit_Redo, MessageId::EditRedo);
+    Caption(m.MenuEdit_Rows.Cut, MessageId::EditCut);
+    Caption(m.MenuEdit_Rows.Copy, MessageId::EditCopy);
+    Caption(m.MenuEdit_Rows.Paste, MessageId::EditPaste);
+    Caption(m.MenuEdit_Rows.Delete, MessageId::EditDelete);
+    Caption(m.MenuEdit_Rows.InsertRow, MessageId::EditInsertRow);
+    Caption(m.MenuEdit_Rows.MoveUp, MessageId::EditMoveUp);
+    Caption(m.MenuEdit_Rows.MoveDown, MessageId::EditMoveDown);
     Caption(m.MenuEdit_Read, TextEntry::ReadFromRadioMenu);
     Caption(m.MenuEdit_Write, TextEntry::WriteToRadioMenu);
     Caption(m.MenuEdit_Password, TextEntry::PasswordMenu);
@@ -170,7 +167,7 @@ void CaptionMainMenu(const MainMenu& m)
     Caption(m.MenuLanguage_Chs, TextEntry::ChineseSimplifiedMenu);
     Caption(m.MenuLanguage_En, TextEntry::EnglishMenu);
     Caption(m.MenuHelp, TextEntry::HelpMenu);
-    Caption(m.MenuSaveTransferLog, TransferMessageId::SaveTransferLog);
+    Caption(m.MenuSaveTransferLog, MessageId::SaveTransferLog);
     Caption(m.MenuAbout, TextEntry::AboutMenu);
     Caption(m.MenuAdjustment, TextEntry::AdjustmentMenu);
 }

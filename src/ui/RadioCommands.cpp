@@ -6,7 +6,7 @@
 #include "factory/AdjustmentBlock.h"
 #include "factory/AdjustmentMenu.h"
 #include "lang/DisplayMessage.h"
-#include "lang/DisplayTransferMessage.h"
+#include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
 #include "lang/TextTable.h"
 #include "link/PortDialog.h"
@@ -61,8 +61,8 @@ void TForm1::BackUp(BackupDirection direction)
         return;
     const BackupResult kept = BackUpTransfer(record_, image_, direction);
     if (!kept.result.ok)
-        ShowNotice(this, DisplayTransferMessage(TransferMessageId::BackupFailed,
-                                                {DisplayMessage(FileMessage(kept.result))}));
+        ShowNotice(this, DisplayMessage({MessageId::BackupFailed,
+                                         {DisplayMessage(FileMessage(kept.result)).toLocal8Bit().toStdString()}}));
 }
 
 void TForm1::MenuEdit_ReadClick() { RunChannelTransfer(true); }

@@ -10,7 +10,6 @@
 #include "lang/Messages.h"
 #include "lang/TextTable.h"
 #include "lang/TraditionalTable.h"
-#include "lang/TransferMessages.h"
 
 namespace {
 
@@ -39,8 +38,6 @@ std::vector<NamedLookup> AllEntries()
     for (int i : {0, 1, 2, 3, 4, 5, 6, 22, 23, 24})
         all.push_back({"adjustment " + std::to_string(i), [i] { return AdjustmentDialogText(i); }});
     all.push_back({"notice OK", [] { return NoticeOkText(); }});
-    for (int i = 0; i < TransferMessageCount; ++i)
-        all.push_back({"safety " + std::to_string(i), [i] { return TransferMessageText(TransferMessageId(i)); }});
     for (size_t i = 0; i < MessageCount; ++i)
         all.push_back({"message " + std::to_string(i), [i] { return MessagePattern(MessageId(i)); }});
     return all;
@@ -88,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EnglishCase{[] { return PortDialogText(2); }, "Auto search COM port", "Auto search COM port"},
                       EnglishCase{[] { return AdjustmentDialogText(24); }, "Clear all data ?", "Clear all data ?"},
                       EnglishCase{[] { return NoticeOkText(); }, "OK", "OK"},
-                      EnglishCase{[] { return TransferMessageText(TransferMessageId::PartlyWritten); },
+                      EnglishCase{[] { return MessagePattern(MessageId::PartlyWritten); },
                                   "The radio may now hold a partly written setup: write it again.",
                                   "The radio may now hold a partly written setup: write it again."}));
 
@@ -115,7 +112,7 @@ TEST_P(ChineseTextTest, TraditionalShowsTraditionalCharacters)
 INSTANTIATE_TEST_SUITE_P(
     Samples, ChineseTextTest,
     ::testing::Values(ChineseCase{[] { return LangText(7); }, "读频(&R)", "讀頻(&R)"},
-                      ChineseCase{[] { return TransferMessageText(TransferMessageId::Connecting); }, "正在连接电台...",
+                      ChineseCase{[] { return MessagePattern(MessageId::Connecting); }, "正在连接电台...",
                                   "正在連接電臺..."},
                       ChineseCase{[] { return LangText(8); }, "写频(&W)", "寫頻(&W)"},
                       ChineseCase{[] { return LangText(11); }, "中文(简体)(&S)", "中文(簡體)(&S)"},

@@ -14,7 +14,7 @@
 #include "RadioProcess.h"
 #include "RandomRecord.h"
 #include "TransferHarness.h"
-#include "lang/DisplayTransferMessage.h"
+#include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
 #include "link/ModalResult.h"
 #include "link/ProgramDialog.h"
@@ -182,7 +182,7 @@ TEST_F(ProgramDialogTest, FailuresSayWhyAndTheHandshakeSaysWhatItDoes)
             status = dialog.findChild<QLabel*>("StatusText")->text();
             Ok(modal);
         });
-        EXPECT_EQ(status, DisplayTransferMessage(TransferMessageId::CheckingPassword));
+        EXPECT_EQ(status, DisplayMessage({MessageId::CheckingPassword}));
     }
     {
         RadioProcess radio(QuickRadioWith({"--nak-block", "5"}));
@@ -190,7 +190,7 @@ TEST_F(ProgramDialogTest, FailuresSayWhyAndTheHandshakeSaysWhatItDoes)
         objects.Band = RadioBand;
         TProgramDialog dialog(objects.Context(false), nullptr);
         const Seen seen = StartAndAnswer(dialog, Ok);
-        EXPECT_EQ(seen.notice, failed + "\n" + DisplayTransferMessage(TransferMessageId::PartlyWritten));
+        EXPECT_EQ(seen.notice, failed + "\n" + DisplayMessage({MessageId::PartlyWritten}));
     }
     {
         PseudoTerminal pty;
@@ -254,7 +254,7 @@ namespace {
 struct VerifyCase {
     const char* name;
     RadioArgs radio;
-    QStringList mismatch;  // first differing address and count; empty: the success notice
+    std::vector<MessageArg> mismatch;  // first differing address and count; empty: the success notice
     int result;
 };
 
@@ -278,9 +278,9 @@ TEST_P(DialogVerify, ReadsBackAndNamesTheFirstDifference)
     const RadioSettings written = objects.Settings;
 
     const Seen seen = StartAndAnswer(dialog, Ok);
-    const QString expected = c.mismatch.isEmpty()
+    const QString expected = c.mismatch.empty()
                                  ? DialogText(SuccessText)
-                                 : DisplayTransferMessage(TransferMessageId::VerifyMismatch, c.mismatch);
+                                 : DisplayMessage({MessageId::VerifyMismatch, c.mismatch});
     EXPECT_EQ(seen.notice, expected);
     EXPECT_EQ(seen.result, c.result);
     EXPECT_EQ(seen.modals, 1);

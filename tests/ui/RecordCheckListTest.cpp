@@ -8,7 +8,7 @@
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
 #include "dialogs/RecordCheckDlg.h"
-#include "lang/DisplayTransferMessage.h"
+#include "lang/DisplayMessage.h"
 #include "link/ProgramDialog.h"
 
 namespace {
@@ -43,11 +43,11 @@ void AnswerTheList(SeenList& seen, QString& otherWindow, const char* answer)
     }, 2000);
 }
 
-QString Problem(TransferMessageId id) { return DisplayTransferMessage(id); }
+QString Problem(MessageId id) { return DisplayMessage({id}); }
 
 QString Channel(unsigned channel)
 {
-    return DisplayTransferMessage(TransferMessageId::ChannelNumber, {QString::number(channel)});
+    return DisplayMessage({MessageId::ChannelNumber, {std::to_string(channel)}});
 }
 
 class RecordCheckList : public MainWindowTest {
@@ -72,11 +72,11 @@ TEST_F(RecordCheckList, AWriteListsWhatTheRadioCannotTakeAndCancelWritesNothing)
     Trigger("MenuEdit_Write");
     ASSERT_EQ(seen.rows.size(), 2u) << otherWindow.toStdString();
     EXPECT_TRUE(seen.rows[0][0].startsWith(Channel(3))) << seen.rows[0][0].toStdString();
-    EXPECT_EQ(seen.rows[0][2], Problem(TransferMessageId::ProblemOutsideBand));
+    EXPECT_EQ(seen.rows[0][2], Problem(MessageId::ProblemOutsideBand));
     EXPECT_TRUE(seen.rows[1][0].startsWith(Channel(4))) << seen.rows[1][0].toStdString();
-    EXPECT_EQ(seen.rows[1][2], Problem(TransferMessageId::ProblemInvalidTone));
-    EXPECT_EQ(seen.text, Problem(TransferMessageId::CheckListBeforeWrite));
-    EXPECT_EQ(seen.okCaption, Problem(TransferMessageId::WriteAnyway));
+    EXPECT_EQ(seen.rows[1][2], Problem(MessageId::ProblemInvalidTone));
+    EXPECT_EQ(seen.text, Problem(MessageId::CheckListBeforeWrite));
+    EXPECT_EQ(seen.okCaption, Problem(MessageId::WriteAnyway));
     EXPECT_TRUE(seen.cancelShown);
 
     // Cancel ends it there: no transfer dialog follows.
@@ -112,8 +112,8 @@ TEST_F(RecordCheckList, OpeningAFileOfAnotherSizeListsItAndOpensIt)
     AnswerTheList(seen, otherWindow, "OKBtn");
     Trigger("MenuFile_Open");
     ASSERT_EQ(seen.rows.size(), 1u) << otherWindow.toStdString();
-    EXPECT_EQ(seen.rows[0][2], Problem(TransferMessageId::ProblemWrongSize));
-    EXPECT_EQ(seen.text, Problem(TransferMessageId::CheckListAfterOpen));
+    EXPECT_EQ(seen.rows[0][2], Problem(MessageId::ProblemWrongSize));
+    EXPECT_EQ(seen.text, Problem(MessageId::CheckListAfterOpen));
     EXPECT_FALSE(seen.cancelShown);
     EXPECT_TRUE(Record().IsChannelUsed(2));
 }

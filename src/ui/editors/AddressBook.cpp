@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QTableWidget>
 
-#include "lang/AccessibleTexts.h"
+#include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
 #include "model/DtmfDigits.h"
 #include "ui/editors/DtmfCodeInput.h"
@@ -62,7 +62,7 @@ AddressBook::AddressBook(RadioSettings& settings, QWidget* page, QPoint topLeft)
 
 void AddressBook::Refresh()
 {
-    grid_->setAccessibleName(AccessibleTr(AccessibleText::AddressBook));
+    grid_->setAccessibleName(DisplayMessage({MessageId::AddressBookName}));
     for (int column = ColEntryNumber; column <= ColCode; ++column)
         SetCellText(grid_, 0, column, Tr(TitleEntries[column]));
     for (int row = 1; row <= int(AddrBookEntryCount); ++row)

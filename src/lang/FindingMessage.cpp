@@ -1,0 +1,25 @@
+#include "lang/FindingMessage.h"
+
+MessageId ProblemMessage(RecordProblem problem)
+{
+    switch (problem) {
+    case RecordProblem::OutsideBand:
+        return MessageId::ProblemOutsideBand;
+    case RecordProblem::OffRaster:
+        return MessageId::ProblemOffRaster;
+    case RecordProblem::InvalidTone:
+        return MessageId::ProblemInvalidTone;
+    case RecordProblem::TooLong:
+        return MessageId::ProblemTooLong;
+    case RecordProblem::WrongSize:
+        return MessageId::ProblemWrongSize;
+    default:
+        return MessageId::ProblemOutsideList;
+    }
+}
+
+std::string EnglishFinding(const RecordFinding& finding)
+{
+    const std::string where = finding.channel ? "channel " + std::to_string(finding.channel) + " " : "";
+    return where + finding.field + " = " + finding.value + ": " + EnglishMessage({ProblemMessage(finding.problem)});
+}
