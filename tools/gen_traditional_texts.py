@@ -17,12 +17,14 @@ from pathlib import Path
 from gen_traditional_table import encode_big5, opencc_version, to_traditional, unihan_simplified_characters
 
 ROOT = Path(__file__).resolve().parent.parent
-SOURCES = [ROOT / "src" / "lang" / "MainTextTable.cpp", ROOT / "src" / "lang" / "DialogTextTables.cpp"]
+SOURCES = [ROOT / "src" / "lang" / name for name in ("MainTextTable.cpp", "DialogTextTables.cpp", "MessageTable.cpp")]
 DEFAULT_OUTPUT = ROOT / "tests" / "lang" / "ExpectedTraditionalTexts.h"
 TABLE_NAMES = {"MainTexts": "main", "ProgramDialogTexts": "transfer", "PortDialogTexts": "port",
-               "AdjustmentDialogTexts": "adjustment", "NoticeTexts": "notice"}
+               "AdjustmentDialogTexts": "adjustment", "NoticeTexts": "notice", "MessageTexts": "message"}
 TABLE = re.compile(r"^constexpr TextPair (\w+)\[\] = \{$(.*?)^\};", re.MULTILINE | re.DOTALL)
-PAIR = re.compile(r'\{"([^"\\]*)",[^}]*\}')
+# The Chinese column of a pair: one or more adjacent string literals, escapes allowed.
+PAIR = re.compile(r'\{((?:\s*"(?:[^"\\]|\\.)*")+)\s*,')
+LITERAL = re.compile(r'"((?:[^"\\]|\\.)*)"')
 
 
 def program_texts():
@@ -32,7 +34,8 @@ def program_texts():
         for name, body in TABLE.findall(source.read_text(encoding="utf-8")):
             if name not in TABLE_NAMES:
                 sys.exit("%s: table %s is not known to this script or to lang_tests" % (source, name))
-            for entry, chinese in enumerate(PAIR.findall(body)):
+            for entry, literals in enumerate(PAIR.findall(body)):
+                chinese = "".join(LITERAL.findall(literals)).replace('\\"', '"')
                 if chinese:
                     texts.append((TABLE_NAMES[name], entry, chinese))
     return texts
@@ -46,7 +49,7 @@ def keep_unsimplified(simplified_text, converted, simplified):
 
 
 def quoted(text):
-    return '"' + text + '"'
+    return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
 
 
 def format_list(texts, traditional, version):

@@ -9,6 +9,7 @@
 #include "ExpectedTraditionalTexts.h"
 #include "lang/AppLang.h"
 #include "lang/GbkEncoding.h"
+#include "lang/Messages.h"
 #include "lang/TextTable.h"
 
 namespace {
@@ -23,6 +24,7 @@ const std::map<std::string, std::function<std::string(int)>>& Tables()
         {"port", PortDialogText},
         {"adjustment", AdjustmentDialogText},
         {"notice", [](int entry) { return entry == 0 ? NoticeOkText() : std::string(); }},
+        {"message", [](int entry) { return MessagePattern(MessageId(entry)); }},
     };
     return tables;
 }
