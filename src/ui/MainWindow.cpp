@@ -43,7 +43,13 @@ TForm1::TForm1(std::string settingsPath, FileChooser chooser, QWidget* parent)
     BuildHistory();
 }
 
-TForm1::~TForm1() { SaveSettingsFile(); }
+// The history reads this window's state whenever the focus moves, and destroying the window moves
+// it after that state is gone: the history goes first.
+TForm1::~TForm1()
+{
+    delete history_;
+    SaveSettingsFile();
+}
 
 void TForm1::BuildWindow()
 {
