@@ -5,7 +5,7 @@
 #include "CliRunner.h"
 #include "FileContents.h"
 #include "ScratchDir.h"
-#include "SpecialFiles.h"
+#include "DeviceNodes.h"
 #include "model/RadioSettings.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "FileContents.h"
 #include "ScratchDir.h"
-#include "SpecialFiles.h"
+#include "DeviceNodes.h"
 #include "factory/AdjustmentFile.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "FileContents.h"
 #include "ScratchDir.h"
-#include "SpecialFiles.h"
+#include "DeviceNodes.h"
 #include "WriteFailures.h"
 #include "files/AtomicFile.h"
 

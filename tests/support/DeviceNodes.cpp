@@ -1,4 +1,4 @@
-#include "SpecialFiles.h"
+#include "DeviceNodes.h"
 
 #include <chrono>
 #include <future>
