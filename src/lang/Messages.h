@@ -106,12 +106,37 @@ enum class MessageId : int {
     CsvValueIgnored,
     CsvNoFrequencyColumn,
     CsvImported,  // %1 channels
+    // Writing one setup to a series of radios, in the dialog and on standard error:
+    WriteSeveralRadios,  // the Edit item and the dialog's title
+    SeriesRadioCount,
+    SeriesUntilStopped,
+    SeriesIncreaseIds,
+    SeriesFirstIds,  // %1 PTT ID, %2 ANI of the first radio
+    SeriesLogFile,
+    SeriesBrowse,
+    SeriesStop,
+    SeriesSameRadioAgain,
+    SeriesWaiting,
+    SeriesWriting,         // %1 number of the radio
+    SeriesRadioDone,       // %1 number of the radio, %2 serial
+    SeriesSameRadio,       // %1 serial
+    SeriesRadioWritten,    // %1 number, %2 serial
+    SeriesRadioFailed,     // %1 number, %2 serial, %3 what went wrong
+    SeriesAllWritten,      // %1 radios
+    SeriesStopped,         // %1 radios
+    SeriesIdsRanOut,       // %1 radios
+    SeriesWaitRanOut,      // %1 seconds
+    SeriesLogNotWritten,   // %1 why
+    IdNotDigits,           // %1 the code's name, %2 the code
+    IdTooFewDigits,        // %1 the code's name, %2 the code, %3 radios
+    IdsBothEmpty,
     // Names screen readers give controls the window shows no caption for:
     AddressBookName,
-    TransferStatusName,  // the last
+    TransferStatusName,
+    SeriesOutcomeListName,  // the last
 };
 
-constexpr size_t MessageCount = size_t(MessageId::TransferStatusName) + 1;
+constexpr size_t MessageCount = size_t(MessageId::SeriesOutcomeListName) + 1;
 
 // One value inserted into a message: text as the system spells it (a path, a number, a device
 // name), or a system error number, worded by the table where it can be.
