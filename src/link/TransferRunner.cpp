@@ -29,6 +29,8 @@ const char* OutcomeWords(LinkOutcome outcome)
         return "outcome: password error";
     case LinkOutcome::Closed:
         return "outcome: stopped at the band question";
+    case LinkOutcome::Stopped:
+        return "outcome: stopped before a radio answered";
     default:
         return "outcome: communication failure";
     }
@@ -181,6 +183,10 @@ void TransferRunner::Execute(const LinkActions& actions)
     Apply(actions.timeOutTimer, Timer_TimeOut);
     if (actions.HasProgress())
         emit progressChanged(actions.progress);
+    if (actions.radioPassedOver) {
+        Note("the radio just written answered again: let go, waiting for the next");
+        emit sameRadioAnswered();
+    }
     if (actions.askBandQuestion) {
         const bool goOn = askBand_ && askBand_();
         Execute(engine_.BandQuestionAnswered(goOn));
@@ -192,6 +198,19 @@ void TransferRunner::Execute(const LinkActions& actions)
     }
     if (switched)
         Execute(engine_.PortSwitched(opened));
+}
+
+bool TransferRunner::StopBeforeRadio()
+{
+    if (outcome_ != LinkOutcome::Running)
+        return false;
+    if (!protocolStarted_) {
+        Finish(LinkOutcome::Stopped);
+        return true;
+    }
+    const LinkActions actions = engine_.StopBeforeRadio();
+    Execute(actions);
+    return actions.outcome == LinkOutcome::Stopped;
 }
 
 void TransferRunner::Finish(LinkOutcome outcome)

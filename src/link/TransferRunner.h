@@ -34,6 +34,11 @@ public:
 
     // Opens the port, lets it settle, and starts the protocol.
     void Start(const PortChoice& choice);
+    // Ends the transfer while no radio has answered it (true), or does nothing (false): a radio
+    // that has answered is served to the end.
+    bool StopBeforeRadio();
+    // A transfer waiting past the radio just written takes it after all.
+    void AcceptSameRadio() { engine_.AcceptSameRadio(); }
     // After a successful transfer and its notice: puts what was read into the record.
     void ApplyResult() { engine_.ApplyResult(); }
     LinkOutcome Outcome() const { return outcome_; }
@@ -53,6 +58,8 @@ signals:
     void linkStepChanged(int step);
     // Why a port could not be opened, for the user, in the interface language.
     void portProblem(const QString& diagnostic);
+    // A waiting transfer heard the radio it waits past and let it go again.
+    void sameRadioAnswered();
     // Emitted once; the port is closed and both timers stand still by then.
     void finished(LinkOutcome outcome);
 

@@ -7,13 +7,15 @@ using Frame = std::vector<uint8_t>;
 
 // How a transfer ended, or that it still runs. Every outcome but Running means: stop both timers
 // and close the port (after sending what `send` holds). Closed is the quiet stop after the band
-// question; it shows no notice.
+// question, Stopped the caller's stop of a transfer still looking for its radio; neither shows
+// a notice.
 enum class LinkOutcome {
     Running,
     Success,
     CommunicationFailure,
     PasswordError,
     Closed,
+    Stopped,
 };
 
 // What a timer has to do after an engine call.
@@ -41,6 +43,7 @@ struct LinkActions {
     TimerCommand timeOutTimer;  // Timer_TimeOut
     int progress = -1;          // new value of the progress bar (0..100), or -1 to leave it
     bool askBandQuestion = false;  // then BandQuestionAnswered()
+    bool radioPassedOver = false;  // a waiting transfer let the radio it waits past go again
     LinkOutcome outcome = LinkOutcome::Running;
 
     bool HasProgress() const { return progress >= 0; }

@@ -52,8 +52,9 @@ LinkActions LinkEngine::Start(bool autoSearch)
     rx_.Clear();
     LinkActions actions = Hello();
     actions.txTimer = TimerCommand::StartEvery(HandshakeTickMs);
-    // With the search a hopeless transfer ends when the port list runs out.
-    if (!autoSearch_)
+    // With the search a hopeless transfer ends when the port list runs out; a waiting one runs
+    // until its caller stops it.
+    if (!autoSearch_ && !context_.Wait.Waiting)
         actions.timeOutTimer = TimerCommand::StartEvery(TimeOutMs);
     return actions;
 }
@@ -133,6 +134,13 @@ LinkActions LinkEngine::BandQuestionAnswered(bool goOn)
     return StartBlocks();
 }
 
+LinkActions LinkEngine::StopBeforeRadio()
+{
+    if (!started_ || outcome_ != LinkOutcome::Running || linkStep_ != 0)
+        return {};
+    return Finish(LinkOutcome::Stopped);
+}
+
 void LinkEngine::ApplyResult()
 {
     if (outcome_ != LinkOutcome::Success || applied_ || !context_.IsRead)
@@ -186,6 +194,8 @@ LinkActions LinkEngine::OnInfoAnswer()
         return {};
     if (rx_[0] != LinkAck)
         return Finish(LinkOutcome::CommunicationFailure);
+    if (PassesOver(rx_.Data() + InfoSnOffset))
+        return LetRadioGo();
 
     RadioSettings& settings = context_.Settings;
     // A serial-number transfer is about the number the user entered: the radio's old one must
@@ -241,6 +251,25 @@ LinkActions LinkEngine::OnBlockAnswer()
     LinkActions actions = NextBlock(context_.IsRead ? rx_.Data() + BlockHeadLength : nullptr);
     if (actions.outcome == LinkOutcome::Running)
         actions.timeOutTimer = TimerCommand::StartEvery(TimeOutMs);
+    return actions;
+}
+
+bool LinkEngine::PassesOver(const uint8_t* serial) const
+{
+    const std::optional<SerialNumberBytes>& passOver = context_.Wait.PassOver;
+    return context_.Wait.Waiting && passOver && !acceptSameRadio_ && std::equal(passOver->begin(), passOver->end(), serial);
+}
+
+// The radio is ended properly and the hellos go on, a whole tick from now, as before it answered.
+LinkActions LinkEngine::LetRadioGo()
+{
+    LinkActions actions = Sending(EndFrame());
+    actions.radioPassedOver = true;
+    actions.txTimer = TimerCommand::StartEvery(HandshakeTickMs);
+    actions.timeOutTimer = TimerCommand::Halt();
+    actions.progress = 0;
+    linkStep_ = 0;
+    rx_.Clear();
     return actions;
 }
 

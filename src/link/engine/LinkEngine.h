@@ -49,6 +49,11 @@ public:
     LinkActions PortSwitched(bool opened);
     // Answer to askBandQuestion: Continue (true) or Cancel (false).
     LinkActions BandQuestionAnswered(bool goOn);
+    // Ends the transfer (Stopped) while no radio has answered its hello yet; once one has, the
+    // transfer runs to its own end and this does nothing.
+    LinkActions StopBeforeRadio();
+    // From now on a waiting transfer takes the radio it was to wait past.
+    void AcceptSameRadio() { acceptSameRadio_ = true; }
     // After a successful transfer and its notice: a normal read unpacks the image into the record
     // and the band, a serial-number read takes the number over. Does nothing otherwise or twice.
     void ApplyResult();
@@ -69,6 +74,8 @@ private:
     LinkActions OnInfoAnswer();
     LinkActions OnBandAnswer();
     LinkActions OnBlockAnswer();
+    bool PassesOver(const uint8_t* serial) const;
+    LinkActions LetRadioGo();
     LinkActions Hello();
     LinkActions Flooded();
     LinkActions SilentPort();
@@ -91,5 +98,6 @@ private:
     int linkStep_ = 0;
     int helloRetries_ = 0;
     bool applied_ = false;
+    bool acceptSameRadio_ = false;
     LinkOutcome outcome_ = LinkOutcome::Running;
 };

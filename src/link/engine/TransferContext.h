@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "model/BandLimits.h"
 #include "model/LocalClock.h"
@@ -35,6 +36,17 @@ struct LinkSettings {
     bool FastLink = false;
 };
 
+using SerialNumberBytes = std::array<uint8_t, DeviceSnSize>;
+
+// A write in a series of radios waits for the next radio: its hellos go out on the handshake's
+// ticks for as long as the caller lets them, without the time-out, and a radio whose serial number
+// is `PassOver` (the one just written, whose owner has not swapped it yet) is let go again with
+// the end byte and waited past.
+struct RadioWait {
+    bool Waiting = false;
+    std::optional<SerialNumberBytes> PassOver;
+};
+
 // Everything one transfer works on, in this order:
 //   TransferContext{kind, isRead, settings, band, link, image, buffer}
 // The caller owns the objects and keeps them alive while the transfer runs; the transfer changes
@@ -49,4 +61,5 @@ struct TransferContext {
     MemoryImage& Image;
     TransferBuffer& Buffer;
     std::function<DateTimeStamp()> Clock = LocalNow;
+    RadioWait Wait = {};
 };
