@@ -16,13 +16,16 @@ const char* const RadioUsage =
     "                    [--silent-from-step N] [--foreign-ident] [--wrong-first-byte STEP]\n"
     "                    [--nak-block N] [--long-band-answer] [--read-answer-r] [--flood]\n"
     "                    [--hangup-after-blocks N] [--long-block-answers] [--chatter N]\n"
-    "                    [--wrong-byte ADDRESS]\n";
+    "                    [--wrong-byte ADDRESS] [--next-radio SERIAL[:MEMORY]]...\n"
+    "                    [--swap-silence MS] [--sessions-per-radio K]\n";
 
 namespace {
 
 constexpr int LastStep = 3;
 // More than a whole second of the line's bytes each time would be no chatter but a flood.
 constexpr int MaxChatterBytes = 960;
+// Longer than any dealer takes to swap a radio on the cable.
+constexpr int MaxSwapSilenceMs = 3600 * 1000;
 // Enough digits for any 32-bit value; longer texts cannot be one.
 constexpr size_t MaxUnsignedDigits = 10;
 
@@ -93,6 +96,28 @@ std::string SetSerial(RadioOptions& o, const std::string& text)
     return {};
 }
 
+std::string SetNextRadio(RadioOptions& o, const std::string& text)
+{
+    const size_t colon = text.find(':');
+    NextRadio radio{text.substr(0, colon), colon == std::string::npos ? std::string() : text.substr(colon + 1)};
+    if (radio.Serial.empty() || radio.Serial.size() > RadioMemory::SerialNumberSize ||
+        !std::all_of(radio.Serial.begin(), radio.Serial.end(), ::isdigit))
+        return "serial number must be 1 to 8 decimal digits";
+    if (colon != std::string::npos && radio.MemoryPath.empty())
+        return "memory file name missing after the colon";
+    o.NextRadios.push_back(radio);
+    return {};
+}
+
+std::string SetNumber(int& target, const std::string& text, int minimum, int maximum, const char* what)
+{
+    std::optional<int> value;
+    const std::string error = SetCount(value, text, minimum, maximum, what);
+    if (value)
+        target = *value;
+    return error;
+}
+
 std::string SetBand(RadioOptions& o, const Arguments& v)
 {
     const auto low = ParseUnsigned(v[0]);
@@ -147,6 +172,15 @@ const std::map<std::string, OptionRule>& Rules()
          {1, [](RadioOptions& o, const Arguments& v) {
               return SetCount(o.Faults.WrongByteAddress, v[0], RadioMemory::FirstAddress,
                               int(RadioMemory::EndAddress) - 1, "address");
+          }}},
+        {"--next-radio", {1, [](RadioOptions& o, const Arguments& v) { return SetNextRadio(o, v[0]); }}},
+        {"--swap-silence",
+         {1, [](RadioOptions& o, const Arguments& v) {
+              return SetNumber(o.SwapSilenceMs, v[0], 0, MaxSwapSilenceMs, "silence");
+          }}},
+        {"--sessions-per-radio",
+         {1, [](RadioOptions& o, const Arguments& v) {
+              return SetNumber(o.SessionsPerRadio, v[0], 1, std::numeric_limits<int>::max(), "session count");
           }}},
     };
     return rules;

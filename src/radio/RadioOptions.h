@@ -7,6 +7,13 @@
 #include "model/BandLimits.h"
 #include "radio/RadioFaults.h"
 
+// A radio the dealer puts on the cable after the first one. Without a memory file it starts as
+// a copy of the first radio as it was at start-up.
+struct NextRadio {
+    std::string Serial;
+    std::string MemoryPath;
+};
+
 struct RadioOptions {
     std::string LinkPath;
     std::string MemoryPath;
@@ -17,6 +24,9 @@ struct RadioOptions {
     bool Pacing = true;
     bool Sample = false;
     RadioFaults Faults;
+    std::vector<NextRadio> NextRadios;
+    int SwapSilenceMs = 2000;
+    int SessionsPerRadio = 1;
 };
 
 struct ParsedRadioOptions {

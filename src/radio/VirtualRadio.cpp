@@ -16,9 +16,9 @@ constexpr size_t ReadChunk = 512;
 }
 
 VirtualRadio::VirtualRadio(int masterFd, RadioMemory& memory, const RadioFaults& faults, bool pacing,
-                           std::string memoryPath)
-    : masterFd(masterFd), memory(memory), session(memory, faults), writer(masterFd, pacing),
-      memoryPath(std::move(memoryPath))
+                           std::string memoryPath, RadioSequence sequence)
+    : masterFd(masterFd), memory(memory), faults(faults), session(std::in_place, memory, faults),
+      writer(masterFd, pacing), memoryPath(std::move(memoryPath)), sequence(std::move(sequence))
 {
 }
 
@@ -26,10 +26,16 @@ void VirtualRadio::Run(const volatile std::sig_atomic_t& stop)
 {
     while (!stop) {
         pollfd readable{masterFd, POLLIN, 0};
-        const int ready = poll(&readable, 1, StalledFrameMs);
+        const int ready = poll(&readable, 1, sequence.WaitMs(RadioSequence::Clock::now(), StalledFrameMs));
         if ((ready < 0 && errno != EINTR) || (ready > 0 && (readable.revents & (POLLERR | POLLNVAL))))
             return;
-        writer.Send(session.Chatter());
+        if (sequence.Silent()) {
+            if (ready > 0 && (readable.revents & POLLIN))
+                DropReceived();
+            BringOnNextRadio();
+            continue;
+        }
+        writer.Send(session->Chatter());
         if (ready > 0 && (readable.revents & POLLIN)) {
             Receive();
             AnswerFrames();
@@ -48,14 +54,35 @@ void VirtualRadio::Receive()
         assembler.Feed(buffer, size_t(n));
 }
 
+void VirtualRadio::DropReceived()
+{
+    uint8_t buffer[ReadChunk];
+    (void)!read(masterFd, buffer, sizeof buffer);
+}
+
 void VirtualRadio::AnswerFrames()
 {
-    while (auto frame = assembler.NextFrame(session.IsOpen())) {
-        const RadioReply reply = session.Handle(*frame);
+    std::optional<std::vector<uint8_t>> frame;
+    while (!sequence.Silent() && (frame = assembler.NextFrame(session->IsOpen()))) {
+        const RadioReply reply = session->Handle(*frame);
         writer.Send(reply.Bytes);
-        if (reply.SessionEnded)
+        if (reply.SessionEnded) {
             SaveMemory();
+            sequence.SessionEnded(RadioSequence::Clock::now());
+        }
     }
+}
+
+// The swapped-in radio knows nothing of what the last one was half-way through.
+void VirtualRadio::BringOnNextRadio()
+{
+    std::optional<RadioOnLine> next = sequence.TakeNextRadio(RadioSequence::Clock::now());
+    if (!next)
+        return;
+    memory = next->Memory;
+    memoryPath = next->MemoryPath;
+    session.emplace(memory, faults);
+    assembler = FrameAssembler();
 }
 
 void VirtualRadio::SaveMemory() const

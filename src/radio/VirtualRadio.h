@@ -1,29 +1,37 @@
 #pragma once
 
 #include <csignal>
+#include <optional>
 #include <string>
 
 #include "radio/FrameAssembler.h"
 #include "radio/PacedWriter.h"
+#include "radio/RadioSequence.h"
 #include "radio/RadioSession.h"
 
 // The radio's main loop on the pty master: gathers bytes, answers frames, keeps the memory at
-// the end of each session. Runs until `stop` is set.
+// the end of each session, and puts the next radio of the sequence on the line when its turn
+// comes. Runs until `stop` is set.
 class VirtualRadio {
 public:
-    VirtualRadio(int masterFd, RadioMemory& memory, const RadioFaults& faults, bool pacing, std::string memoryPath);
+    VirtualRadio(int masterFd, RadioMemory& memory, const RadioFaults& faults, bool pacing, std::string memoryPath,
+                 RadioSequence sequence);
 
     void Run(const volatile std::sig_atomic_t& stop);
     void SaveMemory() const;
 
 private:
     void Receive();
+    void DropReceived();
     void AnswerFrames();
+    void BringOnNextRadio();
 
     int masterFd;
     RadioMemory& memory;
-    RadioSession session;
+    RadioFaults faults;
+    std::optional<RadioSession> session;
     FrameAssembler assembler;
     PacedWriter writer;
     std::string memoryPath;
+    RadioSequence sequence;
 };

@@ -4,6 +4,7 @@
 #include "radio/MemoryFile.h"
 #include "radio/PseudoTerminal.h"
 #include "radio/RadioOptions.h"
+#include "radio/RadioSequence.h"
 #include "radio/SampleMemory.h"
 #include "radio/SymbolicLink.h"
 #include "radio/VirtualRadio.h"
@@ -46,6 +47,11 @@ bool PrepareMemory(const RadioOptions& options, RadioMemory& memory)
         memory.SetSerialNumber(*options.Serial);
     if (options.Firmware)
         memory.SetFirmware(*options.Firmware);
+    if (std::string unusable; !NextRadioMemoriesUsable(options.NextRadios, unusable)) {
+        std::fprintf(stderr, "kr-t27-radio: %s is not a readable %zu-byte memory file\n", unusable.c_str(),
+                     MemoryImageSize);
+        return false;
+    }
     return true;
 }
 
@@ -97,7 +103,9 @@ int main(int argc, char** argv)
     std::printf("%s\n", options.LinkPath.c_str());
     std::fflush(stdout);
 
-    VirtualRadio radio(terminal.MasterFd(), memory, options.Faults, options.Pacing, options.MemoryPath);
+    RadioSequence sequence(options.NextRadios, memory, options.SessionsPerRadio, options.SwapSilenceMs);
+    VirtualRadio radio(terminal.MasterFd(), memory, options.Faults, options.Pacing, options.MemoryPath,
+                       std::move(sequence));
     radio.Run(stopRequested);
     radio.SaveMemory();
     return 0;

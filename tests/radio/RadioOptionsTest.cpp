@@ -50,6 +50,40 @@ TEST(RadioOptions, DefaultsArePacedAndFaultless)
     EXPECT_FALSE(parsed.Options->Faults.Flood);
 }
 
+struct SequenceCase {
+    Args arguments;
+    std::vector<NextRadio> nextRadios;
+    int swapSilenceMs;
+    int sessionsPerRadio;
+};
+
+class SequenceOptions : public ::testing::TestWithParam<SequenceCase> {};
+
+TEST_P(SequenceOptions, AreTaken)
+{
+    Args arguments = {"--link", "/tmp/r"};
+    arguments.insert(arguments.end(), GetParam().arguments.begin(), GetParam().arguments.end());
+    const ParsedRadioOptions parsed = ParseRadioOptions(arguments);
+    ASSERT_TRUE(parsed.Options) << parsed.Error;
+    const RadioOptions& o = *parsed.Options;
+    ASSERT_EQ(o.NextRadios.size(), GetParam().nextRadios.size());
+    for (size_t i = 0; i < o.NextRadios.size(); ++i) {
+        EXPECT_EQ(o.NextRadios[i].Serial, GetParam().nextRadios[i].Serial);
+        EXPECT_EQ(o.NextRadios[i].MemoryPath, GetParam().nextRadios[i].MemoryPath);
+    }
+    EXPECT_EQ(o.SwapSilenceMs, GetParam().swapSilenceMs);
+    EXPECT_EQ(o.SessionsPerRadio, GetParam().sessionsPerRadio);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Radios, SequenceOptions,
+    ::testing::Values(SequenceCase{{}, {}, 2000, 1},
+                      SequenceCase{{"--next-radio", "200"}, {{"200", ""}}, 2000, 1},
+                      SequenceCase{{"--next-radio", "00000200:/tmp/b.bin", "--next-radio", "3:c:d.bin"},
+                                   {{"00000200", "/tmp/b.bin"}, {"3", "c:d.bin"}}, 2000, 1},
+                      SequenceCase{{"--swap-silence", "0", "--sessions-per-radio", "2"}, {}, 0, 2},
+                      SequenceCase{{"--swap-silence", "3600000"}, {}, 3600000, 1}));
+
 class RejectedOptions : public ::testing::TestWithParam<Args> {};
 
 TEST_P(RejectedOptions, AreReportedWithoutOptions)
@@ -73,6 +107,14 @@ INSTANTIATE_TEST_SUITE_P(
                       Args{"--link", "/tmp/r", "--wrong-first-byte", "-1"},
                       Args{"--link", "/tmp/r", "--nak-block", "0"},
                       Args{"--link", "/tmp/r", "--hangup-after-blocks", "x"},
-                      Args{"--link", "/tmp/r", "--chatter", "0"}, Args{"--link", "/tmp/r", "--chatter", "961"}));
+                      Args{"--link", "/tmp/r", "--chatter", "0"}, Args{"--link", "/tmp/r", "--chatter", "961"},
+                      Args{"--link", "/tmp/r", "--next-radio"}, Args{"--link", "/tmp/r", "--next-radio", ""},
+                      Args{"--link", "/tmp/r", "--next-radio", ":b.bin"},
+                      Args{"--link", "/tmp/r", "--next-radio", "123456789"},
+                      Args{"--link", "/tmp/r", "--next-radio", "12a:b.bin"},
+                      Args{"--link", "/tmp/r", "--next-radio", "200:"},
+                      Args{"--link", "/tmp/r", "--swap-silence", "-1"},
+                      Args{"--link", "/tmp/r", "--swap-silence", "3600001"},
+                      Args{"--link", "/tmp/r", "--sessions-per-radio", "0"}));
 
 }

@@ -23,6 +23,12 @@ Frame Block(uint8_t seed)
     return data;
 }
 
+Frame Join(Frame a, const Frame& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
 bool Exists(const std::string& path)
 {
     struct stat st {};
@@ -185,6 +191,50 @@ TEST_F(VirtualRadioTest, ChatterArrivesUnasked)
     RadioProcess radio(linkPath, {"--no-pacing", "--chatter", "3"});
     LinkClient link(linkPath);
     EXPECT_EQ(link.Receive(3, 2000), Frame(3, '$'));
+}
+
+// The software repeats its hello while the radios are being swapped, as it does while nothing answers.
+Frame HelloUntilAnswered(LinkClient& link)
+{
+    constexpr int Attempts = 5;
+    constexpr int AttemptWaitMs = 300;
+    Frame answer;
+    for (int i = 0; i < Attempts && answer.empty(); ++i)
+        answer = link.Exchange(LinkFrames::Hello(), 8, AttemptWaitMs);
+    return answer;
+}
+
+TEST_F(VirtualRadioTest, NextRadiosAnswerAfterTheSwapSilenceWithTheirOwnSerialAndMemory)
+{
+    constexpr int SilenceMs = 300;
+    RadioProcess radio({"--no-pacing", "--serial", "100", "--swap-silence", std::to_string(SilenceMs),
+                        "--next-radio", "200:second.bin", "--next-radio", "300:memory.bin"});
+    LinkClient link(radio.LinkPath());
+    const Frame blank = Frame(16, 0);
+    Handshake(link, "100", "");
+    EXPECT_EQ(link.Exchange(LinkFrames::Write(0x4120, Block(1)), 1), Frame{0x06});
+    link.Send(LinkFrames::End());
+    EXPECT_TRUE(link.Exchange(LinkFrames::Hello(), 1, SilenceMs / 2).empty());
+
+    std::this_thread::sleep_for(std::chrono::milliseconds(SilenceMs));
+    ASSERT_EQ(HelloUntilAnswered(link), LinkFrames::Ident());
+    EXPECT_EQ(link.Exchange(LinkFrames::InfoRequest(), 25), LinkFrames::InfoAnswer("200", ""));
+    EXPECT_EQ(link.Exchange(LinkFrames::Read(0x4120, 16), 20), LinkFrames::ReadAnswer(0x4120, blank));
+    EXPECT_EQ(link.Exchange(LinkFrames::Write(0x4130, Block(2)), 1), Frame{0x06});
+    link.Send(LinkFrames::End());
+
+    ASSERT_EQ(HelloUntilAnswered(link), LinkFrames::Ident());
+    EXPECT_EQ(link.Exchange(LinkFrames::InfoRequest(), 25), LinkFrames::InfoAnswer("300", ""));
+    EXPECT_EQ(link.Exchange(LinkFrames::Read(0x4120, 32), 36),
+              LinkFrames::ReadAnswer(0x4120, Join(Block(1), blank)));
+    link.Send(LinkFrames::End());
+
+    std::this_thread::sleep_for(std::chrono::milliseconds(SilenceMs));
+    EXPECT_TRUE(link.Exchange(LinkFrames::Hello(), 1, SilenceMs).empty());
+    const MemoryImage second = radio.ReadMemory("second.bin");
+    EXPECT_EQ(Frame(second.begin() + 0x130, second.begin() + 0x140), Block(2));
+    EXPECT_EQ(Frame(second.begin() + 0x30C, second.begin() + 0x30F), (Frame{'2', '0', '0'}));
+    EXPECT_EQ(radio.StopAndReadMemory()[0x30C], '3');
 }
 
 TEST_F(VirtualRadioTest, RefusesToReplaceAFileAtTheLinkPath)

@@ -28,6 +28,16 @@ std::string ReadLine(int fd)
     return line;
 }
 
+MemoryImage ReadMemoryImage(const std::string& path)
+{
+    const std::vector<uint8_t> bytes = ReadAllBytes(path);
+    if (bytes.size() != MemoryImageSize)
+        throw std::runtime_error("no memory image in " + path);
+    MemoryImage image;
+    std::copy(bytes.begin(), bytes.end(), image.begin());
+    return image;
+}
+
 }  // namespace
 
 RadioProcess::RadioProcess(const std::vector<std::string>& options, const MemoryImage* memory)
@@ -66,6 +76,7 @@ void RadioProcess::Launch(const std::vector<std::string>& options)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, out[0]);
+    posix_spawn_file_actions_addchdir_np(&actions, dir_.Path().c_str());
     if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0)
         pid_ = -1;
     posix_spawn_file_actions_destroy(&actions);
@@ -89,13 +100,12 @@ int RadioProcess::Stop()
 MemoryImage RadioProcess::StopAndReadMemory()
 {
     Stop();
-    const std::vector<uint8_t> bytes = memoryPath_.empty() ? std::vector<uint8_t>{} : ReadAllBytes(memoryPath_);
-    if (bytes.size() != MemoryImageSize)
+    if (memoryPath_.empty())
         throw std::runtime_error("the radio kept no memory file");
-    MemoryImage image;
-    std::copy(bytes.begin(), bytes.end(), image.begin());
-    return image;
+    return ReadMemoryImage(memoryPath_);
 }
+
+MemoryImage RadioProcess::ReadMemory(const std::string& name) const { return ReadMemoryImage(FilePath(name)); }
 
 MemoryImage RadioProcess::MemoryAtStart(const std::vector<std::string>& options, const MemoryImage& seed)
 {

@@ -8,7 +8,8 @@
 #include "model/MemoryImage.h"
 
 // The project's virtual radio (kr-t27-radio) in a child process: ready once it has printed its
-// link path, stopped with SIGTERM, on which it keeps its memory.
+// link path, stopped with SIGTERM, on which it keeps its memory. It runs in its scratch folder,
+// so relative file names in its options (the next radios' memory files) land there.
 class RadioProcess {
 public:
     // On a link and a memory file of its own in a fresh scratch folder; `options` follow --link
@@ -23,6 +24,10 @@ public:
     RadioProcess& operator=(const RadioProcess&) = delete;
 
     const std::string& LinkPath() const { return linkPath_; }
+    // The full path of a file in the radio's scratch folder, e.g. one named in its options.
+    std::string FilePath(const std::string& name) const { return dir_.File(name); }
+    // The memory image kept in the file `name` of the scratch folder; throws unless it holds one.
+    MemoryImage ReadMemory(const std::string& name) const;
     // The first line the radio printed; empty when it failed to start.
     const std::string& AnnouncedPath() const { return announced_; }
     // Sends SIGTERM and returns the exit status (-1 when it did not exit normally).
