@@ -104,8 +104,8 @@ std::string LocalIsoTime(std::time_t moment)
 std::string ProgrammingLogLine(const ProgrammingLogRow& row)
 {
     const std::vector<std::string> fields = {
-        row.Time, row.Serial,       row.Firmware, MegahertzText(row.BandMin), MegahertzText(row.BandMax), row.File,
-        row.RecordSha256, row.PttId, row.Ani,      row.Outcome,                row.Verify,
+        row.Time, row.Serial, row.Firmware, MegahertzText(row.BandMin), MegahertzText(row.BandMax),
+        row.File, row.RecordSha256, row.PttId, row.Ani, row.Outcome, row.Verify,
     };
     return FormatCsvRecord(fields, CsvComma);
 }
