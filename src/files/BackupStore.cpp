@@ -1,42 +1,23 @@
 #include "files/BackupStore.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
 
 #include "files/AtomicFile.h"
+#include "files/DataFolder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
+constexpr const char* BackupFolder = "backups";
 constexpr const char* RecordExtension = ".Kqd";
 constexpr const char* ImageExtension = ".img";
 constexpr int FirstTmYear = 1900;
 // Enough to step past every transfer one second can hold.
 constexpr int NameAttempts = 100;
-
-std::string EnvValue(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value ? std::string(value) : std::string();
-}
-
-std::string DataHome()
-{
-#ifdef _WIN32
-    return EnvValue("LOCALAPPDATA");
-#else
-    // A relative XDG_DATA_HOME is invalid and ignored, as the base-directory convention says.
-    const std::string xdg = EnvValue("XDG_DATA_HOME");
-    if (!xdg.empty() && fs::path(xdg).is_absolute())
-        return xdg;
-    const std::string home = EnvValue("HOME");
-    return home.empty() ? home : (fs::path(home) / ".local" / "share").string();
-#endif
-}
 
 bool IsNameCharacter(uint8_t c)
 {
@@ -71,8 +52,8 @@ BackupMoment LocalBackupMoment()
 
 std::string BackupRoot()
 {
-    const std::string home = DataHome();
-    return home.empty() ? home : (fs::path(home) / "kr-t27" / "backups").string();
+    const std::string folder = ProgramDataFolder();
+    return folder.empty() ? folder : (fs::path(folder) / BackupFolder).string();
 }
 
 std::string BackupFolderName(const uint8_t (&deviceSn)[DeviceSnSize])

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr const char* LineEnd = "\r\n";
 constexpr uint32_t FiveKilohertz = 5000;
 constexpr uint32_t SplitFromHertz = 70000000;
 constexpr uint8_t PowerLowValue = 0;
@@ -110,9 +109,9 @@ std::string ExportChannelCsv(const RadioSettings& settings, char separator)
 
 std::string ExportChannelCsvRows(const RadioSettings& settings, const std::vector<unsigned>& channels, char separator)
 {
-    std::string text = FormatCsvRecord(ChannelCsvColumns(), separator) + LineEnd;
+    std::string text = FormatCsvRecord(ChannelCsvColumns(), separator) + CsvLineEnd;
     for (unsigned n : channels)
         if (settings.IsChannelUsed(n))
-            text += FormatCsvRecord(ChannelCsvRow(n, settings.Channel[n]), separator) + LineEnd;
+            text += FormatCsvRecord(ChannelCsvRow(n, settings.Channel[n]), separator) + CsvLineEnd;
     return text;
 }

@@ -9,6 +9,8 @@
 // the same table uses a tab as separator.
 constexpr char CsvComma = ',';
 constexpr char CsvTab = '\t';
+// What the program ends its own lines with: spreadsheets on every system read CR LF.
+constexpr const char* CsvLineEnd = "\r\n";
 
 // One record of the text and the line it starts on, counted from 1.
 struct CsvRecord {

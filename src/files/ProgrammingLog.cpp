@@ -1,0 +1,131 @@
+#include "files/ProgrammingLog.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "files/AtomicFile.h"
+#include "files/CsvTable.h"
+#include "files/DataFolder.h"
+#include "files/MegahertzText.h"
+
+namespace fs = std::filesystem;
+
+const char* const ProgrammingLogHeader =
+    "time,serial,firmware,band_min,band_max,file,record_sha256,ptt_id,ani,outcome,verify";
+
+namespace {
+
+constexpr const char* LogFileName = "programming-log.csv";
+constexpr int FirstTmYear = 1900;
+constexpr int64_t SecondsPerMinute = 60;
+constexpr int64_t MinutesPerHour = 60;
+constexpr int64_t SecondsPerHour = 3600;
+constexpr int64_t SecondsPerDay = 86400;
+
+// Days from 1970-01-01 to a date of the proleptic Gregorian calendar, counted in 400-year eras
+// (days_from_civil of H. Hinnant's date algorithms).
+int64_t DaysFromCivil(int64_t year, int64_t month, int64_t day)
+{
+    year -= month <= 2;
+    const int64_t era = (year >= 0 ? year : year - 399) / 400;
+    const int64_t yearOfEra = year - era * 400;
+    const int64_t dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+    const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+// The broken-down time read as if it were UTC: its distance from the moment is the zone's offset.
+// Windows' struct tm has no tm_gmtoff.
+int64_t SecondsAsIfUtc(const std::tm& t)
+{
+    return DaysFromCivil(t.tm_year + FirstTmYear, t.tm_mon + 1, t.tm_mday) * SecondsPerDay +
+           t.tm_hour * SecondsPerHour + t.tm_min * SecondsPerMinute + t.tm_sec;
+}
+
+std::tm LocalTm(std::time_t moment)
+{
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &moment);
+#else
+    localtime_r(&moment, &local);
+#endif
+    return local;
+}
+
+// A log not yet made starts empty; anything else that keeps it from being read keeps it from
+// being appended to, so no earlier row is ever lost.
+FileResult ReadExistingLog(const std::string& path, std::string& text)
+{
+    FileResult read = ReadWholeFile(path, text);
+    if (!read.ok && read.problem == FileProblem::CannotOpen && read.systemError == ENOENT) {
+        text.clear();
+        return FileResult::Success();
+    }
+    return read;
+}
+
+FileResult MakeFolderOf(const std::string& path)
+{
+    const fs::path folder = fs::path(path).parent_path();
+    if (folder.empty())
+        return FileResult::Success();
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    return ec ? FileResult::Failure(FileProblem::CannotSave, folder.string(), ec.value()) : FileResult::Success();
+}
+
+}  // namespace
+
+std::string DefaultProgrammingLogPath()
+{
+    const std::string folder = ProgramDataFolder();
+    return folder.empty() ? folder : (fs::path(folder) / LogFileName).string();
+}
+
+std::string LocalIsoTime() { return LocalIsoTime(std::time(nullptr)); }
+
+std::string LocalIsoTime(std::time_t moment)
+{
+    const std::tm local = LocalTm(moment);
+    const int64_t offset = SecondsAsIfUtc(local) - int64_t(moment);
+    const int64_t offsetMinutes = (offset < 0 ? -offset : offset) / SecondsPerMinute;
+    // Room for every field at any int, which the compiler cannot rule out.
+    char text[128];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02d:%02d", local.tm_year + FirstTmYear,
+                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, offset < 0 ? '-' : '+',
+                  int(offsetMinutes / MinutesPerHour), int(offsetMinutes % MinutesPerHour));
+    return text;
+}
+
+std::string ProgrammingLogLine(const ProgrammingLogRow& row)
+{
+    const std::vector<std::string> fields = {
+        row.Time, row.Serial, row.Firmware, MegahertzText(row.BandMin), MegahertzText(row.BandMax),
+        row.File, row.RecordSha256, row.PttId, row.Ani, row.Outcome, row.Verify,
+    };
+    return FormatCsvRecord(fields, CsvComma);
+}
+
+FileResult AppendProgrammingLogRow(const std::string& path, const ProgrammingLogRow& row)
+{
+    if (path.empty())
+        return FileResult::Failure(FileProblem::CannotSave, path, ENOENT);
+    if (FileResult made = MakeFolderOf(path); !made.ok)
+        return made;
+    // Asked before reading, so a pipe or device is never opened at all.
+    if (FileResult checked = CheckSaveTarget(path); !checked.ok)
+        return checked;
+    std::string text;
+    if (FileResult read = ReadExistingLog(path, text); !read.ok)
+        return read;
+    if (text.empty())
+        text = std::string(ProgrammingLogHeader) + CsvLineEnd;
+    else if (text.back() != '\n')
+        text += CsvLineEnd;
+    text += ProgrammingLogLine(row) + CsvLineEnd;
+    return WriteFileAtomically(path, reinterpret_cast<const uint8_t*>(text.data()), text.size());
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+#include "files/FileResult.h"
+
+// The record of a series of writes: which radio, by serial number, got which setup and codes, and
+// how it went. A CSV table that only ever grows, one row per radio attempt.
+
+struct ProgrammingLogRow {
+    std::string Time;  // local ISO 8601, see LocalIsoTime
+    std::string Serial;
+    std::string Firmware;
+    uint32_t BandMin = 0;  // hertz
+    uint32_t BandMax = 0;
+    std::string File;
+    std::string RecordSha256;  // hex
+    std::string PttId;
+    std::string Ani;
+    std::string Outcome;  // e.g. "written", "communication failure"
+    std::string Verify;   // "" when not verified, else e.g. "match"
+};
+
+// "time,serial,firmware,band_min,band_max,file,record_sha256,ptt_id,ani,outcome,verify"
+extern const char* const ProgrammingLogHeader;
+
+// programming-log.csv in the program's data folder (files/DataFolder.h); empty when no data
+// folder is known.
+std::string DefaultProgrammingLogPath();
+
+// The local time now with its offset, "2026-12-08T09:30:12+01:00"; UTC is "+00:00", never "Z".
+std::string LocalIsoTime();
+std::string LocalIsoTime(std::time_t moment);
+
+// One CSV line (no line end) for the row; a field is quoted only when it holds a comma, a quote,
+// CR or LF. Bands are megahertz as the channel table writes frequencies.
+std::string ProgrammingLogLine(const ProgrammingLogRow& row);
+
+// Appends the row: creates the folders, and the header when the file is missing or empty, mends a
+// missing final line end, and writes the whole file through WriteFileAtomically, so a crash never
+// leaves half a row and a FIFO, device or folder is refused untouched.
+FileResult AppendProgrammingLogRow(const std::string& path, const ProgrammingLogRow& row);

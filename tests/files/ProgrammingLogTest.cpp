@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <string>
+
+#include "DeviceNodes.h"
+#include "FileContents.h"
+#include "ScratchDir.h"
+#include "files/ProgrammingLog.h"
+
+namespace {
+
+const std::string Header = std::string(ProgrammingLogHeader) + "\r\n";
+
+ProgrammingLogRow Row(const std::string& serial, const std::string& outcome)
+{
+    ProgrammingLogRow row;
+    row.Time = "2026-12-08T09:30:12+01:00";
+    row.Serial = serial;
+    row.Firmware = "V1.02";
+    row.BandMin = 400000000;
+    row.BandMax = 470000000;
+    row.File = "fleet.Kqd";
+    row.RecordSha256 = "ab12";
+    row.PttId = "001";
+    row.Ani = "100";
+    row.Outcome = outcome;
+    return row;
+}
+
+const std::string WrittenLine =
+    "2026-12-08T09:30:12+01:00,SN1,V1.02,400.000000,470.000000,fleet.Kqd,ab12,001,100,written,";
+
+TEST(ProgrammingLog, FieldsAreQuotedOnlyWhenTheyMustBe)
+{
+    ProgrammingLogRow verified = Row("SN1", "written");
+    verified.Verify = "match";
+    verified.BandMin = 136012500;
+    ProgrammingLogRow odd = Row("SN\n2", "communication failure");
+    odd.File = "a,b.Kqd";
+    odd.Firmware = "V\"1\"";
+    odd.Ani = "";
+    const struct {
+        ProgrammingLogRow row;
+        std::string line;
+    } cases[] = {
+        {Row("SN1", "written"), WrittenLine},
+        {verified, "2026-12-08T09:30:12+01:00,SN1,V1.02,136.012500,470.000000,fleet.Kqd,ab12,001,100,written,match"},
+        {odd, "2026-12-08T09:30:12+01:00,\"SN\n2\",\"V\"\"1\"\"\",400.000000,470.000000,\"a,b.Kqd\",ab12,001,,"
+              "communication failure,"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ProgrammingLogLine(c.row), c.line);
+}
+
+TEST(ProgrammingLog, AppendingKeepsWhatIsThereAndAddsOneWholeRow)
+{
+    const struct {
+        const char* name;
+        const char* before;  // nullptr: no file yet
+        std::string after;
+    } cases[] = {
+        {"no file", nullptr, Header + WrittenLine + "\r\n"},
+        {"empty file", "", Header + WrittenLine + "\r\n"},
+        {"ends with a line end", "time,x\nrow 1\n", "time,x\nrow 1\n" + WrittenLine + "\r\n"},
+        {"last line unended", "time,x\r\nrow 1", "time,x\r\nrow 1\r\n" + WrittenLine + "\r\n"},
+    };
+    for (const auto& c : cases) {
+        ScratchDir dir;
+        const std::string path = dir.File("logs/new/programming-log.csv");
+        if (c.before) {
+            std::filesystem::create_directories(dir.File("logs/new"));
+            WriteAll(path, std::string(c.before));
+        }
+        const FileResult result = AppendProgrammingLogRow(path, Row("SN1", "written"));
+        EXPECT_TRUE(result.ok) << c.name;
+        EXPECT_EQ(ReadAll(path), c.after) << c.name;
+    }
+}
+
+TEST(ProgrammingLog, APipeIsRefusedWithoutBeingOpened)
+{
+    ScratchDir dir;
+    const std::string pipe = dir.File("programming-log.csv");
+    ASSERT_TRUE(MakeNode(NodeKind::Pipe, pipe));
+    FileResult result;
+    EXPECT_FALSE(WaitedOnPipe(pipe, [&] { result = AppendProgrammingLogRow(pipe, Row("SN1", "written")); }));
+    EXPECT_EQ(result.problem, FileProblem::NotAFileToSave);
+    EXPECT_EQ(NodeAt(pipe), "pipe");
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"programming-log.csv"});
+}
+
+// Sets a variable for one test and puts it back afterwards; the C library rereads TZ each time.
+class EnvOverride {
+public:
+    EnvOverride(const char* name, const char* value) : name_(name)
+    {
+        if (const char* old = std::getenv(name))
+            saved_ = old, had_ = true;
+        setenv(name, value, 1);
+        tzset();
+    }
+    ~EnvOverride()
+    {
+        if (had_)
+            setenv(name_, saved_.c_str(), 1);
+        else
+            unsetenv(name_);
+        tzset();
+    }
+
+private:
+    const char* name_;
+    std::string saved_;
+    bool had_ = false;
+};
+
+TEST(ProgrammingLog, LocalTimeCarriesTheZonesOffset)
+{
+    constexpr std::time_t WinterMorning = 1796718612;  // 2026-12-08 08:30:12 UTC
+    constexpr std::time_t SummerNoon = 1782900000;     // 2026-07-01 10:00:00 UTC
+    const struct {
+        const char* zone;
+        std::time_t moment;
+        const char* shown;
+    } cases[] = {
+        {"UTC0", WinterMorning, "2026-12-08T08:30:12+00:00"},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", WinterMorning, "2026-12-08T09:30:12+01:00"},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", SummerNoon, "2026-07-01T12:00:00+02:00"},
+        {"<-0330>3:30", WinterMorning, "2026-12-08T05:00:12-03:30"},
+        {"<+1345>-13:45", WinterMorning, "2026-12-08T22:15:12+13:45"},
+    };
+    for (const auto& c : cases) {
+        EnvOverride zone("TZ", c.zone);
+        EXPECT_EQ(LocalIsoTime(c.moment), c.shown) << c.zone;
+    }
+}
+
+TEST(ProgrammingLog, DefaultsToTheProgramsDataFolder)
+{
+    EnvOverride dataHome("XDG_DATA_HOME", "/srv/data");
+    EXPECT_EQ(DefaultProgrammingLogPath(), "/srv/data/kr-t27/programming-log.csv");
+}
+
+}  // namespace
