@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 #include "cli/OutputFile.h"
+#include "cli/SeriesCommand.h"
 #include "cli/TraceFile.h"
 #include "cli/TransferOptions.h"
 #include "files/AppSettings.h"
@@ -140,11 +141,16 @@ int WriteRadio(const CommandArgs& args)
                              {"--fast", 0},
                              {"--verify", 0},
                              {"--no-backup", 0},
-                             {"--force", 0}});
+                             {"--force", 0},
+                             {"--radios", 1},
+                             {"--increment-ids", 0},
+                             {"--log", 1},
+                             {"--wait-seconds", 1}});
     TraceFile trace(cli);
     const std::string file = cli.Only("record file");
     const std::string port = cli.Required("--port");
     const BandDifferencePolicy policy = PolicyOption(cli);
+    const bool series = AsksForSeries(cli);
     auto targets = std::make_unique<TransferTargets>();
     targets->Band = ParseBand(cli);
     if (FileResult opened = OpenChannelFile(file, targets->Settings); !opened.ok)
@@ -154,6 +160,9 @@ int WriteRadio(const CommandArgs& args)
     if (RefusedAsUnclean(cli, file, *targets))
         return ExitUsageOrFile;
 
+    if (series)
+        return WriteSeries(cli, file, port, *targets, policy, trace.Trace(),
+                           [&] { BackUp(cli, *targets, BackupDirection::Write); });
     BackUp(cli, *targets, BackupDirection::Write);
     const LinkOutcome outcome = RunTransfer(targets->Context(TransferKind::Normal, false), port, policy, trace.Trace());
     if (outcome != LinkOutcome::Success)
@@ -172,7 +181,8 @@ std::vector<CliCommand> TransferCommands()
          ReadRadio},
         {"write",
          "write --port PORT FILE.Kqd [--password TEXT] [--band N | --band-limits MIN MAX] "
-         "[--on-band-difference ask|continue|stop] [--verify] [--force] [--trace FILE] [--fast] [--no-backup]",
+         "[--on-band-difference ask|continue|stop] [--verify] [--force] [--trace FILE] [--fast] [--no-backup] "
+         "[--radios N [--increment-ids] [--log LOG.csv] [--wait-seconds S]]",
          WriteRadio},
     };
 }

@@ -21,17 +21,6 @@ namespace {
 
 std::string DialogWords(int entry) { return DisplayText(ProgramDialogText(entry)).toStdString(); }
 
-// The event loop needs an application object; the command line builds one per transfer.
-QCoreApplication& Application()
-{
-    static int argc = 1;
-    static char name[] = "kr-t27-cli";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        new QCoreApplication(argc, argv);
-    return *QCoreApplication::instance();
-}
-
 bool AskOnTerminal(const RadioInfo& reported, const BandLimits& ours)
 {
     std::fprintf(stderr, "\nradio band %u-%u Hz, record band %u-%u Hz\n%s [y/N] ", unsigned(reported.BandMin),
@@ -50,41 +39,6 @@ bool StopWithoutAsking(const RadioInfo& reported, const BandLimits& ours)
     return false;
 }
 
-TransferRunner::BandQuestion BandAnswerFor(BandDifferencePolicy policy, const TransferContext& context)
-{
-    switch (policy) {
-    case BandDifferencePolicy::Continue:
-        return [] { return true; };
-    case BandDifferencePolicy::Stop:
-        return [context] { return StopWithoutAsking(context.Settings.WriteRadioInfo, context.Band); };
-    default:
-        return [context] { return AskOnTerminal(context.Settings.WriteRadioInfo, context.Band); };
-    }
-}
-
-// On a terminal the percentage is redrawn in place; into a log only every tenth step is written.
-class ProgressReport {
-public:
-    void Show(int value)
-    {
-        if (interactive_)
-            std::fprintf(stderr, "\rprogress %3d%%", value);
-        else if (value / LogStep != shown_ / LogStep)
-            std::fprintf(stderr, "progress %d%%\n", value);
-        shown_ = value;
-    }
-    void End() const
-    {
-        if (interactive_ && shown_ >= 0)
-            std::fprintf(stderr, "\n");
-    }
-
-private:
-    static constexpr int LogStep = 10;
-    const bool interactive_ = isatty(STDERR_FILENO);
-    int shown_ = -1;
-};
-
 void ShowOutcome(LinkOutcome outcome)
 {
     const int entry = OutcomeTextEntry(outcome);
@@ -102,18 +56,68 @@ LinkOutcome UnlistedPort(const std::string& port)
 
 }
 
-LinkOutcome RunTransfer(const TransferContext& context, const std::string& port, BandDifferencePolicy policy,
-                        TransferTrace* trace)
+QCoreApplication& CliApplication()
 {
-    QCoreApplication& app = Application();
+    static int argc = 1;
+    static char name[] = "kr-t27-cli";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance())
+        new QCoreApplication(argc, argv);
+    return *QCoreApplication::instance();
+}
+
+BandAnswer BandAnswerFor(BandDifferencePolicy policy)
+{
+    switch (policy) {
+    case BandDifferencePolicy::Continue:
+        return [](const RadioInfo&, const BandLimits&) { return true; };
+    case BandDifferencePolicy::Stop:
+        return StopWithoutAsking;
+    default:
+        return AskOnTerminal;
+    }
+}
+
+std::optional<std::string> LinkDevice(const std::string& port)
+{
+    CliApplication();
     ApplyLanguageSetting(LanguageSetting::English);
     UsePinnedPorts();
     const std::optional<std::string> device = PortToOpen(port);
     if (!device)
-        return UnlistedPort(port);
+        UnlistedPort(port);
+    return device;
+}
+
+ProgressReport::ProgressReport() : interactive_(isatty(STDERR_FILENO)) {}
+
+void ProgressReport::Show(int value)
+{
+    if (interactive_)
+        std::fprintf(stderr, "\rprogress %3d%%", value);
+    else if (value / LogStep != shown_ / LogStep)
+        std::fprintf(stderr, "progress %d%%\n", value);
+    shown_ = value;
+}
+
+void ProgressReport::End()
+{
+    if (interactive_ && shown_ >= 0)
+        std::fprintf(stderr, "\n");
+    shown_ = -1;
+}
+
+LinkOutcome RunTransfer(const TransferContext& context, const std::string& port, BandDifferencePolicy policy,
+                        TransferTrace* trace)
+{
+    const std::optional<std::string> device = LinkDevice(port);
+    if (!device)
+        return LinkOutcome::CommunicationFailure;
+    QCoreApplication& app = CliApplication();
     TransferRunner runner(context);
     runner.SetEndAtOnceWhenPortFails(true);
-    runner.SetBandQuestion(BandAnswerFor(policy, context));
+    const BandAnswer answer = BandAnswerFor(policy);
+    runner.SetBandQuestion([answer, context] { return answer(context.Settings.WriteRadioInfo, context.Band); });
     ProgressReport progress;
     QObject::connect(&runner, &TransferRunner::progressChanged, [&progress](int value) { progress.Show(value); });
     QObject::connect(&runner, &TransferRunner::portProblem, [](const QString& diagnostic) {

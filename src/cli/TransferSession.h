@@ -1,11 +1,14 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "link/engine/LinkActions.h"
 #include "link/engine/TransferContext.h"
 #include "link/engine/TransferTrace.h"
+
+class QCoreApplication;
 
 // What the command line does when the radio's band is not the one the record is written for.
 enum class BandDifferencePolicy { Ask, Continue, Stop };
@@ -19,3 +22,28 @@ LinkOutcome RunTransfer(const TransferContext& context, const std::string& port,
                         TransferTrace* trace = nullptr);
 
 int ExitCodeOf(LinkOutcome outcome);
+
+// The event loop needs an application object; the command line builds one for its transfers.
+QCoreApplication& CliApplication();
+
+// Continue (true) or stop (false) when the radio's band is not the record's, as the policy says.
+using BandAnswer = std::function<bool(const RadioInfo& reported, const BandLimits& ours)>;
+BandAnswer BandAnswerFor(BandDifferencePolicy policy);
+
+// The device to open for `port`, with the interface set up for a transfer; an unlisted COM name
+// is reported as a failed transfer and gives nothing.
+std::optional<std::string> LinkDevice(const std::string& port);
+
+// On a terminal the percentage is redrawn in place; into a log only every tenth step is written.
+class ProgressReport {
+public:
+    ProgressReport();
+    void Show(int value);
+    // Ends the line; the next Show starts a new one.
+    void End();
+
+private:
+    static constexpr int LogStep = 10;
+    const bool interactive_;
+    int shown_ = -1;
+};

@@ -125,6 +125,8 @@ constexpr TextPair MessageTexts[] = {
     {"第 %1 部电台完成（序列号 %2）。请连接下一部电台。", "Radio %1 done (serial %2). Connect the next radio."},
     {"刚写入的电台再次应答（序列号 %1）：请连接下一部电台，或按“再写同一部电台”。",
      "The radio just written answered again (serial %1): connect the next radio, or press \"Same radio again\"."},
+    {"刚写入的电台再次应答（序列号 %1）：正在等待下一部电台。",
+     "The radio just written answered again (serial %1): waiting for the next radio."},
     {"第 %1 部电台（序列号 %2）：已写入", "Radio %1 (serial %2): written"},
     {"第 %1 部电台（序列号 %2）：%3", "Radio %1 (serial %2): %3"},
     {"全部 %1 部电台已写入。", "All %1 radios written."},

@@ -120,6 +120,7 @@ enum class MessageId : int {
     SeriesWriting,         // %1 number of the radio
     SeriesRadioDone,       // %1 number of the radio, %2 serial
     SeriesSameRadio,       // %1 serial
+    SeriesSameRadioWaits,  // %1 serial; where no button takes it anyway
     SeriesRadioWritten,    // %1 number, %2 serial
     SeriesRadioFailed,     // %1 number, %2 serial, %3 what went wrong
     SeriesAllWritten,      // %1 radios

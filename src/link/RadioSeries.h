@@ -106,6 +106,7 @@ private:
     void StepChanged(int step);
     void WaitRanOut();
     void EndAttempt();
+    void WaitForNextRadio();
     void Finish(SeriesEnd end);
     std::unique_ptr<TransferRunner> NewRunner(const TransferContext& context);
 

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "cli/CliArgs.h"
+#include "cli/TransferSession.h"
+#include "link/TransferTargets.h"
+
+// The options `write` takes for a series of radios.
+bool AsksForSeries(const CliArgs& cli);
+
+// write --radios N: the record in `targets` written to N radios in a row on `port`, each next
+// radio waited for (--wait-seconds, 120 by default), with --verify, --increment-ids and the log
+// (--log, or the default programming log). `backUp` runs once the series is sure to start.
+// Returns the exit status.
+int WriteSeries(const CliArgs& cli, const std::string& file, const std::string& port, const TransferTargets& targets,
+                BandDifferencePolicy policy, TransferTrace* trace, const std::function<void()>& backUp);

@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "CliRunner.h"
+#include "FileContents.h"
+#include "QuickRadio.h"
+#include "RadioProcess.h"
+#include "ScratchDir.h"
+#include "cli/ExitCodes.h"
+#include "files/ChannelDataFile.h"
+#include "model/DtmfDigits.h"
+
+namespace {
+
+const std::string FirstSerial = "20260504";
+constexpr const char* SwapSilence = "300";
+
+struct Written {
+    std::string serial;
+    std::string pttId;
+    std::string ani;
+};
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<std::string> Fields(const std::string& line)
+{
+    std::vector<std::string> fields(1);
+    for (char c : line) {
+        if (c == ',')
+            fields.emplace_back();
+        else
+            fields.back() += c;
+    }
+    return fields;
+}
+
+Written IdsIn(const MemoryImage& image, const std::string& serial)
+{
+    RadioSettings settings;
+    settings.ResetToDefaults();
+    BandLimits band;
+    SetDataToSoftware(image, settings, band);
+    return {serial, DtmfText(settings.PttId, DtmfCodeCapacity, settings.PttIdLength),
+            DtmfText(settings.Ani, DtmfCodeCapacity, settings.AniLength)};
+}
+
+MemoryImage MemoryIn(const std::string& path)
+{
+    const std::vector<uint8_t> bytes = ReadAllBytes(path);
+    MemoryImage image{};
+    EXPECT_EQ(bytes.size(), image.size()) << path;
+    std::copy(bytes.begin(), bytes.begin() + std::ptrdiff_t(std::min(bytes.size(), image.size())), image.begin());
+    return image;
+}
+
+class SeriesCommand : public testing::Test {
+protected:
+    // A first radio and the ones given as SERIAL[:MEMORY] after it.
+    void StartRadios(const std::vector<std::string>& next, const RadioArgs& extra = {})
+    {
+        RadioArgs args = QuickRadioWith({"--swap-silence", SwapSilence});
+        args.insert(args.end(), extra.begin(), extra.end());
+        for (const std::string& radio : next)
+            args.insert(args.end(), {"--next-radio", radio});
+        radio_ = std::make_unique<RadioProcess>(args);
+    }
+
+    CliRun WriteSeries(const std::string& radios, const std::vector<std::string>& extra = {})
+    {
+        RadioSettings record;
+        record.ResetToDefaults();
+        StoreDtmfText("0199", record.PttId, DtmfCodeCapacity, record.PttIdLength);
+        StoreDtmfText("57", record.Ani, DtmfCodeCapacity, record.AniLength);
+        EXPECT_TRUE(SaveChannelFile(file_, record).ok);
+        std::vector<std::string> args = {"write", "--port", radio_->LinkPath(), file_, "--band-limits",
+                                         std::to_string(RadioBand.BandMin), std::to_string(RadioBand.BandMax),
+                                         "--fast", "--radios", radios, "--log", log_};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return RunCli(args);
+    }
+
+    // The serial, outcome and IDs of each row, after the header.
+    std::vector<std::vector<std::string>> LogRows() const
+    {
+        const std::vector<std::string> lines = Lines(ReadAll(log_));
+        EXPECT_FALSE(lines.empty());
+        EXPECT_EQ(lines.empty() ? "" : lines[0],
+                  "time,serial,firmware,band_min,band_max,file,record_sha256,ptt_id,ani,outcome,verify");
+        std::vector<std::vector<std::string>> rows;
+        for (size_t i = 1; i < lines.size(); ++i) {
+            const std::vector<std::string> f = Fields(lines[i]);
+            EXPECT_EQ(f.size(), 11u) << lines[i];
+            if (f.size() == 11u)
+                rows.push_back({f[1], f[9], f[7], f[8], f[10]});
+        }
+        return rows;
+    }
+
+    ScratchDir dir_;
+    const std::string file_ = dir_.File("fleet.Kqd");
+    const std::string log_ = dir_.File("programming-log.csv");
+    std::unique_ptr<RadioProcess> radio_;
+};
+
+TEST_F(SeriesCommand, EachRadioOfTheSeriesGetsItsOwnIdsAndALogRow)
+{
+    const std::string second = dir_.File("second.mem"), third = dir_.File("third.mem");
+    StartRadios({"20260505:" + second, "20260506:" + third}, {"--sessions-per-radio", "2"});
+
+    const CliRun run = WriteSeries("3", {"--increment-ids", "--verify"});
+
+    ASSERT_EQ(run.status, ExitSuccess) << run.err;
+    const std::vector<std::vector<std::string>> expected = {
+        {FirstSerial, "written", "0199", "57", "match"},
+        {"20260505", "written", "0200", "58", "match"},
+        {"20260506", "written", "0201", "59", "match"},
+    };
+    EXPECT_EQ(LogRows(), expected);
+    EXPECT_NE(run.err.find("Radio 1 done (serial 20260504). Connect the next radio."), std::string::npos) << run.err;
+    const Written held[] = {IdsIn(MemoryIn(second), "20260505"), IdsIn(MemoryIn(third), "20260506"),
+                            IdsIn(radio_->StopAndReadMemory(), FirstSerial)};
+    EXPECT_EQ(held[0].pttId + "/" + held[0].ani, "0200/58");
+    EXPECT_EQ(held[1].pttId + "/" + held[1].ani, "0201/59");
+    EXPECT_EQ(held[2].pttId + "/" + held[2].ani, "0199/57");
+}
+
+// The radio just written answering again is let go until another serial number answers.
+TEST_F(SeriesCommand, TheSameRadioAnsweringAgainIsNotCounted)
+{
+    StartRadios({FirstSerial, "20260507:" + dir_.File("next.mem")});
+
+    const CliRun run = WriteSeries("2");
+
+    ASSERT_EQ(run.status, ExitSuccess) << run.err;
+    const std::vector<std::vector<std::string>> rows = LogRows();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0][0], FirstSerial);
+    EXPECT_EQ(rows[1][0], "20260507");
+    EXPECT_NE(run.err.find("answered again (serial 20260504): waiting for the next radio."), std::string::npos) << run.err;
+}
+
+TEST_F(SeriesCommand, AFailedRadioIsLoggedAndEndsTheSeries)
+{
+    const std::string locked = dir_.File("locked.mem");
+    const MemoryImage lockedMemory = RadioProcess::MemoryAtStart(QuickRadioWith({"--password", "1234"}), MemoryImage{});
+    WriteAll(locked, std::vector<uint8_t>(lockedMemory.begin(), lockedMemory.end()));
+    StartRadios({"20260508:" + locked, "20260509:" + dir_.File("never.mem")});
+
+    const CliRun run = WriteSeries("3");
+
+    EXPECT_EQ(run.status, ExitPasswordError) << run.err;
+    const std::vector<std::vector<std::string>> rows = LogRows();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0][1], "written");
+    EXPECT_EQ(rows[1][0], "20260508");
+    EXPECT_EQ(rows[1][1], "password error");
+}
+
+TEST_F(SeriesCommand, ANextRadioThatNeverComesEndsTheWaitAfterLogging)
+{
+    StartRadios({});
+
+    const CliRun run = WriteSeries("2", {"--wait-seconds", "2"});
+
+    EXPECT_EQ(run.status, ExitCommunicationFailure) << run.err;
+    EXPECT_EQ(LogRows().size(), 1u);
+    EXPECT_NE(run.err.find("No next radio answered within 2 s."), std::string::npos) << run.err;
+}
+
+TEST_F(SeriesCommand, IdsThatCannotBeIncreasedAreRefusedBeforeAnythingIsSent)
+{
+    StartRadios({});
+    const CliRun tooMany = WriteSeries("50", {"--increment-ids"});
+    EXPECT_EQ(tooMany.status, ExitUsageOrFile);
+    EXPECT_NE(tooMany.err.find("ANI \"57\" has too few digits for 50 radios."), std::string::npos) << tooMany.err;
+    EXPECT_FALSE(FileExists(log_));
+}
+
+}
