@@ -479,8 +479,6 @@ private:
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    // The remembered password payload is the engine's one piece of state across transfers.
-    LastPasswordPayload() = {};
     ByteReader in(data, size);
     const Transfer& transfer = Transfers[in.Byte() % std::size(Transfers)];
     const uint8_t options = in.Byte();

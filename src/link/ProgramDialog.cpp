@@ -176,6 +176,7 @@ void TProgramDialog::StartVerify()
     impl_->readBack = std::make_unique<TransferTargets>();
     impl_->readBack->Settings = impl_->context.Settings;
     impl_->readBack->Band = impl_->context.Band;
+    impl_->readBack->Link = impl_->context.Link;
     impl_->verifier =
         std::make_unique<TransferRunner>(impl_->readBack->Context(TransferKind::Normal, true));
     TransferRunner& verifier = *impl_->verifier;

@@ -206,7 +206,7 @@ LinkActions LinkEngine::OnInfoAnswer()
     if (!settings.PasswordMatches(infoTarget_.ReportedPassword))
         return Finish(LinkOutcome::PasswordError);
 
-    LinkActions actions = Sending(PasswordFrameFor(context_.Kind == TransferKind::PasswordSetting, settings));
+    LinkActions actions = Sending(PasswordFrameFor(context_.Kind == TransferKind::PasswordSetting, settings, context_.Link));
     actions.timeOutTimer = TimerCommand::StartEvery(TimeOutMs);
     linkStep_ = 2;
     rx_.Clear();

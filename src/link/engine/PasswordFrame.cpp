@@ -20,18 +20,12 @@ PasswordPayload EncodedNewPassword(const RadioSettings& settings)
 
 }  // namespace
 
-PasswordPayload& LastPasswordPayload()
-{
-    static PasswordPayload payload{};
-    return payload;
-}
-
-Frame PasswordFrameFor(bool settingPassword, const RadioSettings& settings)
+Frame PasswordFrameFor(bool settingPassword, const RadioSettings& settings, LinkSettings& link)
 {
     if (!settingPassword)
-        return PasswordFrame(PasswordFrameKeep, LastPasswordPayload());
-    LastPasswordPayload() = EncodedNewPassword(settings);
-    return PasswordFrame(PasswordFrameSet, LastPasswordPayload());
+        return PasswordFrame(PasswordFrameKeep, link.LastPasswordPayload);
+    link.LastPasswordPayload = EncodedNewPassword(settings);
+    return PasswordFrame(PasswordFrameSet, link.LastPasswordPayload);
 }
 
 void AdoptNewPassword(RadioSettings& settings)

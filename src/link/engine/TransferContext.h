@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "link/engine/Frames.h"
 #include "model/BandLimits.h"
 #include "model/LocalClock.h"
 #include "model/MemoryImage.h"
@@ -34,6 +35,10 @@ struct LinkSettings {
     bool AutoSearchPort = true;
     // Answer the radio as soon as it has answered instead of on the protocol's ticks.
     bool FastLink = false;
+    // The 16 bytes the last password-setting frame over this link carried, zero before the
+    // first. A normal transfer's password frame repeats them: the radio ignores that payload, and
+    // the radio that received them knows them already.
+    PasswordPayload LastPasswordPayload{};
 };
 
 using SerialNumberBytes = std::array<uint8_t, DeviceSnSize>;

@@ -75,12 +75,9 @@ private:
 RadioSettings WithoutHandshakeFields(RadioSettings s);
 bool SameBytes(const RadioSettings& a, const RadioSettings& b);
 
-// One transfer's objects and a radio that answers; every test starts with no password payload
-// remembered from an earlier password-setting transfer.
+// One transfer's objects and a radio that answers.
 class LinkEngineTest : public ::testing::Test {
 protected:
-    void SetUp() override { LastPasswordPayload() = {}; }
-
     TransferFixture fx;
     SimulatedRadio radio;
 };
