@@ -23,9 +23,10 @@ QPushButton* MakeButton(const char* name, TextEntry captionEntry, QWidget* paren
 
 }
 
-TPasswordDlg::TPasswordDlg(const TransferContext& link, std::function<void()> writeChannelData, QWidget* owner)
+TPasswordDlg::TPasswordDlg(const TransferContext& link, AdjustmentData& calibration,
+                           std::function<void()> writeChannelData, QWidget* owner)
     : QDialog(owner), eInput(new QLineEdit(this)), OKBtn(MakeButton("OKBtn", TextEntry::Ok, this)),
-      CancelBtn(MakeButton("CancelBtn", TextEntry::Cancel, this)), link_(link),
+      CancelBtn(MakeButton("CancelBtn", TextEntry::Cancel, this)), link_(link), calibration_(calibration),
       writeChannelData_(std::move(writeChannelData))
 {
     setWindowTitle(QString());
@@ -54,7 +55,7 @@ TPasswordDlg::TPasswordDlg(const TransferContext& link, std::function<void()> wr
 void TPasswordDlg::OKBtnClick()
 {
     if (IsAdjustmentAccessCode(eInput->text().toStdString())) {
-        TAdjustmentDlg adjustment(link_, writeChannelData_, this);
+        TAdjustmentDlg adjustment(link_, calibration_, writeChannelData_, this);
         adjustment.exec();
     }
     accept();

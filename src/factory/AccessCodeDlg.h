@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include "factory/AdjustmentData.h"
 #include "link/engine/TransferContext.h"
 
 class QLineEdit;
@@ -14,7 +15,8 @@ class QPushButton;
 class TPasswordDlg : public QDialog {
     Q_OBJECT
 public:
-    TPasswordDlg(const TransferContext& link, std::function<void()> writeChannelData, QWidget* owner);
+    TPasswordDlg(const TransferContext& link, AdjustmentData& calibration, std::function<void()> writeChannelData,
+                 QWidget* owner);
 
     QLineEdit* eInput;
     QPushButton* OKBtn;
@@ -24,5 +26,6 @@ private:
     void OKBtnClick();
 
     TransferContext link_;
+    AdjustmentData& calibration_;
     std::function<void()> writeChannelData_;
 };

@@ -75,9 +75,3 @@ void SetAdjustmentData(const TransferBuffer& buffer, AdjustmentData& record)
     for (const auto& place : SingleBytePlaces)
         record.Bytes()[place.record] = buffer[place.block];
 }
-
-TransferBuffer& AdjustmentTransferBuffer()
-{
-    static TransferBuffer buffer{};
-    return buffer;
-}

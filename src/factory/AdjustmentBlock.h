@@ -17,7 +17,3 @@ void GetAdjustmentData(const AdjustmentData& record, TransferBuffer& buffer);
 
 // Buffer bytes 0..65 to the record, after a complete adjustment read; the reserved bytes stay.
 void SetAdjustmentData(const TransferBuffer& buffer, AdjustmentData& record);
-
-// The buffer that adjustment and serial-number transfers share: zero at start, kept while the
-// program runs.
-TransferBuffer& AdjustmentTransferBuffer();

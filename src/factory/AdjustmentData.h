@@ -97,6 +97,3 @@ KR_ADJUSTMENT_FIELD_AT(Xtal_PP, 65);
 KR_ADJUSTMENT_FIELD_AT(Reserved, 66);
 #undef KR_ADJUSTMENT_FIELD_AT
 
-// The one calibration record of the process: zero at start, kept while the program runs, whether
-// or not the adjustment dialog is open.
-AdjustmentData& CurrentAdjustmentData();

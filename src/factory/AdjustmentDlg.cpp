@@ -47,13 +47,14 @@ std::string LocalPath(const QString& path) { return QFile::encodeName(path).toSt
 
 }
 
-TAdjustmentDlg::TAdjustmentDlg(const TransferContext& link, std::function<void()> writeChannelData, QWidget* owner)
+TAdjustmentDlg::TAdjustmentDlg(const TransferContext& link, AdjustmentData& calibration,
+                               std::function<void()> writeChannelData, QWidget* owner)
     : QDialog(owner), bRead(MakeButton("bRead", AdjText(ReadCaption), this)),
       bWrite(MakeButton("bWrite", AdjText(WriteCaption), this)),
       Button1(MakeButton("Button1", QStringLiteral("..."), this)),
       bNew(MakeButton("bNew", AdjText(NewCaption), this)), bOpen(MakeButton("bOpen", AdjText(OpenCaption), this)),
       bSave(MakeButton("bSave", AdjText(SaveCaption), this)),
-      bWriteSn(MakeButton("bWriteSn", QStringLiteral("SN"), this)), link_(link),
+      bWriteSn(MakeButton("bWriteSn", QStringLiteral("SN"), this)), link_(link), calibration_(calibration),
       writeChannelData_(std::move(writeChannelData)), chooser_(SystemAdjustmentFileChooser())
 {
     bWriteSn->hide();
@@ -101,7 +102,7 @@ TAdjustmentDlg::~TAdjustmentDlg()
 void TAdjustmentDlg::RefreshFields()
 {
     for (const auto& target : edits_)
-        target.edit->setText(QString::fromStdString(FieldText(*target.field, CurrentAdjustmentData())));
+        target.edit->setText(QString::fromStdString(FieldText(*target.field, calibration_)));
 }
 
 // The box always ends up showing what the field holds. It is rewritten before a refusal is
@@ -109,7 +110,7 @@ void TAdjustmentDlg::RefreshFields()
 bool TAdjustmentDlg::CommitEdit(const FieldEdit& target)
 {
     const QString typed = target.edit->text();
-    AdjustmentData& record = CurrentAdjustmentData();
+    AdjustmentData& record = calibration_;
     const CommitOutcome outcome = CommitFieldText(*target.field, typed.toStdString(), link_.Band, record);
     target.edit->setText(QString::fromStdString(FieldText(*target.field, record)));
     if (outcome != CommitOutcome::NotANumber)
@@ -130,7 +131,7 @@ void TAdjustmentDlg::bNewClick()
 {
     if (!Confirm(this, AdjText(ClearAllQuestion), AdjText(ConfirmOkCaption), AdjText(ConfirmCancelCaption)))
         return;
-    CurrentAdjustmentData() = AdjustmentData{};
+    calibration_ = AdjustmentData{};
     RefreshFields();
 }
 
@@ -140,7 +141,7 @@ void TAdjustmentDlg::bOpenClick()
     const QString path = chooser_.ChooseFileToOpen(this, AdjText(OpenFileTitle));
     if (path.isEmpty())
         return;
-    if (OpenAdjustmentFile(LocalPath(path), CurrentAdjustmentData()).ok)
+    if (OpenAdjustmentFile(LocalPath(path), calibration_).ok)
         RefreshFields();
 }
 
@@ -150,7 +151,7 @@ void TAdjustmentDlg::bSaveClick()
     const QString path = chooser_.ChooseFileToSave(this, AdjText(SaveFileTitle));
     if (path.isEmpty())
         return;
-    const FileResult result = SaveAdjustmentFile(LocalPath(path), CurrentAdjustmentData());
+    const FileResult result = SaveAdjustmentFile(LocalPath(path), calibration_);
     if (result.ok)
         return;
     ShowNotice(this, DisplayMessage(FileMessage(result)));
@@ -164,7 +165,7 @@ void TAdjustmentDlg::bReadClick()
     context.Kind = TransferKind::Adjustment;
     context.IsRead = true;
     RunFactoryTransfer(context, this, [this] {
-        SetAdjustmentData(link_.Buffer, CurrentAdjustmentData());
+        SetAdjustmentData(link_.Buffer, calibration_);
         RefreshFields();
     });
 }
@@ -175,7 +176,7 @@ void TAdjustmentDlg::bWriteClick()
 {
     if (!CommitFocusedEdit())
         return;
-    GetAdjustmentData(CurrentAdjustmentData(), link_.Buffer);
+    GetAdjustmentData(calibration_, link_.Buffer);
     TransferContext context = link_;
     context.Kind = TransferKind::Adjustment;
     context.IsRead = false;

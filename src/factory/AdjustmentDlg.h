@@ -17,15 +17,17 @@ class QLayout;
 class QPushButton;
 class TDigitEdit;
 
-// The factory's calibration screen. Every box shows a field of the process-wide calibration
-// record and writes it when the focus leaves the box; the dialog keeps no copy of the values.
+// The factory's calibration screen. Every box shows a field of the opener's calibration record
+// and writes it when the focus leaves the box; the dialog keeps no copy of the values.
 // It clears, opens and saves the record, reads it from and writes it to the radio, runs the main
 // window's channel-data write, and hides the entry to serial-number writing.
 class TAdjustmentDlg : public QDialog {
     Q_OBJECT
 public:
-    // `link` names the record, band, port settings and the transfer buffer.
-    TAdjustmentDlg(const TransferContext& link, std::function<void()> writeChannelData, QWidget* owner);
+    // `link` names the record, band, port settings and the transfer buffer; `calibration` is the
+    // record the boxes show, kept by the opener while the program runs.
+    TAdjustmentDlg(const TransferContext& link, AdjustmentData& calibration, std::function<void()> writeChannelData,
+                   QWidget* owner);
     ~TAdjustmentDlg() override;
 
     void SetFileChooser(AdjustmentFileChooser chooser) { chooser_ = std::move(chooser); }
@@ -71,6 +73,7 @@ private:
     void bWriteSnClick();
 
     TransferContext link_;
+    AdjustmentData& calibration_;
     std::function<void()> writeChannelData_;
     AdjustmentFileChooser chooser_;
     std::vector<FieldEdit> edits_;

@@ -2,8 +2,9 @@
 
 #include "factory/AccessCodeDlg.h"
 
-void RunAdjustmentMenu(QWidget* owner, const TransferContext& link, std::function<void()> writeChannelData)
+void RunAdjustmentMenu(QWidget* owner, const TransferContext& link, AdjustmentData& calibration,
+                       std::function<void()> writeChannelData)
 {
-    TPasswordDlg dialog(link, std::move(writeChannelData), owner);
+    TPasswordDlg dialog(link, calibration, std::move(writeChannelData), owner);
     dialog.exec();
 }

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+#include "factory/AdjustmentData.h"
 #include "files/AppSettings.h"
 #include "files/FileResult.h"
 #include "lang/LanguageSetting.h"
@@ -130,6 +131,10 @@ private:
     RadioSettings record_{};
     BandLimits band_;
     MemoryImage image_{};
+    // What the calibration and serial-number transfers move, and the calibration record the
+    // adjustment dialog shows: zero at start, kept while the window lives.
+    TransferBuffer transferBuffer_{};
+    AdjustmentData calibration_{};
     std::string settingsPath_;
     QString dataFilePath_;  // the channel data file last opened or saved, for the channel sheet
     AppSettings config_;

@@ -16,10 +16,10 @@
 
 // The commands that talk to the radio or choose how to reach it.
 
-// The calibration and serial-number transfers move the factory's transfer buffer.
+// The calibration and serial-number transfers move the window's transfer buffer.
 TransferContext TForm1::LinkContext(TransferKind kind, bool isRead)
 {
-    return TransferContext{kind, isRead, record_, band_, link_, image_, AdjustmentTransferBuffer()};
+    return TransferContext{kind, isRead, record_, band_, link_, image_, transferBuffer_};
 }
 
 // A read, whatever it brought, is one step of the history. A write changed the radio, not the
@@ -83,7 +83,8 @@ void TForm1::MenuAdjustmentClick()
 {
     CommitPendingEdit();
     history_->Pause(true);
-    RunAdjustmentMenu(this, LinkContext(TransferKind::Adjustment, true), [this] { MenuEdit_WriteClick(); });
+    RunAdjustmentMenu(this, LinkContext(TransferKind::Adjustment, true), calibration_,
+                      [this] { MenuEdit_WriteClick(); });
     history_->Pause(false);
     history_->TakeWithoutStep();
 }

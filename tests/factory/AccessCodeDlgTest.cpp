@@ -23,7 +23,7 @@ protected:
     // `result` tells how the access-code dialog ended.
     bool OpensCalibration(const std::function<void(TPasswordDlg&)>& act)
     {
-        TPasswordDlg dialog(objects.Context(TransferKind::Adjustment, false), {}, nullptr);
+        TPasswordDlg dialog(objects.Context(TransferKind::Adjustment, false), calibration, {}, nullptr);
         bool opened = false;
         auto* watch = new QTimer(&dialog);
         QObject::connect(watch, &QTimer::timeout, [&] {
@@ -40,6 +40,7 @@ protected:
 
     StrayModalGuard guard;
     TransferTargets objects;
+    AdjustmentData calibration{};
     int result = -1;
 };
 
@@ -92,7 +93,7 @@ TEST_F(AccessCodeDialog, CancelEscapeAndTheCloseBoxCompareNothing)
 
 TEST_F(AccessCodeDialog, TheCodeIsMaskedAndCaptionedInTheCurrentLanguage)
 {
-    TPasswordDlg dialog(objects.Context(TransferKind::Adjustment, false), {}, nullptr);
+    TPasswordDlg dialog(objects.Context(TransferKind::Adjustment, false), calibration, {}, nullptr);
     EXPECT_EQ(dialog.eInput->echoMode(), QLineEdit::Password);
     EXPECT_EQ(dialog.eInput->font().pointSize(), 16);
     EXPECT_TRUE(dialog.eInput->text().isEmpty());

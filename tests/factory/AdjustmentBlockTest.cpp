@@ -90,10 +90,11 @@ TEST(AdjustmentBlock, UnpackingRestoresEveryRecordAndKeepsTheReservedBytes)
     }
 }
 
-TEST(AdjustmentBlock, ProcessWideRecordAndBufferStartAtZero)
+// A window's calibration record and transfer buffer start this way.
+TEST(AdjustmentBlock, RecordAndBufferStartAtZero)
 {
-    const AdjustmentData& record = CurrentAdjustmentData();
-    const TransferBuffer& buffer = AdjustmentTransferBuffer();
+    const AdjustmentData record{};
+    const TransferBuffer buffer{};
     for (size_t i = 0; i < AdjustmentDataSize; ++i)
         EXPECT_EQ(record.Bytes()[i], 0) << i;
     for (uint8_t b : buffer)

@@ -26,7 +26,6 @@ protected:
     void SetUp() override
     {
         ApplyLanguageSetting(LanguageSetting::English);
-        CurrentAdjustmentData() = AdjustmentData{};
         dialog.SetFileChooser({[this](QWidget*, const QString& title) { return Chosen(title); },
                                [this](QWidget*, const QString& title) { return Chosen(title); }});
         ASSERT_TRUE(ShowActive(dialog));
@@ -39,12 +38,14 @@ protected:
     }
 
     QLineEdit* Box(const char* name) { return dialog.findChild<QLineEdit*>(QString::fromLatin1(name)); }
-    AdjustmentData& Record() { return CurrentAdjustmentData(); }
+    AdjustmentData& Record() { return calibration; }
 
     StrayModalGuard guard;
     TransferTargets objects;
+    AdjustmentData calibration{};
     int channelWrites = 0;
-    TAdjustmentDlg dialog{objects.Context(TransferKind::Adjustment, false), [this] { ++channelWrites; }, nullptr};
+    TAdjustmentDlg dialog{objects.Context(TransferKind::Adjustment, false), calibration, [this] { ++channelWrites; },
+                          nullptr};
     QString chosenPath;
     QStringList chooserTitles;
 };
@@ -136,7 +137,7 @@ TEST_F(AdjustmentDialog, ButtonCaptionsFollowTheLanguage)
     };
     for (const auto& c : cases) {
         ApplyLanguageSetting(c.setting);
-        TAdjustmentDlg shown(objects.Context(TransferKind::Adjustment, false), {}, nullptr);
+        TAdjustmentDlg shown(objects.Context(TransferKind::Adjustment, false), calibration, {}, nullptr);
         const QPushButton* buttons[] = {shown.bNew, shown.bOpen, shown.bSave, shown.bWrite, shown.bRead};
         for (size_t i = 0; i < std::size(buttons); ++i)
             EXPECT_EQ(buttons[i]->text(), QString::fromUtf8(c.captions[i])) << int(c.setting) << " " << i;
@@ -368,7 +369,7 @@ TEST_F(AdjustmentDialog, ADialogDestroyedWhileShownCommitsNothing)
 {
     const std::vector<uint8_t> before = BytesOf(Record());
     TransferTargets other;
-    auto shown = std::make_unique<TAdjustmentDlg>(other.Context(TransferKind::Adjustment, false),
+    auto shown = std::make_unique<TAdjustmentDlg>(other.Context(TransferKind::Adjustment, false), calibration,
                                                   std::function<void()>{}, nullptr);
     ASSERT_TRUE(ShowActive(*shown));
     Retype(shown->findChild<QLineEdit*>(QStringLiteral("eVOX_L9")), QStringLiteral("88"));
@@ -380,7 +381,7 @@ TEST_F(AdjustmentDialog, TheRecordOutlivesTheDialog)
 {
     RetypeAndLeave(Box("eVOX_L9"), QStringLiteral("88"));
     TransferTargets other;
-    TAdjustmentDlg reopened(other.Context(TransferKind::Adjustment, false), {}, nullptr);
+    TAdjustmentDlg reopened(other.Context(TransferKind::Adjustment, false), calibration, {}, nullptr);
     EXPECT_EQ(reopened.findChild<QLineEdit*>(QStringLiteral("eVOX_L9"))->text(), QStringLiteral("88"));
 }
 

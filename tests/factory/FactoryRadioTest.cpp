@@ -33,7 +33,6 @@ protected:
         TeskComm32::SetPinnedPorts({{1, radio.LinkPath()}});
         objects.Link.PortNumber = 1;
         objects.Link.AutoSearchPort = false;
-        CurrentAdjustmentData() = AdjustmentData{};
     }
 
     // Clicks `button`, starts the transfer it opens and returns the notice it ended with.
@@ -47,6 +46,7 @@ protected:
     }
 
     TransferTargets objects;
+    AdjustmentData calibration{};
     RadioProcess radio{{"--no-pacing", "--serial", "31415926"}};
 };
 
@@ -61,21 +61,21 @@ AdjustmentData RandomCalibration(uint32_t seed)
 
 TEST_F(FactoryRadio, CalibrationWrittenByTheDialogReadsBackIdenticallyAndLiesInTheBlockLayout)
 {
-    TAdjustmentDlg dialog(objects.Context(TransferKind::Adjustment, false), {}, nullptr);
+    TAdjustmentDlg dialog(objects.Context(TransferKind::Adjustment, false), calibration, {}, nullptr);
     ASSERT_TRUE(ShowActive(dialog));
-    CurrentAdjustmentData() = RandomCalibration(27);
+    calibration = RandomCalibration(27);
     dialog.RefreshFields();
     RetypeAndLeave(dialog.findChild<QLineEdit*>(QStringLiteral("eFreq_0")), QStringLiteral("438.5"));
-    const AdjustmentData expected = CurrentAdjustmentData();
+    const AdjustmentData expected = calibration;
     ASSERT_EQ(expected.Point[0].Freq, 438500000u);
 
     EXPECT_EQ(Transfer(dialog.bWrite), QStringLiteral("SUCCESS"));
 
     ModalDriver::ClickOnNextModal("OKBtn");
     dialog.bNew->click();
-    ASSERT_EQ(CurrentAdjustmentData().Point[0].Freq, 0u);
+    ASSERT_EQ(calibration.Point[0].Freq, 0u);
     EXPECT_EQ(Transfer(dialog.bRead), QStringLiteral("SUCCESS"));
-    EXPECT_EQ(std::memcmp(CurrentAdjustmentData().Bytes(), expected.Bytes(), AdjustmentBlockSize), 0);
+    EXPECT_EQ(std::memcmp(calibration.Bytes(), expected.Bytes(), AdjustmentBlockSize), 0);
     EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("eFreq_0"))->text(), QStringLiteral("438.50000"));
 
     TransferBuffer block{};

@@ -1,7 +1,0 @@
-#include "factory/AdjustmentData.h"
-
-AdjustmentData& CurrentAdjustmentData()
-{
-    static AdjustmentData record{};
-    return record;
-}
