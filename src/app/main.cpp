@@ -54,10 +54,23 @@ int RunUnattended(TForm1& window, const AppOptions& options, const OpenDialogPic
     return 0;
 }
 
+// --help and --version are answered by a plain application object, which needs no display.
+void AnswerInformationRequest(int argc, char** argv)
+{
+    const QStringList requests = {"-h", "--help", "--help-all", "-?", "--version"};
+    for (int i = 1; i < argc; ++i) {
+        if (requests.contains(QString::fromLocal8Bit(argv[i]))) {
+            QCoreApplication information(argc, argv);
+            ParseAppOptions(information);
+        }
+    }
+}
+
 }
 
 int main(int argc, char** argv)
 {
+    AnswerInformationRequest(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(ModelName);
     // Wayland desktops match windows to the desktop entry, and so to its icon, by this name.

@@ -99,12 +99,13 @@ else
 fi
 
 # The installed programs answer; the desktop program needs no display for it.
+no_display=(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY)
 for program in kr-t27 kr-t27-radio kr-t27-cli; do
-    answer="$("$usr/bin/$program" --version 2>"$scratch/stderr")" ||
+    answer="$("${no_display[@]}" "$usr/bin/$program" --version 2>"$scratch/stderr")" ||
         fail "$program --version failed: $(cat "$scratch/stderr")"
     [ "$answer" = "$program $version" ] || fail "$program --version printed '$answer'"
 done
-answer="$("$usr/bin/kr-t27" --help 2>&1)" || fail "kr-t27 --help failed"
+answer="$("${no_display[@]}" "$usr/bin/kr-t27" --help 2>&1)" || fail "kr-t27 --help failed"
 grep -q "^Usage: " <<<"$answer" || fail "kr-t27 --help printed no usage: $answer"
 
 # Installed under a folder the user cannot write to, the program keeps its settings in the
