@@ -133,6 +133,9 @@ SeriesWriteDialog::SeriesWriteDialog(SeriesSource source, ChooseLogPath chooseLo
     RadioCount->setObjectName("RadioCount");
     RadioCount->setRange(1, MostRadios);
     RadioCount->setAccessibleName(Text(MessageId::SeriesRadioCount));
+    // The edit inside the spin box takes the focus, so it needs the name too.
+    for (QLineEdit* edit : RadioCount->findChildren<QLineEdit*>())
+        edit->setAccessibleName(RadioCount->accessibleName());
     FirstIds->setObjectName("FirstIds");
     LogFile->setObjectName("LogFile");
     LogFile->setAccessibleName(Text(MessageId::SeriesLogFile));

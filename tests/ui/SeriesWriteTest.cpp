@@ -35,12 +35,18 @@ const RadioArgs TwoMoreRadios = {"--next-radio", "20260505:second.bin", "--next-
 
 void SetCode(uint8_t* codes, uint8_t& length, const char* text) { StoreDtmfText(text, codes, DtmfCodeCapacity, length); }
 
+// The log's lines end in CR LF, as spreadsheets expect.
 std::vector<std::string> Lines(const std::string& text)
 {
     std::vector<std::string> lines;
     std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
+    for (std::string line; std::getline(in, line);) {
+        const bool crlf = !line.empty() && line.back() == '\r';
+        EXPECT_TRUE(crlf) << line;
+        if (crlf)
+            line.pop_back();
         lines.push_back(line);
+    }
     return lines;
 }
 
@@ -176,6 +182,39 @@ TEST_F(SeriesWrite, EachRadioOfTheSeriesGetsTheRecordWithItsOwnIdsAndARowInTheLo
         EXPECT_EQ(row[7], ids[n].first);
         EXPECT_EQ(row[8], ids[n].second);
         EXPECT_EQ(outcomes.value(int(n)), DisplayMessage({MessageId::SeriesRadioWritten, {std::to_string(n + 1), serials[n]}}));
+    }
+}
+
+// The radio just written answers again before the swap: it is no next radio unless the user
+// says "Same radio again".
+TEST_F(SeriesWrite, TheSameRadioAnsweringAgainIsNotCountedUnlessTheUserSaysSo)
+{
+    struct Case {
+        bool pressSameRadio;
+        const char* sessionsPerRadio;
+        std::vector<std::string> serials;
+    };
+    for (const Case& c : {Case{false, "2", {FirstSerial, "20260505"}}, Case{true, "3", {FirstSerial, FirstSerial}}}) {
+        SCOPED_TRACE(c.pressSameRadio);
+        StartWith(QuickRadioWith({"--next-radio", "20260505", "--swap-silence", "500", "--sessions-per-radio",
+                                  c.sessionsPerRadio}));
+        QString sameRadioStatus;
+        outcomes.clear();
+        RunSeries([](QWidget* dialog) { AskFor(dialog, 2, false); },
+                  [&](QWidget* dialog) {
+                      auto* again = Find<QPushButton>(dialog, "SameRadioAgain");
+                      if (!again->isEnabled() || !sameRadioStatus.isEmpty())
+                          return;
+                      sameRadioStatus = Find<QLabel>(dialog, "SeriesStatus")->text();
+                      if (c.pressSameRadio)
+                          QTest::mouseClick(again, Qt::LeftButton);
+                  });
+
+        EXPECT_EQ(sameRadioStatus, DisplayMessage({MessageId::SeriesSameRadio, {FirstSerial}}));
+        ASSERT_EQ(outcomes.size(), 2);
+        for (int n = 0; n < 2; ++n)
+            EXPECT_EQ(outcomes[n], DisplayMessage({MessageId::SeriesRadioWritten, {std::to_string(n + 1), c.serials[n]}}));
+        window.reset();
     }
 }
 
