@@ -4,7 +4,8 @@
 
 namespace {
 
-QString RunFileDialog(const std::unique_ptr<QFileDialog>& dialog, const QString& suggested = {}, const QString& folder = {})
+QString RunFileDialog(const std::unique_ptr<QFileDialog>& dialog, const QString& suggested = {},
+                      const QString& folder = {})
 {
     if (!folder.isEmpty())
         dialog->setDirectory(folder);

@@ -274,7 +274,8 @@ void SeriesWriteDialog::StartClick()
 void SeriesWriteDialog::ConnectSeries(RadioSeries& series)
 {
     series.SetBandQuestion([this](const RadioInfo&, const BandLimits&) {
-        return Confirm(this, DialogText(BandDifferenceQuestion), DialogText(ContinueCaption), DialogText(CancelCaption));
+        return Confirm(this, DialogText(BandDifferenceQuestion), DialogText(ContinueCaption),
+                       DialogText(CancelCaption));
     });
     connect(&series, &RadioSeries::radioStarting, this, &SeriesWriteDialog::RadioStarting);
     connect(&series, &RadioSeries::progressChanged, SeriesProgress, &QProgressBar::setValue);
@@ -363,7 +364,8 @@ void SeriesWriteDialog::SeriesFinished(SeriesEnd end)
         break;
     }
     case SeriesEnd::LogFailed: {
-        const QString text = Text(MessageId::SeriesLogNotWritten, {Arg(DisplayMessage(FileMessage(lastAttempt_.Logged)))});
+        const QString why = DisplayMessage(FileMessage(lastAttempt_.Logged));
+        const QString text = Text(MessageId::SeriesLogNotWritten, {Arg(why)});
         SeriesStatus->setText(text);
         ShowNotice(this, text);
         break;

@@ -33,7 +33,15 @@ const std::string FirstSerial = "20260504";
 const RadioArgs TwoMoreRadios = {"--next-radio", "20260505:second.bin", "--next-radio", "20260506:third.bin",
                                  "--swap-silence", "500"};
 
-void SetCode(uint8_t* codes, uint8_t& length, const char* text) { StoreDtmfText(text, codes, DtmfCodeCapacity, length); }
+void SetCode(uint8_t* codes, uint8_t& length, const char* text)
+{
+    StoreDtmfText(text, codes, DtmfCodeCapacity, length);
+}
+
+QString WrittenLine(size_t n, const std::string& serial)
+{
+    return DisplayMessage({MessageId::SeriesRadioWritten, {std::to_string(n + 1), serial}});
+}
 
 // The log's lines end in CR LF, as spreadsheets expect.
 std::vector<std::string> Lines(const std::string& text)
@@ -181,7 +189,7 @@ TEST_F(SeriesWrite, EachRadioOfTheSeriesGetsTheRecordWithItsOwnIdsAndARowInTheLo
         EXPECT_EQ(row[1], serials[n]);
         EXPECT_EQ(row[7], ids[n].first);
         EXPECT_EQ(row[8], ids[n].second);
-        EXPECT_EQ(outcomes.value(int(n)), DisplayMessage({MessageId::SeriesRadioWritten, {std::to_string(n + 1), serials[n]}}));
+        EXPECT_EQ(outcomes.value(int(n)), WrittenLine(n, serials[n]));
     }
 }
 
@@ -212,8 +220,8 @@ TEST_F(SeriesWrite, TheSameRadioAnsweringAgainIsNotCountedUnlessTheUserSaysSo)
 
         EXPECT_EQ(sameRadioStatus, DisplayMessage({MessageId::SeriesSameRadio, {FirstSerial}}));
         ASSERT_EQ(outcomes.size(), 2);
-        for (int n = 0; n < 2; ++n)
-            EXPECT_EQ(outcomes[n], DisplayMessage({MessageId::SeriesRadioWritten, {std::to_string(n + 1), c.serials[n]}}));
+        for (size_t n = 0; n < 2; ++n)
+            EXPECT_EQ(outcomes[int(n)], WrittenLine(n, c.serials[n]));
         window.reset();
     }
 }
