@@ -4,10 +4,9 @@
 
 namespace {
 
-QString RunFileDialog(QWidget* owner, const QString& title, QFileDialog::AcceptMode mode, const FileType& type,
-                      const QString& suggested = {}, const QString& folder = {})
+QString RunFileDialog(const std::unique_ptr<QFileDialog>& dialog, const QString& suggested = {},
+                      const QString& folder = {})
 {
-    const std::unique_ptr<QFileDialog> dialog = ChannelFileDialog(owner, title, mode, type);
     if (!folder.isEmpty())
         dialog->setDirectory(folder);
     if (!suggested.isEmpty())
@@ -15,6 +14,12 @@ QString RunFileDialog(QWidget* owner, const QString& title, QFileDialog::AcceptM
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return {};
     return dialog->selectedFiles().constFirst();
+}
+
+QString RunFileDialog(QWidget* owner, const QString& title, QFileDialog::AcceptMode mode, const FileType& type,
+                      const QString& suggested = {}, const QString& folder = {})
+{
+    return RunFileDialog(ChannelFileDialog(owner, title, mode, type), suggested, folder);
 }
 
 }
@@ -38,6 +43,12 @@ FileChooser SystemFileChooser()
                 return RunFileDialog(owner, title, QFileDialog::AcceptSave, PdfFile);
             case ExchangeFile::TransferLog:
                 break;
+            case ExchangeFile::ProgrammingLog: {
+                // An existing log is added to, so choosing it asks nothing.
+                const auto dialog = ChannelFileDialog(owner, title, QFileDialog::AcceptSave, CsvFile);
+                dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
+                return RunFileDialog(dialog);
+            }
             }
             return RunFileDialog(owner, title, QFileDialog::AcceptSave, LogFile);
         },

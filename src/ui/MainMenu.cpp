@@ -94,6 +94,7 @@ void BuildEditMenu(QMenuBar* bar, MainMenu& m)
     m.MenuEdit->addSeparator();
     m.MenuEdit_Read = AddItem(m.MenuEdit, "MenuEdit_Read", {Keys(Qt::Key_F5)});
     m.MenuEdit_Write = AddItem(m.MenuEdit, "MenuEdit_Write", {Keys(Qt::Key_F6)});
+    m.MenuEdit_WriteSeveral = AddItem(m.MenuEdit, "MenuEdit_WriteSeveral");
     m.MenuEdit->addSeparator();
     m.MenuEdit_Password = AddItem(m.MenuEdit, "MenuEdit_Password");
     m.MenuEdit->addSeparator();
@@ -161,6 +162,7 @@ void CaptionMainMenu(const MainMenu& m)
     Caption(m.MenuEdit_Rows.MoveDown, MessageId::EditMoveDown);
     Caption(m.MenuEdit_Read, TextEntry::ReadFromRadioMenu);
     Caption(m.MenuEdit_Write, TextEntry::WriteToRadioMenu);
+    Caption(m.MenuEdit_WriteSeveral, MessageId::WriteSeveralRadios);
     Caption(m.MenuEdit_Password, TextEntry::PasswordMenu);
     Caption(m.MenuPort, TextEntry::CommunicationPortMenu);
     Caption(m.MenuLanguage, TextEntry::LanguageMenu);

@@ -46,6 +46,7 @@ struct MainMenu {
     RowCommandItems MenuEdit_Rows;
     QAction* MenuEdit_Read;
     QAction* MenuEdit_Write;
+    QAction* MenuEdit_WriteSeveral;
     QAction* MenuEdit_Password;
     QMenu* MenuEdit_Band;
     std::array<QAction*, BandCount> MenuEdit_Band_n;  // MenuEdit_Band_1 .. MenuEdit_Band_6

@@ -114,6 +114,7 @@ void TForm1::ConnectCommands()
     onItem(menu_.MenuFile_Exit, run(&TForm1::MenuFile_ExitClick));
     onItem(menu_.MenuEdit_Read, run(&TForm1::MenuEdit_ReadClick));
     onItem(menu_.MenuEdit_Write, run(&TForm1::MenuEdit_WriteClick));
+    onItem(menu_.MenuEdit_WriteSeveral, run(&TForm1::MenuEdit_WriteSeveralClick));
     onItem(menu_.MenuEdit_Password, run(&TForm1::MenuEdit_PasswordClick));
     for (int i = 0; i < BandCount; ++i)
         onItem(menu_.MenuEdit_Band_n[i], [this, i] { MenuEdit_BandClick(i); });

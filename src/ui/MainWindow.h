@@ -82,6 +82,7 @@ private:
     void MenuFile_ExitClick();
     void MenuEdit_ReadClick();
     void MenuEdit_WriteClick();
+    void MenuEdit_WriteSeveralClick();
     void MenuEdit_PasswordClick();
     void MenuEdit_BandClick(int bandIndex);
     void MenuPortClick();
@@ -123,6 +124,8 @@ private:
     unsigned SelectedChannel() const;
     SheetContent CurrentSheet() const;
     void RunChannelTransfer(bool isRead);
+    // Keeps the trace of the transfers just run as the last transfer log, unless none started.
+    void KeepTrace(TransferTrace trace);
     // Keeps the record (and the image after a read) unless the settings say Backups=0; a backup
     // that fails is reported and the transfer goes on.
     void BackUp(BackupDirection direction);

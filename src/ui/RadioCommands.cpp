@@ -1,11 +1,12 @@
 #include <utility>
 
+#include <QFileInfo>
+
 #include "dialogs/Notices.h"
 #include "dialogs/RecordCheckDlg.h"
 #include "dialogs/password/PasswordMenu.h"
 #include "factory/AdjustmentBlock.h"
 #include "factory/AdjustmentMenu.h"
-#include "lang/DisplayMessage.h"
 #include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
 #include "lang/TextTable.h"
@@ -13,6 +14,7 @@
 #include "link/ProgramDialog.h"
 #include "model/RecordCheck.h"
 #include "ui/MainWindow.h"
+#include "ui/SeriesWriteDialog.h"
 
 // The commands that talk to the radio or choose how to reach it.
 
@@ -41,11 +43,7 @@ void TForm1::RunChannelTransfer(bool isRead)
     dialog.setWindowTitle(Tr(isRead ? TextEntry::ReadFromRadio : TextEntry::WriteToRadio));
     dialog.SetVerifyAfterWrite(config_.VerifyAfterWrite);
     dialog.exec();
-    // A dialog cancelled before Start leaves the last transfer's log as it was.
-    if (TransferTrace trace = dialog.Trace(); !trace.Lines().empty()) {
-        lastTrace_ = std::move(trace);
-        menu_.MenuSaveTransferLog->setEnabled(true);
-    }
+    KeepTrace(dialog.Trace());
     if (!isRead)
         config_.VerifyAfterWrite = dialog.VerifyAfterWrite();
     history_->Pause(false);
@@ -53,6 +51,15 @@ void TForm1::RunChannelTransfer(bool isRead)
         history_->EndStep();
     else
         history_->TakeWithoutStep();
+}
+
+// A dialog closed before Start leaves the last transfer's log as it was.
+void TForm1::KeepTrace(TransferTrace trace)
+{
+    if (trace.Lines().empty())
+        return;
+    lastTrace_ = std::move(trace);
+    menu_.MenuSaveTransferLog->setEnabled(true);
 }
 
 void TForm1::BackUp(BackupDirection direction)
@@ -68,6 +75,28 @@ void TForm1::BackUp(BackupDirection direction)
 void TForm1::MenuEdit_ReadClick() { RunChannelTransfer(true); }
 
 void TForm1::MenuEdit_WriteClick() { RunChannelTransfer(false); }
+
+// Like a single write: the radios change, the record does not, so the series is no step.
+// Each radio's IDs go into the series' own copy of the record.
+void TForm1::MenuEdit_WriteSeveralClick()
+{
+    CommitPendingEdit();
+    if (!ConfirmWriteDespite(this, CheckRecord(record_, band_)))
+        return;
+    history_->Pause(true);
+    const auto chooseLog = [this](QWidget* owner, const QString& title) {
+        return chooser_.ChooseExchangePath(owner, title, ExchangeFile::ProgrammingLog);
+    };
+    SeriesWriteDialog dialog({record_, band_, link_, QFileInfo(dataFilePath_).fileName().toStdString()}, chooseLog,
+                             this);
+    connect(&dialog, &SeriesWriteDialog::seriesStarting, this, [this] { BackUp(BackupDirection::Write); });
+    dialog.SetVerifyAfterWrite(config_.VerifyAfterWrite);
+    dialog.exec();
+    KeepTrace(dialog.Trace());
+    config_.VerifyAfterWrite = dialog.VerifyAfterWrite();
+    history_->Pause(false);
+    history_->TakeWithoutStep();
+}
 
 // These transfers change the radio; what their handshakes leave in the record is no step either.
 void TForm1::MenuEdit_PasswordClick()

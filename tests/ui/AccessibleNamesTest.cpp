@@ -78,6 +78,7 @@ TEST_P(AccessibleNames, EveryReachableControlOfTheDialogsHasAName)
 {
     CheckNextModal("TCommunicationPort", [&] { Trigger("MenuPort"); });
     CheckNextModal("TProgramDialog", [&] { Trigger("MenuEdit_Read"); });
+    CheckNextModal("SeriesWriteDialog", [&] { Trigger("MenuEdit_WriteSeveral"); });
     CheckNextModal("TChBatchSetDlg", [&] { Control<QPushButton>("bChBatchSet")->click(); });
     CheckNextModal("TAboutDlg", [&] { Trigger("MenuAbout"); });
     CheckNextModal("TUserWarnDlg", [&] { ShowNotice(window.get(), "notice"); });

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <QDialog>
+#include <QString>
+
+#include "link/RadioSeries.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+
+// What a series is written from: a copy of the window's record, so nothing the series does
+// reaches the record the user edits.
+struct SeriesSource {
+    RadioSettings Record{};
+    BandLimits Band;
+    LinkSettings Link;
+    std::string FileName;
+};
+
+// The modal dialog in which one setup is written to radio after radio: the series' settings,
+// its progress and one line per radio. It stays open after a series so the lines can be read,
+// and Start may begin another.
+class SeriesWriteDialog : public QDialog {
+    Q_OBJECT
+public:
+    // Asks where the log goes; empty when the user cancelled.
+    using ChooseLogPath = std::function<QString(QWidget* owner, const QString& title)>;
+
+    SeriesWriteDialog(SeriesSource source, ChooseLogPath chooseLog, QWidget* owner);
+    ~SeriesWriteDialog() override;
+
+    void SetVerifyAfterWrite(bool verify);
+    bool VerifyAfterWrite() const;
+    // Every transfer of the last series started, verifying reads included.
+    TransferTrace Trace() const;
+
+signals:
+    // When Start begins a series, before anything goes out.
+    void seriesStarting();
+
+protected:
+    void reject() override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildLayout();
+    void ConnectControls();
+    void ShowFirstIds();
+    void StartClick();
+    void BrowseClick();
+    void SameRadioAgainClick();
+    std::optional<uint64_t> RadiosAsked() const;
+    SeriesPlan Plan() const;
+    void ConnectSeries(RadioSeries& series);
+    void RadioStarting(uint64_t number, bool waiting);
+    void StepChanged(int step);
+    void SameRadioAnswered(const QString& serial);
+    void RadioFinished(const RadioAttempt& attempt);
+    void SeriesFinished(SeriesEnd end);
+    void ShowRunning(bool running);
+
+    SeriesSource source_;
+    ChooseLogPath chooseLog_;
+    std::unique_ptr<RadioSeries> series_;
+    RadioAttempt lastAttempt_;
+    QString portProblem_;  // why the port of the radio on the line did not open
+    uint64_t radioOnLine_ = 0;
+    bool waitingForRadio_ = false;
+    bool running_ = false;
+
+    QSpinBox* RadioCount;
+    QCheckBox* UntilStopped;
+    QCheckBox* VerifyAfterWrite_;
+    QCheckBox* IncreaseIds;
+    QLabel* FirstIds;
+    QLineEdit* LogFile;
+    QPushButton* BrowseLog;
+    QProgressBar* SeriesProgress;
+    QLabel* SeriesStatus;
+    QListWidget* SeriesOutcomes;
+    QPushButton* SeriesStart;
+    QPushButton* SeriesStop;
+    QPushButton* SameRadioAgain;
+    QPushButton* SeriesClose;
+};

@@ -1,0 +1,294 @@
+#include <cstring>
+#include <functional>
+#include <sstream>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include "FileContents.h"
+#include "MainWindowFixture.h"
+#include "ModalDriver.h"
+#include "QuickRadio.h"
+#include "RadioProcess.h"
+#include "dialogs/WarnDialogs.h"
+#include "lang/DisplayMessage.h"
+#include "lang/IdSeriesMessage.h"
+#include "lang/TextTable.h"
+#include "model/DtmfDigits.h"
+#include "model/IdSeries.h"
+#include "model/MemoryImage.h"
+
+namespace {
+
+// Three radios with their swaps, or a handshake's time-out, take a few seconds each.
+constexpr int SeriesWaitMs = 60000;
+constexpr int PasswordErrorText = 4;
+const std::string FirstSerial = "20260504";
+const RadioArgs TwoMoreRadios = {"--next-radio", "20260505:second.bin", "--next-radio", "20260506:third.bin",
+                                 "--swap-silence", "500"};
+
+void SetCode(uint8_t* codes, uint8_t& length, const char* text)
+{
+    StoreDtmfText(text, codes, DtmfCodeCapacity, length);
+}
+
+QString WrittenLine(size_t n, const std::string& serial)
+{
+    return DisplayMessage({MessageId::SeriesRadioWritten, {std::to_string(n + 1), serial}});
+}
+
+// The log's lines end in CR LF, as spreadsheets expect.
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        const bool crlf = !line.empty() && line.back() == '\r';
+        EXPECT_TRUE(crlf) << line;
+        if (crlf)
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<std::string> Columns(const std::string& row)
+{
+    std::vector<std::string> columns;
+    std::istringstream in(row);
+    for (std::string column; std::getline(in, column, ',');)
+        columns.push_back(column);
+    return columns;
+}
+
+// The window on the fast link to the virtual radio; the series dialog driven from inside its exec().
+class SeriesWrite : public MainWindowTest {
+protected:
+    void StartWith(const RadioArgs& radioOptions)
+    {
+        radio = std::make_unique<RadioProcess>(radioOptions);
+        WriteSettingsFile("[config]\nPort=1\nLanguage=0\nAutoSeachPort=0\nFastLink=1\n[Ports]\nCOM1=" +
+                          radio->LinkPath() + "\n");
+        StartWindow();
+    }
+
+    // Opens the dialog, lets `setUp` fill it in, presses Start and calls `whileRunning` until the
+    // series has ended; keeps what the dialog shows, then closes it.
+    void RunSeries(const std::function<void(QWidget*)>& setUp,
+                   const std::function<void(QWidget*)>& whileRunning = [](QWidget*) {})
+    {
+        ModalDriver::OnNextModal([=](QWidget* dialog) {
+            setUp(dialog);
+            QTest::mouseClick(Find<QPushButton>(dialog, "SeriesStart"), Qt::LeftButton);
+            const bool ended = QTest::qWaitFor(
+                [&] {
+                    whileRunning(dialog);
+                    return Find<QPushButton>(dialog, "SeriesStart")->isEnabled() &&
+                           QApplication::activeModalWidget() == dialog;
+                },
+                SeriesWaitMs);
+            EXPECT_TRUE(ended);
+            status = Find<QLabel>(dialog, "SeriesStatus")->text();
+            auto* list = Find<QListWidget>(dialog, "SeriesOutcomes");
+            for (int row = 0; row < list->count(); ++row)
+                outcomes << list->item(row)->text();
+            QTest::mouseClick(Find<QPushButton>(dialog, "SeriesClose"), Qt::LeftButton);
+        });
+        Trigger("MenuEdit_WriteSeveral");
+    }
+
+    // Keeps the text of the next notice and closes it.
+    void AnswerNextNotice()
+    {
+        ModalDriver::OnNextModal(
+            [this](QWidget* modal) {
+                if (auto* notice = qobject_cast<TUserWarnDlg*>(modal)) {
+                    notice_ = notice->WarnDlgText->text();
+                    QTest::mouseClick(notice->OKBtn, Qt::LeftButton);
+                }
+            },
+            SeriesWaitMs);
+    }
+
+    template <typename T>
+    static T* Find(QWidget* dialog, const char* name)
+    {
+        T* control = dialog->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+
+    static void AskFor(QWidget* dialog, int radios, bool increaseIds)
+    {
+        Find<QSpinBox>(dialog, "RadioCount")->setValue(radios);
+        Find<QCheckBox>(dialog, "IncreaseIds")->setChecked(increaseIds);
+        Find<QCheckBox>(dialog, "VerifyAfterWrite")->setChecked(false);
+    }
+
+    static RadioSettings RecordIn(const MemoryImage& image)
+    {
+        RadioSettings settings{};
+        BandLimits band;
+        SetDataToSoftware(image, settings, band);
+        return settings;
+    }
+
+    std::string LogPath() const { return dir.File("programming-log.csv"); }
+
+    std::unique_ptr<RadioProcess> radio;
+    QString status;
+    QStringList outcomes;
+    QString notice_;
+};
+
+TEST_F(SeriesWrite, EachRadioOfTheSeriesGetsTheRecordWithItsOwnIdsAndARowInTheLog)
+{
+    StartWith(QuickRadioWith(TwoMoreRadios));
+    Record().SetChannelUsed(3, true);
+    Record().Channel[3].RxFreq = 438500000;
+    Record().Channel[3].TxFreq = 438500000;
+    SetCode(Record().PttId, Record().PttIdLength, "098");
+    SetCode(Record().Ani, Record().AniLength, "0123");
+    const RadioSettings before = Record();
+    exchangeAnswer = QString::fromStdString(LogPath());
+
+    QString firstIds;
+    RunSeries([&](QWidget* dialog) {
+        AskFor(dialog, 3, true);
+        firstIds = Find<QLabel>(dialog, "FirstIds")->text();
+        QTest::mouseClick(Find<QPushButton>(dialog, "BrowseLog"), Qt::LeftButton);
+    });
+
+    EXPECT_EQ(firstIds, "First radio: PTT ID 098, ANI 0123");
+    EXPECT_EQ(status, DisplayMessage({MessageId::SeriesAllWritten, {"3"}}));
+    ASSERT_EQ(exchangeAsked.size(), 1u);
+    EXPECT_EQ(exchangeAsked[0].second, ExchangeFile::ProgrammingLog);
+    EXPECT_EQ(0, std::memcmp(&Record(), &before, sizeof before));
+
+    const MemoryImage first = radio->StopAndReadMemory();
+    const std::vector<MemoryImage> images{first, radio->ReadMemory("second.bin"), radio->ReadMemory("third.bin")};
+    const std::vector<std::pair<std::string, std::string>> ids{{"098", "0123"}, {"099", "0124"}, {"100", "0125"}};
+    const std::vector<std::string> serials{FirstSerial, "20260505", "20260506"};
+    const std::vector<std::string> log = Lines(ReadAll(LogPath()));
+    ASSERT_EQ(log.size(), 4u);
+    EXPECT_EQ(log[0], "time,serial,firmware,band_min,band_max,file,record_sha256,ptt_id,ani,outcome,verify");
+    for (size_t n = 0; n < images.size(); ++n) {
+        const RadioSettings inRadio = RecordIn(images[n]);
+        EXPECT_TRUE(inRadio.IsChannelUsed(3)) << n;
+        EXPECT_EQ(inRadio.Channel[3].RxFreq, 438500000u) << n;
+        EXPECT_EQ(DtmfText(inRadio.PttId, DtmfCodeCapacity, inRadio.PttIdLength), ids[n].first) << n;
+        EXPECT_EQ(DtmfText(inRadio.Ani, DtmfCodeCapacity, inRadio.AniLength), ids[n].second) << n;
+        const std::vector<std::string> row = Columns(log[n + 1]);
+        ASSERT_GE(row.size(), 9u) << log[n + 1];
+        EXPECT_EQ(row[1], serials[n]);
+        EXPECT_EQ(row[7], ids[n].first);
+        EXPECT_EQ(row[8], ids[n].second);
+        EXPECT_EQ(outcomes.value(int(n)), WrittenLine(n, serials[n]));
+    }
+}
+
+// The radio just written answers again before the swap: it is no next radio unless the user
+// says "Same radio again".
+TEST_F(SeriesWrite, TheSameRadioAnsweringAgainIsNotCountedUnlessTheUserSaysSo)
+{
+    struct Case {
+        bool pressSameRadio;
+        const char* sessionsPerRadio;
+        std::vector<std::string> serials;
+    };
+    for (const Case& c : {Case{false, "2", {FirstSerial, "20260505"}}, Case{true, "3", {FirstSerial, FirstSerial}}}) {
+        SCOPED_TRACE(c.pressSameRadio);
+        StartWith(QuickRadioWith({"--next-radio", "20260505", "--swap-silence", "500", "--sessions-per-radio",
+                                  c.sessionsPerRadio}));
+        QString sameRadioStatus;
+        outcomes.clear();
+        RunSeries([](QWidget* dialog) { AskFor(dialog, 2, false); },
+                  [&](QWidget* dialog) {
+                      auto* again = Find<QPushButton>(dialog, "SameRadioAgain");
+                      if (!again->isEnabled() || !sameRadioStatus.isEmpty())
+                          return;
+                      sameRadioStatus = Find<QLabel>(dialog, "SeriesStatus")->text();
+                      if (c.pressSameRadio)
+                          QTest::mouseClick(again, Qt::LeftButton);
+                  });
+
+        EXPECT_EQ(sameRadioStatus, DisplayMessage({MessageId::SeriesSameRadio, {FirstSerial}}));
+        ASSERT_EQ(outcomes.size(), 2);
+        for (size_t n = 0; n < 2; ++n)
+            EXPECT_EQ(outcomes[int(n)], WrittenLine(n, c.serials[n]));
+        window.reset();
+    }
+}
+
+// Stop while the series waits for the next radio ends it at once, with what was written.
+TEST_F(SeriesWrite, StopBetweenRadiosEndsTheSeriesAfterTheRadioDone)
+{
+    StartWith(QuickRadio);
+    bool stopped = false;
+    RunSeries([](QWidget* dialog) { AskFor(dialog, 3, false); },
+              [&](QWidget* dialog) {
+                  if (stopped || Find<QListWidget>(dialog, "SeriesOutcomes")->count() != 1)
+                      return;
+                  EXPECT_EQ(Find<QLabel>(dialog, "SeriesStatus")->text(),
+                            DisplayMessage({MessageId::SeriesRadioDone, {"1", FirstSerial}}));
+                  QTest::mouseClick(Find<QPushButton>(dialog, "SeriesStop"), Qt::LeftButton);
+                  stopped = true;
+              });
+
+    EXPECT_TRUE(stopped);
+    EXPECT_EQ(status, DisplayMessage({MessageId::SeriesStopped, {"1"}}));
+    EXPECT_EQ(outcomes.size(), 1);
+    EXPECT_TRUE(Item("MenuSaveTransferLog")->isEnabled());
+}
+
+// The second radio holds another password: its attempt is logged and the series ends on the
+// notice a single write shows.
+TEST_F(SeriesWrite, AFailedRadioIsLoggedAndEndsTheSeriesWithTheWritesNotice)
+{
+    StartWith(QuickRadioWith(TwoMoreRadios));
+    const MemoryImage locked = RadioProcess::MemoryAtStart(QuickRadioWith({"--password", "1234"}), MemoryImage{});
+    WriteAll(radio->FilePath("second.bin"), std::vector<uint8_t>(locked.begin(), locked.end()));
+
+    RunSeries([this](QWidget* dialog) {
+        AskFor(dialog, 3, false);
+        Find<QLineEdit>(dialog, "LogFile")->setText(QString::fromStdString(LogPath()));
+        AnswerNextNotice();
+    });
+
+    EXPECT_EQ(notice_, DisplayText(ProgramDialogText(PasswordErrorText)));
+    ASSERT_EQ(outcomes.size(), 2);
+    EXPECT_EQ(status, outcomes[1]);
+    EXPECT_TRUE(outcomes[1].endsWith(notice_)) << outcomes[1].toStdString();
+    const std::vector<std::string> log = Lines(ReadAll(LogPath()));
+    ASSERT_EQ(log.size(), 3u);
+    const std::vector<std::string> written = Columns(log[1]);
+    const std::vector<std::string> failed = Columns(log[2]);
+    ASSERT_GE(failed.size(), 10u) << log[2];
+    EXPECT_NE(failed[9], written[9]);
+}
+
+// A code with a letter cannot be counted up: the series is refused before anything goes out.
+TEST_F(SeriesWrite, AnIdThatIsNotDigitsIsRefusedBeforeTheSeries)
+{
+    StartWith(QuickRadio);
+    SetCode(Record().PttId, Record().PttIdLength, "12A");
+    const MemoryImage atStart = RadioProcess::MemoryAtStart(QuickRadio, MemoryImage{});
+
+    RunSeries([this](QWidget* dialog) {
+        AskFor(dialog, 2, true);
+        AnswerNextNotice();
+    });
+
+    EXPECT_EQ(notice_, DisplayMessage(IdSeriesMessage(CheckIdSeries(Record(), 2), 2)));
+    EXPECT_TRUE(outcomes.isEmpty());
+    EXPECT_FALSE(Item("MenuSaveTransferLog")->isEnabled());
+    EXPECT_TRUE(radio->StopAndReadMemory() == atStart);
+}
+
+}
