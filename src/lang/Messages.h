@@ -128,6 +128,7 @@ enum class MessageId : int {
     SeriesIdsRanOut,       // %1 radios
     SeriesWaitRanOut,      // %1 seconds
     SeriesLogNotWritten,   // %1 why
+    SeriesClose,
     IdNotDigits,           // %1 the code's name, %2 the code
     IdTooFewDigits,        // %1 the code's name, %2 the code, %3 radios
     IdsBothEmpty,

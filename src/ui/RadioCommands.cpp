@@ -1,5 +1,6 @@
 #include <utility>
 
+#include <QFile>
 #include <QFileInfo>
 
 #include "dialogs/Notices.h"
@@ -87,8 +88,10 @@ void TForm1::MenuEdit_WriteSeveralClick()
     const auto chooseLog = [this](QWidget* owner, const QString& title) {
         return chooser_.ChooseExchangePath(owner, title, ExchangeFile::ProgrammingLog);
     };
-    SeriesWriteDialog dialog({record_, band_, link_, QFileInfo(dataFilePath_).fileName().toStdString()}, chooseLog,
-                             this);
+    // The log names the file in full; a record never saved has none.
+    const std::string file =
+        dataFilePath_.isEmpty() ? "" : QFile::encodeName(QFileInfo(dataFilePath_).absoluteFilePath()).toStdString();
+    SeriesWriteDialog dialog({record_, band_, link_, file}, chooseLog, this);
     connect(&dialog, &SeriesWriteDialog::seriesStarting, this, [this] { BackUp(BackupDirection::Write); });
     dialog.SetVerifyAfterWrite(config_.VerifyAfterWrite);
     dialog.exec();

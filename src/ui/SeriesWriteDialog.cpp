@@ -126,7 +126,7 @@ SeriesWriteDialog::SeriesWriteDialog(SeriesSource source, ChooseLogPath chooseLo
       SeriesStart(NewButton("SeriesStart", DialogText(StartCaption), this)),
       SeriesStop(NewButton("SeriesStop", Text(MessageId::SeriesStop), this)),
       SameRadioAgain(NewButton("SameRadioAgain", Text(MessageId::SeriesSameRadioAgain), this)),
-      SeriesClose(nullptr)
+      SeriesClose(NewButton("SeriesClose", Text(MessageId::SeriesClose), this))
 {
     setObjectName("SeriesWriteDialog");
     setWindowTitle(TitleText());
@@ -148,7 +148,7 @@ SeriesWriteDialog::SeriesWriteDialog(SeriesSource source, ChooseLogPath chooseLo
     SeriesStatus->setWordWrap(true);
     SeriesOutcomes->setObjectName("SeriesOutcomes");
     SeriesOutcomes->setAccessibleName(Text(MessageId::SeriesOutcomeListName));
-    for (QPushButton* button : {BrowseLog, SeriesStart, SeriesStop, SameRadioAgain})
+    for (QPushButton* button : {BrowseLog, SeriesStart, SeriesStop, SameRadioAgain, SeriesClose})
         button->setAutoDefault(false);
     BuildLayout();
     ConnectControls();
@@ -177,14 +177,11 @@ void SeriesWriteDialog::BuildLayout()
     settings->addWidget(logLabel, 4, 0);
     settings->addLayout(logLine, 4, 1, 1, 2);
 
-    // The close button in the language Qt's own buttons speak.
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(SeriesStart, QDialogButtonBox::ActionRole);
     buttons->addButton(SeriesStop, QDialogButtonBox::ActionRole);
     buttons->addButton(SameRadioAgain, QDialogButtonBox::ActionRole);
-    SeriesClose = buttons->addButton(QDialogButtonBox::Close);
-    SeriesClose->setObjectName("SeriesClose");
-    SeriesClose->setAccessibleName(SeriesClose->text());
+    buttons->addButton(SeriesClose, QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &SeriesWriteDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
