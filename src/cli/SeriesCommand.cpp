@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr uint32_t MostRadios = 999;
 constexpr uint32_t DefaultWaitSeconds = 120;
 constexpr int MsPerSecond = 1000;
 
@@ -71,8 +70,8 @@ SeriesPlan PlanFrom(const CliArgs& cli, const std::string& file, const TransferT
     plan.Band = targets.Band;
     plan.Link = targets.Link;
     const uint32_t radios = ParseU32(cli.Required("--radios"), "--radios");
-    if (radios < 1 || radios > MostRadios)
-        throw UsageError("--radios takes 1 to " + std::to_string(MostRadios));
+    if (radios < 1 || radios > SeriesMostRadios)
+        throw UsageError("--radios takes 1 to " + std::to_string(SeriesMostRadios));
     plan.Radios = radios;
     plan.Verify = cli.Has("--verify");
     plan.IncreaseIds = cli.Has("--increment-ids");
@@ -109,6 +108,10 @@ int WriteSeries(const CliArgs& cli, const std::string& file, const std::string& 
     }
     if (plan.LogPath.empty())
         throw UsageError("no data folder is known for the programming log (HOME is not set): give --log");
+    if (const FileResult log = CheckProgrammingLogTarget(plan.LogPath); !log.ok) {
+        Say({MessageId::SeriesLogNotWritten, {EnglishMessage(FileMessage(log))}});
+        return ExitUsageOrFile;
+    }
     backUp();
     const std::optional<std::string> device = LinkDevice(port);
     if (!device)

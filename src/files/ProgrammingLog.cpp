@@ -110,14 +110,19 @@ std::string ProgrammingLogLine(const ProgrammingLogRow& row)
     return FormatCsvRecord(fields, CsvComma);
 }
 
-FileResult AppendProgrammingLogRow(const std::string& path, const ProgrammingLogRow& row)
+FileResult CheckProgrammingLogTarget(const std::string& path)
 {
     if (path.empty())
         return FileResult::Failure(FileProblem::CannotSave, path, ENOENT);
     if (FileResult made = MakeFolderOf(path); !made.ok)
         return made;
+    return CheckSaveTarget(path);
+}
+
+FileResult AppendProgrammingLogRow(const std::string& path, const ProgrammingLogRow& row)
+{
     // Asked before reading, so a pipe or device is never opened at all.
-    if (FileResult checked = CheckSaveTarget(path); !checked.ok)
+    if (FileResult checked = CheckProgrammingLogTarget(path); !checked.ok)
         return checked;
     std::string text;
     if (FileResult read = ReadExistingLog(path, text); !read.ok)

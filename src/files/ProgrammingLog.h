@@ -42,3 +42,7 @@ std::string ProgrammingLogLine(const ProgrammingLogRow& row);
 // missing final line end, and writes the whole file through WriteFileAtomically, so a crash never
 // leaves half a row and a FIFO, device or folder is refused untouched.
 FileResult AppendProgrammingLogRow(const std::string& path, const ProgrammingLogRow& row);
+
+// What AppendProgrammingLogRow would refuse at `path`, asked before the first radio is written:
+// makes the folders, then checks the target as a save would.
+FileResult CheckProgrammingLogTarget(const std::string& path);

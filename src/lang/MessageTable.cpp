@@ -136,6 +136,7 @@ constexpr TextPair MessageTexts[] = {
     {"%1 秒内没有下一部电台应答。", "No next radio answered within %1 s."},
     {"无法写入编程记录：%1", "The programming log could not be written: %1"},
     {"关闭", "Close"},
+    {"在频段询问处停止", "Stopped at the band question"},
     {"%1“%2”含有 A-D、* 或 #：只有数字 0-9 可以递增。", "%1 \"%2\" holds A-D, * or #: only the digits 0-9 can be increased."},
     {"%1“%2”的位数不够 %3 部电台使用。", "%1 \"%2\" has too few digits for %3 radios."},
     {"PTT ID 和 ANI 都是空的：没有可以递增的号码。", "PTT ID and ANI are both empty: there is nothing to increase."},

@@ -129,6 +129,7 @@ enum class MessageId : int {
     SeriesWaitRanOut,      // %1 seconds
     SeriesLogNotWritten,   // %1 why
     SeriesClose,
+    SeriesBandRefused,
     IdNotDigits,           // %1 the code's name, %2 the code
     IdTooFewDigits,        // %1 the code's name, %2 the code, %3 radios
     IdsBothEmpty,

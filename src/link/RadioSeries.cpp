@@ -14,6 +14,8 @@
 namespace {
 
 constexpr uint8_t ErasedByte = 0xFF;
+// The handshake step after the serial-number check.
+constexpr int PasswordStep = 2;
 
 // A text field as the radio keeps it: characters up to the first zero or erased byte.
 std::string FieldText(const uint8_t* bytes, size_t size)
@@ -33,10 +35,11 @@ SerialNumberBytes SerialBytes(const uint8_t (&serial)[DeviceSnSize])
     return bytes;
 }
 
-// Only the bytes that went to the radio: the rest of the image is the radio's own.
+// The bytes that went to the radio, its IDs and the write's time stamp included: the rest of the
+// image is the radio's own.
 std::string WrittenSha256(const MemoryImage& image)
 {
-    const QByteArray written(reinterpret_cast<const char*>(image.data()), int(ImageWriteEnd));
+    const QByteArray written(reinterpret_cast<const char*>(image.data()), int(VerifiedSpan));
     return QCryptographicHash::hash(written, QCryptographicHash::Sha256).toHex().toStdString();
 }
 
@@ -164,6 +167,9 @@ void RadioSeries::StartRadio(const PortChoice& choice, bool waiting)
     context.Wait = RadioWait{waiting, lastSerial_};
     verifier_.reset();
     writer_ = NewRunner(context);
+    // Nobody may be watching while the series waits: a port that will not reopen ends it now.
+    if (waiting)
+        writer_->SetEndAtOnceWhenPortFails(true);
     writer_->SetBandQuestion([this] {
         return askBand_ && askBand_(radio_->Settings.WriteRadioInfo, radio_->Band);
     });
@@ -179,14 +185,13 @@ void RadioSeries::StartRadio(const PortChoice& choice, bool waiting)
     writer_->Start(choice);
 }
 
-// Past the serial-number check a radio is taken, and the wait is over; a radio let go brings
-// the transfer back to its hellos, where a wait that ran out meanwhile takes effect.
+// Past the serial-number check a radio is taken, and the wait is over.
 void RadioSeries::StepChanged(int step)
 {
-    if (step >= 2)
+    if (step >= PasswordStep) {
         waitLimit_.stop();
-    if (step == 0 && (waitPassed_ || stopRequested_))
-        writer_->StopBeforeRadio();
+        waitPassed_ = false;
+    }
     emit linkStepChanged(step);
 }
 

@@ -20,6 +20,8 @@
 
 class TransferRunner;
 
+constexpr uint64_t SeriesMostRadios = 999;
+
 // What a series of radios is to get and how it runs.
 struct SeriesPlan {
     RadioSettings Record{};  // copied: each radio's IDs go into its own copy only

@@ -177,8 +177,12 @@ void TransferRunner::Execute(const LinkActions& actions)
         trace_.Sent(clock_.elapsed(), frame.data(), frame.size());
         link_.Write(frame);
     }
-    if (engine_.LinkStep() != linkStep_)
+    if (engine_.LinkStep() != linkStep_) {
         emit linkStepChanged(linkStep_ = engine_.LinkStep());
+        // Whoever heard it may have ended the transfer already.
+        if (outcome_ != LinkOutcome::Running)
+            return;
+    }
     Apply(actions.txTimer, Timer_Tx);
     Apply(actions.timeOutTimer, Timer_TimeOut);
     if (actions.HasProgress())

@@ -34,8 +34,9 @@ public:
 
     // Opens the port, lets it settle, and starts the protocol.
     void Start(const PortChoice& choice);
-    // Ends the transfer while no radio has answered it (true), or does nothing (false): a radio
-    // that has answered is served to the end.
+    // Ends the transfer while no radio has answered it (true); otherwise (false) a waiting
+    // transfer stops when it lets the radio it waits past go again, and a radio it takes is served
+    // to the end.
     bool StopBeforeRadio();
     // A transfer waiting past the radio just written takes it after all.
     void AcceptSameRadio() { engine_.AcceptSameRadio(); }

@@ -28,7 +28,6 @@
 
 namespace {
 
-constexpr int MostRadios = 999;
 constexpr int ProgressMaximum = 100;
 const QString ProgressInPercent = QStringLiteral("%p%");
 // What the list shows for a radio that failed before it told its serial number.
@@ -74,7 +73,7 @@ QString OutcomeLine(const RadioAttempt& attempt, const QString& portProblem)
     if (attempt.Succeeded())
         return Text(MessageId::SeriesRadioWritten, {Arg(attempt.Number), Arg(SerialOf(attempt))});
     const QStringList lines = FailureLines(attempt, portProblem);
-    const QString what = lines.isEmpty() ? QString::fromStdString(attempt.OutcomeWords()) : lines.first();
+    const QString what = lines.isEmpty() ? Text(MessageId::SeriesBandRefused) : lines.first();
     return Text(MessageId::SeriesRadioFailed, {Arg(attempt.Number), Arg(SerialOf(attempt)), Arg(what)});
 }
 
@@ -131,7 +130,7 @@ SeriesWriteDialog::SeriesWriteDialog(SeriesSource source, ChooseLogPath chooseLo
     setObjectName("SeriesWriteDialog");
     setWindowTitle(TitleText());
     RadioCount->setObjectName("RadioCount");
-    RadioCount->setRange(1, MostRadios);
+    RadioCount->setRange(1, int(SeriesMostRadios));
     RadioCount->setAccessibleName(Text(MessageId::SeriesRadioCount));
     // The edit inside the spin box takes the focus, so it needs the name too.
     for (QLineEdit* edit : RadioCount->findChildren<QLineEdit*>())
@@ -259,9 +258,17 @@ void SeriesWriteDialog::StartClick()
             return;
         }
     }
+    // Nothing is written to a radio that the log could not record.
+    const SeriesPlan plan = Plan();
+    if (!plan.LogPath.empty()) {
+        if (const FileResult log = CheckProgrammingLogTarget(plan.LogPath); !log.ok) {
+            ShowNotice(this, Text(MessageId::SeriesLogNotWritten, {Arg(DisplayMessage(FileMessage(log)))}));
+            return;
+        }
+    }
     SeriesOutcomes->clear();
     SeriesStatus->clear();
-    series_ = std::make_unique<RadioSeries>(Plan());
+    series_ = std::make_unique<RadioSeries>(plan);
     ConnectSeries(*series_);
     ShowRunning(true);
     emit seriesStarting();

@@ -136,9 +136,12 @@ LinkActions LinkEngine::BandQuestionAnswered(bool goOn)
 
 LinkActions LinkEngine::StopBeforeRadio()
 {
-    if (!started_ || outcome_ != LinkOutcome::Running || linkStep_ != 0)
+    if (!started_ || outcome_ != LinkOutcome::Running)
         return {};
-    return Finish(LinkOutcome::Stopped);
+    if (linkStep_ == 0)
+        return Finish(LinkOutcome::Stopped);
+    stopBeforeRadio_ = true;
+    return {};
 }
 
 void LinkEngine::ApplyResult()
@@ -166,15 +169,16 @@ LinkActions LinkEngine::OnIdentAnswer()
         return SilentPort();
     if (n < IdentAnswerLength) {
         // Without the search the rest may come with the next tick.
-        if (!autoSearch_)
+        if (!autoSearch_ && !context_.Wait.Waiting)
             return {};
-        // A half answer on a searched port is somebody else's chatter.
+        // A half answer on a searched port is somebody else's chatter, and so is one while a
+        // radio is being plugged in.
         rx_.Clear();
         return SilentPort();
     }
     if (!std::equal(IdentAnswer.begin(), IdentAnswer.end(), rx_.Data())) {
         rx_.Clear();
-        return autoSearch_ ? SwitchPort() : Finish(LinkOutcome::CommunicationFailure);
+        return autoSearch_ ? SwitchPort() : NoRadioYet();
     }
     std::copy(IdentAnswer.begin(), IdentAnswer.end(), infoTarget_.ModelIdent);
     LinkActions actions = Sending(InfoRequest());
@@ -260,10 +264,13 @@ bool LinkEngine::PassesOver(const uint8_t* serial) const
     return context_.Wait.Waiting && passOver && !acceptSameRadio_ && std::equal(passOver->begin(), passOver->end(), serial);
 }
 
-// The radio is ended properly and the hellos go on, a whole tick from now, as before it answered.
+// The radio is ended properly and the hellos go on, a whole tick from now, as before it answered;
+// a stop asked for meanwhile takes effect now.
 LinkActions LinkEngine::LetRadioGo()
 {
     LinkActions actions = Sending(EndFrame());
+    if (stopBeforeRadio_)
+        return Finish(LinkOutcome::Stopped, std::move(actions));
     actions.radioPassedOver = true;
     actions.txTimer = TimerCommand::StartEvery(HandshakeTickMs);
     actions.timeOutTimer = TimerCommand::Halt();
@@ -271,6 +278,12 @@ LinkActions LinkEngine::LetRadioGo()
     linkStep_ = 0;
     rx_.Clear();
     return actions;
+}
+
+// Something other than a radio answered: a waiting transfer goes on waiting.
+LinkActions LinkEngine::NoRadioYet()
+{
+    return context_.Wait.Waiting ? Hello() : Finish(LinkOutcome::CommunicationFailure);
 }
 
 LinkActions LinkEngine::Hello()

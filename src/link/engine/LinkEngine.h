@@ -49,8 +49,8 @@ public:
     LinkActions PortSwitched(bool opened);
     // Answer to askBandQuestion: Continue (true) or Cancel (false).
     LinkActions BandQuestionAnswered(bool goOn);
-    // Ends the transfer (Stopped) while no radio has answered its hello yet; once one has, the
-    // transfer runs to its own end and this does nothing.
+    // Ends the transfer (Stopped) while no radio has answered its hello yet. Once one has, a
+    // waiting transfer stops when it lets that radio go again; a radio it takes is served to the end.
     LinkActions StopBeforeRadio();
     // From now on a waiting transfer takes the radio it was to wait past.
     void AcceptSameRadio() { acceptSameRadio_ = true; }
@@ -77,6 +77,7 @@ private:
     bool PassesOver(const uint8_t* serial) const;
     LinkActions LetRadioGo();
     LinkActions Hello();
+    LinkActions NoRadioYet();
     LinkActions Flooded();
     LinkActions SilentPort();
     LinkActions SwitchPort();
@@ -99,5 +100,6 @@ private:
     int helloRetries_ = 0;
     bool applied_ = false;
     bool acceptSameRadio_ = false;
+    bool stopBeforeRadio_ = false;
     LinkOutcome outcome_ = LinkOutcome::Running;
 };

@@ -57,6 +57,51 @@ TEST_F(RadioWaitTest, TheRadioWaitedPastIsLetGoAndAnotherIsTaken)
     }
 }
 
+// Carries the frames the engine sent to the radio, and the radio's answers back in one tick.
+LinkActions Exchange(LinkEngine& engine, SimulatedRadio& radio, const LinkActions& sent)
+{
+    Bytes answers;
+    for (const Frame& frame : sent.send) {
+        const Bytes answer = radio.Receive(frame);
+        answers.insert(answers.end(), answer.begin(), answer.end());
+    }
+    return engine.Tick(answers.data(), answers.size());
+}
+
+// Bytes that are no radio's answer, as when a radio is being plugged in, are waited past.
+TEST_F(RadioWaitTest, StrayBytesOnTheLineDoNotEndTheWait)
+{
+    TransferContext context = fx.Context(TransferKind::Normal, false);
+    context.Wait = RadioWait{true, Serial("1001")};
+    LinkEngine engine(context);
+    LinkActions actions = engine.Start(false);
+    for (const Bytes& stray : {Bytes(3, '$'), Bytes(IdentAnswerLength, '$')}) {
+        actions = engine.Tick(stray.data(), stray.size());
+        ASSERT_EQ(actions.outcome, LinkOutcome::Running) << stray.size();
+        EXPECT_TRUE(actions.purgeBothQueues && actions.send.size() == 1) << "hello again";
+    }
+    radio.memory.SetSerialNumber("1002");
+    Exchange(engine, radio, actions);
+    EXPECT_EQ(engine.LinkStep(), 1);
+}
+
+// A stop asked for while the radio waited past is in its handshake takes effect when it is let go.
+TEST_F(RadioWaitTest, AStopDuringTheHandshakeOfTheRadioWaitedPastEndsWhenItIsLetGo)
+{
+    radio.memory.SetSerialNumber("1001");
+    TransferContext context = fx.Context(TransferKind::Normal, false);
+    context.Wait = RadioWait{true, Serial("1001")};
+    LinkEngine engine(context);
+    const LinkActions infoRequest = Exchange(engine, radio, engine.Start(false));
+    ASSERT_EQ(engine.LinkStep(), 1);
+
+    EXPECT_EQ(engine.StopBeforeRadio().outcome, LinkOutcome::Running);
+    const LinkActions letGo = Exchange(engine, radio, infoRequest);
+
+    EXPECT_EQ(letGo.outcome, LinkOutcome::Stopped);
+    EXPECT_EQ(letGo.send, std::vector<Frame>{Frame{LinkBytes::End}});
+}
+
 TEST_F(RadioWaitTest, AStopEndsTheWaitBeforeARadioAnswersOnly)
 {
     LinkEngine waiting(fx.Context(TransferKind::Normal, false));
