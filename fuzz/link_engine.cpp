@@ -5,7 +5,9 @@
 //   with success;
 // - the record changes outside the handshake fields only with success;
 // - no transfer can stall: a timer always runs, the time-out restarts only on progress, a searched
-//   port gets three hellos, and once the input ends silence finishes the transfer in bounded time.
+//   port gets three hellos, and once the input ends silence finishes the transfer in bounded time;
+// - a write waiting for the next radio of a series hellos without the time-out, lets the radio it
+//   waits past go with the end byte and nothing else, and ends soon after a stop.
 //
 // Input: transfer (1 byte), options (1 byte), then events (see Run::Event).
 #include <algorithm>
@@ -38,12 +40,18 @@ constexpr size_t PasswordFrameLength = 17;
 constexpr size_t PasswordReportLength = 16;
 constexpr size_t BlockHead = 4;
 const Bytes RadioSerial = {'8', '7', '6', '5', '4', '3', '2', '1'};
+const Bytes OtherSerial = {'1', '1', '1', '1', '1', '1', '1', '1'};
 constexpr BandLimits OtherBand{136000000, 174000000};
 
 constexpr int HellosPerSearchedPort = 3;
-// Options byte: bit 0 the port search, bits 1-2 the further ports it finds, bit 3 a password.
+// Options byte: bit 0 the port search, bits 1-2 the further ports it finds, bit 3 a password;
+// for a normal write without the search, bit 4 waits for a radio, bit 5 waits past the one that
+// answers, bit 6 takes it anyway.
 constexpr uint8_t SearchOption = 0x01;
 constexpr uint8_t PasswordOption = 0x08;
+constexpr uint8_t WaitOption = 0x10;
+constexpr uint8_t PassOverOption = 0x20;
+constexpr uint8_t AcceptSameOption = 0x40;
 constexpr int MaxPorts = 4;
 constexpr int HandshakeAnswers = 3;
 
@@ -73,11 +81,24 @@ struct Workspace {
     TransferBuffer buffer{};
 };
 
+RadioWait WaitFor(const Transfer& t, uint8_t options)
+{
+    RadioWait wait;
+    wait.Waiting = (options & WaitOption) && !(options & SearchOption) && t.kind == TransferKind::Normal && !t.isRead;
+    const Bytes& serial = (options & PassOverOption) ? RadioSerial : OtherSerial;
+    if (wait.Waiting)
+        wait.PassOver = SerialNumberBytes{};
+    if (wait.PassOver)
+        std::copy(serial.begin(), serial.end(), wait.PassOver->begin());
+    return wait;
+}
+
 // The one place that follows the shape of TransferContext.
-TransferContext ContextFor(Workspace& w, const Transfer& t)
+TransferContext ContextFor(Workspace& w, const Transfer& t, const RadioWait& wait)
 {
     TransferContext context{t.kind, t.isRead, w.settings, w.band, w.link, w.image, w.buffer};
     context.Clock = [] { return PackTime; };
+    context.Wait = wait;
     return context;
 }
 
@@ -214,10 +235,13 @@ private:
 class Run {
 public:
     Run(const Transfer& t, uint8_t options, ByteReader& in)
-        : t_(t), in_(in), engine_(ContextFor(w_, t)), radio_(w_), autoSearch_(options & SearchOption),
+        : t_(t), in_(in), engine_(ContextFor(w_, t, WaitFor(t, options))), radio_(w_),
+          autoSearch_(options & SearchOption), waiting_(WaitFor(t, options).Waiting),
           ports_(autoSearch_ ? 1 + (options >> 1) % MaxPorts : 1)
     {
         PrepareWorkspace(w_, options & PasswordOption);
+        if (options & AcceptSameOption)
+            engine_.AcceptSameRadio();
     }
 
     void Execute()
@@ -260,9 +284,12 @@ private:
         }
     }
 
-    // With the input spent the radio falls silent, and the transfer must end by itself.
+    // With the input spent the radio falls silent, and the transfer must end by itself, a waiting
+    // one once it is stopped.
     void Drain()
     {
+        if (waiting_ && Running())
+            Carry(engine_.StopBeforeRadio());
         const int limitMs = nowMs_ + ports_ * HellosPerSearchedPort * HandshakeTickMs + TimeOutMs;
         while (Running()) {
             FireNextTimer();
@@ -305,6 +332,8 @@ private:
             line_.clear();
         if (actions.nextPortRequested)
             SwitchPort();
+        if (actions.radioPassedOver)
+            RadioLetGo();
         for (const Frame& frame : actions.send) {
             CheckFrame(frame, actions);
             radio_.Heard(frame);
@@ -323,6 +352,14 @@ private:
         else if (Running() && !actions.askBandQuestion)
             CheckStillTimed();
         CheckRecord();
+    }
+
+    // A new round of the handshake begins, with its own time-outs and progress.
+    void RadioLetGo()
+    {
+        FUZZ_REQUIRE(waiting_ && engine_.LinkStep() == 0 && blocksSent_ == 0);
+        timeOutStarts_ = 0;
+        progress_ = 0;
     }
 
     void SwitchPort()
@@ -347,6 +384,10 @@ private:
             return;
         if (f.size() == PasswordFrameLength && f[0] == PasswordSet) {
             FUZZ_REQUIRE(t_.kind == TransferKind::PasswordSetting);
+            return;
+        }
+        if (f == EndFrameBytes && (actions.radioPassedOver || actions.outcome == LinkOutcome::Stopped)) {
+            FUZZ_REQUIRE(waiting_ && blocksSent_ == 0 && actions.send.size() == 1);
             return;
         }
         if (f == EndFrameBytes) {
@@ -399,12 +440,16 @@ private:
         ended_ = true;
     }
 
-    // Nothing can wait for ever: a timer runs, and outside the port search the time-out does.
+    // Nothing can wait for ever: a timer runs, and outside the port search and the wait for a
+    // radio the time-out does; that wait keeps sending hellos.
     void CheckStillTimed() const
     {
         FUZZ_REQUIRE(tx_.active || timeOut_.active);
-        if (!(autoSearch_ && engine_.LinkStep() == 0))
+        const bool lookingForRadio = engine_.LinkStep() == 0 && (autoSearch_ || waiting_);
+        if (!lookingForRadio)
             FUZZ_REQUIRE(timeOut_.active);
+        if (waiting_ && engine_.LinkStep() == 0)
+            FUZZ_REQUIRE(tx_.active);
     }
 
     void CheckRecord() const
@@ -466,6 +511,7 @@ private:
     Timer timeOut_;
     int nowMs_ = 0;
     const bool autoSearch_;
+    const bool waiting_;
     const int ports_;
     int port_ = 0;
     int hellosOnPort_ = 0;
