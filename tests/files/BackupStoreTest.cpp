@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 
+#include "EnvOverride.h"
 #include "FileContents.h"
 #include "ScratchDir.h"
 #include "Worded.h"
@@ -72,29 +72,6 @@ TEST(BackupStore, AFolderThatCannotBeMadeIsReportedNotThrown)
     EXPECT_FALSE(result.result.ok);
     EXPECT_NE(Worded(result.result).find("blocker"), std::string::npos);
 }
-
-// Puts a variable back as it was when the test ends.
-class EnvOverride {
-public:
-    EnvOverride(const char* name, const char* value) : name_(name)
-    {
-        if (const char* old = std::getenv(name))
-            saved_ = old, had_ = true;
-        setenv(name, value, 1);
-    }
-    ~EnvOverride()
-    {
-        if (had_)
-            setenv(name_, saved_.c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    std::string saved_;
-    bool had_ = false;
-};
 
 TEST(BackupStore, RootFollowsXdgDataHome)
 {

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <string>
 
 #include "DeviceNodes.h"
+#include "EnvOverride.h"
 #include "FileContents.h"
 #include "ScratchDir.h"
 #include "files/ProgrammingLog.h"
@@ -91,31 +91,6 @@ TEST(ProgrammingLog, APipeIsRefusedWithoutBeingOpened)
     EXPECT_EQ(NodeAt(pipe), "pipe");
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"programming-log.csv"});
 }
-
-// Sets a variable for one test and puts it back afterwards; the C library rereads TZ each time.
-class EnvOverride {
-public:
-    EnvOverride(const char* name, const char* value) : name_(name)
-    {
-        if (const char* old = std::getenv(name))
-            saved_ = old, had_ = true;
-        setenv(name, value, 1);
-        tzset();
-    }
-    ~EnvOverride()
-    {
-        if (had_)
-            setenv(name_, saved_.c_str(), 1);
-        else
-            unsetenv(name_);
-        tzset();
-    }
-
-private:
-    const char* name_;
-    std::string saved_;
-    bool had_ = false;
-};
 
 TEST(ProgrammingLog, LocalTimeCarriesTheZonesOffset)
 {

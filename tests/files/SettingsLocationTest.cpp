@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 
+#include "EnvOverride.h"
 #include "FileContents.h"
 #include "ScratchDir.h"
 #include "WriteFailures.h"
@@ -13,32 +13,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// Sets or unsets an environment variable for one test.
-class EnvOverride {
-public:
-    EnvOverride(const char* name, std::optional<std::string> value) : name_(name)
-    {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        Apply(value);
-    }
-    ~EnvOverride() { Apply(old_); }
-    EnvOverride(const EnvOverride&) = delete;
-    EnvOverride& operator=(const EnvOverride&) = delete;
-
-private:
-    void Apply(const std::optional<std::string>& value)
-    {
-        if (value)
-            setenv(name_, value->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 class SettingsLocationTest : public testing::Test {
 protected:
