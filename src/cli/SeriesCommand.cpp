@@ -33,20 +33,16 @@ std::string OutcomeText(LinkOutcome outcome)
 // What went wrong with a radio, in the words a single write uses.
 std::string FailureWords(const RadioAttempt& attempt)
 {
-    if (attempt.Outcome != LinkOutcome::Success)
-        return attempt.Outcome == LinkOutcome::Closed ? attempt.OutcomeWords() : OutcomeText(attempt.Outcome);
-    if (attempt.VerifyOutcome != LinkOutcome::Success)
-        return OutcomeText(attempt.VerifyOutcome);
-    return attempt.VerifyWords();
+    const LinkOutcome ending = attempt.EndingOutcome();
+    if (ending == LinkOutcome::Success)
+        return attempt.VerifyWords();
+    return ending == LinkOutcome::Closed ? attempt.OutcomeWords() : OutcomeText(ending);
 }
 
 int FailureExit(const RadioAttempt& attempt)
 {
-    if (attempt.Outcome != LinkOutcome::Success)
-        return ExitCodeOf(attempt.Outcome);
-    if (attempt.VerifyOutcome != LinkOutcome::Success)
-        return ExitCodeOf(attempt.VerifyOutcome);
-    return ExitVerifyMismatch;
+    const LinkOutcome ending = attempt.EndingOutcome();
+    return ending == LinkOutcome::Success ? ExitVerifyMismatch : ExitCodeOf(ending);
 }
 
 void ShowAttempt(const RadioAttempt& attempt)

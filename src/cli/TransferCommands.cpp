@@ -14,6 +14,7 @@
 #include "files/ChannelDataFile.h"
 #include "lang/FileMessage.h"
 #include "lang/FindingMessage.h"
+#include "link/TransferNotice.h"
 #include "link/TransferTargets.h"
 #include "link/engine/WriteVerify.h"
 #include "ports/SerialPortInfo.h"
@@ -68,12 +69,9 @@ bool RefusedAsUnclean(const CliArgs& cli, const std::string& file, const Transfe
 
 // Reads the radio back into objects of its own, so the record stays as written, and compares
 // the written span.
-int Verify(const TransferTargets& written, const std::string& port, TransferTrace* trace)
+int Verify(TransferTargets& written, const std::string& port, TransferTrace* trace)
 {
-    auto reader = std::make_unique<TransferTargets>();
-    reader->Settings = written.Settings;
-    reader->Band = written.Band;
-    reader->Link = written.Link;
+    const auto reader = TransferTargets::ForReadBack(written.Context(TransferKind::Normal, false));
     const LinkOutcome outcome =
         RunTransfer(reader->Context(TransferKind::Normal, true), port, BandDifferencePolicy::Stop, trace);
     if (outcome != LinkOutcome::Success)
@@ -83,10 +81,7 @@ int Verify(const TransferTargets& written, const std::string& port, TransferTrac
         std::fprintf(stderr, "kr-t27-cli: verified: the radio holds what was written\n");
         return ExitSuccess;
     }
-    char address[8];
-    std::snprintf(address, sizeof address, "0x%04X", unsigned(result.firstAddress));
-    const std::string text = EnglishMessage({MessageId::VerifyMismatch, {address, std::to_string(result.differing)}});
-    std::fprintf(stderr, "kr-t27-cli: %s\n", text.c_str());
+    std::fprintf(stderr, "kr-t27-cli: %s\n", EnglishMessage(VerifyMismatchMessage(result)).c_str());
     return ExitVerifyMismatch;
 }
 

@@ -15,6 +15,7 @@
 #include "lang/TextTable.h"
 #include "link/ModalResult.h"
 #include "link/ProgramDialogEntry.h"
+#include "link/TransferNotice.h"
 #include "link/TransferRunner.h"
 #include "link/TransferTargets.h"
 #include "link/engine/WriteVerify.h"
@@ -36,8 +37,6 @@ QString StepText(int linkStep)
         return DisplayMessage({MessageId::CheckingPassword});
     return {};
 }
-
-QString AddressText(uint32_t address) { return "0x" + QString("%1").arg(address, 4, 16, QChar('0')).toUpper(); }
 
 QPushButton* NewButton(const char* objectName, const QString& caption, QWidget* parent)
 {
@@ -163,9 +162,8 @@ void TProgramDialog::TransferFinished(LinkOutcome outcome)
         StartVerify();
         return;
     }
-    const int entry = OutcomeTextEntry(outcome);
     const bool succeeded = outcome == LinkOutcome::Success;
-    End(succeeded, succeeded, entry >= 0 ? NoticeText(entry) : QString());
+    End(succeeded, succeeded, NoticeText(outcome));
 }
 
 // A normal read on the port the write found the radio on.
@@ -173,10 +171,7 @@ void TProgramDialog::StartVerify()
 {
     impl_->StatusText->setText(DisplayMessage({MessageId::Verifying}));
     impl_->ProgressBar1->setValue(0);
-    impl_->readBack = std::make_unique<TransferTargets>();
-    impl_->readBack->Settings = impl_->context.Settings;
-    impl_->readBack->Band = impl_->context.Band;
-    impl_->readBack->Link = impl_->context.Link;
+    impl_->readBack = TransferTargets::ForReadBack(impl_->context);
     impl_->verifier =
         std::make_unique<TransferRunner>(impl_->readBack->Context(TransferKind::Normal, true));
     TransferRunner& verifier = *impl_->verifier;
@@ -190,17 +185,14 @@ void TProgramDialog::StartVerify()
 void TProgramDialog::VerifyFinished(LinkOutcome outcome)
 {
     if (outcome != LinkOutcome::Success) {
-        const int entry = OutcomeTextEntry(outcome);
-        End(true, false, entry >= 0 ? NoticeText(entry) : QString());
+        End(true, false, NoticeText(outcome));
         return;
     }
     const VerifyResult result = CompareWritten(impl_->context.Image, impl_->readBack->Image);
     if (result.Matches())
         End(true, true, DialogText(SuccessText));
     else
-        End(true, false,
-            DisplayMessage({MessageId::VerifyMismatch,
-                            {AddressText(result.firstAddress).toStdString(), std::to_string(result.differing)}}));
+        End(true, false, DisplayMessage(VerifyMismatchMessage(result)));
 }
 
 void TProgramDialog::End(bool transferred, bool succeeded, const QString& notice)
@@ -215,15 +207,9 @@ void TProgramDialog::End(bool transferred, bool succeeded, const QString& notice
     done(succeeded ? ModalResultOk : ModalResultCancel);
 }
 
-// The outcome's own text first; after a failure, lines that say why and what to do.
-QString TProgramDialog::NoticeText(int entry) const
+QString TProgramDialog::NoticeText(LinkOutcome outcome) const
 {
-    QStringList lines{DialogText(entry)};
-    if (entry == CommunicationFalseText && !impl_->portProblem.isEmpty())
-        lines << impl_->portProblem;
-    if (impl_->runner.PartlyWritten())
-        lines << DisplayMessage({MessageId::PartlyWritten});
-    return lines.join('\n');
+    return OutcomeNoticeLines(outcome, impl_->portProblem, impl_->runner.PartlyWritten()).join('\n');
 }
 
 // Once started, a transfer runs to one of its endings (the time-out ends a silent one); closing

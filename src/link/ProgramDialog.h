@@ -45,7 +45,7 @@ private:
     // Shows `notice` (none when empty) and closes; after a successful transfer the record takes
     // what it brought first.
     void End(bool transferred, bool succeeded, const QString& notice);
-    QString NoticeText(int entry) const;
+    QString NoticeText(LinkOutcome outcome) const;
 
     // Behind a pointer: the runner would bring the serial port and the link engine into every
     // window that opens a transfer.

@@ -1,7 +1,6 @@
 #include "link/RadioSeries.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include <QCryptographicHash>
 
@@ -43,13 +42,6 @@ std::string WrittenSha256(const MemoryImage& image)
     return QCryptographicHash::hash(written, QCryptographicHash::Sha256).toHex().toStdString();
 }
 
-std::string AddressText(uint32_t address)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%04X", unsigned(address));
-    return text;
-}
-
 ProgrammingLogRow LogRow(const RadioAttempt& attempt, const std::string& file)
 {
     ProgrammingLogRow row;
@@ -69,9 +61,14 @@ ProgrammingLogRow LogRow(const RadioAttempt& attempt, const std::string& file)
 
 }
 
+LinkOutcome RadioAttempt::EndingOutcome() const
+{
+    return Outcome == LinkOutcome::Success && Verified ? VerifyOutcome : Outcome;
+}
+
 bool RadioAttempt::Succeeded() const
 {
-    return Outcome == LinkOutcome::Success && (!Verified || (VerifyOutcome == LinkOutcome::Success && Comparison.Matches()));
+    return EndingOutcome() == LinkOutcome::Success && (!Verified || Comparison.Matches());
 }
 
 std::string RadioAttempt::OutcomeWords() const
@@ -96,7 +93,7 @@ std::string RadioAttempt::VerifyWords() const
         return "read failed";
     if (Comparison.Matches())
         return "match";
-    return "mismatch from " + AddressText(Comparison.firstAddress) + ", " + std::to_string(Comparison.differing) +
+    return "mismatch from " + FirstDifferenceText(Comparison) + ", " + std::to_string(Comparison.differing) +
            " bytes";
 }
 
@@ -225,10 +222,7 @@ void RadioSeries::WriteFinished(LinkOutcome outcome)
 void RadioSeries::StartVerify()
 {
     emit verifying();
-    readBack_ = std::make_unique<TransferTargets>();
-    readBack_->Settings = radio_->Settings;
-    readBack_->Band = radio_->Band;
-    readBack_->Link = radio_->Link;
+    readBack_ = TransferTargets::ForReadBack(radio_->Context(TransferKind::Normal, false));
     verifier_ = NewRunner(readBack_->Context(TransferKind::Normal, true));
     connect(verifier_.get(), &TransferRunner::finished, this, &RadioSeries::VerifyFinished);
     verifier_->Start(PortChoice::Named(port_));

@@ -55,6 +55,10 @@ struct RadioAttempt {
     FileResult Logged;  // ok and empty when there is no log
 
     bool Succeeded() const;
+    // The outcome of the transfer that ended the attempt: the write's, or once the radio was
+    // written the verifying read's. A failed attempt whose ending is Success read back something
+    // else than was written.
+    LinkOutcome EndingOutcome() const;
     // The log's words for the outcome and the verify column.
     std::string OutcomeWords() const;
     std::string VerifyWords() const;

@@ -22,6 +22,7 @@
 #include "lang/IdSeriesMessage.h"
 #include "lang/TextTable.h"
 #include "link/ProgramDialogEntry.h"
+#include "link/TransferNotice.h"
 #include "link/engine/LinkEngine.h"
 #include "model/DtmfDigits.h"
 #include "model/IdSeries.h"
@@ -44,28 +45,14 @@ QString SerialOf(const RadioAttempt& attempt)
     return attempt.Serial.empty() ? UnknownSerial : QString::fromStdString(attempt.Serial);
 }
 
-QString VerifyMismatchText(const VerifyResult& result)
-{
-    const QString address = "0x" + QString("%1").arg(result.firstAddress, 4, 16, QChar('0')).toUpper();
-    return Text(MessageId::VerifyMismatch, {Arg(address), Arg(uint64_t(result.differing))});
-}
-
 // The notice a single write shows for the same ending, line by line; none for the quiet stop
 // after the band question.
 QStringList FailureLines(const RadioAttempt& attempt, const QString& portProblem)
 {
-    const bool written = attempt.Outcome == LinkOutcome::Success;
-    if (written && attempt.Verified && attempt.VerifyOutcome == LinkOutcome::Success)
-        return {VerifyMismatchText(attempt.Comparison)};
-    const int entry = OutcomeTextEntry(written ? attempt.VerifyOutcome : attempt.Outcome);
-    if (entry < 0)
-        return {};
-    QStringList lines{DialogText(entry)};
-    if (entry == CommunicationFalseText && !portProblem.isEmpty())
-        lines << portProblem;
-    if (attempt.PartlyWritten)
-        lines << Text(MessageId::PartlyWritten);
-    return lines;
+    const LinkOutcome ending = attempt.EndingOutcome();
+    if (ending == LinkOutcome::Success)
+        return {DisplayMessage(VerifyMismatchMessage(attempt.Comparison))};
+    return OutcomeNoticeLines(ending, portProblem, attempt.PartlyWritten);
 }
 
 QString OutcomeLine(const RadioAttempt& attempt, const QString& portProblem)

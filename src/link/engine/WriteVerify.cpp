@@ -1,5 +1,7 @@
 #include "link/engine/WriteVerify.h"
 
+#include <cstdio>
+
 VerifyResult CompareWritten(const MemoryImage& written, const MemoryImage& readBack)
 {
     VerifyResult result;
@@ -10,4 +12,11 @@ VerifyResult CompareWritten(const MemoryImage& written, const MemoryImage& readB
         }
     }
     return result;
+}
+
+std::string FirstDifferenceText(const VerifyResult& result)
+{
+    char text[sizeof "0x" + 2 * sizeof result.firstAddress];
+    std::snprintf(text, sizeof text, "0x%04X", unsigned(result.firstAddress));
+    return text;
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "model/MemoryImage.h"
 
@@ -18,3 +19,6 @@ struct VerifyResult {
 };
 
 VerifyResult CompareWritten(const MemoryImage& written, const MemoryImage& readBack);
+
+// The first differing address as notices and logs show it: "0x4123".
+std::string FirstDifferenceText(const VerifyResult& result);
