@@ -16,8 +16,9 @@ constexpr uint8_t ErasedByte = 0xFF;
 // The handshake step after the serial-number check.
 constexpr int PasswordStep = 2;
 
-// A text field as the radio keeps it: characters up to the first zero or erased byte.
-std::string FieldText(const uint8_t* bytes, size_t size)
+// A text field of the radio as the log keeps it: characters up to the first zero byte, or the
+// first erased one, which no log line should carry.
+std::string LoggedText(const uint8_t* bytes, size_t size)
 {
     std::string text;
     for (size_t i = 0; i < size && bytes[i] != 0 && bytes[i] != ErasedByte; ++i)
@@ -25,7 +26,7 @@ std::string FieldText(const uint8_t* bytes, size_t size)
     return text;
 }
 
-std::string SerialText(const uint8_t* serial) { return FieldText(serial, DeviceSnSize); }
+std::string SerialText(const uint8_t* serial) { return LoggedText(serial, DeviceSnSize); }
 
 SerialNumberBytes SerialBytes(const uint8_t (&serial)[DeviceSnSize])
 {
@@ -236,7 +237,7 @@ void RadioSeries::VerifyFinished(LinkOutcome outcome)
     if (outcome == LinkOutcome::Success) {
         attempt_.Comparison = CompareWritten(radio_->Image, readBack_->Image);
         verifier_->ApplyResult();
-        attempt_.Firmware = FieldText(readBack_->Settings.SoftwareVersion, SoftwareVersionFieldSize);
+        attempt_.Firmware = LoggedText(readBack_->Settings.SoftwareVersion, SoftwareVersionFieldSize);
     }
     EndAttempt();
 }

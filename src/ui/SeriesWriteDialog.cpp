@@ -364,9 +364,10 @@ void SeriesWriteDialog::SeriesFinished(SeriesEnd end)
     }
 }
 
+bool SeriesWriteDialog::SeriesRunning() const { return series_ && series_->Running(); }
+
 void SeriesWriteDialog::ShowRunning(bool running)
 {
-    running_ = running;
     for (QWidget* setting : std::initializer_list<QWidget*>{UntilStopped, VerifyAfterWrite_, IncreaseIds, LogFile,
                                                             BrowseLog, SeriesStart, SeriesClose})
         setting->setEnabled(!running);
@@ -378,13 +379,13 @@ void SeriesWriteDialog::ShowRunning(bool running)
 // A series runs to one of its endings; Stop is the way to end it early, between radios.
 void SeriesWriteDialog::reject()
 {
-    if (!running_)
+    if (!SeriesRunning())
         QDialog::reject();
 }
 
 void SeriesWriteDialog::closeEvent(QCloseEvent* event)
 {
-    if (running_)
+    if (SeriesRunning())
         event->ignore();
     else
         QDialog::closeEvent(event);

@@ -67,6 +67,7 @@ private:
     void SameRadioAnswered(const QString& serial);
     void RadioFinished(const RadioAttempt& attempt);
     void SeriesFinished(SeriesEnd end);
+    bool SeriesRunning() const;
     void ShowRunning(bool running);
 
     SeriesSource source_;
@@ -76,7 +77,6 @@ private:
     QString portProblem_;  // why the port of the radio on the line did not open
     uint64_t radioOnLine_ = 0;
     bool waitingForRadio_ = false;
-    bool running_ = false;
 
     QSpinBox* RadioCount;
     QCheckBox* UntilStopped;
