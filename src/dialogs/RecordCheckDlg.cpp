@@ -9,6 +9,7 @@
 
 #include "lang/DisplayMessage.h"
 #include "lang/FindingMessage.h"
+#include "lang/FindingPlace.h"
 #include "lang/TextTable.h"
 
 namespace {
@@ -18,17 +19,9 @@ enum Column { WhereColumn, ValueColumn, ProblemColumn, ColumnCount };
 constexpr int ListMinimumWidth = 520;
 constexpr int ListMinimumHeight = 200;
 
-QString Where(const RecordFinding& finding)
-{
-    const QString field = QString::fromStdString(finding.field);
-    if (finding.channel == 0)
-        return field;
-    return DisplayMessage({MessageId::ChannelNumber, {std::to_string(finding.channel)}}) + " " + field;
-}
-
 void FillRow(QTableWidget* list, int row, const RecordFinding& finding)
 {
-    const QString cells[ColumnCount] = {Where(finding), QString::fromStdString(finding.value),
+    const QString cells[ColumnCount] = {FindingPlace(finding), QString::fromStdString(finding.value),
                                         DisplayMessage({ProblemMessage(finding.problem)})};
     for (int column = 0; column < ColumnCount; ++column)
         list->setItem(row, column, new QTableWidgetItem(cells[column]));

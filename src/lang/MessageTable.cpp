@@ -140,6 +140,8 @@ constexpr TextPair MessageTexts[] = {
     {"%1“%2”含有 A-D、* 或 #：只有数字 0-9 可以递增。", "%1 \"%2\" holds A-D, * or #: only the digits 0-9 can be increased."},
     {"%1“%2”的位数不够 %3 部电台使用。", "%1 \"%2\" has too few digits for %3 radios."},
     {"PTT ID 和 ANI 都是空的：没有可以递增的号码。", "PTT ID and ANI are both empty: there is nothing to increase."},
+    // The check list's name for a file's size.
+    {"文件长度", "File size"},
     // Names for screen readers.
     {"通讯录", "Address book"},
     {"传输状态", "Transfer status"},

@@ -133,6 +133,8 @@ enum class MessageId : int {
     IdNotDigits,           // %1 the code's name, %2 the code
     IdTooFewDigits,        // %1 the code's name, %2 the code, %3 radios
     IdsBothEmpty,
+    // The check list's name for the size of a channel data file:
+    FileSizeField,
     // Names screen readers give controls the window shows no caption for:
     AddressBookName,
     TransferStatusName,

@@ -126,10 +126,10 @@ public:
         Choice(n, "ChSquelchMode", ch.ChSquelchMode(), ch.ChSquelchMode() < ChannelSquelchModes);
     }
 
-    void Length(const std::string& field, uint32_t length, size_t capacity)
+    void Length(const std::string& field, uint32_t length, size_t capacity, unsigned entry = 0)
     {
         if (length > capacity)
-            Add(0, field, std::to_string(length), RecordProblem::TooLong);
+            Add(0, field, std::to_string(length), RecordProblem::TooLong, entry);
     }
 
     void Choice(unsigned n, const std::string& field, uint32_t value, bool allowed)
@@ -155,9 +155,9 @@ private:
             Add(n, field, std::to_string(type) + "/" + Hex(code), RecordProblem::InvalidTone);
     }
 
-    void Add(unsigned n, const std::string& field, std::string value, RecordProblem problem)
+    void Add(unsigned n, const std::string& field, std::string value, RecordProblem problem, unsigned entry = 0)
     {
-        findings_.push_back({n, field, std::move(value), problem});
+        findings_.push_back({n, field, std::move(value), problem, entry});
     }
 
     const BandLimits& band_;
@@ -175,7 +175,7 @@ std::vector<RecordFinding> CheckRecord(const RadioSettings& settings, const Band
     for (unsigned k = 1; k <= AddrBookEntryCount; ++k)
         if (settings.IsAddrBookEntryUsed(k))
             check.Length("AddrBook[" + std::to_string(k) + "].IdLength", settings.Entry(k).IdLength,
-                         AddrBookIdCapacity);
+                         AddrBookIdCapacity, k);
     for (const DtmfLength& length : DtmfLengths)
         check.Length(length.field, length.read(settings), DtmfCodeCapacity);
     for (const OptionRule& rule : OptionRules) {
