@@ -142,6 +142,12 @@ constexpr TextPair MessageTexts[] = {
     {"PTT ID 和 ANI 都是空的：没有可以递增的号码。", "PTT ID and ANI are both empty: there is nothing to increase."},
     // The check list's name for a file's size.
     {"文件长度", "File size"},
+    // A record from a radio, and saving before a series.
+    {"对讲机 %1", "radio %1"},
+    {"数据有未保存的修改。写频前先保存吗？保存后，编程记录中的文件正是写入的数据。",
+     "The data have unsaved changes. Save them before writing? Then the log names a file that holds what was "
+     "written."},
+    {"不保存直接写频", "Write without saving"},
     // Names for screen readers.
     {"通讯录", "Address book"},
     {"传输状态", "Transfer status"},

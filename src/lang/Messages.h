@@ -135,6 +135,11 @@ enum class MessageId : int {
     IdsBothEmpty,
     // The check list's name for the size of a channel data file:
     FileSizeField,
+    // The caption of a record read from a radio that no file holds yet, and the question before a
+    // series writes a record whose changes are not saved:
+    RecordFromRadio,  // %1 serial number
+    SaveBeforeSeries,
+    WriteWithoutSaving,
     // Names screen readers give controls the window shows no caption for:
     AddressBookName,
     TransferStatusName,
