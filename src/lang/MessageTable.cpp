@@ -51,6 +51,10 @@ constexpr TextPair MessageTexts[] = {
     {"文件名过长", "File name too long"},
     {"符号链接层数过多", "Too many levels of symbolic links"},
     {"没有此设备或地址", "No such device or address"},
+    // Files a command names, and a read its file could not take.
+    {"%1 和 %2 指向同一个文件：%3", "%1 and %2 name the same file: %3"},
+    {"读出的数据保存在 %1。", "What was read is kept in %1."},
+    {"读出的数据未能保存到任何地方：%1", "What was read could not be kept anywhere: %1"},
     // The transfer window and the list of values the radio cannot take.
     {"电台中现在可能只写入了部分设置：请重新写入。", "The radio may now hold a partly written setup: write it again."},
     {"正在连接电台...", "Connecting to the radio..."},

@@ -45,6 +45,10 @@ enum class MessageId : int {
     ReasonNameTooLong,
     ReasonTooManyLinks,
     ReasonNoDevice,
+    // Files a command names, checked before the radio is touched, and a read its file could not take:
+    SameFileTwice,  // %1 and %2 what names the file, %3 the file
+    ReadKeptAt,     // %1 the file that holds what was read
+    ReadNotKept,    // %1 why
     // The transfer window and its safety net (verify, backups, trace):
     PartlyWritten,
     Connecting,
