@@ -47,7 +47,8 @@ std::unique_ptr<TransferTargets> TargetsFor(const CliArgs& cli)
 
 int ReadCalibration(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--out", 1}, {"--access-code", 1}, {"--password", 1}, {"--trace", 1}, {"--fast", 0}});
+    const CliArgs cli(args, {{"--port", 1}, {"--out", 1}, {"--access-code", 1}, {"--password", 1}, {"--trace", 1},
+                             {"--trace-secrets", 0}, {"--fast", 0}});
     TraceFile trace(cli);
     ExpectNoFile(cli, "calibration read");
     const std::string port = cli.Required("--port");
@@ -68,7 +69,8 @@ int ReadCalibration(const CommandArgs& args)
 
 int WriteCalibration(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--access-code", 1}, {"--password", 1}, {"--on-band-difference", 1}, {"--trace", 1}, {"--fast", 0}});
+    const CliArgs cli(args, {{"--port", 1}, {"--access-code", 1}, {"--password", 1}, {"--on-band-difference", 1},
+                             {"--trace", 1}, {"--trace-secrets", 0}, {"--fast", 0}});
     TraceFile trace(cli);
     const std::string file = cli.Only("calibration file");
     const std::string port = cli.Required("--port");
@@ -109,7 +111,7 @@ int DumpCalibration(const CommandArgs& args)
 
 int ReadSerialNumber(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--password", 1}, {"--trace", 1}, {"--fast", 0}});
+    const CliArgs cli(args, {{"--port", 1}, {"--password", 1}, {"--trace", 1}, {"--trace-secrets", 0}, {"--fast", 0}});
     TraceFile trace(cli);
     ExpectNoFile(cli, "serial read");
     const std::string port = cli.Required("--port");
@@ -123,7 +125,8 @@ int ReadSerialNumber(const CommandArgs& args)
 
 int WriteSerialNumber(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--password", 1}, {"--on-band-difference", 1}, {"--trace", 1}, {"--fast", 0}});
+    const CliArgs cli(args, {{"--port", 1}, {"--password", 1}, {"--on-band-difference", 1}, {"--trace", 1},
+                             {"--trace-secrets", 0}, {"--fast", 0}});
     TraceFile trace(cli);
     const std::string number = cli.Only("serial number");
     const std::string port = cli.Required("--port");
@@ -138,7 +141,7 @@ int WriteSerialNumber(const CommandArgs& args)
 // The new password travels in the handshake; no block is written, so the band plays no part.
 int SetPassword(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--current", 1}, {"--trace", 1}, {"--fast", 0}});
+    const CliArgs cli(args, {{"--port", 1}, {"--current", 1}, {"--trace", 1}, {"--trace-secrets", 0}, {"--fast", 0}});
     TraceFile trace(cli);
     const std::string fresh = PasswordText(cli.Only("new password"), "the new password");
     const std::string port = cli.Required("--port");
@@ -183,12 +186,13 @@ std::vector<CliCommand> FactoryCommands()
         {"calibration",
          "calibration read --port PORT --out FILE.Kqda | write --port PORT FILE.Kqda "
          "[--on-band-difference ask|continue|stop] | dump FILE.Kqda; each with --access-code CODE, "
-         "read and write with [--password TEXT] [--trace FILE] [--fast]",
+         "read and write with [--password TEXT] [--trace FILE [--trace-secrets]] [--fast]",
          Calibration},
         {"serial",
          "serial read --port PORT | write --port PORT NUMBER [--on-band-difference ask|continue|stop]; "
-         "each with [--password TEXT] [--trace FILE] [--fast]",
+         "each with [--password TEXT] [--trace FILE [--trace-secrets]] [--fast]",
          SerialNumber},
-        {"password", "password set --port PORT [--current TEXT] [--trace FILE] [--fast] NEW", Password},
+        {"password", "password set --port PORT [--current TEXT] [--trace FILE [--trace-secrets]] [--fast] NEW",
+         Password},
     };
 }

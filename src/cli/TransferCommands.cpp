@@ -101,7 +101,8 @@ int ListPorts(const CommandArgs& args)
 int ReadRadio(const CommandArgs& args)
 {
     const CliArgs cli(args,
-                      {{"--port", 1}, {"--out", 1}, {"--base", 1}, {"--password", 1}, {"--trace", 1}, {"--fast", 0}, {"--no-backup", 0}});
+                      {{"--port", 1}, {"--out", 1}, {"--base", 1}, {"--password", 1}, {"--trace", 1},
+                       {"--trace-secrets", 0}, {"--fast", 0}, {"--no-backup", 0}});
     TraceFile trace(cli);
     if (!cli.Positional().empty())
         throw UsageError("read takes no file argument; use --out");
@@ -133,6 +134,7 @@ int WriteRadio(const CommandArgs& args)
                              {"--band-limits", 2},
                              {"--on-band-difference", 1},
                              {"--trace", 1},
+                             {"--trace-secrets", 0},
                              {"--fast", 0},
                              {"--verify", 0},
                              {"--no-backup", 0},
@@ -172,12 +174,13 @@ std::vector<CliCommand> TransferCommands()
     return {
         {"ports", "ports", ListPorts},
         {"read",
-         "read --port PORT --out FILE.Kqd [--base FILE.Kqd] [--password TEXT] [--trace FILE] [--fast] [--no-backup]",
+         "read --port PORT --out FILE.Kqd [--base FILE.Kqd] [--password TEXT] [--trace FILE [--trace-secrets]] "
+         "[--fast] [--no-backup]",
          ReadRadio},
         {"write",
          "write --port PORT FILE.Kqd [--password TEXT] [--band N | --band-limits MIN MAX] "
-         "[--on-band-difference ask|continue|stop] [--verify] [--force] [--trace FILE] [--fast] [--no-backup] "
-         "[--radios N [--increment-ids] [--log LOG.csv] [--wait-seconds S]]",
+         "[--on-band-difference ask|continue|stop] [--verify] [--force] [--trace FILE [--trace-secrets]] [--fast] "
+         "[--no-backup] [--radios N [--increment-ids] [--log LOG.csv] [--wait-seconds S]]",
          WriteRadio},
     };
 }
