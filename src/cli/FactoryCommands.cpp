@@ -74,6 +74,7 @@ int ReadCalibration(const CommandArgs& args)
                              {"--password", 1},
                              {"--password-file", 1},
                              {"--trace", 1},
+                             {"--trace-secrets", 0},
                              {"--fast", 0}});
     ExpectNoFile(cli, "calibration read");
     const std::string port = cli.Required("--port");
@@ -105,6 +106,7 @@ int WriteCalibration(const CommandArgs& args)
                              {"--password-file", 1},
                              {"--on-band-difference", 1},
                              {"--trace", 1},
+                             {"--trace-secrets", 0},
                              {"--fast", 0}});
     const std::string file = cli.Only("calibration file");
     const std::string port = cli.Required("--port");
@@ -149,7 +151,12 @@ int DumpCalibration(const CommandArgs& args)
 
 int ReadSerialNumber(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--password", 1}, {"--password-file", 1}, {"--trace", 1}, {"--fast", 0}});
+    const CliArgs cli(args, {{"--port", 1},
+                             {"--password", 1},
+                             {"--password-file", 1},
+                             {"--trace", 1},
+                             {"--trace-secrets", 0},
+                             {"--fast", 0}});
     ExpectNoFile(cli, "serial read");
     const std::string port = cli.Required("--port");
     if (const auto refused = WhyFilesRefused(cli))
@@ -170,6 +177,7 @@ int WriteSerialNumber(const CommandArgs& args)
                              {"--password-file", 1},
                              {"--on-band-difference", 1},
                              {"--trace", 1},
+                             {"--trace-secrets", 0},
                              {"--fast", 0}});
     const std::string number = cli.Only("serial number");
     const std::string port = cli.Required("--port");
@@ -209,6 +217,7 @@ int SetPassword(const CommandArgs& args)
                              {"--password-file", 1},
                              {"--new-password-file", 1},
                              {"--trace", 1},
+                             {"--trace-secrets", 0},
                              {"--fast", 0}});
     const std::string port = cli.Required("--port");
     if (const auto refused = WhyFilesRefused(cli))
@@ -258,14 +267,14 @@ std::vector<CliCommand> FactoryCommands()
         {"calibration",
          "calibration read --port PORT --out FILE.Kqda | write --port PORT FILE.Kqda "
          "[--on-band-difference ask|continue|stop] | dump FILE.Kqda; each with --access-code CODE, "
-         "read and write with [--password TEXT | --password-file FILE] [--trace FILE] [--fast]",
+         "read and write with [--password TEXT | --password-file FILE] [--trace FILE [--trace-secrets]] [--fast]",
          Calibration},
         {"serial",
          "serial read --port PORT | write --port PORT NUMBER [--on-band-difference ask|continue|stop]; "
-         "each with [--password TEXT | --password-file FILE] [--trace FILE] [--fast]",
+         "each with [--password TEXT | --password-file FILE] [--trace FILE [--trace-secrets]] [--fast]",
          SerialNumber},
         {"password",
-         "password set --port PORT [--current TEXT | --password-file FILE] [--trace FILE] [--fast] "
+         "password set --port PORT [--current TEXT | --password-file FILE] [--trace FILE [--trace-secrets]] [--fast] "
          "[NEW | --new-password-file FILE]",
          Password},
     };

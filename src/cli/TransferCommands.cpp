@@ -121,6 +121,7 @@ int ReadRadio(const CommandArgs& args)
                              {"--password", 1},
                              {"--password-file", 1},
                              {"--trace", 1},
+                             {"--trace-secrets", 0},
                              {"--fast", 0},
                              {"--no-backup", 0}});
     if (!cli.Positional().empty())
@@ -158,6 +159,7 @@ int WriteRadio(const CommandArgs& args)
                              {"--band-limits", 2},
                              {"--on-band-difference", 1},
                              {"--trace", 1},
+                             {"--trace-secrets", 0},
                              {"--fast", 0},
                              {"--verify", 0},
                              {"--no-backup", 0},
@@ -200,13 +202,13 @@ std::vector<CliCommand> TransferCommands()
     return {
         {"ports", "ports", ListPorts},
         {"read",
-         "read --port PORT --out FILE.Kqd [--base FILE.Kqd] [--password TEXT | --password-file FILE] [--trace FILE] "
-         "[--fast] [--no-backup]",
+         "read --port PORT --out FILE.Kqd [--base FILE.Kqd] [--password TEXT | --password-file FILE] "
+         "[--trace FILE [--trace-secrets]] [--fast] [--no-backup]",
          ReadRadio},
         {"write",
          "write --port PORT FILE.Kqd [--password TEXT | --password-file FILE] [--band N | --band-limits MIN MAX] "
-         "[--on-band-difference ask|continue|stop] [--verify] [--force] [--trace FILE] [--fast] [--no-backup] "
-         "[--radios N [--increment-ids] [--log LOG.csv] [--wait-seconds S]]",
+         "[--on-band-difference ask|continue|stop] [--verify] [--force] [--trace FILE [--trace-secrets]] [--fast] "
+         "[--no-backup] [--radios N [--increment-ids] [--log LOG.csv] [--wait-seconds S]]",
          WriteRadio},
     };
 }

@@ -8,6 +8,7 @@
 #include "files/AtomicFile.h"
 #include "files/DataFolder.h"
 #include "files/PlatformFile.h"
+#include "files/PrivateFolders.h"
 
 namespace fs = std::filesystem;
 
@@ -87,18 +88,20 @@ BackupResult StoreBackup(const std::string& root, const RadioSettings& settings,
     if (root.empty())
         return {FileResult::Failure(FileProblem::NoBackupFolder, {}), {}};
     const fs::path folder = fs::path(root) / BackupFolderName(settings.DeviceSn);
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (ec)
+    if (const std::error_code ec = MakePrivateFolders(folder.string()))
         return {FileResult::Failure(FileProblem::CannotBackUp, folder.string(), ec.value()), {}};
     const fs::path base = FreeBase(folder, BackupBaseName(when, direction));
     const std::string recordPath = (fs::path(base) += RecordExtension).string();
-    if (FileResult saved = WriteFileAtomically(recordPath, settings.BlockBytes(), RadioSettingsBlockSize); !saved.ok)
-        return {saved, {}};
+    const FileResult savedRecord = WriteFileAtomically(recordPath, settings.BlockBytes(), RadioSettingsBlockSize,
+                                                       NewFileAccess::OwnerOnly);
+    if (!savedRecord.ok)
+        return {savedRecord, {}};
     if (image) {
         const std::string imagePath = (fs::path(base) += ImageExtension).string();
-        if (FileResult saved = WriteFileAtomically(imagePath, image->data(), image->size()); !saved.ok)
-            return {saved, {}};
+        const FileResult savedImage =
+            WriteFileAtomically(imagePath, image->data(), image->size(), NewFileAccess::OwnerOnly);
+        if (!savedImage.ok)
+            return {savedImage, {}};
     }
     return {FileResult::Success(), recordPath};
 }

@@ -43,7 +43,8 @@ struct BackupResult {
 };
 
 // Writes root/<serial>/<base>.Kqd and, when `image` is given, <base>.img beside it, each
-// atomically, creating the folders. A name already taken gets "-2", "-3", ... appended.
+// atomically and for the user alone, since they hold the radio's password, creating the folders
+// likewise. A name already taken gets "-2", "-3", ... appended.
 BackupResult StoreBackup(const std::string& root, const RadioSettings& settings, const MemoryImage* image,
                          const BackupMoment& when, BackupDirection direction);
 

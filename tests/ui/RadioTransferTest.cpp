@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "FileContents.h"
+#include "FileModes.h"
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
 #include "QuickRadio.h"
@@ -233,9 +234,10 @@ TEST_F(RadioTransfer, ASilentPortEndsInACommunicationFailure)
 }
 
 // The read keeps the record and the image it came in, the write what it sends; the log of the
-// last transfer holds its requests.
+// last transfer holds its requests, with the password masked, and is the user's alone.
 TEST_F(RadioTransfer, TransfersLeaveBackupsAndALogOfTheLastOne)
 {
+    const UmaskOverride umask(022);
     StartWith(QuickRadioWith({"--sample"}));
     EXPECT_FALSE(Item("MenuSaveTransferLog")->isEnabled());
     RunTransfer("MenuEdit_Read");
@@ -262,6 +264,11 @@ TEST_F(RadioTransfer, TransfersLeaveBackupsAndALogOfTheLastOne)
     for (size_t at = log.find(" > 52 "); at != std::string::npos; at = log.find(" > 52 ", at + 1))
         ++requests;
     EXPECT_EQ(requests, 50u);
+    size_t masked = 0;
+    for (size_t at = log.find(" **"); at != std::string::npos; at = log.find(" **", at + 1))
+        ++masked;
+    EXPECT_EQ(masked, 32u) << "the info answer's password and the password frame's payload";
+    EXPECT_EQ(PermissionsOf(exchangeAnswer.toStdString()), 0600u);
 
     Record().Channel[1].RxFreq = 438500000;
     RunTransfer("MenuEdit_Write");
