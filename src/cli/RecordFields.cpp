@@ -2,9 +2,8 @@
 
 #include <limits>
 
-#include <QStringDecoder>
-
 #include "model/DtmfDigits.h"
+#include "text/GbkEncoding.h"
 
 namespace {
 
@@ -69,8 +68,7 @@ QString FieldText(const uint8_t* bytes, size_t size)
     size_t n = 0;
     while (n < size && bytes[n] != 0)
         ++n;
-    QStringDecoder gbk("GBK");
-    return gbk.decode(QByteArray(reinterpret_cast<const char*>(bytes), int(n)));
+    return QString::fromStdString(GbkToUtf8(std::string_view(reinterpret_cast<const char*>(bytes), n)));
 }
 
 QString DtmfCodeText(const RadioSettings& s, const DtmfCodeField& f)

@@ -10,8 +10,8 @@
 #include <QJsonObject>
 
 #include "cli/RecordFields.h"
-#include "lang/GbkEncoding.h"
 #include "model/DtmfDigits.h"
+#include "text/GbkEncoding.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "files/ChannelCsvFormat.h"
 #include "files/CsvTones.h"
 #include "files/MegahertzText.h"
-#include "lang/GbkEncoding.h"
+#include "text/GbkEncoding.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include "files/ChannelCsvFormat.h"
 #include "files/CsvTones.h"
 #include "files/MegahertzText.h"
-#include "lang/GbkEncoding.h"
 #include "model/ChannelFields.h"
 #include "model/ChannelRules.h"
 #include "model/Frequency.h"
+#include "text/GbkEncoding.h"
 
 namespace {
 

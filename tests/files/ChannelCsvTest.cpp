@@ -6,9 +6,9 @@
 
 #include "files/ChannelCsv.h"
 #include "files/MegahertzText.h"
-#include "lang/GbkEncoding.h"
 #include "model/ChannelRules.h"
 #include "model/Tone.h"
+#include "text/GbkEncoding.h"
 
 namespace {
 
