@@ -71,7 +71,7 @@ std::vector<Choice> GroupCodes()
 std::vector<Choice> KeyChoices(bool longPress)
 {
     std::vector<Choice> choices;
-    for (const KeyFunction& function : KeyFunctions())
+    for (const ProgrammableKeyFunction& function : ProgrammableKeyFunctions())
         if (!longPress || function.offeredForLongPress)
             choices.push_back({function.code, Entry(function.label)});
     return choices;
@@ -193,9 +193,9 @@ const std::vector<DtmfCodeField>& DtmfCodeFields()
 
 #undef KR_CODE
 
-const std::vector<KeyFunction>& KeyFunctions()
+const std::vector<ProgrammableKeyFunction>& ProgrammableKeyFunctions()
 {
-    static const std::vector<KeyFunction> functions = {
+    static const std::vector<ProgrammableKeyFunction> functions = {
         {0, "Unassigned", true, false},
         {1, "DtmfOnOff", true, false},
         {2, "Monitor", false, false},
@@ -226,9 +226,9 @@ const std::vector<KeyFunction>& KeyFunctions()
 
 bool IsMomentaryKeyFunction(uint32_t code)
 {
-    const auto& functions = KeyFunctions();
+    const auto& functions = ProgrammableKeyFunctions();
     return std::any_of(functions.begin(), functions.end(),
-                       [code](const KeyFunction& f) { return f.code == code && f.momentary; });
+                       [code](const ProgrammableKeyFunction& f) { return f.code == code && f.momentary; });
 }
 
 const OptionField* FindOptionField(std::string_view name)
@@ -237,6 +237,16 @@ const OptionField* FindOptionField(std::string_view name)
         if (name == field.name)
             return &field;
     return nullptr;
+}
+
+std::vector<const OptionField*> OptionFieldsAt(OptionPage page, int column)
+{
+    std::vector<const OptionField*> fields;
+    for (const OptionField& field : OptionFields())
+        if (field.place.page == page && field.place.column == column)
+            fields.push_back(&field);
+    std::sort(fields.begin(), fields.end(), [](const OptionField* a, const OptionField* b) { return a->place.row < b->place.row; });
+    return fields;
 }
 
 uint32_t OptionField::Get(const RadioSettings& s) const

@@ -90,6 +90,8 @@ struct OptionField {
 // In the order of the record.
 const std::vector<OptionField>& OptionFields();
 const OptionField* FindOptionField(std::string_view name);
+// The fields of one column of a page, top to bottom.
+std::vector<const OptionField*> OptionFieldsAt(OptionPage page, int column);
 
 // A DTMF code: up to DtmfCodeCapacity symbol codes and the count of symbols in use.
 struct DtmfCodeField {
@@ -114,14 +116,14 @@ struct DtmfCodeField {
 const std::vector<DtmfCodeField>& DtmfCodeFields();
 
 // A function a programmable key can take, as the key lists offer them.
-struct KeyFunction {
+struct ProgrammableKeyFunction {
     uint8_t code;
     const char* label;
     bool offeredForLongPress;  // the monitor and squelch-off functions are short presses only
     bool momentary;            // held only while the key is: the key's long press then stays unassigned
 };
 
-const std::vector<KeyFunction>& KeyFunctions();
+const std::vector<ProgrammableKeyFunction>& ProgrammableKeyFunctions();
 bool IsMomentaryKeyFunction(uint32_t code);
 
 // File/New: every option field at its default.
