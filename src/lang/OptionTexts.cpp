@@ -132,6 +132,14 @@ std::string NamedText(std::string_view entryName)
     return entry ? EntryText(*entry) : std::string();
 }
 
+std::string FieldCaption(const OptionField& field)
+{
+    if (field.kind != OptionKind::KeyFunction)
+        return NamedText(field.label);
+    const int key = field.place.column + 1;
+    return EntryText(TextEntry::Key) + " " + std::to_string(key) + " " + NamedText(field.label);
+}
+
 std::string ChoiceText(const ChoiceLabel& label)
 {
     switch (label.kind) {
