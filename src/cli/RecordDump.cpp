@@ -4,6 +4,7 @@
 
 #include "cli/RecordFields.h"
 #include "lang/ChannelTexts.h"
+#include "model/OptionTable.h"
 
 namespace {
 
@@ -54,11 +55,11 @@ std::string DumpRecordText(const RadioSettings& s)
 {
     QString out = "Channels\n" + ChannelTable(s);
     out += "\nOptions\n";
-    for (const auto& f : NumberFields())
-        out += QString("  %1: %2\n").arg(f.name).arg(f.get(s));
+    for (const OptionField& f : OptionFields())
+        out += QString("  %1: %2\n").arg(f.name).arg(f.Get(s));
     out += "\nDTMF codes\n";
-    for (const auto& f : DtmfCodeFields())
-        out += QString("  %1: %2\n").arg(f.name, DtmfCodeText(s, f));
+    for (const DtmfCodeField& f : DtmfCodeFields())
+        out += QString("  %1: %2\n").arg(f.name, QString::fromStdString(f.Text(s)));
     out += "\nAddress book\n";
     for (unsigned k = 1; k <= AddrBookEntryCount; ++k)
         if (s.IsAddrBookEntryUsed(k))
