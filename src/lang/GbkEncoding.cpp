@@ -63,6 +63,16 @@ std::string GbkToUtf8(std::string_view gbk)
     return gbk.empty() ? std::string() : Narrow(CP_UTF8, Wide(GbkCodePage, 0, gbk), nullptr);
 }
 
+std::optional<std::string> TryGbkToUtf8(std::string_view gbk)
+{
+    if (gbk.empty())
+        return std::string();
+    const std::wstring wide = Wide(GbkCodePage, MB_ERR_INVALID_CHARS, gbk);
+    if (wide.empty())
+        return std::nullopt;
+    return Narrow(CP_UTF8, wide, nullptr);
+}
+
 #else
 
 namespace {
@@ -85,6 +95,31 @@ private:
     iconv_t Handle_;
 };
 
+// A byte that starts no GBK character ends the decoding, or with `replace` becomes "?".
+std::optional<std::string> DecodeGbk(std::string_view gbk, bool replace)
+{
+    IconvHandle converter("UTF-8", "GBK");
+    if (!converter.IsOpen())
+        return replace ? std::optional<std::string>(std::string()) : std::nullopt;
+    std::string input(gbk);
+    // One GBK byte becomes at most three UTF-8 bytes (a two-byte character at most three as well).
+    std::string utf8(input.size() * 3, '\0');
+    char* in = input.data();
+    size_t inLeft = input.size();
+    char* out = utf8.data();
+    size_t outLeft = utf8.size();
+    while (inLeft > 0 && iconv(converter.Get(), &in, &inLeft, &out, &outLeft) == size_t(-1)) {
+        if (!replace)
+            return std::nullopt;
+        *out++ = '?';
+        --outLeft;
+        ++in;
+        --inLeft;
+    }
+    utf8.resize(utf8.size() - outLeft);
+    return utf8;
+}
+
 }
 
 std::optional<std::string> TryUtf8ToGbk(std::string_view utf8)
@@ -105,25 +140,9 @@ std::optional<std::string> TryUtf8ToGbk(std::string_view utf8)
     return gbk;
 }
 
-std::string GbkToUtf8(std::string_view gbk)
-{
-    IconvHandle converter("UTF-8", "GBK");
-    std::string input(gbk);
-    // One GBK byte becomes at most three UTF-8 bytes (a two-byte character at most three as well).
-    std::string utf8(input.size() * 3, '\0');
-    char* in = input.data();
-    size_t inLeft = input.size();
-    char* out = utf8.data();
-    size_t outLeft = utf8.size();
-    while (converter.IsOpen() && inLeft > 0 && iconv(converter.Get(), &in, &inLeft, &out, &outLeft) == size_t(-1)) {
-        *out++ = '?';
-        --outLeft;
-        ++in;
-        --inLeft;
-    }
-    utf8.resize(utf8.size() - outLeft);
-    return utf8;
-}
+std::string GbkToUtf8(std::string_view gbk) { return *DecodeGbk(gbk, true); }
+
+std::optional<std::string> TryGbkToUtf8(std::string_view gbk) { return DecodeGbk(gbk, false); }
 
 #endif
 
