@@ -15,6 +15,7 @@
 #include "factory/AdjustmentFile.h"
 #include "factory/SerialNumber.h"
 #include "files/AppSettings.h"
+#include "lang/PrintableText.h"
 #include "link/TransferTargets.h"
 #include "model/Frequency.h"
 
@@ -117,7 +118,7 @@ int ReadSerialNumber(const CommandArgs& args)
     const LinkOutcome outcome = RunTransfer(targets->Context(TransferKind::SerialNumber, true), port,
                                             BandDifferencePolicy::Stop, trace.Trace());
     if (outcome == LinkOutcome::Success)
-        std::printf("%s\n", SnText(targets->Settings.DeviceSn).c_str());
+        std::printf("%s\n", PrintableText(SnText(targets->Settings.DeviceSn)).c_str());
     return ExitCodeOf(outcome);
 }
 

@@ -175,6 +175,16 @@ TEST_F(StartUpTest, DeviceInformationShowsTheRecordsStampVersionAndSerialNumber)
     EXPECT_EQ(Control<QLabel>("sDeviceSn")->text(), QString::fromUtf8("序列号"));
 }
 
+TEST_F(StartUpTest, WhatTheRadioReportsOfItselfShowsWithoutControlCharacters)
+{
+    StartWindow();
+    std::memcpy(Record().SoftwareVersion, "V1\x1b[2J", 7);
+    std::memcpy(Record().DeviceSn, "\x1b]0;x\x07", 6);
+    window->FullRefresh();
+    EXPECT_EQ(Control<QLabel>("sSoftwareVersionDisp")->text(), "V1\\x1b[2J");
+    EXPECT_EQ(Control<QLabel>("sDeviceSnDisp")->text(), "\\x1b]0;x\\x07");
+}
+
 TEST_F(StartUpTest, SettingsAreWrittenWhenTheWindowGoesAway)
 {
     StartWindow();
