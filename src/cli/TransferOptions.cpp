@@ -2,17 +2,36 @@
 
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <map>
 #include <system_error>
 
+#include "lang/FileMessage.h"
 #include "model/Password.h"
 #include "ports/SerialPortInfo.h"
 
 namespace {
+
 constexpr char FirstPrintable = 0x20;
 constexpr char LastPrintable = 0x7E;
+
+// A file that cannot be read is said once, however often a command asks for the settings.
+AppSettings LoadCurrentAppSettings()
+{
+    const std::string path = SettingsFilePath();
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec))
+        return AppSettings();
+    FileResult unread;
+    const AppSettings settings = LoadAppSettings(path, &unread);
+    if (!unread.ok)
+        std::fprintf(stderr, "kr-t27-cli: %s\n",
+                     EnglishMessage({MessageId::SettingsNotRead, {EnglishMessage(FileMessage(unread))}}).c_str());
+    return settings;
+}
+
 }
 
 BandDifferencePolicy PolicyOption(const CliArgs& cli)
@@ -57,9 +76,8 @@ void ApplyFastOption(const CliArgs& cli, LinkSettings& link) { link.FastLink = c
 
 AppSettings CurrentAppSettings()
 {
-    const std::string path = SettingsFilePath();
-    std::error_code ec;
-    return std::filesystem::exists(path, ec) ? LoadAppSettings(path) : AppSettings();
+    static const AppSettings settings = LoadCurrentAppSettings();
+    return settings;
 }
 
 void UsePinnedPorts() { TeskComm32::SetPinnedPorts(CurrentAppSettings().PinnedPorts); }

@@ -49,6 +49,9 @@ public:
     FileResult LoadDataFile(const QString& path);
     // The same for the user at the window: a failure is reported in a notice.
     bool OpenDataFile(const QString& path);
+    // A settings file that could not be read at start-up, so that the defaults stand, is reported
+    // in a notice; shown once the window is up.
+    void ReportUnreadSettings();
 
     RadioSettings& Record() { return record_; }
     // The band every entered frequency is clamped to: the chosen one, or the radio's after a read.
@@ -141,6 +144,7 @@ private:
     std::string settingsPath_;
     QString dataFilePath_;  // the channel data file last opened or saved, for the channel sheet
     AppSettings config_;
+    FileResult settingsRead_;  // why the settings file could not be read at start-up
     LinkSettings link_;
     FileChooser chooser_;
     QtTranslation qtTexts_;
