@@ -21,6 +21,7 @@
 #include "lang/FileMessage.h"
 #include "link/TransferTargets.h"
 #include "model/Frequency.h"
+#include "text/PrintableText.h"
 
 // The factory's commands: calibration behind the access code, as the adjustment dialog is; the
 // serial number; and setting the radio's password.
@@ -166,7 +167,7 @@ int ReadSerialNumber(const CommandArgs& args)
     const TransferRun run{port, BandDifferencePolicy::Stop, trace.Trace(), PasswordQuestionFor(cli)};
     const LinkOutcome outcome = RunTransfer(targets->Context(TransferKind::SerialNumber, true), run);
     if (outcome == LinkOutcome::Success)
-        std::printf("%s\n", SnText(targets->Settings.DeviceSn).c_str());
+        std::printf("%s\n", PrintableText(SnText(targets->Settings.DeviceSn)).c_str());
     return ExitCodeOf(outcome);
 }
 

@@ -107,8 +107,9 @@ int ListPorts(const CommandArgs& args)
         throw UsageError("ports takes no arguments");
     UsePinnedPorts();
     const TCommSerialPortInfo info;
-    for (const auto& name : info.PortList)
-        std::printf("%s\t%s\t%s\n", name.c_str(), TeskComm32::DevicePathOf(name).c_str(),
+    const std::vector<std::string> paths = TeskComm32::DevicePathsOf(info.PortList);
+    for (size_t i = 0; i < info.PortList.size(); ++i)
+        std::printf("%s\t%s\t%s\n", info.PortList[i].c_str(), paths[i].c_str(),
                     info.FromSystem ? "system" : "fallback");
     return ExitSuccess;
 }

@@ -44,7 +44,8 @@ void ApplyPasswordOption(const CliArgs& cli, RadioSettings& settings);
 void ApplyFastOption(const CliArgs& cli, LinkSettings& link);
 
 // The settings file as the desktop program keeps it, or the defaults while there is none: the
-// command line reads the file and leaves creating it to the desktop program.
+// command line reads the file and leaves creating it to the desktop program. Read once per
+// command; a file that cannot be read is said on stderr and the defaults are used.
 AppSettings CurrentAppSettings();
 
 // COM names mean here what they mean in the desktop program, pinned devices included.

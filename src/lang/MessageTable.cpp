@@ -81,6 +81,12 @@ constexpr TextPair MessageTexts[] = {
     {"不在可选值之中", "not one of the field's choices"},
     {"超过该项的长度", "longer than the field holds"},
     {"文件长度不是3128字节", "the file is not 3128 bytes long"},
+    // Names changed by an import or not written as held by an export, and the settings file.
+    {"第 %1 行：已去掉名称前后的空格：“%2”", "Line %1: spaces around the name removed: \"%2\""},
+    {"信道 %1：名称的字节不是有效的 GBK 编码，已写为“%2”",
+     "Channel %1: the name's bytes are not valid GBK; written as \"%2\""},
+    {"另有 %1 条说明未列出", "%1 more note(s) not listed"},
+    {"未读取设置文件（%1），使用默认设置。", "The settings file was not read (%1); the default settings are used."},
     // The Edit menu.
     {"撤销(&U)", "&Undo"},
     {"重做(&R)", "&Redo"},

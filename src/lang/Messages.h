@@ -75,6 +75,12 @@ enum class MessageId : int {
     ProblemOutsideList,
     ProblemTooLong,
     ProblemWrongSize,
+    // Names a channel table import changed or an export could not write as the record holds them,
+    // the notes an import report leaves out, and a settings file that was not read:
+    CsvNameTrimmed,   // %1 line, %2 the name as kept
+    CsvNameNotGbk,    // %1 channel, %2 the name as written
+    CsvNotesLeftOut,  // %1 notes
+    SettingsNotRead,  // %1 why
     // The Edit menu's history and row commands, and the question before a row insert pushes a
     // channel in use off the end:
     EditUndo,

@@ -73,3 +73,9 @@ std::optional<char32_t> NextUtf8Character(std::string_view text, size_t& pos)
     }
     return std::nullopt;
 }
+
+size_t Utf8CharacterLength(std::string_view text, size_t at)
+{
+    size_t pos = at;
+    return NextUtf8Character(text, pos) ? pos - at : 0;
+}

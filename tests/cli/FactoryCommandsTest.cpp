@@ -107,6 +107,14 @@ TEST(FactoryCommands, SerialNumberIsWrittenAsGivenAndReadBack)
     EXPECT_TRUE(std::equal(std::begin(expected), std::end(expected), memory.begin() + SerialNumberImageOffset));
 }
 
+TEST(FactoryCommands, ASerialNumberHoldingControlCharactersIsPrintedEscaped)
+{
+    RadioProcess radio({"--no-pacing", "--serial-bytes", "1b5b33316d3132"});
+    const CliRun run = RunCli({"serial", "read", "--port", radio.LinkPath()});
+    ASSERT_EQ(run.status, ExitSuccess) << run.err;
+    EXPECT_EQ(run.out, "SUCCESS\n\\x1b[31m12\n");
+}
+
 TEST(FactoryCommands, SerialNumbersAreUpToEightDigits)
 {
     for (const char* number : {"", "123456789", "12a", "-1"}) {
