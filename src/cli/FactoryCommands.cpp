@@ -76,7 +76,7 @@ int WriteCalibration(const CommandArgs& args)
     if (!AccessGranted(cli))
         return WrongAccessCode();
     AdjustmentData record{};
-    if (const FileResult opened = OpenAdjustmentFile(file, record); !opened.ok)
+    if (const FileResult opened = OpenWholeAdjustmentFile(file, record); !opened.ok)
         return Fail(opened);
     auto targets = TargetsFor(cli);
     GetAdjustmentData(record, targets->Buffer);
@@ -99,7 +99,7 @@ int DumpCalibration(const CommandArgs& args)
     if (!AccessGranted(cli))
         return WrongAccessCode();
     AdjustmentData record{};
-    if (const FileResult opened = OpenAdjustmentFile(file, record); !opened.ok)
+    if (const FileResult opened = OpenWholeAdjustmentFile(file, record); !opened.ok)
         return Fail(opened);
     for (const auto& field : AdjustmentFields())
         PrintField(field, record);

@@ -27,6 +27,10 @@ enum class MessageId : int {
     PortBusyOrDenied,     // %1 device, %2 system text
     PortAlreadyOpen,      // %1 device
     PortUnusable,         // %1 device, %2 system text
+    // Calibration files of another length than the record:
+    AdjustmentFileWrongSize,   // %1 path, %2 bytes held, %3 bytes needed
+    AdjustmentFileShortTaken,  // %1 bytes taken, %2 bytes of the record
+    AdjustmentFileLongTaken,   // %1 bytes taken
     // Refused input in the editors:
     NotANumber,           // %1 the refused text
     // System errors, inserted as the reason of a file or port problem:

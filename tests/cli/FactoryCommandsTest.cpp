@@ -54,6 +54,25 @@ TEST(FactoryCommands, CalibrationWrittenFromAFileReadsBackIntoAnIdenticalFile)
     EXPECT_TRUE(std::equal(block.begin(), block.begin() + AdjustmentBlockSize, memory.begin() + CalibrationImageOffset));
 }
 
+TEST(FactoryCommands, CalibrationFilesOfAnotherLengthAreRefusedBeforeAnyPort)
+{
+    const std::string csv = "Location,Name,Frequency\n1,CALL,438.500000\n";
+    for (const std::string& content : {std::string(), std::string(67, '\0'), std::string(69, '\0'), csv}) {
+        const std::string file = ScratchFolder() + "/odd.Kqda";
+        WriteAll(file, content);
+        const std::string expected = "kr-t27-cli: " + file + " is " + std::to_string(content.size()) +
+                                     " bytes long; a calibration file holds exactly 68 bytes\n";
+        for (const std::vector<std::string>& command :
+             {std::vector<std::string>{"calibration", "write", "--port", "/nonexistent", file, "--access-code", Code},
+              std::vector<std::string>{"calibration", "dump", file, "--access-code", Code}}) {
+            const CliRun refused = RunCli(command);
+            EXPECT_EQ(refused.status, ExitUsageOrFile) << command[1] << " " << content.size();
+            EXPECT_EQ(refused.err, expected);
+            EXPECT_TRUE(refused.out.empty()) << "no transfer ran: " << refused.out;
+        }
+    }
+}
+
 TEST(FactoryCommands, CalibrationCommandsWantTheAccessCode)
 {
     const std::string file = ScratchFolder() + "/any.Kqda";
