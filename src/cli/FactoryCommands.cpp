@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "cli/CliArgs.h"
 #include "cli/CliOutput.h"
@@ -13,8 +14,10 @@
 #include "factory/AdjustmentBlock.h"
 #include "factory/AdjustmentFields.h"
 #include "factory/AdjustmentFile.h"
+#include "factory/FactoryBackup.h"
 #include "factory/SerialNumber.h"
 #include "files/AppSettings.h"
+#include "lang/FileMessage.h"
 #include "link/TransferTargets.h"
 #include "model/Frequency.h"
 
@@ -45,6 +48,38 @@ std::unique_ptr<TransferTargets> TargetsFor(const CliArgs& cli)
     return targets;
 }
 
+void Say(const Message& message) { std::fprintf(stderr, "kr-t27-cli: %s\n", EnglishMessage(message).c_str()); }
+
+int NotWritten(int status)
+{
+    Say({MessageId::NotWrittenWithoutBackup});
+    return status;
+}
+
+// A calibration or serial-number write first reads the radio's calibration on the same port and
+// keeps it, with the serial number the radio reports, in the backups; the write's own objects
+// stay as they are. Gives the status that ends the command when that fails, nothing when the
+// write may go on.
+std::optional<int> BackUpBeforeWrite(const CliArgs& cli, TransferTargets& write, const std::string& port,
+                                     TransferTrace* trace)
+{
+    if (!BackupsWanted(cli))
+        return std::nullopt;
+    Say({MessageId::BackingUpCalibration});
+    const auto reader = TransferTargets::ForReadBack(write.Context(TransferKind::Adjustment, false));
+    const TransferContext read = reader->Context(TransferKind::Adjustment, true);
+    const LinkOutcome outcome = RunTransfer(read, port, BandDifferencePolicy::Stop, trace, OutcomeLine::OnFailure);
+    if (outcome != LinkOutcome::Success)
+        return NotWritten(ExitCodeOf(outcome));
+    const BackupResult kept = BackUpFactoryData(read);
+    if (!kept.result.ok) {
+        Say(FileMessage(kept.result));
+        return NotWritten(ExitUsageOrFile);
+    }
+    Say({MessageId::CalibrationBackedUp, {kept.recordPath}});
+    return std::nullopt;
+}
+
 int ReadCalibration(const CommandArgs& args)
 {
     const CliArgs cli(args, {{"--port", 1}, {"--out", 1}, {"--access-code", 1}, {"--password", 1}, {"--trace", 1}, {"--fast", 0}});
@@ -68,7 +103,13 @@ int ReadCalibration(const CommandArgs& args)
 
 int WriteCalibration(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--access-code", 1}, {"--password", 1}, {"--on-band-difference", 1}, {"--trace", 1}, {"--fast", 0}});
+    const CliArgs cli(args, {{"--port", 1},
+                             {"--access-code", 1},
+                             {"--password", 1},
+                             {"--on-band-difference", 1},
+                             {"--trace", 1},
+                             {"--fast", 0},
+                             {"--no-backup", 0}});
     TraceFile trace(cli);
     const std::string file = cli.Only("calibration file");
     const std::string port = cli.Required("--port");
@@ -80,6 +121,8 @@ int WriteCalibration(const CommandArgs& args)
         return Fail(opened);
     auto targets = TargetsFor(cli);
     GetAdjustmentData(record, targets->Buffer);
+    if (const auto refused = BackUpBeforeWrite(cli, *targets, port, trace.Trace()))
+        return *refused;
     return ExitCodeOf(RunTransfer(targets->Context(TransferKind::Adjustment, false), port, policy, trace.Trace()));
 }
 
@@ -123,7 +166,12 @@ int ReadSerialNumber(const CommandArgs& args)
 
 int WriteSerialNumber(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--password", 1}, {"--on-band-difference", 1}, {"--trace", 1}, {"--fast", 0}});
+    const CliArgs cli(args, {{"--port", 1},
+                             {"--password", 1},
+                             {"--on-band-difference", 1},
+                             {"--trace", 1},
+                             {"--fast", 0},
+                             {"--no-backup", 0}});
     TraceFile trace(cli);
     const std::string number = cli.Only("serial number");
     const std::string port = cli.Required("--port");
@@ -132,6 +180,8 @@ int WriteSerialNumber(const CommandArgs& args)
         throw UsageError("a serial number is one to eight decimal digits, not " + number);
     auto targets = TargetsFor(cli);
     SetSnText(targets->Settings.DeviceSn, number);
+    if (const auto refused = BackUpBeforeWrite(cli, *targets, port, trace.Trace()))
+        return *refused;
     return ExitCodeOf(RunTransfer(targets->Context(TransferKind::SerialNumber, false), port, policy, trace.Trace()));
 }
 
@@ -182,11 +232,11 @@ std::vector<CliCommand> FactoryCommands()
     return {
         {"calibration",
          "calibration read --port PORT --out FILE.Kqda | write --port PORT FILE.Kqda "
-         "[--on-band-difference ask|continue|stop] | dump FILE.Kqda; each with --access-code CODE, "
+         "[--on-band-difference ask|continue|stop] [--no-backup] | dump FILE.Kqda; each with --access-code CODE, "
          "read and write with [--password TEXT] [--trace FILE] [--fast]",
          Calibration},
         {"serial",
-         "serial read --port PORT | write --port PORT NUMBER [--on-band-difference ask|continue|stop]; "
+         "serial read --port PORT | write --port PORT NUMBER [--on-band-difference ask|continue|stop] [--no-backup]; "
          "each with [--password TEXT] [--trace FILE] [--fast]",
          SerialNumber},
         {"password", "password set --port PORT [--current TEXT] [--trace FILE] [--fast] NEW", Password},

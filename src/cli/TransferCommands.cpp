@@ -42,11 +42,10 @@ BandLimits ParseBand(const CliArgs& cli)
     return settings.Bands[size_t(index)];
 }
 
-// Backups are on unless --no-backup or the settings file's Backups=0 says otherwise; a backup
-// that fails is reported and the command goes on.
+// A backup that fails is reported and the command goes on.
 void BackUp(const CliArgs& cli, const TransferTargets& targets, BackupDirection direction)
 {
-    if (cli.Has("--no-backup") || !CurrentAppSettings().Backups)
+    if (!BackupsWanted(cli))
         return;
     const BackupResult kept = BackUpTransfer(targets.Settings, targets.Image, direction);
     if (!kept.result.ok)

@@ -62,4 +62,6 @@ AppSettings CurrentAppSettings()
     return std::filesystem::exists(path, ec) ? LoadAppSettings(path) : AppSettings();
 }
 
+bool BackupsWanted(const CliArgs& cli) { return !cli.Has("--no-backup") && CurrentAppSettings().Backups; }
+
 void UsePinnedPorts() { TeskComm32::SetPinnedPorts(CurrentAppSettings().PinnedPorts); }

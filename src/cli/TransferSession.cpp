@@ -108,7 +108,7 @@ void ProgressReport::End()
 }
 
 LinkOutcome RunTransfer(const TransferContext& context, const std::string& port, BandDifferencePolicy policy,
-                        TransferTrace* trace)
+                        TransferTrace* trace, OutcomeLine outcomeLine)
 {
     const std::optional<std::string> device = LinkDevice(port);
     if (!device)
@@ -132,7 +132,8 @@ LinkOutcome RunTransfer(const TransferContext& context, const std::string& port,
         trace->Append(runner.Trace());
     if (runner.PartlyWritten())
         std::fprintf(stderr, "kr-t27-cli: %s\n", EnglishMessage({MessageId::PartlyWritten}).c_str());
-    ShowOutcome(runner.Outcome());
+    if (outcomeLine == OutcomeLine::Always || runner.Outcome() != LinkOutcome::Success)
+        ShowOutcome(runner.Outcome());
     if (runner.Outcome() == LinkOutcome::Success)
         runner.ApplyResult();
     return runner.Outcome();

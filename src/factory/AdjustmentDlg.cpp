@@ -180,7 +180,7 @@ void TAdjustmentDlg::bReadClick()
     TransferContext context = link_;
     context.Kind = TransferKind::Adjustment;
     context.IsRead = true;
-    RunFactoryTransfer(context, this, [this] {
+    RunFactoryTransfer(context, backUpBeforeWrite_, this, [this] {
         SetAdjustmentData(link_.Buffer, calibration_);
         RefreshFields();
     });
@@ -196,7 +196,7 @@ void TAdjustmentDlg::bWriteClick()
     TransferContext context = link_;
     context.Kind = TransferKind::Adjustment;
     context.IsRead = false;
-    RunFactoryTransfer(context, this, {});
+    RunFactoryTransfer(context, backUpBeforeWrite_, this, {});
 }
 
 void TAdjustmentDlg::Button1Click()
@@ -208,5 +208,6 @@ void TAdjustmentDlg::Button1Click()
 void TAdjustmentDlg::bWriteSnClick()
 {
     TWriteSnDlg dialog(link_, this);
+    dialog.SetBackUpBeforeWrite(backUpBeforeWrite_);
     dialog.exec();
 }
