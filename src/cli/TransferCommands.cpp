@@ -46,7 +46,7 @@ BandLimits ParseBand(const CliArgs& cli)
 // that fails is reported and the command goes on. The record kept, or nothing.
 std::string BackUp(const CliArgs& cli, const TransferTargets& targets, BackupDirection direction)
 {
-    if (cli.Has("--no-backup") || !CurrentAppSettings().Backups)
+    if (!BackupsWanted(cli))
         return {};
     const BackupResult kept = BackUpTransfer(targets.Settings, targets.Image, direction);
     if (!kept.result.ok)

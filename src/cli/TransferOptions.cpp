@@ -114,4 +114,6 @@ AppSettings CurrentAppSettings()
     return settings;
 }
 
+bool BackupsWanted(const CliArgs& cli) { return !cli.Has("--no-backup") && CurrentAppSettings().Backups; }
+
 void UsePinnedPorts() { TeskComm32::SetPinnedPorts(CurrentAppSettings().PinnedPorts); }

@@ -27,6 +27,13 @@ enum class MessageId : int {
     PortBusyOrDenied,     // %1 device, %2 system text
     PortAlreadyOpen,      // %1 device
     PortUnusable,         // %1 device, %2 system text
+    // Calibration files, and the backup of the radio's calibration before a factory write:
+    AdjustmentFileWrongSize,   // %1 path, %2 bytes held, %3 bytes needed
+    AdjustmentFileShortTaken,  // %1 bytes taken, %2 bytes of the record
+    AdjustmentFileLongTaken,   // %1 bytes taken
+    BackingUpCalibration,
+    CalibrationBackedUp,  // %1 path of the backup
+    NotWrittenWithoutBackup,
     // Refused input in the editors:
     NotANumber,           // %1 the refused text
     // System errors, inserted as the reason of a file or port problem:

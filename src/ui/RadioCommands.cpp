@@ -158,7 +158,7 @@ void TForm1::MenuAdjustmentClick()
 {
     CommitPendingEdit();
     history_->Pause(true);
-    RunAdjustmentMenu(this, LinkContext(TransferKind::Adjustment, true), calibration_,
+    RunAdjustmentMenu(this, LinkContext(TransferKind::Adjustment, true), calibration_, config_.Backups,
                       [this] { MenuEdit_WriteClick(); });
     history_->Pause(false);
     history_->TakeWithoutStep();
