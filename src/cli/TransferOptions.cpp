@@ -91,6 +91,8 @@ void ApplyPasswordOption(const CliArgs& cli, RadioSettings& settings)
 
 void ApplyFastOption(const CliArgs& cli, LinkSettings& link) { link.FastLink = cli.Has("--fast"); }
 
+bool BackupsOn(const CliArgs& cli) { return !cli.Has("--no-backup") && CurrentAppSettings().Backups; }
+
 AppSettings CurrentAppSettings()
 {
     const std::string path = SettingsFilePath();

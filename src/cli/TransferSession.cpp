@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 
+#include "cli/CliOutput.h"
 #include "cli/ExitCodes.h"
 #include "cli/PortArgument.h"
 #include "cli/TransferOptions.h"
@@ -114,6 +115,7 @@ LinkOutcome RunOnce(const TransferContext& context, const std::string& device, c
     QCoreApplication& app = CliApplication();
     TransferRunner runner(context);
     runner.SetEndAtOnceWhenPortFails(true);
+    runner.SetWriteBackup(run.WriteBackup);
     const BandAnswer answer = BandAnswerFor(run.Policy);
     runner.SetBandQuestion([answer, context] { return answer(context.Settings.WriteRadioInfo, context.Band); });
     ProgressReport progress;
@@ -126,6 +128,7 @@ LinkOutcome RunOnce(const TransferContext& context, const std::string& device, c
     if (runner.Outcome() == LinkOutcome::Running)
         app.exec();
     progress.End();
+    ShowBackup(runner.WriteBackup());
     if (run.Trace)
         run.Trace->Append(runner.Trace());
     if (runner.PartlyWritten())
