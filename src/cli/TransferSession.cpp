@@ -43,7 +43,7 @@ bool StopWithoutAsking(const RadioInfo& reported, const BandLimits& ours)
 // Fails as a port that does not open fails, named as the user named it.
 LinkOutcome UnlistedPort(const std::string& port)
 {
-    std::fprintf(stderr, "kr-t27-cli: %s is not listed (kr-t27-cli ports lists the ports)\n", port.c_str());
+    std::fprintf(stderr, "kr-t27-cli: %s\n", EnglishMessage({MessageId::PortNotListed, {port}}).c_str());
     ShowOutcome(LinkOutcome::CommunicationFailure);
     return LinkOutcome::CommunicationFailure;
 }
