@@ -8,7 +8,7 @@
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
-#include "cli/RecordJson.h"
+#include "files/RecordJson.h"
 #include "cli/TransferOptions.h"
 #include "files/AtomicFile.h"
 #include "files/ChannelCsv.h"
@@ -23,7 +23,6 @@
 // programming tools and spreadsheets, JSON for scripts, and the printed channel sheet.
 
 namespace {
-
 
 FileResult LoadRecord(const std::string& path, RadioSettings& settings)
 {
@@ -59,7 +58,10 @@ int ExportCsv(const CommandArgs& args)
     RadioSettings settings;
     if (FileResult loaded = LoadRecord(cli.Only("record file"), settings); !loaded.ok)
         return Fail(loaded);
-    return Finished(WriteText(out, ExportChannelCsv(settings)));
+    const ChannelCsvExport exported = ExportChannelCsv(settings);
+    for (const CsvNameNote& note : exported.notes)
+        std::fprintf(stderr, "kr-t27-cli: %s\n", EnglishMessage(CsvNameNoteMessage(note)).c_str());
+    return Finished(WriteText(out, exported.text));
 }
 
 int ImportCsv(const CommandArgs& args)
@@ -84,8 +86,8 @@ int ImportCsv(const CommandArgs& args)
     const ChannelCsvImport outcome = ImportChannelCsv(text, options, settings);
     if (outcome.refused)
         return Fail(DisplayMessage({MessageId::CsvNoFrequencyColumn}).toStdString());
-    for (const CsvRowNote& note : outcome.notes)
-        PrintLine(CsvRowNoteText(note));
+    for (const QString& line : CsvImportReportLines(outcome))
+        PrintLine(line);
     PrintLine(DisplayMessage({MessageId::CsvImported, {std::to_string(outcome.imported)}}));
     return Finished(SaveChannelFile(out, settings));
 }
@@ -100,11 +102,8 @@ int FromJson(const CommandArgs& args)
     RadioSettings settings;
     if (FileResult loaded = LoadBase(cli, settings); !loaded.ok)
         return Fail(loaded);
-    try {
-        ApplyRecordJson(json, settings);
-    } catch (const RecordJsonError& e) {
-        return Fail(e.what());
-    }
+    if (const auto refused = ApplyRecordJson(json, settings))
+        return Fail(*refused);
     return Finished(SaveChannelFile(out, settings));
 }
 

@@ -4,6 +4,8 @@
 
 #include "cli/RecordFields.h"
 #include "lang/ChannelTexts.h"
+#include "model/OptionTable.h"
+#include "text/PrintableText.h"
 
 namespace {
 
@@ -23,6 +25,12 @@ int DisplayWidth(const QString& text)
     for (QChar c : text)
         width += c.unicode() >= 0x1100 && !c.isLowSurrogate() ? 2 : 1;
     return width;
+}
+
+// What the radio reported of itself, which a terminal must not take for control sequences.
+QString RadioText(const uint8_t* bytes, size_t size)
+{
+    return QString::fromStdString(PrintableText(FieldText(bytes, size).toStdString()));
 }
 
 QString Row(const QStringList& cells, const QList<int>& widths)
@@ -54,17 +62,17 @@ std::string DumpRecordText(const RadioSettings& s)
 {
     QString out = "Channels\n" + ChannelTable(s);
     out += "\nOptions\n";
-    for (const auto& f : NumberFields())
-        out += QString("  %1: %2\n").arg(f.name).arg(f.get(s));
+    for (const OptionField& f : OptionFields())
+        out += QString("  %1: %2\n").arg(f.name).arg(f.Get(s));
     out += "\nDTMF codes\n";
-    for (const auto& f : DtmfCodeFields())
-        out += QString("  %1: %2\n").arg(f.name, DtmfCodeText(s, f));
+    for (const DtmfCodeField& f : DtmfCodeFields())
+        out += QString("  %1: %2\n").arg(f.name, QString::fromStdString(f.Text(s)));
     out += "\nAddress book\n";
     for (unsigned k = 1; k <= AddrBookEntryCount; ++k)
         if (s.IsAddrBookEntryUsed(k))
             out += QString("  %1  %2  %3\n").arg(k, 2).arg(FieldText(s.Entry(k).EntryName, NameCapacity), EntryIdText(s.Entry(k)));
     out += "\nRadio\n";
-    out += "  DeviceSn: " + FieldText(s.DeviceSn, DeviceSnSize) + '\n';
-    out += "  SoftwareVersion: " + FieldText(s.SoftwareVersion, SoftwareVersionFieldSize) + '\n';
+    out += "  DeviceSn: " + RadioText(s.DeviceSn, DeviceSnSize) + '\n';
+    out += "  SoftwareVersion: " + RadioText(s.SoftwareVersion, SoftwareVersionFieldSize) + '\n';
     return out.toStdString();
 }

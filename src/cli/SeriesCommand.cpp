@@ -82,7 +82,7 @@ SeriesPlan PlanFrom(const CliArgs& cli, const std::string& file, const TransferT
     if (seconds < 1 || seconds > uint32_t(INT32_MAX / MsPerSecond))
         throw UsageError("--wait-seconds takes a number of seconds from 1");
     plan.WaitLimitMs = int(seconds) * MsPerSecond;
-    plan.Backups = BackupsOn(cli);
+    plan.Backups = BackupsWanted(cli);
     return plan;
 }
 

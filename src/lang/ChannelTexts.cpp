@@ -3,20 +3,16 @@
 #include <algorithm>
 #include <iterator>
 
-#include <QStringDecoder>
-
 #include "lang/TextTable.h"
 #include "model/ChannelFields.h"
 #include "model/Frequency.h"
 #include "model/Tone.h"
+#include "text/GbkEncoding.h"
 
 namespace {
 
 // The DTMF column keeps its title in every language.
 const QString DtmfTitle = QStringLiteral("DTMF");
-
-// Channel names are GBK bytes, zero-padded, without terminator when the field is full.
-constexpr const char* NameEncoding = "GBK";
 
 constexpr TextEntry SquelchModeEntries[] = {
     TextEntry::SquelchCarrier,       TextEntry::SquelchDtmf,         TextEntry::SquelchCtcDcs,
@@ -56,12 +52,12 @@ QString BusyLockText(uint8_t busyLock)
 
 QString SquelchModeText(uint8_t mode) { return mode < ChSquelchModeCount ? Tr(SquelchModeEntries[mode]) : QString(); }
 
+// Channel names are GBK bytes, zero-padded, without terminator when the field is full.
 QString NameText(const uint8_t (&name)[NameCapacity])
 {
     const auto* text = reinterpret_cast<const char*>(name);
     const size_t length = size_t(std::find(text, text + NameCapacity, '\0') - text);
-    QStringDecoder decoder(NameEncoding);
-    return decoder.decode(QByteArrayView(text, qsizetype(length)));
+    return QString::fromStdString(GbkToUtf8(std::string_view(text, length)));
 }
 
 QString ValueText(const ChannelRecord& channel, ChannelColumn column)

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "lang/DisplayMessage.h"
+#include "text/PrintableText.h"
 
 namespace {
 
@@ -17,6 +18,7 @@ constexpr MessageId RowNoteMessages[] = {
     MessageId::CsvReverseToneDropped,
     MessageId::CsvToneDropped,
     MessageId::CsvFrequencyRounded,
+    MessageId::CsvNameTrimmed,
     MessageId::CsvNameCut,
     MessageId::CsvNameCharactersReplaced,
     MessageId::CsvValueIgnored,
@@ -26,7 +28,18 @@ static_assert(std::size(RowNoteMessages) == size_t(CsvRowIssue::ValueIgnored) + 
 
 }
 
-QString CsvRowNoteText(const CsvRowNote& note)
+QStringList CsvImportReportLines(const ChannelCsvImport& outcome)
 {
-    return DisplayMessage({RowNoteMessages[size_t(note.issue)], {std::to_string(note.line), note.detail}});
+    QStringList lines;
+    for (const CsvRowNote& note : outcome.notes)
+        lines << DisplayMessage(
+            {RowNoteMessages[size_t(note.issue)], {std::to_string(note.line), PrintableText(note.detail)}});
+    if (outcome.notesLeftOut > 0)
+        lines << DisplayMessage({MessageId::CsvNotesLeftOut, {std::to_string(outcome.notesLeftOut)}});
+    return lines;
+}
+
+Message CsvNameNoteMessage(const CsvNameNote& note)
+{
+    return {MessageId::CsvNameNotGbk, {std::to_string(note.channel), PrintableText(note.written)}};
 }

@@ -1,7 +1,7 @@
 #include "lang/TextVariants.h"
 
 #include "lang/AppLang.h"
-#include "lang/GbkEncoding.h"
+#include "text/GbkEncoding.h"
 
 TextVariants::TextVariants(const TextPair* pairs, size_t count)
 {

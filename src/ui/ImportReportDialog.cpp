@@ -24,9 +24,7 @@ ImportReportDialog::ImportReportDialog(const ChannelCsvImport& outcome, QWidget*
     Summary->setObjectName("ImportReportSummary");
     Summary->setAccessibleName(Summary->text());
 
-    QStringList lines;
-    for (const CsvRowNote& note : outcome.notes)
-        lines << CsvRowNoteText(note);
+    const QStringList lines = CsvImportReportLines(outcome);
     Notes = new QPlainTextEdit(lines.join('\n'), this);
     Notes->setObjectName("ImportReportNotes");
     Notes->setAccessibleName(DisplayMessage({MessageId::ImportCsv}));

@@ -3,20 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include <QStringDecoder>
-#include <QStringEncoder>
-
 #include "model/RadioSettings.h"
+#include "text/GbkEncoding.h"
 
 namespace {
 
-constexpr const char* NameEncoding = "GBK";
-
-QByteArray Encoded(const QString& name)
-{
-    QStringEncoder encoder(NameEncoding);
-    return encoder.encode(name);
-}
+std::string Encoded(const QString& name) { return Utf8ToGbkMarkingUnknown(name.toStdString()); }
 
 }
 
@@ -24,15 +16,14 @@ QString NameFromBytes(const uint8_t* bytes, size_t capacity)
 {
     const auto* text = reinterpret_cast<const char*>(bytes);
     const size_t length = size_t(std::find(text, text + capacity, '\0') - text);
-    QStringDecoder decoder(NameEncoding);
-    return decoder.decode(QByteArrayView(text, qsizetype(length)));
+    return QString::fromStdString(GbkToUtf8(std::string_view(text, length)));
 }
 
 void StoreName(const QString& name, uint8_t* bytes, size_t capacity)
 {
-    const QByteArray encoded = Encoded(name);
+    const std::string encoded = Encoded(name);
     std::memset(bytes, 0, capacity);
-    std::memcpy(bytes, encoded.constData(), std::min(capacity, size_t(encoded.size())));
+    std::memcpy(bytes, encoded.data(), std::min(capacity, encoded.size()));
 }
 
 QString CorrectNameText(const QString& text)

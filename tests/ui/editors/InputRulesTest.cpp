@@ -51,6 +51,9 @@ TEST(NameText, RoundTripsThroughTheRecordBytes)
     StoreName("AB", bytes, sizeof bytes);
     EXPECT_EQ(bytes[2], 0);
     EXPECT_EQ(NameFromBytes(bytes, sizeof bytes), "AB");
+    // A private-use character has no GBK code, whatever some converters make of it.
+    StoreName(QString::fromUtf8("对\uE000"), bytes, sizeof bytes);
+    EXPECT_EQ(NameFromBytes(bytes, sizeof bytes), QString::fromUtf8("对?"));
 }
 
 struct CharacterCase {
