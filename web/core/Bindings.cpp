@@ -1,0 +1,270 @@
+#include <emscripten/bind.h>
+
+#include "RadioHandle.h"
+#include "RecordHandle.h"
+#include "TransferHandle.h"
+#include "Wording.h"
+#include "text/PrintableText.h"
+#include "lang/TextLookup.h"
+#include "link/engine/LinkTiming.h"
+
+// What the page and its worker see of the core: records, transfers and the virtual radio as
+// classes, bytes as Uint8Array, results as plain objects, texts as UTF-8 strings in the language
+// each call names (0 English, 1 Simplified Chinese, 2 Traditional Chinese, anything else the
+// browser's language).
+
+using emscripten::val;
+
+namespace {
+
+Bytes BytesFrom(const val& array) { return emscripten::convertJSArrayToNumberVector<uint8_t>(array); }
+
+val ByteArray(const Bytes& bytes)
+{
+    return val(emscripten::typed_memory_view(bytes.size(), bytes.data())).call<val>("slice");
+}
+
+val TextArray(const std::vector<std::string>& texts)
+{
+    val array = val::array();
+    for (const std::string& text : texts)
+        array.call<void>("push", text);
+    return array;
+}
+
+void Speak(int language) { UseLanguage(LanguageSetting(language)); }
+
+BandLimits BandFrom(uint32_t bandMin, uint32_t bandMax) { return BandLimits{bandMin, bandMax}; }
+
+val BandObject(const BandLimits& band)
+{
+    val object = val::object();
+    object.set("bandMin", band.BandMin);
+    object.set("bandMax", band.BandMax);
+    return object;
+}
+
+DateTimeStamp StampFrom(const val& stamp)
+{
+    return {stamp["year"].as<uint16_t>(), stamp["month"].as<uint8_t>(), stamp["day"].as<uint8_t>(),
+            stamp["hour"].as<uint8_t>(), stamp["minute"].as<uint8_t>()};
+}
+
+// Records
+
+val OpenFile(RecordHandle& record, const val& file, const std::string& name, uint32_t bandMin, uint32_t bandMax,
+             int language)
+{
+    Speak(language);
+    const OpenedFile opened = record.Open(BytesFrom(file), name, BandFrom(bandMin, bandMax));
+    val result = val::object();
+    result.set("refusal", opened.refusal);
+    result.set("findingCount", opened.findings.size());
+    return result;
+}
+
+val SaveFile(const RecordHandle& record) { return ByteArray(record.Save()); }
+
+val PackImage(const RecordHandle& record, uint32_t bandMin, uint32_t bandMax, const val& stamp)
+{
+    return ByteArray(record.PackImage(BandFrom(bandMin, bandMax), StampFrom(stamp)));
+}
+
+val UnpackImage(RecordHandle& record, const val& image, const std::string& name, int language)
+{
+    Speak(language);
+    const UnpackedImage unpacked = record.UnpackImage(BytesFrom(image), name);
+    val result = BandObject(unpacked.band);
+    result.set("refusal", unpacked.refusal);
+    return result;
+}
+
+val ExportCsv(const RecordHandle& record, int language)
+{
+    Speak(language);
+    const ChannelCsvExport exported = record.ExportCsv();
+    std::vector<std::string> notes;
+    for (const CsvNameNote& note : exported.notes)
+        notes.push_back(ShownMessage({MessageId::CsvNameNotGbk, {std::to_string(note.channel), PrintableText(note.written)}}));
+    val result = val::object();
+    result.set("text", exported.text);
+    result.set("notes", TextArray(notes));
+    return result;
+}
+
+// Transfers
+
+TransferHandle* NewTransfer(const RecordHandle& record, const val& options)
+{
+    TransferSetup setup;
+    setup.isRead = options["read"].as<bool>();
+    setup.fastLink = options["fastLink"].as<bool>();
+    setup.band = BandFrom(options["bandMin"].as<uint32_t>(), options["bandMax"].as<uint32_t>());
+    if (!options["now"].isUndefined())
+        setup.now = StampFrom(options["now"]);
+    return new TransferHandle(record.Settings(), setup);
+}
+
+TransferHandle* ReadBackOf(const TransferHandle& written) { return written.ReadBack().release(); }
+
+const char* OutcomeName(LinkOutcome outcome)
+{
+    switch (outcome) {
+    case LinkOutcome::Running:
+        return "running";
+    case LinkOutcome::Success:
+        return "success";
+    case LinkOutcome::CommunicationFailure:
+        return "communicationFailure";
+    case LinkOutcome::PasswordError:
+        return "passwordError";
+    case LinkOutcome::Closed:
+        return "closed";
+    case LinkOutcome::Stopped:
+        break;
+    }
+    return "stopped";
+}
+
+// "keep", "start" with the interval, or "stop".
+val TimerObject(const TimerCommand& command)
+{
+    val timer = val::object();
+    const char* action = command.action == TimerCommand::Start ? "start"
+                         : command.action == TimerCommand::Stop ? "stop"
+                                                                : "keep";
+    timer.set("action", action);
+    timer.set("ms", command.intervalMs);
+    return timer;
+}
+
+// The engine's answer in the order the driver carries it out.
+val ActionsObject(const LinkActions& actions)
+{
+    val object = val::object();
+    object.set("purge", actions.purgeBothQueues ? "both" : actions.purgeReceiveQueue ? "receive" : "none");
+    val frames = val::array();
+    for (const Frame& frame : actions.send)
+        frames.call<void>("push", ByteArray(frame));
+    object.set("frames", frames);
+    object.set("txTimer", TimerObject(actions.txTimer));
+    object.set("timeOutTimer", TimerObject(actions.timeOutTimer));
+    object.set("progress", actions.progress);
+    object.set("askBand", actions.askBandQuestion);
+    object.set("outcome", OutcomeName(actions.outcome));
+    return object;
+}
+
+val StartTransfer(TransferHandle& transfer) { return ActionsObject(transfer.Start()); }
+val TickTransfer(TransferHandle& transfer, const val& received) { return ActionsObject(transfer.Tick(BytesFrom(received))); }
+val TimeOutTransfer(TransferHandle& transfer) { return ActionsObject(transfer.TimeOut()); }
+val AnswerBand(TransferHandle& transfer, bool goOn) { return ActionsObject(transfer.BandQuestionAnswered(goOn)); }
+val FailPort(TransferHandle& transfer) { return ActionsObject(transfer.PortFailed()); }
+
+// How long a radio may stay silent; also how long a port that would not open takes to fail.
+int TimeOutAllowed(const TransferHandle&) { return TimeOutMs; }
+std::string TransferOutcome(const TransferHandle& transfer) { return OutcomeName(transfer.Outcome()); }
+val TransferBand(const TransferHandle& transfer) { return BandObject(transfer.Band()); }
+val TransferImage(const TransferHandle& transfer) { return ByteArray(transfer.Image()); }
+RecordHandle* TransferResult(TransferHandle& transfer) { return new RecordHandle(transfer.Result()); }
+
+val NoticeLines(const TransferHandle& transfer, int language, const std::string& portProblem)
+{
+    Speak(language);
+    return TextArray(transfer.NoticeLines(portProblem));
+}
+
+val CompareWith(const TransferHandle& written, const TransferHandle& readBack)
+{
+    const VerifyResult result = written.CompareWith(readBack);
+    val object = val::object();
+    object.set("differing", result.differing);
+    object.set("firstAddress", result.firstAddress);
+    return object;
+}
+
+val VerifiedNoticeLines(const TransferHandle& written, const TransferHandle& readBack, int language,
+                        const std::string& portProblem)
+{
+    Speak(language);
+    return TextArray(written.VerifiedNoticeLines(readBack, portProblem));
+}
+
+// The virtual radio
+
+val RadioReceive(RadioHandle& radio, const val& bytes) { return ByteArray(radio.Receive(BytesFrom(bytes))); }
+val RadioImage(const RadioHandle& radio) { return ByteArray(radio.Image()); }
+void RadioBand(RadioHandle& radio, uint32_t bandMin, uint32_t bandMax) { radio.SetBand(BandFrom(bandMin, bandMax)); }
+
+// The transfer dialog's own texts (Start, Cancel, the three outcomes, the band question and its
+// Continue), by their entries.
+std::string TransferDialogText(int entry, int language)
+{
+    Speak(language);
+    return ShownText(ProgramDialogText(entry));
+}
+
+val LinkSchedule()
+{
+    val schedule = val::object();
+    schedule.set("portSettleMs", PortSettleMs);
+    schedule.set("handshakeTickMs", HandshakeTickMs);
+    schedule.set("blockTickMs", BlockTickMs);
+    schedule.set("timeOutMs", TimeOutMs);
+    return schedule;
+}
+
+}
+
+EMSCRIPTEN_BINDINGS(kr_t27_core)
+{
+    using emscripten::allow_raw_pointers;
+    using emscripten::class_;
+    using emscripten::function;
+
+    class_<RecordHandle>("Record")
+        .constructor<>()
+        .function("open", &OpenFile)
+        .function("save", &SaveFile)
+        .function("packImage", &PackImage)
+        .function("unpackImage", &UnpackImage)
+        .function("json", &RecordHandle::Json)
+        .function("applyJson", &RecordHandle::ApplyJson)
+        .function("exportCsv", &ExportCsv);
+
+    class_<TransferHandle>("Transfer")
+        .constructor(&NewTransfer, allow_raw_pointers())
+        .function("readBack", &ReadBackOf, allow_raw_pointers())
+        .property("settleMs", &TransferHandle::SettleMs)
+        .property("answerPollMs", &TransferHandle::AnswerPollMs)
+        .function("start", &StartTransfer)
+        .function("tick", &TickTransfer)
+        .function("timeOut", &TimeOutTransfer)
+        .function("answerBand", &AnswerBand)
+        .function("portFailed", &FailPort)
+        .function("answerComplete", &TransferHandle::AnswerComplete)
+        .property("timeOutMs", &TimeOutAllowed)
+        .property("txTimerMs", &TransferHandle::TxIntervalMs)
+        .property("timeOutTimerMs", &TransferHandle::TimeOutIntervalMs)
+        .property("linkStep", &TransferHandle::LinkStep)
+        .property("progress", &TransferHandle::Progress)
+        .property("outcome", &TransferOutcome)
+        .property("partlyWritten", &TransferHandle::PartlyWritten)
+        .function("band", &TransferBand)
+        .function("image", &TransferImage)
+        .function("result", &TransferResult, allow_raw_pointers())
+        .function("noticeLines", &NoticeLines)
+        .function("compareWith", &CompareWith)
+        .function("verifiedNoticeLines", &VerifiedNoticeLines);
+
+    class_<RadioHandle>("Radio")
+        .constructor<>()
+        .function("receive", &RadioReceive)
+        .function("image", &RadioImage)
+        .function("setPassword", &RadioHandle::SetPassword)
+        .function("setBand", &RadioBand)
+        .property("sessionsEnded", &RadioHandle::SessionsEnded);
+
+    function("transferDialogText", &TransferDialogText);
+    function("linkSchedule", &LinkSchedule);
+}

@@ -1,0 +1,129 @@
+#include "TransferHandle.h"
+
+#include "link/ProgramDialogEntry.h"
+#include "lang/TextLookup.h"
+#include "Wording.h"
+
+namespace {
+
+std::unique_ptr<TransferTargets> TargetsFor(const RadioSettings& settings, const TransferSetup& setup)
+{
+    auto targets = std::make_unique<TransferTargets>();
+    targets->Settings = settings;
+    targets->Band = setup.band;
+    targets->Link.FastLink = setup.fastLink;
+    // The page talks to the one port the user granted: there is no list to search.
+    targets->Link.AutoSearchPort = false;
+    return targets;
+}
+
+TransferContext ContextFor(TransferTargets& targets, const TransferSetup& setup)
+{
+    TransferContext context = targets.Context(TransferKind::Normal, setup.isRead);
+    if (setup.now) {
+        const DateTimeStamp now = *setup.now;
+        context.Clock = [now] { return now; };
+    }
+    return context;
+}
+
+void Follow(const TimerCommand& command, int& intervalMs)
+{
+    if (command.action == TimerCommand::Start)
+        intervalMs = command.intervalMs;
+    else if (command.action == TimerCommand::Stop)
+        intervalMs = 0;
+}
+
+std::string DialogText(int entry) { return ShownText(ProgramDialogText(entry)); }
+
+}
+
+TransferHandle::TransferHandle(const RadioSettings& settings, const TransferSetup& setup)
+    : TransferHandle(TargetsFor(settings, setup), setup)
+{
+}
+
+TransferHandle::TransferHandle(std::unique_ptr<TransferTargets> targets, const TransferSetup& setup)
+    : setup_(setup), targets_(std::move(targets)), engine_(ContextFor(*targets_, setup_))
+{
+}
+
+std::unique_ptr<TransferHandle> TransferHandle::ReadBack() const
+{
+    TransferSetup read = setup_;
+    read.isRead = true;
+    auto targets = TransferTargets::ForReadBack(targets_->Context(TransferKind::Normal, setup_.isRead));
+    return std::unique_ptr<TransferHandle>(new TransferHandle(std::move(targets), read));
+}
+
+LinkActions TransferHandle::Start() { return Carry(engine_.Start(targets_->Link.AutoSearchPort)); }
+
+LinkActions TransferHandle::Tick(const Bytes& received) { return Carry(engine_.Tick(received.data(), received.size())); }
+
+LinkActions TransferHandle::TimeOut() { return Carry(engine_.TimeOut()); }
+
+LinkActions TransferHandle::BandQuestionAnswered(bool goOn) { return Carry(engine_.BandQuestionAnswered(goOn)); }
+
+LinkActions TransferHandle::PortFailed()
+{
+    LinkActions actions;
+    actions.txTimer = TimerCommand::Halt();
+    actions.timeOutTimer = TimerCommand::Halt();
+    actions.outcome = LinkOutcome::CommunicationFailure;
+    return Carry(actions);
+}
+
+// Once the transfer has ended nothing it is told changes it, as the desktop's driver ignores what
+// comes after the outcome.
+LinkActions TransferHandle::Carry(LinkActions actions)
+{
+    if (outcome_ != LinkOutcome::Running)
+        return {};
+    Follow(actions.txTimer, txIntervalMs_);
+    Follow(actions.timeOutTimer, timeOutIntervalMs_);
+    if (actions.HasProgress())
+        progress_ = actions.progress;
+    if (actions.outcome != LinkOutcome::Running) {
+        outcome_ = actions.outcome;
+        partlyWritten_ = outcome_ != LinkOutcome::Success && engine_.WritingBlocks();
+        txIntervalMs_ = 0;
+        timeOutIntervalMs_ = 0;
+    }
+    return actions;
+}
+
+RecordHandle TransferHandle::Result()
+{
+    engine_.ApplyResult();
+    return RecordHandle(targets_->Settings);
+}
+
+std::vector<std::string> TransferHandle::NoticeLines(const std::string& portProblem) const
+{
+    const int entry = OutcomeTextEntry(outcome_);
+    if (entry < 0)
+        return {};
+    std::vector<std::string> lines{DialogText(entry)};
+    if (entry == CommunicationFalseText && !portProblem.empty())
+        lines.push_back(portProblem);
+    if (partlyWritten_)
+        lines.push_back(ShownMessage({MessageId::PartlyWritten}));
+    return lines;
+}
+
+VerifyResult TransferHandle::CompareWith(const TransferHandle& readBack) const
+{
+    return CompareWritten(targets_->Image, readBack.targets_->Image);
+}
+
+std::vector<std::string> TransferHandle::VerifiedNoticeLines(const TransferHandle& readBack,
+                                                             const std::string& portProblem) const
+{
+    if (readBack.Outcome() != LinkOutcome::Success)
+        return readBack.NoticeLines(portProblem);
+    const VerifyResult result = CompareWith(readBack);
+    if (result.Matches())
+        return {DialogText(SuccessText)};
+    return {ShownMessage({MessageId::VerifyMismatch, {FirstDifferenceText(result), std::to_string(result.differing)}})};
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "RecordHandle.h"
+#include "link/TransferTargets.h"
+#include "link/engine/LinkEngine.h"
+#include "link/engine/WriteVerify.h"
+
+// What a page asks of one transfer: the direction, the band the record is written for (a write
+// asks when the radio's differs), the fast link, and the stamp a write leaves in the radio
+// (the local time when none is given).
+struct TransferSetup {
+    bool isRead = true;
+    bool fastLink = false;
+    BandLimits band;
+    std::optional<DateTimeStamp> now;
+};
+
+// One normal read or write of a record, driven from JavaScript the way the desktop's driver drives
+// the engine: the driver owns the port and the two timers, hands over the bytes waiting on each
+// tick and carries out what every call returns (purge, frames to send, timers to start or stop,
+// the progress, the band question, the outcome). The intervals the timers run at are kept here
+// too, so a worker that restarts its timers can ask. The transfer works on its own copy of the
+// record; what it made of it is the result.
+class TransferHandle {
+public:
+    TransferHandle(const RadioSettings& settings, const TransferSetup& setup);
+    TransferHandle(const TransferHandle&) = delete;
+    TransferHandle& operator=(const TransferHandle&) = delete;
+
+    // The read that verifies this write: objects of its own, reaching the radio the same way.
+    std::unique_ptr<TransferHandle> ReadBack() const;
+
+    // How long the port settles before Start, and how often a fast link looks for a whole answer
+    // between the ticks (0: it does not).
+    int SettleMs() const { return engine_.Timing().settleMs; }
+    int AnswerPollMs() const { return engine_.Timing().answerPollMs; }
+
+    LinkActions Start();
+    // Timer_Tx fired; `received` is every byte that was waiting on the port.
+    LinkActions Tick(const Bytes& received);
+    // Timer_TimeOut fired.
+    LinkActions TimeOut();
+    LinkActions BandQuestionAnswered(bool goOn);
+    // The port would not open or went away: the transfer ends as one with a silent radio does.
+    LinkActions PortFailed();
+    bool AnswerComplete(size_t waiting) const { return outcome_ == LinkOutcome::Running && engine_.AnswerComplete(waiting); }
+
+    // The intervals Timer_Tx and Timer_TimeOut run at now; 0 while a timer stands still.
+    int TxIntervalMs() const { return txIntervalMs_; }
+    int TimeOutIntervalMs() const { return timeOutIntervalMs_; }
+    int LinkStep() const { return engine_.LinkStep(); }
+    int Progress() const { return progress_; }
+    LinkOutcome Outcome() const { return outcome_; }
+    // A write that ended without success after its first block went out.
+    bool PartlyWritten() const { return partlyWritten_; }
+
+    // The record as the transfer left it: a successful read brought the radio's settings into it,
+    // any transfer that heard the radio its serial number and handshake fields.
+    RecordHandle Result();
+    // The band after the transfer: a successful read's is the radio's.
+    BandLimits Band() const { return targets_->Band; }
+    // The memory image a write sent or a read brought.
+    Bytes Image() const { return Bytes(targets_->Image.begin(), targets_->Image.end()); }
+
+    // How the ending is told to the user, in the current language: the outcome's own text, then
+    // the port's problem after a failure to reach the radio and the partly-written warning.
+    // Empty for the quiet stop after the band question.
+    std::vector<std::string> NoticeLines(const std::string& portProblem) const;
+    // What the radio read back after this write holds of what it sent.
+    VerifyResult CompareWith(const TransferHandle& readBack) const;
+    // The ending of a write verified by `readBack`: the read's failure, or whether the radio holds
+    // what was sent.
+    std::vector<std::string> VerifiedNoticeLines(const TransferHandle& readBack, const std::string& portProblem) const;
+
+private:
+    TransferHandle(std::unique_ptr<TransferTargets> targets, const TransferSetup& setup);
+    LinkActions Carry(LinkActions actions);
+
+    TransferSetup setup_;
+    std::unique_ptr<TransferTargets> targets_;
+    LinkEngine engine_;
+    int txIntervalMs_ = 0;
+    int timeOutIntervalMs_ = 0;
+    int progress_ = 0;
+    LinkOutcome outcome_ = LinkOutcome::Running;
+    bool partlyWritten_ = false;
+};
