@@ -16,7 +16,7 @@
 #include "files/TextFile.h"
 #include "lang/AppLang.h"
 #include "lang/CsvReportText.h"
-#include "lang/DisplayMessage.h"
+#include "lang/Utf8Text.h"
 #include "sheet/SheetDocument.h"
 
 // Commands that move a record's contents in and out in other forms: channel tables for other
@@ -50,7 +50,7 @@ void UseLanguage(const CliArgs& cli)
     ApplyLanguageSetting(LanguageOption(cli, LanguageSetting(CurrentAppSettings().Language)));
 }
 
-void PrintLine(const QString& text) { std::fprintf(stderr, "%s\n", text.toUtf8().constData()); }
+void PrintLine(const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); }
 
 int ExportCsv(const CommandArgs& args)
 {
@@ -83,10 +83,10 @@ int ImportCsv(const CommandArgs& args)
         return Fail(loaded);
     const ChannelCsvImport outcome = ImportChannelCsv(text, options, settings);
     if (outcome.refused)
-        return Fail(DisplayMessage({MessageId::CsvNoFrequencyColumn}).toStdString());
+        return Fail(MessageUtf8({MessageId::CsvNoFrequencyColumn}, AppLang().LangType()));
     for (const CsvRowNote& note : outcome.notes)
-        PrintLine(CsvRowNoteText(note));
-    PrintLine(DisplayMessage({MessageId::CsvImported, {std::to_string(outcome.imported)}}));
+        PrintLine(CsvRowNoteText(note, AppLang().LangType()));
+    PrintLine(MessageUtf8({MessageId::CsvImported, {std::to_string(outcome.imported)}}, AppLang().LangType()));
     return Finished(SaveChannelFile(out, settings));
 }
 

@@ -7,6 +7,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "lang/AppLang.h"
 #include "lang/DisplayMessage.h"
 #include "lang/FindingMessage.h"
 #include "lang/TextTable.h"
@@ -18,18 +19,11 @@ enum Column { WhereColumn, ValueColumn, ProblemColumn, ColumnCount };
 constexpr int ListMinimumWidth = 520;
 constexpr int ListMinimumHeight = 200;
 
-QString Where(const RecordFinding& finding)
-{
-    const QString field = QString::fromStdString(finding.field);
-    if (finding.channel == 0)
-        return field;
-    return DisplayMessage({MessageId::ChannelNumber, {std::to_string(finding.channel)}}) + " " + field;
-}
-
 void FillRow(QTableWidget* list, int row, const RecordFinding& finding)
 {
-    const QString cells[ColumnCount] = {Where(finding), QString::fromStdString(finding.value),
-                                        DisplayMessage({ProblemMessage(finding.problem)})};
+    const FindingTexts texts = FindingUtf8(finding, AppLang().LangType());
+    const QString cells[ColumnCount] = {QString::fromStdString(texts.where), QString::fromStdString(texts.value),
+                                        QString::fromStdString(texts.problem)};
     for (int column = 0; column < ColumnCount; ++column)
         list->setItem(row, column, new QTableWidgetItem(cells[column]));
 }

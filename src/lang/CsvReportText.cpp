@@ -3,7 +3,7 @@
 #include <iterator>
 #include <string>
 
-#include "lang/DisplayMessage.h"
+#include "lang/Utf8Text.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ static_assert(std::size(RowNoteMessages) == size_t(CsvRowIssue::ValueIgnored) + 
 
 }
 
-QString CsvRowNoteText(const CsvRowNote& note)
+std::string CsvRowNoteText(const CsvRowNote& note, TTeskFuncs::TLangType language)
 {
-    return DisplayMessage({RowNoteMessages[size_t(note.issue)], {std::to_string(note.line), note.detail}});
+    return MessageUtf8({RowNoteMessages[size_t(note.issue)], {std::to_string(note.line), note.detail}}, language);
 }

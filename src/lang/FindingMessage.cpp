@@ -1,5 +1,7 @@
 #include "lang/FindingMessage.h"
 
+#include "lang/Utf8Text.h"
+
 MessageId ProblemMessage(RecordProblem problem)
 {
     switch (problem) {
@@ -22,4 +24,12 @@ std::string EnglishFinding(const RecordFinding& finding)
 {
     const std::string where = finding.channel ? "channel " + std::to_string(finding.channel) + " " : "";
     return where + finding.field + " = " + finding.value + ": " + EnglishMessage({ProblemMessage(finding.problem)});
+}
+
+FindingTexts FindingUtf8(const RecordFinding& finding, TTeskFuncs::TLangType language)
+{
+    std::string where = finding.field;
+    if (finding.channel != 0)
+        where = MessageUtf8({MessageId::ChannelNumber, {std::to_string(finding.channel)}}, language) + " " + where;
+    return {where, finding.value, MessageUtf8({ProblemMessage(finding.problem)}, language)};
 }

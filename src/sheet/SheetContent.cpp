@@ -5,13 +5,14 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include "lang/AppLang.h"
 #include "lang/ChannelTexts.h"
 #include "lang/DisplayMessage.h"
+#include "lang/RecordText.h"
 #include "lang/TextTable.h"
 #include "model/Frequency.h"
 #include "ui/ModelName.h"
 #include "ui/editors/EditorPages.h"
-#include "ui/editors/NameText.h"
 
 namespace {
 
@@ -20,6 +21,8 @@ const QString LabelPrefix = QStringLiteral("s");
 
 QString FrequencyText(uint32_t hz) { return QString::fromStdString(FormatFrequency(hz)); }
 
+QString RecordText(const uint8_t* bytes, size_t size) { return QString::fromStdString(RecordTextUtf8(bytes, size)); }
+
 std::vector<LabelledValue> Facts(const RadioSettings& s, const SheetFacts& facts)
 {
     const QString band = QString("%1 - %2 MHz").arg(FrequencyText(facts.band.BandMin), FrequencyText(facts.band.BandMax));
@@ -27,21 +30,18 @@ std::vector<LabelledValue> Facts(const RadioSettings& s, const SheetFacts& facts
         {DisplayMessage({MessageId::SheetFile}), facts.fileName},
         {DisplayMessage({MessageId::SheetDate}), facts.date.toString(Qt::ISODate)},
         {Tr(TextEntry::FrequencyBand), band},
-        {Tr(TextEntry::FirmwareVersion), NameFromBytes(s.SoftwareVersion, SoftwareVersionFieldSize)},
-        {Tr(TextEntry::SerialNumber), NameFromBytes(s.DeviceSn, DeviceSnSize)},
+        {Tr(TextEntry::FirmwareVersion), RecordText(s.SoftwareVersion, SoftwareVersionFieldSize)},
+        {Tr(TextEntry::SerialNumber), RecordText(s.DeviceSn, DeviceSnSize)},
     };
 }
 
 // The grid's texts, channel by channel, from the source the grid and the dump use as well.
 std::vector<QStringList> ChannelRows(const RadioSettings& s)
 {
-    std::vector<QStringList> rows{ChannelColumnTitles()};
-    for (unsigned channel = 1; channel <= ChannelCount; ++channel) {
-        QStringList cells;
-        for (int column = 0; column < ChannelColumnCount; ++column)
-            cells << ChannelCellText(s, channel, ChannelColumn(column));
-        rows.push_back(cells);
-    }
+    const auto language = AppLang().LangType();
+    std::vector<QStringList> rows{DisplayTexts(ChannelColumnTitles(language))};
+    for (unsigned channel = 1; channel <= ChannelCount; ++channel)
+        rows.push_back(DisplayTexts(ChannelRowTexts(s, channel, language)));
     return rows;
 }
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "lang/AppLang.h"
 #include "lang/CsvReportText.h"
 #include "lang/DisplayMessage.h"
 #include "lang/TextLookup.h"
@@ -26,7 +27,7 @@ ImportReportDialog::ImportReportDialog(const ChannelCsvImport& outcome, QWidget*
 
     QStringList lines;
     for (const CsvRowNote& note : outcome.notes)
-        lines << CsvRowNoteText(note);
+        lines << QString::fromStdString(CsvRowNoteText(note, AppLang().LangType()));
     Notes = new QPlainTextEdit(lines.join('\n'), this);
     Notes->setObjectName("ImportReportNotes");
     Notes->setAccessibleName(DisplayMessage({MessageId::ImportCsv}));

@@ -7,6 +7,7 @@
 
 #include "lang/TextTable.h"
 #include "model/DtmfDigits.h"
+#include "model/FieldEntry.h"
 #include "ui/editors/DtmfCodeInput.h"
 #include "ui/editors/FocusLoss.h"
 
@@ -107,7 +108,7 @@ void BoundControls::StoreCheck(const BoundCheck& check)
 // The box shows the stored code again, so that what it shows is what the radio will get.
 void BoundControls::StoreCode(const BoundCode& code)
 {
-    const std::string symbols = DtmfSymbolsOf(code.controls.box->text());
-    StoreDtmfText(symbols, settings_.*code.binding.codes, DtmfCodeCapacity, settings_.*code.binding.length);
+    const Entered<std::string> symbols = DtmfCodeEntry(code.controls.box->text().toStdString(), DtmfCodeCapacity);
+    StoreDtmfText(symbols.value, settings_.*code.binding.codes, DtmfCodeCapacity, settings_.*code.binding.length);
     ShowCode(code);
 }

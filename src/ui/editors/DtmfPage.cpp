@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "lang/AppLang.h"
 #include "lang/ChannelTexts.h"
 #include "lang/TextTable.h"
 #include "ui/editors/AddressBook.h"
@@ -93,7 +94,8 @@ std::vector<ChoiceBinding> HiddenLists()
          Linear(1, 1)},
         {"cbD_Group", "sD_Group", TextEntry::Group, [] { return NumberTexts(1, LastDtmfGroup); },
          FieldOf(&RadioSettings::DtmfGroup), Linear(1, 1)},
-        {"cbSquelchMode", "sSquelchMode", TextEntry::SquelchMode, ChSquelchModeTexts,
+        {"cbSquelchMode", "sSquelchMode", TextEntry::SquelchMode,
+         [] { return DisplayTexts(ChSquelchModeTexts(AppLang().LangType())); },
          FieldOf(&RadioSettings::SquelchMode), Linear(1, 0)},
     };
 }
