@@ -8,7 +8,7 @@
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
-#include "cli/RecordJson.h"
+#include "files/RecordJson.h"
 #include "cli/TransferOptions.h"
 #include "files/AtomicFile.h"
 #include "files/ChannelCsv.h"
@@ -100,11 +100,8 @@ int FromJson(const CommandArgs& args)
     RadioSettings settings;
     if (FileResult loaded = LoadBase(cli, settings); !loaded.ok)
         return Fail(loaded);
-    try {
-        ApplyRecordJson(json, settings);
-    } catch (const RecordJsonError& e) {
-        return Fail(e.what());
-    }
+    if (const auto refused = ApplyRecordJson(json, settings))
+        return Fail(*refused);
     return Finished(SaveChannelFile(out, settings));
 }
 

@@ -1,6 +1,8 @@
 #include <cstdio>
+#include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "cli/CliArgs.h"
 #include "cli/CliOutput.h"
@@ -15,6 +17,8 @@
 #include "factory/AdjustmentFile.h"
 #include "factory/SerialNumber.h"
 #include "files/AppSettings.h"
+#include "files/BackupStore.h"
+#include "lang/FileMessage.h"
 #include "link/TransferTargets.h"
 #include "model/Frequency.h"
 
@@ -34,7 +38,8 @@ bool AccessGranted(const CliArgs& cli) { return IsAdjustmentAccessCode(cli.Requi
 int WrongAccessCode() { return Fail("calibration: wrong access code"); }
 
 // The band the radio is checked against before a write is the settings file's selected band,
-// as the window's current band is at start-up; --password is what the handshake presents.
+// as the window's current band is at start-up; --password (or its file or variable) is what the
+// handshake presents.
 std::unique_ptr<TransferTargets> TargetsFor(const CliArgs& cli)
 {
     auto targets = std::make_unique<TransferTargets>();
@@ -45,42 +50,77 @@ std::unique_ptr<TransferTargets> TargetsFor(const CliArgs& cli)
     return targets;
 }
 
+// The calibration read goes to a private temporary folder when --out could not take it.
+int KeptAside(const FileResult& unsaved, const AdjustmentData& record)
+{
+    Fail(unsaved);
+    std::string folder;
+    std::string path;
+    FileResult kept = NewPrivateTemporaryFolder(folder);
+    if (kept.ok) {
+        path = (std::filesystem::path(folder) / std::filesystem::path(unsaved.path).filename()).string();
+        kept = SaveAdjustmentFile(path, record);
+    }
+    if (!kept.ok)
+        return Fail(EnglishMessage({MessageId::ReadNotKept, {EnglishMessage(FileMessage(kept))}}));
+    return Fail(EnglishMessage({MessageId::ReadKeptAt, {path}}));
+}
+
 int ReadCalibration(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--out", 1}, {"--access-code", 1}, {"--password", 1}, {"--trace", 1}, {"--fast", 0}});
-    TraceFile trace(cli);
+    const CliArgs cli(args, {{"--port", 1},
+                             {"--out", 1},
+                             {"--access-code", 1},
+                             {"--password", 1},
+                             {"--password-file", 1},
+                             {"--trace", 1},
+                             {"--fast", 0}});
     ExpectNoFile(cli, "calibration read");
     const std::string port = cli.Required("--port");
     const std::string out = cli.Required("--out");
     if (!AccessGranted(cli))
         return WrongAccessCode();
-    if (const auto unwritable = WhyNotWritable(out))
-        return Fail(*unwritable);
+    if (const auto refused = WhyFilesRefused(cli))
+        return Fail(*refused);
+    TraceFile trace(cli);
     auto targets = TargetsFor(cli);
-    const LinkOutcome outcome = RunTransfer(targets->Context(TransferKind::Adjustment, true), port,
-                                            BandDifferencePolicy::Stop, trace.Trace());
+    const TransferRun run{port, BandDifferencePolicy::Stop, trace.Trace(), PasswordQuestionFor(cli),
+                          SuccessLine::Later};
+    const LinkOutcome outcome = RunTransfer(targets->Context(TransferKind::Adjustment, true), run);
     if (outcome != LinkOutcome::Success)
         return ExitCodeOf(outcome);
     AdjustmentData record{};
     SetAdjustmentData(targets->Buffer, record);
-    return Finished(SaveAdjustmentFile(out, record));
+    if (const FileResult saved = SaveAdjustmentFile(out, record); !saved.ok)
+        return KeptAside(saved, record);
+    ShowOutcome(outcome);
+    return ExitSuccess;
 }
 
 int WriteCalibration(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--access-code", 1}, {"--password", 1}, {"--on-band-difference", 1}, {"--trace", 1}, {"--fast", 0}});
-    TraceFile trace(cli);
+    const CliArgs cli(args, {{"--port", 1},
+                             {"--access-code", 1},
+                             {"--password", 1},
+                             {"--password-file", 1},
+                             {"--on-band-difference", 1},
+                             {"--trace", 1},
+                             {"--fast", 0}});
     const std::string file = cli.Only("calibration file");
     const std::string port = cli.Required("--port");
     const BandDifferencePolicy policy = PolicyOption(cli);
     if (!AccessGranted(cli))
         return WrongAccessCode();
+    if (const auto refused = WhyFilesRefused(cli, {{"the calibration file", file}}))
+        return Fail(*refused);
+    TraceFile trace(cli);
     AdjustmentData record{};
     if (const FileResult opened = OpenAdjustmentFile(file, record); !opened.ok)
         return Fail(opened);
     auto targets = TargetsFor(cli);
     GetAdjustmentData(record, targets->Buffer);
-    return ExitCodeOf(RunTransfer(targets->Context(TransferKind::Adjustment, false), port, policy, trace.Trace()));
+    return ExitCodeOf(RunTransfer(targets->Context(TransferKind::Adjustment, false),
+                                  {port, policy, trace.Trace(), PasswordQuestionFor(cli)}));
 }
 
 void PrintField(const AdjustmentField& field, const AdjustmentData& record)
@@ -109,13 +149,15 @@ int DumpCalibration(const CommandArgs& args)
 
 int ReadSerialNumber(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--password", 1}, {"--trace", 1}, {"--fast", 0}});
-    TraceFile trace(cli);
+    const CliArgs cli(args, {{"--port", 1}, {"--password", 1}, {"--password-file", 1}, {"--trace", 1}, {"--fast", 0}});
     ExpectNoFile(cli, "serial read");
     const std::string port = cli.Required("--port");
+    if (const auto refused = WhyFilesRefused(cli))
+        return Fail(*refused);
+    TraceFile trace(cli);
     auto targets = TargetsFor(cli);
-    const LinkOutcome outcome = RunTransfer(targets->Context(TransferKind::SerialNumber, true), port,
-                                            BandDifferencePolicy::Stop, trace.Trace());
+    const TransferRun run{port, BandDifferencePolicy::Stop, trace.Trace(), PasswordQuestionFor(cli)};
+    const LinkOutcome outcome = RunTransfer(targets->Context(TransferKind::SerialNumber, true), run);
     if (outcome == LinkOutcome::Success)
         std::printf("%s\n", SnText(targets->Settings.DeviceSn).c_str());
     return ExitCodeOf(outcome);
@@ -123,31 +165,64 @@ int ReadSerialNumber(const CommandArgs& args)
 
 int WriteSerialNumber(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--password", 1}, {"--on-band-difference", 1}, {"--trace", 1}, {"--fast", 0}});
-    TraceFile trace(cli);
+    const CliArgs cli(args, {{"--port", 1},
+                             {"--password", 1},
+                             {"--password-file", 1},
+                             {"--on-band-difference", 1},
+                             {"--trace", 1},
+                             {"--fast", 0}});
     const std::string number = cli.Only("serial number");
     const std::string port = cli.Required("--port");
     const BandDifferencePolicy policy = PolicyOption(cli);
     if (number.empty() || !IsSnText(number))
         throw UsageError("a serial number is one to eight decimal digits, not " + number);
+    if (const auto refused = WhyFilesRefused(cli))
+        return Fail(*refused);
+    TraceFile trace(cli);
     auto targets = TargetsFor(cli);
     SetSnText(targets->Settings.DeviceSn, number);
-    return ExitCodeOf(RunTransfer(targets->Context(TransferKind::SerialNumber, false), port, policy, trace.Trace()));
+    return ExitCodeOf(RunTransfer(targets->Context(TransferKind::SerialNumber, false),
+                                  {port, policy, trace.Trace(), PasswordQuestionFor(cli)}));
+}
+
+// NEW, else --new-password-file or KR_T27_NEW_PASSWORD, else typed twice on the terminal.
+std::string NewPasswordFrom(const CliArgs& cli)
+{
+    const std::vector<std::string>& arguments = cli.Positional();
+    if (arguments.size() > 1)
+        throw UsageError("expected one new password");
+    const std::optional<std::string> typed =
+        arguments.empty() ? std::nullopt : std::optional<std::string>(arguments.front());
+    if (auto fresh = GivenPassword(cli, typed, "the new password", NewPasswordSources))
+        return *fresh;
+    if (auto fresh = AskNewPassword())
+        return *fresh;
+    throw UsageError(std::string("expected the new password, or ") + NewPasswordSources.fileOption + " or " +
+                     NewPasswordSources.variable);
 }
 
 // The new password travels in the handshake; no block is written, so the band plays no part.
 int SetPassword(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--port", 1}, {"--current", 1}, {"--trace", 1}, {"--fast", 0}});
-    TraceFile trace(cli);
-    const std::string fresh = PasswordText(cli.Only("new password"), "the new password");
+    const CliArgs cli(args, {{"--port", 1},
+                             {"--current", 1},
+                             {"--password-file", 1},
+                             {"--new-password-file", 1},
+                             {"--trace", 1},
+                             {"--fast", 0}});
     const std::string port = cli.Required("--port");
+    if (const auto refused = WhyFilesRefused(cli))
+        return Fail(*refused);
+    const std::string current =
+        GivenPassword(cli, cli.Value("--current"), "--current", PresentedPasswordSources).value_or("");
+    const std::string fresh = NewPasswordFrom(cli);
+    TraceFile trace(cli);
     auto targets = std::make_unique<TransferTargets>();
-    StorePasswordText(targets->Settings.Password, PasswordText(cli.Value("--current").value_or(""), "--current"));
+    StorePasswordText(targets->Settings.Password, current);
     StorePasswordText(targets->Settings.NewPassword, fresh);
     ApplyFastOption(cli, targets->Link);
-    return ExitCodeOf(RunTransfer(targets->Context(TransferKind::PasswordSetting, false), port,
-                                  BandDifferencePolicy::Stop, trace.Trace()));
+    return ExitCodeOf(RunTransfer(targets->Context(TransferKind::PasswordSetting, false),
+                                  {port, BandDifferencePolicy::Stop, trace.Trace(), PasswordQuestionFor(cli)}));
 }
 
 using Handler = int (*)(const CommandArgs&);
@@ -183,12 +258,15 @@ std::vector<CliCommand> FactoryCommands()
         {"calibration",
          "calibration read --port PORT --out FILE.Kqda | write --port PORT FILE.Kqda "
          "[--on-band-difference ask|continue|stop] | dump FILE.Kqda; each with --access-code CODE, "
-         "read and write with [--password TEXT] [--trace FILE] [--fast]",
+         "read and write with [--password TEXT | --password-file FILE] [--trace FILE] [--fast]",
          Calibration},
         {"serial",
          "serial read --port PORT | write --port PORT NUMBER [--on-band-difference ask|continue|stop]; "
-         "each with [--password TEXT] [--trace FILE] [--fast]",
+         "each with [--password TEXT | --password-file FILE] [--trace FILE] [--fast]",
          SerialNumber},
-        {"password", "password set --port PORT [--current TEXT] [--trace FILE] [--fast] NEW", Password},
+        {"password",
+         "password set --port PORT [--current TEXT | --password-file FILE] [--trace FILE] [--fast] "
+         "[NEW | --new-password-file FILE]",
+         Password},
     };
 }

@@ -6,7 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 #include "cli/RecordDump.h"
-#include "cli/RecordJson.h"
+#include "files/RecordJson.h"
 #include "files/AtomicFile.h"
 #include "files/ChannelDataFile.h"
 #include "lang/AppLang.h"

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "cli/RecordFields.h"
 #include "lang/ChannelTexts.h"
 #include "lang/RecordText.h"
 #include "model/DtmfDigits.h"
+#include "model/OptionTable.h"
 #include "model/Utf8Characters.h"
 
 namespace {
@@ -69,11 +69,11 @@ std::string DumpRecordText(const RadioSettings& s, TTeskFuncs::TLangType languag
 {
     std::string out = "Channels\n" + ChannelTable(s, language);
     out += "\nOptions\n";
-    for (const auto& f : NumberFields())
-        out += std::string("  ") + f.name + ": " + std::to_string(f.get(s)) + '\n';
+    for (const OptionField& f : OptionFields())
+        out += std::string("  ") + f.name + ": " + std::to_string(f.Get(s)) + '\n';
     out += "\nDTMF codes\n";
-    for (const auto& f : DtmfCodeFields())
-        out += std::string("  ") + f.name + ": " + DtmfText(s.*f.codes, DtmfCodeCapacity, s.*f.length) + '\n';
+    for (const DtmfCodeField& f : DtmfCodeFields())
+        out += std::string("  ") + f.name + ": " + f.Text(s) + '\n';
     out += "\nAddress book\n";
     for (unsigned k = 1; k <= AddrBookEntryCount; ++k)
         if (s.IsAddrBookEntryUsed(k))

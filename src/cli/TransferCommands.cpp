@@ -43,16 +43,30 @@ BandLimits ParseBand(const CliArgs& cli)
 }
 
 // Backups are on unless --no-backup or the settings file's Backups=0 says otherwise; a backup
-// that fails is reported and the command goes on.
-void BackUp(const CliArgs& cli, const TransferTargets& targets, BackupDirection direction)
+// that fails is reported and the command goes on. The record kept, or nothing.
+std::string BackUp(const CliArgs& cli, const TransferTargets& targets, BackupDirection direction)
 {
     if (cli.Has("--no-backup") || !CurrentAppSettings().Backups)
-        return;
+        return {};
     const BackupResult kept = BackUpTransfer(targets.Settings, targets.Image, direction);
     if (!kept.result.ok)
         std::fprintf(stderr, "kr-t27-cli: %s\n", EnglishMessage(FileMessage(kept.result)).c_str());
     else
         std::fprintf(stderr, "kr-t27-cli: backup %s\n", kept.recordPath.c_str());
+    return kept.recordPath;
+}
+
+// What was read stays where the backup put it, or goes to a private temporary folder, when --out
+// could not take it (a disk that filled during the transfer): the command fails saying where.
+int KeptAside(const FileResult& unsaved, const std::string& backup, const TransferTargets& targets)
+{
+    Fail(unsaved);
+    if (!backup.empty())
+        return Fail(EnglishMessage({MessageId::ReadKeptAt, {backup}}));
+    const BackupResult aside = KeepReadAside(targets.Settings, targets.Image);
+    if (!aside.result.ok)
+        return Fail(EnglishMessage({MessageId::ReadNotKept, {EnglishMessage(FileMessage(aside.result))}}));
+    return Fail(EnglishMessage({MessageId::ReadKeptAt, {aside.recordPath}}));
 }
 
 // A record the radio cannot take is refused unless --force, with every finding on stderr.
@@ -72,8 +86,9 @@ bool RefusedAsUnclean(const CliArgs& cli, const std::string& file, const Transfe
 int Verify(TransferTargets& written, const std::string& port, TransferTrace* trace)
 {
     const auto reader = TransferTargets::ForReadBack(written.Context(TransferKind::Normal, false));
+    // The password was accepted a moment ago: the read-back presents it without asking.
     const LinkOutcome outcome =
-        RunTransfer(reader->Context(TransferKind::Normal, true), port, BandDifferencePolicy::Stop, trace);
+        RunTransfer(reader->Context(TransferKind::Normal, true), {port, BandDifferencePolicy::Stop, trace});
     if (outcome != LinkOutcome::Success)
         return ExitCodeOf(outcome);
     const VerifyResult result = CompareWritten(written.Image, reader->Image);
@@ -100,15 +115,21 @@ int ListPorts(const CommandArgs& args)
 
 int ReadRadio(const CommandArgs& args)
 {
-    const CliArgs cli(args,
-                      {{"--port", 1}, {"--out", 1}, {"--base", 1}, {"--password", 1}, {"--trace", 1}, {"--fast", 0}, {"--no-backup", 0}});
-    TraceFile trace(cli);
+    const CliArgs cli(args, {{"--port", 1},
+                             {"--out", 1},
+                             {"--base", 1},
+                             {"--password", 1},
+                             {"--password-file", 1},
+                             {"--trace", 1},
+                             {"--fast", 0},
+                             {"--no-backup", 0}});
     if (!cli.Positional().empty())
         throw UsageError("read takes no file argument; use --out");
     const std::string port = cli.Required("--port");
     const std::string out = cli.Required("--out");
-    if (const auto unwritable = WhyNotWritable(out))
-        return Fail(*unwritable);
+    if (const auto refused = WhyFilesRefused(cli))
+        return Fail(*refused);
+    TraceFile trace(cli);
     auto targets = std::make_unique<TransferTargets>();
     if (const auto base = cli.Value("--base"))
         if (FileResult opened = OpenChannelFile(*base, targets->Settings); !opened.ok)
@@ -116,12 +137,15 @@ int ReadRadio(const CommandArgs& args)
     ApplyPasswordOption(cli, targets->Settings);
     ApplyFastOption(cli, targets->Link);
     const TransferContext context = targets->Context(TransferKind::Normal, true);
-    const LinkOutcome outcome = RunTransfer(context, port, BandDifferencePolicy::Stop, trace.Trace());
+    const TransferRun run{port, BandDifferencePolicy::Stop, trace.Trace(), PasswordQuestionFor(cli),
+                          SuccessLine::Later};
+    const LinkOutcome outcome = RunTransfer(context, run);
     if (outcome != LinkOutcome::Success)
         return ExitCodeOf(outcome);
-    BackUp(cli, *targets, BackupDirection::Read);
+    const std::string backup = BackUp(cli, *targets, BackupDirection::Read);
     if (FileResult saved = SaveChannelFile(out, targets->Settings); !saved.ok)
-        return Fail(saved);
+        return KeptAside(saved, backup, *targets);
+    ShowOutcome(outcome);
     return ExitSuccess;
 }
 
@@ -129,6 +153,7 @@ int WriteRadio(const CommandArgs& args)
 {
     const CliArgs cli(args, {{"--port", 1},
                              {"--password", 1},
+                             {"--password-file", 1},
                              {"--band", 1},
                              {"--band-limits", 2},
                              {"--on-band-difference", 1},
@@ -141,11 +166,13 @@ int WriteRadio(const CommandArgs& args)
                              {"--increment-ids", 0},
                              {"--log", 1},
                              {"--wait-seconds", 1}});
-    TraceFile trace(cli);
     const std::string file = cli.Only("record file");
     const std::string port = cli.Required("--port");
     const BandDifferencePolicy policy = PolicyOption(cli);
     const bool series = AsksForSeries(cli);
+    if (const auto refused = WhyFilesRefused(cli, {{"the record", file}}))
+        return Fail(*refused);
+    TraceFile trace(cli);
     auto targets = std::make_unique<TransferTargets>();
     targets->Band = ParseBand(cli);
     if (FileResult opened = OpenChannelFile(file, targets->Settings); !opened.ok)
@@ -159,7 +186,8 @@ int WriteRadio(const CommandArgs& args)
         return WriteSeries(cli, file, port, *targets, policy, trace.Trace(),
                            [&] { BackUp(cli, *targets, BackupDirection::Write); });
     BackUp(cli, *targets, BackupDirection::Write);
-    const LinkOutcome outcome = RunTransfer(targets->Context(TransferKind::Normal, false), port, policy, trace.Trace());
+    const LinkOutcome outcome = RunTransfer(targets->Context(TransferKind::Normal, false),
+                                            {port, policy, trace.Trace(), PasswordQuestionFor(cli)});
     if (outcome != LinkOutcome::Success)
         return ExitCodeOf(outcome);
     return cli.Has("--verify") ? Verify(*targets, port, trace.Trace()) : ExitSuccess;
@@ -172,10 +200,11 @@ std::vector<CliCommand> TransferCommands()
     return {
         {"ports", "ports", ListPorts},
         {"read",
-         "read --port PORT --out FILE.Kqd [--base FILE.Kqd] [--password TEXT] [--trace FILE] [--fast] [--no-backup]",
+         "read --port PORT --out FILE.Kqd [--base FILE.Kqd] [--password TEXT | --password-file FILE] [--trace FILE] "
+         "[--fast] [--no-backup]",
          ReadRadio},
         {"write",
-         "write --port PORT FILE.Kqd [--password TEXT] [--band N | --band-limits MIN MAX] "
+         "write --port PORT FILE.Kqd [--password TEXT | --password-file FILE] [--band N | --band-limits MIN MAX] "
          "[--on-band-difference ask|continue|stop] [--verify] [--force] [--trace FILE] [--fast] [--no-backup] "
          "[--radios N [--increment-ids] [--log LOG.csv] [--wait-seconds S]]",
          WriteRadio},

@@ -2,17 +2,38 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <map>
 #include <system_error>
 
+#include "files/AtomicFile.h"
+#include "lang/FileMessage.h"
 #include "model/Password.h"
 #include "ports/SerialPortInfo.h"
 
 namespace {
 constexpr char FirstPrintable = 0x20;
 constexpr char LastPrintable = 0x7E;
+// A first line longer than this holds no password the radio takes anyway.
+constexpr size_t PasswordFileReadLimit = 256;
+
+// The first line of the file, without its line end.
+std::string FirstLineOf(const std::string& path)
+{
+    std::string text(PasswordFileReadLimit, '\0');
+    size_t got = 0;
+    if (const FileResult read = ReadFilePrefix(path, reinterpret_cast<uint8_t*>(text.data()), text.size(), got);
+        !read.ok)
+        throw UsageError(EnglishMessage(FileMessage(read)));
+    text.resize(got);
+    text = text.substr(0, text.find('\n'));
+    if (!text.empty() && text.back() == '\r')
+        text.pop_back();
+    return text;
+}
+
 }
 
 BandDifferencePolicy PolicyOption(const CliArgs& cli)
@@ -47,10 +68,25 @@ void StorePasswordText(uint8_t (&field)[PasswordFieldSize], const std::string& t
     std::memcpy(field, text.data(), text.size());
 }
 
+std::optional<std::string> GivenPassword(const CliArgs& cli, const std::optional<std::string>& typed,
+                                         const char* typedName, const PasswordSources& sources)
+{
+    const auto file = cli.Value(sources.fileOption);
+    if (typed && file)
+        throw UsageError(std::string("give either ") + typedName + " or " + sources.fileOption);
+    if (typed)
+        return PasswordText(*typed, typedName);
+    if (file)
+        return PasswordText(FirstLineOf(*file), sources.fileOption);
+    if (const char* variable = std::getenv(sources.variable))
+        return PasswordText(variable, sources.variable);
+    return std::nullopt;
+}
+
 void ApplyPasswordOption(const CliArgs& cli, RadioSettings& settings)
 {
-    if (const auto password = cli.Value("--password"))
-        StorePasswordText(settings.Password, PasswordText(*password, "--password"));
+    if (const auto password = GivenPassword(cli, cli.Value("--password"), "--password", PresentedPasswordSources))
+        StorePasswordText(settings.Password, *password);
 }
 
 void ApplyFastOption(const CliArgs& cli, LinkSettings& link) { link.FastLink = cli.Has("--fast"); }

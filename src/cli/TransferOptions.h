@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "cli/CliArgs.h"
@@ -18,7 +19,25 @@ BandDifferencePolicy PolicyOption(const CliArgs& cli);
 std::string PasswordText(const std::string& text, const char* what);
 void StorePasswordText(uint8_t (&field)[PasswordFieldSize], const std::string& text);
 
-// --password replaces the password the record presents to the radio.
+// Where a password may be given besides the command line itself, in the order they are asked:
+// the first line of the file an option names, then an environment variable. Either keeps the
+// password out of the process list.
+struct PasswordSources {
+    const char* fileOption;
+    const char* variable;
+};
+// The password presented to the radio (--password, or --current of a password change).
+constexpr PasswordSources PresentedPasswordSources{"--password-file", "KR_T27_PASSWORD"};
+// The password a password change stores.
+constexpr PasswordSources NewPasswordSources{"--new-password-file", "KR_T27_NEW_PASSWORD"};
+
+// The password `typed` on the command line (`typedName` in errors), else in the sources' file,
+// else in their variable; nothing when none holds one. A password both typed and in a file is
+// refused, as is a file that cannot be read.
+std::optional<std::string> GivenPassword(const CliArgs& cli, const std::optional<std::string>& typed,
+                                         const char* typedName, const PasswordSources& sources);
+
+// --password (or its file or variable) replaces the password the record presents to the radio.
 void ApplyPasswordOption(const CliArgs& cli, RadioSettings& settings);
 
 // --fast: the link answers the radio as soon as it has answered (see LinkTiming).

@@ -39,13 +39,6 @@ bool StopWithoutAsking(const RadioInfo& reported, const BandLimits& ours)
     return false;
 }
 
-void ShowOutcome(LinkOutcome outcome)
-{
-    const int entry = OutcomeTextEntry(outcome);
-    std::printf("%s\n", DialogWords(entry >= 0 ? entry : CancelCaption).c_str());
-    std::fflush(stdout);
-}
-
 // Fails as a port that does not open fails, named as the user named it.
 LinkOutcome UnlistedPort(const std::string& port)
 {
@@ -107,16 +100,21 @@ void ProgressReport::End()
     shown_ = -1;
 }
 
-LinkOutcome RunTransfer(const TransferContext& context, const std::string& port, BandDifferencePolicy policy,
-                        TransferTrace* trace)
+void ShowOutcome(LinkOutcome outcome)
 {
-    const std::optional<std::string> device = LinkDevice(port);
-    if (!device)
-        return LinkOutcome::CommunicationFailure;
+    const int entry = OutcomeTextEntry(outcome);
+    std::printf("%s\n", DialogWords(entry >= 0 ? entry : CancelCaption).c_str());
+    std::fflush(stdout);
+}
+
+namespace {
+
+LinkOutcome RunOnce(const TransferContext& context, const std::string& device, const TransferRun& run)
+{
     QCoreApplication& app = CliApplication();
     TransferRunner runner(context);
     runner.SetEndAtOnceWhenPortFails(true);
-    const BandAnswer answer = BandAnswerFor(policy);
+    const BandAnswer answer = BandAnswerFor(run.Policy);
     runner.SetBandQuestion([answer, context] { return answer(context.Settings.WriteRadioInfo, context.Band); });
     ProgressReport progress;
     QObject::connect(&runner, &TransferRunner::progressChanged, [&progress](int value) { progress.Show(value); });
@@ -124,18 +122,38 @@ LinkOutcome RunTransfer(const TransferContext& context, const std::string& port,
         std::fprintf(stderr, "kr-t27-cli: %s\n", diagnostic.toStdString().c_str());
     });
     QObject::connect(&runner, &TransferRunner::finished, &app, &QCoreApplication::quit);
-    runner.Start(PortChoice::Named(*device));
+    runner.Start(PortChoice::Named(device));
     if (runner.Outcome() == LinkOutcome::Running)
         app.exec();
     progress.End();
-    if (trace)
-        trace->Append(runner.Trace());
+    if (run.Trace)
+        run.Trace->Append(runner.Trace());
     if (runner.PartlyWritten())
         std::fprintf(stderr, "kr-t27-cli: %s\n", EnglishMessage({MessageId::PartlyWritten}).c_str());
-    ShowOutcome(runner.Outcome());
     if (runner.Outcome() == LinkOutcome::Success)
         runner.ApplyResult();
     return runner.Outcome();
+}
+
+}
+
+// A refused password is asked for again only after the radio has let go: the handshake starts
+// afresh with the answer, so the radio is never kept waiting on a typist.
+LinkOutcome RunTransfer(const TransferContext& context, const TransferRun& run)
+{
+    const std::optional<std::string> device = LinkDevice(run.Port);
+    if (!device)
+        return LinkOutcome::CommunicationFailure;
+    LinkOutcome outcome = RunOnce(context, *device, run);
+    if (outcome == LinkOutcome::PasswordError && run.AskPassword) {
+        if (const std::optional<std::string> typed = run.AskPassword()) {
+            StorePasswordText(context.Settings.Password, *typed);
+            outcome = RunOnce(context, *device, run);
+        }
+    }
+    if (outcome != LinkOutcome::Success || run.Success == SuccessLine::AtOnce)
+        ShowOutcome(outcome);
+    return outcome;
 }
 
 int ExitCodeOf(LinkOutcome outcome)

@@ -3,7 +3,9 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
+#include "cli/PasswordPrompt.h"
 #include "link/engine/LinkActions.h"
 #include "link/engine/TransferContext.h"
 #include "link/engine/TransferTrace.h"
@@ -13,13 +15,37 @@ class QCoreApplication;
 // What the command line does when the radio's band is not the one the record is written for.
 enum class BandDifferencePolicy { Ask, Continue, Stop };
 
-// Runs one transfer on `port` (a COM name or a device path, as PortToOpen takes it) in its own
-// event loop, with progress and port problems on stderr and the outcome, in the transfer dialog's
-// English words, on stdout. After a success what was read is already in the context's record.
-// A write that failed after its first block says so on stderr. The transfer's trace is appended
-// to `trace` when one is given.
-LinkOutcome RunTransfer(const TransferContext& context, const std::string& port, BandDifferencePolicy policy,
-                        TransferTrace* trace = nullptr);
+// When the command line shows a successful transfer's outcome: at once, or once the caller has
+// safely kept what was read.
+enum class SuccessLine { AtOnce, Later };
+
+// How the command line runs a transfer, besides what the transfer works on.
+struct TransferRun {
+    TransferRun(std::string port, BandDifferencePolicy policy, TransferTrace* trace, PasswordQuestion askPassword = {},
+                SuccessLine successLine = SuccessLine::AtOnce)
+        : Port(std::move(port)), Policy(policy), Trace(trace), AskPassword(std::move(askPassword)),
+          Success(successLine)
+    {
+    }
+
+    // A COM name or a device path, as PortToOpen takes it.
+    std::string Port;
+    BandDifferencePolicy Policy;
+    // Where the transfer's trace is appended; none to keep no trace.
+    TransferTrace* Trace;
+    // Asked once when the radio refuses the password presented: the transfer then runs again
+    // with the answer.
+    PasswordQuestion AskPassword;
+    SuccessLine Success;
+};
+
+// Runs one transfer in its own event loop, with progress and port problems on stderr and the
+// outcome, in the transfer dialog's English words, on stdout. After a success what was read is
+// already in the context's record. A write that failed after its first block says so on stderr.
+LinkOutcome RunTransfer(const TransferContext& context, const TransferRun& run);
+
+// The outcome line on stdout.
+void ShowOutcome(LinkOutcome outcome);
 
 int ExitCodeOf(LinkOutcome outcome);
 

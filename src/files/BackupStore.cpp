@@ -7,6 +7,7 @@
 
 #include "files/AtomicFile.h"
 #include "files/DataFolder.h"
+#include "files/PlatformFile.h"
 
 namespace fs = std::filesystem;
 
@@ -106,4 +107,21 @@ BackupResult BackUpTransfer(const RadioSettings& settings, const MemoryImage& im
 {
     const MemoryImage* kept = direction == BackupDirection::Read ? &image : nullptr;
     return StoreBackup(BackupRoot(), settings, kept, LocalBackupMoment(), direction);
+}
+
+FileResult NewPrivateTemporaryFolder(std::string& folder)
+{
+    if (const int error = platform::MakePrivateTemporaryFolder(folder)) {
+        std::error_code ec;
+        return FileResult::Failure(FileProblem::CannotBackUp, fs::temp_directory_path(ec).string(), error);
+    }
+    return FileResult::Success();
+}
+
+BackupResult KeepReadAside(const RadioSettings& settings, const MemoryImage& image)
+{
+    std::string folder;
+    if (FileResult made = NewPrivateTemporaryFolder(folder); !made.ok)
+        return {made, {}};
+    return StoreBackup(folder, settings, &image, LocalBackupMoment(), BackupDirection::Read);
 }

@@ -50,3 +50,10 @@ BackupResult StoreBackup(const std::string& root, const RadioSettings& settings,
 // What one transfer keeps, in BackupRoot() under the time now: the record, and after a read the
 // image it came in, which holds what the record leaves out.
 BackupResult BackUpTransfer(const RadioSettings& settings, const MemoryImage& image, BackupDirection direction);
+
+// A fresh folder in the system's temporary folder that only the user may open: where what a read
+// brought waits when the file asked for cannot take it and no backup holds it.
+FileResult NewPrivateTemporaryFolder(std::string& folder);
+
+// The record and image of a read kept as a backup keeps them, in a new private temporary folder.
+BackupResult KeepReadAside(const RadioSettings& settings, const MemoryImage& image);

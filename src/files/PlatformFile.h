@@ -28,6 +28,20 @@ int Inspect(const std::string& path, FileFacts& facts);
 // which need not exist (a dangling link). Without links, `path` itself.
 int FinalName(const std::string& path, std::string& finalName);
 
+// Which file a name leads to: every name of one file (hard or symbolic links) gives the same identity.
+struct FileIdentity {
+    uint64_t device = 0;
+    uint64_t index = 0;
+
+    bool operator==(const FileIdentity& other) const { return device == other.device && index == other.index; }
+};
+
+// Follows symbolic links; a missing file answers ENOENT.
+int Identify(const std::string& path, FileIdentity& identity);
+
+// Creates a fresh folder that only the user may open inside the system's temporary folder.
+int MakePrivateTemporaryFolder(std::string& folder);
+
 // Whether an open for writing would be allowed, as the system decides it (read-only mounts too).
 int CheckWritable(const std::string& path);
 

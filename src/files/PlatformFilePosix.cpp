@@ -4,7 +4,9 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,6 +19,7 @@ namespace {
 // As many links as the system itself follows before it answers ELOOP.
 constexpr int MaxLinkHops = 40;
 constexpr unsigned PermissionBits = 07777;
+constexpr const char* PrivateFolderPattern = "kr-t27-XXXXXX";
 
 int LastError() { return errno; }
 
@@ -89,6 +92,27 @@ int FinalName(const std::string& path, std::string& finalName)
         current = (target.is_absolute() ? target : fs::path(current).parent_path() / target).string();
     }
     return ELOOP;
+}
+
+int Identify(const std::string& path, FileIdentity& identity)
+{
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0)
+        return LastError();
+    identity = {uint64_t(st.st_dev), uint64_t(st.st_ino)};
+    return 0;
+}
+
+int MakePrivateTemporaryFolder(std::string& folder)
+{
+    std::error_code ec;
+    const std::filesystem::path system = std::filesystem::temp_directory_path(ec);
+    std::string pattern = ((ec ? std::filesystem::path("/tmp") : system) / PrivateFolderPattern).string();
+    // mkdtemp creates the folder with mode 0700.
+    if (!mkdtemp(pattern.data()))
+        return LastError();
+    folder = pattern;
+    return 0;
 }
 
 int CheckWritable(const std::string& path) { return access(path.c_str(), W_OK) == 0 ? 0 : LastError(); }

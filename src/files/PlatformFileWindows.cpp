@@ -5,6 +5,9 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
 
 #include <fcntl.h>
 #include <io.h>
@@ -17,6 +20,8 @@ namespace {
 
 constexpr int WriteAccess = 2;
 constexpr unsigned ChunkLimit = INT_MAX;
+constexpr int IndexHighShift = 32;
+constexpr int PrivateFolderAttempts = 100;
 
 int ErrnoOf(DWORD error)
 {
@@ -73,6 +78,45 @@ int FinalName(const std::string& path, std::string& finalName)
 {
     finalName = path;
     return 0;
+}
+
+int Identify(const std::string& path, FileIdentity& identity)
+{
+    // No access asked for: enough to learn which file it is, even one opened elsewhere.
+    const HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return ErrnoOf(GetLastError());
+    BY_HANDLE_FILE_INFORMATION information{};
+    const bool known = GetFileInformationByHandle(file, &information);
+    const DWORD error = known ? 0 : GetLastError();
+    CloseHandle(file);
+    if (!known)
+        return ErrnoOf(error);
+    identity = {information.dwVolumeSerialNumber,
+                (uint64_t(information.nFileIndexHigh) << IndexHighShift) | information.nFileIndexLow};
+    return 0;
+}
+
+// The user's temporary folder lies in his profile, which others may not open; a folder made in it
+// inherits that.
+int MakePrivateTemporaryFolder(std::string& folder)
+{
+    std::error_code ec;
+    const std::filesystem::path system = std::filesystem::temp_directory_path(ec);
+    if (ec)
+        return ENOENT;
+    for (int attempt = 0; attempt < PrivateFolderAttempts; ++attempt) {
+        const std::string candidate =
+            (system / ("kr-t27-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(attempt))).string();
+        if (CreateDirectoryA(candidate.c_str(), nullptr)) {
+            folder = candidate;
+            return 0;
+        }
+        if (GetLastError() != ERROR_ALREADY_EXISTS)
+            return ErrnoOf(GetLastError());
+    }
+    return EEXIST;
 }
 
 int CheckWritable(const std::string& path) { return _access(path.c_str(), WriteAccess) == 0 ? 0 : errno; }

@@ -15,6 +15,7 @@ namespace fs = std::filesystem;
 
 const char* const ProgrammingLogHeader =
     "time,serial,firmware,band_min,band_max,file,record_sha256,ptt_id,ani,outcome,verify";
+const char* const UnsavedRecordFile = "(unsaved)";
 
 namespace {
 

@@ -15,7 +15,7 @@ struct ProgrammingLogRow {
     std::string Firmware;
     uint32_t BandMin = 0;  // hertz
     uint32_t BandMax = 0;
-    std::string File;
+    std::string File;  // in full, or UnsavedRecordFile
     std::string RecordSha256;  // hex
     std::string PttId;
     std::string Ani;
@@ -25,6 +25,9 @@ struct ProgrammingLogRow {
 
 // "time,serial,firmware,band_min,band_max,file,record_sha256,ptt_id,ani,outcome,verify"
 extern const char* const ProgrammingLogHeader;
+
+// The file column when no file holds what was written: "(unsaved)", which no full path reads.
+extern const char* const UnsavedRecordFile;
 
 // programming-log.csv in the program's data folder (files/DataFolder.h); empty when no data
 // folder is known.

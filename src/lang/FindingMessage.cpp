@@ -1,5 +1,6 @@
 #include "lang/FindingMessage.h"
 
+#include "lang/FindingPlace.h"
 #include "lang/Utf8Text.h"
 
 MessageId ProblemMessage(RecordProblem problem)
@@ -28,8 +29,5 @@ std::string EnglishFinding(const RecordFinding& finding)
 
 FindingTexts FindingUtf8(const RecordFinding& finding, TTeskFuncs::TLangType language)
 {
-    std::string where = finding.field;
-    if (finding.channel != 0)
-        where = MessageUtf8({MessageId::ChannelNumber, {std::to_string(finding.channel)}}, language) + " " + where;
-    return {where, finding.value, MessageUtf8({ProblemMessage(finding.problem)}, language)};
+    return {FindingPlace(finding, language), finding.value, MessageUtf8({ProblemMessage(finding.problem)}, language)};
 }

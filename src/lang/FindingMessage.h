@@ -12,8 +12,8 @@ MessageId ProblemMessage(RecordProblem problem);
 // "channel 3 RxFreq = 770.00000: outside the band", in English.
 std::string EnglishFinding(const RecordFinding& finding);
 
-// A finding as the check list shows it, UTF-8 in `language`: where ("Channel 3 RxFreq"), the value
-// as the record holds it, and the problem.
+// A finding as the check list shows it, UTF-8 in `language`: where (as FindingPlace names it), the
+// value as the record holds it, and the problem.
 struct FindingTexts {
     std::string where;
     std::string value;

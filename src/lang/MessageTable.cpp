@@ -51,6 +51,10 @@ constexpr TextPair MessageTexts[] = {
     {"文件名过长", "File name too long"},
     {"符号链接层数过多", "Too many levels of symbolic links"},
     {"没有此设备或地址", "No such device or address"},
+    // Files a command names, and a read its file could not take.
+    {"%1 和 %2 指向同一个文件：%3", "%1 and %2 name the same file: %3"},
+    {"读出的数据保存在 %1。", "What was read is kept in %1."},
+    {"读出的数据未能保存到任何地方：%1", "What was read could not be kept anywhere: %1"},
     // The transfer window and the list of values the radio cannot take.
     {"电台中现在可能只写入了部分设置：请重新写入。", "The radio may now hold a partly written setup: write it again."},
     {"正在连接电台...", "Connecting to the radio..."},
@@ -140,6 +144,14 @@ constexpr TextPair MessageTexts[] = {
     {"%1“%2”含有 A-D、* 或 #：只有数字 0-9 可以递增。", "%1 \"%2\" holds A-D, * or #: only the digits 0-9 can be increased."},
     {"%1“%2”的位数不够 %3 部电台使用。", "%1 \"%2\" has too few digits for %3 radios."},
     {"PTT ID 和 ANI 都是空的：没有可以递增的号码。", "PTT ID and ANI are both empty: there is nothing to increase."},
+    // The check list's name for a file's size.
+    {"文件长度", "File size"},
+    // A record from a radio, and saving before a series.
+    {"对讲机 %1", "radio %1"},
+    {"数据有未保存的修改。写频前先保存吗？保存后，编程记录中的文件正是写入的数据。",
+     "The data have unsaved changes. Save them before writing? Then the log names a file that holds what was "
+     "written."},
+    {"不保存直接写频", "Write without saving"},
     // Names for screen readers.
     {"通讯录", "Address book"},
     {"传输状态", "Transfer status"},

@@ -47,6 +47,10 @@ enum class MessageId : int {
     ReasonNameTooLong,
     ReasonTooManyLinks,
     ReasonNoDevice,
+    // Files a command names, checked before the radio is touched, and a read its file could not take:
+    SameFileTwice,  // %1 and %2 what names the file, %3 the file
+    ReadKeptAt,     // %1 the file that holds what was read
+    ReadNotKept,    // %1 why
     // The transfer window and its safety net (verify, backups, trace):
     PartlyWritten,
     Connecting,
@@ -135,6 +139,13 @@ enum class MessageId : int {
     IdNotDigits,           // %1 the code's name, %2 the code
     IdTooFewDigits,        // %1 the code's name, %2 the code, %3 radios
     IdsBothEmpty,
+    // The check list's name for the size of a channel data file:
+    FileSizeField,
+    // The caption of a record read from a radio that no file holds yet, and the question before a
+    // series writes a record whose changes are not saved:
+    RecordFromRadio,  // %1 serial number
+    SaveBeforeSeries,
+    WriteWithoutSaving,
     // Names screen readers give controls the window shows no caption for:
     AddressBookName,
     TransferStatusName,

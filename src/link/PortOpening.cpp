@@ -1,12 +1,21 @@
 #include "link/PortOpening.h"
 
+#include <cerrno>
+
 #include <QThread>
 
 #include "ports/SerialPortInfo.h"
 
+// A COM name the machine lacks (a pinned adapter unplugged) has no device to open; handing the
+// empty path on would open the device folder itself.
 PortOpenResult ComInit(SerialLink& link, const std::string& portName)
 {
-    return link.Open(TeskComm32::DevicePathOf(portName));
+    const std::string devicePath = TeskComm32::DevicePathOf(portName);
+    if (devicePath.empty()) {
+        link.Close();
+        return {false, {MessageId::PortMissing, {portName, MessageArg::Reason(ENOENT)}}};
+    }
+    return link.Open(devicePath);
 }
 
 bool ComInit_AutoSeach(SerialLink& link, PortCandidates& candidates)

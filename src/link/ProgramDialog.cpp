@@ -113,8 +113,11 @@ TProgramDialog::TProgramDialog(const TransferContext& context, QWidget* owner)
     TransferRunner& runner = impl_->runner;
     runner.SetBandQuestion([this] { return AskBandQuestion(); });
     connect(&runner, &TransferRunner::progressChanged, impl_->ProgressBar1, &QProgressBar::setValue);
-    connect(&runner, &TransferRunner::linkStepChanged, impl_->StatusText,
-            [this](int step) { impl_->StatusText->setText(StepText(step)); });
+    connect(&runner, &TransferRunner::linkStepChanged, this, [this](int step) {
+        impl_->StatusText->setText(StepText(step));
+        if (step == BlockStep)
+            emit blocksStarting();
+    });
     connect(&runner, &TransferRunner::portProblem, this, [this](const QString& why) { impl_->portProblem = why; });
     connect(&runner, &TransferRunner::finished, this, &TProgramDialog::TransferFinished);
     connect(impl_->OKBtn, &QPushButton::clicked, this, [this] { done(ModalResultOk); });
@@ -147,7 +150,6 @@ void TProgramDialog::ProgramStartClick()
     impl_->ProgramStart->setEnabled(false);
     impl_->started = true;
     impl_->VerifyAfterWrite->setEnabled(false);
-    emit transferStarting();
     impl_->runner.Start(PortChoiceFor(impl_->context.Link));
 }
 

@@ -25,8 +25,9 @@ public:
     TransferTrace Trace() const;
 
 signals:
-    // When Start is pressed, before anything goes out: a write's record is what is about to be sent.
-    void transferStarting();
+    // Once the radio has answered and the blocks begin to move: a write's record is then what is
+    // sent, and carries the serial number of the radio that answered.
+    void blocksStarting();
     // After a successful transfer, once the success notice is closed and what was read is in the
     // context's objects, before the dialog closes. Openers that show those objects redraw here.
     void transferSucceeded();

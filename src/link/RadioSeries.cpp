@@ -51,7 +51,7 @@ ProgrammingLogRow LogRow(const RadioAttempt& attempt, const std::string& file)
     row.Firmware = attempt.Firmware;
     row.BandMin = attempt.RadioBand.BandMin;
     row.BandMax = attempt.RadioBand.BandMax;
-    row.File = file;
+    row.File = file.empty() ? UnsavedRecordFile : file;
     row.RecordSha256 = attempt.RecordSha256;
     row.PttId = attempt.PttId;
     row.Ani = attempt.Ani;
@@ -191,6 +191,8 @@ void RadioSeries::StepChanged(int step)
         waitPassed_ = false;
     }
     emit linkStepChanged(step);
+    if (step == BlockStep)
+        emit radioWriting(radio_->Settings);
 }
 
 void RadioSeries::WaitRanOut()

@@ -31,7 +31,7 @@ struct SeriesPlan {
     bool Verify = false;
     bool IncreaseIds = false;
     std::string LogPath;   // empty: no log
-    std::string FileName;  // the record's file, named in the log
+    std::string FileName;  // the file that holds the record as written, named in the log; empty: none does
     int WaitLimitMs = 0;   // how long each next radio may take to answer; 0: until stopped
 };
 
@@ -94,6 +94,9 @@ public:
 signals:
     // A radio's turn begins: the first at once, each further one when the series starts waiting.
     void radioStarting(uint64_t number, bool waiting);
+    // The radio on the line answered and its blocks begin: `record` is what it is sent, its IDs
+    // and the serial number it reported included.
+    void radioWriting(const RadioSettings& record);
     void progressChanged(int value);
     void linkStepChanged(int step);
     void verifying();

@@ -1,5 +1,9 @@
 #include "link/SerialLink.h"
 
+#include <cerrno>
+
+#include "files/PlatformFile.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -9,18 +13,32 @@
 
 namespace {
 
+// Qt reports a port in use and one the user may not open alike. The rights tell them apart; a
+// Windows port refuses a second opener only.
+int BusyOrDeniedError(const std::string& devicePath)
+{
+#ifdef _WIN32
+    (void)devicePath;
+    return EBUSY;
+#else
+    const int denied = platform::CheckWritable(devicePath);
+    return denied != 0 ? denied : EBUSY;
+#endif
+}
+
+// Qt words the system's reason in English only; as an error number the table words it in the
+// interface language, as it does for files.
 Message Describe(const std::string& devicePath, QSerialPort::SerialPortError error, const QString& systemText)
 {
-    const std::string detail = systemText.toLocal8Bit().toStdString();
     switch (error) {
     case QSerialPort::DeviceNotFoundError:
-        return {MessageId::PortMissing, {devicePath, detail}};
+        return {MessageId::PortMissing, {devicePath, MessageArg::Reason(ENOENT)}};
     case QSerialPort::PermissionError:
-        return {MessageId::PortBusyOrDenied, {devicePath, detail}};
+        return {MessageId::PortBusyOrDenied, {devicePath, MessageArg::Reason(BusyOrDeniedError(devicePath))}};
     case QSerialPort::OpenError:
         return {MessageId::PortAlreadyOpen, {devicePath}};
     default:
-        return {MessageId::PortUnusable, {devicePath, detail}};
+        return {MessageId::PortUnusable, {devicePath, systemText.toLocal8Bit().toStdString()}};
     }
 }
 

@@ -81,13 +81,16 @@ void TransferRunner::Start(const PortChoice& choice)
     autoSearch_ = choice.AutoSearch;
     candidates_ = choice.Candidates;
     const bool opened = autoSearch_ ? OpenFirstCandidate() : OpenNamedPort(choice.PortName);
-    // Without the search a dead port is left to the time-out that Start() arms; the search
-    // arms none, so it has to end the transfer itself.
-    if (!opened && (autoSearch_ || endAtOnce_)) {
-        Timer_TimeOutTrigger();
+    if (opened) {
+        settle_->start(engine_.Timing().settleMs);
         return;
     }
-    settle_->start(engine_.Timing().settleMs);
+    // No protocol runs on a port that did not open: nothing is sent. Without the search the
+    // failure comes after the usual time-out, as it would for a silent radio.
+    if (autoSearch_ || endAtOnce_)
+        Timer_TimeOutTrigger();
+    else
+        Timer_TimeOut->start(TimeOutMs);
 }
 
 bool TransferRunner::OpenNamedPort(const std::string& portName)

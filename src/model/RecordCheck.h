@@ -21,10 +21,12 @@ struct RecordFinding {
     std::string field;     // the record's field name, e.g. "RxFreq", "DecType/DecCode", "AddrBook[3].IdLength"
     std::string value;     // as the record holds it, in a form every language shows alike
     RecordProblem problem = RecordProblem::OutsideList;
+    unsigned entry = 0;  // 1..16 for an address-book entry's value
 
     bool operator==(const RecordFinding& o) const
     {
-        return channel == o.channel && field == o.field && value == o.value && problem == o.problem;
+        return channel == o.channel && field == o.field && value == o.value && problem == o.problem &&
+               entry == o.entry;
     }
 };
 

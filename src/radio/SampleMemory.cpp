@@ -26,6 +26,11 @@ constexpr SampleChannel SampleChannels[] = {
     {5, 462562500, 467562500, "D754I", "127.3", "GMRS", false},
 };
 
+// Key function codes.
+constexpr uint8_t Unassigned = 0;
+constexpr uint8_t MonitorMomentary = 3;
+constexpr uint8_t ScanFunction = 8;
+
 constexpr std::string_view SampleFirmware = "V1.02-DEMO";
 constexpr std::string_view SampleSerial = "20240001";
 
@@ -83,7 +88,10 @@ RadioSettings SampleSettings()
     settings.Sql = 3;
     settings.Tot = 120;
     settings.Voice = 2;
-    settings.Key1Long = 3;
+    // A momentary function on the short press leaves the long press unassigned.
+    settings.Key1Short = MonitorMomentary;
+    settings.Key1Long = Unassigned;
+    settings.Key2Long = ScanFunction;
     return settings;
 }
 

@@ -12,6 +12,7 @@
 #include "model/ChannelRows.h"
 #include "ui/ChannelClipboard.h"
 #include "ui/ChannelInfoPage.h"
+#include "ui/DeviceInfoText.h"
 #include "ui/ImportReportDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/ModelName.h"
@@ -66,6 +67,8 @@ void TForm1::UpdateCaption()
     QString caption = QString::fromLatin1(ModelName);
     if (!dataFilePath_.isEmpty())
         caption += QStringLiteral(" - ") + QFileInfo(dataFilePath_).fileName();
+    else if (readRadioSerial_)
+        caption += QStringLiteral(" - ") + DisplayMessage({MessageId::RecordFromRadio, {*readRadioSerial_}});
     if (history_ && history_->IsModified())
         caption += QStringLiteral(" *");
     setWindowTitle(caption);
@@ -74,10 +77,19 @@ void TForm1::UpdateCaption()
 void TForm1::TakeAsDataFile(const QString& path)
 {
     dataFilePath_ = path;
+    readRadioSerial_.reset();
     if (history_) {
         history_->EndStep();
         history_->MarkSaved();
     }
+    UpdateCaption();
+}
+
+void TForm1::TakeAsReadFromRadio()
+{
+    dataFilePath_.clear();
+    readRadioSerial_ = FieldText(record_.DeviceSn, DeviceSnSize);
+    history_->MarkUnsaved();
     UpdateCaption();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include <QMainWindow>
@@ -100,6 +101,12 @@ private:
     void UpdateCaption();
     // The record now is what `path` holds: the caption names it and shows no change.
     void TakeAsDataFile(const QString& path);
+    // The record now is what a radio held: the caption names the radio, Save suggests no file, and
+    // no state in the history counts as saved any more.
+    void TakeAsReadFromRadio();
+    // The file a series' log names: the data file while it holds the record as it stands, saved
+    // first if the user wants; empty when no file holds it; nothing when the user cancelled.
+    std::optional<std::string> SeriesRecordFile();
     void MenuEdit_UndoClick();
     void MenuEdit_RedoClick();
     void ConnectRowCommands();
@@ -126,9 +133,11 @@ private:
     void RunChannelTransfer(bool isRead);
     // Keeps the trace of the transfers just run as the last transfer log, unless none started.
     void KeepTrace(TransferTrace trace);
-    // Keeps the record (and the image after a read) unless the settings say Backups=0; a backup
-    // that fails is reported and the transfer goes on.
-    void BackUp(BackupDirection direction);
+    // Keeps `record` (and the image after a read) unless the settings say Backups=0, in the folder
+    // of the radio whose serial number it carries. A backup that fails does not stop the transfer;
+    // it is reported once the transfer no longer needs the event loop to itself.
+    FileResult BackUp(const RadioSettings& record, BackupDirection direction);
+    void ReportBackup(const FileResult& kept);
     TransferContext LinkContext(TransferKind kind, bool isRead);
 
     RadioSettings record_{};
@@ -140,6 +149,8 @@ private:
     AdjustmentData calibration_{};
     std::string settingsPath_;
     QString dataFilePath_;  // the channel data file last opened or saved, for the channel sheet
+    // The serial number of the radio the record was read from, while no data file holds it.
+    std::optional<std::string> readRadioSerial_;
     AppSettings config_;
     LinkSettings link_;
     FileChooser chooser_;

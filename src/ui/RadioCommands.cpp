@@ -2,9 +2,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
 
 #include "dialogs/Notices.h"
 #include "dialogs/RecordCheckDlg.h"
+#include "dialogs/WarnDialogs.h"
 #include "dialogs/password/PasswordMenu.h"
 #include "factory/AdjustmentBlock.h"
 #include "factory/AdjustmentMenu.h"
@@ -25,10 +28,12 @@ TransferContext TForm1::LinkContext(TransferKind kind, bool isRead)
     return TransferContext{kind, isRead, record_, band_, link_, image_, transferBuffer_};
 }
 
-// A read, whatever it brought, is one step of the history. A write changed the radio, not the
-// record, so it is no step; what its handshake and packing left in the record is taken as is.
-// A write first lists what the radio could not take and goes on only when the user says so.
-// A read is backed up once it is in the record, a write once Start is pressed.
+// A read, whatever it brought, is one step of the history, and no file holds what it brought. A
+// write changed the radio, not the record, so it is no step; what its handshake and packing left
+// in the record is taken as is. A write first lists what the radio could not take and goes on
+// only when the user says so. A read is backed up once it is in the record, a write once the
+// radio has answered, so that the backup lands in the folder of the radio written; a write's
+// failed backup is reported once the blocks have stopped moving.
 void TForm1::RunChannelTransfer(bool isRead)
 {
     CommitPendingEdit();
@@ -37,13 +42,19 @@ void TForm1::RunChannelTransfer(bool isRead)
     history_->Pause(true);
     TProgramDialog dialog(LinkContext(TransferKind::Normal, isRead), this);
     connect(&dialog, &TProgramDialog::transferSucceeded, this, &TForm1::FullRefresh);
+    FileResult writeBackup;
     if (isRead)
-        connect(&dialog, &TProgramDialog::transferSucceeded, this, [this] { BackUp(BackupDirection::Read); });
+        connect(&dialog, &TProgramDialog::transferSucceeded, this, [this] {
+            ReportBackup(BackUp(record_, BackupDirection::Read));
+            TakeAsReadFromRadio();
+        });
     else
-        connect(&dialog, &TProgramDialog::transferStarting, this, [this] { BackUp(BackupDirection::Write); });
+        connect(&dialog, &TProgramDialog::blocksStarting, this,
+                [this, &writeBackup] { writeBackup = BackUp(record_, BackupDirection::Write); });
     dialog.setWindowTitle(Tr(isRead ? TextEntry::ReadFromRadio : TextEntry::WriteToRadio));
     dialog.SetVerifyAfterWrite(config_.VerifyAfterWrite);
     dialog.exec();
+    ReportBackup(writeBackup);
     KeepTrace(dialog.Trace());
     if (!isRead)
         config_.VerifyAfterWrite = dialog.VerifyAfterWrite();
@@ -63,14 +74,18 @@ void TForm1::KeepTrace(TransferTrace trace)
     menu_.MenuSaveTransferLog->setEnabled(true);
 }
 
-void TForm1::BackUp(BackupDirection direction)
+FileResult TForm1::BackUp(const RadioSettings& record, BackupDirection direction)
 {
     if (!config_.Backups)
-        return;
-    const BackupResult kept = BackUpTransfer(record_, image_, direction);
-    if (!kept.result.ok)
+        return FileResult::Success();
+    return BackUpTransfer(record, image_, direction).result;
+}
+
+void TForm1::ReportBackup(const FileResult& kept)
+{
+    if (!kept.ok)
         ShowNotice(this, DisplayMessage({MessageId::BackupFailed,
-                                         {DisplayMessage(FileMessage(kept.result)).toLocal8Bit().toStdString()}}));
+                                         {DisplayMessage(FileMessage(kept)).toLocal8Bit().toStdString()}}));
 }
 
 void TForm1::MenuEdit_ReadClick() { RunChannelTransfer(true); }
@@ -78,27 +93,55 @@ void TForm1::MenuEdit_ReadClick() { RunChannelTransfer(true); }
 void TForm1::MenuEdit_WriteClick() { RunChannelTransfer(false); }
 
 // Like a single write: the radios change, the record does not, so the series is no step.
-// Each radio's IDs go into the series' own copy of the record.
+// Each radio's IDs go into the series' own copy of the record, and each radio's backup into its
+// own folder.
 void TForm1::MenuEdit_WriteSeveralClick()
 {
     CommitPendingEdit();
     if (!ConfirmWriteDespite(this, CheckRecord(record_, band_)))
         return;
+    const std::optional<std::string> file = SeriesRecordFile();
+    if (!file)
+        return;
     history_->Pause(true);
     const auto chooseLog = [this](QWidget* owner, const QString& title) {
         return chooser_.ChooseExchangePath(owner, title, ExchangeFile::ProgrammingLog);
     };
-    // The log names the file in full; a record never saved has none.
-    const std::string file =
-        dataFilePath_.isEmpty() ? "" : QFile::encodeName(QFileInfo(dataFilePath_).absoluteFilePath()).toStdString();
-    SeriesWriteDialog dialog({record_, band_, link_, file}, chooseLog, this);
-    connect(&dialog, &SeriesWriteDialog::seriesStarting, this, [this] { BackUp(BackupDirection::Write); });
+    SeriesWriteDialog dialog({record_, band_, link_, *file}, chooseLog, this);
+    FileResult firstFailedBackup;
+    connect(&dialog, &SeriesWriteDialog::radioWriting, this, [this, &firstFailedBackup](const RadioSettings& record) {
+        const FileResult kept = BackUp(record, BackupDirection::Write);
+        if (firstFailedBackup.ok)
+            firstFailedBackup = kept;
+    });
     dialog.SetVerifyAfterWrite(config_.VerifyAfterWrite);
     dialog.exec();
+    ReportBackup(firstFailedBackup);
     KeepTrace(dialog.Trace());
     config_.VerifyAfterWrite = dialog.VerifyAfterWrite();
     history_->Pause(false);
     history_->TakeWithoutStep();
+}
+
+// The log must never name a file that holds something else than what the radios got: changes not
+// saved are saved first, or the log says no file holds the record. The log names the file in full.
+std::optional<std::string> TForm1::SeriesRecordFile()
+{
+    if (history_->IsModified()) {
+        TMyWarnDlg_3 question(this);
+        question.OKBtn->setText(Tr(TextEntry::Save));
+        question.NoBtn->setText(DisplayMessage({MessageId::WriteWithoutSaving}));
+        question.CancelBtn->setText(Tr(TextEntry::Cancel));
+        question.Label1->setText(DisplayMessage({MessageId::SaveBeforeSeries}));
+        const int answer = question.exec();
+        if (answer == TMyWarnDlg_3::ModalResultNo)
+            return std::string();
+        if (answer != QDialog::Accepted || MenuFile_SaveClick() != SaveOutcome::Saved)
+            return std::nullopt;
+    }
+    if (dataFilePath_.isEmpty())
+        return std::string();
+    return QFile::encodeName(QFileInfo(dataFilePath_).absoluteFilePath()).toStdString();
 }
 
 // These transfers change the radio; what their handshakes leave in the record is no step either.

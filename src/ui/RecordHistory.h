@@ -30,6 +30,8 @@ public:
 
     // The state now is the one a data file holds.
     void MarkSaved() { stack_.setClean(); }
+    // No state, now or in the history, is what a data file holds: the record came from elsewhere.
+    void MarkUnsaved() { stack_.resetClean(); }
     bool IsModified() const { return !stack_.isClean(); }
 
     bool CanUndo() const { return stack_.canUndo(); }

@@ -258,7 +258,6 @@ void SeriesWriteDialog::StartClick()
     series_ = std::make_unique<RadioSeries>(plan);
     ConnectSeries(*series_);
     ShowRunning(true);
-    emit seriesStarting();
     series_->Start(PortChoiceFor(source_.Link));
 }
 
@@ -269,6 +268,7 @@ void SeriesWriteDialog::ConnectSeries(RadioSeries& series)
                        DialogText(CancelCaption));
     });
     connect(&series, &RadioSeries::radioStarting, this, &SeriesWriteDialog::RadioStarting);
+    connect(&series, &RadioSeries::radioWriting, this, &SeriesWriteDialog::radioWriting);
     connect(&series, &RadioSeries::progressChanged, SeriesProgress, &QProgressBar::setValue);
     connect(&series, &RadioSeries::linkStepChanged, this, &SeriesWriteDialog::StepChanged);
     connect(&series, &RadioSeries::verifying, this, [this] {

@@ -24,7 +24,7 @@ struct SeriesSource {
     RadioSettings Record{};
     BandLimits Band;
     LinkSettings Link;
-    std::string FileName;
+    std::string FileName;  // the file that holds the record as it is; empty: none does
 };
 
 // The modal dialog in which one setup is written to radio after radio: the series' settings,
@@ -45,8 +45,8 @@ public:
     TransferTrace Trace() const;
 
 signals:
-    // When Start begins a series, before anything goes out.
-    void seriesStarting();
+    // A radio of the series answered and is being written `record`, with its own IDs and serial number.
+    void radioWriting(const RadioSettings& record);
 
 protected:
     void reject() override;

@@ -4,12 +4,17 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include <sys/stat.h>
+
 #include "CliRunner.h"
+#include "EnvOverride.h"
 #include "FileContents.h"
 #include "QuickRadio.h"
 #include "RadioProcess.h"
 #include "ScratchDir.h"
 #include "cli/ExitCodes.h"
+#include "factory/AccessCode.h"
+#include "factory/AdjustmentData.h"
 #include "files/ChannelDataFile.h"
 #include "model/Tone.h"
 
@@ -130,6 +135,73 @@ TEST(SafetyNet, ReadAndWriteKeepBackupsAndATraceUnlessToldNot)
                                    "--force", "--no-backup"});
     ASSERT_EQ(written.status, ExitSuccess) << written.err;
     EXPECT_EQ(NamesIn(home.Backups("20260504")).size(), 2u);
+}
+
+// The folder of --out fills up while the radio is read: it was writable when the command checked.
+class FullFolder {
+public:
+    explicit FullFolder(const std::string& folder) : full_("KR_T27_FULL_FOLDER", fs::canonical(folder).string()) {}
+
+private:
+    EnvOverride preload_{"LD_PRELOAD", KR_FULL_DISK_LIBRARY};
+    // A sanitized program wants its runtime first; the failure library needs none.
+    EnvOverride sanitizer_{"ASAN_OPTIONS", std::string(std::getenv("ASAN_OPTIONS") ? std::getenv("ASAN_OPTIONS") : "") +
+                                               ":verify_asan_link_order=0"};
+    EnvOverride full_;
+};
+
+// The file named after "kept in" on stderr.
+std::string KeptPath(const std::string& err)
+{
+    const std::string says = "What was read is kept in ";
+    const size_t start = err.find(says);
+    const size_t end = err.find(".\n", err.size() > 2 ? err.size() - 2 : 0);
+    if (start == std::string::npos || end == std::string::npos || end < start + says.size())
+        return {};
+    return err.substr(start + says.size(), end - start - says.size());
+}
+
+TEST(SafetyNet, AReadItsFileCannotTakeIsNoSuccessAndSaysWhereItIsKept)
+{
+    const struct {
+        const char* name;
+        std::vector<std::string> command;  // --port, --out follow
+        bool inBackups;
+        size_t size;
+    } cases[] = {
+        {"read", {"read", "--fast"}, true, RadioSettingsBlockSize},
+        {"read without backup", {"read", "--fast", "--no-backup"}, false, RadioSettingsBlockSize},
+        {"calibration read", {"calibration", "read", "--fast", "--access-code", std::string(AdjustmentAccessCode)},
+         false, AdjustmentDataSize},
+    };
+    for (const auto& c : cases) {
+        DataHome home;
+        const std::string temporary = ScratchFolder();
+        ScratchDir dir;
+        RadioProcess radio(QuickRadio);
+        std::vector<std::string> args = c.command;
+        args.insert(args.end(), {"--port", radio.LinkPath(), "--out", dir.File("read.out")});
+        CliRun run;
+        {
+            const EnvOverride tmpdir("TMPDIR", temporary);
+            const FullFolder full(dir.Path());
+            run = RunCli(args);
+        }
+        EXPECT_EQ(run.status, ExitUsageOrFile) << c.name << run.err;
+        EXPECT_EQ(run.out, "") << c.name;
+        EXPECT_NE(run.err.find("No space left on device"), std::string::npos) << c.name << run.err;
+        EXPECT_TRUE(dir.Names().empty()) << c.name;
+        const std::string kept = KeptPath(run.err);
+        const std::string where = c.inBackups ? home.Backups("20260504") : temporary;
+        EXPECT_EQ(kept.rfind(where + "/", 0), 0u) << c.name << run.err;
+        EXPECT_EQ(ReadAllBytes(kept).size(), c.size) << c.name;
+        if (!c.inBackups) {
+            const fs::path made = fs::path(temporary) / *fs::path(kept).lexically_relative(temporary).begin();
+            struct stat folder {};
+            ASSERT_EQ(stat(made.c_str(), &folder), 0) << c.name;
+            EXPECT_EQ(folder.st_mode & 0777, 0700u) << c.name << ": only the user may look into " << made;
+        }
+    }
 }
 
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
@@ -65,6 +67,9 @@ TEST(SerialLink, AMissingDeviceIsNamedInTheDiagnostic)
     const std::string diagnostic = EnglishMessage(result.problem);
     EXPECT_NE(diagnostic.find("/dev/kr-t27-no-such-port"), std::string::npos);
     EXPECT_NE(diagnostic.find("does not exist"), std::string::npos);
+    // The reason is a number the table words in the interface language, not the system's English.
+    ASSERT_EQ(result.problem.args.size(), 2u);
+    EXPECT_EQ(result.problem.args[1].systemError, ENOENT);
 }
 
 TEST(SerialLink, APortInUseIsReportedAsBusy)

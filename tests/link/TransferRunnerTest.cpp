@@ -159,12 +159,15 @@ TEST(TransferRunner, ANamedPortThatWillNotOpenIsExplainedAndCanEndAtOnce)
     EXPECT_LT(run.elapsedMs, WellBeforeTheTimeOutMs);
 }
 
+// Nothing is sent to a port that did not open, not even into the trace.
 TEST(TransferRunner, ANamedPortThatWillNotOpenOtherwiseRunsIntoTheTimeOut)
 {
     TransferObjects objects;
     const TransferRun run = RunTransfer(objects.Context(true), PortChoice::Named("/dev/kr-t27-absent"));
     EXPECT_EQ(run.outcome, LinkOutcome::CommunicationFailure);
     EXPECT_GE(run.elapsedMs, TimeOutMs);
+    for (const std::string& line : run.trace)
+        EXPECT_EQ(line.find(" > "), std::string::npos) << line;
 }
 
 double CpuSeconds()

@@ -64,7 +64,7 @@ TEST(RecordCheck, ListsEveryValueTheRadioCannotTake)
         {"squelch mode 5", [](RadioSettings& s) { s.Channel[1].SetChSquelchMode(5); },
          {1, "ChSquelchMode", "5", RecordProblem::OutsideList}},
         {"address-book number of 12 digits", [](RadioSettings& s) { s.Entry(2).IdLength = 12; },
-         {0, "AddrBook[2].IdLength", "12", RecordProblem::TooLong}},
+         {0, "AddrBook[2].IdLength", "12", RecordProblem::TooLong, 2}},
         {"DTMF code of 11 digits", [](RadioSettings& s) { s.AniLength = 11; },
          {0, "AniLength", "11", RecordProblem::TooLong}},
         {"VOX delay between the list's steps", [](RadioSettings& s) { s.VoxDelay = 1200; },

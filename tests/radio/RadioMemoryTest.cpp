@@ -3,8 +3,10 @@
 #include "FileContents.h"
 #include "ScratchDir.h"
 #include "model/Password.h"
+#include "model/RecordCheck.h"
 #include "radio/MemoryFile.h"
 #include "radio/RadioMemory.h"
+#include "radio/SampleMemory.h"
 
 namespace {
 
@@ -58,6 +60,19 @@ TEST(RadioMemory, FreshMemoryCarriesTheStartupBand)
     RadioMemory memory;
     EXPECT_EQ(memory.Band(), BandLimits{});
     EXPECT_EQ(memory.PasswordText(), "");
+}
+
+// Reading the sample radio and writing it straight back must not need forcing.
+TEST(SampleMemory, HoldsOnlyValuesTheRecordCheckAccepts)
+{
+    RadioMemory memory;
+    FillSampleMemory(memory);
+    RadioSettings settings{};
+    settings.ResetToDefaults();
+    BandLimits band;
+    SetDataToSoftware(memory.Image(), settings, band);
+    for (const RecordFinding& finding : CheckRecord(settings, band))
+        ADD_FAILURE() << finding.field << " = " << finding.value;
 }
 
 TEST(MemoryFile, SavedImageLoadsBack)

@@ -34,6 +34,15 @@ void PseudoTerminal::Hangup()
     master_ = -1;
 }
 
+void PseudoTerminal::EchoLikeAUsersTerminal()
+{
+    termios line{};
+    tcgetattr(slave_, &line);
+    line.c_lflag |= ICANON | ECHO | ISIG;
+    if (tcsetattr(slave_, TCSANOW, &line) != 0)
+        throw std::runtime_error("tcsetattr failed");
+}
+
 void PseudoTerminal::Send(const std::vector<uint8_t>& bytes)
 {
     if (write(master_, bytes.data(), bytes.size()) != ssize_t(bytes.size()))

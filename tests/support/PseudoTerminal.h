@@ -18,6 +18,8 @@ public:
     void Send(const std::vector<uint8_t>& bytes);
     // What arrived at the master within `waitMs`, while the Qt event loop keeps running.
     std::vector<uint8_t> Receive(int waitMs);
+    // Sets the line up as a user's terminal is: input in lines, echoed as typed.
+    void EchoLikeAUsersTerminal();
     // Closes the master end, as pulling a USB cable takes the device away under its user.
     void Hangup();
 

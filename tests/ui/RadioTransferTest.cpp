@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -15,6 +16,7 @@
 #include "RadioProcess.h"
 #include "dialogs/RecordCheckDlg.h"
 #include "dialogs/WarnDialogs.h"
+#include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
 #include "model/MemoryImage.h"
 
@@ -262,13 +264,77 @@ TEST_F(RadioTransfer, TransfersLeaveBackupsAndALogOfTheLastOne)
     EXPECT_EQ(requests, 50u);
 
     Record().Channel[1].RxFreq = 438500000;
-    const std::vector<uint8_t> sent = BlockOf(Record());
     RunTransfer("MenuEdit_Write");
     ASSERT_EQ(ending, TransferText(SuccessText));
     names = NamesIn(folder);
     ASSERT_EQ(names.size(), 3u);
     EXPECT_EQ(names[2].substr(15), "-write.Kqd");
-    EXPECT_EQ(ReadAllBytes(folder + "/" + names[2]), sent);
+    // Taken once the radio answered: what was sent, with what the handshake reported.
+    EXPECT_EQ(ReadAllBytes(folder + "/" + names[2]), BlockOf(Record()));
+    EXPECT_EQ(Record().Channel[1].RxFreq, 438500000u);
+}
+
+// The record the caption named is replaced: the caption names the radio and Save offers no file
+// of the record's former owner. The names, which the radio does not hold, stay.
+TEST_F(RadioTransfer, AReadNamesTheRadioInsteadOfTheFileItReplaced)
+{
+    StartWith(QuickRadioWith({"--sample"}));
+    RadioSettings customer{};
+    customer.ResetToDefaults();
+    customer.SetChannelUsed(1, true);
+    customer.Channel[1].RxFreq = 438500000;
+    customer.Channel[1].TxFreq = 438500000;
+    std::memcpy(customer.Channel[1].Name, "CUST", 4);
+    openAnswer = PathInTemp("edit1.Kqd");
+    WriteAll(openAnswer.toStdString(), BlockOf(customer));
+    Trigger("MenuFile_Open");
+    Record().Channel[1].RxFreq = 439000000;
+    // A focus change ends the edit, as leaving an editor does.
+    Control<QWidget>("bHide")->setFocus();
+    const RadioSettings edited = Record();
+    ASSERT_EQ(window->windowTitle(), "KR-T27 - edit1.Kqd *");
+
+    RunTransfer("MenuEdit_Read");
+    ASSERT_EQ(ending, TransferText(SuccessText));
+    EXPECT_EQ(window->windowTitle(), "KR-T27 - radio 20260504 *");
+    EXPECT_STREQ(reinterpret_cast<const char*>(Record().Channel[1].Name), "CUST");
+    Trigger("MenuFile_Save");
+    ASSERT_EQ(saveSuggestions.size(), 1u);
+    EXPECT_TRUE(saveSuggestions[0].isEmpty()) << saveSuggestions[0].toStdString();
+
+    Trigger("MenuEdit_Undo");
+    EXPECT_TRUE(SameBlock(Record(), edited));
+}
+
+// A write's backup goes with the radio that answered, not with the radio the record came from.
+TEST_F(RadioTransfer, AWriteIsBackedUpInTheFolderOfTheRadioThatAnswered)
+{
+    StartWith(QuickRadio);
+    std::memcpy(Record().DeviceSn, "OLDRADIO", DeviceSnSize);
+    RunTransfer("MenuEdit_Write");
+    ASSERT_EQ(ending, TransferText(SuccessText));
+    const std::vector<std::string> names = NamesIn(BackupFolder("20260504"));
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_EQ(names[0].substr(15), "-write.Kqd");
+    EXPECT_TRUE(NamesIn(BackupFolder("OLDRADIO")).empty());
+}
+
+// An unplugged pinned adapter is named and explained in the interface language, and no hello
+// goes out.
+TEST_F(RadioTransfer, AMissingPinnedPortIsExplainedAndNothingIsSent)
+{
+    WriteSettingsFile("[config]\nPort=1\nLanguage=1\nAutoSeachPort=0\n[Ports]\nCOM1=" + dir.File("unplugged") +
+                      "\n");
+    StartWindow();
+    RunTransfer("MenuEdit_Read");
+    const QString reason = DisplayMessage({MessageId::PortMissing, {"COM1", MessageArg::Reason(ENOENT)}});
+    EXPECT_EQ(ending.toStdString(), (TransferText(CommunicationFailureText) + "\n" + reason).toStdString());
+
+    exchangeAnswer = PathInTemp("failed.log");
+    Trigger("MenuSaveTransferLog");
+    const std::string log = ReadAll(exchangeAnswer.toStdString());
+    EXPECT_NE(log.find("port did not open"), std::string::npos) << log;
+    EXPECT_EQ(log.find(" > "), std::string::npos) << log;
 }
 
 TEST_F(RadioTransfer, BackupsOffLeavesNoBackup)

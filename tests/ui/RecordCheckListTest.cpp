@@ -8,6 +8,7 @@
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
 #include "dialogs/RecordCheckDlg.h"
+#include "lang/AppLang.h"
 #include "lang/DisplayMessage.h"
 #include "link/ProgramDialog.h"
 
@@ -94,6 +95,31 @@ TEST_F(RecordCheckList, ACleanRecordGoesStraightToTheTransferDialog)
     Trigger("MenuEdit_Write");
     EXPECT_TRUE(seen.rows.empty());
     EXPECT_EQ(otherWindow, TProgramDialog::staticMetaObject.className());
+}
+
+// Fields are named as the pages caption their controls, in the interface language.
+TEST_F(RecordCheckList, FieldsAreNamedAsTheirControlsAreCaptioned)
+{
+    struct Case {
+        LanguageSetting language;
+        const char* entry;
+        const char* key;
+    };
+    const Case cases[] = {{LanguageSetting::English, "Address book 2 DTMF Code", "Key 1 Long Press"},
+                          {LanguageSetting::SimplifiedChinese, "通讯录 2 DTMF码", "按键 1 长按"}};
+    Record().SetAddrBookEntryUsed(2, true);
+    Record().Entry(2).IdLength = 99;
+    Record().Key1Long = 3;
+    for (const Case& c : cases) {
+        ApplyLanguageSetting(c.language);
+        seen = {};
+        AnswerTheList(seen, otherWindow, "CancelBtn");
+        Trigger("MenuEdit_Write");
+        ASSERT_EQ(seen.rows.size(), 2u) << otherWindow.toStdString();
+        EXPECT_EQ(seen.rows[0][0], QString::fromUtf8(c.entry));
+        EXPECT_EQ(seen.rows[1][0], QString::fromUtf8(c.key));
+        EXPECT_EQ(seen.rows[1][1], "3");
+    }
 }
 
 // The file opens whatever the list says.

@@ -1,4 +1,5 @@
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <sstream>
 
@@ -58,6 +59,13 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
+size_t FilesIn(const std::string& folder)
+{
+    std::error_code ec;
+    const std::filesystem::directory_iterator files(folder, ec);
+    return ec ? 0 : size_t(std::distance(begin(files), end(files)));
+}
+
 std::vector<std::string> Columns(const std::string& row)
 {
     std::vector<std::string> columns;
@@ -80,10 +88,24 @@ protected:
 
     // Opens the dialog, lets `setUp` fill it in, presses Start and calls `whileRunning` until the
     // series has ended; keeps what the dialog shows, then closes it.
+    // A record with unsaved changes brings the question whether to save first; it is answered with
+    // `questionAnswer`.
     void RunSeries(const std::function<void(QWidget*)>& setUp,
                    const std::function<void(QWidget*)>& whileRunning = [](QWidget*) {})
     {
+        OnSeriesDialog(setUp, whileRunning);
+        Trigger("MenuEdit_WriteSeveral");
+    }
+
+    void OnSeriesDialog(const std::function<void(QWidget*)>& setUp, const std::function<void(QWidget*)>& whileRunning)
+    {
         ModalDriver::OnNextModal([=](QWidget* dialog) {
+            if (auto* question = qobject_cast<TMyWarnDlg_3*>(dialog)) {
+                saveQuestion = question->Label1->text();
+                OnSeriesDialog(setUp, whileRunning);
+                QTest::mouseClick(question->findChild<QPushButton*>(questionAnswer), Qt::LeftButton);
+                return;
+            }
             setUp(dialog);
             QTest::mouseClick(Find<QPushButton>(dialog, "SeriesStart"), Qt::LeftButton);
             const bool ended = QTest::qWaitFor(
@@ -100,7 +122,6 @@ protected:
                 outcomes << list->item(row)->text();
             QTest::mouseClick(Find<QPushButton>(dialog, "SeriesClose"), Qt::LeftButton);
         });
-        Trigger("MenuEdit_WriteSeveral");
     }
 
     // Keeps the text of the next notice and closes it.
@@ -142,6 +163,8 @@ protected:
     std::string LogPath() const { return dir.File("programming-log.csv"); }
 
     std::unique_ptr<RadioProcess> radio;
+    const char* questionAnswer = "NoBtn";
+    QString saveQuestion;
     QString status;
     QStringList outcomes;
     QString notice_;
@@ -272,6 +295,46 @@ TEST_F(SeriesWrite, AFailedRadioIsLoggedAndEndsTheSeriesWithTheWritesNotice)
     ASSERT_GE(failed.size(), 10u) << log[2];
     EXPECT_EQ(written[9], "written");
     EXPECT_EQ(failed[9], "password error");
+}
+
+// The log never names a file that holds something else than what was written: unsaved changes
+// are saved first, or the log marks the record unsaved. Each radio is backed up in its own folder.
+TEST_F(SeriesWrite, UnsavedChangesAreSavedFirstOrTheLogMarksThemUnsaved)
+{
+    struct Case {
+        const char* answer;
+        bool saved;
+    };
+    for (const Case& c : {Case{"OKBtn", true}, Case{"NoBtn", false}}) {
+        SCOPED_TRACE(c.answer);
+        StartWith(QuickRadio);
+        openAnswer = PathInTemp("edit1.Kqd");
+        WriteAll(openAnswer.toStdString(), BlockOf(Record()));
+        Trigger("MenuFile_Open");
+        Record().SetChannelUsed(3, true);
+        Record().Channel[3].RxFreq = 438500000;
+        Record().Channel[3].TxFreq = 438500000;
+        questionAnswer = c.answer;
+        saveAnswer = PathInTemp("saved.Kqd");
+        const size_t backups = FilesIn(BackupFolder(FirstSerial));
+        RunSeries([this](QWidget* dialog) {
+            AskFor(dialog, 1, false);
+            Find<QLineEdit>(dialog, "LogFile")->setText(QString::fromStdString(LogPath()));
+        });
+
+        EXPECT_EQ(saveQuestion, DisplayMessage({MessageId::SaveBeforeSeries}));
+        const std::vector<std::string> log = Lines(ReadAll(LogPath()));
+        ASSERT_EQ(log.size(), 2u);
+        const std::vector<std::string> row = Columns(log[1]);
+        ASSERT_GE(row.size(), 6u) << log[1];
+        EXPECT_EQ(row[5], c.saved ? saveAnswer.toStdString() : "(unsaved)");
+        if (c.saved) {
+            EXPECT_EQ(ReadAllBytes(row[5]), BlockOf(Record()));
+        }
+        EXPECT_EQ(FilesIn(BackupFolder(FirstSerial)), backups + 1);
+        window.reset();
+        std::filesystem::remove(LogPath());
+    }
 }
 
 // A code with a letter cannot be counted up: the series is refused before anything goes out.

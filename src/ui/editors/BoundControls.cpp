@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "lang/OptionTexts.h"
 #include "lang/TextTable.h"
 #include "model/DtmfDigits.h"
 #include "model/FieldEntry.h"
@@ -27,9 +28,34 @@ LabelledList BoundControls::AddChoice(ChoiceBinding binding)
 
 QCheckBox* BoundControls::AddCheck(CheckBinding binding)
 {
+    return AddCheck(binding.boxName, {nullptr, binding.captionEntry, FieldOf(binding.field), binding.tickedWhen});
+}
+
+LabelledList BoundControls::AddOptionList(const OptionField& field, const char* listName, const char* labelName)
+{
+    const auto values = [&field](int index) { return int(field.choices.at(size_t(index)).value); };
+    const auto indexOf = [&field](int value) { return field.IndexOf(uint32_t(value)); };
+    const auto texts = [&field] {
+        QStringList items;
+        for (const std::string& text : ChoiceTexts(field))
+            items << DisplayText(text);
+        return items;
+    };
+    return AddChoice({listName, labelName, *TextEntryNamed(field.label), texts, FieldOf(field), {indexOf, values}});
+}
+
+QCheckBox* BoundControls::AddOptionCheck(const OptionField& field, const char* boxName)
+{
+    const TickedWhen tick = field.tick == TickRule::ExactlyOne ? TickedWhen::ExactlyOne : TickedWhen::NonZero;
+    return AddCheck(boxName, {nullptr, *TextEntryNamed(field.label), FieldOf(field), tick});
+}
+
+QCheckBox* BoundControls::AddCheck(const char* boxName, BoundCheck check)
+{
     auto* box = new QCheckBox(page_);
-    box->setObjectName(binding.boxName);
-    checks_.push_back({box, binding});
+    box->setObjectName(boxName);
+    check.box = box;
+    checks_.push_back(std::move(check));
     const size_t index = checks_.size() - 1;
     OnFocusLoss(box, this, [this, index] { StoreCheck(checks_[index]); });
     return box;
@@ -71,10 +97,9 @@ void BoundControls::RefreshChoice(const BoundChoice& choice)
 
 void BoundControls::RefreshCheck(const BoundCheck& check)
 {
-    const CheckBinding& binding = check.binding;
-    const uint8_t value = settings_.*binding.field;
-    check.box->setText(Tr(binding.captionEntry));
-    check.box->setChecked(binding.tickedWhen == TickedWhen::ExactlyOne ? value == 1 : value != 0);
+    const int value = check.field.get(settings_);
+    check.box->setText(Tr(check.captionEntry));
+    check.box->setChecked(check.tickedWhen == TickedWhen::ExactlyOne ? value == 1 : value != 0);
 }
 
 void BoundControls::RefreshCode(const BoundCode& code)
@@ -102,7 +127,7 @@ void BoundControls::StoreChoice(const BoundChoice& choice)
 
 void BoundControls::StoreCheck(const BoundCheck& check)
 {
-    settings_.*check.binding.field = check.box->isChecked() ? 1 : 0;
+    check.field.set(settings_, check.box->isChecked() ? 1 : 0);
 }
 
 // The box shows the stored code again, so that what it shows is what the radio will get.

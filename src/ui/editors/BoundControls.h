@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include "model/OptionTable.h"
 #include "ui/editors/BoundField.h"
 #include "ui/editors/ChoiceTexts.h"
 
@@ -60,6 +61,9 @@ public:
 
     LabelledList AddChoice(ChoiceBinding binding);
     QCheckBox* AddCheck(CheckBinding binding);
+    // Controls of an option table field: caption, choices and the shown value come from its row.
+    LabelledList AddOptionList(const OptionField& field, const char* listName, const char* labelName);
+    QCheckBox* AddOptionCheck(const OptionField& field, const char* boxName);
     LabelledBox AddDtmfCode(DtmfCodeBinding binding);
     void Refresh();
 
@@ -70,7 +74,9 @@ private:
     };
     struct BoundCheck {
         QCheckBox* box;
-        CheckBinding binding;
+        TextEntry captionEntry;
+        FieldAccess field;
+        TickedWhen tickedWhen;
     };
     struct BoundCode {
         LabelledBox controls;
@@ -78,6 +84,7 @@ private:
     };
 
     void RefreshChoice(const BoundChoice& choice);
+    QCheckBox* AddCheck(const char* boxName, BoundCheck check);
     void RefreshCheck(const BoundCheck& check);
     void RefreshCode(const BoundCode& code);
     void ShowCode(const BoundCode& code);

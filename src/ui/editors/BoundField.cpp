@@ -15,6 +15,12 @@ FieldAccess FieldOf(LeU16 RadioSettings::*member)
             [member](RadioSettings& s, int value) { s.*member = uint16_t(value); }};
 }
 
+FieldAccess FieldOf(const OptionField& field)
+{
+    return {[&field](const RadioSettings& s) { return int(field.Get(s)); },
+            [&field](RadioSettings& s, int value) { field.Set(s, uint32_t(value)); }};
+}
+
 IndexMapping Linear(int scale, int offset)
 {
     return {[=](int value) { return (value - offset) / scale; }, [=](int index) { return index * scale + offset; }};

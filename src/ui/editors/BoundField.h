@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include "model/OptionTable.h"
 #include "model/RadioSettings.h"
 
 // Reads and writes one numeric field of the record, whatever its width.
@@ -13,6 +14,7 @@ struct FieldAccess {
 
 FieldAccess FieldOf(uint8_t RadioSettings::*member);
 FieldAccess FieldOf(LeU16 RadioSettings::*member);
+FieldAccess FieldOf(const OptionField& field);
 
 // How the positions of a choice list and the stored values correspond. A position outside the
 // list means that the list shows no selection.
