@@ -1,8 +1,7 @@
 #include <cstdio>
+#include <filesystem>
 
-#include <QApplication>
-#include <QDate>
-#include <QFileInfo>
+#include <QGuiApplication>
 
 #include "cli/CliArgs.h"
 #include "cli/CliOutput.h"
@@ -17,6 +16,7 @@
 #include "lang/AppLang.h"
 #include "lang/CsvReportText.h"
 #include "lang/Utf8Text.h"
+#include "model/LocalClock.h"
 #include "sheet/SheetDocument.h"
 
 // Commands that move a record's contents in and out in other forms: channel tables for other
@@ -105,7 +105,7 @@ int FromJson(const CommandArgs& args)
     return Finished(SaveChannelFile(out, settings));
 }
 
-// The sheet is laid out by the window's own pages, built off screen: no display is needed.
+// The sheet's texts are the ones the window's pages show, from the same tables.
 int Sheet(const CommandArgs& args)
 {
     const CliArgs cli(args, {{"--out", 1}, {"--lang", 1}});
@@ -116,14 +116,17 @@ int Sheet(const CommandArgs& args)
     if (FileResult loaded = LoadRecord(file, settings); !loaded.ok)
         return Fail(loaded);
     const AppSettings app = CurrentAppSettings();
+    const SheetFacts facts{std::filesystem::path(file).filename().string(), LocalNow(),
+                           app.Bands[size_t(app.BandSelete)]};
+    const SheetContent content = GatherSheetContent(settings, facts, AppLang().LangType());
+    // The PDF writer lays the text out with the system's fonts, which need a GUI application; the
+    // offscreen platform needs no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
     char name[] = "kr-t27-cli";
     char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
-    const SheetFacts facts{QFileInfo(QString::fromLocal8Bit(file.c_str())).fileName(), QDate::currentDate(),
-                           app.Bands[size_t(app.BandSelete)]};
-    return Finished(WriteChannelSheetPdf(out, GatherSheetContent(settings, facts)));
+    QGuiApplication application(argc, argv);
+    return Finished(WriteChannelSheetPdf(out, content));
 }
 
 }
