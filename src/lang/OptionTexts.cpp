@@ -134,6 +134,16 @@ std::string NamedText(std::string_view entryName, TTeskFuncs::TLangType language
     return entry ? EntryText(*entry, language) : std::string();
 }
 
+std::string FieldCaption(const OptionField& field) { return FieldCaption(field, AppLang().LangType()); }
+
+std::string FieldCaption(const OptionField& field, TTeskFuncs::TLangType language)
+{
+    if (field.kind != OptionKind::KeyFunction)
+        return NamedText(field.label, language);
+    const int key = field.place.column + 1;
+    return EntryText(TextEntry::Key, language) + " " + std::to_string(key) + " " + NamedText(field.label, language);
+}
+
 std::string ChoiceText(const ChoiceLabel& label) { return ChoiceText(label, AppLang().LangType()); }
 
 std::string ChoiceText(const ChoiceLabel& label, TTeskFuncs::TLangType language)

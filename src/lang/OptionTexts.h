@@ -20,6 +20,11 @@ std::optional<TextEntry> TextEntryNamed(std::string_view name);
 std::string NamedText(std::string_view entryName);
 std::string NamedText(std::string_view entryName, TTeskFuncs::TLangType language);
 
+// A field's caption as its page shows it; a key's press follows the key's group title ("Key 1 Short
+// Press").
+std::string FieldCaption(const OptionField& field);
+std::string FieldCaption(const OptionField& field, TTeskFuncs::TLangType language);
+
 // One item of a choice list ("0.5 S" for half a second in English), and the items of a field's list
 // in their order.
 std::string ChoiceText(const ChoiceLabel& label);

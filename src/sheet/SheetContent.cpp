@@ -52,9 +52,8 @@ std::string ShownValue(const OptionField& field, const RadioSettings& s, TLangTy
     return index < 0 ? std::string() : TextUtf8(ChoiceText(field.choices[size_t(index)].label, language), language);
 }
 
-// The offered fields of a page, column by column, each under its caption after `prefix`.
-template <typename Prefix>
-std::vector<LabelledValue> PageValues(OptionPage page, const RadioSettings& s, TLangType language, Prefix prefix)
+// The offered fields of a page, column by column, each under its caption.
+std::vector<LabelledValue> PageValues(OptionPage page, const RadioSettings& s, TLangType language)
 {
     std::vector<LabelledValue> values;
     for (int column = 0;; ++column) {
@@ -63,17 +62,8 @@ std::vector<LabelledValue> PageValues(OptionPage page, const RadioSettings& s, T
             return values;
         for (const OptionField* field : fields)
             if (field->place.offered)
-                values.push_back({prefix(column) + TextUtf8(NamedText(field->label, language), language),
-                                  ShownValue(*field, s, language)});
+                values.push_back({TextUtf8(FieldCaption(*field, language), language), ShownValue(*field, s, language)});
     }
-}
-
-// The keys page has a column per key, titled "Key 1", "Key 2".
-std::vector<LabelledValue> KeyValues(const RadioSettings& s, TLangType language)
-{
-    const std::string key = EntryUtf8(TextEntry::Key, language);
-    return PageValues(OptionPage::Keys, s, language,
-                      [&key](int column) { return key + " " + std::to_string(column + 1) + " "; });
 }
 
 }
@@ -85,8 +75,8 @@ SheetContent GatherSheetContent(const RadioSettings& settings, const SheetFacts&
     content.facts = Facts(settings, facts, language);
     content.channelRows = ChannelRows(settings, language);
     content.optionsTitle = EntryUtf8(TextEntry::OptionalFeatures, language);
-    content.options = PageValues(OptionPage::Options, settings, language, [](int) { return std::string(); });
+    content.options = PageValues(OptionPage::Options, settings, language);
     content.keysTitle = EntryUtf8(TextEntry::KeyAssignment, language);
-    content.keys = KeyValues(settings, language);
+    content.keys = PageValues(OptionPage::Keys, settings, language);
     return content;
 }
