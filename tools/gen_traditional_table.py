@@ -18,12 +18,12 @@ Which Big5 code an entry gets, first match wins:
      unassigned and user-defined codes) and for characters Big5 lacks altogether. No text of
      the program contains a white square, so a replacement is easy to spot.
 
-Python's 'cp950' codec is used rather than 'big5' because the program shows Big5 text with
-Qt's "Big5" decoder, which is ICU's windows-950 mapping. Outside C6A1-C8FE cp950 agrees with it
-on every code, while 'big5' maps some symbols elsewhere (A244 is U+00A5 there but U+FFE5 on
-display, A1E3 U+223C against U+FF5E), so GBK's full-width yen sign or wave dash would be lost.
-Inside C6A1-C8FE (kana and other additions) the two disagree, ICU showing private-use
-characters, so no entry points there: characters that would land there are replaced.
+Python's 'cp950' codec is used rather than 'big5' because the program shows Big5 text with its
+own table, glibc's BIG5 mapping (src/text). Outside C6A1-C8FE cp950 agrees with it on every
+code, while 'big5' maps some symbols elsewhere (A244 is U+00A5 there but U+FFE5 on display, A1E3
+U+223C against U+FF5E), so GBK's full-width yen sign or wave dash would be lost. Inside C6A1-C8FE
+(kana and other additions) the two disagree, glibc giving private-use characters, so no entry
+points there: characters that would land there are replaced.
 
 Each entry is a little-endian 16-bit value whose low byte is the first Big5 byte with its top bit
 inverted and whose high byte is the second Big5 byte.

@@ -24,7 +24,6 @@
 
 namespace {
 
-
 FileResult LoadRecord(const std::string& path, RadioSettings& settings)
 {
     settings.ResetToDefaults();
@@ -59,7 +58,10 @@ int ExportCsv(const CommandArgs& args)
     RadioSettings settings;
     if (FileResult loaded = LoadRecord(cli.Only("record file"), settings); !loaded.ok)
         return Fail(loaded);
-    return Finished(WriteText(out, ExportChannelCsv(settings)));
+    const ChannelCsvExport exported = ExportChannelCsv(settings);
+    for (const CsvNameNote& note : exported.notes)
+        std::fprintf(stderr, "kr-t27-cli: %s\n", EnglishMessage(CsvNameNoteMessage(note)).c_str());
+    return Finished(WriteText(out, exported.text));
 }
 
 int ImportCsv(const CommandArgs& args)
@@ -84,8 +86,8 @@ int ImportCsv(const CommandArgs& args)
     const ChannelCsvImport outcome = ImportChannelCsv(text, options, settings);
     if (outcome.refused)
         return Fail(MessageUtf8({MessageId::CsvNoFrequencyColumn}, AppLang().LangType()));
-    for (const CsvRowNote& note : outcome.notes)
-        PrintLine(CsvRowNoteText(note, AppLang().LangType()));
+    for (const std::string& line : CsvImportReportLines(outcome, AppLang().LangType()))
+        PrintLine(line);
     PrintLine(MessageUtf8({MessageId::CsvImported, {std::to_string(outcome.imported)}}, AppLang().LangType()));
     return Finished(SaveChannelFile(out, settings));
 }

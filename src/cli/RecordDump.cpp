@@ -7,7 +7,8 @@
 #include "lang/RecordText.h"
 #include "model/DtmfDigits.h"
 #include "model/OptionTable.h"
-#include "model/Utf8Characters.h"
+#include "text/PrintableText.h"
+#include "text/Utf8.h"
 
 namespace {
 
@@ -20,10 +21,13 @@ constexpr size_t ColumnGap = 2;
 size_t DisplayWidth(const std::string& text)
 {
     size_t width = 0;
-    for (char32_t c : CodePoints(text))
+    for (char32_t c : Utf8Characters(text))
         width += c >= FirstWideCharacter ? 2 : 1;
     return width;
 }
+
+// What the radio reported of itself, which a terminal must not take for control sequences.
+std::string RadioText(const uint8_t* bytes, size_t size) { return PrintableText(RecordTextUtf8(bytes, size)); }
 
 std::string TrimmedEnd(std::string text)
 {
@@ -79,7 +83,7 @@ std::string DumpRecordText(const RadioSettings& s, TTeskFuncs::TLangType languag
         if (s.IsAddrBookEntryUsed(k))
             out += EntryLine(k, s.Entry(k));
     out += "\nRadio\n";
-    out += "  DeviceSn: " + RecordTextUtf8(s.DeviceSn, DeviceSnSize) + '\n';
-    out += "  SoftwareVersion: " + RecordTextUtf8(s.SoftwareVersion, SoftwareVersionFieldSize) + '\n';
+    out += "  DeviceSn: " + RadioText(s.DeviceSn, DeviceSnSize) + '\n';
+    out += "  SoftwareVersion: " + RadioText(s.SoftwareVersion, SoftwareVersionFieldSize) + '\n';
     return out;
 }

@@ -8,10 +8,11 @@
 
 // --trace FILE: collects the trace of every transfer the command runs and writes it when the
 // command ends, however it ends, since a failed transfer is when the trace is wanted most. A
-// trace that cannot be written is reported on stderr and leaves the exit status alone.
+// trace that cannot be written is reported on stderr and leaves the exit status alone. The file
+// is the user's alone and shows the radio's password as "**", unless --trace-secrets asks for it.
 class TraceFile {
 public:
-    explicit TraceFile(const CliArgs& cli) : path_(cli.Value("--trace")) {}
+    explicit TraceFile(const CliArgs& cli);
     ~TraceFile();
     TraceFile(const TraceFile&) = delete;
     TraceFile& operator=(const TraceFile&) = delete;
@@ -21,5 +22,6 @@ public:
 
 private:
     std::optional<std::string> path_;
+    TraceSecrets secrets_;
     TransferTrace trace_;
 };

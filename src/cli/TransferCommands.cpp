@@ -46,7 +46,7 @@ BandLimits ParseBand(const CliArgs& cli)
 // that fails is reported and the command goes on. The record kept, or nothing.
 std::string BackUp(const CliArgs& cli, const TransferTargets& targets, BackupDirection direction)
 {
-    if (cli.Has("--no-backup") || !CurrentAppSettings().Backups)
+    if (!BackupsWanted(cli))
         return {};
     const BackupResult kept = BackUpTransfer(targets.Settings, targets.Image, direction);
     if (!kept.result.ok)
@@ -107,8 +107,9 @@ int ListPorts(const CommandArgs& args)
         throw UsageError("ports takes no arguments");
     UsePinnedPorts();
     const TCommSerialPortInfo info;
-    for (const auto& name : info.PortList)
-        std::printf("%s\t%s\t%s\n", name.c_str(), TeskComm32::DevicePathOf(name).c_str(),
+    const std::vector<std::string> paths = TeskComm32::DevicePathsOf(info.PortList);
+    for (size_t i = 0; i < info.PortList.size(); ++i)
+        std::printf("%s\t%s\t%s\n", info.PortList[i].c_str(), paths[i].c_str(),
                     info.FromSystem ? "system" : "fallback");
     return ExitSuccess;
 }
@@ -121,6 +122,7 @@ int ReadRadio(const CommandArgs& args)
                              {"--password", 1},
                              {"--password-file", 1},
                              {"--trace", 1},
+                             {"--trace-secrets", 0},
                              {"--fast", 0},
                              {"--no-backup", 0}});
     if (!cli.Positional().empty())
@@ -158,6 +160,7 @@ int WriteRadio(const CommandArgs& args)
                              {"--band-limits", 2},
                              {"--on-band-difference", 1},
                              {"--trace", 1},
+                             {"--trace-secrets", 0},
                              {"--fast", 0},
                              {"--verify", 0},
                              {"--no-backup", 0},
@@ -200,13 +203,13 @@ std::vector<CliCommand> TransferCommands()
     return {
         {"ports", "ports", ListPorts},
         {"read",
-         "read --port PORT --out FILE.Kqd [--base FILE.Kqd] [--password TEXT | --password-file FILE] [--trace FILE] "
-         "[--fast] [--no-backup]",
+         "read --port PORT --out FILE.Kqd [--base FILE.Kqd] [--password TEXT | --password-file FILE] "
+         "[--trace FILE [--trace-secrets]] [--fast] [--no-backup]",
          ReadRadio},
         {"write",
          "write --port PORT FILE.Kqd [--password TEXT | --password-file FILE] [--band N | --band-limits MIN MAX] "
-         "[--on-band-difference ask|continue|stop] [--verify] [--force] [--trace FILE] [--fast] [--no-backup] "
-         "[--radios N [--increment-ids] [--log LOG.csv] [--wait-seconds S]]",
+         "[--on-band-difference ask|continue|stop] [--verify] [--force] [--trace FILE [--trace-secrets]] [--fast] "
+         "[--no-backup] [--radios N [--increment-ids] [--log LOG.csv] [--wait-seconds S]]",
          WriteRadio},
     };
 }

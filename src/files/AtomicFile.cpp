@@ -1,7 +1,9 @@
 #include "files/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <optional>
 #include <random>
 
 #include "files/PlatformFile.h"
@@ -14,6 +16,20 @@ constexpr const char* TempNamePrefix = ".save-";
 constexpr int TempNameRandomChars = 8;
 constexpr char TempNameAlphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
 constexpr size_t ReadChunk = 4096;
+
+// What a save writes: `data`, whose first `kept` bytes the file holds already when the save only
+// appends to it.
+struct Contents {
+    const uint8_t* data;
+    size_t size;
+    std::optional<size_t> kept;
+    NewFileAccess access;
+};
+
+unsigned NewFilePermissions(NewFileAccess access)
+{
+    return access == NewFileAccess::OwnerOnly ? platform::OwnerOnlyFile : platform::UsersDefaultFile;
+}
 
 FileResult SaveFailed(const std::string& path, int error)
 {
@@ -33,51 +49,61 @@ std::string TempNameBeside(const std::string& target, std::mt19937& random)
 }
 
 // Beside the target, so the rename stays on one file system.
-int CreateTempBeside(const std::string& target, platform::OpenFile& file, std::string& temp)
+int CreateTempBeside(const std::string& target, unsigned permissions, platform::OpenFile& file, std::string& temp)
 {
     std::random_device seed;
     std::mt19937 random(seed());
     int error = EEXIST;
     for (int attempt = 0; attempt < TempNameAttempts && error == EEXIST; ++attempt) {
         temp = TempNameBeside(target, random);
-        error = file.CreateNew(temp);
+        error = file.CreateNew(temp, permissions);
     }
     return error;
 }
 
 int FirstError(int first, int second) { return first != 0 ? first : second; }
 
-FileResult WriteInPlace(const std::string& path, const std::string& target, const uint8_t* data, size_t size)
+FileResult WriteInPlace(const std::string& path, const std::string& target, const Contents& contents)
 {
     platform::OpenFile file;
-    int error = file.OpenForWriting(target);
+    if (const int error = file.OpenForWriting(target))
+        return SaveFailed(path, error);
+    const size_t from = contents.kept.value_or(0);
+    int error = file.Seek(from);
     if (error == 0)
-        error = file.Write(data, size);
+        error = file.Write(contents.data + from, contents.size - from);
     if (error == 0)
-        error = file.Truncate(size);
+        error = file.Truncate(contents.size);
     if (error == 0)
         error = file.Sync();
+    // An append that did not fit is taken back whole: the file ends where it ended before.
+    if (error != 0 && contents.kept) {
+        file.Truncate(*contents.kept);
+        file.Sync();
+    }
     return SaveFailed(path, FirstError(error, file.Close()));
 }
 
 // `existing` describes the file being replaced; for a new name it says the file does not exist.
 FileResult ReplaceFile(const std::string& path, const std::string& target, const platform::FileFacts& existing,
-                       const uint8_t* data, size_t size)
+                       const Contents& contents)
 {
     platform::OpenFile file;
     std::string temp;
-    int error = CreateTempBeside(target, file, temp);
+    int error = CreateTempBeside(target, NewFilePermissions(contents.access), file, temp);
     // A folder the user may not write to, holding a file he may write: a settings file beside an
     // installed program.
     if (error == EACCES && existing.exists)
-        return WriteInPlace(path, target, data, size);
+        return WriteInPlace(path, target, contents);
     if (error != 0)
         return SaveFailed(path, error);
 
-    error = file.Write(data, size);
-    // A replaced file keeps the permissions it had.
+    error = file.Write(contents.data, contents.size);
+    // A replaced file keeps the permissions it had; a private new one gets them whatever the umask.
     if (error == 0 && existing.exists)
         error = file.SetPermissions(existing.permissions);
+    else if (error == 0 && contents.access == NewFileAccess::OwnerOnly)
+        error = file.SetPermissions(platform::OwnerOnlyFile);
     if (error == 0)
         error = file.Sync();
     error = FirstError(error, file.Close());
@@ -113,6 +139,18 @@ FileResult CheckExistingTarget(const std::string& path, platform::FileFacts& fac
     return SaveFailed(path, error);
 }
 
+FileResult Save(const std::string& path, const Contents& contents)
+{
+    platform::FileFacts facts;
+    std::string target;
+    if (FileResult checked = CheckExistingTarget(path, facts, target); !checked.ok)
+        return checked;
+    // A new file would drop the other names of a hard-linked file, or take it from its owner.
+    if (facts.exists && (facts.links > 1 || !facts.ownedByUs))
+        return WriteInPlace(path, target, contents);
+    return ReplaceFile(path, target, facts, contents);
+}
+
 }  // namespace
 
 FileResult CheckSaveTarget(const std::string& path)
@@ -126,16 +164,15 @@ FileResult CheckSaveTarget(const std::string& path)
     return SaveFailed(path, platform::CheckWritable(folder.empty() ? "." : folder));
 }
 
-FileResult WriteFileAtomically(const std::string& path, const uint8_t* data, size_t size)
+FileResult WriteFileAtomically(const std::string& path, const uint8_t* data, size_t size, NewFileAccess access)
 {
-    platform::FileFacts facts;
-    std::string target;
-    if (FileResult checked = CheckExistingTarget(path, facts, target); !checked.ok)
-        return checked;
-    // A new file would drop the other names of a hard-linked file, or take it from its owner.
-    if (facts.exists && (facts.links > 1 || !facts.ownedByUs))
-        return WriteInPlace(path, target, data, size);
-    return ReplaceFile(path, target, facts, data, size);
+    return Save(path, {data, size, std::nullopt, access});
+}
+
+FileResult AppendFileAtomically(const std::string& path, size_t keptSize, const uint8_t* data, size_t size,
+                                NewFileAccess access)
+{
+    return Save(path, {data, size, keptSize, access});
 }
 
 FileResult ReadFilePrefix(const std::string& path, uint8_t* data, size_t maxSize, size_t& got)
@@ -151,22 +188,25 @@ FileResult ReadFilePrefix(const std::string& path, uint8_t* data, size_t maxSize
     return FileResult::Success();
 }
 
-FileResult ReadWholeFile(const std::string& path, std::string& bytes)
+FileResult ReadWholeFile(const std::string& path, std::string& bytes, size_t maxSize)
 {
     bytes.clear();
     platform::OpenFile file;
     if (FileResult opened = OpenToRead(path, file); !opened.ok)
         return opened;
-    size_t got = ReadChunk;
-    while (got == ReadChunk) {
+    while (bytes.size() < maxSize) {
         const size_t had = bytes.size();
-        bytes.resize(had + ReadChunk);
-        const int error = file.Read(reinterpret_cast<uint8_t*>(bytes.data()) + had, ReadChunk, got);
+        const size_t wanted = std::min(ReadChunk, maxSize - had);
+        size_t got = 0;
+        bytes.resize(had + wanted);
+        const int error = file.Read(reinterpret_cast<uint8_t*>(bytes.data()) + had, wanted, got);
         bytes.resize(had + got);
         if (error != 0) {
             bytes.clear();
             return FileResult::Failure(FileProblem::CannotRead, path, error);
         }
+        if (got < wanted)
+            break;
     }
     return FileResult::Success();
 }

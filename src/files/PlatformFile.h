@@ -12,6 +12,11 @@ namespace platform {
 // is needed.
 constexpr int NotARegularFile = -1;
 
+// The mode a new file asks for, before the umask trims it: whatever the user's files get, or the
+// user alone.
+constexpr unsigned UsersDefaultFile = 0666;
+constexpr unsigned OwnerOnlyFile = 0600;
+
 struct FileFacts {
     bool exists = false;
     bool regular = false;
@@ -61,16 +66,39 @@ public:
 
     int OpenForReading(const std::string& path);
     int OpenForWriting(const std::string& path);
-    // Creates the file, failing with EEXIST when the name is taken.
-    int CreateNew(const std::string& path);
+    // Creates the file with `permissions` less the umask, failing with EEXIST when the name is
+    // taken.
+    int CreateNew(const std::string& path, unsigned permissions);
 
     // Reads until `size` bytes are in or the file ends.
     int Read(uint8_t* data, size_t size, size_t& got);
     int Write(const uint8_t* data, size_t size);
+    // Where the next Write goes, counted from the start of the file.
+    int Seek(size_t offset);
     int Truncate(size_t size);
     int SetPermissions(unsigned permissions);
     int Sync();
     int Close();
+
+private:
+    int fd_ = -1;
+};
+
+// An exclusive lock on a file, held until Release or destruction, that serialises whole
+// read-modify-write cycles across processes: whoever asks for it waits until the holder lets go.
+// It is advisory: it binds only those who ask for it. It never stands in the way of reading or
+// writing the locked file itself.
+class FileLock {
+public:
+    FileLock() = default;
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    // Opens the plain file `path`, making it (empty, with the user's default mode) when missing,
+    // and waits for the lock on it.
+    int Acquire(const std::string& path);
+    void Release();
 
 private:
     int fd_ = -1;

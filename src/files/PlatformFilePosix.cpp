@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -154,11 +155,10 @@ int OpenFile::OpenForWriting(const std::string& path)
     return fd_ < 0 ? LastError() : KeepIfRegular(fd_);
 }
 
-int OpenFile::CreateNew(const std::string& path)
+int OpenFile::CreateNew(const std::string& path, unsigned permissions)
 {
     Close();
-    // The mode is trimmed by the umask, as for any new file of the user's.
-    fd_ = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
+    fd_ = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, mode_t(permissions));
     return fd_ < 0 ? LastError() : 0;
 }
 
@@ -192,6 +192,8 @@ int OpenFile::Write(const uint8_t* data, size_t size)
     return 0;
 }
 
+int OpenFile::Seek(size_t offset) { return lseek(fd_, off_t(offset), SEEK_SET) < 0 ? LastError() : 0; }
+
 int OpenFile::Truncate(size_t size) { return ftruncate(fd_, off_t(size)) == 0 ? 0 : LastError(); }
 
 int OpenFile::SetPermissions(unsigned permissions)
@@ -208,6 +210,35 @@ int OpenFile::Close()
     const int error = close(fd_) == 0 ? 0 : LastError();
     fd_ = -1;
     return error;
+}
+
+FileLock::~FileLock() { Release(); }
+
+// Read-only is enough for flock, so a lock file made by another user sharing the log serves too.
+int FileLock::Acquire(const std::string& path)
+{
+    Release();
+    fd_ = open(path.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, mode_t(UsersDefaultFile));
+    if (fd_ < 0)
+        return LastError();
+    if (const int refused = KeepIfRegular(fd_))
+        return refused;
+    int error = 0;
+    do
+        error = flock(fd_, LOCK_EX) == 0 ? 0 : LastError();
+    while (error == EINTR);
+    if (error != 0)
+        Release();
+    return error;
+}
+
+void FileLock::Release()
+{
+    if (fd_ < 0)
+        return;
+    // Closing the last descriptor of the file lets the lock go.
+    close(fd_);
+    fd_ = -1;
 }
 
 }  // namespace platform

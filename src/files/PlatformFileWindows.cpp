@@ -22,6 +22,10 @@ constexpr int WriteAccess = 2;
 constexpr unsigned ChunkLimit = INT_MAX;
 constexpr int IndexHighShift = 32;
 constexpr int PrivateFolderAttempts = 100;
+// Windows locks are mandatory for the range they cover: one byte far past any data, locked by all
+// alike, keeps the lock from barring reads and writes of the file itself.
+constexpr DWORD LockOffsetHigh = 0x7FFFFFFF;
+constexpr DWORD LockedBytes = 1;
 
 int ErrnoOf(DWORD error)
 {
@@ -42,6 +46,15 @@ int ErrnoOf(DWORD error)
     default:
         return EIO;
     }
+}
+
+HANDLE HandleOf(int fd) { return reinterpret_cast<HANDLE>(_get_osfhandle(fd)); }
+
+OVERLAPPED LockRange()
+{
+    OVERLAPPED range{};
+    range.OffsetHigh = LockOffsetHigh;
+    return range;
 }
 
 unsigned Chunk(size_t left) { return left > ChunkLimit ? ChunkLimit : unsigned(left); }
@@ -148,7 +161,8 @@ int OpenFile::OpenForWriting(const std::string& path)
     return fd_ < 0 ? errno : KeepIfRegular(fd_);
 }
 
-int OpenFile::CreateNew(const std::string& path)
+// Windows files have no mode bits to give: who reads them is for the folder's access list.
+int OpenFile::CreateNew(const std::string& path, unsigned)
 {
     Close();
     fd_ = _open(path.c_str(), _O_WRONLY | _O_BINARY | _O_NOINHERIT | _O_CREAT | _O_EXCL, _S_IREAD | _S_IWRITE);
@@ -181,6 +195,8 @@ int OpenFile::Write(const uint8_t* data, size_t size)
     return 0;
 }
 
+int OpenFile::Seek(size_t offset) { return _lseeki64(fd_, static_cast<long long>(offset), SEEK_SET) < 0 ? errno : 0; }
+
 int OpenFile::Truncate(size_t size) { return _chsize_s(fd_, static_cast<long long>(size)); }
 
 int OpenFile::SetPermissions(unsigned) { return 0; }
@@ -194,6 +210,35 @@ int OpenFile::Close()
     const int error = _close(fd_) == 0 ? 0 : errno;
     fd_ = -1;
     return error;
+}
+
+FileLock::~FileLock() { Release(); }
+
+int FileLock::Acquire(const std::string& path)
+{
+    Release();
+    fd_ = _open(path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT | _O_CREAT, _S_IREAD | _S_IWRITE);
+    if (fd_ < 0)
+        return errno;
+    if (const int refused = KeepIfRegular(fd_))
+        return refused;
+    OVERLAPPED range = LockRange();
+    if (LockFileEx(HandleOf(fd_), LOCKFILE_EXCLUSIVE_LOCK, 0, LockedBytes, 0, &range))
+        return 0;
+    const int error = ErrnoOf(GetLastError());
+    _close(fd_);
+    fd_ = -1;
+    return error;
+}
+
+void FileLock::Release()
+{
+    if (fd_ < 0)
+        return;
+    OVERLAPPED range = LockRange();
+    UnlockFileEx(HandleOf(fd_), 0, LockedBytes, 0, &range);
+    _close(fd_);
+    fd_ = -1;
 }
 
 }  // namespace platform

@@ -10,6 +10,9 @@
 #include "files/CsvTable.h"
 #include "files/DataFolder.h"
 #include "files/MegahertzText.h"
+#include "files/PlatformFile.h"
+#include "files/PrivateFolders.h"
+#include "text/PrintableText.h"
 
 namespace fs = std::filesystem;
 
@@ -20,6 +23,7 @@ const char* const UnsavedRecordFile = "(unsaved)";
 namespace {
 
 constexpr const char* LogFileName = "programming-log.csv";
+constexpr const char* LockFileSuffix = ".lock";
 constexpr int FirstTmYear = 1900;
 constexpr int64_t SecondsPerMinute = 60;
 constexpr int64_t MinutesPerHour = 60;
@@ -57,6 +61,9 @@ std::tm LocalTm(std::time_t moment)
     return local;
 }
 
+// A text field as the log keeps it: readable on a terminal and taken as text by a spreadsheet.
+std::string LoggedText(const std::string& text) { return SpreadsheetTextField(PrintableText(text)); }
+
 // A log not yet made starts empty; anything else that keeps it from being read keeps it from
 // being appended to, so no earlier row is ever lost.
 FileResult ReadExistingLog(const std::string& path, std::string& text)
@@ -71,12 +78,21 @@ FileResult ReadExistingLog(const std::string& path, std::string& text)
 
 FileResult MakeFolderOf(const std::string& path)
 {
-    const fs::path folder = fs::path(path).parent_path();
-    if (folder.empty())
-        return FileResult::Success();
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    return ec ? FileResult::Failure(FileProblem::CannotSave, folder.string(), ec.value()) : FileResult::Success();
+    const std::string folder = fs::path(path).parent_path().string();
+    const std::error_code ec = MakePrivateFolders(folder);
+    return ec ? FileResult::Failure(FileProblem::CannotSave, folder, ec.value()) : FileResult::Success();
+}
+
+// Every writer of the log, in this process or another, takes its turn at the lock file beside
+// it: the log is replaced by renaming, so a lock on the log itself would be lost with the old
+// file. In a folder that takes no new file there is no lock file to be had, but there every
+// writer writes the log in place, so a lock on the log itself holds.
+FileResult LockLog(const std::string& path, platform::FileLock& lock)
+{
+    int error = lock.Acquire(path + LockFileSuffix);
+    if (error == EACCES)
+        error = lock.Acquire(path);
+    return error == 0 ? FileResult::Success() : FileResult::Failure(FileProblem::CannotSave, path, error);
 }
 
 }  // namespace
@@ -105,8 +121,17 @@ std::string LocalIsoTime(std::time_t moment)
 std::string ProgrammingLogLine(const ProgrammingLogRow& row)
 {
     const std::vector<std::string> fields = {
-        row.Time, row.Serial, row.Firmware, MegahertzText(row.BandMin), MegahertzText(row.BandMax),
-        row.File, row.RecordSha256, row.PttId, row.Ani, row.Outcome, row.Verify,
+        row.Time,
+        LoggedText(row.Serial),
+        LoggedText(row.Firmware),
+        MegahertzText(row.BandMin),
+        MegahertzText(row.BandMax),
+        LoggedText(row.File),
+        row.RecordSha256,
+        LoggedText(row.PttId),
+        LoggedText(row.Ani),
+        LoggedText(row.Outcome),
+        LoggedText(row.Verify),
     };
     return FormatCsvRecord(fields, CsvComma);
 }
@@ -125,13 +150,18 @@ FileResult AppendProgrammingLogRow(const std::string& path, const ProgrammingLog
     // Asked before reading, so a pipe or device is never opened at all.
     if (FileResult checked = CheckProgrammingLogTarget(path); !checked.ok)
         return checked;
+    platform::FileLock lock;
+    if (FileResult locked = LockLog(path, lock); !locked.ok)
+        return locked;
     std::string text;
     if (FileResult read = ReadExistingLog(path, text); !read.ok)
         return read;
+    const size_t kept = text.size();
     if (text.empty())
         text = std::string(ProgrammingLogHeader) + CsvLineEnd;
     else if (text.back() != '\n')
         text += CsvLineEnd;
     text += ProgrammingLogLine(row) + CsvLineEnd;
-    return WriteFileAtomically(path, reinterpret_cast<const uint8_t*>(text.data()), text.size());
+    return AppendFileAtomically(path, kept, reinterpret_cast<const uint8_t*>(text.data()), text.size(),
+                                NewFileAccess::OwnerOnly);
 }

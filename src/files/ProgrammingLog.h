@@ -38,14 +38,18 @@ std::string LocalIsoTime();
 std::string LocalIsoTime(std::time_t moment);
 
 // One CSV line (no line end) for the row; a field is quoted only when it holds a comma, a quote,
-// CR or LF. Bands are megahertz as the channel table writes frequencies.
+// CR or LF. Bands are megahertz as the channel table writes frequencies. The text fields have
+// their control characters escaped ("\x1b") and are written as text for spreadsheets
+// (SpreadsheetTextField).
 std::string ProgrammingLogLine(const ProgrammingLogRow& row);
 
-// Appends the row: creates the folders, and the header when the file is missing or empty, mends a
-// missing final line end, and writes the whole file through WriteFileAtomically, so a crash never
-// leaves half a row and a FIFO, device or folder is refused untouched.
+// Appends the row: creates the folders (for the user alone, like the log itself), and the header
+// when the file is missing or empty, mends a missing final line end, and writes through
+// AppendFileAtomically, so a crash or a full disk never leaves half a row and a FIFO, device or
+// folder is refused untouched. Writers in other processes wait their turn at "<log>.lock" beside
+// the log, so none loses another's row.
 FileResult AppendProgrammingLogRow(const std::string& path, const ProgrammingLogRow& row);
 
 // What AppendProgrammingLogRow would refuse at `path`, asked before the first radio is written:
-// makes the folders, then checks the target as a save would.
+// makes the folders as it does, then checks the target as a save would.
 FileResult CheckProgrammingLogTarget(const std::string& path);

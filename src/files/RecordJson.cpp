@@ -9,9 +9,9 @@
 #include <set>
 
 #include "files/JsonValue.h"
-#include "lang/GbkEncoding.h"
 #include "model/DtmfDigits.h"
 #include "model/OptionTable.h"
+#include "text/GbkEncoding.h"
 
 namespace {
 

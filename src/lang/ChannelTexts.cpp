@@ -8,6 +8,7 @@
 #include "model/ChannelFields.h"
 #include "model/Frequency.h"
 #include "model/Tone.h"
+#include "text/GbkEncoding.h"
 
 using TTeskFuncs::TLangType;
 

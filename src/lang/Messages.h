@@ -29,6 +29,13 @@ enum class MessageId : int {
     PortBusyOrDenied,     // %1 device, %2 system text
     PortAlreadyOpen,      // %1 device
     PortUnusable,         // %1 device, %2 system text
+    // Calibration files, and the backup of the radio's calibration before a factory write:
+    AdjustmentFileWrongSize,   // %1 path, %2 bytes held, %3 bytes needed
+    AdjustmentFileShortTaken,  // %1 bytes taken, %2 bytes of the record
+    AdjustmentFileLongTaken,   // %1 bytes taken
+    BackingUpCalibration,
+    CalibrationBackedUp,  // %1 path of the backup
+    NotWrittenWithoutBackup,
     // Refused input in the editors:
     NotANumber,           // %1 the refused text
     // System errors, inserted as the reason of a file or port problem:
@@ -77,6 +84,12 @@ enum class MessageId : int {
     ProblemOutsideList,
     ProblemTooLong,
     ProblemWrongSize,
+    // Names a channel table import changed or an export could not write as the record holds them,
+    // the notes an import report leaves out, and a settings file that was not read:
+    CsvNameTrimmed,   // %1 line, %2 the name as kept
+    CsvNameNotGbk,    // %1 channel, %2 the name as written
+    CsvNotesLeftOut,  // %1 notes
+    SettingsNotRead,  // %1 why
     // The Edit menu's history and row commands, and the question before a row insert pushes a
     // channel in use off the end:
     EditUndo,

@@ -4,9 +4,9 @@
 #include <cstring>
 #include <optional>
 
-#include "lang/GbkEncoding.h"
 #include "model/RadioSettings.h"
-#include "model/Utf8Characters.h"
+#include "text/GbkEncoding.h"
+#include "text/Utf8.h"
 
 namespace {
 
@@ -24,7 +24,8 @@ EncodedName Encoded(std::string_view utf8, size_t capacity)
 {
     EncodedName name;
     for (size_t i = 0; i < utf8.size();) {
-        const size_t length = std::min(Utf8SequenceLength(uint8_t(utf8[i])), utf8.size() - i);
+        // A byte that starts no character stands alone, and has no GBK form.
+        const size_t length = std::max<size_t>(Utf8CharacterLength(utf8, i), 1);
         const std::string_view character = utf8.substr(i, length);
         i += length;
         // A zero byte would end the name in the record.

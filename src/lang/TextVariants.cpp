@@ -1,6 +1,6 @@
 #include "lang/TextVariants.h"
 
-#include "lang/GbkEncoding.h"
+#include "text/GbkEncoding.h"
 
 TextVariants::TextVariants(const TextPair* pairs, size_t count)
 {

@@ -1,8 +1,8 @@
 #include "lang/Utf8Text.h"
 
-#include "lang/Big5Decoding.h"
-#include "lang/GbkEncoding.h"
 #include "lang/MessageArguments.h"
+#include "text/Big5Encoding.h"
+#include "text/GbkEncoding.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "model/DtmfDigits.h"
 #include "model/IdSeries.h"
 #include "model/MemoryImage.h"
+#include "text/PrintableText.h"
 
 namespace {
 
@@ -16,14 +17,14 @@ constexpr uint8_t ErasedByte = 0xFF;
 // The handshake step after the serial-number check.
 constexpr int PasswordStep = 2;
 
-// A text field of the radio as the log keeps it: characters up to the first zero byte, or the
-// first erased one, which no log line should carry.
+// A text field of the radio as the log and the messages show it: characters up to the first zero
+// byte, or the first erased one, which no log line should carry, with control characters escaped.
 std::string LoggedText(const uint8_t* bytes, size_t size)
 {
     std::string text;
     for (size_t i = 0; i < size && bytes[i] != 0 && bytes[i] != ErasedByte; ++i)
         text += char(bytes[i]);
-    return text;
+    return PrintableText(text);
 }
 
 std::string SerialText(const uint8_t* serial) { return LoggedText(serial, DeviceSnSize); }

@@ -4,6 +4,7 @@
 
 #include "lang/DisplayMessage.h"
 #include "link/PortOpening.h"
+#include "link/engine/PasswordFrame.h"
 
 namespace {
 
@@ -135,7 +136,8 @@ bool TransferRunner::OpenNextCandidate()
 void TransferRunner::Timer_TxTimer()
 {
     const std::vector<uint8_t> received = link_.ReadAll();
-    trace_.Received(clock_.elapsed(), received.data(), received.size());
+    const ByteRange password = engine_.PasswordBytesAmong(received.size());
+    trace_.Received(clock_.elapsed(), received.data(), received.size(), password);
     Execute(engine_.Tick(received.data(), received.size()));
 }
 
@@ -177,7 +179,7 @@ void TransferRunner::Execute(const LinkActions& actions)
     const bool switched = actions.nextPortRequested;
     const bool opened = switched && OpenNextCandidate();
     for (const Frame& frame : actions.send) {
-        trace_.Sent(clock_.elapsed(), frame.data(), frame.size());
+        trace_.Sent(clock_.elapsed(), frame.data(), frame.size(), PasswordBytesOf(frame));
         link_.Write(frame);
     }
     if (engine_.LinkStep() != linkStep_) {

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "model/RadioSettings.h"
-#include "model/Utf8Characters.h"
+#include "text/Utf8.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ std::optional<char32_t> DtmfCharacter(char32_t typed)
 
 std::string CorrectFrequencyText(const std::string& text)
 {
-    if (CharacterCount(text) > FrequencyTextLimit)
+    if (Utf8CharacterCount(text) > FrequencyTextLimit)
         return WithoutLastCharacter(text);
     if (text == std::string(1, Point))
         return {};
@@ -77,7 +77,7 @@ std::string CorrectBatchFrequencyText(const std::string& text)
 {
     if (text.empty())
         return text;
-    const size_t length = CharacterCount(text);
+    const size_t length = Utf8CharacterCount(text);
     if (length > FrequencyTextLimit)
         return WithoutLastCharacter(text);
     const auto last = char32_t(uint8_t(text.back()));
@@ -89,12 +89,12 @@ std::string CorrectBatchFrequencyText(const std::string& text)
 
 std::string CorrectToneText(const std::string& text)
 {
-    return CharacterCount(text) > ToneTextLimit ? WithoutLastCharacter(text) : text;
+    return Utf8CharacterCount(text) > ToneTextLimit ? WithoutLastCharacter(text) : text;
 }
 
 std::string CorrectDtmfText(const std::string& text)
 {
-    return CharacterCount(text) > DtmfCodeCapacity ? WithoutLastCharacter(text) : text;
+    return Utf8CharacterCount(text) > DtmfCodeCapacity ? WithoutLastCharacter(text) : text;
 }
 
 std::string CorrectedText(std::string text, TextCorrection correct)

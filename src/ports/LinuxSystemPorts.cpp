@@ -1,6 +1,8 @@
 #ifndef _WIN32
 
 #include <filesystem>
+#include <optional>
+#include <unordered_map>
 
 #include "ports/PinnedPorts.h"
 #include "ports/PortNumbering.h"
@@ -53,15 +55,28 @@ std::optional<std::vector<std::string>> SystemPortNames()
     return names;
 }
 
-std::string DevicePathOf(const std::string& portName)
+std::string DevicePathOf(const std::string& portName) { return DevicePathsOf({portName}).front(); }
+
+// The machine is looked at only when a name is a port name, and then once.
+std::vector<std::string> DevicePathsOf(const std::vector<std::string>& portNames)
 {
-    const int number = TCommSerialPortInfo::PortNo(portName);
-    if (number == 0)
-        return portName;
-    for (const SystemPort& port : SystemPorts())
-        if (port.Number == number)
-            return port.Path;
-    return {};
+    std::optional<std::unordered_map<int, std::string>> devices;
+    std::vector<std::string> paths;
+    for (const std::string& name : portNames) {
+        const int number = TCommSerialPortInfo::PortNo(name);
+        if (number == 0) {
+            paths.push_back(name);
+            continue;
+        }
+        if (!devices) {
+            devices.emplace();
+            for (SystemPort& port : SystemPorts())
+                devices->emplace(port.Number, std::move(port.Path));
+        }
+        const auto found = devices->find(number);
+        paths.push_back(found == devices->end() ? std::string() : found->second);
+    }
+    return paths;
 }
 
 }

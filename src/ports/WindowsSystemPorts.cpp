@@ -53,6 +53,14 @@ std::string DevicePathOf(const std::string& portName)
     return number > 0 ? "\\\\.\\" + TCommSerialPortInfo::PortName(number) : portName;
 }
 
+std::vector<std::string> DevicePathsOf(const std::vector<std::string>& portNames)
+{
+    std::vector<std::string> paths;
+    for (const std::string& name : portNames)
+        paths.push_back(DevicePathOf(name));
+    return paths;
+}
+
 }
 
 #endif

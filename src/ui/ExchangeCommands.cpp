@@ -9,7 +9,7 @@
 #include "files/ChannelCsv.h"
 #include "files/TextFile.h"
 #include "lang/AppLang.h"
-#include "lang/DisplayMessage.h"
+#include "lang/CsvReportText.h"
 #include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
 #include "sheet/SheetDocument.h"
@@ -71,10 +71,18 @@ void TForm1::MenuFile_ExportCsvClick()
     const QString path = chooser_.ChooseExchangePath(this, DisplayMessage({MessageId::ExportCsv}), ExchangeFile::CsvToExport);
     if (path.isEmpty())
         return;
-    const std::string text = ExportChannelCsv(record_);
+    const ChannelCsvExport exported = ExportChannelCsv(record_);
+    const std::string& text = exported.text;
     const FileResult saved = WriteFileAtomically(LocalPath(path), reinterpret_cast<const uint8_t*>(text.data()), text.size());
-    if (!saved.ok)
+    if (!saved.ok) {
         ShowNotice(this, DisplayMessage(FileMessage(saved)));
+        return;
+    }
+    QStringList lines;
+    for (const CsvNameNote& note : exported.notes)
+        lines << DisplayMessage(CsvNameNoteMessage(note));
+    if (!lines.isEmpty())
+        ShowNotice(this, lines.join('\n'));
 }
 
 void TForm1::MenuFile_PrintSheetClick()

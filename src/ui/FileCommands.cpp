@@ -78,9 +78,10 @@ void TForm1::MenuSaveTransferLogClick()
         chooser_.ChooseExchangePath(this, TitleOf(MessageId::SaveTransferLog), ExchangeFile::TransferLog);
     if (path.isEmpty())
         return;
-    const std::string text = lastTrace_.Text();
-    const FileResult saved =
-        WriteFileAtomically(LocalPath(path), reinterpret_cast<const uint8_t*>(text.data()), text.size());
+    // Sent in to a dealer, it keeps the radio's password out of sight, and is the user's alone.
+    const std::string text = lastTrace_.Text(TraceSecrets::Masked);
+    const FileResult saved = WriteFileAtomically(LocalPath(path), reinterpret_cast<const uint8_t*>(text.data()),
+                                                 text.size(), NewFileAccess::OwnerOnly);
     if (!saved.ok)
         ShowNotice(this, DisplayMessage(FileMessage(saved)));
 }

@@ -25,9 +25,7 @@ ImportReportDialog::ImportReportDialog(const ChannelCsvImport& outcome, QWidget*
     Summary->setObjectName("ImportReportSummary");
     Summary->setAccessibleName(Summary->text());
 
-    QStringList lines;
-    for (const CsvRowNote& note : outcome.notes)
-        lines << QString::fromStdString(CsvRowNoteText(note, AppLang().LangType()));
+    const QStringList lines = DisplayTexts(CsvImportReportLines(outcome, AppLang().LangType()));
     Notes = new QPlainTextEdit(lines.join('\n'), this);
     Notes->setObjectName("ImportReportNotes");
     Notes->setAccessibleName(DisplayMessage({MessageId::ImportCsv}));

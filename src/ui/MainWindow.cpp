@@ -13,7 +13,9 @@
 #include <QVBoxLayout>
 
 #include "dialogs/AccessibleNames.h"
+#include "dialogs/Notices.h"
 #include "lang/AppLang.h"
+#include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
 #include "lang/TextTable.h"
 #include "ports/SerialPortInfo.h"
@@ -140,7 +142,7 @@ void TForm1::StartUp()
 {
     record_.ResetToDefaults();
     link_.PortNumber = DefaultPortNumber;
-    config_ = LoadAppSettings(settingsPath_);
+    config_ = LoadAppSettings(settingsPath_, &settingsRead_);
     link_ = {config_.Port, config_.AutoSeachPort, config_.FastLink};
     TeskComm32::SetPinnedPorts(config_.PinnedPorts);
 
@@ -191,6 +193,13 @@ void TForm1::SaveSettingsFile()
     const FileResult saved = SaveAppSettings(settingsPath_, config_);
     if (!saved.ok)
         std::cerr << EnglishMessage(FileMessage(saved)) << '\n';
+}
+
+void TForm1::ReportUnreadSettings()
+{
+    if (!settingsRead_.ok)
+        ShowNotice(this, DisplayMessage({MessageId::SettingsNotRead,
+                                         {DisplayMessage(FileMessage(settingsRead_)).toLocal8Bit().toStdString()}}));
 }
 
 void TForm1::CommitPendingEdit() { bHide->setFocus(); }

@@ -50,6 +50,9 @@ public:
     FileResult LoadDataFile(const QString& path);
     // The same for the user at the window: a failure is reported in a notice.
     bool OpenDataFile(const QString& path);
+    // A settings file that could not be read at start-up, so that the defaults stand, is reported
+    // in a notice; shown once the window is up.
+    void ReportUnreadSettings();
 
     RadioSettings& Record() { return record_; }
     // The band every entered frequency is clamped to: the chosen one, or the radio's after a read.
@@ -152,6 +155,7 @@ private:
     // The serial number of the radio the record was read from, while no data file holds it.
     std::optional<std::string> readRadioSerial_;
     AppSettings config_;
+    FileResult settingsRead_;  // why the settings file could not be read at start-up
     LinkSettings link_;
     FileChooser chooser_;
     QtTranslation qtTexts_;

@@ -68,7 +68,7 @@ void TForm1::RunChannelTransfer(bool isRead)
 // A dialog closed before Start leaves the last transfer's log as it was.
 void TForm1::KeepTrace(TransferTrace trace)
 {
-    if (trace.Lines().empty())
+    if (trace.Empty())
         return;
     lastTrace_ = std::move(trace);
     menu_.MenuSaveTransferLog->setEnabled(true);
@@ -158,7 +158,7 @@ void TForm1::MenuAdjustmentClick()
 {
     CommitPendingEdit();
     history_->Pause(true);
-    RunAdjustmentMenu(this, LinkContext(TransferKind::Adjustment, true), calibration_,
+    RunAdjustmentMenu(this, LinkContext(TransferKind::Adjustment, true), calibration_, config_.Backups,
                       [this] { MenuEdit_WriteClick(); });
     history_->Pause(false);
     history_->TakeWithoutStep();

@@ -106,6 +106,27 @@ TEST(CliExchange, CsvExportAndImportGiveTheRecordBack)
     EXPECT_EQ(ReadAll(dir.File("back.Kqd")), Bytes(filled));
 }
 
+TEST(CliExchange, NamesChangedByAnImportOrNotWrittenAsHeldByAnExportAreReported)
+{
+    ScratchDir dir;
+    WriteAll(dir.File("names.csv"), "Name,Frequency\n  Pad ,446.0\nA\xFF" "B,446.5\n'=C,447.0\n");
+    const CliRun imported =
+        RunCli(With({"import-csv", dir.File("names.csv"), "--out", dir.File("names.Kqd"), "--lang", "0"}, Uhf));
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.err, "Line 2: spaces around the name removed: \"Pad\"\n"
+                            "Line 3: characters the radio cannot store became \"?\": \"A?B\"\n"
+                            "3 channel(s) imported\n");
+
+    RadioSettings s = NewRecord();
+    s.SetChannelUsed(1, true);
+    s.Channel[1].RxFreq = 446000000;
+    std::memcpy(s.Channel[1].Name, "=\x81", 2);
+    const CliRun exported = RunCli({"export-csv", RecordFile(dir, "bad.Kqd", s), "--out", dir.File("bad.csv")});
+    EXPECT_EQ(exported.status, 0);
+    EXPECT_EQ(exported.err, "kr-t27-cli: Channel 1: the name's bytes are not valid GBK; written as \"'=?\"\n");
+    EXPECT_NE(ReadAll(dir.File("bad.csv")).find("\r\n1,'=?,446.000000,"), std::string::npos);
+}
+
 TEST(CliExchange, ImportReportsEachRowOnStandardErrorInTheChosenLanguage)
 {
     ScratchDir dir;

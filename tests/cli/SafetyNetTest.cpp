@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -9,6 +10,7 @@
 #include "CliRunner.h"
 #include "EnvOverride.h"
 #include "FileContents.h"
+#include "FileModes.h"
 #include "QuickRadio.h"
 #include "RadioProcess.h"
 #include "ScratchDir.h"
@@ -16,6 +18,7 @@
 #include "factory/AccessCode.h"
 #include "factory/AdjustmentData.h"
 #include "files/ChannelDataFile.h"
+#include "model/Password.h"
 #include "model/Tone.h"
 
 namespace fs = std::filesystem;
@@ -202,6 +205,50 @@ TEST(SafetyNet, AReadItsFileCannotTakeIsNoSuccessAndSaysWhereItIsKept)
             EXPECT_EQ(folder.st_mode & 0777, 0700u) << c.name << ": only the user may look into " << made;
         }
     }
+}
+
+// A trace is made to be sent in: the radio's password is masked in it unless asked for, and the
+// file is the user's alone.
+TEST(SafetyNet, ATraceShowsThePasswordOnlyWhenAskedTo)
+{
+    const UmaskOverride umask(022);
+    ScratchDir dir;
+    const std::string password = "2580";
+    RadioProcess radio(QuickRadioWith({"--password", password}));
+    std::string clear;
+    for (const uint8_t b : EncodePassword(reinterpret_cast<const uint8_t*>(password.data()), password.size())) {
+        char hex[4];
+        std::snprintf(hex, sizeof hex, clear.empty() ? "%02X" : " %02X", unsigned(b));
+        clear += hex;
+    }
+    const struct {
+        const char* name;
+        std::vector<std::string> options;
+        size_t maskedBytes;  // the info answer's password and the password frame's payload
+    } cases[] = {
+        {"masked.trace", {}, 32},
+        {"shown.trace", {"--trace-secrets"}, 0},
+    };
+    for (const auto& c : cases) {
+        const std::string trace = dir.File(c.name);
+        std::vector<std::string> args = {"read", "--port", radio.LinkPath(), "--out", dir.File("read.Kqd"),
+                                         "--password", password, "--no-backup", "--trace", trace};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const CliRun read = RunCli(args);
+        ASSERT_EQ(read.status, ExitSuccess) << read.err;
+
+        const std::string text = ReadAll(trace);
+        size_t masked = 0;
+        for (size_t at = text.find(" **"); at != std::string::npos; at = text.find(" **", at + 1))
+            ++masked;
+        EXPECT_EQ(masked, c.maskedBytes) << c.name;
+        EXPECT_EQ(text.find(clear) != std::string::npos, c.maskedBytes == 0) << c.name << "\n" << text;
+        EXPECT_EQ(PermissionsOf(trace), 0600u) << c.name;
+    }
+
+    const CliRun alone = RunCli({"read", "--port", radio.LinkPath(), "--out", dir.File("read.Kqd"), "--trace-secrets"});
+    EXPECT_EQ(alone.status, ExitUsageOrFile);
+    EXPECT_NE(alone.err.find("--trace-secrets goes with --trace FILE"), std::string::npos) << alone.err;
 }
 
 }

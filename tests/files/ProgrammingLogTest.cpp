@@ -1,8 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <set>
+#include <sstream>
 #include <string>
+#include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "DeviceNodes.h"
 #include "EnvOverride.h"
@@ -38,18 +46,25 @@ TEST(ProgrammingLog, FieldsAreQuotedOnlyWhenTheyMustBe)
     ProgrammingLogRow verified = Row("SN1", "written");
     verified.Verify = "match";
     verified.BandMin = 136012500;
-    ProgrammingLogRow odd = Row("SN\n2", "communication failure");
+    ProgrammingLogRow odd = Row("SN2", "communication failure");
     odd.File = "a,b.Kqd";
     odd.Firmware = "V\"1\"";
     odd.Ani = "";
+    // What a radio reports is no formula and no terminal control sequence.
+    ProgrammingLogRow hostile = Row("=1+2", "written");
+    hostile.Firmware = "V1\x1b[2J\n";
+    hostile.File = "-fleet.Kqd";
+    hostile.Verify = "@x";
     const struct {
         ProgrammingLogRow row;
         std::string line;
     } cases[] = {
         {Row("SN1", "written"), WrittenLine},
         {verified, "2026-12-08T09:30:12+01:00,SN1,V1.02,136.012500,470.000000,fleet.Kqd,ab12,001,100,written,match"},
-        {odd, "2026-12-08T09:30:12+01:00,\"SN\n2\",\"V\"\"1\"\"\",400.000000,470.000000,\"a,b.Kqd\",ab12,001,,"
+        {odd, "2026-12-08T09:30:12+01:00,SN2,\"V\"\"1\"\"\",400.000000,470.000000,\"a,b.Kqd\",ab12,001,,"
               "communication failure,"},
+        {hostile, "2026-12-08T09:30:12+01:00,'=1+2,V1\\x1b[2J\\x0a,400.000000,470.000000,'-fleet.Kqd,ab12,001,100,"
+                  "written,'@x"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ProgrammingLogLine(c.row), c.line);
@@ -78,6 +93,56 @@ TEST(ProgrammingLog, AppendingKeepsWhatIsThereAndAddsOneWholeRow)
         EXPECT_TRUE(result.ok) << c.name;
         EXPECT_EQ(ReadAll(path), c.after) << c.name;
     }
+}
+
+// Two cables on one computer, each running a series into the same default log: every row of
+// both must be kept, and whole. Prints what it measured.
+TEST(ProgrammingLog, TwoProcessesAppendingAtOnceLoseNoRow)
+{
+    constexpr int Writers = 2;
+    constexpr int RowsEach = 200;
+    ScratchDir dir;
+    const std::string path = dir.File("programming-log.csv");
+    const auto serialOf = [](int writer, int n) { return "W" + std::to_string(writer) + "-" + std::to_string(n); };
+
+    const auto started = std::chrono::steady_clock::now();
+    std::vector<pid_t> writers;
+    for (int w = 0; w < Writers; ++w) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            int failed = 0;
+            for (int n = 0; n < RowsEach; ++n)
+                failed += AppendProgrammingLogRow(path, Row(serialOf(w, n), "written")).ok ? 0 : 1;
+            _exit(failed == 0 ? 0 : 1);
+        }
+        writers.push_back(child);
+    }
+    for (const pid_t writer : writers) {
+        int status = 0;
+        ASSERT_EQ(waitpid(writer, &status, 0), writer);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "an append failed";
+    }
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
+
+    std::set<std::string> whole;
+    size_t torn = 0;
+    std::istringstream lines(ReadAll(path));
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line + "\n", Header);
+    while (std::getline(lines, line)) {
+        const size_t from = line.find(',') + 1;
+        const std::string serial = line.substr(from, line.find(',', from) - from);
+        if (line == ProgrammingLogLine(Row(serial, "written")) + "\r")
+            whole.insert(serial);
+        else
+            ++torn;
+    }
+    EXPECT_EQ(torn, 0u);
+    EXPECT_EQ(whole.size(), size_t(Writers * RowsEach));
+    std::printf("%d processes x %d appends: %zu of %d rows kept, %.2f s\n", Writers, RowsEach, whole.size(),
+                Writers * RowsEach, took.count());
 }
 
 TEST(ProgrammingLog, APipeIsRefusedWithoutBeingOpened)

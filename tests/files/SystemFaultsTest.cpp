@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <optional>
 
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -9,19 +11,29 @@
 #include "FileContents.h"
 #include "ScratchDir.h"
 #include "files/AtomicFile.h"
+#include "files/ProgrammingLog.h"
 
-// Failures the system reports only rarely, made on demand: this executable's own fsync and fchmod
-// stand in for the C library's.
+// Failures the system reports only rarely, made on demand: this executable's own fsync, fchmod and
+// write stand in for the C library's.
 
 namespace {
 
 bool failFolderSync = false;
 bool failPermissionChange = false;
+// A disk that is full once a file reaches this size: the write that gets there stops short, the
+// next one fails.
+std::optional<off_t> diskFullAt;
 
 bool IsFolder(int fd)
 {
     struct stat st {};
     return fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool IsPlainFile(int fd)
+{
+    struct stat st {};
+    return fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
 }
 
 }  // namespace
@@ -42,6 +54,19 @@ extern "C" int fchmod(int fd, mode_t mode)
         return -1;
     }
     return int(syscall(SYS_fchmod, fd, mode));
+}
+
+extern "C" ssize_t write(int fd, const void* data, size_t count)
+{
+    if (diskFullAt && IsPlainFile(fd)) {
+        const off_t at = lseek(fd, 0, SEEK_CUR);
+        if (at >= *diskFullAt) {
+            errno = ENOSPC;
+            return -1;
+        }
+        count = std::min(count, size_t(*diskFullAt - at));
+    }
+    return ssize_t(syscall(SYS_write, fd, data, count));
 }
 
 namespace {
@@ -71,6 +96,39 @@ TEST(SystemFaults, AFailedPermissionCopyOrFolderSyncIsNoSuccess)
         EXPECT_EQ(result.systemError, c.error) << c.name;
         EXPECT_EQ(ReadAll(path), c.content) << c.name;
         EXPECT_EQ(dir.Names(), std::vector<std::string>{"data.bin"}) << c.name;
+    }
+}
+
+// A hard-linked log is written in place; a row that does not fit on the disk must not stay
+// behind in part, or the next row would be glued to its remains.
+TEST(SystemFaults, ARowThatFillsTheDiskLeavesTheLogAsItWas)
+{
+    constexpr off_t PartOfARow = 10;
+    const struct {
+        const char* name;
+        bool hardLinked;
+    } cases[] = {
+        {"written in place", true},
+        {"replaced", false},
+    };
+    for (const auto& c : cases) {
+        ScratchDir dir;
+        const std::string log = dir.File("programming-log.csv");
+        ProgrammingLogRow row;
+        row.Serial = "SN000042";
+        ASSERT_TRUE(AppendProgrammingLogRow(log, row).ok);
+        const std::string before = ReadAll(log);
+        if (c.hardLinked) {
+            ASSERT_EQ(link(log.c_str(), dir.File("second-name.csv").c_str()), 0);
+        }
+
+        diskFullAt = off_t(before.size()) + PartOfARow;
+        const FileResult result = AppendProgrammingLogRow(log, row);
+        diskFullAt.reset();
+
+        EXPECT_FALSE(result.ok) << c.name;
+        EXPECT_EQ(result.systemError, ENOSPC) << c.name;
+        EXPECT_EQ(ReadAll(log), before) << c.name;
     }
 }
 

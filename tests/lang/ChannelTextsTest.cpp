@@ -38,6 +38,7 @@ RadioSettings Sample()
     s.Channel[4].SetPower(3);
     s.Channel[4].SetBusyLock(3);
     s.Channel[4].SetChSquelchMode(7);
+    std::memcpy(s.Channel[4].Name, "A\xFF\xAA\xA1", 4);  // bytes that start no GBK character
     s.Channel[5] = two;
     s.Channel[6].SetPower(2);
     s.Channel[6].SetBusyLock(1);
@@ -59,6 +60,7 @@ constexpr CellCase CellCases[] = {
     {3, ColBandwidth, "Narrow"}, {3, ColScanAdd, "DEL"},               {3, ColBusyLock, "OFF"},
     {3, ColDtmf, "OFF"},         {3, ColSquelchMode, "Carrier"},       {3, ColName, ""},
     {4, ColPower, "Mid"},        {4, ColBusyLock, ""},                 {4, ColSquelchMode, ""},
+    {4, ColName, "A???"},
     {5, ColNumber, "05"},        {5, ColRxFreq, ""},                   {5, ColName, ""},
     {6, ColPower, "Mid"},        {6, ColBusyLock, "DQT"},
     {16, ColNumber, "16"},

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "lang/AppLang.h"
-#include "lang/GbkEncoding.h"
 #include "lang/OptionTexts.h"
+#include "text/GbkEncoding.h"
 
 namespace {
 

@@ -39,6 +39,8 @@ TEST(NameText, SaysWhenCharactersCouldNotBeKept)
         {"对讲机组", "\xB6\xD4\xBD\xB2\xBB\xFA", "对讲机", EntryOutcome::CharactersDropped},
         {"AB对讲机", "AB\xB6\xD4\xBD\xB2", "AB对讲", EntryOutcome::CharactersDropped},
         {"a😀b", "a?b", "a?b", EntryOutcome::CharactersDropped},
+        // A private-use character has no GBK code, whatever some converters make of it.
+        {"对\uE000", "\xB6\xD4?", "对?", EntryOutcome::CharactersDropped},
         {"", "", "", EntryOutcome::Accepted},
     };
     for (const auto& c : cases) {

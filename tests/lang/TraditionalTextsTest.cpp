@@ -8,9 +8,9 @@
 
 #include "ExpectedTraditionalTexts.h"
 #include "lang/AppLang.h"
-#include "lang/GbkEncoding.h"
 #include "lang/Messages.h"
 #include "lang/TextTable.h"
+#include "text/GbkEncoding.h"
 
 namespace {
 

@@ -15,7 +15,7 @@ protected:
     void SetUp() override { settings.ResetToDefaults(); }
 
     RadioSettings settings;
-    const BandLimits band;
+    const BandLimits band{};
 };
 
 TEST_F(ChannelRules, ANewChannelKeepsItsNameAndResetsEverythingElse)

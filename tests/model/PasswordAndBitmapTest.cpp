@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstring>
+#include <vector>
 
 #include "model/DtmfDigits.h"
 #include "model/Password.h"

@@ -27,6 +27,12 @@ constexpr size_t PasswordFramePayloadSize = 16;
 
 using PasswordPayload = std::array<uint8_t, PasswordFramePayloadSize>;
 
+// A run of bytes within a frame or a chunk received, e.g. those that carry a password.
+struct ByteRange {
+    size_t first = 0;
+    size_t count = 0;
+};
+
 // What the radio answers to the hello: its model code and two 0xFF bytes.
 using IdentBytes = std::array<uint8_t, IdentAnswerLength>;
 extern const IdentBytes IdentAnswer;

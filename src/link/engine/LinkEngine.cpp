@@ -13,6 +13,8 @@ namespace {
 // With automatic search a silent port gets the first hello and this many more.
 constexpr int HelloRepeatsPerPort = 2;
 
+// The link step that waits for the info answer.
+constexpr int InfoStep = 1;
 // Info answer: ACK, serial number, password.
 constexpr size_t InfoSnOffset = 1;
 constexpr size_t InfoPasswordOffset = InfoSnOffset + DeviceSnSize;
@@ -77,6 +79,16 @@ LinkActions LinkEngine::Tick(const uint8_t* received, size_t count)
 bool LinkEngine::AnswerComplete(size_t waiting) const
 {
     return timing_.Fast() && IsListening() && waiting > 0 && rx_.RxCount() + waiting >= ExpectedAnswerLength();
+}
+
+ByteRange LinkEngine::PasswordBytesAmong(size_t count) const
+{
+    if (!IsListening() || linkStep_ != InfoStep)
+        return {};
+    const size_t gathered = rx_.RxCount();
+    const size_t from = std::max(gathered, InfoPasswordOffset);
+    const size_t end = std::min(gathered + count, InfoAnswerLength);
+    return from < end ? ByteRange{from - gathered, end - from} : ByteRange{};
 }
 
 LinkActions LinkEngine::Answer()

@@ -58,6 +58,10 @@ public:
     // and the band, a serial-number read takes the number over. Does nothing otherwise or twice.
     void ApplyResult();
 
+    // Which of `count` bytes about to be given to Tick carry the radio's password: those that fall
+    // on the password in the info answer, so that a trace can keep it out of sight.
+    ByteRange PasswordBytesAmong(size_t count) const;
+
     LinkOutcome Outcome() const { return outcome_; }
     int LinkStep() const { return linkStep_; }
     const LinkTiming& Timing() const { return timing_; }

@@ -28,6 +28,13 @@ Frame PasswordFrameFor(bool settingPassword, const RadioSettings& settings, Link
     return PasswordFrame(PasswordFrameSet, link.LastPasswordPayload);
 }
 
+ByteRange PasswordBytesOf(const Frame& frame)
+{
+    const bool passwordFrame = frame.size() == 1 + PasswordFramePayloadSize &&
+                               (frame[0] == PasswordFrameKeep || frame[0] == PasswordFrameSet);
+    return passwordFrame ? ByteRange{1, PasswordFramePayloadSize} : ByteRange{};
+}
+
 void AdoptNewPassword(RadioSettings& settings)
 {
     const uint8_t* text = settings.NewPassword;

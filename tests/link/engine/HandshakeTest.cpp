@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 #include "SimulatedDriver.h"
 
@@ -317,6 +318,56 @@ TEST_F(Handshake, EventsAfterTheOutcomeAreIgnored)
     EXPECT_EQ(late.outcome, LinkOutcome::Running);
     EXPECT_EQ(engine.Outcome(), LinkOutcome::CommunicationFailure);
     EXPECT_EQ(fx.settings.ReadRadioInfo.ModelIdent[0], 0);
+}
+
+// A trace keeps the password out of sight only if it is told which bytes carry it, however the
+// ticks cut the info answer up.
+TEST_F(Handshake, NamesTheBytesThatCarryAPassword)
+{
+    using Range = std::pair<size_t, size_t>;
+    const auto asPair = [](ByteRange r) { return Range{r.first, r.count}; };
+    radio.memory.SetPasswordText("2580");
+    std::strcpy(reinterpret_cast<char*>(fx.settings.Password), "2580");
+    radio.Receive(Hello);
+    const Bytes info = radio.Receive(InfoRequest());
+    ASSERT_EQ(info.size(), InfoAnswerLength);
+    const struct {
+        std::vector<size_t> chunks;  // the info answer as the ticks bring it
+        std::vector<Range> password;
+    } cases[] = {
+        {{25}, {{9, 16}}},
+        {{9, 16}, {{0, 0}, {0, 16}}},
+        {{12, 13}, {{9, 3}, {0, 13}}},
+        {{5, 10, 10}, {{0, 0}, {4, 6}, {0, 10}}},
+    };
+    for (const auto& c : cases) {
+        LinkEngine engine(fx.Context(TransferKind::Normal, true));
+        engine.Start(false);
+        EXPECT_EQ(asPair(engine.PasswordBytesAmong(Ident.size())), Range(0, 0));
+        engine.Tick(Ident.data(), Ident.size());
+        size_t at = 0;
+        for (size_t i = 0; i < c.chunks.size(); ++i) {
+            EXPECT_EQ(asPair(engine.PasswordBytesAmong(c.chunks[i])), c.password[i]) << c.chunks.size() << " " << i;
+            engine.Tick(info.data() + at, c.chunks[i]);
+            at += c.chunks[i];
+        }
+        EXPECT_EQ(engine.LinkStep(), 2);
+        EXPECT_EQ(asPair(engine.PasswordBytesAmong(BandAnswerLength)), Range(0, 0));
+    }
+
+    const uint8_t block[16] = {};
+    const struct {
+        Frame frame;
+        Range password;
+    } frames[] = {
+        {PasswordFrame(PasswordFrameKeep, PasswordPayload{}), {1, 16}},
+        {PasswordFrame(PasswordFrameSet, PasswordPayload{}), {1, 16}},
+        {HelloFrame(), {0, 0}},
+        {InfoRequest(), {0, 0}},
+        {WriteFrame(0x4000, block, sizeof block), {0, 0}},
+    };
+    for (const auto& f : frames)
+        EXPECT_EQ(asPair(PasswordBytesOf(f.frame)), f.password) << int(f.frame[0]);
 }
 
 }  // namespace

@@ -20,7 +20,27 @@ TEST(TransferTrace, OneStampedLinePerChunkAndNote)
               "+1.012 < 06\n"
               "+65.432 # outcome SUCCESS\n");
     trace.Clear();
-    EXPECT_TRUE(trace.Lines().empty());
+    EXPECT_TRUE(trace.Empty());
+}
+
+TEST(TransferTrace, PasswordBytesAreMaskedUnlessAskedFor)
+{
+    const uint8_t frame[] = {0x80, 0x13, 0x23, 0x33};
+    const uint8_t answer[] = {0x06, 0x31, 0x32, 0xFF};
+    TransferTrace trace;
+    trace.Sent(10, frame, sizeof frame, {1, 3});
+    trace.Received(20, answer, sizeof answer, {3, 1});
+    trace.Received(30, answer, sizeof answer);
+    const struct {
+        TraceSecrets secrets;
+        const char* text;
+    } cases[] = {
+        {TraceSecrets::Masked, "+0.010 > 80 ** ** **\n+0.020 < 06 31 32 **\n+0.030 < 06 31 32 FF\n"},
+        {TraceSecrets::Shown, "+0.010 > 80 13 23 33\n+0.020 < 06 31 32 FF\n+0.030 < 06 31 32 FF\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(trace.Text(c.secrets), c.text);
+    EXPECT_EQ(trace.Text(), cases[0].text);
 }
 
 }
