@@ -42,17 +42,14 @@ BandLimits ParseBand(const CliArgs& cli)
     return settings.Bands[size_t(index)];
 }
 
-// Backups are on unless --no-backup or the settings file's Backups=0 says otherwise; a backup
-// that fails is reported and the command goes on. The record kept, or nothing.
-std::string BackUp(const CliArgs& cli, const TransferTargets& targets, BackupDirection direction)
+// What a read brought, once it is in the record; a backup that fails is reported and the command
+// goes on. The record kept, or nothing.
+std::string BackUpRead(const CliArgs& cli, const TransferTargets& targets)
 {
     if (!BackupsWanted(cli))
         return {};
-    const BackupResult kept = BackUpTransfer(targets.Settings, targets.Image, direction);
-    if (!kept.result.ok)
-        std::fprintf(stderr, "kr-t27-cli: %s\n", EnglishMessage(FileMessage(kept.result)).c_str());
-    else
-        std::fprintf(stderr, "kr-t27-cli: backup %s\n", kept.recordPath.c_str());
+    const BackupResult kept = BackUpTransfer(targets.Settings, targets.Image, BackupDirection::Read);
+    ShowBackup(kept);
     return kept.recordPath;
 }
 
@@ -144,7 +141,7 @@ int ReadRadio(const CommandArgs& args)
     const LinkOutcome outcome = RunTransfer(context, run);
     if (outcome != LinkOutcome::Success)
         return ExitCodeOf(outcome);
-    const std::string backup = BackUp(cli, *targets, BackupDirection::Read);
+    const std::string backup = BackUpRead(cli, *targets);
     if (FileResult saved = SaveChannelFile(out, targets->Settings); !saved.ok)
         return KeptAside(saved, backup, *targets);
     ShowOutcome(outcome);
@@ -186,11 +183,10 @@ int WriteRadio(const CommandArgs& args)
         return ExitUsageOrFile;
 
     if (series)
-        return WriteSeries(cli, file, port, *targets, policy, trace.Trace(),
-                           [&] { BackUp(cli, *targets, BackupDirection::Write); });
-    BackUp(cli, *targets, BackupDirection::Write);
-    const LinkOutcome outcome = RunTransfer(targets->Context(TransferKind::Normal, false),
-                                            {port, policy, trace.Trace(), PasswordQuestionFor(cli)});
+        return WriteSeries(cli, file, port, *targets, policy, trace.Trace());
+    TransferRun run{port, policy, trace.Trace(), PasswordQuestionFor(cli)};
+    run.WriteBackup = BackupsWanted(cli);
+    const LinkOutcome outcome = RunTransfer(targets->Context(TransferKind::Normal, false), run);
     if (outcome != LinkOutcome::Success)
         return ExitCodeOf(outcome);
     return cli.Has("--verify") ? Verify(*targets, port, trace.Trace()) : ExitSuccess;

@@ -37,6 +37,9 @@ struct TransferRun {
     // with the answer.
     PasswordQuestion AskPassword;
     SuccessLine Success;
+    // A normal write keeps what it sends once the radio has answered, in that radio's folder; the
+    // backup is reported on stderr once the transfer is over.
+    bool WriteBackup = false;
 };
 
 // Runs one transfer in its own event loop, with progress and port problems on stderr and the

@@ -167,6 +167,8 @@ constexpr TextPair MessageTexts[] = {
      "The data have unsaved changes. Save them before writing? Then the log names a file that holds what was "
      "written."},
     {"不保存直接写频", "Write without saving"},
+    // A COM name the machine does not list.
+    {"%1 不在串口列表中（kr-t27-cli ports 列出所有串口）", "%1 is not listed (kr-t27-cli ports lists the ports)"},
     // Names for screen readers.
     {"通讯录", "Address book"},
     {"传输状态", "Transfer status"},

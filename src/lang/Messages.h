@@ -159,6 +159,8 @@ enum class MessageId : int {
     RecordFromRadio,  // %1 serial number
     SaveBeforeSeries,
     WriteWithoutSaving,
+    // A COM name on the command line that the machine does not list:
+    PortNotListed,  // %1 COM name
     // Names screen readers give controls the window shows no caption for:
     AddressBookName,
     TransferStatusName,

@@ -119,11 +119,8 @@ TProgramDialog::TProgramDialog(const TransferContext& context, QWidget* owner)
     TransferRunner& runner = impl_->runner;
     runner.SetBandQuestion([this] { return AskBandQuestion(); });
     connect(&runner, &TransferRunner::progressChanged, impl_->ProgressBar1, &QProgressBar::setValue);
-    connect(&runner, &TransferRunner::linkStepChanged, this, [this](int step) {
-        impl_->StatusText->setText(StepText(step));
-        if (step == BlockStep)
-            emit blocksStarting();
-    });
+    connect(&runner, &TransferRunner::linkStepChanged, impl_->StatusText,
+            [this](int step) { impl_->StatusText->setText(StepText(step)); });
     connect(&runner, &TransferRunner::portProblem, this, [this](const QString& why) { impl_->portProblem = why; });
     connect(&runner, &TransferRunner::finished, this, &TProgramDialog::TransferFinished);
     connect(impl_->OKBtn, &QPushButton::clicked, this, [this] { done(ModalResultOk); });
@@ -149,6 +146,10 @@ TransferTrace TProgramDialog::Trace() const
         trace.Append(impl_->verifier->Trace());
     return trace;
 }
+
+void TProgramDialog::SetWriteBackup(bool keep) { impl_->runner.SetWriteBackup(keep); }
+
+const BackupResult& TProgramDialog::WriteBackup() const { return impl_->runner.WriteBackup(); }
 
 bool TProgramDialog::VerifyOffered() const
 {

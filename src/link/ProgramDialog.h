@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include "files/BackupStore.h"
 #include "link/engine/LinkActions.h"
 #include "link/engine/TransferContext.h"
 #include "link/engine/TransferTrace.h"
@@ -44,11 +45,12 @@ public:
     bool VerifyAfterWrite() const;
     // Every line of the transfer, and of the verifying read after it.
     TransferTrace Trace() const;
+    // A normal write keeps what it sends once the radio has answered (see TransferRunner);
+    // the dialog leaves reporting the backup to its opener.
+    void SetWriteBackup(bool keep);
+    const BackupResult& WriteBackup() const;
 
 signals:
-    // Once the radio has answered and the blocks begin to move: a write's record is then what is
-    // sent, and carries the serial number of the radio that answered.
-    void blocksStarting();
     // After a successful transfer, once the success notice is closed and what was read is in the
     // context's objects, before the dialog closes. Openers that show those objects redraw here.
     void transferSucceeded();

@@ -169,6 +169,7 @@ void RadioSeries::StartRadio(const PortChoice& choice, bool waiting)
     // Nobody may be watching while the series waits: a port that will not reopen ends it now.
     if (waiting)
         writer_->SetEndAtOnceWhenPortFails(true);
+    writer_->SetWriteBackup(plan_.Backups);
     writer_->SetBandQuestion([this] {
         return askBand_ && askBand_(radio_->Settings.WriteRadioInfo, radio_->Band);
     });
@@ -192,8 +193,6 @@ void RadioSeries::StepChanged(int step)
         waitPassed_ = false;
     }
     emit linkStepChanged(step);
-    if (step == BlockStep)
-        emit radioWriting(radio_->Settings);
 }
 
 void RadioSeries::WaitRanOut()
@@ -213,6 +212,7 @@ void RadioSeries::WriteFinished(LinkOutcome outcome)
     port_ = writer_->PortInUse();
     attempt_.Outcome = outcome;
     attempt_.PartlyWritten = writer_->PartlyWritten();
+    attempt_.Backup = writer_->WriteBackup();
     attempt_.Serial = SerialText(radio_->Settings.DeviceSn);
     attempt_.RadioBand = {radio_->Settings.WriteRadioInfo.BandMin, radio_->Settings.WriteRadioInfo.BandMax};
     attempt_.RecordSha256 = outcome == LinkOutcome::Success ? WrittenSha256(radio_->Image) : "";

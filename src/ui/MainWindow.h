@@ -136,10 +136,10 @@ private:
     void RunChannelTransfer(bool isRead);
     // Keeps the trace of the transfers just run as the last transfer log, unless none started.
     void KeepTrace(TransferTrace trace);
-    // Keeps `record` (and the image after a read) unless the settings say Backups=0, in the folder
-    // of the radio whose serial number it carries. A backup that fails does not stop the transfer;
-    // it is reported once the transfer no longer needs the event loop to itself.
-    FileResult BackUp(const RadioSettings& record, BackupDirection direction);
+    // Keeps the record and the image a read brought unless the settings say Backups=0, in the
+    // folder of the radio read (writes keep their own, see TransferRunner). A backup that fails does
+    // not stop the transfer; it is reported once the transfer no longer needs the event loop to itself.
+    FileResult BackUpRead();
     void ReportBackup(const FileResult& kept);
     TransferContext LinkContext(TransferKind kind, bool isRead);
 
