@@ -3,7 +3,7 @@
 #include <iterator>
 #include <string>
 
-#include "lang/DisplayMessage.h"
+#include "lang/Utf8Text.h"
 #include "text/PrintableText.h"
 
 namespace {
@@ -28,14 +28,14 @@ static_assert(std::size(RowNoteMessages) == size_t(CsvRowIssue::ValueIgnored) + 
 
 }
 
-QStringList CsvImportReportLines(const ChannelCsvImport& outcome)
+std::vector<std::string> CsvImportReportLines(const ChannelCsvImport& outcome, TTeskFuncs::TLangType language)
 {
-    QStringList lines;
+    std::vector<std::string> lines;
     for (const CsvRowNote& note : outcome.notes)
-        lines << DisplayMessage(
-            {RowNoteMessages[size_t(note.issue)], {std::to_string(note.line), PrintableText(note.detail)}});
+        lines.push_back(MessageUtf8(
+            {RowNoteMessages[size_t(note.issue)], {std::to_string(note.line), PrintableText(note.detail)}}, language));
     if (outcome.notesLeftOut > 0)
-        lines << DisplayMessage({MessageId::CsvNotesLeftOut, {std::to_string(outcome.notesLeftOut)}});
+        lines.push_back(MessageUtf8({MessageId::CsvNotesLeftOut, {std::to_string(outcome.notesLeftOut)}}, language));
     return lines;
 }
 

@@ -1,9 +1,10 @@
 #include "lang/FindingPlace.h"
 
 #include "lang/ChannelTexts.h"
-#include "lang/DisplayMessage.h"
 #include "lang/OptionTexts.h"
-#include "lang/TextTable.h"
+#include "lang/Utf8Text.h"
+
+using TTeskFuncs::TLangType;
 
 namespace {
 
@@ -32,33 +33,31 @@ const Label* Find(const Label (&labels)[N], const std::string& field)
     return nullptr;
 }
 
-QString FieldLabel(const std::string& field)
+std::string FieldLabel(const std::string& field, TLangType language)
 {
     if (const ColumnLabel* label = Find(ChannelLabels, field))
-        return ChannelColumnTitle(label->column);
+        return ChannelColumnTitle(label->column, language);
     // The options by the captions of their controls; a code's length by its code's caption.
     if (const OptionField* option = FindOptionField(field))
-        return DisplayText(FieldCaption(*option));
+        return TextUtf8(FieldCaption(*option, language), language);
     for (const DtmfCodeField& code : DtmfCodeFields())
         if (field == code.lengthName)
-            return DisplayText(NamedText(code.label));
-    return QString::fromStdString(field);
+            return TextUtf8(NamedText(code.label, language), language);
+    return field;
 }
 
 }
 
-QString FindingPlace(const RecordFinding& finding)
+std::string FindingPlace(const RecordFinding& finding, TLangType language)
 {
     if (finding.problem == RecordProblem::WrongSize)
-        return DisplayMessage({MessageId::FileSizeField});
+        return MessageUtf8({MessageId::FileSizeField}, language);
     // An entry's number is in the address book's code column.
     if (finding.entry != 0)
-        return QString("%1 %2 %3")
-            .arg(DisplayMessage({MessageId::AddressBookName}))
-            .arg(finding.entry)
-            .arg(Tr(TextEntry::DtmfCode));
-    const QString label = FieldLabel(finding.field);
+        return MessageUtf8({MessageId::AddressBookName}, language) + " " + std::to_string(finding.entry) + " " +
+               EntryUtf8(TextEntry::DtmfCode, language);
+    const std::string label = FieldLabel(finding.field, language);
     if (finding.channel == 0)
         return label;
-    return DisplayMessage({MessageId::ChannelNumber, {std::to_string(finding.channel)}}) + " " + label;
+    return MessageUtf8({MessageId::ChannelNumber, {std::to_string(finding.channel)}}, language) + " " + label;
 }

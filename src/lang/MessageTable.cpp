@@ -220,6 +220,8 @@ std::string EnglishArgument(const MessageArg& arg)
 
 std::string MessagePattern(MessageId id) { return Texts().Text(int(id)); }
 
+std::string MessagePattern(MessageId id, TTeskFuncs::TLangType language) { return Texts().Text(int(id), language); }
+
 std::optional<MessageId> ReasonMessage(int systemError)
 {
     for (const ReasonEntry& entry : Reasons) {

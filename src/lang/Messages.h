@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "lang/AppLang.h"
+
 // The program's own texts beside the main text table: file and port problems, refused input, the
 // wording of system errors, and the captions, questions and reports the main table has no entry
 // for. Numbered apart from the main table; placeholders %1 to %9 take the message's arguments.
@@ -197,6 +199,7 @@ struct Message {
 
 // The pattern in AppLang's current language, 8-bit like LangText.
 std::string MessagePattern(MessageId id);
+std::string MessagePattern(MessageId id, TTeskFuncs::TLangType language);
 
 // The table's wording of a system error number, when it has one.
 std::optional<MessageId> ReasonMessage(int systemError);

@@ -126,27 +126,33 @@ std::optional<TextEntry> TextEntryNamed(std::string_view name)
     return found == std::end(NamedEntries) ? std::nullopt : std::optional<TextEntry>(found->entry);
 }
 
-std::string NamedText(std::string_view entryName)
+std::string NamedText(std::string_view entryName) { return NamedText(entryName, AppLang().LangType()); }
+
+std::string NamedText(std::string_view entryName, TTeskFuncs::TLangType language)
 {
     const auto entry = TextEntryNamed(entryName);
-    return entry ? EntryText(*entry) : std::string();
+    return entry ? EntryText(*entry, language) : std::string();
 }
 
-std::string FieldCaption(const OptionField& field)
+std::string FieldCaption(const OptionField& field) { return FieldCaption(field, AppLang().LangType()); }
+
+std::string FieldCaption(const OptionField& field, TTeskFuncs::TLangType language)
 {
     if (field.kind != OptionKind::KeyFunction)
-        return NamedText(field.label);
+        return NamedText(field.label, language);
     const int key = field.place.column + 1;
-    return EntryText(TextEntry::Key) + " " + std::to_string(key) + " " + NamedText(field.label);
+    return EntryText(TextEntry::Key, language) + " " + std::to_string(key) + " " + NamedText(field.label, language);
 }
 
-std::string ChoiceText(const ChoiceLabel& label)
+std::string ChoiceText(const ChoiceLabel& label) { return ChoiceText(label, AppLang().LangType()); }
+
+std::string ChoiceText(const ChoiceLabel& label, TTeskFuncs::TLangType language)
 {
     switch (label.kind) {
     case ChoiceLabelKind::Entry:
-        return NamedText(label.text);
+        return NamedText(label.text, language);
     case ChoiceLabelKind::Seconds:
-        return label.text + " " + EntryText(TextEntry::Seconds);
+        return label.text + " " + EntryText(TextEntry::Seconds, language);
     default:
         return label.text;
     }

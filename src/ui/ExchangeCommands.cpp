@@ -1,4 +1,3 @@
-#include <QDate>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
@@ -9,6 +8,7 @@
 #include "files/AtomicFile.h"
 #include "files/ChannelCsv.h"
 #include "files/TextFile.h"
+#include "lang/AppLang.h"
 #include "lang/CsvReportText.h"
 #include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
@@ -34,7 +34,8 @@ unsigned TForm1::SelectedChannel() const
 
 SheetContent TForm1::CurrentSheet() const
 {
-    return GatherSheetContent(record_, {QFileInfo(dataFilePath_).fileName(), QDate::currentDate(), band_});
+    return GatherSheetContent(record_, {QFileInfo(dataFilePath_).fileName().toStdString(), LocalNow(), band_},
+                              AppLang().LangType());
 }
 
 // Rows fill the channels from the grid's current row down; the whole import is one change of the
@@ -90,7 +91,7 @@ void TForm1::MenuFile_PrintSheetClick()
     const SheetContent sheet = CurrentSheet();
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(sheet.title);
+    printer.setDocName(QString::fromStdString(sheet.title));
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName("PrintPreviewDlg");
     preview.setWindowTitle(DisplayMessage({MessageId::PrintSheet}));
