@@ -14,7 +14,9 @@ kr_packages=(cmake make g++ qt6-base-dev qt6-serialport-dev libgl-dev libgtest-d
     # the Debian package and its checks
     dpkg-dev librsvg2-bin desktop-file-utils appstream shared-mime-info
     # the Windows cross build of the core
-    g++-mingw-w64-x86-64)
+    g++-mingw-w64-x86-64
+    # the browser edition's core (WebAssembly), tested under node
+    emscripten)
 
 kr_install_missing() {
     local missing=()

@@ -2,12 +2,12 @@
 // itself, its memory image both ways, its JSON both ways and its channel table.
 import assert from "node:assert/strict";
 import { spawnSync } from "node:child_process";
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { after, describe, test } from "node:test";
 
-import { binDir, core } from "./support/core.mjs";
+import { binDir, core, repositoryDir } from "./support/core.mjs";
 
 const cli = path.join(binDir, "kr-t27-cli");
 const scratch = mkdtempSync(path.join(tmpdir(), "kr-t27-web-"));
@@ -18,8 +18,10 @@ const band = { bandMin: 136000000, bandMax: 174000000 };
 const stamp = { year: 2025, month: 3, day: 9, hour: 7, minute: 5 };
 const stampText = "2025-03-09 07:05";
 
-// The command's exit status and what it printed, its notes and refusals on standard error.
-const runCli = (...args) => spawnSync(cli, args, { encoding: "utf8" });
+// The command's exit status and what it printed, its notes and refusals on standard error. It finds
+// no settings of the user's: they could change the language or add a line.
+const cliEnvironment = { ...process.env, HOME: scratch, XDG_CONFIG_HOME: scratch, XDG_DATA_HOME: scratch };
+const runCli = (...args) => spawnSync(cli, args, { encoding: "utf8", env: cliEnvironment });
 
 function succeeded(run) {
     assert.equal(run.status, 0, run.stderr);
@@ -79,12 +81,22 @@ function namedRecord() {
 }
 
 const records = [
-    ["defaults", () => new core.Record()],
-    ["the sample radio's", sampleRadioRecord],
+    ["at its defaults", () => new core.Record()],
+    ["read from the sample radio", sampleRadioRecord],
     ["with Chinese and odd names", namedRecord],
-    ["of arbitrary bytes", () => opened(arbitraryBytes(3128, 27))],
-    ["of arbitrary bytes, another", () => opened(arbitraryBytes(3128, 503))],
+    ["of arbitrary bytes (seed 27)", () => opened(arbitraryBytes(3128, 27))],
+    ["of arbitrary bytes (seed 503)", () => opened(arbitraryBytes(3128, 503))],
 ];
+
+test("a file too short for a record is refused as the command line refuses it", () => {
+    const record = sampleRadioRecord();
+    const before = record.save();
+    const short = file("short.Kqd", new Uint8Array(3127));
+    const opened = record.open(new Uint8Array(3127), short, band.bandMin, band.bandMax, English);
+    assert.equal(`kr-t27-cli: ${opened.refusal}\n`, runCli("dump", short, "--json").stderr);
+    assert.deepEqual(record.save(), before);
+    record.delete();
+});
 
 test("a new record is the command line's new record", () => {
     const record = new core.Record();
@@ -136,6 +148,54 @@ describe("each record gives the command line's bytes", () => {
 
             for (const made of [record, unpacked, applied])
                 made.delete();
+        });
+    }
+});
+
+// Each call speaks the language it names, whichever the call before it spoke: the channel table as
+// the command line dumps it, the band question as the transfer dialog asks it.
+describe("each call speaks the language it names", () => {
+    const bandQuestions = ["band difference，continue?", "频段不同，是否继续？", "頻段不同，是否繼續？"];
+    const languages = [2, 0, 1, 2];
+    for (const [index, language] of languages.entries()) {
+        test(`language ${language}, after ${languages[index - 1] ?? "none"}`, () => {
+            assert.equal(core.transferDialogText(5, language), bandQuestions[language]);
+            const record = namedRecord();
+            const dumped = succeeded(runCli("dump", file("record.Kqd", record.save()), "--lang", `${language}`)).stdout;
+            const tableLines = dumped.split("\n").slice(1, 2 + 16);
+            const cells = [core.channelColumnTitles(language)];
+            for (let channel = 1; channel <= 16; ++channel)
+                cells.push(record.channelRow(channel, language));
+            const spaced = (text) => text.trim().split(/ {2,}/).join(" ");
+            assert.deepEqual(tableLines.map(spaced), cells.map((row) => row.filter((cell) => cell !== "").join(" ")));
+            record.delete();
+        });
+    }
+});
+
+// The real tables of other tools sit beside the repository, not in it.
+const sharedCsv = [path.join(repositoryDir, "../shared/data/csv"), path.join(repositoryDir, "../../shared/data/csv")]
+    .find((dir) => existsSync(path.join(dir, "chirp_cross.csv")));
+
+describe("a channel table import takes and reports what the command line's does", () => {
+    const imports = [
+        ["US_FRS_and_GMRS_Channels.csv", { bandMin: 400000000, bandMax: 480000000 }, 0],
+        ["US_FRS_and_GMRS_Channels.csv", { bandMin: 400000000, bandMax: 470000000, keepLocations: true }, 1],
+        ["chirp_cross.csv", band, 2],
+    ];
+    for (const [name, options, language] of imports) {
+        test(`${name}, ${options.bandMin}-${options.bandMax} Hz, language ${language}`, () => {
+            const table = path.join(sharedCsv, name);
+            const made = path.join(scratch, "imported.Kqd");
+            const args = ["import-csv", table, "--out", made, "--band-limits", `${options.bandMin}`,
+                `${options.bandMax}`, "--lang", `${language}`];
+            const printed = succeeded(runCli(...args, ...(options.keepLocations ? ["--keep-locations"] : []))).stderr;
+            const record = new core.Record();
+            const report = record.importCsv(readFileSync(table), options, language);
+            assert.equal(report.refusal, "");
+            assert.equal([...report.lines, report.summary].map((line) => `${line}\n`).join(""), printed);
+            assert.deepEqual(record.save(), new Uint8Array(readFileSync(made)));
+            record.delete();
         });
     }
 });

@@ -1,17 +1,17 @@
 #include <emscripten/bind.h>
 
+#include "PageLanguage.h"
 #include "RadioHandle.h"
 #include "RecordHandle.h"
 #include "TransferHandle.h"
-#include "Wording.h"
-#include "text/PrintableText.h"
+#include "lang/ChannelTexts.h"
 #include "lang/TextLookup.h"
+#include "lang/Utf8Text.h"
 #include "link/engine/LinkTiming.h"
 
 // What the page and its worker see of the core: records, transfers and the virtual radio as
 // classes, bytes as Uint8Array, results as plain objects, texts as UTF-8 strings in the language
-// each call names (0 English, 1 Simplified Chinese, 2 Traditional Chinese, anything else the
-// browser's language).
+// each call names (see PageLanguage).
 
 using emscripten::val;
 
@@ -32,8 +32,6 @@ val TextArray(const std::vector<std::string>& texts)
     return array;
 }
 
-void Speak(int language) { UseLanguage(LanguageSetting(language)); }
-
 BandLimits BandFrom(uint32_t bandMin, uint32_t bandMax) { return BandLimits{bandMin, bandMax}; }
 
 val BandObject(const BandLimits& band)
@@ -52,14 +50,26 @@ DateTimeStamp StampFrom(const val& stamp)
 
 // Records
 
+val FindingArray(const std::vector<FindingTexts>& findings)
+{
+    val array = val::array();
+    for (const FindingTexts& finding : findings) {
+        val object = val::object();
+        object.set("where", finding.where);
+        object.set("value", finding.value);
+        object.set("problem", finding.problem);
+        array.call<void>("push", object);
+    }
+    return array;
+}
+
 val OpenFile(RecordHandle& record, const val& file, const std::string& name, uint32_t bandMin, uint32_t bandMax,
              int language)
 {
-    Speak(language);
-    const OpenedFile opened = record.Open(BytesFrom(file), name, BandFrom(bandMin, bandMax));
+    const OpenedFile opened = record.Open(BytesFrom(file), name, BandFrom(bandMin, bandMax), PageLanguage(language));
     val result = val::object();
     result.set("refusal", opened.refusal);
-    result.set("findingCount", opened.findings.size());
+    result.set("findings", FindingArray(opened.findings));
     return result;
 }
 
@@ -72,8 +82,7 @@ val PackImage(const RecordHandle& record, uint32_t bandMin, uint32_t bandMax, co
 
 val UnpackImage(RecordHandle& record, const val& image, const std::string& name, int language)
 {
-    Speak(language);
-    const UnpackedImage unpacked = record.UnpackImage(BytesFrom(image), name);
+    const UnpackedImage unpacked = record.UnpackImage(BytesFrom(image), name, PageLanguage(language));
     val result = BandObject(unpacked.band);
     result.set("refusal", unpacked.refusal);
     return result;
@@ -81,16 +90,54 @@ val UnpackImage(RecordHandle& record, const val& image, const std::string& name,
 
 val ExportCsv(const RecordHandle& record, int language)
 {
-    Speak(language);
-    const ChannelCsvExport exported = record.ExportCsv();
-    std::vector<std::string> notes;
-    for (const CsvNameNote& note : exported.notes)
-        notes.push_back(ShownMessage({MessageId::CsvNameNotGbk, {std::to_string(note.channel), PrintableText(note.written)}}));
+    const ExportedTable exported = record.ExportCsv(PageLanguage(language));
     val result = val::object();
     result.set("text", exported.text);
-    result.set("notes", TextArray(notes));
+    result.set("notes", TextArray(exported.notes));
     return result;
 }
+
+// options: bandMin and bandMax, and optionally keepLocations (rows go to the channels their
+// Location names) and firstChannel (else rows fill the channels from 1 on).
+val ImportCsv(RecordHandle& record, const std::string& text, const val& options, int language)
+{
+    ChannelCsvImportOptions taken;
+    taken.band = BandFrom(options["bandMin"].as<uint32_t>(), options["bandMax"].as<uint32_t>());
+    taken.keepLocations = options["keepLocations"].isTrue();
+    if (!options["firstChannel"].isUndefined())
+        taken.firstChannel = options["firstChannel"].as<unsigned>();
+    const ImportReport report = record.ImportCsv(text, taken, PageLanguage(language));
+    val result = val::object();
+    result.set("refusal", report.refusal);
+    result.set("lines", TextArray(report.lines));
+    result.set("summary", report.summary);
+    return result;
+}
+
+val ChannelRow(const RecordHandle& record, unsigned channel, int language)
+{
+    return TextArray(record.ChannelRow(channel, PageLanguage(language)));
+}
+
+val CheckRecordFor(const RecordHandle& record, uint32_t bandMin, uint32_t bandMax, int language)
+{
+    return FindingArray(record.Check(BandFrom(bandMin, bandMax), PageLanguage(language)));
+}
+
+val Device(const RecordHandle& record, int language)
+{
+    const DeviceInfo info = record.Device(PageLanguage(language));
+    val result = val::object();
+    result.set("lastProgrammedCaption", info.lastProgrammedCaption);
+    result.set("lastProgrammed", info.lastProgrammed);
+    result.set("firmwareCaption", info.firmwareCaption);
+    result.set("firmware", info.firmware);
+    result.set("serialNumberCaption", info.serialNumberCaption);
+    result.set("serialNumber", info.serialNumber);
+    return result;
+}
+
+val ColumnTitles(int language) { return TextArray(ChannelColumnTitles(PageLanguage(language))); }
 
 // Transfers
 
@@ -170,8 +217,7 @@ RecordHandle* TransferResult(TransferHandle& transfer) { return new RecordHandle
 
 val NoticeLines(const TransferHandle& transfer, int language, const std::string& portProblem)
 {
-    Speak(language);
-    return TextArray(transfer.NoticeLines(portProblem));
+    return TextArray(transfer.NoticeLines(portProblem, PageLanguage(language)));
 }
 
 val CompareWith(const TransferHandle& written, const TransferHandle& readBack)
@@ -186,8 +232,7 @@ val CompareWith(const TransferHandle& written, const TransferHandle& readBack)
 val VerifiedNoticeLines(const TransferHandle& written, const TransferHandle& readBack, int language,
                         const std::string& portProblem)
 {
-    Speak(language);
-    return TextArray(written.VerifiedNoticeLines(readBack, portProblem));
+    return TextArray(written.VerifiedNoticeLines(readBack, portProblem, PageLanguage(language)));
 }
 
 // The virtual radio
@@ -200,8 +245,9 @@ void RadioBand(RadioHandle& radio, uint32_t bandMin, uint32_t bandMax) { radio.S
 // Continue), by their entries.
 std::string TransferDialogText(int entry, int language)
 {
-    Speak(language);
-    return ShownText(ProgramDialogText(entry));
+    // The table looks up in the current language, so that is set first.
+    const TTeskFuncs::TLangType spoken = PageLanguage(language);
+    return TextUtf8(ProgramDialogText(entry), spoken);
 }
 
 val LinkSchedule()
@@ -230,7 +276,11 @@ EMSCRIPTEN_BINDINGS(kr_t27_core)
         .function("unpackImage", &UnpackImage)
         .function("json", &RecordHandle::Json)
         .function("applyJson", &RecordHandle::ApplyJson)
-        .function("exportCsv", &ExportCsv);
+        .function("exportCsv", &ExportCsv)
+        .function("importCsv", &ImportCsv)
+        .function("channelRow", &ChannelRow)
+        .function("check", &CheckRecordFor)
+        .function("deviceInfo", &Device);
 
     class_<TransferHandle>("Transfer")
         .constructor(&NewTransfer, allow_raw_pointers())
@@ -265,6 +315,7 @@ EMSCRIPTEN_BINDINGS(kr_t27_core)
         .function("setBand", &RadioBand)
         .property("sessionsEnded", &RadioHandle::SessionsEnded);
 
+    function("channelColumnTitles", &ColumnTitles);
     function("transferDialogText", &TransferDialogText);
     function("linkSchedule", &LinkSchedule);
 }

@@ -5,9 +5,13 @@
 #include "files/AtomicFile.h"
 #include "files/ChannelDataFile.h"
 #include "files/RecordJson.h"
+#include "lang/ChannelTexts.h"
+#include "lang/CsvReportText.h"
 #include "lang/FileMessage.h"
+#include "lang/Utf8Text.h"
 #include "model/MemoryImage.h"
-#include "Wording.h"
+#include "text/PrintableText.h"
+#include "ui/DeviceInfoText.h"
 
 namespace {
 
@@ -15,26 +19,41 @@ namespace {
 // them; the page's name for the file is what a refusal names.
 const std::string OpenedFilePath = "/opened.Kqd";
 
-std::string Refusal(FileResult result, const std::string& name)
+std::string Refusal(FileResult result, const std::string& name, TTeskFuncs::TLangType language)
 {
     result.path = name;
-    return ShownMessage(FileMessage(result));
+    return MessageUtf8(FileMessage(result), language);
+}
+
+std::vector<FindingTexts> Worded(const std::vector<RecordFinding>& findings, TTeskFuncs::TLangType language)
+{
+    std::vector<FindingTexts> worded;
+    for (const RecordFinding& finding : findings)
+        worded.push_back(FindingUtf8(finding, language));
+    return worded;
+}
+
+template <size_t N>
+std::string ReportedText(const uint8_t (&field)[N])
+{
+    return PrintableText(FieldText(field, N));
 }
 
 }
 
 RecordHandle::RecordHandle() { settings_.ResetToDefaults(); }
 
-OpenedFile RecordHandle::Open(const Bytes& file, const std::string& name, const BandLimits& band)
+OpenedFile RecordHandle::Open(const Bytes& file, const std::string& name, const BandLimits& band,
+                              TTeskFuncs::TLangType language)
 {
     OpenedFile opened;
     FileResult result = WriteFileAtomically(OpenedFilePath, file.data(), file.size());
     if (result.ok)
         result = OpenChannelFile(OpenedFilePath, settings_);
     if (result.ok)
-        opened.findings = CheckChannelFile(OpenedFilePath, settings_, band);
+        opened.findings = Worded(CheckChannelFile(OpenedFilePath, settings_, band), language);
     else
-        opened.refusal = Refusal(result, name);
+        opened.refusal = Refusal(result, name, language);
     unlink(OpenedFilePath.c_str());
     return opened;
 }
@@ -53,12 +72,12 @@ Bytes RecordHandle::PackImage(const BandLimits& band, const DateTimeStamp& now) 
     return Bytes(image.begin(), image.end());
 }
 
-UnpackedImage RecordHandle::UnpackImage(const Bytes& image, const std::string& name)
+UnpackedImage RecordHandle::UnpackImage(const Bytes& image, const std::string& name, TTeskFuncs::TLangType language)
 {
     UnpackedImage unpacked;
     if (image.size() != MemoryImageSize) {
-        unpacked.refusal =
-            Refusal(FileResult::WrongSize(FileProblem::ImageWrongSize, name, image.size(), MemoryImageSize), name);
+        const auto wrongSize = FileResult::WrongSize(FileProblem::ImageWrongSize, name, image.size(), MemoryImageSize);
+        unpacked.refusal = Refusal(wrongSize, name, language);
         return unpacked;
     }
     MemoryImage read{};
@@ -71,11 +90,38 @@ std::string RecordHandle::Json() const { return RecordJson(settings_); }
 
 std::string RecordHandle::ApplyJson(const std::string& json) { return ApplyRecordJson(json, settings_).value_or(""); }
 
-ChannelCsvExport RecordHandle::ExportCsv() const { return ExportChannelCsv(settings_); }
-
-ChannelCsvImport RecordHandle::ImportCsv(const std::string& text, const ChannelCsvImportOptions& options)
+ExportedTable RecordHandle::ExportCsv(TTeskFuncs::TLangType language) const
 {
-    return ImportChannelCsv(text, options, settings_);
+    ChannelCsvExport exported = ExportChannelCsv(settings_);
+    ExportedTable table{std::move(exported.text), {}};
+    for (const CsvNameNote& note : exported.notes)
+        table.notes.push_back(MessageUtf8(CsvNameNoteMessage(note), language));
+    return table;
 }
 
-std::vector<RecordFinding> RecordHandle::Check(const BandLimits& band) const { return CheckRecord(settings_, band); }
+ImportReport RecordHandle::ImportCsv(const std::string& text, const ChannelCsvImportOptions& options,
+                                     TTeskFuncs::TLangType language)
+{
+    const ChannelCsvImport outcome = ImportChannelCsv(text, options, settings_);
+    if (outcome.refused)
+        return {MessageUtf8({MessageId::CsvNoFrequencyColumn}, language), {}, {}};
+    return {{}, CsvImportReportLines(outcome, language),
+            MessageUtf8({MessageId::CsvImported, {std::to_string(outcome.imported)}}, language)};
+}
+
+std::vector<std::string> RecordHandle::ChannelRow(unsigned channel, TTeskFuncs::TLangType language) const
+{
+    return ChannelRowTexts(settings_, channel, language);
+}
+
+std::vector<FindingTexts> RecordHandle::Check(const BandLimits& band, TTeskFuncs::TLangType language) const
+{
+    return Worded(CheckRecord(settings_, band), language);
+}
+
+DeviceInfo RecordHandle::Device(TTeskFuncs::TLangType language) const
+{
+    return {EntryUtf8(TextEntry::LastProgramDate, language), LastWriteText(settings_),
+            EntryUtf8(TextEntry::FirmwareVersion, language), ReportedText(settings_.SoftwareVersion),
+            EntryUtf8(TextEntry::SerialNumber, language),    ReportedText(settings_.DeviceSn)};
+}

@@ -1,8 +1,8 @@
 #include "TransferHandle.h"
 
-#include "link/ProgramDialogEntry.h"
 #include "lang/TextLookup.h"
-#include "Wording.h"
+#include "lang/Utf8Text.h"
+#include "link/ProgramDialogEntry.h"
 
 namespace {
 
@@ -35,7 +35,10 @@ void Follow(const TimerCommand& command, int& intervalMs)
         intervalMs = 0;
 }
 
-std::string DialogText(int entry) { return ShownText(ProgramDialogText(entry)); }
+std::string DialogText(int entry, TTeskFuncs::TLangType language)
+{
+    return TextUtf8(ProgramDialogText(entry), language);
+}
 
 }
 
@@ -99,16 +102,17 @@ RecordHandle TransferHandle::Result()
     return RecordHandle(targets_->Settings);
 }
 
-std::vector<std::string> TransferHandle::NoticeLines(const std::string& portProblem) const
+std::vector<std::string> TransferHandle::NoticeLines(const std::string& portProblem,
+                                                     TTeskFuncs::TLangType language) const
 {
     const int entry = OutcomeTextEntry(outcome_);
     if (entry < 0)
         return {};
-    std::vector<std::string> lines{DialogText(entry)};
+    std::vector<std::string> lines{DialogText(entry, language)};
     if (entry == CommunicationFalseText && !portProblem.empty())
         lines.push_back(portProblem);
     if (partlyWritten_)
-        lines.push_back(ShownMessage({MessageId::PartlyWritten}));
+        lines.push_back(MessageUtf8({MessageId::PartlyWritten}, language));
     return lines;
 }
 
@@ -118,12 +122,14 @@ VerifyResult TransferHandle::CompareWith(const TransferHandle& readBack) const
 }
 
 std::vector<std::string> TransferHandle::VerifiedNoticeLines(const TransferHandle& readBack,
-                                                             const std::string& portProblem) const
+                                                             const std::string& portProblem,
+                                                             TTeskFuncs::TLangType language) const
 {
     if (readBack.Outcome() != LinkOutcome::Success)
-        return readBack.NoticeLines(portProblem);
+        return readBack.NoticeLines(portProblem, language);
     const VerifyResult result = CompareWith(readBack);
     if (result.Matches())
-        return {DialogText(SuccessText)};
-    return {ShownMessage({MessageId::VerifyMismatch, {FirstDifferenceText(result), std::to_string(result.differing)}})};
+        return {DialogText(SuccessText, language)};
+    const Message mismatch{MessageId::VerifyMismatch, {FirstDifferenceText(result), std::to_string(result.differing)}};
+    return {MessageUtf8(mismatch, language)};
 }

@@ -67,15 +67,17 @@ public:
     // The memory image a write sent or a read brought.
     Bytes Image() const { return Bytes(targets_->Image.begin(), targets_->Image.end()); }
 
-    // How the ending is told to the user, in the current language: the outcome's own text, then
-    // the port's problem after a failure to reach the radio and the partly-written warning.
-    // Empty for the quiet stop after the band question.
-    std::vector<std::string> NoticeLines(const std::string& portProblem) const;
+    // How the ending is told to the user: the outcome's own text, then the port's problem after a
+    // failure to reach the radio and the partly-written warning. Empty for the quiet stop after the
+    // band question. The transfer dialog's texts come in the current language, which must be
+    // `language`.
+    std::vector<std::string> NoticeLines(const std::string& portProblem, TTeskFuncs::TLangType language) const;
     // What the radio read back after this write holds of what it sent.
     VerifyResult CompareWith(const TransferHandle& readBack) const;
     // The ending of a write verified by `readBack`: the read's failure, or whether the radio holds
     // what was sent.
-    std::vector<std::string> VerifiedNoticeLines(const TransferHandle& readBack, const std::string& portProblem) const;
+    std::vector<std::string> VerifiedNoticeLines(const TransferHandle& readBack, const std::string& portProblem,
+                                                 TTeskFuncs::TLangType language) const;
 
 private:
     TransferHandle(std::unique_ptr<TransferTargets> targets, const TransferSetup& setup);

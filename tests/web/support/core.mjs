@@ -5,7 +5,8 @@ import { fileURLToPath, pathToFileURL } from "node:url";
 import path from "node:path";
 
 const here = path.dirname(fileURLToPath(import.meta.url));
-export const webDir = process.env.KR_WEB_DIR ?? path.resolve(here, "../../../build/web");
+export const repositoryDir = path.resolve(here, "../../..");
+export const webDir = process.env.KR_WEB_DIR ?? path.join(repositoryDir, "build/web");
 export const binDir = process.env.KR_T27_BIN ?? path.resolve(webDir, "../bin");
 
 const { default: loadCore } = await import(pathToFileURL(path.join(webDir, "core.js")).href);
