@@ -58,7 +58,8 @@ test("a read, a write and its verification with the virtual radio", async () => 
 
     const readBack = write.transfer.readBack();
     const clock = new SimulatedClock();
-    assert.equal(await clock.runUntil(driveTransfer(readBack, new VirtualRadioPort(radio, clock), clock).done), "success");
+    const verified = driveTransfer(readBack, new VirtualRadioPort(radio, clock), clock);
+    assert.equal(await clock.runUntil(verified.done), "success");
     assert.deepEqual(write.transfer.compareWith(readBack), { differing: 0, firstAddress: 0 });
     assert.deepEqual(write.transfer.verifiedNoticeLines(readBack, English, ""), ["SUCCESS"]);
     assert.equal(recordJson(readBack.result()).Channel[1].RxFreq, 439000000);
@@ -115,6 +116,14 @@ describe("how a transfer ends, and what the user is told", () => {
             outcome: "communicationFailure",
             notice: ["Communication False", "the port said why"],
             elapsedMs: 6000,
+        },
+        {
+            name: "a port that does not open fails after the time-out, having sent nothing",
+            read: false,
+            port: () => ({ ...silentLine(), open: async () => false, write: () => assert.fail("sent") }),
+            outcome: "communicationFailure",
+            notice: ["Communication False", "the port said why"],
+            elapsedMs: 5000,
         },
         {
             name: "a port lost among the blocks leaves a partly written radio",

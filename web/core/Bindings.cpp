@@ -203,7 +203,10 @@ val ActionsObject(const LinkActions& actions)
 }
 
 val StartTransfer(TransferHandle& transfer) { return ActionsObject(transfer.Start()); }
-val TickTransfer(TransferHandle& transfer, const val& received) { return ActionsObject(transfer.Tick(BytesFrom(received))); }
+val TickTransfer(TransferHandle& transfer, const val& received)
+{
+    return ActionsObject(transfer.Tick(BytesFrom(received)));
+}
 val TimeOutTransfer(TransferHandle& transfer) { return ActionsObject(transfer.TimeOut()); }
 val AnswerBand(TransferHandle& transfer, bool goOn) { return ActionsObject(transfer.BandQuestionAnswered(goOn)); }
 val FailPort(TransferHandle& transfer) { return ActionsObject(transfer.PortFailed()); }

@@ -62,7 +62,10 @@ std::unique_ptr<TransferHandle> TransferHandle::ReadBack() const
 
 LinkActions TransferHandle::Start() { return Carry(engine_.Start(targets_->Link.AutoSearchPort)); }
 
-LinkActions TransferHandle::Tick(const Bytes& received) { return Carry(engine_.Tick(received.data(), received.size())); }
+LinkActions TransferHandle::Tick(const Bytes& received)
+{
+    return Carry(engine_.Tick(received.data(), received.size()));
+}
 
 LinkActions TransferHandle::TimeOut() { return Carry(engine_.TimeOut()); }
 

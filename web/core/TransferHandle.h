@@ -48,7 +48,10 @@ public:
     LinkActions BandQuestionAnswered(bool goOn);
     // The port would not open or went away: the transfer ends as one with a silent radio does.
     LinkActions PortFailed();
-    bool AnswerComplete(size_t waiting) const { return outcome_ == LinkOutcome::Running && engine_.AnswerComplete(waiting); }
+    bool AnswerComplete(size_t waiting) const
+    {
+        return outcome_ == LinkOutcome::Running && engine_.AnswerComplete(waiting);
+    }
 
     // The intervals Timer_Tx and Timer_TimeOut run at now; 0 while a timer stands still.
     int TxIntervalMs() const { return txIntervalMs_; }

@@ -52,7 +52,9 @@ class RepeatingTimer {
 
 export function driveTransfer(transfer, port, clock, listener = {}) {
     const txTimer = new RepeatingTimer(clock, () => carryOut(transfer.tick(port.takeAll())));
-    const timeOutTimer = new RepeatingTimer(clock, () => carryOut(started ? transfer.timeOut() : transfer.portFailed()));
+    // Before the protocol runs, only a port that would not open can have started the time-out.
+    const timeOutTimer = new RepeatingTimer(clock, () =>
+        carryOut(started ? transfer.timeOut() : transfer.portFailed()));
     const answerPoll = new RepeatingTimer(clock, () => {
         if (transfer.answerComplete(port.waiting()))
             carryOut(transfer.tick(port.takeAll()));
