@@ -205,6 +205,8 @@ TEST(SafetyNet, AReadItsFileCannotTakeIsNoSuccessAndSaysWhereItIsKept)
             EXPECT_EQ(folder.st_mode & 0777, 0700u) << c.name << ": only the user may look into " << made;
         }
     }
+}
+
 // A trace is made to be sent in: the radio's password is masked in it unless asked for, and the
 // file is the user's alone.
 TEST(SafetyNet, ATraceShowsThePasswordOnlyWhenAskedTo)
