@@ -1,7 +1,7 @@
 #include "factory/FactoryTransfer.h"
 
 #include "lang/TextTable.h"
-#include "link/ProgramDialog.h"
+#include "link/dialogs/ProgramDialog.h"
 
 void RunFactoryTransfer(const TransferContext& context, QWidget* owner, std::function<void()> onSuccess)
 {

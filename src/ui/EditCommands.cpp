@@ -6,10 +6,10 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
-#include "dialogs/Notices.h"
 #include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
 #include "model/ChannelRows.h"
+#include "notices/Notices.h"
 #include "ui/ChannelClipboard.h"
 #include "ui/ChannelInfoPage.h"
 #include "ui/DeviceInfoText.h"

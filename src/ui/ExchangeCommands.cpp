@@ -5,13 +5,13 @@
 #include <QPrinter>
 #include <QTableWidget>
 
-#include "dialogs/Notices.h"
 #include "files/AtomicFile.h"
 #include "files/ChannelCsv.h"
 #include "files/TextFile.h"
 #include "lang/DisplayMessage.h"
 #include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
+#include "notices/Notices.h"
 #include "sheet/SheetDocument.h"
 #include "ui/ChannelInfoPage.h"
 #include "ui/ImportReportDialog.h"

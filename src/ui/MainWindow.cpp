@@ -12,10 +12,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "dialogs/AccessibleNames.h"
 #include "lang/AppLang.h"
 #include "lang/FileMessage.h"
 #include "lang/TextTable.h"
+#include "notices/AccessibleNames.h"
 #include "ports/SerialPortInfo.h"
 #include "ui/BandChoice.h"
 #include "ui/ChannelInfoPage.h"

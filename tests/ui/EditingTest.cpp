@@ -21,12 +21,12 @@
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
 #include "WidgetDriving.h"
-#include "dialogs/WarnDialogs.h"
-#include "ui/ImportReportDialog.h"
 #include "files/ChannelDataFile.h"
 #include "lang/ChannelTexts.h"
 #include "model/RecordSnapshot.h"
 #include "model/Tone.h"
+#include "notices/WarnDialogs.h"
+#include "ui/ImportReportDialog.h"
 #include "ui/editors/EditorPages.h"
 
 namespace {

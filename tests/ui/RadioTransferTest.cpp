@@ -15,11 +15,11 @@
 #include "ModalDriver.h"
 #include "QuickRadio.h"
 #include "RadioProcess.h"
-#include "dialogs/RecordCheckDlg.h"
-#include "dialogs/WarnDialogs.h"
 #include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
 #include "model/MemoryImage.h"
+#include "notices/RecordCheckDlg.h"
+#include "notices/WarnDialogs.h"
 
 namespace {
 

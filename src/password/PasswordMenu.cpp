@@ -1,7 +1,7 @@
-#include "dialogs/password/PasswordMenu.h"
+#include "password/PasswordMenu.h"
 
-#include "dialogs/password/SetPasswordDlg.h"
 #include "lang/TextTable.h"
+#include "password/SetPasswordDlg.h"
 
 void RunPasswordMenu(QWidget* owner, const TransferContext& link)
 {

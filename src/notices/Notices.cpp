@@ -1,9 +1,9 @@
-#include "dialogs/Notices.h"
+#include "notices/Notices.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-#include "dialogs/WarnDialogs.h"
+#include "notices/WarnDialogs.h"
 
 void ShowNotice(QWidget* parent, const QString& text)
 {

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "ModalDriver.h"
-#include "dialogs/Notices.h"
-#include "dialogs/WarnDialogs.h"
 #include "lang/AppLang.h"
+#include "notices/Notices.h"
+#include "notices/WarnDialogs.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
-#include "dialogs/password/SetPasswordDlg.h"
+#include "password/SetPasswordDlg.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "dialogs/AccessibleNames.h"
-#include "dialogs/password/NewPasswordDlg.h"
-#include "dialogs/password/PasswordEdit.h"
-#include "dialogs/password/PasswordTexts.h"
+#include "notices/AccessibleNames.h"
+#include "password/NewPasswordDlg.h"
+#include "password/PasswordEdit.h"
+#include "password/PasswordTexts.h"
 
 TSetPasswordDlg::TSetPasswordDlg(const TransferContext& link, QWidget* owner)
     : QDialog(owner), sPassword(MakeCaption("sPassword", TextEntry::InputPassword, this)),

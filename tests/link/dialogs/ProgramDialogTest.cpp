@@ -16,10 +16,10 @@
 #include "TransferHarness.h"
 #include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
-#include "link/ModalResult.h"
-#include "link/ProgramDialog.h"
 #include "link/ProgramDialogEntry.h"
 #include "link/SerialLink.h"
+#include "link/dialogs/ModalResult.h"
+#include "link/dialogs/ProgramDialog.h"
 #include "ports/SerialPortInfo.h"
 
 namespace {

@@ -1,23 +1,22 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "dialogs/NoticeParts.h"
-#include "dialogs/WarnDialogs.h"
+#include "notices/NoticeParts.h"
+#include "notices/WarnDialogs.h"
 
 namespace {
 
-constexpr int DialogWidth = 290;
+constexpr int DialogWidth = 281;
 constexpr int DialogHeight = 108;
-constexpr QRect TextRect{0, 16, 290, 40};
-constexpr int TextPoints = 10;
+constexpr QRect TextRect{8, 16, 265, 40};
+constexpr int TextPoints = 12;
 constexpr int ButtonTop = 70;
-constexpr int OkLeft = 12;
-constexpr int NoLeft = 108;
-constexpr int CancelLeft = 204;
+constexpr int OkLeft = 50;
+constexpr int CancelLeft = 156;
 
 }
 
-TMyWarnDlg_3::TMyWarnDlg_3(QWidget* owner) : QDialog(owner)
+TMyWarnDlg_2::TMyWarnDlg_2(QWidget* owner) : QDialog(owner)
 {
     using namespace NoticeParts;
     SetUpFixedDialog(*this, DialogWidth, DialogHeight);
@@ -27,6 +26,5 @@ TMyWarnDlg_3::TMyWarnDlg_3(QWidget* owner) : QDialog(owner)
 
     OKBtn = MakeAnswerButton(this, "OKBtn", {OkLeft, ButtonTop}, Accepted);
     OKBtn->setDefault(true);
-    NoBtn = MakeAnswerButton(this, "NoBtn", {NoLeft, ButtonTop}, ModalResultNo);
     CancelBtn = MakeAnswerButton(this, "CancelBtn", {CancelLeft, ButtonTop}, Rejected);
 }

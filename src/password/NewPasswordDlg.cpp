@@ -1,16 +1,16 @@
-#include "dialogs/password/NewPasswordDlg.h"
+#include "password/NewPasswordDlg.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "dialogs/AccessibleNames.h"
-#include "dialogs/Notices.h"
-#include "dialogs/password/PasswordEdit.h"
-#include "dialogs/password/PasswordTexts.h"
 #include "lang/TextTable.h"
-#include "link/ProgramDialog.h"
+#include "link/dialogs/ProgramDialog.h"
+#include "notices/AccessibleNames.h"
+#include "notices/Notices.h"
+#include "password/PasswordEdit.h"
+#include "password/PasswordTexts.h"
 
 TNewPasswordDlg::TNewPasswordDlg(const TransferContext& link, QWidget* owner)
     : QDialog(owner), sInput(MakeCaption("sInput", TextEntry::NewPassword, this)),

@@ -1,10 +1,10 @@
-#include "dialogs/NoticeParts.h"
+#include "notices/NoticeParts.h"
 
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 
-#include "dialogs/AccessibleNames.h"
+#include "notices/AccessibleNames.h"
 
 namespace NoticeParts {
 

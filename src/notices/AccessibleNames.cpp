@@ -1,4 +1,4 @@
-#include "dialogs/AccessibleNames.h"
+#include "notices/AccessibleNames.h"
 
 #include <QAbstractButton>
 #include <QEvent>

@@ -8,8 +8,8 @@
 #include <QTimer>
 
 #include "lang/TextTable.h"
-#include "link/ModalResult.h"
-#include "link/PortDialog.h"
+#include "link/dialogs/ModalResult.h"
+#include "link/dialogs/PortDialog.h"
 #include "ports/SerialPortInfo.h"
 #include "ports/SystemPorts.h"
 

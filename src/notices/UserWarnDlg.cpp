@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "dialogs/NoticeParts.h"
-#include "dialogs/WarnDialogs.h"
 #include "lang/TextTable.h"
+#include "notices/NoticeParts.h"
+#include "notices/WarnDialogs.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "link/PortDialog.h"
+#include "link/dialogs/PortDialog.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -8,10 +8,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "dialogs/AccessibleNames.h"
 #include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
-#include "link/ModalResult.h"
+#include "link/dialogs/ModalResult.h"
+#include "notices/AccessibleNames.h"
 #include "ports/SerialPortInfo.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "link/ProgramDialog.h"
+#include "link/dialogs/ProgramDialog.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -9,16 +9,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialogs/AccessibleNames.h"
-#include "dialogs/Notices.h"
 #include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
-#include "link/ModalResult.h"
 #include "link/ProgramDialogEntry.h"
 #include "link/TransferNotice.h"
 #include "link/TransferRunner.h"
 #include "link/TransferTargets.h"
+#include "link/dialogs/ModalResult.h"
 #include "link/engine/WriteVerify.h"
+#include "notices/AccessibleNames.h"
+#include "notices/Notices.h"
 
 namespace {
 

@@ -10,13 +10,13 @@
 #include <QTest>
 
 #include "ModalDriver.h"
-#include "link/TransferTargets.h"
 #include "WidgetDriving.h"
-#include "dialogs/password/NewPasswordDlg.h"
-#include "dialogs/password/PasswordMenu.h"
-#include "dialogs/password/SetPasswordDlg.h"
 #include "lang/AppLang.h"
-#include "link/ProgramDialog.h"
+#include "link/TransferTargets.h"
+#include "link/dialogs/ProgramDialog.h"
+#include "password/NewPasswordDlg.h"
+#include "password/PasswordMenu.h"
+#include "password/SetPasswordDlg.h"
 
 namespace {
 

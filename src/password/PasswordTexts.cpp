@@ -1,4 +1,4 @@
-#include "dialogs/password/PasswordTexts.h"
+#include "password/PasswordTexts.h"
 
 #include <QLabel>
 #include <QPushButton>

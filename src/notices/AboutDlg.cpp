@@ -1,8 +1,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "dialogs/NoticeParts.h"
-#include "dialogs/WarnDialogs.h"
+#include "notices/NoticeParts.h"
+#include "notices/WarnDialogs.h"
 
 namespace {
 

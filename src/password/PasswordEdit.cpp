@@ -1,4 +1,4 @@
-#include "dialogs/password/PasswordEdit.h"
+#include "password/PasswordEdit.h"
 
 #include <algorithm>
 #include <cstring>

@@ -9,9 +9,9 @@
 #include "RadioProcess.h"
 #include "TransferHarness.h"
 #include "WidgetDriving.h"
-#include "dialogs/password/NewPasswordDlg.h"
 #include "lang/AppLang.h"
 #include "link/TransferTargets.h"
+#include "password/NewPasswordDlg.h"
 #include "ports/SerialPortInfo.h"
 
 namespace {

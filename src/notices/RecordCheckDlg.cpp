@@ -1,4 +1,4 @@
-#include "dialogs/RecordCheckDlg.h"
+#include "notices/RecordCheckDlg.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
