@@ -83,12 +83,12 @@ bool RefusedAsUnclean(const CliArgs& cli, const std::string& file, const Transfe
 
 // Reads the radio back into objects of its own, so the record stays as written, and compares
 // the written span.
-int Verify(TransferTargets& written, const std::string& port, TransferTrace* trace)
+int Verify(TransferSession& session, TransferTargets& written, const std::string& port, TransferTrace* trace)
 {
     const auto reader = TransferTargets::ForReadBack(written.Context(TransferKind::Normal, false));
     // The password was accepted a moment ago: the read-back presents it without asking.
     const LinkOutcome outcome =
-        RunTransfer(reader->Context(TransferKind::Normal, true), {port, BandDifferencePolicy::Stop, trace});
+        session.Run(reader->Context(TransferKind::Normal, true), {port, BandDifferencePolicy::Stop, trace});
     if (outcome != LinkOutcome::Success)
         return ExitCodeOf(outcome);
     const VerifyResult result = CompareWritten(written.Image, reader->Image);
@@ -105,10 +105,10 @@ int ListPorts(const CommandArgs& args)
     const CliArgs cli(args, {});
     if (!cli.Positional().empty())
         throw UsageError("ports takes no arguments");
-    UsePinnedPorts();
-    const TCommSerialPortInfo info;
+    const TeskComm32::PortLookup ports = ConfiguredPorts();
+    const TCommSerialPortInfo info(ports);
     for (const auto& name : info.PortList)
-        std::printf("%s\t%s\t%s\n", name.c_str(), TeskComm32::DevicePathOf(name).c_str(),
+        std::printf("%s\t%s\t%s\n", name.c_str(), TeskComm32::DevicePathOf(name, ports).c_str(),
                     info.FromSystem ? "system" : "fallback");
     return ExitSuccess;
 }
@@ -188,11 +188,12 @@ int WriteRadio(const CommandArgs& args)
         return WriteSeries(cli, file, port, *targets, policy, trace.Trace(),
                            [&] { BackUp(cli, *targets, BackupDirection::Write); });
     BackUp(cli, *targets, BackupDirection::Write);
-    const LinkOutcome outcome = RunTransfer(targets->Context(TransferKind::Normal, false),
+    TransferSession session;
+    const LinkOutcome outcome = session.Run(targets->Context(TransferKind::Normal, false),
                                             {port, policy, trace.Trace(), PasswordQuestionFor(cli)});
     if (outcome != LinkOutcome::Success)
         return ExitCodeOf(outcome);
-    return cli.Has("--verify") ? Verify(*targets, port, trace.Trace()) : ExitSuccess;
+    return cli.Has("--verify") ? Verify(session, *targets, port, trace.Trace()) : ExitSuccess;
 }
 
 }

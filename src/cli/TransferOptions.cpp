@@ -11,7 +11,7 @@
 #include "files/AtomicFile.h"
 #include "lang/FileMessage.h"
 #include "model/Password.h"
-#include "ports/SerialPortInfo.h"
+#include "ports/PortLookup.h"
 
 namespace {
 constexpr char FirstPrintable = 0x20;
@@ -98,4 +98,4 @@ AppSettings CurrentAppSettings()
     return std::filesystem::exists(path, ec) ? LoadAppSettings(path) : AppSettings();
 }
 
-void UsePinnedPorts() { TeskComm32::SetPinnedPorts(CurrentAppSettings().PinnedPorts); }
+TeskComm32::PortLookup ConfiguredPorts() { return {CurrentAppSettings().PinnedPorts}; }

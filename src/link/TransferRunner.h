@@ -79,6 +79,8 @@ private:
     void PortOpened(const std::string& portName, bool opened);
 
     LinkEngine engine_;
+    // How the context's link settings look COM numbers up, for every port the transfer opens.
+    const TeskComm32::PortLookup ports_;
     SerialLink link_;
     PortCandidates candidates_;
     QTimer* const settle_;

@@ -29,8 +29,9 @@ std::string StringValue(HKEY key, DWORD index)
 
 }
 
-// Read access is enough to list the ports; asking for more would fail for ordinary users.
-std::optional<std::vector<std::string>> SystemPortNames()
+// Read access is enough to list the ports; asking for more would fail for ordinary users. Windows
+// numbers its COM ports itself, so pins are not consulted.
+std::optional<std::vector<std::string>> SystemPortNames(const PortLookup&)
 {
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, SerialCommKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
@@ -47,7 +48,7 @@ std::optional<std::vector<std::string>> SystemPortNames()
     return names;
 }
 
-std::string DevicePathOf(const std::string& portName)
+std::string DevicePathOf(const std::string& portName, const PortLookup&)
 {
     const int number = TCommSerialPortInfo::PortNo(portName);
     return number > 0 ? "\\\\.\\" + TCommSerialPortInfo::PortName(number) : portName;

@@ -16,7 +16,6 @@
 #include "lang/FileMessage.h"
 #include "lang/TextTable.h"
 #include "notices/AccessibleNames.h"
-#include "ports/SerialPortInfo.h"
 #include "ui/BandChoice.h"
 #include "ui/ChannelInfoPage.h"
 #include "ui/ModelName.h"
@@ -142,7 +141,7 @@ void TForm1::StartUp()
     link_.PortNumber = DefaultPortNumber;
     config_ = LoadAppSettings(settingsPath_);
     link_ = {config_.Port, config_.AutoSeachPort, config_.FastLink};
-    TeskComm32::SetPinnedPorts(config_.PinnedPorts);
+    link_.Ports.Pinned = config_.PinnedPorts;
 
     // Only there to take the focus from an open editor; it hides under the pages.
     bHide->setGeometry(0, 0, 1, 1);

@@ -16,7 +16,6 @@
 #include "factory/SerialNumber.h"
 #include "factory/WriteSnDlg.h"
 #include "lang/AppLang.h"
-#include "ports/SerialPortInfo.h"
 
 namespace {
 
@@ -30,9 +29,9 @@ protected:
     void SetUp() override
     {
         ApplyLanguageSetting(LanguageSetting::English);
-        TeskComm32::SetPinnedPorts({{1, radio.LinkPath()}});
         objects.Link.PortNumber = 1;
         objects.Link.AutoSearchPort = false;
+        objects.Link.Ports.Pinned = {{1, radio.LinkPath()}};
     }
 
     // Clicks `button`, starts the transfer it opens and returns the notice it ended with.

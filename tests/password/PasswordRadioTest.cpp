@@ -12,7 +12,6 @@
 #include "lang/AppLang.h"
 #include "link/TransferTargets.h"
 #include "password/NewPasswordDlg.h"
-#include "ports/SerialPortInfo.h"
 
 namespace {
 
@@ -36,10 +35,10 @@ TEST(PasswordRadio, AfterAChangeTheRadioAsksForTheNewPassword)
 {
     ApplyLanguageSetting(LanguageSetting::English);
     RadioProcess radio({"--no-pacing", "--password", "old1"});
-    TeskComm32::SetPinnedPorts({{1, radio.LinkPath()}});
     TransferTargets objects;
     objects.Link.PortNumber = 1;
     objects.Link.AutoSearchPort = false;
+    objects.Link.Ports.Pinned = {{1, radio.LinkPath()}};
     Put(objects.Settings.Password, "old1");
 
     TNewPasswordDlg dialog(objects.Context(TransferKind::Normal, false), nullptr);

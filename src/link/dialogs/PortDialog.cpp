@@ -42,7 +42,7 @@ TCommunicationPort::TCommunicationPort(LinkSettings& link, QWidget* owner)
         const std::string name = ComPortName(n);
         auto* button = new QRadioButton(QString::fromStdString(name), gbCOM);
         button->setObjectName(QString::fromStdString("rb" + name));
-        button->setToolTip(QString::fromStdString(TeskComm32::DevicePathOf(name)));
+        button->setToolTip(QString::fromStdString(TeskComm32::DevicePathOf(name, link_.Ports)));
         button->setEnabled(false);
         portGrid->addWidget(button, (n - 1) / PortButtonColumns, (n - 1) % PortButtonColumns);
         rbCOM[size_t(n - 1)] = button;
@@ -67,7 +67,7 @@ TCommunicationPort::TCommunicationPort(LinkSettings& link, QWidget* owner)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     NameControlsWhenShown(this);
 
-    candidates_ = RefreshPortCandidates();
+    candidates_ = RefreshPortCandidates(link_.Ports);
     if (!candidates_.Contains(link_.PortNumber))
         link_.PortNumber = 1;
     if (!link_.AutoSearchPort)
@@ -83,7 +83,7 @@ TCommunicationPort::TCommunicationPort(LinkSettings& link, QWidget* owner)
 void TCommunicationPort::cAutoSeachPortClick()
 {
     link_.AutoSearchPort = cAutoSeachPort->isChecked();
-    candidates_ = RefreshPortCandidates();
+    candidates_ = RefreshPortCandidates(link_.Ports);
     if (link_.AutoSearchPort) {
         for (QRadioButton* button : rbCOM)
             button->setEnabled(false);

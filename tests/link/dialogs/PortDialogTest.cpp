@@ -11,7 +11,6 @@
 #include "link/dialogs/ModalResult.h"
 #include "link/dialogs/PortDialog.h"
 #include "ports/SerialPortInfo.h"
-#include "ports/SystemPorts.h"
 
 namespace {
 
@@ -20,11 +19,10 @@ using Names = std::vector<std::string>;
 // The dialog as the user meets it on a machine whose system lists `ports`.
 class PortDialog : public testing::Test {
 protected:
-    void Machine(const Names& ports)
+    static void Machine(LinkSettings& link, const Names& ports)
     {
-        TeskComm32::SetPortNameSource([ports] { return std::optional<Names>(ports); });
+        link.Ports.Names = [ports] { return std::optional<Names>(ports); };
     }
-    void TearDown() override { TeskComm32::SetPortNameSource({}); }
 
     static QRadioButton* Port(QDialog& dialog, int n)
     {
@@ -52,8 +50,8 @@ protected:
 
 TEST_F(PortDialog, ShowsItsCaptionsAndNinePortsWithTheirDevices)
 {
-    Machine({"COM1", "COM3"});
     LinkSettings link;
+    Machine(link, {"COM1", "COM3"});
     TCommunicationPort dialog(link, nullptr);
     EXPECT_EQ(dialog.findChild<QPushButton*>("OKBtn")->text(), DisplayText(PortDialogText(0)));
     EXPECT_EQ(dialog.findChild<QPushButton*>("CancelBtn")->text(), DisplayText(PortDialogText(1)));
@@ -65,14 +63,14 @@ TEST_F(PortDialog, ShowsItsCaptionsAndNinePortsWithTheirDevices)
         ASSERT_NE(button, nullptr) << n;
         EXPECT_EQ(button->parentWidget(), dialog.findChild<QGroupBox*>("gbCOM"));
         EXPECT_EQ(button->text(), name);
-        EXPECT_EQ(button->toolTip().toStdString(), TeskComm32::DevicePathOf(name.toStdString()));
+        EXPECT_EQ(button->toolTip().toStdString(), TeskComm32::DevicePathOf(name.toStdString(), link.Ports));
     }
 }
 
 TEST_F(PortDialog, AnUnlistedPortNumberFallsBackToCom1)
 {
-    Machine({"COM1", "COM3"});
     LinkSettings link{7, false};
+    Machine(link, {"COM1", "COM3"});
     TCommunicationPort dialog(link, nullptr);
     EXPECT_EQ(link.PortNumber, 1);
     EXPECT_TRUE(Port(dialog, 1)->isChecked());
@@ -82,8 +80,8 @@ TEST_F(PortDialog, AnUnlistedPortNumberFallsBackToCom1)
 
 TEST_F(PortDialog, WithTheSearchOnNoPortCanBeChosen)
 {
-    Machine({"COM2", "COM5"});
     LinkSettings link{5, true};
+    Machine(link, {"COM2", "COM5"});
     TCommunicationPort dialog(link, nullptr);
     EXPECT_TRUE(dialog.findChild<QCheckBox*>("cAutoSeachPort")->isChecked());
     EXPECT_TRUE(EnabledPorts(dialog).empty());
@@ -92,8 +90,8 @@ TEST_F(PortDialog, WithTheSearchOnNoPortCanBeChosen)
 
 TEST_F(PortDialog, TheFallbackListOffersNoPort)
 {
-    Machine({});
     LinkSettings link{3, false};
+    Machine(link, {});
     TCommunicationPort dialog(link, nullptr);
     EXPECT_EQ(link.PortNumber, 1);
     EXPECT_TRUE(EnabledPorts(dialog).empty());
@@ -101,8 +99,8 @@ TEST_F(PortDialog, TheFallbackListOffersNoPort)
 
 TEST_F(PortDialog, OkTakesTheCheckedPort)
 {
-    Machine({"COM1", "COM3", "COM4"});
     LinkSettings link{1, false};
+    Machine(link, {"COM1", "COM3", "COM4"});
     TCommunicationPort dialog(link, nullptr);
     const int result = Exec(dialog, [&] {
         Click(dialog, "rbCOM4");
@@ -114,8 +112,8 @@ TEST_F(PortDialog, OkTakesTheCheckedPort)
 
 TEST_F(PortDialog, CancelKeepsThePortButNotTheSearchFlag)
 {
-    Machine({"COM1", "COM3"});
     LinkSettings link{3, true};
+    Machine(link, {"COM1", "COM3"});
     TCommunicationPort dialog(link, nullptr);
     const int result = Exec(dialog, [&] {
         Click(dialog, "cAutoSeachPort");
@@ -136,8 +134,8 @@ class FastLinkBox : public PortDialog, public ::testing::WithParamInterface<Fast
 
 TEST_P(FastLinkBox, IsTakenOverOnlyOnOk)
 {
-    Machine({"COM1"});
     LinkSettings link{1, true};
+    Machine(link, {"COM1"});
     TCommunicationPort dialog(link, nullptr);
     EXPECT_EQ(dialog.FastLink->accessibleName(), "Fast link");
     Exec(dialog, [&] {
@@ -154,10 +152,10 @@ INSTANTIATE_TEST_SUITE_P(Buttons, FastLinkBox,
 
 TEST_F(PortDialog, TheSearchBoxSwitchesThePortsAndLooksAgain)
 {
-    Machine({"COM2"});
     LinkSettings link{2, true};
+    Machine(link, {"COM2"});
     TCommunicationPort dialog(link, nullptr);
-    Machine({"COM2", "COM6"});
+    Machine(link, {"COM2", "COM6"});
     Click(dialog, "cAutoSeachPort");
     EXPECT_FALSE(link.AutoSearchPort);
     EXPECT_EQ(EnabledPorts(dialog), (std::vector<int>{2, 6}));
@@ -168,11 +166,11 @@ TEST_F(PortDialog, TheSearchBoxSwitchesThePortsAndLooksAgain)
 
 TEST_F(PortDialog, PortsAboveNineAreSearchedButNotOffered)
 {
-    Machine({"COM3", "COM12"});
     LinkSettings link{1, false};
+    Machine(link, {"COM3", "COM12"});
     TCommunicationPort dialog(link, nullptr);
     EXPECT_EQ(EnabledPorts(dialog), (std::vector<int>{3}));
-    const PortCandidates candidates = RefreshPortCandidates();
+    const PortCandidates candidates = RefreshPortCandidates(link.Ports);
     EXPECT_EQ(candidates.Numbers, (std::vector<int>{3, 12}));
 }
 

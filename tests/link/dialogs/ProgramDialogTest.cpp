@@ -20,7 +20,6 @@
 #include "link/SerialLink.h"
 #include "link/dialogs/ModalResult.h"
 #include "link/dialogs/ProgramDialog.h"
-#include "ports/SerialPortInfo.h"
 
 namespace {
 
@@ -45,10 +44,9 @@ class ProgramDialogTest : public testing::Test {
 protected:
     void UseRadioOn(const std::string& path)
     {
-        TeskComm32::SetPinnedPorts({{RadioPort, path}});
         objects.Link = LinkSettings{RadioPort, false};
+        objects.Link.Ports.Pinned = {{RadioPort, path}};
     }
-    void TearDown() override { TeskComm32::SetPinnedPorts({}); }
 
     // Presses Start, lets `onModal` answer the first window the transfer opens, and closes any
     // later notice with OK.
