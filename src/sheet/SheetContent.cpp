@@ -9,7 +9,7 @@
 #include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
 #include "model/Frequency.h"
-#include "ui/ModelName.h"
+#include "model/ModelName.h"
 #include "ui/editors/EditorPages.h"
 #include "ui/editors/NameText.h"
 

@@ -15,10 +15,10 @@
 #include "lang/AppLang.h"
 #include "lang/FileMessage.h"
 #include "lang/TextTable.h"
+#include "model/ModelName.h"
 #include "notices/AccessibleNames.h"
 #include "ui/BandChoice.h"
 #include "ui/ChannelInfoPage.h"
-#include "ui/ModelName.h"
 #include "ui/ProgramFont.h"
 #include "ui/editors/EditorPages.h"
 
