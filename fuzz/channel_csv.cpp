@@ -58,7 +58,7 @@ void CheckRoundTrip(const RadioSettings& s, const ChannelCsvImportOptions& optio
         again.separator = separator;
         RadioSettings back;
         back.ResetToDefaults();
-        const ChannelCsvImport outcome = ImportChannelCsv(ExportChannelCsv(s, separator), again, back);
+        const ChannelCsvImport outcome = ImportChannelCsv(ExportChannelCsv(s, separator).text, again, back);
         FUZZ_REQUIRE(!outcome.refused);
         for (unsigned i = 1; i <= ChannelCount; ++i) {
             FUZZ_REQUIRE(back.IsChannelUsed(i) == s.IsChannelUsed(i));

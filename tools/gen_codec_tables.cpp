@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "IconvConverter.h"
 #include "text/DoubleByteTable.h"
 
 #ifndef __GLIBC__
@@ -20,7 +21,6 @@
 #endif
 
 #include <gnu/libc-version.h>
-#include <iconv.h>
 
 namespace {
 
@@ -41,38 +41,6 @@ const Encoding Encodings[] = {
     {"BIG5", "Big5", Big5Layout, false},
 };
 
-class Converter {
-public:
-    Converter(const char* to, const char* from) : Handle_(iconv_open(to, from)) {}
-    ~Converter()
-    {
-        if (IsOpen())
-            iconv_close(Handle_);
-    }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-
-    bool IsOpen() const { return Handle_ != iconv_t(-1); }
-
-    // The whole input converted, or nothing when iconv stops anywhere.
-    std::optional<std::string> Convert(std::string input) const
-    {
-        iconv(Handle_, nullptr, nullptr, nullptr, nullptr);
-        std::string output(input.size() * Utf32Width + Utf32Width, '\0');
-        char* in = input.data();
-        size_t inLeft = input.size();
-        char* out = output.data();
-        size_t outLeft = output.size();
-        if (iconv(Handle_, &in, &inLeft, &out, &outLeft) == size_t(-1))
-            return std::nullopt;
-        output.resize(output.size() - outLeft);
-        return output;
-    }
-
-private:
-    iconv_t Handle_;
-};
-
 std::string Utf32(char32_t c)
 {
     std::string bytes(Utf32Width, '\0');
@@ -82,7 +50,7 @@ std::string Utf32(char32_t c)
 }
 
 // The one character the bytes decode to; nothing for none or for several.
-std::optional<char32_t> OneCharacter(const Converter& decoder, const std::string& bytes)
+std::optional<char32_t> OneCharacter(const IconvConverter& decoder, const std::string& bytes)
 {
     const auto utf32 = decoder.Convert(bytes);
     if (!utf32 || utf32->size() != Utf32Width)
@@ -211,8 +179,8 @@ private:
     }
 
     const Encoding& Encoding_;
-    Converter Decoder_;
-    Converter Encoder_;
+    IconvConverter Decoder_;
+    IconvConverter Encoder_;
     std::vector<uint16_t> Pairs_;
     std::vector<uint16_t> HighBytes_;
 };

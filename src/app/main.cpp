@@ -88,6 +88,7 @@ int main(int argc, char** argv)
         return RunUnattended(window, options, openDialogPicture);
 
     window.show();
+    window.ReportUnreadSettings();
     if (!options.DataFile.isEmpty())
         window.OpenDataFile(options.DataFile);
     return QApplication::exec();

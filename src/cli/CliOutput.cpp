@@ -14,3 +14,12 @@ int Fail(const std::string& message)
 int Fail(const FileResult& result) { return Fail(EnglishMessage(FileMessage(result))); }
 
 int Finished(const FileResult& result) { return result.ok ? ExitSuccess : Fail(result); }
+
+void ShowBackup(const BackupResult& kept)
+{
+    if (!kept.result.ok)
+        std::fprintf(stderr, "kr-t27-cli: %s\n",
+                     EnglishMessage({MessageId::BackupFailed, {EnglishMessage(FileMessage(kept.result))}}).c_str());
+    else if (!kept.recordPath.empty())
+        std::fprintf(stderr, "kr-t27-cli: backup %s\n", kept.recordPath.c_str());
+}

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "files/BackupStore.h"
 #include "files/FileResult.h"
 
 // A one-line error on stderr; the command then ends with the usage-or-file exit status.
@@ -12,3 +13,6 @@ int Fail(const FileResult& result);
 
 // The exit status of a command whose last step wrote a file.
 int Finished(const FileResult& result);
+
+// Where a backup went, or why it failed, on stderr; nothing when none was made.
+void ShowBackup(const BackupResult& kept);

@@ -1,14 +1,13 @@
 #include <cstdio>
+#include <filesystem>
 
-#include <QApplication>
-#include <QDate>
-#include <QFileInfo>
+#include <QGuiApplication>
 
 #include "cli/CliArgs.h"
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
-#include "cli/RecordJson.h"
+#include "files/RecordJson.h"
 #include "cli/TransferOptions.h"
 #include "files/AtomicFile.h"
 #include "files/ChannelCsv.h"
@@ -16,14 +15,14 @@
 #include "files/TextFile.h"
 #include "lang/AppLang.h"
 #include "lang/CsvReportText.h"
-#include "lang/DisplayMessage.h"
+#include "lang/Utf8Text.h"
+#include "model/LocalClock.h"
 #include "sheet/SheetDocument.h"
 
 // Commands that move a record's contents in and out in other forms: channel tables for other
 // programming tools and spreadsheets, JSON for scripts, and the printed channel sheet.
 
 namespace {
-
 
 FileResult LoadRecord(const std::string& path, RadioSettings& settings)
 {
@@ -50,7 +49,7 @@ void UseLanguage(const CliArgs& cli)
     ApplyLanguageSetting(LanguageOption(cli, LanguageSetting(CurrentAppSettings().Language)));
 }
 
-void PrintLine(const QString& text) { std::fprintf(stderr, "%s\n", text.toUtf8().constData()); }
+void PrintLine(const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); }
 
 int ExportCsv(const CommandArgs& args)
 {
@@ -59,7 +58,10 @@ int ExportCsv(const CommandArgs& args)
     RadioSettings settings;
     if (FileResult loaded = LoadRecord(cli.Only("record file"), settings); !loaded.ok)
         return Fail(loaded);
-    return Finished(WriteText(out, ExportChannelCsv(settings)));
+    const ChannelCsvExport exported = ExportChannelCsv(settings);
+    for (const CsvNameNote& note : exported.notes)
+        std::fprintf(stderr, "kr-t27-cli: %s\n", EnglishMessage(CsvNameNoteMessage(note)).c_str());
+    return Finished(WriteText(out, exported.text));
 }
 
 int ImportCsv(const CommandArgs& args)
@@ -83,10 +85,10 @@ int ImportCsv(const CommandArgs& args)
         return Fail(loaded);
     const ChannelCsvImport outcome = ImportChannelCsv(text, options, settings);
     if (outcome.refused)
-        return Fail(DisplayMessage({MessageId::CsvNoFrequencyColumn}).toStdString());
-    for (const CsvRowNote& note : outcome.notes)
-        PrintLine(CsvRowNoteText(note));
-    PrintLine(DisplayMessage({MessageId::CsvImported, {std::to_string(outcome.imported)}}));
+        return Fail(MessageUtf8({MessageId::CsvNoFrequencyColumn}, AppLang().LangType()));
+    for (const std::string& line : CsvImportReportLines(outcome, AppLang().LangType()))
+        PrintLine(line);
+    PrintLine(MessageUtf8({MessageId::CsvImported, {std::to_string(outcome.imported)}}, AppLang().LangType()));
     return Finished(SaveChannelFile(out, settings));
 }
 
@@ -100,15 +102,12 @@ int FromJson(const CommandArgs& args)
     RadioSettings settings;
     if (FileResult loaded = LoadBase(cli, settings); !loaded.ok)
         return Fail(loaded);
-    try {
-        ApplyRecordJson(json, settings);
-    } catch (const RecordJsonError& e) {
-        return Fail(e.what());
-    }
+    if (const auto refused = ApplyRecordJson(json, settings))
+        return Fail(*refused);
     return Finished(SaveChannelFile(out, settings));
 }
 
-// The sheet is laid out by the window's own pages, built off screen: no display is needed.
+// The sheet's texts are the ones the window's pages show, from the same tables.
 int Sheet(const CommandArgs& args)
 {
     const CliArgs cli(args, {{"--out", 1}, {"--lang", 1}});
@@ -119,14 +118,17 @@ int Sheet(const CommandArgs& args)
     if (FileResult loaded = LoadRecord(file, settings); !loaded.ok)
         return Fail(loaded);
     const AppSettings app = CurrentAppSettings();
+    const SheetFacts facts{std::filesystem::path(file).filename().string(), LocalNow(),
+                           app.Bands[size_t(app.BandSelete)]};
+    const SheetContent content = GatherSheetContent(settings, facts, AppLang().LangType());
+    // The PDF writer lays the text out with the system's fonts, which need a GUI application; the
+    // offscreen platform needs no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
     char name[] = "kr-t27-cli";
     char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
-    const SheetFacts facts{QFileInfo(QString::fromLocal8Bit(file.c_str())).fileName(), QDate::currentDate(),
-                           app.Bands[size_t(app.BandSelete)]};
-    return Finished(WriteChannelSheetPdf(out, GatherSheetContent(settings, facts)));
+    QGuiApplication application(argc, argv);
+    return Finished(WriteChannelSheetPdf(out, content));
 }
 
 }

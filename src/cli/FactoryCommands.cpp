@@ -15,12 +15,14 @@
 #include "factory/AdjustmentBlock.h"
 #include "factory/AdjustmentFields.h"
 #include "factory/AdjustmentFile.h"
+#include "factory/FactoryBackup.h"
 #include "factory/SerialNumber.h"
 #include "files/AppSettings.h"
 #include "files/BackupStore.h"
 #include "lang/FileMessage.h"
 #include "link/TransferTargets.h"
 #include "model/Frequency.h"
+#include "text/PrintableText.h"
 
 // The factory's commands: calibration behind the access code, as the adjustment dialog is; the
 // serial number; and setting the radio's password.
@@ -66,6 +68,38 @@ int KeptAside(const FileResult& unsaved, const AdjustmentData& record)
     return Fail(EnglishMessage({MessageId::ReadKeptAt, {path}}));
 }
 
+void Say(const Message& message) { std::fprintf(stderr, "kr-t27-cli: %s\n", EnglishMessage(message).c_str()); }
+
+int NotWritten(int status)
+{
+    Say({MessageId::NotWrittenWithoutBackup});
+    return status;
+}
+
+// A calibration or serial-number write first reads the radio's calibration on the same port and
+// keeps it, with the serial number the radio reports, in the backups; the write's own objects
+// stay as they are. Gives the status that ends the command when that fails, nothing when the
+// write may go on.
+std::optional<int> BackUpBeforeWrite(const CliArgs& cli, TransferTargets& write, const std::string& port,
+                                     TransferTrace* trace)
+{
+    if (!BackupsWanted(cli))
+        return std::nullopt;
+    Say({MessageId::BackingUpCalibration});
+    const auto reader = TransferTargets::ForReadBack(write.Context(TransferKind::Adjustment, false));
+    const TransferContext read = reader->Context(TransferKind::Adjustment, true);
+    const LinkOutcome outcome = RunTransfer(read, {port, BandDifferencePolicy::Stop, trace, {}, SuccessLine::Later});
+    if (outcome != LinkOutcome::Success)
+        return NotWritten(ExitCodeOf(outcome));
+    const BackupResult kept = BackUpFactoryData(read);
+    if (!kept.result.ok) {
+        Say(FileMessage(kept.result));
+        return NotWritten(ExitUsageOrFile);
+    }
+    Say({MessageId::CalibrationBackedUp, {kept.recordPath}});
+    return std::nullopt;
+}
+
 int ReadCalibration(const CommandArgs& args)
 {
     const CliArgs cli(args, {{"--port", 1},
@@ -107,7 +141,8 @@ int WriteCalibration(const CommandArgs& args)
                              {"--on-band-difference", 1},
                              {"--trace", 1},
                              {"--trace-secrets", 0},
-                             {"--fast", 0}});
+                             {"--fast", 0},
+                             {"--no-backup", 0}});
     const std::string file = cli.Only("calibration file");
     const std::string port = cli.Required("--port");
     const BandDifferencePolicy policy = PolicyOption(cli);
@@ -117,10 +152,12 @@ int WriteCalibration(const CommandArgs& args)
         return Fail(*refused);
     TraceFile trace(cli);
     AdjustmentData record{};
-    if (const FileResult opened = OpenAdjustmentFile(file, record); !opened.ok)
+    if (const FileResult opened = OpenWholeAdjustmentFile(file, record); !opened.ok)
         return Fail(opened);
     auto targets = TargetsFor(cli);
     GetAdjustmentData(record, targets->Buffer);
+    if (const auto refused = BackUpBeforeWrite(cli, *targets, port, trace.Trace()))
+        return *refused;
     return ExitCodeOf(RunTransfer(targets->Context(TransferKind::Adjustment, false),
                                   {port, policy, trace.Trace(), PasswordQuestionFor(cli)}));
 }
@@ -141,7 +178,7 @@ int DumpCalibration(const CommandArgs& args)
     if (!AccessGranted(cli))
         return WrongAccessCode();
     AdjustmentData record{};
-    if (const FileResult opened = OpenAdjustmentFile(file, record); !opened.ok)
+    if (const FileResult opened = OpenWholeAdjustmentFile(file, record); !opened.ok)
         return Fail(opened);
     for (const auto& field : AdjustmentFields())
         PrintField(field, record);
@@ -166,7 +203,7 @@ int ReadSerialNumber(const CommandArgs& args)
     const TransferRun run{port, BandDifferencePolicy::Stop, trace.Trace(), PasswordQuestionFor(cli)};
     const LinkOutcome outcome = RunTransfer(targets->Context(TransferKind::SerialNumber, true), run);
     if (outcome == LinkOutcome::Success)
-        std::printf("%s\n", SnText(targets->Settings.DeviceSn).c_str());
+        std::printf("%s\n", PrintableText(SnText(targets->Settings.DeviceSn)).c_str());
     return ExitCodeOf(outcome);
 }
 
@@ -178,7 +215,8 @@ int WriteSerialNumber(const CommandArgs& args)
                              {"--on-band-difference", 1},
                              {"--trace", 1},
                              {"--trace-secrets", 0},
-                             {"--fast", 0}});
+                             {"--fast", 0},
+                             {"--no-backup", 0}});
     const std::string number = cli.Only("serial number");
     const std::string port = cli.Required("--port");
     const BandDifferencePolicy policy = PolicyOption(cli);
@@ -189,6 +227,8 @@ int WriteSerialNumber(const CommandArgs& args)
     TraceFile trace(cli);
     auto targets = TargetsFor(cli);
     SetSnText(targets->Settings.DeviceSn, number);
+    if (const auto refused = BackUpBeforeWrite(cli, *targets, port, trace.Trace()))
+        return *refused;
     return ExitCodeOf(RunTransfer(targets->Context(TransferKind::SerialNumber, false),
                                   {port, policy, trace.Trace(), PasswordQuestionFor(cli)}));
 }
@@ -266,12 +306,12 @@ std::vector<CliCommand> FactoryCommands()
     return {
         {"calibration",
          "calibration read --port PORT --out FILE.Kqda | write --port PORT FILE.Kqda "
-         "[--on-band-difference ask|continue|stop] | dump FILE.Kqda; each with --access-code CODE, "
+         "[--on-band-difference ask|continue|stop] [--no-backup] | dump FILE.Kqda; each with --access-code CODE, "
          "read and write with [--password TEXT | --password-file FILE] [--trace FILE [--trace-secrets]] [--fast]",
          Calibration},
         {"serial",
-         "serial read --port PORT | write --port PORT NUMBER [--on-band-difference ask|continue|stop]; "
-         "each with [--password TEXT | --password-file FILE] [--trace FILE [--trace-secrets]] [--fast]",
+         "serial read --port PORT | write --port PORT NUMBER [--on-band-difference ask|continue|stop] "
+         "[--no-backup]; each with [--password TEXT | --password-file FILE] [--trace FILE [--trace-secrets]] [--fast]",
          SerialNumber},
         {"password",
          "password set --port PORT [--current TEXT | --password-file FILE] [--trace FILE [--trace-secrets]] [--fast] "

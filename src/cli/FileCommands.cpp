@@ -6,7 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 #include "cli/RecordDump.h"
-#include "cli/RecordJson.h"
+#include "files/RecordJson.h"
 #include "files/AtomicFile.h"
 #include "files/ChannelDataFile.h"
 #include "lang/AppLang.h"
@@ -112,7 +112,7 @@ int Dump(const CommandArgs& args)
     RadioSettings settings;
     if (FileResult loaded = LoadRecord(cli.Only("record file"), settings); !loaded.ok)
         return Fail(loaded);
-    const std::string text = cli.Has("--json") ? RecordJson(settings) : DumpRecordText(settings);
+    const std::string text = cli.Has("--json") ? RecordJson(settings) : DumpRecordText(settings, AppLang().LangType());
     std::fwrite(text.data(), 1, text.size(), stdout);
     return ExitSuccess;
 }

@@ -1,70 +1,89 @@
 #include "cli/RecordDump.h"
 
-#include <QStringList>
+#include <algorithm>
+#include <cstdio>
 
-#include "cli/RecordFields.h"
 #include "lang/ChannelTexts.h"
+#include "lang/RecordText.h"
+#include "model/DtmfDigits.h"
+#include "model/OptionTable.h"
+#include "text/PrintableText.h"
+#include "text/Utf8.h"
 
 namespace {
 
-// A channel not in use shows its number only: its empty cells vanish when the row is trimmed.
-QStringList ChannelRow(const RadioSettings& s, unsigned channel)
-{
-    QStringList cells;
-    for (int column = 0; column < ChannelColumnCount; ++column)
-        cells << ChannelCellText(s, channel, ChannelColumn(column));
-    return cells;
-}
+using Row = std::vector<std::string>;
+
+constexpr char32_t FirstWideCharacter = 0x1100;
+constexpr size_t ColumnGap = 2;
 
 // Terminal columns a text takes: wide (East Asian) characters take two.
-int DisplayWidth(const QString& text)
+size_t DisplayWidth(const std::string& text)
 {
-    int width = 0;
-    for (QChar c : text)
-        width += c.unicode() >= 0x1100 && !c.isLowSurrogate() ? 2 : 1;
+    size_t width = 0;
+    for (char32_t c : Utf8Characters(text))
+        width += c >= FirstWideCharacter ? 2 : 1;
     return width;
 }
 
-QString Row(const QStringList& cells, const QList<int>& widths)
+// What the radio reported of itself, which a terminal must not take for control sequences.
+std::string RadioText(const uint8_t* bytes, size_t size) { return PrintableText(RecordTextUtf8(bytes, size)); }
+
+std::string TrimmedEnd(std::string text)
 {
-    QString row;
-    for (int i = 0; i < cells.size(); ++i)
-        row += cells[i] + QString(widths[i] - DisplayWidth(cells[i]) + 2, ' ');
-    return row.trimmed() + '\n';
+    text.erase(text.find_last_not_of(" \t\n\v\f\r") + 1);
+    return text;
 }
 
-QString ChannelTable(const RadioSettings& s)
+// A channel not in use shows its number only: its empty cells vanish when the row is trimmed.
+std::string RowLine(const Row& cells, const std::vector<size_t>& widths)
 {
-    QList<QStringList> rows{ChannelColumnTitles()};
+    std::string row;
+    for (size_t i = 0; i < cells.size(); ++i)
+        row += cells[i] + std::string(widths[i] - DisplayWidth(cells[i]) + ColumnGap, ' ');
+    return TrimmedEnd(row) + '\n';
+}
+
+std::string ChannelTable(const RadioSettings& s, TTeskFuncs::TLangType language)
+{
+    std::vector<Row> rows{ChannelColumnTitles(language)};
     for (unsigned i = 1; i <= ChannelCount; ++i)
-        rows.append(ChannelRow(s, i));
-    QList<int> widths(rows.front().size(), 0);
-    for (const auto& r : rows)
-        for (int i = 0; i < r.size(); ++i)
+        rows.push_back(ChannelRowTexts(s, i, language));
+    std::vector<size_t> widths(rows.front().size(), 0);
+    for (const Row& r : rows)
+        for (size_t i = 0; i < r.size(); ++i)
             widths[i] = std::max(widths[i], DisplayWidth(r[i]));
-    QString table;
-    for (const auto& r : rows)
-        table += Row(r, widths);
+    std::string table;
+    for (const Row& r : rows)
+        table += RowLine(r, widths);
     return table;
 }
 
+std::string EntryLine(unsigned k, const AddressBookEntry& e)
+{
+    char number[8];
+    std::snprintf(number, sizeof number, "%2u", k);
+    return std::string("  ") + number + "  " + RecordTextUtf8(e.EntryName, NameCapacity) + "  " +
+           DtmfText(e.Id, AddrBookIdCapacity, e.IdLength) + '\n';
 }
 
-std::string DumpRecordText(const RadioSettings& s)
+}
+
+std::string DumpRecordText(const RadioSettings& s, TTeskFuncs::TLangType language)
 {
-    QString out = "Channels\n" + ChannelTable(s);
+    std::string out = "Channels\n" + ChannelTable(s, language);
     out += "\nOptions\n";
-    for (const auto& f : NumberFields())
-        out += QString("  %1: %2\n").arg(f.name).arg(f.get(s));
+    for (const OptionField& f : OptionFields())
+        out += std::string("  ") + f.name + ": " + std::to_string(f.Get(s)) + '\n';
     out += "\nDTMF codes\n";
-    for (const auto& f : DtmfCodeFields())
-        out += QString("  %1: %2\n").arg(f.name, DtmfCodeText(s, f));
+    for (const DtmfCodeField& f : DtmfCodeFields())
+        out += std::string("  ") + f.name + ": " + f.Text(s) + '\n';
     out += "\nAddress book\n";
     for (unsigned k = 1; k <= AddrBookEntryCount; ++k)
         if (s.IsAddrBookEntryUsed(k))
-            out += QString("  %1  %2  %3\n").arg(k, 2).arg(FieldText(s.Entry(k).EntryName, NameCapacity), EntryIdText(s.Entry(k)));
+            out += EntryLine(k, s.Entry(k));
     out += "\nRadio\n";
-    out += "  DeviceSn: " + FieldText(s.DeviceSn, DeviceSnSize) + '\n';
-    out += "  SoftwareVersion: " + FieldText(s.SoftwareVersion, SoftwareVersionFieldSize) + '\n';
-    return out.toStdString();
+    out += "  DeviceSn: " + RadioText(s.DeviceSn, DeviceSnSize) + '\n';
+    out += "  SoftwareVersion: " + RadioText(s.SoftwareVersion, SoftwareVersionFieldSize) + '\n';
+    return out;
 }

@@ -6,7 +6,9 @@
 
 #include <QCoreApplication>
 
+#include "cli/CliOutput.h"
 #include "cli/ExitCodes.h"
+#include "cli/TransferOptions.h"
 #include "lang/FileMessage.h"
 #include "lang/IdSeriesMessage.h"
 #include "lang/Messages.h"
@@ -53,6 +55,7 @@ void ShowAttempt(const RadioAttempt& attempt)
                                        {Number(attempt.Number), attempt.Serial, FailureWords(attempt)}};
     std::printf("%s\n", EnglishMessage(line).c_str());
     std::fflush(stdout);
+    ShowBackup(attempt.Backup);
     if (attempt.PartlyWritten)
         Say({MessageId::PartlyWritten});
     if (!attempt.Logged.ok)
@@ -79,6 +82,7 @@ SeriesPlan PlanFrom(const CliArgs& cli, const std::string& file, const TransferT
     if (seconds < 1 || seconds > uint32_t(INT32_MAX / MsPerSecond))
         throw UsageError("--wait-seconds takes a number of seconds from 1");
     plan.WaitLimitMs = int(seconds) * MsPerSecond;
+    plan.Backups = BackupsWanted(cli);
     return plan;
 }
 
@@ -93,7 +97,7 @@ bool AsksForSeries(const CliArgs& cli)
 }
 
 int WriteSeries(const CliArgs& cli, const std::string& file, const std::string& port, const TransferTargets& targets,
-                BandDifferencePolicy policy, TransferTrace* trace, const std::function<void()>& backUp)
+                BandDifferencePolicy policy, TransferTrace* trace)
 {
     SeriesPlan plan = PlanFrom(cli, file, targets);
     if (plan.IncreaseIds) {
@@ -108,7 +112,6 @@ int WriteSeries(const CliArgs& cli, const std::string& file, const std::string& 
         Say({MessageId::SeriesLogNotWritten, {EnglishMessage(FileMessage(log))}});
         return ExitUsageOrFile;
     }
-    backUp();
     TransferSession session;
     const std::optional<std::string> device = session.LinkDevice(port);
     if (!device)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "cli/CliArgs.h"
@@ -12,7 +11,7 @@ bool AsksForSeries(const CliArgs& cli);
 
 // write --radios N: the record in `targets` written to N radios in a row on `port`, each next
 // radio waited for (--wait-seconds, 120 by default), with --verify, --increment-ids and the log
-// (--log, or the default programming log). `backUp` runs once the series is sure to start.
-// Returns the exit status.
+// (--log, or the default programming log), each radio's write kept in that radio's backup folder
+// unless --no-backup. Returns the exit status.
 int WriteSeries(const CliArgs& cli, const std::string& file, const std::string& port, const TransferTargets& targets,
-                BandDifferencePolicy policy, TransferTrace* trace, const std::function<void()>& backUp);
+                BandDifferencePolicy policy, TransferTrace* trace);

@@ -42,17 +42,14 @@ BandLimits ParseBand(const CliArgs& cli)
     return settings.Bands[size_t(index)];
 }
 
-// Backups are on unless --no-backup or the settings file's Backups=0 says otherwise; a backup
-// that fails is reported and the command goes on. The record kept, or nothing.
-std::string BackUp(const CliArgs& cli, const TransferTargets& targets, BackupDirection direction)
+// What a read brought, once it is in the record; a backup that fails is reported and the command
+// goes on. The record kept, or nothing.
+std::string BackUpRead(const CliArgs& cli, const TransferTargets& targets)
 {
-    if (cli.Has("--no-backup") || !CurrentAppSettings().Backups)
+    if (!BackupsWanted(cli))
         return {};
-    const BackupResult kept = BackUpTransfer(targets.Settings, targets.Image, direction);
-    if (!kept.result.ok)
-        std::fprintf(stderr, "kr-t27-cli: %s\n", EnglishMessage(FileMessage(kept.result)).c_str());
-    else
-        std::fprintf(stderr, "kr-t27-cli: backup %s\n", kept.recordPath.c_str());
+    const BackupResult kept = BackUpTransfer(targets.Settings, targets.Image, BackupDirection::Read);
+    ShowBackup(kept);
     return kept.recordPath;
 }
 
@@ -107,8 +104,9 @@ int ListPorts(const CommandArgs& args)
         throw UsageError("ports takes no arguments");
     const TeskComm32::PortLookup ports = ConfiguredPorts();
     const TCommSerialPortInfo info(ports);
-    for (const auto& name : info.PortList)
-        std::printf("%s\t%s\t%s\n", name.c_str(), TeskComm32::DevicePathOf(name, ports).c_str(),
+    const std::vector<std::string> paths = TeskComm32::DevicePathsOf(info.PortList, ports);
+    for (size_t i = 0; i < info.PortList.size(); ++i)
+        std::printf("%s\t%s\t%s\n", info.PortList[i].c_str(), paths[i].c_str(),
                     info.FromSystem ? "system" : "fallback");
     return ExitSuccess;
 }
@@ -143,7 +141,7 @@ int ReadRadio(const CommandArgs& args)
     const LinkOutcome outcome = RunTransfer(context, run);
     if (outcome != LinkOutcome::Success)
         return ExitCodeOf(outcome);
-    const std::string backup = BackUp(cli, *targets, BackupDirection::Read);
+    const std::string backup = BackUpRead(cli, *targets);
     if (FileResult saved = SaveChannelFile(out, targets->Settings); !saved.ok)
         return KeptAside(saved, backup, *targets);
     ShowOutcome(outcome);
@@ -185,12 +183,11 @@ int WriteRadio(const CommandArgs& args)
         return ExitUsageOrFile;
 
     if (series)
-        return WriteSeries(cli, file, port, *targets, policy, trace.Trace(),
-                           [&] { BackUp(cli, *targets, BackupDirection::Write); });
-    BackUp(cli, *targets, BackupDirection::Write);
+        return WriteSeries(cli, file, port, *targets, policy, trace.Trace());
+    TransferRun run{port, policy, trace.Trace(), PasswordQuestionFor(cli)};
+    run.WriteBackup = BackupsWanted(cli);
     TransferSession session;
-    const LinkOutcome outcome = session.Run(targets->Context(TransferKind::Normal, false),
-                                            {port, policy, trace.Trace(), PasswordQuestionFor(cli)});
+    const LinkOutcome outcome = session.Run(targets->Context(TransferKind::Normal, false), run);
     if (outcome != LinkOutcome::Success)
         return ExitCodeOf(outcome);
     return cli.Has("--verify") ? Verify(session, *targets, port, trace.Trace()) : ExitSuccess;

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include "ports/PortLookup.h"
 
 namespace {
+
 constexpr char FirstPrintable = 0x20;
 constexpr char LastPrintable = 0x7E;
 // A first line longer than this holds no password the radio takes anyway.
@@ -32,6 +34,21 @@ std::string FirstLineOf(const std::string& path)
     if (!text.empty() && text.back() == '\r')
         text.pop_back();
     return text;
+}
+
+// A file that cannot be read is said once, however often a command asks for the settings.
+AppSettings LoadCurrentAppSettings()
+{
+    const std::string path = SettingsFilePath();
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec))
+        return AppSettings();
+    FileResult unread;
+    const AppSettings settings = LoadAppSettings(path, &unread);
+    if (!unread.ok)
+        std::fprintf(stderr, "kr-t27-cli: %s\n",
+                     EnglishMessage({MessageId::SettingsNotRead, {EnglishMessage(FileMessage(unread))}}).c_str());
+    return settings;
 }
 
 }
@@ -93,9 +110,10 @@ void ApplyFastOption(const CliArgs& cli, LinkSettings& link) { link.FastLink = c
 
 AppSettings CurrentAppSettings()
 {
-    const std::string path = SettingsFilePath();
-    std::error_code ec;
-    return std::filesystem::exists(path, ec) ? LoadAppSettings(path) : AppSettings();
+    static const AppSettings settings = LoadCurrentAppSettings();
+    return settings;
 }
+
+bool BackupsWanted(const CliArgs& cli) { return !cli.Has("--no-backup") && CurrentAppSettings().Backups; }
 
 TeskComm32::PortLookup ConfiguredPorts() { return {CurrentAppSettings().PinnedPorts}; }

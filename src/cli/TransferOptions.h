@@ -44,8 +44,12 @@ void ApplyPasswordOption(const CliArgs& cli, RadioSettings& settings);
 // --fast: the link answers the radio as soon as it has answered (see LinkTiming).
 void ApplyFastOption(const CliArgs& cli, LinkSettings& link);
 
+// Backups are kept unless --no-backup or the settings file's Backups=0 says otherwise.
+bool BackupsWanted(const CliArgs& cli);
+
 // The settings file as the desktop program keeps it, or the defaults while there is none: the
-// command line reads the file and leaves creating it to the desktop program.
+// command line reads the file and leaves creating it to the desktop program. Read once per
+// command; a file that cannot be read is said on stderr and the defaults are used.
 AppSettings CurrentAppSettings();
 
 // COM names mean here what they mean in the desktop program, pinned devices included.

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 
+#include "cli/CliOutput.h"
 #include "cli/ExitCodes.h"
 #include "cli/PortArgument.h"
 #include "cli/TransferOptions.h"
@@ -42,7 +43,7 @@ bool StopWithoutAsking(const RadioInfo& reported, const BandLimits& ours)
 // Fails as a port that does not open fails, named as the user named it.
 LinkOutcome UnlistedPort(const std::string& port)
 {
-    std::fprintf(stderr, "kr-t27-cli: %s is not listed (kr-t27-cli ports lists the ports)\n", port.c_str());
+    std::fprintf(stderr, "kr-t27-cli: %s\n", EnglishMessage({MessageId::PortNotListed, {port}}).c_str());
     ShowOutcome(LinkOutcome::CommunicationFailure);
     return LinkOutcome::CommunicationFailure;
 }
@@ -108,6 +109,7 @@ LinkOutcome TransferSession::RunOnce(const TransferContext& context, const std::
     QCoreApplication& app = *application_;
     TransferRunner runner(context);
     runner.SetEndAtOnceWhenPortFails(true);
+    runner.SetWriteBackup(run.WriteBackup);
     const BandAnswer answer = BandAnswerFor(run.Policy);
     runner.SetBandQuestion([answer, context] { return answer(context.Settings.WriteRadioInfo, context.Band); });
     ProgressReport progress;
@@ -120,6 +122,7 @@ LinkOutcome TransferSession::RunOnce(const TransferContext& context, const std::
     if (runner.Outcome() == LinkOutcome::Running)
         app.exec();
     progress.End();
+    ShowBackup(runner.WriteBackup());
     if (run.Trace)
         run.Trace->Append(runner.Trace());
     if (runner.PartlyWritten())

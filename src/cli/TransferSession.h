@@ -39,6 +39,9 @@ struct TransferRun {
     // with the answer.
     PasswordQuestion AskPassword;
     SuccessLine Success;
+    // A normal write keeps what it sends once the radio has answered, in that radio's folder; the
+    // backup is reported on stderr once the transfer is over.
+    bool WriteBackup = false;
 };
 
 // Where the command line's transfers run: Qt's event loop, with the application object it needs,

@@ -56,6 +56,7 @@ void TPasswordDlg::OKBtnClick()
 {
     if (IsAdjustmentAccessCode(eInput->text().toStdString())) {
         TAdjustmentDlg adjustment(link_, calibration_, writeChannelData_, this);
+        adjustment.SetBackUpBeforeWrite(backUpBeforeWrite_);
         adjustment.exec();
     }
     accept();

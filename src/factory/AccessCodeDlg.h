@@ -18,6 +18,9 @@ public:
     TPasswordDlg(const TransferContext& link, AdjustmentData& calibration, std::function<void()> writeChannelData,
                  QWidget* owner);
 
+    // Whether the calibration dialog's writes keep the radio's own data in the backups first.
+    void SetBackUpBeforeWrite(bool backUp) { backUpBeforeWrite_ = backUp; }
+
     QLineEdit* eInput;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
@@ -28,4 +31,5 @@ private:
     TransferContext link_;
     AdjustmentData& calibration_;
     std::function<void()> writeChannelData_;
+    bool backUpBeforeWrite_ = true;
 };

@@ -45,6 +45,17 @@ QPushButton* MakeButton(const char* name, const QString& caption, QWidget* paren
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
+// The file's length against the record's, then how much of the record it replaced.
+QString PartlyTakenNotice(const std::string& path, const AdjustmentFileFit& fit)
+{
+    const std::string taken = std::to_string(fit.taken);
+    const std::string whole = std::to_string(AdjustmentDataSize);
+    const Message howMuch = fit.fileSize < AdjustmentDataSize
+                                ? Message(MessageId::AdjustmentFileShortTaken, {taken, whole})
+                                : Message(MessageId::AdjustmentFileLongTaken, {taken});
+    return DisplayMessage(FileMessage(AdjustmentFileWrongSize(path, fit))) + '\n' + DisplayMessage(howMuch);
+}
+
 }
 
 TAdjustmentDlg::TAdjustmentDlg(const TransferContext& link, AdjustmentData& calibration,
@@ -135,14 +146,19 @@ void TAdjustmentDlg::bNewClick()
     RefreshFields();
 }
 
-// A file that cannot be read leaves the record as it was, without a message.
+// A file that cannot be read leaves the record as it was, without a message. One of another length
+// is taken as far as it goes, and the technician is told so before the values reach a radio.
 void TAdjustmentDlg::bOpenClick()
 {
     const QString path = chooser_.ChooseFileToOpen(this, AdjText(OpenFileTitle));
     if (path.isEmpty())
         return;
-    if (OpenAdjustmentFile(LocalPath(path), calibration_).ok)
-        RefreshFields();
+    AdjustmentFileFit fit;
+    if (!OpenAdjustmentFile(LocalPath(path), calibration_, &fit).ok)
+        return;
+    RefreshFields();
+    if (!fit.Whole())
+        ShowNotice(this, PartlyTakenNotice(LocalPath(path), fit));
 }
 
 // A save that fails must not pass for done: the values would be lost with the next radio.
@@ -164,7 +180,7 @@ void TAdjustmentDlg::bReadClick()
     TransferContext context = link_;
     context.Kind = TransferKind::Adjustment;
     context.IsRead = true;
-    RunFactoryTransfer(context, this, [this] {
+    RunFactoryTransfer(context, backUpBeforeWrite_, this, [this] {
         SetAdjustmentData(link_.Buffer, calibration_);
         RefreshFields();
     });
@@ -180,7 +196,7 @@ void TAdjustmentDlg::bWriteClick()
     TransferContext context = link_;
     context.Kind = TransferKind::Adjustment;
     context.IsRead = false;
-    RunFactoryTransfer(context, this, {});
+    RunFactoryTransfer(context, backUpBeforeWrite_, this, {});
 }
 
 void TAdjustmentDlg::Button1Click()
@@ -192,5 +208,6 @@ void TAdjustmentDlg::Button1Click()
 void TAdjustmentDlg::bWriteSnClick()
 {
     TWriteSnDlg dialog(link_, this);
+    dialog.SetBackUpBeforeWrite(backUpBeforeWrite_);
     dialog.exec();
 }

@@ -31,6 +31,8 @@ public:
     ~TAdjustmentDlg() override;
 
     void SetFileChooser(AdjustmentFileChooser chooser) { chooser_ = std::move(chooser); }
+    // Whether a calibration or serial-number write first keeps the radio's own data in the backups.
+    void SetBackUpBeforeWrite(bool backUp) { backUpBeforeWrite_ = backUp; }
 
     // Every box from the record.
     void RefreshFields();
@@ -77,4 +79,5 @@ private:
     std::function<void()> writeChannelData_;
     AdjustmentFileChooser chooser_;
     std::vector<FieldEdit> edits_;
+    bool backUpBeforeWrite_ = true;
 };

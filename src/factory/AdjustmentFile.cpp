@@ -1,17 +1,59 @@
 #include "factory/AdjustmentFile.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "files/AtomicFile.h"
 
-FileResult OpenAdjustmentFile(const std::string& path, AdjustmentData& record)
+namespace {
+
+// One byte past the record tells a longer file from a whole one.
+constexpr size_t ProbeSize = AdjustmentDataSize + 1;
+
+// Only a longer file is measured: the read already knows every other length.
+size_t FileSize(const std::string& path, size_t got)
 {
-    uint8_t prefix[AdjustmentDataSize];
+    if (got < ProbeSize)
+        return got;
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    return ec ? got : size_t(size);
+}
+
+}
+
+FileResult OpenAdjustmentFile(const std::string& path, AdjustmentData& record, AdjustmentFileFit* fit)
+{
+    uint8_t bytes[ProbeSize];
     size_t got = 0;
-    FileResult result = ReadFilePrefix(path, prefix, sizeof prefix, got);
-    if (result.ok)
-        std::copy(prefix, prefix + got, record.Bytes());
+    const FileResult result = ReadFilePrefix(path, bytes, sizeof bytes, got);
+    if (!result.ok)
+        return result;
+    const AdjustmentFileFit met{FileSize(path, got), std::min(got, AdjustmentDataSize)};
+    std::copy(bytes, bytes + met.taken, record.Bytes());
+    if (fit)
+        *fit = met;
     return result;
+}
+
+// Read aside first, so that a refused file leaves the record as it was.
+FileResult OpenWholeAdjustmentFile(const std::string& path, AdjustmentData& record)
+{
+    AdjustmentData read = record;
+    AdjustmentFileFit fit;
+    const FileResult result = OpenAdjustmentFile(path, read, &fit);
+    if (!result.ok)
+        return result;
+    if (!fit.Whole())
+        return AdjustmentFileWrongSize(path, fit);
+    record = read;
+    return result;
+}
+
+FileResult AdjustmentFileWrongSize(const std::string& path, const AdjustmentFileFit& fit)
+{
+    return FileResult::WrongSize(FileProblem::AdjustmentFileWrongSize, path, fit.fileSize, AdjustmentDataSize);
 }
 
 FileResult SaveAdjustmentFile(const std::string& path, const AdjustmentData& record)

@@ -3,8 +3,9 @@
 #include "factory/AccessCodeDlg.h"
 
 void RunAdjustmentMenu(QWidget* owner, const TransferContext& link, AdjustmentData& calibration,
-                       std::function<void()> writeChannelData)
+                       bool backUpBeforeWrite, std::function<void()> writeChannelData)
 {
     TPasswordDlg dialog(link, calibration, std::move(writeChannelData), owner);
+    dialog.SetBackUpBeforeWrite(backUpBeforeWrite);
     dialog.exec();
 }

@@ -117,5 +117,5 @@ void TWriteSnDlg::RunSnTransfer(bool read, std::function<void()> onSuccess)
     TransferContext context = link_;
     context.Kind = TransferKind::SerialNumber;
     context.IsRead = read;
-    RunFactoryTransfer(context, this, std::move(onSuccess));
+    RunFactoryTransfer(context, backUpBeforeWrite_, this, std::move(onSuccess));
 }

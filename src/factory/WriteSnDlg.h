@@ -21,6 +21,9 @@ public:
     TWriteSnDlg(const TransferContext& link, QWidget* owner);
     ~TWriteSnDlg() override;
 
+    // Whether a write first keeps the radio's calibration and serial number in the backups.
+    void SetBackUpBeforeWrite(bool backUp) { backUpBeforeWrite_ = backUp; }
+
     TDigitEdit* eSn;
     TUpDownArrows* udSn;
     QPushButton* Button1;  // Read
@@ -39,4 +42,5 @@ private:
     void RunSnTransfer(bool read, std::function<void()> onSuccess);
 
     TransferContext link_;
+    bool backUpBeforeWrite_ = true;
 };

@@ -9,6 +9,7 @@
 #include "files/AtomicFile.h"
 #include "files/IniDocument.h"
 #include "files/IniValue.h"
+#include "files/TextFile.h"
 
 namespace fs = std::filesystem;
 
@@ -145,7 +146,7 @@ std::array<BandLimits, BandCount> AppSettings::DefaultBands()
     }};
 }
 
-AppSettings LoadAppSettings(const std::string& path)
+AppSettings LoadAppSettings(const std::string& path, FileResult* unread)
 {
     if (FileIsMissing(path)) {
         const AppSettings defaults;
@@ -154,8 +155,11 @@ AppSettings LoadAppSettings(const std::string& path)
         return defaults;
     }
     std::string text;
-    if (!ReadWholeFile(path, text).ok)
+    if (const FileResult read = ReadTextFile(path, text, SettingsFileLimit); !read.ok) {
+        if (unread)
+            *unread = read;
         return AppSettings();
+    }
     return ReadSettings(IniDocument::Parse(text));
 }
 
@@ -169,7 +173,7 @@ FileResult SaveAppSettings(const std::string& path, const AppSettings& settings)
             return folder;
     } else {
         std::string text;
-        const FileResult read = ReadWholeFile(path, text);
+        const FileResult read = ReadTextFile(path, text, SettingsFileLimit);
         if (!read.ok)
             return read;
         ini = IniDocument::Parse(text);

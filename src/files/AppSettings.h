@@ -33,10 +33,15 @@ struct AppSettings {
 // there yet, the user's configuration directory instead.
 std::string SettingsFilePath();
 
+// A settings file holds a few dozen lines; one larger than this is no settings file.
+constexpr size_t SettingsFileLimit = 1024 * 1024;
+
 // Reads the file, or creates it with the defaults when it is missing. A selection outside 0..5
-// reads as 0; unreadable values fall back to their defaults.
-AppSettings LoadAppSettings(const std::string& path);
+// reads as 0; unreadable values fall back to their defaults. A file that cannot be read (larger
+// than SettingsFileLimit among others) gives the defaults, and `unread`, when given, says why.
+AppSettings LoadAppSettings(const std::string& path, FileResult* unread = nullptr);
 
 // Writes port, language, search flag and selection; band limits only when the file is created
-// anew. Other lines of an existing file are kept as they stand.
+// anew. Other lines of an existing file are kept as they stand; one that cannot be read is left
+// as it is.
 FileResult SaveAppSettings(const std::string& path, const AppSettings& settings);

@@ -1,5 +1,6 @@
 #include "files/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <optional>
@@ -187,22 +188,25 @@ FileResult ReadFilePrefix(const std::string& path, uint8_t* data, size_t maxSize
     return FileResult::Success();
 }
 
-FileResult ReadWholeFile(const std::string& path, std::string& bytes)
+FileResult ReadWholeFile(const std::string& path, std::string& bytes, size_t maxSize)
 {
     bytes.clear();
     platform::OpenFile file;
     if (FileResult opened = OpenToRead(path, file); !opened.ok)
         return opened;
-    size_t got = ReadChunk;
-    while (got == ReadChunk) {
+    while (bytes.size() < maxSize) {
         const size_t had = bytes.size();
-        bytes.resize(had + ReadChunk);
-        const int error = file.Read(reinterpret_cast<uint8_t*>(bytes.data()) + had, ReadChunk, got);
+        const size_t wanted = std::min(ReadChunk, maxSize - had);
+        size_t got = 0;
+        bytes.resize(had + wanted);
+        const int error = file.Read(reinterpret_cast<uint8_t*>(bytes.data()) + had, wanted, got);
         bytes.resize(had + got);
         if (error != 0) {
             bytes.clear();
             return FileResult::Failure(FileProblem::CannotRead, path, error);
         }
+        if (got < wanted)
+            break;
     }
     return FileResult::Success();
 }

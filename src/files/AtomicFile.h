@@ -37,5 +37,6 @@ FileResult CheckSaveTarget(const std::string& path);
 // Anything but a plain file is refused at once instead of being waited on.
 FileResult ReadFilePrefix(const std::string& path, uint8_t* data, size_t maxSize, size_t& got);
 
-// Reads the whole of a plain file, refusing anything else as ReadFilePrefix does.
-FileResult ReadWholeFile(const std::string& path, std::string& bytes);
+// Reads the whole of a plain file, refusing anything else as ReadFilePrefix does; stops after
+// `maxSize` bytes, so that a caller can tell a file longer than it wants without reading it all.
+FileResult ReadWholeFile(const std::string& path, std::string& bytes, size_t maxSize = SIZE_MAX);

@@ -29,11 +29,11 @@ bool IsNameCharacter(uint8_t c)
 // An unset number reads as zeros, spaces or erased flash (0xFF).
 bool IsPadding(uint8_t c) { return c == 0 || c == ' ' || c == 0xFF; }
 
-fs::path FreeBase(const fs::path& folder, const std::string& base)
+fs::path FreeBase(const fs::path& folder, const std::string& base, const char* extension)
 {
     fs::path candidate = folder / base;
     std::error_code ec;
-    for (int n = 2; n <= NameAttempts && fs::exists(fs::path(candidate) += RecordExtension, ec); ++n)
+    for (int n = 2; n <= NameAttempts && fs::exists(fs::path(candidate) += extension, ec); ++n)
         candidate = folder / (base + "-" + std::to_string(n));
     return candidate;
 }
@@ -73,37 +73,44 @@ std::string BackupFolderName(const uint8_t (&deviceSn)[DeviceSnSize])
     return meaningful ? name : UnknownRadioFolder;
 }
 
+std::string BackupBaseName(const BackupMoment& when, const std::string& what)
+{
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "%04d%02d%02d-%02d%02d%02d-", when.Year % 10000, when.Month % 100,
+                  when.Day % 100, when.Hour % 100, when.Minute % 100, when.Second % 100);
+    return stamp + what;
+}
+
 std::string BackupBaseName(const BackupMoment& when, BackupDirection direction)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d%02d%02d-%02d%02d%02d-%s", when.Year % 10000, when.Month % 100,
-                  when.Day % 100, when.Hour % 100, when.Minute % 100, when.Second % 100,
-                  direction == BackupDirection::Read ? "read" : "write");
-    return text;
+    return BackupBaseName(when, direction == BackupDirection::Read ? "read" : "write");
+}
+
+BackupResult StoreBackupFiles(const std::string& root, const uint8_t (&deviceSn)[DeviceSnSize],
+                              const std::string& base, const std::vector<BackupFile>& files)
+{
+    if (root.empty())
+        return {FileResult::Failure(FileProblem::NoBackupFolder, {}), {}};
+    const fs::path folder = fs::path(root) / BackupFolderName(deviceSn);
+    if (const std::error_code ec = MakePrivateFolders(folder.string()))
+        return {FileResult::Failure(FileProblem::CannotBackUp, folder.string(), ec.value()), {}};
+    const fs::path freeBase = FreeBase(folder, base, files.front().extension);
+    for (const BackupFile& file : files) {
+        const std::string path = (fs::path(freeBase) += file.extension).string();
+        if (FileResult saved = WriteFileAtomically(path, file.data, file.size, NewFileAccess::OwnerOnly);
+            !saved.ok)
+            return {saved, {}};
+    }
+    return {FileResult::Success(), (fs::path(freeBase) += files.front().extension).string()};
 }
 
 BackupResult StoreBackup(const std::string& root, const RadioSettings& settings, const MemoryImage* image,
                          const BackupMoment& when, BackupDirection direction)
 {
-    if (root.empty())
-        return {FileResult::Failure(FileProblem::NoBackupFolder, {}), {}};
-    const fs::path folder = fs::path(root) / BackupFolderName(settings.DeviceSn);
-    if (const std::error_code ec = MakePrivateFolders(folder.string()))
-        return {FileResult::Failure(FileProblem::CannotBackUp, folder.string(), ec.value()), {}};
-    const fs::path base = FreeBase(folder, BackupBaseName(when, direction));
-    const std::string recordPath = (fs::path(base) += RecordExtension).string();
-    const FileResult savedRecord = WriteFileAtomically(recordPath, settings.BlockBytes(), RadioSettingsBlockSize,
-                                                       NewFileAccess::OwnerOnly);
-    if (!savedRecord.ok)
-        return {savedRecord, {}};
-    if (image) {
-        const std::string imagePath = (fs::path(base) += ImageExtension).string();
-        const FileResult savedImage =
-            WriteFileAtomically(imagePath, image->data(), image->size(), NewFileAccess::OwnerOnly);
-        if (!savedImage.ok)
-            return {savedImage, {}};
-    }
-    return {FileResult::Success(), recordPath};
+    std::vector<BackupFile> files{{RecordExtension, settings.BlockBytes(), RadioSettingsBlockSize}};
+    if (image)
+        files.push_back({ImageExtension, image->data(), image->size()});
+    return StoreBackupFiles(root, settings.DeviceSn, BackupBaseName(when, direction), files);
 }
 
 BackupResult BackUpTransfer(const RadioSettings& settings, const MemoryImage& image, BackupDirection direction)

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "files/FileResult.h"
 #include "model/MemoryImage.h"
@@ -34,13 +35,26 @@ std::string BackupRoot();
 // '_'), without the padding an unset number holds; "unknown" when nothing is left.
 std::string BackupFolderName(const uint8_t (&deviceSn)[DeviceSnSize]);
 
-// "20261208-093012-read".
+// "20261208-093012-read": the time, then what the backup holds.
+std::string BackupBaseName(const BackupMoment& when, const std::string& what);
 std::string BackupBaseName(const BackupMoment& when, BackupDirection direction);
 
 struct BackupResult {
     FileResult result;
-    std::string recordPath;  // the .Kqd written, on success
+    std::string recordPath;  // the first file written (the .Kqd of a transfer), on success
 };
+
+// One file of a backup: what follows the base name, and its bytes.
+struct BackupFile {
+    const char* extension;
+    const uint8_t* data;
+    size_t size;
+};
+
+// Writes root/<serial>/<base><extension> for every file, each atomically, creating the folders.
+// A base whose first file already exists gets "-2", "-3", ... appended.
+BackupResult StoreBackupFiles(const std::string& root, const uint8_t (&deviceSn)[DeviceSnSize],
+                              const std::string& base, const std::vector<BackupFile>& files);
 
 // Writes root/<serial>/<base>.Kqd and, when `image` is given, <base>.img beside it, each
 // atomically and for the user alone, since they hold the radio's password, creating the folders

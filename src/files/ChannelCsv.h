@@ -14,15 +14,17 @@
 
 const std::vector<std::string>& ChannelCsvColumns();
 
-// One used channel as a row of those columns; `number` is its Location.
+// One used channel as a row of those columns; `number` is its Location. The name is a text field
+// (SpreadsheetTextField); every other column holds a number or a fixed word.
 std::vector<std::string> ChannelCsvRow(unsigned number, const ChannelRecord& channel);
 
-// The header and one row per used channel, CR LF after every line, UTF-8 without byte-order mark.
-std::string ExportChannelCsv(const RadioSettings& settings, char separator = CsvComma);
+// The header and one row per used channel, CR LF after every line, UTF-8 without byte-order mark;
+// names whose bytes are no GBK text are noted.
+ChannelCsvExport ExportChannelCsv(const RadioSettings& settings, char separator = CsvComma);
 
 // The same table holding only those of `channels` that are in use, in the order given.
-std::string ExportChannelCsvRows(const RadioSettings& settings, const std::vector<unsigned>& channels,
-                                 char separator = CsvComma);
+ChannelCsvExport ExportChannelCsvRows(const RadioSettings& settings, const std::vector<unsigned>& channels,
+                                      char separator = CsvComma);
 
 struct ChannelCsvImportOptions {
     BandLimits band;
@@ -32,7 +34,9 @@ struct ChannelCsvImportOptions {
 };
 
 // Every row passes the rules of typing into the grid; a row the radio cannot hold is left out
-// and reported, as is every change made to a row that is taken. Refused without a Frequency
-// column, and then nothing changes.
+// and reported, as is every change made to a row that is taken, its name included. A field
+// written with SpreadsheetTextField's apostrophe reads as the text it stands for. Refused without
+// a Frequency column, and then nothing changes. The table is read a row at a time, keeping only
+// the known columns, so the memory taken beside the text stays small.
 ChannelCsvImport ImportChannelCsv(std::string_view text, const ChannelCsvImportOptions& options,
                                   RadioSettings& settings);

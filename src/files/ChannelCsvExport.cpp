@@ -15,13 +15,13 @@ constexpr uint32_t SplitFromHertz = 70000000;
 constexpr uint8_t PowerLowValue = 0;
 constexpr uint8_t PowerHighValue = 1;
 
-std::string NameOf(const ChannelRecord& channel)
+std::string_view NameBytes(const ChannelRecord& channel)
 {
     const auto* bytes = reinterpret_cast<const char*>(channel.Name);
     size_t length = 0;
     while (length < NameCapacity && bytes[length] != '\0')
         ++length;
-    return GbkToUtf8(std::string_view(bytes, length));
+    return std::string_view(bytes, length);
 }
 
 struct DuplexColumns {
@@ -79,7 +79,7 @@ std::vector<std::string> ChannelCsvRow(unsigned number, const ChannelRecord& cha
 
     std::vector<std::string> row(CsvColumnCount);
     row[ColLocation] = std::to_string(number);
-    row[ColName] = NameOf(channel);
+    row[ColName] = SpreadsheetTextField(GbkToUtf8(NameBytes(channel)));
     row[ColFrequency] = MegahertzText(rx);
     row[ColDuplex] = duplex.duplex;
     row[ColOffset] = duplex.offset;
@@ -100,18 +100,25 @@ std::vector<std::string> ChannelCsvRow(unsigned number, const ChannelRecord& cha
     return row;
 }
 
-std::string ExportChannelCsv(const RadioSettings& settings, char separator)
+ChannelCsvExport ExportChannelCsv(const RadioSettings& settings, char separator)
 {
     std::vector<unsigned> everyChannel(ChannelCount);
     std::iota(everyChannel.begin(), everyChannel.end(), 1u);
     return ExportChannelCsvRows(settings, everyChannel, separator);
 }
 
-std::string ExportChannelCsvRows(const RadioSettings& settings, const std::vector<unsigned>& channels, char separator)
+ChannelCsvExport ExportChannelCsvRows(const RadioSettings& settings, const std::vector<unsigned>& channels,
+                                      char separator)
 {
-    std::string text = FormatCsvRecord(ChannelCsvColumns(), separator) + CsvLineEnd;
-    for (unsigned n : channels)
-        if (settings.IsChannelUsed(n))
-            text += FormatCsvRecord(ChannelCsvRow(n, settings.Channel[n]), separator) + CsvLineEnd;
-    return text;
+    ChannelCsvExport exported;
+    exported.text = FormatCsvRecord(ChannelCsvColumns(), separator) + CsvLineEnd;
+    for (unsigned n : channels) {
+        if (!settings.IsChannelUsed(n))
+            continue;
+        const std::vector<std::string> row = ChannelCsvRow(n, settings.Channel[n]);
+        if (!TryGbkToUtf8(NameBytes(settings.Channel[n])))
+            exported.notes.push_back({n, row[ColName]});
+        exported.text += FormatCsvRecord(row, separator) + CsvLineEnd;
+    }
+    return exported;
 }

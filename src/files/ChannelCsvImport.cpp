@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstring>
 #include <optional>
+#include <utility>
 
 #include "files/ChannelCsvFormat.h"
 #include "files/CsvTones.h"
@@ -13,6 +14,7 @@
 #include "model/ChannelRules.h"
 #include "model/Frequency.h"
 #include "text/GbkEncoding.h"
+#include "text/Utf8.h"
 
 namespace {
 
@@ -31,27 +33,46 @@ bool SameWord(const std::string& a, const char* b)
            std::equal(a.begin(), a.end(), b, [](char x, char y) { return std::tolower(uint8_t(x)) == std::tolower(uint8_t(y)); });
 }
 
+// A row of the table as far as it is read: the known columns only, as they stand in the file.
+struct CsvRow {
+    unsigned line = 0;
+    std::array<std::string, CsvColumnCount> fields;
+};
+
 // Where each known column stands in the table; a column the table lacks reads as empty.
 class ColumnMap {
 public:
-    explicit ColumnMap(const CsvRecord& header)
+    // Takes the header's fields one at a time; the first column of a title counts.
+    void Title(size_t index, std::string_view title)
     {
-        for (size_t i = 0; i < header.fields.size(); ++i)
-            for (size_t c = 0; c < CsvColumnCount; ++c)
-                if (!index_[c] && SameWord(Trimmed(header.fields[i]), CsvColumnNames[c]))
-                    index_[c] = i;
+        const std::string word = Trimmed(std::string(title));
+        for (size_t c = 0; c < CsvColumnCount; ++c) {
+            if (!index_[c] && SameWord(word, CsvColumnNames[c])) {
+                index_[c] = index;
+                known_.push_back({index, CsvColumn(c)});
+            }
+        }
     }
 
     bool Has(CsvColumn column) const { return index_[column].has_value(); }
 
-    std::string Field(const CsvRecord& row, CsvColumn column) const
+    // Keeps the field when it stands in a known column.
+    void Keep(size_t index, std::string_view field, CsvRow& row) const
     {
-        const auto& i = index_[column];
-        return i && *i < row.fields.size() ? Trimmed(row.fields[*i]) : std::string();
+        for (const auto& [at, column] : known_)
+            if (at == index)
+                row.fields[column] = field;
+    }
+
+    // The field without blanks around it, as the text it stands for.
+    static std::string Field(const CsvRow& row, CsvColumn column)
+    {
+        return TextOfSpreadsheetField(Trimmed(row.fields[column]));
     }
 
 private:
     std::array<std::optional<size_t>, CsvColumnCount> index_;
+    std::vector<std::pair<size_t, CsvColumn>> known_;
 };
 
 template <size_t N>
@@ -68,10 +89,9 @@ std::vector<std::string> Characters(const std::string& utf8)
 {
     std::vector<std::string> characters;
     for (size_t i = 0; i < utf8.size();) {
-        const auto lead = uint8_t(utf8[i]);
-        const size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        const size_t length = std::max<size_t>(Utf8CharacterLength(utf8, i), 1);
         characters.push_back(utf8.substr(i, length));
-        i += std::min(length, utf8.size() - i);
+        i += length;
     }
     return characters;
 }
@@ -142,7 +162,7 @@ struct CsvChannel {
 
 class RowReader {
 public:
-    RowReader(const ColumnMap& columns, const CsvRecord& row, const BandLimits& band)
+    RowReader(const ColumnMap& columns, const CsvRow& row, const BandLimits& band)
         : columns_(columns), row_(row), band_(band)
     {
     }
@@ -162,7 +182,7 @@ public:
     const std::vector<CsvRowNote>& Notes() const { return notes_; }
 
 private:
-    std::string Field(CsvColumn column) const { return columns_.Field(row_, column); }
+    std::string Field(CsvColumn column) const { return ColumnMap::Field(row_, column); }
     std::string Named(CsvColumn column) const { return std::string(CsvColumnNames[column]) + "=" + Field(column); }
 
     void Note(CsvRowIssue issue, std::string detail) { notes_.push_back({row_.line, issue, std::move(detail)}); }
@@ -290,6 +310,9 @@ private:
         const FittedName name = FitName(Field(ColName));
         ch.name = name.gbk;
         const std::string kept = GbkToUtf8(name.gbk);
+        const std::string& given = row_.fields[ColName];
+        if (Trimmed(given) != given)
+            Note(CsvRowIssue::NameTrimmed, kept);
         if (name.cut)
             Note(CsvRowIssue::NameCut, kept);
         if (name.replaced)
@@ -297,7 +320,7 @@ private:
     }
 
     const ColumnMap& columns_;
-    const CsvRecord& row_;
+    const CsvRow& row_;
     const BandLimits& band_;
     std::vector<CsvRowNote> notes_;
 };
@@ -356,34 +379,55 @@ private:
     unsigned next_;
 };
 
+void AddNote(ChannelCsvImport& outcome, const CsvRowNote& note)
+{
+    if (outcome.notes.size() < MostCsvRowNotes)
+        outcome.notes.push_back(note);
+    else
+        ++outcome.notesLeftOut;
+}
+
+// Reads one row into the next channel of `result`, or leaves it out, noting why.
+void TakeRow(const ColumnMap& columns, const CsvRow& row, const BandLimits& band, ChannelPlacer& placer,
+             RadioSettings& result, ChannelCsvImport& outcome)
+{
+    RowReader reader(columns, row, band);
+    const std::optional<CsvChannel> channel = reader.Read();
+    std::optional<CsvRowIssue> whyNot;
+    const std::string location = ColumnMap::Field(row, ColLocation);
+    const std::optional<unsigned> number = channel ? placer.Place(location, whyNot) : std::nullopt;
+    if (!number && whyNot) {
+        AddNote(outcome, {row.line, *whyNot, location});
+        return;
+    }
+    for (const CsvRowNote& note : reader.Notes())
+        AddNote(outcome, note);
+    if (!number)
+        return;
+    StoreChannel(*channel, result.Channel[*number]);
+    result.SetChannelUsed(*number, true);
+    ++outcome.imported;
+}
+
 }
 
 ChannelCsvImport ImportChannelCsv(std::string_view text, const ChannelCsvImportOptions& options, RadioSettings& settings)
 {
     ChannelCsvImport outcome;
-    const std::vector<CsvRecord> records = ParseCsv(text, options.separator);
-    if (records.empty() || !ColumnMap(records.front()).Has(ColFrequency)) {
+    CsvReader reader(text, options.separator);
+    ColumnMap columns;
+    reader.NextRecord([&columns](size_t index, std::string_view title) { columns.Title(index, title); });
+    if (!columns.Has(ColFrequency)) {
         outcome.refused = true;
         return outcome;
     }
-    const ColumnMap columns(records.front());
     RadioSettings result = settings;
     ChannelPlacer placer(options);
-    for (auto row = records.begin() + 1; row != records.end(); ++row) {
-        RowReader reader(columns, *row, options.band);
-        const std::optional<CsvChannel> channel = reader.Read();
-        std::optional<CsvRowIssue> whyNot;
-        const std::optional<unsigned> number = channel ? placer.Place(columns.Field(*row, ColLocation), whyNot) : std::nullopt;
-        if (!number && whyNot) {
-            outcome.notes.push_back({row->line, *whyNot, columns.Field(*row, ColLocation)});
-            continue;
-        }
-        outcome.notes.insert(outcome.notes.end(), reader.Notes().begin(), reader.Notes().end());
-        if (!number)
-            continue;
-        StoreChannel(*channel, result.Channel[*number]);
-        result.SetChannelUsed(*number, true);
-        ++outcome.imported;
+    CsvRow row;
+    while (reader.NextRecord([&](size_t index, std::string_view field) { columns.Keep(index, field, row); })) {
+        row.line = reader.RecordLine();
+        TakeRow(columns, row, options.band, placer, result, outcome);
+        row = CsvRow{};
     }
     settings = result;
     return outcome;

@@ -17,8 +17,9 @@ enum class CsvRowIssue : uint8_t {
     ReverseToneDropped,   // reverse squelch, which the radio lacks; detail: the tone mode
     ToneDropped,          // tones this radio cannot hold or that are no tones; detail: column=value
     FrequencyRounded,     // onto the 5 or 6.25 kHz raster; detail: "old -> new" in MHz
+    NameTrimmed,          // blanks before or after it removed; detail: the name as kept
     NameCut,              // cut to what the record holds; detail: the name as kept
-    NameCharactersReplaced,  // characters without GBK form became "?"; detail: the name as kept
+    NameCharactersReplaced,  // characters or bytes without GBK form became "?"; detail: the name as kept
     ValueIgnored,         // a value with no setting of its own; detail: column=value
 };
 
@@ -28,9 +29,25 @@ struct CsvRowNote {
     std::string detail;
 };
 
-// The outcome of an import. A refused table changed nothing.
+// The outcome of an import. A refused table changed nothing. Only the first notes are kept, so
+// that a huge table of bad rows cannot fill the memory with its report; the rest are counted.
+constexpr size_t MostCsvRowNotes = 1000;
 struct ChannelCsvImport {
     bool refused = false;  // the table has no Frequency column
     unsigned imported = 0;
     std::vector<CsvRowNote> notes;
+    size_t notesLeftOut = 0;  // notes beyond MostCsvRowNotes
+};
+
+// A used channel whose name bytes are no GBK text: it was exported with "?" for each byte that
+// starts no character; `written` is the name as the table holds it.
+struct CsvNameNote {
+    unsigned channel = 0;
+    std::string written;
+};
+
+// An exported table and what the export could not write as the record holds it.
+struct ChannelCsvExport {
+    std::string text;
+    std::vector<CsvNameNote> notes;
 };

@@ -5,118 +5,104 @@ namespace {
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 constexpr char Quote = '"';
 constexpr char CommentMark = '#';
-
-// Walks the text one record at a time, counting lines as it goes.
-class CsvReader {
-public:
-    CsvReader(std::string_view text, char separator) : text_(text), separator_(separator)
-    {
-        if (text_.substr(0, ByteOrderMark.size()) == ByteOrderMark)
-            text_.remove_prefix(ByteOrderMark.size());
-    }
-
-    bool AtEnd() const { return pos_ >= text_.size(); }
-    unsigned Line() const { return line_; }
-
-    bool AtLineToSkip() const
-    {
-        const char c = text_[pos_];
-        return c == '\n' || c == '\r' || c == CommentMark;
-    }
-
-    void SkipLine()
-    {
-        while (!AtEnd() && text_[pos_] != '\n')
-            ++pos_;
-        EndLine();
-    }
-
-    std::vector<std::string> Record()
-    {
-        std::vector<std::string> fields(1);
-        while (!AtEnd()) {
-            const char c = text_[pos_];
-            if (c == '\n' || (c == '\r' && Next() == '\n')) {
-                SkipLine();
-                break;
-            }
-            ++pos_;
-            if (c == separator_)
-                fields.emplace_back();
-            else if (c == Quote && fields.back().empty())
-                QuotedField(fields.back());
-            else
-                fields.back() += c;
-        }
-        return fields;
-    }
-
-private:
-    char Next() const { return pos_ + 1 < text_.size() ? text_[pos_ + 1] : '\0'; }
-
-    void EndLine()
-    {
-        if (!AtEnd()) {
-            ++pos_;
-            ++line_;
-        }
-    }
-
-    // After the opening quote, up to the closing one; what follows it up to the separator is kept
-    // as it stands, as the usual readers do.
-    void QuotedField(std::string& field)
-    {
-        while (!AtEnd()) {
-            const char c = text_[pos_++];
-            if (c == '\n')
-                ++line_;
-            if (c != Quote) {
-                field += c;
-                continue;
-            }
-            if (AtEnd() || text_[pos_] != Quote)
-                return;
-            field += Quote;
-            ++pos_;
-        }
-    }
-
-    std::string_view text_;
-    char separator_;
-    size_t pos_ = 0;
-    unsigned line_ = 1;
-};
+constexpr char TextMark = '\'';
+constexpr std::string_view FormulaStarts = "=+-@\t\r";
 
 bool NeedsQuotes(const std::string& field, char separator)
 {
     return field.find_first_of(std::string{separator, Quote, '\r', '\n'}) != std::string::npos;
 }
 
+// Starts like a formula once any apostrophes before it are taken away.
+bool NeedsTextMark(std::string_view text)
+{
+    const size_t start = text.find_first_not_of(TextMark);
+    return start != std::string_view::npos && FormulaStarts.find(text[start]) != std::string_view::npos;
 }
 
-std::vector<CsvRecord> ParseCsv(std::string_view text, char separator)
+}
+
+CsvReader::CsvReader(std::string_view text, char separator) : text_(text), separator_(separator)
 {
-    std::vector<CsvRecord> records;
-    CsvReader reader(text, separator);
-    while (!reader.AtEnd()) {
-        if (reader.AtLineToSkip()) {
-            reader.SkipLine();
+    if (text_.substr(0, ByteOrderMark.size()) == ByteOrderMark)
+        text_.remove_prefix(ByteOrderMark.size());
+}
+
+bool CsvReader::AtLineToSkip() const
+{
+    const char c = text_[pos_];
+    return c == '\n' || c == '\r' || c == CommentMark;
+}
+
+void CsvReader::SkipLine()
+{
+    while (!AtEnd() && text_[pos_] != '\n')
+        ++pos_;
+    EndLine();
+}
+
+void CsvReader::EndLine()
+{
+    if (!AtEnd()) {
+        ++pos_;
+        ++line_;
+    }
+}
+
+bool CsvReader::NextRecord(const FieldSink& take)
+{
+    while (!AtEnd() && AtLineToSkip())
+        SkipLine();
+    if (AtEnd())
+        return false;
+    recordLine_ = line_;
+    size_t column = 0;
+    field_.clear();
+    while (!AtEnd()) {
+        const char c = text_[pos_];
+        if (c == '\n' || (c == '\r' && Next() == '\n')) {
+            SkipLine();
+            break;
+        }
+        ++pos_;
+        if (c == separator_) {
+            take(column++, field_);
+            field_.clear();
+        } else if (c == Quote && field_.empty()) {
+            QuotedField();
+        } else {
+            field_ += c;
+        }
+    }
+    take(column, field_);
+    return true;
+}
+
+// After the opening quote, up to the closing one; what follows it up to the separator is kept as
+// it stands, as the usual readers do.
+void CsvReader::QuotedField()
+{
+    while (!AtEnd()) {
+        const char c = text_[pos_++];
+        if (c == '\n')
+            ++line_;
+        if (c != Quote) {
+            field_ += c;
             continue;
         }
-        CsvRecord record;
-        record.line = reader.Line();
-        record.fields = reader.Record();
-        records.push_back(std::move(record));
+        if (AtEnd() || text_[pos_] != Quote)
+            return;
+        field_ += Quote;
+        ++pos_;
     }
-    return records;
 }
 
 char GuessCsvSeparator(std::string_view text)
 {
     CsvReader reader(text, CsvTab);
-    while (!reader.AtEnd() && reader.AtLineToSkip())
-        reader.SkipLine();
-    return reader.Record().size() > 1 ? CsvTab : CsvComma;
+    size_t columns = 0;
+    reader.NextRecord([&columns](size_t, std::string_view) { ++columns; });
+    return columns > 1 ? CsvTab : CsvComma;
 }
 
 std::string FormatCsvRecord(const std::vector<std::string>& fields, char separator)
@@ -138,4 +124,15 @@ std::string FormatCsvRecord(const std::vector<std::string>& fields, char separat
         line += Quote;
     }
     return line;
+}
+
+std::string SpreadsheetTextField(std::string_view text)
+{
+    return NeedsTextMark(text) ? TextMark + std::string(text) : std::string(text);
+}
+
+std::string TextOfSpreadsheetField(std::string_view field)
+{
+    const bool marked = !field.empty() && field.front() == TextMark && NeedsTextMark(field.substr(1));
+    return std::string(marked ? field.substr(1) : field);
 }

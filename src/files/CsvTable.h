@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,15 +13,38 @@ constexpr char CsvTab = '\t';
 // What the program ends its own lines with: spreadsheets on every system read CR LF.
 constexpr const char* CsvLineEnd = "\r\n";
 
-// One record of the text and the line it starts on, counted from 1.
-struct CsvRecord {
-    unsigned line = 0;
-    std::vector<std::string> fields;
-};
+// Reads the text one record at a time, handing over one field at a time, so that a reader that
+// keeps only some columns of a large table holds no more than those. A leading byte-order mark,
+// blank lines and lines starting with "#" are passed over; LF and CR LF both end a line. A quote
+// left open runs to the end.
+class CsvReader {
+public:
+    // The field's column, counted from 0, and its text; the text lives until the next field.
+    using FieldSink = std::function<void(size_t column, std::string_view field)>;
 
-// Splits the text into records. A leading byte-order mark, blank lines and lines starting with
-// "#" are passed over; LF and CR LF both end a line. A quote left open runs to the end.
-std::vector<CsvRecord> ParseCsv(std::string_view text, char separator = CsvComma);
+    CsvReader(std::string_view text, char separator = CsvComma);
+
+    // Hands every field of the next record to `take`; false at the end of the text.
+    bool NextRecord(const FieldSink& take);
+
+    // The line the last record started on, counted from 1.
+    unsigned RecordLine() const { return recordLine_; }
+
+private:
+    bool AtEnd() const { return pos_ >= text_.size(); }
+    bool AtLineToSkip() const;
+    char Next() const { return pos_ + 1 < text_.size() ? text_[pos_ + 1] : '\0'; }
+    void SkipLine();
+    void EndLine();
+    void QuotedField();
+
+    std::string_view text_;
+    char separator_;
+    size_t pos_ = 0;
+    unsigned line_ = 1;
+    unsigned recordLine_ = 0;
+    std::string field_;
+};
 
 // Text pasted from elsewhere may be either form: a header line with tabs between its titles
 // makes it the tab-separated one.
@@ -29,3 +53,14 @@ char GuessCsvSeparator(std::string_view text);
 // One record as a line without its line end; a field holding the separator, a quote or a line
 // break is quoted.
 std::string FormatCsvRecord(const std::vector<std::string>& fields, char separator = CsvComma);
+
+// A text field (a name, a path, what a radio reports) that a spreadsheet would take for a formula,
+// because it starts with "=", "+", "-", "@", a tab or CR, is written with an apostrophe before it:
+// spreadsheets read that as "this is text" and do not show it. So is one that only looks so
+// written (apostrophes before such a start), so that TextOfSpreadsheetField gives every text back
+// exactly. Numbers and the fixed words of a column are written as they are.
+std::string SpreadsheetTextField(std::string_view text);
+
+// The text a field stands for: the field without the apostrophe SpreadsheetTextField put before
+// it. A field written without one reads as it stands.
+std::string TextOfSpreadsheetField(std::string_view field);

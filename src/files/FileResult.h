@@ -16,6 +16,7 @@ enum class FileProblem : uint8_t {
     SavedNotSynced,       // written and in place, but the system did not confirm it is on disk; systemError
     ChannelFileTooShort,  // size bytes where expectedSize are needed
     ImageWrongSize,       // size bytes (more than expectedSize when the file is longer)
+    AdjustmentFileWrongSize,  // size bytes where exactly expectedSize are needed
     TextFileTooLarge,     // more than expectedSize bytes
     NoBackupFolder,       // no data folder is known to keep backups in
     CannotBackUp,         // the backup folder (path) cannot be made; systemError

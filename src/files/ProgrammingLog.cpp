@@ -12,6 +12,7 @@
 #include "files/MegahertzText.h"
 #include "files/PlatformFile.h"
 #include "files/PrivateFolders.h"
+#include "text/PrintableText.h"
 
 namespace fs = std::filesystem;
 
@@ -59,6 +60,9 @@ std::tm LocalTm(std::time_t moment)
 #endif
     return local;
 }
+
+// A text field as the log keeps it: readable on a terminal and taken as text by a spreadsheet.
+std::string LoggedText(const std::string& text) { return SpreadsheetTextField(PrintableText(text)); }
 
 // A log not yet made starts empty; anything else that keeps it from being read keeps it from
 // being appended to, so no earlier row is ever lost.
@@ -117,8 +121,17 @@ std::string LocalIsoTime(std::time_t moment)
 std::string ProgrammingLogLine(const ProgrammingLogRow& row)
 {
     const std::vector<std::string> fields = {
-        row.Time, row.Serial, row.Firmware, MegahertzText(row.BandMin), MegahertzText(row.BandMax),
-        row.File, row.RecordSha256, row.PttId, row.Ani, row.Outcome, row.Verify,
+        row.Time,
+        LoggedText(row.Serial),
+        LoggedText(row.Firmware),
+        MegahertzText(row.BandMin),
+        MegahertzText(row.BandMax),
+        LoggedText(row.File),
+        row.RecordSha256,
+        LoggedText(row.PttId),
+        LoggedText(row.Ani),
+        LoggedText(row.Outcome),
+        LoggedText(row.Verify),
     };
     return FormatCsvRecord(fields, CsvComma);
 }

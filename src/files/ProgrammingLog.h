@@ -38,7 +38,9 @@ std::string LocalIsoTime();
 std::string LocalIsoTime(std::time_t moment);
 
 // One CSV line (no line end) for the row; a field is quoted only when it holds a comma, a quote,
-// CR or LF. Bands are megahertz as the channel table writes frequencies.
+// CR or LF. Bands are megahertz as the channel table writes frequencies. The text fields have
+// their control characters escaped ("\x1b") and are written as text for spreadsheets
+// (SpreadsheetTextField).
 std::string ProgrammingLogLine(const ProgrammingLogRow& row);
 
 // Appends the row: creates the folders (for the user alone, like the log itself), and the header

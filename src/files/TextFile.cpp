@@ -1,19 +1,17 @@
 #include "files/TextFile.h"
 
-#include <cstdint>
+#include <utility>
 
 #include "files/AtomicFile.h"
 
-FileResult ReadTextFile(const std::string& path, std::string& text)
+FileResult ReadTextFile(const std::string& path, std::string& text, size_t limit)
 {
-    std::string bytes(TextFileLimit + 1, '\0');
-    size_t got = 0;
-    FileResult result = ReadFilePrefix(path, reinterpret_cast<uint8_t*>(bytes.data()), bytes.size(), got);
+    std::string bytes;
+    const FileResult result = ReadWholeFile(path, bytes, limit + 1);
     if (!result.ok)
         return result;
-    if (got > TextFileLimit)
-        return FileResult::WrongSize(FileProblem::TextFileTooLarge, path, got, TextFileLimit);
-    bytes.resize(got);
+    if (bytes.size() > limit)
+        return FileResult::WrongSize(FileProblem::TextFileTooLarge, path, bytes.size(), limit);
     text = std::move(bytes);
     return result;
 }

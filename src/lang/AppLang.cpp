@@ -50,9 +50,11 @@ void TAppLang::fSetDetectType(TDetectType type)
 
 std::string TAppLang::FromGBK(const std::string& gbk) const
 {
-    if (LangType_ != LangTraditionalChinese)
-        return gbk;
+    return LangType_ == LangTraditionalChinese ? GbkToTraditionalBig5(gbk) : gbk;
+}
 
+std::string GbkToTraditionalBig5(const std::string& gbk)
+{
     const size_t n = gbk.size();
     std::string out(n, '\0');
     size_t i = 0;

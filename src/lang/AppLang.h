@@ -38,6 +38,10 @@ private:
 // The system language identifier read from the locale (LC_ALL, LC_MESSAGES, LANG).
 uint16_t SystemLanguageId();
 
+// The GBK text with every double-byte character replaced by its Big5 traditional form; all other
+// bytes are copied, so the output has as many bytes as the input.
+std::string GbkToTraditionalBig5(const std::string& gbk);
+
 }
 
 // The one language object of the process, built from the system language on first use.

@@ -1,18 +1,21 @@
 #include "lang/ChannelTexts.h"
 
-#include <algorithm>
+#include <cstdio>
 #include <iterator>
 
-#include "lang/TextTable.h"
+#include "lang/RecordText.h"
+#include "lang/Utf8Text.h"
 #include "model/ChannelFields.h"
 #include "model/Frequency.h"
 #include "model/Tone.h"
 #include "text/GbkEncoding.h"
 
+using TTeskFuncs::TLangType;
+
 namespace {
 
 // The DTMF column keeps its title in every language.
-const QString DtmfTitle = QStringLiteral("DTMF");
+constexpr const char* DtmfTitle = "DTMF";
 
 constexpr TextEntry SquelchModeEntries[] = {
     TextEntry::SquelchCarrier,       TextEntry::SquelchDtmf,         TextEntry::SquelchCtcDcs,
@@ -20,134 +23,138 @@ constexpr TextEntry SquelchModeEntries[] = {
 };
 static_assert(std::size(SquelchModeEntries) == ChSquelchModeCount);
 
-QString FrequencyText(uint32_t hz) { return QString::fromStdString(FormatFrequency(hz)); }
+std::string ToneText(uint16_t code, uint8_t type) { return FormatToneText(code, ToneType(type)); }
 
-QString ToneText(uint16_t code, uint8_t type) { return QString::fromStdString(FormatToneText(code, ToneType(type))); }
-
-QString PowerText(uint8_t power)
+TextEntry PowerEntry(uint8_t power)
 {
     switch (power) {
     case PowerHigh:
-        return Tr(TextEntry::High);
+        return TextEntry::High;
     case PowerLow:
-        return Tr(TextEntry::Low);
+        return TextEntry::Low;
     default:
-        return Tr(TextEntry::Mid);
+        return TextEntry::Mid;
     }
 }
 
-QString BusyLockText(uint8_t busyLock)
+std::string BusyLockText(uint8_t busyLock, TLangType language)
 {
     switch (busyLock) {
     case BusyOff:
-        return Tr(TextEntry::BusyLockOff);
+        return EntryUtf8(TextEntry::BusyLockOff, language);
     case BusyCarrier:
-        return Tr(TextEntry::Cat);
+        return EntryUtf8(TextEntry::Cat, language);
     case BusyTone:
-        return Tr(TextEntry::Dqt);
+        return EntryUtf8(TextEntry::Dqt, language);
     default:
-        return QString();
+        return {};
     }
 }
 
-QString SquelchModeText(uint8_t mode) { return mode < ChSquelchModeCount ? Tr(SquelchModeEntries[mode]) : QString(); }
-
-// Channel names are GBK bytes, zero-padded, without terminator when the field is full.
-QString NameText(const uint8_t (&name)[NameCapacity])
+std::string SquelchModeText(uint8_t mode, TLangType language)
 {
-    const auto* text = reinterpret_cast<const char*>(name);
-    const size_t length = size_t(std::find(text, text + NameCapacity, '\0') - text);
-    return QString::fromStdString(GbkToUtf8(std::string_view(text, length)));
+    return mode < ChSquelchModeCount ? EntryUtf8(SquelchModeEntries[mode], language) : std::string();
 }
 
-QString ValueText(const ChannelRecord& channel, ChannelColumn column)
+std::string ValueText(const ChannelRecord& channel, ChannelColumn column, TLangType language)
 {
     switch (column) {
     case ColRxFreq:
-        return FrequencyText(channel.RxFreq);
+        return FormatFrequency(channel.RxFreq);
     case ColTxFreq:
-        return FrequencyText(channel.TxFreq);
+        return FormatFrequency(channel.TxFreq);
     case ColDecodeTone:
         return ToneText(channel.DecCode, channel.DecType);
     case ColEncodeTone:
         return ToneText(channel.EncCode, channel.EncType);
     case ColPower:
-        return PowerText(channel.Power());
+        return EntryUtf8(PowerEntry(channel.Power()), language);
     case ColBandwidth:
-        return Tr(channel.Bandwidth() ? TextEntry::Wide : TextEntry::Narrow);
+        return EntryUtf8(channel.Bandwidth() ? TextEntry::Wide : TextEntry::Narrow, language);
     case ColScanAdd:
-        return Tr(channel.ScanAdd() ? TextEntry::Add : TextEntry::Del);
+        return EntryUtf8(channel.ScanAdd() ? TextEntry::Add : TextEntry::Del, language);
     case ColBusyLock:
-        return BusyLockText(channel.BusyLock());
+        return BusyLockText(channel.BusyLock(), language);
     case ColDtmf:
-        return Tr(channel.Dtmf() ? TextEntry::DtmfOn : TextEntry::DtmfOff);
+        return EntryUtf8(channel.Dtmf() ? TextEntry::DtmfOn : TextEntry::DtmfOff, language);
     case ColSquelchMode:
-        return SquelchModeText(channel.ChSquelchMode());
+        return SquelchModeText(channel.ChSquelchMode(), language);
     case ColName:
-        return NameText(channel.Name);
+        return RecordTextUtf8(channel.Name, NameCapacity);
     case ColNumber:
     case ChannelColumnCount:
         break;
     }
-    return QString();
+    return {};
 }
 
 }
 
-QString ChannelColumnTitle(ChannelColumn column)
+std::string ChannelColumnTitle(ChannelColumn column, TLangType language)
 {
     switch (column) {
     case ColNumber:
-        return Tr(TextEntry::ChannelNo);
+        return EntryUtf8(TextEntry::ChannelNo, language);
     case ColRxFreq:
-        return Tr(TextEntry::RxFreq);
+        return EntryUtf8(TextEntry::RxFreq, language);
     case ColTxFreq:
-        return Tr(TextEntry::TxFreq);
+        return EntryUtf8(TextEntry::TxFreq, language);
     case ColDecodeTone:
-        return Tr(TextEntry::QtDqtDec);
+        return EntryUtf8(TextEntry::QtDqtDec, language);
     case ColEncodeTone:
-        return Tr(TextEntry::QtDqtEnc);
+        return EntryUtf8(TextEntry::QtDqtEnc, language);
     case ColPower:
-        return Tr(TextEntry::TxPower);
+        return EntryUtf8(TextEntry::TxPower, language);
     case ColBandwidth:
-        return Tr(TextEntry::Bandwidth);
+        return EntryUtf8(TextEntry::Bandwidth, language);
     case ColScanAdd:
-        return Tr(TextEntry::Scn);
+        return EntryUtf8(TextEntry::Scn, language);
     case ColBusyLock:
-        return Tr(TextEntry::BusyInhibit);
+        return EntryUtf8(TextEntry::BusyInhibit, language);
     case ColDtmf:
         return DtmfTitle;
     case ColSquelchMode:
-        return Tr(TextEntry::SquelchMode);
+        return EntryUtf8(TextEntry::SquelchMode, language);
     case ColName:
-        return Tr(TextEntry::ChannelName);
+        return EntryUtf8(TextEntry::ChannelName, language);
     case ChannelColumnCount:
         break;
     }
-    return QString();
+    return {};
 }
 
-QStringList ChannelColumnTitles()
+std::vector<std::string> ChannelColumnTitles(TLangType language)
 {
-    QStringList titles;
+    std::vector<std::string> titles;
     for (int column = 0; column < ChannelColumnCount; ++column)
-        titles << ChannelColumnTitle(ChannelColumn(column));
+        titles.push_back(ChannelColumnTitle(ChannelColumn(column), language));
     return titles;
 }
 
-QString ChannelCellText(const RadioSettings& settings, unsigned channel, ChannelColumn column)
+std::string ChannelCellText(const RadioSettings& settings, unsigned channel, ChannelColumn column, TLangType language)
 {
-    if (column == ColNumber)
-        return QString::asprintf("%02u", channel);
+    if (column == ColNumber) {
+        char number[16];
+        std::snprintf(number, sizeof number, "%02u", channel);
+        return number;
+    }
     if (channel < 1 || channel > ChannelCount || !settings.IsChannelUsed(channel))
-        return QString();
-    return ValueText(settings.Channel[channel], column);
+        return {};
+    return ValueText(settings.Channel[channel], column, language);
 }
 
-QStringList ChSquelchModeTexts()
+std::vector<std::string> ChannelRowTexts(const RadioSettings& settings, unsigned channel, TLangType language)
 {
-    QStringList texts;
+    std::vector<std::string> cells;
+    for (int column = 0; column < ChannelColumnCount; ++column)
+        cells.push_back(ChannelCellText(settings, channel, ChannelColumn(column), language));
+    return cells;
+}
+
+std::vector<std::string> ChSquelchModeTexts(TLangType language)
+{
+    std::vector<std::string> texts;
     for (TextEntry entry : SquelchModeEntries)
-        texts << Tr(entry);
+        texts.push_back(EntryUtf8(entry, language));
     return texts;
 }

@@ -3,7 +3,8 @@
 #include <iterator>
 #include <string>
 
-#include "lang/DisplayMessage.h"
+#include "lang/Utf8Text.h"
+#include "text/PrintableText.h"
 
 namespace {
 
@@ -17,6 +18,7 @@ constexpr MessageId RowNoteMessages[] = {
     MessageId::CsvReverseToneDropped,
     MessageId::CsvToneDropped,
     MessageId::CsvFrequencyRounded,
+    MessageId::CsvNameTrimmed,
     MessageId::CsvNameCut,
     MessageId::CsvNameCharactersReplaced,
     MessageId::CsvValueIgnored,
@@ -26,7 +28,18 @@ static_assert(std::size(RowNoteMessages) == size_t(CsvRowIssue::ValueIgnored) + 
 
 }
 
-QString CsvRowNoteText(const CsvRowNote& note)
+std::vector<std::string> CsvImportReportLines(const ChannelCsvImport& outcome, TTeskFuncs::TLangType language)
 {
-    return DisplayMessage({RowNoteMessages[size_t(note.issue)], {std::to_string(note.line), note.detail}});
+    std::vector<std::string> lines;
+    for (const CsvRowNote& note : outcome.notes)
+        lines.push_back(MessageUtf8(
+            {RowNoteMessages[size_t(note.issue)], {std::to_string(note.line), PrintableText(note.detail)}}, language));
+    if (outcome.notesLeftOut > 0)
+        lines.push_back(MessageUtf8({MessageId::CsvNotesLeftOut, {std::to_string(outcome.notesLeftOut)}}, language));
+    return lines;
+}
+
+Message CsvNameNoteMessage(const CsvNameNote& note)
+{
+    return {MessageId::CsvNameNotGbk, {std::to_string(note.channel), PrintableText(note.written)}};
 }

@@ -1,9 +1,16 @@
 #pragma once
 
-#include <QString>
+#include <string>
+#include <vector>
 
 #include "files/ChannelCsvReport.h"
+#include "lang/AppLang.h"
+#include "lang/Messages.h"
 
-// One line of a channel table import's report in the interface language: the row's line number,
-// what happened and why.
-QString CsvRowNoteText(const CsvRowNote& note);
+// The report of a channel table import, UTF-8 in `language`: one line per row note (the row's line
+// number, what happened and why), then how many notes were not kept, if any. What the table held
+// is shown with its control characters escaped (PrintableText), one line per note.
+std::vector<std::string> CsvImportReportLines(const ChannelCsvImport& outcome, TTeskFuncs::TLangType language);
+
+// A name that an export wrote other than the record holds it, control characters escaped.
+Message CsvNameNoteMessage(const CsvNameNote& note);

@@ -1,13 +1,14 @@
 #include "lang/TextTable.h"
 
 #include "lang/AppLang.h"
-#include "text/Big5Encoding.h"
-#include "text/GbkEncoding.h"
+#include "lang/Utf8Text.h"
 
-// Traditional Chinese texts have become Big5 in FromGBK; all others are GBK, of which ASCII is the
-// one-byte part, so the English texts' full-width punctuation shows as it does in Chinese.
-QString DisplayText(const std::string& text)
+QString DisplayText(const std::string& text) { return QString::fromUtf8(TextUtf8(text, AppLang().LangType())); }
+
+QStringList DisplayTexts(const std::vector<std::string>& utf8)
 {
-    const bool big5 = AppLang().LangType() == TTeskFuncs::LangTraditionalChinese;
-    return QString::fromStdString(big5 ? Big5ToUtf8(text) : GbkToUtf8(text));
+    QStringList texts;
+    for (const std::string& text : utf8)
+        texts << QString::fromStdString(text);
+    return texts;
 }

@@ -39,6 +39,8 @@ Message FileMessage(const FileResult& r)
         return {MessageId::NoBackupFolder, {}};
     case FileProblem::ChannelFileTooShort:
         return {MessageId::ChannelFileTooShort, {r.path, size, expected}};
+    case FileProblem::AdjustmentFileWrongSize:
+        return {MessageId::AdjustmentFileWrongSize, {r.path, size, expected}};
     case FileProblem::ImageWrongSize:
         if (r.size > r.expectedSize)
             return {MessageId::ImageTooLong, {r.path, expected}};

@@ -1,5 +1,8 @@
 #include "lang/FindingMessage.h"
 
+#include "lang/FindingPlace.h"
+#include "lang/Utf8Text.h"
+
 MessageId ProblemMessage(RecordProblem problem)
 {
     switch (problem) {
@@ -22,4 +25,9 @@ std::string EnglishFinding(const RecordFinding& finding)
 {
     const std::string where = finding.channel ? "channel " + std::to_string(finding.channel) + " " : "";
     return where + finding.field + " = " + finding.value + ": " + EnglishMessage({ProblemMessage(finding.problem)});
+}
+
+FindingTexts FindingUtf8(const RecordFinding& finding, TTeskFuncs::TLangType language)
+{
+    return {FindingPlace(finding, language), finding.value, MessageUtf8({ProblemMessage(finding.problem)}, language)};
 }

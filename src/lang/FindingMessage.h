@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "lang/AppLang.h"
 #include "lang/Messages.h"
 #include "model/RecordCheck.h"
 
@@ -10,3 +11,13 @@ MessageId ProblemMessage(RecordProblem problem);
 
 // "channel 3 RxFreq = 770.00000: outside the band", in English.
 std::string EnglishFinding(const RecordFinding& finding);
+
+// A finding as the check list shows it, UTF-8 in `language`: where (as FindingPlace names it), the
+// value as the record holds it, and the problem.
+struct FindingTexts {
+    std::string where;
+    std::string value;
+    std::string problem;
+};
+
+FindingTexts FindingUtf8(const RecordFinding& finding, TTeskFuncs::TLangType language);

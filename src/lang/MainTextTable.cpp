@@ -262,10 +262,14 @@ constexpr TextPair MainTexts[] = {
 
 static_assert(std::size(MainTexts) == MainTextEntryCount);
 
-}
-
-std::string LangText(int entry)
+const TextVariants& MainTextVariants()
 {
     static const TextVariants texts(MainTexts);
-    return texts.Text(entry);
+    return texts;
 }
+
+}
+
+std::string LangText(int entry) { return MainTextVariants().Text(entry); }
+
+std::string LangText(int entry, TTeskFuncs::TLangType language) { return MainTextVariants().Text(entry, language); }

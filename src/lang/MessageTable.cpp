@@ -33,6 +33,15 @@ constexpr TextPair MessageTexts[] = {
      "group)"},
     {"串口 %1 已被打开", "serial port %1 is already open"},
     {"串口 %1 无法使用（%2）", "serial port %1 cannot be used (%2)"},
+    // Calibration files and the backup before a factory write.
+    {"%1 有 %2 字节；校准数据文件应正好为 %3 字节", "%1 is %2 bytes long; a calibration file holds exactly %3 bytes"},
+    {"它只带来了 %2 字节中的 %1 字节，其余数值保持原样：写入电台前请检查。",
+     "It brought %1 of the %2 bytes; the other values were kept as they were: check them before writing to a radio."},
+    {"只采用了它的前 %1 字节：写入电台前请检查数值。",
+     "Only its first %1 bytes were taken: check the values before writing to a radio."},
+    {"正在备份电台的校准数据...", "Backing up the radio's calibration..."},
+    {"写入前电台的校准数据和序列号已备份到 %1", "The radio's calibration and serial number before this write are backed up in %1"},
+    {"未写入：无法先备份电台的校准数据。", "Nothing was written: the radio's calibration could not be backed up first."},
     // Refused input.
     {"不是数字，未采用： \"%1\"", "Not a number, not taken: \"%1\""},
     // System errors.
@@ -81,6 +90,12 @@ constexpr TextPair MessageTexts[] = {
     {"不在可选值之中", "not one of the field's choices"},
     {"超过该项的长度", "longer than the field holds"},
     {"文件长度不是3128字节", "the file is not 3128 bytes long"},
+    // Names changed by an import or not written as held by an export, and the settings file.
+    {"第 %1 行：已去掉名称前后的空格：“%2”", "Line %1: spaces around the name removed: \"%2\""},
+    {"信道 %1：名称的字节不是有效的 GBK 编码，已写为“%2”",
+     "Channel %1: the name's bytes are not valid GBK; written as \"%2\""},
+    {"另有 %1 条说明未列出", "%1 more note(s) not listed"},
+    {"未读取设置文件（%1），使用默认设置。", "The settings file was not read (%1); the default settings are used."},
     // The Edit menu.
     {"撤销(&U)", "&Undo"},
     {"重做(&R)", "&Redo"},
@@ -152,6 +167,8 @@ constexpr TextPair MessageTexts[] = {
      "The data have unsaved changes. Save them before writing? Then the log names a file that holds what was "
      "written."},
     {"不保存直接写频", "Write without saving"},
+    // A COM name the machine does not list.
+    {"%1 不在串口列表中（kr-t27-cli ports 列出所有串口）", "%1 is not listed (kr-t27-cli ports lists the ports)"},
     // Names for screen readers.
     {"通讯录", "Address book"},
     {"传输状态", "Transfer status"},
@@ -202,6 +219,8 @@ std::string EnglishArgument(const MessageArg& arg)
 }  // namespace
 
 std::string MessagePattern(MessageId id) { return Texts().Text(int(id)); }
+
+std::string MessagePattern(MessageId id, TTeskFuncs::TLangType language) { return Texts().Text(int(id), language); }
 
 std::optional<MessageId> ReasonMessage(int systemError)
 {

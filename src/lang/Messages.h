@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "lang/AppLang.h"
+
 // The program's own texts beside the main text table: file and port problems, refused input, the
 // wording of system errors, and the captions, questions and reports the main table has no entry
 // for. Numbered apart from the main table; placeholders %1 to %9 take the message's arguments.
@@ -27,6 +29,13 @@ enum class MessageId : int {
     PortBusyOrDenied,     // %1 device, %2 system text
     PortAlreadyOpen,      // %1 device
     PortUnusable,         // %1 device, %2 system text
+    // Calibration files, and the backup of the radio's calibration before a factory write:
+    AdjustmentFileWrongSize,   // %1 path, %2 bytes held, %3 bytes needed
+    AdjustmentFileShortTaken,  // %1 bytes taken, %2 bytes of the record
+    AdjustmentFileLongTaken,   // %1 bytes taken
+    BackingUpCalibration,
+    CalibrationBackedUp,  // %1 path of the backup
+    NotWrittenWithoutBackup,
     // Refused input in the editors:
     NotANumber,           // %1 the refused text
     // System errors, inserted as the reason of a file or port problem:
@@ -75,6 +84,12 @@ enum class MessageId : int {
     ProblemOutsideList,
     ProblemTooLong,
     ProblemWrongSize,
+    // Names a channel table import changed or an export could not write as the record holds them,
+    // the notes an import report leaves out, and a settings file that was not read:
+    CsvNameTrimmed,   // %1 line, %2 the name as kept
+    CsvNameNotGbk,    // %1 channel, %2 the name as written
+    CsvNotesLeftOut,  // %1 notes
+    SettingsNotRead,  // %1 why
     // The Edit menu's history and row commands, and the question before a row insert pushes a
     // channel in use off the end:
     EditUndo,
@@ -144,6 +159,8 @@ enum class MessageId : int {
     RecordFromRadio,  // %1 serial number
     SaveBeforeSeries,
     WriteWithoutSaving,
+    // A COM name on the command line that the machine does not list:
+    PortNotListed,  // %1 COM name
     // Names screen readers give controls the window shows no caption for:
     AddressBookName,
     TransferStatusName,
@@ -182,6 +199,7 @@ struct Message {
 
 // The pattern in AppLang's current language, 8-bit like LangText.
 std::string MessagePattern(MessageId id);
+std::string MessagePattern(MessageId id, TTeskFuncs::TLangType language);
 
 // The table's wording of a system error number, when it has one.
 std::optional<MessageId> ReasonMessage(int systemError);

@@ -219,3 +219,4 @@ enum class TextEntry : int {
 
 // The 8-bit text of the entry in the current language, as LangText gives it for the entry's number.
 inline std::string EntryText(TextEntry entry) { return LangText(int(entry)); }
+inline std::string EntryText(TextEntry entry, TTeskFuncs::TLangType language) { return LangText(int(entry), language); }

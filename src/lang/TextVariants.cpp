@@ -1,6 +1,5 @@
 #include "lang/TextVariants.h"
 
-#include "lang/AppLang.h"
 #include "text/GbkEncoding.h"
 
 TextVariants::TextVariants(const TextPair* pairs, size_t count)
@@ -13,19 +12,21 @@ TextVariants::TextVariants(const TextPair* pairs, size_t count)
     }
 }
 
-std::string TextVariants::Text(int entry) const
+std::string TextVariants::Text(int entry, TTeskFuncs::TLangType language) const
 {
     if (entry < 0 || size_t(entry) >= Chinese_.size())
         return {};
-    const auto& lang = AppLang();
-    switch (lang.LangType()) {
+    switch (language) {
     case TTeskFuncs::LangSimplifiedChinese:
+        return Chinese_[size_t(entry)];
     case TTeskFuncs::LangTraditionalChinese:
-        return lang.FromGBK(Chinese_[size_t(entry)]);
+        return TTeskFuncs::GbkToTraditionalBig5(Chinese_[size_t(entry)]);
     default:
-        return lang.FromGBK(English_[size_t(entry)]);
+        return English_[size_t(entry)];
     }
 }
+
+std::string TextVariants::Text(int entry) const { return Text(entry, AppLang().LangType()); }
 
 std::string TextVariants::EnglishText(int entry) const
 {

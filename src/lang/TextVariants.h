@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "lang/AppLang.h"
+
 // One numbered text as written in the source, both columns in UTF-8.
 struct TextPair {
     const char* Chinese;
@@ -22,7 +24,9 @@ public:
     }
     TextVariants(const TextPair* pairs, size_t count);
 
-    // The text of the entry in AppLang's current language; empty for an entry outside the table.
+    // The text of the entry in `language`; empty for an entry outside the table.
+    std::string Text(int entry, TTeskFuncs::TLangType language) const;
+    // The same in AppLang's current language.
     std::string Text(int entry) const;
     // The English text whatever the current language.
     std::string EnglishText(int entry) const;

@@ -9,6 +9,7 @@
 #include "model/DtmfDigits.h"
 #include "model/IdSeries.h"
 #include "model/MemoryImage.h"
+#include "text/PrintableText.h"
 
 namespace {
 
@@ -16,14 +17,14 @@ constexpr uint8_t ErasedByte = 0xFF;
 // The handshake step after the serial-number check.
 constexpr int PasswordStep = 2;
 
-// A text field of the radio as the log keeps it: characters up to the first zero byte, or the
-// first erased one, which no log line should carry.
+// A text field of the radio as the log and the messages show it: characters up to the first zero
+// byte, or the first erased one, which no log line should carry, with control characters escaped.
 std::string LoggedText(const uint8_t* bytes, size_t size)
 {
     std::string text;
     for (size_t i = 0; i < size && bytes[i] != 0 && bytes[i] != ErasedByte; ++i)
         text += char(bytes[i]);
-    return text;
+    return PrintableText(text);
 }
 
 std::string SerialText(const uint8_t* serial) { return LoggedText(serial, DeviceSnSize); }
@@ -168,6 +169,7 @@ void RadioSeries::StartRadio(const PortChoice& choice, bool waiting)
     // Nobody may be watching while the series waits: a port that will not reopen ends it now.
     if (waiting)
         writer_->SetEndAtOnceWhenPortFails(true);
+    writer_->SetWriteBackup(plan_.Backups);
     writer_->SetBandQuestion([this] {
         return askBand_ && askBand_(radio_->Settings.WriteRadioInfo, radio_->Band);
     });
@@ -191,8 +193,6 @@ void RadioSeries::StepChanged(int step)
         waitPassed_ = false;
     }
     emit linkStepChanged(step);
-    if (step == BlockStep)
-        emit radioWriting(radio_->Settings);
 }
 
 void RadioSeries::WaitRanOut()
@@ -212,6 +212,7 @@ void RadioSeries::WriteFinished(LinkOutcome outcome)
     port_ = writer_->PortInUse();
     attempt_.Outcome = outcome;
     attempt_.PartlyWritten = writer_->PartlyWritten();
+    attempt_.Backup = writer_->WriteBackup();
     attempt_.Serial = SerialText(radio_->Settings.DeviceSn);
     attempt_.RadioBand = {radio_->Settings.WriteRadioInfo.BandMin, radio_->Settings.WriteRadioInfo.BandMax};
     attempt_.RecordSha256 = outcome == LinkOutcome::Success ? WrittenSha256(radio_->Image) : "";

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include "files/BackupStore.h"
 #include "files/FileResult.h"
 #include "link/PortChoice.h"
 #include "link/TransferTargets.h"
@@ -33,12 +34,13 @@ struct SeriesPlan {
     std::string LogPath;   // empty: no log
     std::string FileName;  // the file that holds the record as written, named in the log; empty: none does
     int WaitLimitMs = 0;   // how long each next radio may take to answer; 0: until stopped
+    bool Backups = false;  // each radio's write kept in that radio's folder (see TransferRunner)
 };
 
 // How the series ended.
 enum class SeriesEnd { AllWritten, Stopped, RadioFailed, IdsRanOut, WaitRanOut, LogFailed };
 
-// One radio of the series, as the log keeps it.
+// One radio of the series, as the log keeps it, and its backup.
 struct RadioAttempt {
     uint64_t Number = 0;  // from 1
     std::string Serial;
@@ -53,6 +55,7 @@ struct RadioAttempt {
     LinkOutcome VerifyOutcome = LinkOutcome::Running;
     VerifyResult Comparison;
     FileResult Logged;  // ok and empty when there is no log
+    BackupResult Backup;  // of what the write sent; ok and without a path when none was made
 
     bool Succeeded() const;
     // The outcome of the transfer that ended the attempt: the write's, or once the radio was
@@ -94,9 +97,6 @@ public:
 signals:
     // A radio's turn begins: the first at once, each further one when the series starts waiting.
     void radioStarting(uint64_t number, bool waiting);
-    // The radio on the line answered and its blocks begin: `record` is what it is sent, its IDs
-    // and the serial number it reported included.
-    void radioWriting(const RadioSettings& record);
     void progressChanged(int value);
     void linkStepChanged(int step);
     void verifying();

@@ -57,6 +57,7 @@ TransferRunner::TransferRunner(const TransferContext& context, QObject* parent)
     : QObject(parent),
       Timer_Tx(NewTimer("Timer_Tx", this)),
       Timer_TimeOut(NewTimer("Timer_TimeOut", this)),
+      context_(context),
       engine_(context),
       ports_(context.Link.Ports),
       settle_(NewTimer("settle", this)),
@@ -177,6 +178,9 @@ void TransferRunner::Execute(const LinkActions& actions)
         link_.Purge();
     if (actions.purgeReceiveQueue)
         link_.PurgeReceive();
+    // The radio has answered and the first block is about to go out.
+    if (engine_.LinkStep() == BlockStep && linkStep_ != BlockStep)
+        BackUpWrite();
     const bool switched = actions.nextPortRequested;
     const bool opened = switched && OpenNextCandidate();
     for (const Frame& frame : actions.send) {
@@ -208,6 +212,13 @@ void TransferRunner::Execute(const LinkActions& actions)
     }
     if (switched)
         Execute(engine_.PortSwitched(opened));
+}
+
+// Only a normal write sends a record; the other transfers are kept, if at all, by their openers.
+void TransferRunner::BackUpWrite()
+{
+    if (backUpWrite_ && context_.Kind == TransferKind::Normal && !context_.IsRead)
+        writeBackup_ = BackUpTransfer(context_.Settings, context_.Image, BackupDirection::Write);
 }
 
 bool TransferRunner::StopBeforeRadio()

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 
+#include "files/BackupStore.h"
 #include "link/PortChoice.h"
 #include "link/SerialLink.h"
 #include "link/engine/LinkEngine.h"
@@ -31,6 +32,11 @@ public:
     // A named port that does not open then ends the transfer at once instead of after the
     // time-out; for callers that have already told the user why.
     void SetEndAtOnceWhenPortFails(bool atOnce) { endAtOnce_ = atOnce; }
+    // A normal write then keeps what it sends as a backup once the radio has answered, before the
+    // first block: by then the record carries the serial number that radio reported, so the backup
+    // lands in its folder, whichever radio the record came from. A backup that fails leaves the
+    // write running; whoever watches reports it once the transfer is over.
+    void SetWriteBackup(bool keep) { backUpWrite_ = keep; }
 
     // Opens the port, lets it settle, and starts the protocol.
     void Start(const PortChoice& choice);
@@ -49,6 +55,8 @@ public:
     const TransferTrace& Trace() const { return trace_; }
     // The port the transfer ran on (the one the search found), for a read that follows.
     const std::string& PortInUse() const { return portInUse_; }
+    // What the write's backup kept, or why it failed; ok and without a path while none was made.
+    const BackupResult& WriteBackup() const { return writeBackup_; }
 
     QTimer* const Timer_Tx;
     QTimer* const Timer_TimeOut;
@@ -77,7 +85,9 @@ private:
     void Finish(LinkOutcome outcome);
     void Note(const std::string& text) { trace_.Note(clock_.elapsed(), text); }
     void PortOpened(const std::string& portName, bool opened);
+    void BackUpWrite();
 
+    const TransferContext context_;
     LinkEngine engine_;
     // How the context's link settings look COM numbers up, for every port the transfer opens.
     const TeskComm32::PortLookup ports_;
@@ -88,6 +98,8 @@ private:
     BandQuestion askBand_;
     bool autoSearch_ = false;
     bool endAtOnce_ = false;
+    bool backUpWrite_ = false;
+    BackupResult writeBackup_;
     bool protocolStarted_ = false;
     LinkOutcome outcome_ = LinkOutcome::Running;
     int linkStep_ = -1;

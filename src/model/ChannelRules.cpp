@@ -1,8 +1,6 @@
 #include "model/ChannelRules.h"
 
 #include "model/ChannelFields.h"
-#include "model/Frequency.h"
-#include "model/Tone.h"
 
 namespace {
 
@@ -19,54 +17,54 @@ void FollowDecodeTone(ChannelRecord& channel, ToneType before, ToneType after)
     }
 }
 
-bool ParseTone(std::string_view text, uint8_t& type, LeU16& code)
+Entered<ToneSetting> EnterTone(std::string_view text, uint8_t& type, LeU16& code)
 {
-    ToneType parsedType = ToneType(type);
-    ToneCode parsedCode = code;
-    if (!ParseToneText(text, parsedType, parsedCode))
-        return false;
-    type = parsedType;
-    code = parsedCode;
-    return true;
+    const Entered<ToneSetting> entered = ToneEntry(text, {ToneType(type), ToneCode(code)});
+    type = entered.value.type;
+    code = entered.value.code;
+    return entered;
 }
 
 }
 
-void EnterReceiveFrequency(RadioSettings& settings, unsigned channel, std::string_view megahertz, const BandLimits& band)
+Entered<uint32_t> EnterReceiveFrequency(RadioSettings& settings, unsigned channel, std::string_view megahertz,
+                                        const BandLimits& band)
 {
+    ChannelRecord& record = settings.Channel[channel];
     if (megahertz.empty()) {
         settings.SetChannelUsed(channel, false);
-        return;
+        return {record.RxFreq, EntryOutcome::Accepted, {}, {}};
     }
-    const auto hz = ParseMegahertz(megahertz);
-    if (!hz)
-        return;
-    ChannelRecord& record = settings.Channel[channel];
-    record.RxFreq = SnapFrequencyInBand(*hz, band);
+    const Entered<uint32_t> entered = BandFrequencyEntry(megahertz, record.RxFreq, band);
+    if (entered.outcome == EntryOutcome::Refused)
+        return entered;
+    record.RxFreq = entered.value;
     if (!settings.IsChannelUsed(channel)) {
         settings.SetChannelUsed(channel, true);
         FillNewChannel(record);
     }
+    return entered;
 }
 
-void EnterTransmitFrequency(ChannelRecord& channel, std::string_view megahertz, const BandLimits& band)
+Entered<uint32_t> EnterTransmitFrequency(ChannelRecord& channel, std::string_view megahertz, const BandLimits& band)
 {
-    const auto hz = ParseMegahertz(megahertz);
-    if (!hz)
-        return;
-    channel.TxFreq = *hz == 0 ? 0 : SnapFrequencyInBand(*hz, band);
+    const Entered<uint32_t> entered = TransmitFrequencyEntry(megahertz, channel.TxFreq, band);
+    channel.TxFreq = entered.value;
+    return entered;
 }
 
-void EnterDecodeTone(ChannelRecord& channel, std::string_view text)
+Entered<ToneSetting> EnterDecodeTone(ChannelRecord& channel, std::string_view text)
 {
     const ToneType before = ToneType(channel.DecType);
-    if (ParseTone(text, channel.DecType, channel.DecCode))
+    const Entered<ToneSetting> entered = EnterTone(text, channel.DecType, channel.DecCode);
+    if (entered.outcome != EntryOutcome::Refused)
         FollowDecodeTone(channel, before, ToneType(channel.DecType));
+    return entered;
 }
 
-void EnterEncodeTone(ChannelRecord& channel, std::string_view text)
+Entered<ToneSetting> EnterEncodeTone(ChannelRecord& channel, std::string_view text)
 {
-    ParseTone(text, channel.EncType, channel.EncCode);
+    return EnterTone(text, channel.EncType, channel.EncCode);
 }
 
 void FillNewChannel(ChannelRecord& channel)

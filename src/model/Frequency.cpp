@@ -7,7 +7,6 @@ namespace {
 
 constexpr uint32_t RasterWide = 5000;
 constexpr uint32_t RasterNarrow = 6250;
-constexpr uint32_t StepLimit = 10000000;
 constexpr int HertzDecimals = 6;
 
 uint32_t SnapToRaster(uint32_t hz)

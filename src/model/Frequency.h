@@ -22,7 +22,8 @@ uint32_t SnapFrequencyInBand(uint32_t hz, const BandLimits& band);
 // Whether the frequency is a multiple of 5000 Hz or of 6250 Hz, as the snapping leaves it.
 bool IsOnRaster(uint32_t hz);
 
-// The raster rule alone, for step values; 10 MHz or more becomes 0.
+// The raster rule alone, for step values; StepLimit or more becomes 0.
+constexpr uint32_t StepLimit = 10000000;
 uint32_t SnapFrequency(uint32_t hz);
 
 // A typed megahertz text to hertz, scaled decimally so that no binary rounding creeps in.

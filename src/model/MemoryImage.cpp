@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "model/Frequency.h"
+#include "model/OptionTable.h"
 #include "model/Tone.h"
 
 namespace {
@@ -28,12 +29,6 @@ struct ByteField {
 struct WordField {
     size_t offset;
     LeU16 RadioSettings::*field;
-};
-
-struct DtmfCodeField {
-    size_t offset;
-    uint8_t (RadioSettings::*codes)[DtmfCodeCapacity];
-    uint8_t RadioSettings::*length;
 };
 
 // Option, key and DTMF settings that the radio keeps; 16-bit ones are big-endian in the image.
@@ -66,13 +61,11 @@ constexpr WordField WordFields[] = {
     {0x177, &RadioSettings::DtmfStarHashDelay},
 };
 
-constexpr DtmfCodeField DtmfCodeFields[] = {
-    {0x2C5, &RadioSettings::RemoteStunCode, &RadioSettings::RemoteStunCodeLength},
-    {0x2D0, &RadioSettings::RemoteKillCode, &RadioSettings::RemoteKillCodeLength},
-    {0x2DB, &RadioSettings::ActivationCode, &RadioSettings::ActivationCodeLength},
-    {0x2E6, &RadioSettings::PttId, &RadioSettings::PttIdLength},
-    {0x2F1, &RadioSettings::Ani, &RadioSettings::AniLength},
-};
+// The DTMF codes follow each other in the record's order, each its symbols and then their count.
+constexpr size_t DtmfCodesBase = 0x2C5;
+constexpr size_t DtmfCodeImageSize = DtmfCodeCapacity + 1;
+
+size_t DtmfCodeOffset(size_t i) { return DtmfCodesBase + DtmfCodeImageSize * i; }
 
 uint8_t* ChannelBlock(MemoryImage& image, unsigned i) { return &image[ChannelBlockBase + ChannelBlockSize * i]; }
 const uint8_t* ChannelBlock(const MemoryImage& image, unsigned i)
@@ -141,9 +134,10 @@ void GetDataForWrite(RadioSettings& settings, const BandLimits& band, const Date
     PutBe32(&image[BandMinOffset], band.BandMin);
     PutBe32(&image[BandMaxOffset], band.BandMax);
 
-    for (const auto& f : DtmfCodeFields) {
-        std::memcpy(&image[f.offset], settings.*f.codes, DtmfCodeCapacity);
-        image[f.offset + DtmfCodeCapacity] = settings.*f.length;
+    for (size_t i = 0; i < DtmfCodeFields().size(); ++i) {
+        const DtmfCodeField& f = DtmfCodeFields()[i];
+        std::memcpy(&image[DtmfCodeOffset(i)], f.Codes(settings), DtmfCodeCapacity);
+        image[DtmfCodeOffset(i) + DtmfCodeCapacity] = f.Length(settings);
     }
 
     PutBe16(&image[StampOffset], now.Year);
@@ -174,9 +168,10 @@ void SetDataToSoftware(const MemoryImage& image, RadioSettings& settings, BandLi
     settings.ReadRadioInfo.BandMin = band.BandMin;
     settings.ReadRadioInfo.BandMax = band.BandMax;
 
-    for (const auto& f : DtmfCodeFields) {
-        std::memcpy(settings.*f.codes, &image[f.offset], DtmfCodeCapacity);
-        settings.*f.length = image[f.offset + DtmfCodeCapacity];
+    for (size_t i = 0; i < DtmfCodeFields().size(); ++i) {
+        const DtmfCodeField& f = DtmfCodeFields()[i];
+        std::memcpy(f.Codes(settings), &image[DtmfCodeOffset(i)], DtmfCodeCapacity);
+        f.Length(settings) = image[DtmfCodeOffset(i) + DtmfCodeCapacity];
     }
 
     std::memset(settings.SoftwareVersion, 0, sizeof settings.SoftwareVersion);

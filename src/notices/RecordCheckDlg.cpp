@@ -7,9 +7,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "lang/AppLang.h"
 #include "lang/DisplayMessage.h"
 #include "lang/FindingMessage.h"
-#include "lang/FindingPlace.h"
 #include "lang/TextTable.h"
 
 namespace {
@@ -21,8 +21,9 @@ constexpr int ListMinimumHeight = 200;
 
 void FillRow(QTableWidget* list, int row, const RecordFinding& finding)
 {
-    const QString cells[ColumnCount] = {FindingPlace(finding), QString::fromStdString(finding.value),
-                                        DisplayMessage({ProblemMessage(finding.problem)})};
+    const FindingTexts texts = FindingUtf8(finding, AppLang().LangType());
+    const QString cells[ColumnCount] = {QString::fromStdString(texts.where), QString::fromStdString(texts.value),
+                                        QString::fromStdString(texts.problem)};
     for (int column = 0; column < ColumnCount; ++column)
         list->setItem(row, column, new QTableWidgetItem(cells[column]));
 }

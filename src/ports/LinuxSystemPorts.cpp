@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <map>
+#include <optional>
+#include <unordered_map>
 
 #include "ports/PortNumbering.h"
 #include "ports/SerialPortInfo.h"
@@ -57,13 +59,29 @@ std::optional<std::vector<std::string>> SystemPortNames(const PortLookup& lookup
 
 std::string DevicePathOf(const std::string& portName, const PortLookup& lookup)
 {
-    const int number = TCommSerialPortInfo::PortNo(portName);
-    if (number == 0)
-        return portName;
-    for (const SystemPort& port : SystemPorts(lookup))
-        if (port.Number == number)
-            return port.Path;
-    return {};
+    return DevicePathsOf({portName}, lookup).front();
+}
+
+// The machine is looked at only when a name is a port name, and then once.
+std::vector<std::string> DevicePathsOf(const std::vector<std::string>& portNames, const PortLookup& lookup)
+{
+    std::optional<std::unordered_map<int, std::string>> devices;
+    std::vector<std::string> paths;
+    for (const std::string& name : portNames) {
+        const int number = TCommSerialPortInfo::PortNo(name);
+        if (number == 0) {
+            paths.push_back(name);
+            continue;
+        }
+        if (!devices) {
+            devices.emplace();
+            for (SystemPort& port : SystemPorts(lookup))
+                devices->emplace(port.Number, std::move(port.Path));
+        }
+        const auto found = devices->find(number);
+        paths.push_back(found == devices->end() ? std::string() : found->second);
+    }
+    return paths;
 }
 
 }

@@ -33,4 +33,8 @@ private:
 // number the machine does not have gives an empty path, which no serial port opens.
 std::string DevicePathOf(const std::string& portName, const PortLookup& lookup);
 
+// DevicePathOf of every name, in the order given, from one look at the machine: a list of ports
+// takes the same time per port however long it is.
+std::vector<std::string> DevicePathsOf(const std::vector<std::string>& portNames, const PortLookup& lookup);
+
 }

@@ -54,6 +54,14 @@ std::string DevicePathOf(const std::string& portName, const PortLookup&)
     return number > 0 ? "\\\\.\\" + TCommSerialPortInfo::PortName(number) : portName;
 }
 
+std::vector<std::string> DevicePathsOf(const std::vector<std::string>& portNames, const PortLookup& lookup)
+{
+    std::vector<std::string> paths;
+    for (const std::string& name : portNames)
+        paths.push_back(DevicePathOf(name, lookup));
+    return paths;
+}
+
 }
 
 #endif

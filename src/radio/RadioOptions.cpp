@@ -12,7 +12,8 @@
 
 const char* const RadioUsage =
     "usage: kr-t27-radio --link PATH [--memory FILE] [--password TEXT] [--serial DIGITS]\n"
-    "                    [--firmware TEXT] [--band-limits MIN MAX] [--no-pacing] [--sample]\n"
+    "                    [--serial-bytes HEX] [--firmware TEXT] [--band-limits MIN MAX]\n"
+    "                    [--no-pacing] [--sample]\n"
     "                    [--silent-from-step N] [--foreign-ident] [--wrong-first-byte STEP]\n"
     "                    [--nak-block N] [--long-band-answer] [--read-answer-r] [--flood]\n"
     "                    [--hangup-after-blocks N] [--long-block-answers] [--chatter N]\n"
@@ -96,6 +97,21 @@ std::string SetSerial(RadioOptions& o, const std::string& text)
     return {};
 }
 
+// A radio that reports what no serial number holds (control characters, say), given as hex bytes.
+std::string SetSerialBytes(RadioOptions& o, const std::string& hex)
+{
+    constexpr int HexBase = 16;
+    const bool wellFormed = !hex.empty() && hex.size() % 2 == 0 && hex.size() / 2 <= RadioMemory::SerialNumberSize &&
+                            std::all_of(hex.begin(), hex.end(), ::isxdigit);
+    if (!wellFormed)
+        return "serial bytes must be 1 to 8 bytes as hex digits";
+    std::string bytes;
+    for (size_t i = 0; i < hex.size(); i += 2)
+        bytes += char(std::stoi(hex.substr(i, 2), nullptr, HexBase));
+    o.Serial = bytes;
+    return {};
+}
+
 std::string SetNextRadio(RadioOptions& o, const std::string& text)
 {
     const size_t colon = text.find(':');
@@ -137,6 +153,7 @@ const std::map<std::string, OptionRule>& Rules()
         {"--password",
          {1, [](RadioOptions& o, const Arguments& v) { return SetText(o.Password, v[0], PasswordMaxLength, "password"); }}},
         {"--serial", {1, [](RadioOptions& o, const Arguments& v) { return SetSerial(o, v[0]); }}},
+        {"--serial-bytes", {1, [](RadioOptions& o, const Arguments& v) { return SetSerialBytes(o, v[0]); }}},
         {"--firmware",
          {1, [](RadioOptions& o, const Arguments& v) {
               return SetText(o.Firmware, v[0], RadioMemory::FirmwareSize, "firmware text");

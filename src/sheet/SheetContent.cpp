@@ -1,86 +1,82 @@
 #include "sheet/SheetContent.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
+#include <cstdio>
 
 #include "lang/ChannelTexts.h"
-#include "lang/DisplayMessage.h"
-#include "lang/TextTable.h"
+#include "lang/OptionTexts.h"
+#include "lang/RecordText.h"
+#include "lang/Utf8Text.h"
 #include "model/Frequency.h"
 #include "model/ModelName.h"
-#include "ui/editors/EditorPages.h"
-#include "ui/editors/NameText.h"
+#include "model/OptionTable.h"
+
+using TTeskFuncs::TLangType;
 
 namespace {
 
-const QString ListPrefix = QStringLiteral("cb");
-const QString LabelPrefix = QStringLiteral("s");
-
-QString FrequencyText(uint32_t hz) { return QString::fromStdString(FormatFrequency(hz)); }
-
-std::vector<LabelledValue> Facts(const RadioSettings& s, const SheetFacts& facts)
+std::string DateText(const DateTimeStamp& date)
 {
-    const QString band = QString("%1 - %2 MHz").arg(FrequencyText(facts.band.BandMin), FrequencyText(facts.band.BandMax));
+    char text[16];
+    std::snprintf(text, sizeof text, "%04u-%02u-%02u", unsigned(date.Year), unsigned(date.Month), unsigned(date.Day));
+    return text;
+}
+
+std::vector<LabelledValue> Facts(const RadioSettings& s, const SheetFacts& facts, TLangType language)
+{
+    const std::string band = FormatFrequency(facts.band.BandMin) + " - " + FormatFrequency(facts.band.BandMax) + " MHz";
     return {
-        {DisplayMessage({MessageId::SheetFile}), facts.fileName},
-        {DisplayMessage({MessageId::SheetDate}), facts.date.toString(Qt::ISODate)},
-        {Tr(TextEntry::FrequencyBand), band},
-        {Tr(TextEntry::FirmwareVersion), NameFromBytes(s.SoftwareVersion, SoftwareVersionFieldSize)},
-        {Tr(TextEntry::SerialNumber), NameFromBytes(s.DeviceSn, DeviceSnSize)},
+        {MessageUtf8({MessageId::SheetFile}, language), facts.fileName},
+        {MessageUtf8({MessageId::SheetDate}, language), DateText(facts.date)},
+        {EntryUtf8(TextEntry::FrequencyBand, language), band},
+        {EntryUtf8(TextEntry::FirmwareVersion, language), RecordTextUtf8(s.SoftwareVersion, SoftwareVersionFieldSize)},
+        {EntryUtf8(TextEntry::SerialNumber, language), RecordTextUtf8(s.DeviceSn, DeviceSnSize)},
     };
 }
 
 // The grid's texts, channel by channel, from the source the grid and the dump use as well.
-std::vector<QStringList> ChannelRows(const RadioSettings& s)
+std::vector<std::vector<std::string>> ChannelRows(const RadioSettings& s, TLangType language)
 {
-    std::vector<QStringList> rows{ChannelColumnTitles()};
-    for (unsigned channel = 1; channel <= ChannelCount; ++channel) {
-        QStringList cells;
-        for (int column = 0; column < ChannelColumnCount; ++column)
-            cells << ChannelCellText(s, channel, ChannelColumn(column));
-        rows.push_back(cells);
-    }
+    std::vector<std::vector<std::string>> rows{ChannelColumnTitles(language)};
+    for (unsigned channel = 1; channel <= ChannelCount; ++channel)
+        rows.push_back(ChannelRowTexts(s, channel, language));
     return rows;
 }
 
-QString CheckText(const QCheckBox* box) { return Tr(box->isChecked() ? TextEntry::DtmfOn : TextEntry::DtmfOff); }
+// A list shows the text of the item that holds the value, or nothing; a check box is ON or OFF.
+std::string ShownValue(const OptionField& field, const RadioSettings& s, TLangType language)
+{
+    const uint32_t value = field.Get(s);
+    if (field.kind == OptionKind::Flag)
+        return EntryUtf8(field.Ticked(value) ? TextEntry::DtmfOn : TextEntry::DtmfOff, language);
+    const int index = field.IndexOf(value);
+    return index < 0 ? std::string() : TextUtf8(ChoiceText(field.choices[size_t(index)].label, language), language);
+}
 
-// Every list shown on a page with its label ("cbSQL" beside "sSQL"), then every check box.
-std::vector<LabelledValue> PageValues(const QWidget& page)
+// The offered fields of a page, column by column, each under its caption.
+std::vector<LabelledValue> PageValues(OptionPage page, const RadioSettings& s, TLangType language)
 {
     std::vector<LabelledValue> values;
-    for (const QComboBox* list : page.findChildren<QComboBox*>()) {
-        if (list->isHidden())
-            continue;
-        const auto* label = page.findChild<QLabel*>(LabelPrefix + list->objectName().mid(ListPrefix.size()));
-        const auto* group = qobject_cast<const QGroupBox*>(list->parentWidget());
-        const QString title = group ? group->title() + " " : QString();
-        values.push_back({title + (label ? label->text() : QString()), list->currentText()});
+    for (int column = 0;; ++column) {
+        const std::vector<const OptionField*> fields = OptionFieldsAt(page, column);
+        if (fields.empty())
+            return values;
+        for (const OptionField* field : fields)
+            if (field->place.offered)
+                values.push_back({TextUtf8(FieldCaption(*field, language), language), ShownValue(*field, s, language)});
     }
-    for (const QCheckBox* box : page.findChildren<QCheckBox*>())
-        if (!box->isHidden())
-            values.push_back({box->text(), CheckText(box)});
-    return values;
 }
 
 }
 
-SheetContent GatherSheetContent(const RadioSettings& settings, const SheetFacts& facts)
+SheetContent GatherSheetContent(const RadioSettings& settings, const SheetFacts& facts, TLangType language)
 {
-    RadioSettings copy = settings;
     SheetContent content;
-    content.title = QString("%1 %2").arg(QString::fromLatin1(ModelName), DisplayMessage({MessageId::SheetTitle}));
-    content.facts = Facts(copy, facts);
-    content.channelRows = ChannelRows(copy);
-    OptionsPage options(copy, nullptr);
-    options.Refresh();
-    content.optionsTitle = Tr(TextEntry::OptionalFeatures);
-    content.options = PageValues(options);
-    KeysPage keys(copy, nullptr);
-    keys.Refresh();
-    content.keysTitle = Tr(TextEntry::KeyAssignment);
-    content.keys = PageValues(keys);
+    content.title = std::string(ModelName) + " " + MessageUtf8({MessageId::SheetTitle}, language);
+    content.facts = Facts(settings, facts, language);
+    content.channelRows = ChannelRows(settings, language);
+    content.optionsTitle = EntryUtf8(TextEntry::OptionalFeatures, language);
+    content.options = PageValues(OptionPage::Options, settings, language);
+    content.keysTitle = EntryUtf8(TextEntry::KeyAssignment, language);
+    content.keys = PageValues(OptionPage::Keys, settings, language);
     return content;
 }

@@ -1,38 +1,37 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
-#include <QDate>
-#include <QString>
-#include <QStringList>
-
+#include "lang/AppLang.h"
 #include "model/BandLimits.h"
+#include "model/LocalClock.h"
 #include "model/RadioSettings.h"
 
 // What the channel sheet tells beside the record itself.
 struct SheetFacts {
-    QString fileName;  // the data file the record came from or went to; empty when none
-    QDate date;
+    std::string fileName;  // UTF-8: the data file the record came from or went to; empty when none
+    DateTimeStamp date;
     BandLimits band;
 };
 
 struct LabelledValue {
-    QString label;
-    QString value;
+    std::string label;
+    std::string value;
 };
 
-// The sheet's texts in the interface language, as the main window's pages show them.
+// The sheet's texts, UTF-8 in one language, worded as the main window's pages word them.
 struct SheetContent {
-    QString title;
+    std::string title;
     std::vector<LabelledValue> facts;
-    std::vector<QStringList> channelRows;  // the column titles first, then channels 1 to 16
-    QString optionsTitle;
+    std::vector<std::vector<std::string>> channelRows;  // the column titles first, then channels 1 to 16
+    std::string optionsTitle;
     std::vector<LabelledValue> options;
-    QString keysTitle;
+    std::string keysTitle;
     std::vector<LabelledValue> keys;
 };
 
-// Builds the channel, option and key pages on a copy of the record, off screen, and reads what
-// they show, so the sheet can never word a value differently from the window. Needs a
-// QApplication.
-SheetContent GatherSheetContent(const RadioSettings& settings, const SheetFacts& facts);
+// The channel rows from the channel texts, the options and keys from the option table: every list
+// and check box the option page offers, then each key's lists, with what they show for the record.
+SheetContent GatherSheetContent(const RadioSettings& settings, const SheetFacts& facts,
+                                TTeskFuncs::TLangType language);

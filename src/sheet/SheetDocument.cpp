@@ -20,15 +20,15 @@ const QMarginsF PageMarginsMm(12, 12, 12, 12);
 // Options and keys stand in this many label-value pairs per table row.
 constexpr size_t PairsPerRow = 3;
 
-QString Escaped(const QString& text) { return text.toHtmlEscaped(); }
+QString Escaped(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
 
-QString ChannelTable(const std::vector<QStringList>& rows)
+QString ChannelTable(const std::vector<std::vector<std::string>>& rows)
 {
     QString html = "<table border='1' cellspacing='0' cellpadding='3' width='100%'>";
     for (size_t r = 0; r < rows.size(); ++r) {
         const QString cell = r == 0 ? "th" : "td";
         html += "<tr>";
-        for (const QString& text : rows[r])
+        for (const std::string& text : rows[r])
             html += QString("<%1 align='center'>%2</%1>").arg(cell, Escaped(text));
         html += "</tr>";
     }
@@ -85,7 +85,7 @@ FileResult WriteChannelSheetPdf(const std::string& path, const SheetContent& con
     {
         QPdfWriter pdf(&buffer);
         pdf.setResolution(PdfResolution);
-        pdf.setTitle(content.title);
+        pdf.setTitle(QString::fromStdString(content.title));
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, PageMarginsMm,
                                       QPageLayout::Millimeter));
         PaintChannelSheet(content, pdf);

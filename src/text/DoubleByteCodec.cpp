@@ -20,7 +20,10 @@ void AppendCode(std::string& bytes, uint16_t code)
 
 }
 
-std::string DoubleByteToUtf8(const DoubleByteTable& table, std::string_view bytes)
+namespace {
+
+// Stops at a byte that starts no character unless `markUnknown` lets it stand as UnknownMark.
+std::optional<std::string> Decode(const DoubleByteTable& table, std::string_view bytes, bool markUnknown)
 {
     std::string utf8;
     utf8.reserve(bytes.size() * Utf8Growth);
@@ -34,12 +37,26 @@ std::string DoubleByteToUtf8(const DoubleByteTable& table, std::string_view byte
             ++i;
         } else if (const uint16_t single = table.HighByte(byte); single != 0) {
             AppendUtf8(utf8, single);
-        } else {
+        } else if (markUnknown) {
             utf8 += UnknownMark;
+        } else {
+            return std::nullopt;
         }
         ++i;
     }
     return utf8;
+}
+
+}
+
+std::string DoubleByteToUtf8(const DoubleByteTable& table, std::string_view bytes)
+{
+    return *Decode(table, bytes, true);
+}
+
+std::optional<std::string> TryDoubleByteToUtf8(const DoubleByteTable& table, std::string_view bytes)
+{
+    return Decode(table, bytes, false);
 }
 
 DoubleByteEncoder::DoubleByteEncoder(const DoubleByteTable& table)

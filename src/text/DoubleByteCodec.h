@@ -15,6 +15,8 @@ constexpr char UnknownMark = '?';
 // becomes UnknownMark and the byte after it is read afresh, which is how glibc's iconv reads them
 // when stopped at the byte and restarted past it.
 std::string DoubleByteToUtf8(const DoubleByteTable& table, std::string_view bytes);
+// The same, or nothing when a byte starts no character.
+std::optional<std::string> TryDoubleByteToUtf8(const DoubleByteTable& table, std::string_view bytes);
 
 // The way back, for every character the table holds.
 class DoubleByteEncoder {

@@ -26,3 +26,5 @@ std::optional<std::string> TryUtf8ToGbk(std::string_view utf8) { return GbkEncod
 std::string Utf8ToGbkMarkingUnknown(std::string_view utf8) { return GbkEncoder().EncodeMarkingUnknown(utf8); }
 
 std::string GbkToUtf8(std::string_view gbk) { return DoubleByteToUtf8(GbkTable, gbk); }
+
+std::optional<std::string> TryGbkToUtf8(std::string_view gbk) { return TryDoubleByteToUtf8(GbkTable, gbk); }

@@ -16,3 +16,6 @@ std::string Utf8ToGbkMarkingUnknown(std::string_view utf8);
 
 // GBK bytes from a record as UTF-8; a byte that starts no GBK character becomes "?".
 std::string GbkToUtf8(std::string_view gbk);
+
+// The same, or nothing when a byte starts no GBK character.
+std::optional<std::string> TryGbkToUtf8(std::string_view gbk);

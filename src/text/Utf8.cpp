@@ -73,3 +73,32 @@ std::optional<char32_t> NextUtf8Character(std::string_view text, size_t& pos)
     }
     return std::nullopt;
 }
+
+size_t Utf8CharacterLength(std::string_view text, size_t at)
+{
+    size_t pos = at;
+    return NextUtf8Character(text, pos) ? pos - at : 0;
+}
+
+std::vector<char32_t> Utf8Characters(std::string_view text)
+{
+    std::vector<char32_t> characters;
+    for (size_t pos = 0; pos < text.size();) {
+        const std::optional<char32_t> c = NextUtf8Character(text, pos);
+        characters.push_back(c ? *c : char32_t(uint8_t(text[pos++])));
+    }
+    return characters;
+}
+
+size_t Utf8CharacterCount(std::string_view text) { return Utf8Characters(text).size(); }
+
+std::string WithoutLastCharacter(const std::string& text)
+{
+    size_t lastStart = 0;
+    for (size_t pos = 0; pos < text.size();) {
+        lastStart = pos;
+        if (!NextUtf8Character(text, pos))
+            ++pos;
+    }
+    return text.substr(0, lastStart);
+}

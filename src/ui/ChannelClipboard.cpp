@@ -12,7 +12,7 @@ const QString ChannelRowsMimeType = QStringLiteral("application/x-kr-t27-channel
 
 QString ChannelRowsText(const RadioSettings& settings, const ChannelNumbers& channels)
 {
-    return QString::fromStdString(ExportChannelCsvRows(settings, channels, CsvTab));
+    return QString::fromStdString(ExportChannelCsvRows(settings, channels, CsvTab).text);
 }
 
 ChannelCsvImport PasteChannelRowsText(const QString& text, const BandLimits& band, unsigned first,

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "lang/TextTable.h"
+#include "text/PrintableText.h"
 #include "ui/DeviceInfoText.h"
 #include "ui/editors/EditorPages.h"
 
@@ -32,7 +33,11 @@ QLabel* MakeValueBox(QWidget* parent, const char* name)
     return box;
 }
 
-QString FieldDisplayText(const uint8_t* field, size_t size) { return QString::fromLatin1(FieldText(field, size).c_str()); }
+// What the radio reported of itself, with anything but printable text shown as "\xHH".
+QString FieldDisplayText(const uint8_t* field, size_t size)
+{
+    return QString::fromStdString(PrintableText(FieldText(field, size)));
+}
 
 }
 

@@ -1,4 +1,3 @@
-#include <QDate>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
@@ -8,7 +7,8 @@
 #include "files/AtomicFile.h"
 #include "files/ChannelCsv.h"
 #include "files/TextFile.h"
-#include "lang/DisplayMessage.h"
+#include "lang/AppLang.h"
+#include "lang/CsvReportText.h"
 #include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
 #include "notices/Notices.h"
@@ -34,7 +34,8 @@ unsigned TForm1::SelectedChannel() const
 
 SheetContent TForm1::CurrentSheet() const
 {
-    return GatherSheetContent(record_, {QFileInfo(dataFilePath_).fileName(), QDate::currentDate(), band_});
+    return GatherSheetContent(record_, {QFileInfo(dataFilePath_).fileName().toStdString(), LocalNow(), band_},
+                              AppLang().LangType());
 }
 
 // Rows fill the channels from the grid's current row down; the whole import is one change of the
@@ -70,10 +71,18 @@ void TForm1::MenuFile_ExportCsvClick()
     const QString path = chooser_.ChooseExchangePath(this, DisplayMessage({MessageId::ExportCsv}), ExchangeFile::CsvToExport);
     if (path.isEmpty())
         return;
-    const std::string text = ExportChannelCsv(record_);
+    const ChannelCsvExport exported = ExportChannelCsv(record_);
+    const std::string& text = exported.text;
     const FileResult saved = WriteFileAtomically(LocalPath(path), reinterpret_cast<const uint8_t*>(text.data()), text.size());
-    if (!saved.ok)
+    if (!saved.ok) {
         ShowNotice(this, DisplayMessage(FileMessage(saved)));
+        return;
+    }
+    QStringList lines;
+    for (const CsvNameNote& note : exported.notes)
+        lines << DisplayMessage(CsvNameNoteMessage(note));
+    if (!lines.isEmpty())
+        ShowNotice(this, lines.join('\n'));
 }
 
 void TForm1::MenuFile_PrintSheetClick()
@@ -82,7 +91,7 @@ void TForm1::MenuFile_PrintSheetClick()
     const SheetContent sheet = CurrentSheet();
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(sheet.title);
+    printer.setDocName(QString::fromStdString(sheet.title));
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName("PrintPreviewDlg");
     preview.setWindowTitle(DisplayMessage({MessageId::PrintSheet}));

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "lang/AppLang.h"
 #include "lang/CsvReportText.h"
 #include "lang/DisplayMessage.h"
 #include "lang/TextLookup.h"
@@ -24,9 +25,7 @@ ImportReportDialog::ImportReportDialog(const ChannelCsvImport& outcome, QWidget*
     Summary->setObjectName("ImportReportSummary");
     Summary->setAccessibleName(Summary->text());
 
-    QStringList lines;
-    for (const CsvRowNote& note : outcome.notes)
-        lines << CsvRowNoteText(note);
+    const QStringList lines = DisplayTexts(CsvImportReportLines(outcome, AppLang().LangType()));
     Notes = new QPlainTextEdit(lines.join('\n'), this);
     Notes->setObjectName("ImportReportNotes");
     Notes->setAccessibleName(DisplayMessage({MessageId::ImportCsv}));

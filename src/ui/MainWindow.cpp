@@ -13,10 +13,12 @@
 #include <QVBoxLayout>
 
 #include "lang/AppLang.h"
+#include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
 #include "lang/TextTable.h"
 #include "model/ModelName.h"
 #include "notices/AccessibleNames.h"
+#include "notices/Notices.h"
 #include "ui/BandChoice.h"
 #include "ui/ChannelInfoPage.h"
 #include "ui/ProgramFont.h"
@@ -139,7 +141,7 @@ void TForm1::StartUp()
 {
     record_.ResetToDefaults();
     link_.PortNumber = DefaultPortNumber;
-    config_ = LoadAppSettings(settingsPath_);
+    config_ = LoadAppSettings(settingsPath_, &settingsRead_);
     link_ = {config_.Port, config_.AutoSeachPort, config_.FastLink};
     link_.Ports.Pinned = config_.PinnedPorts;
 
@@ -190,6 +192,13 @@ void TForm1::SaveSettingsFile()
     const FileResult saved = SaveAppSettings(settingsPath_, config_);
     if (!saved.ok)
         std::cerr << EnglishMessage(FileMessage(saved)) << '\n';
+}
+
+void TForm1::ReportUnreadSettings()
+{
+    if (!settingsRead_.ok)
+        ShowNotice(this, DisplayMessage({MessageId::SettingsNotRead,
+                                         {DisplayMessage(FileMessage(settingsRead_)).toLocal8Bit().toStdString()}}));
 }
 
 void TForm1::CommitPendingEdit() { bHide->setFocus(); }

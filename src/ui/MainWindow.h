@@ -50,6 +50,9 @@ public:
     FileResult LoadDataFile(const QString& path);
     // The same for the user at the window: a failure is reported in a notice.
     bool OpenDataFile(const QString& path);
+    // A settings file that could not be read at start-up, so that the defaults stand, is reported
+    // in a notice; shown once the window is up.
+    void ReportUnreadSettings();
 
     RadioSettings& Record() { return record_; }
     // The band every entered frequency is clamped to: the chosen one, or the radio's after a read.
@@ -133,10 +136,10 @@ private:
     void RunChannelTransfer(bool isRead);
     // Keeps the trace of the transfers just run as the last transfer log, unless none started.
     void KeepTrace(TransferTrace trace);
-    // Keeps `record` (and the image after a read) unless the settings say Backups=0, in the folder
-    // of the radio whose serial number it carries. A backup that fails does not stop the transfer;
-    // it is reported once the transfer no longer needs the event loop to itself.
-    FileResult BackUp(const RadioSettings& record, BackupDirection direction);
+    // Keeps the record and the image a read brought unless the settings say Backups=0, in the
+    // folder of the radio read (writes keep their own, see TransferRunner). A backup that fails does
+    // not stop the transfer; it is reported once the transfer no longer needs the event loop to itself.
+    FileResult BackUpRead();
     void ReportBackup(const FileResult& kept);
     TransferContext LinkContext(TransferKind kind, bool isRead);
 
@@ -152,6 +155,7 @@ private:
     // The serial number of the radio the record was read from, while no data file holds it.
     std::optional<std::string> readRadioSerial_;
     AppSettings config_;
+    FileResult settingsRead_;  // why the settings file could not be read at start-up
     LinkSettings link_;
     FileChooser chooser_;
     QtTranslation qtTexts_;

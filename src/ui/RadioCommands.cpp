@@ -42,19 +42,16 @@ void TForm1::RunChannelTransfer(bool isRead)
     history_->Pause(true);
     TProgramDialog dialog(LinkContext(TransferKind::Normal, isRead), this);
     connect(&dialog, &TProgramDialog::transferSucceeded, this, &TForm1::FullRefresh);
-    FileResult writeBackup;
     if (isRead)
         connect(&dialog, &TProgramDialog::transferSucceeded, this, [this] {
-            ReportBackup(BackUp(record_, BackupDirection::Read));
+            ReportBackup(BackUpRead());
             TakeAsReadFromRadio();
         });
-    else
-        connect(&dialog, &TProgramDialog::blocksStarting, this,
-                [this, &writeBackup] { writeBackup = BackUp(record_, BackupDirection::Write); });
+    dialog.SetWriteBackup(config_.Backups);
     dialog.setWindowTitle(Tr(isRead ? TextEntry::ReadFromRadio : TextEntry::WriteToRadio));
     dialog.SetVerifyAfterWrite(config_.VerifyAfterWrite);
     dialog.exec();
-    ReportBackup(writeBackup);
+    ReportBackup(dialog.WriteBackup().result);
     KeepTrace(dialog.Trace());
     if (!isRead)
         config_.VerifyAfterWrite = dialog.VerifyAfterWrite();
@@ -74,11 +71,11 @@ void TForm1::KeepTrace(TransferTrace trace)
     menu_.MenuSaveTransferLog->setEnabled(true);
 }
 
-FileResult TForm1::BackUp(const RadioSettings& record, BackupDirection direction)
+FileResult TForm1::BackUpRead()
 {
     if (!config_.Backups)
         return FileResult::Success();
-    return BackUpTransfer(record, image_, direction).result;
+    return BackUpTransfer(record_, image_, BackupDirection::Read).result;
 }
 
 void TForm1::ReportBackup(const FileResult& kept)
@@ -107,12 +104,11 @@ void TForm1::MenuEdit_WriteSeveralClick()
     const auto chooseLog = [this](QWidget* owner, const QString& title) {
         return chooser_.ChooseExchangePath(owner, title, ExchangeFile::ProgrammingLog);
     };
-    SeriesWriteDialog dialog({record_, band_, link_, *file}, chooseLog, this);
+    SeriesWriteDialog dialog({record_, band_, link_, *file, config_.Backups}, chooseLog, this);
     FileResult firstFailedBackup;
-    connect(&dialog, &SeriesWriteDialog::radioWriting, this, [this, &firstFailedBackup](const RadioSettings& record) {
-        const FileResult kept = BackUp(record, BackupDirection::Write);
+    connect(&dialog, &SeriesWriteDialog::radioFinished, this, [&firstFailedBackup](const RadioAttempt& attempt) {
         if (firstFailedBackup.ok)
-            firstFailedBackup = kept;
+            firstFailedBackup = attempt.Backup.result;
     });
     dialog.SetVerifyAfterWrite(config_.VerifyAfterWrite);
     dialog.exec();
@@ -158,7 +154,7 @@ void TForm1::MenuAdjustmentClick()
 {
     CommitPendingEdit();
     history_->Pause(true);
-    RunAdjustmentMenu(this, LinkContext(TransferKind::Adjustment, true), calibration_,
+    RunAdjustmentMenu(this, LinkContext(TransferKind::Adjustment, true), calibration_, config_.Backups,
                       [this] { MenuEdit_WriteClick(); });
     history_->Pause(false);
     history_->TakeWithoutStep();

@@ -232,6 +232,7 @@ SeriesPlan SeriesWriteDialog::Plan() const
     plan.IncreaseIds = IncreaseIds->isChecked();
     plan.LogPath = QFile::encodeName(LogFile->text().trimmed()).toStdString();
     plan.FileName = source_.FileName;
+    plan.Backups = source_.Backups;
     return plan;
 }
 
@@ -268,7 +269,6 @@ void SeriesWriteDialog::ConnectSeries(RadioSeries& series)
                        DialogText(CancelCaption));
     });
     connect(&series, &RadioSeries::radioStarting, this, &SeriesWriteDialog::RadioStarting);
-    connect(&series, &RadioSeries::radioWriting, this, &SeriesWriteDialog::radioWriting);
     connect(&series, &RadioSeries::progressChanged, SeriesProgress, &QProgressBar::setValue);
     connect(&series, &RadioSeries::linkStepChanged, this, &SeriesWriteDialog::StepChanged);
     connect(&series, &RadioSeries::verifying, this, [this] {
@@ -278,6 +278,7 @@ void SeriesWriteDialog::ConnectSeries(RadioSeries& series)
     connect(&series, &RadioSeries::portProblem, this, [this](const QString& why) { portProblem_ = why; });
     connect(&series, &RadioSeries::sameRadioAnswered, this, &SeriesWriteDialog::SameRadioAnswered);
     connect(&series, &RadioSeries::radioFinished, this, &SeriesWriteDialog::RadioFinished);
+    connect(&series, &RadioSeries::radioFinished, this, &SeriesWriteDialog::radioFinished);
     connect(&series, &RadioSeries::finished, this, &SeriesWriteDialog::SeriesFinished);
 }
 

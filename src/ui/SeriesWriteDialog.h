@@ -25,6 +25,7 @@ struct SeriesSource {
     BandLimits Band;
     LinkSettings Link;
     std::string FileName;  // the file that holds the record as it is; empty: none does
+    bool Backups = false;  // each radio's write kept in its own folder
 };
 
 // The modal dialog in which one setup is written to radio after radio: the series' settings,
@@ -45,8 +46,8 @@ public:
     TransferTrace Trace() const;
 
 signals:
-    // A radio of the series answered and is being written `record`, with its own IDs and serial number.
-    void radioWriting(const RadioSettings& record);
+    // A radio of the series is done, its backup with it.
+    void radioFinished(const RadioAttempt& attempt);
 
 protected:
     void reject() override;

@@ -16,6 +16,7 @@
 #include "cli/ExitCodes.h"
 #include "factory/AccessCode.h"
 #include "files/SettingsLocation.h"
+#include "lang/Messages.h"
 
 namespace fs = std::filesystem;
 
@@ -69,6 +70,8 @@ TEST(CommandLineChecks, AComNameTheMachineLacksIsCalledUnlisted)
     const CliRun run = RunCli({"read", "--port", AbsentComName, "--out", ScratchFolder() + "/read.Kqd"});
     EXPECT_EQ(run.status, ExitCommunicationFailure);
     EXPECT_TRUE(Mentions(run.err, AbsentComName + " is not listed")) << run.err;
+    EXPECT_TRUE(Mentions(run.err, "kr-t27-cli: " + EnglishMessage({MessageId::PortNotListed, {AbsentComName}}) + "\n"))
+        << "worded from the program's table: " << run.err;
 }
 
 TEST(CommandLineChecks, ARelativePortPathStartsAtTheWorkingDirectory)

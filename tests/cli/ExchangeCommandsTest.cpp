@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <memory>
+#include <regex>
+#include <sstream>
 
+#include "BuiltProgram.h"
 #include "CliRunner.h"
 #include "FileContents.h"
 #include "ScratchDir.h"
@@ -98,6 +104,27 @@ TEST(CliExchange, CsvExportAndImportGiveTheRecordBack)
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find("6 channel(s) imported"), std::string::npos) << run.err;
     EXPECT_EQ(ReadAll(dir.File("back.Kqd")), Bytes(filled));
+}
+
+TEST(CliExchange, NamesChangedByAnImportOrNotWrittenAsHeldByAnExportAreReported)
+{
+    ScratchDir dir;
+    WriteAll(dir.File("names.csv"), "Name,Frequency\n  Pad ,446.0\nA\xFF" "B,446.5\n'=C,447.0\n");
+    const CliRun imported =
+        RunCli(With({"import-csv", dir.File("names.csv"), "--out", dir.File("names.Kqd"), "--lang", "0"}, Uhf));
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.err, "Line 2: spaces around the name removed: \"Pad\"\n"
+                            "Line 3: characters the radio cannot store became \"?\": \"A?B\"\n"
+                            "3 channel(s) imported\n");
+
+    RadioSettings s = NewRecord();
+    s.SetChannelUsed(1, true);
+    s.Channel[1].RxFreq = 446000000;
+    std::memcpy(s.Channel[1].Name, "=\x81", 2);
+    const CliRun exported = RunCli({"export-csv", RecordFile(dir, "bad.Kqd", s), "--out", dir.File("bad.csv")});
+    EXPECT_EQ(exported.status, 0);
+    EXPECT_EQ(exported.err, "kr-t27-cli: Channel 1: the name's bytes are not valid GBK; written as \"'=?\"\n");
+    EXPECT_NE(ReadAll(dir.File("bad.csv")).find("\r\n1,'=?,446.000000,"), std::string::npos);
 }
 
 TEST(CliExchange, ImportReportsEachRowOnStandardErrorInTheChosenLanguage)
@@ -236,6 +263,74 @@ TEST(CliExchange, SheetIsOneA4PageHoldingTheChannelsInTheChosenLanguage)
         for (const char* held : {c.title, "431.01250", "436.01250", "434.05000", "D023I", "sheet.Kqd", "12345678"})
             EXPECT_NE(text.find(held), std::string::npos) << c.lang << ": " << held << "\n" << text;
     }
+}
+
+
+// A record whose options and keys show every kind of text: values a list offers, values it does
+// not (an empty list), flags of 2, and Chinese names.
+RadioSettings OddRecord()
+{
+    RadioSettings s = FilledRecord();
+    s.Sql = 12;
+    s.Tot = 45;
+    s.Beep = 2;
+    s.Whisper = 2;
+    s.ChannelReport = 2;
+    s.Voice = 2;
+    s.Key1Short = 3;
+    s.Key1Long = 3;
+    s.Key2Long = 22;
+    std::memcpy(s.Channel[4].Name, "\xC0\xEF\xB3\xCC", 4);  // "里程" in GBK
+    return s;
+}
+
+// What a reader gets out of the sheet, line by line in sorted order, so that the layout may move
+// but no word may change; the date of the day is masked.
+std::vector<std::string> SheetWords(const std::string& pdf)
+{
+    std::istringstream text(Captured("pdftotext '" + pdf + "' -"));
+    const std::regex isoDate("\\d{4}-\\d{2}-\\d{2}");
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(text, line);)
+        if (!line.empty() && line != "\f")
+            lines.push_back(std::regex_match(line, isoDate) ? "DATE" : line);
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+// The words of two records' sheets in the three languages, pinned in SheetWords.txt from the
+// sheet as the window's pages once gave it. With KR_WRITE_SHEET_WORDS set the file is written
+// anew, from the kr-t27-cli that KR_T27_BIN names.
+TEST(CliExchange, SheetWordsAreAsPinned)
+{
+    ScratchDir dir;
+    const std::pair<const char*, RadioSettings> records[] = {{"new.Kqd", NewRecord()}, {"odd.Kqd", OddRecord()}};
+    std::ostringstream words;
+    for (const auto& [name, record] : records) {
+        const std::string file = RecordFile(dir, name, record);
+        for (const char* lang : {"0", "1", "2"}) {
+            const std::string pdf = dir.File("sheet.pdf");
+            const CliRun run = RunCli({"sheet", file, "--out", pdf, "--lang", lang});
+            ASSERT_EQ(run.status, 0) << run.err;
+            words << "== " << name << " --lang " << lang << '\n';
+            for (const std::string& line : SheetWords(pdf))
+                words << line << '\n';
+        }
+    }
+    if (std::getenv("KR_WRITE_SHEET_WORDS")) {
+        std::ofstream(KR_SHEET_WORDS) << words.str();
+        return;
+    }
+    EXPECT_EQ(words.str(), ReadAll(KR_SHEET_WORDS));
+}
+
+
+// The sheet is painted without widgets, so the command line runs where no widget library is installed.
+TEST(CliExchange, TheCommandLineLinksNoWidgetLibrary)
+{
+    const std::string libraries = Captured("ldd '" + BuiltProgram("kr-t27-cli") + "'");
+    EXPECT_NE(libraries.find("libQt6Core"), std::string::npos) << libraries;
+    EXPECT_EQ(libraries.find("libQt6Widgets"), std::string::npos) << libraries;
 }
 
 }

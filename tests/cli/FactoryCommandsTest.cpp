@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <random>
 
 #include "CliRunner.h"
+#include "EnvOverride.h"
 #include "FileContents.h"
 #include "RadioProcess.h"
 #include "ScratchDir.h"
@@ -52,6 +55,128 @@ TEST(FactoryCommands, CalibrationWrittenFromAFileReadsBackIntoAnIdenticalFile)
     GetAdjustmentData(record, block);
     const MemoryImage memory = radio.StopAndReadMemory();
     EXPECT_TRUE(std::equal(block.begin(), block.begin() + AdjustmentBlockSize, memory.begin() + CalibrationImageOffset));
+}
+
+// Everything under `folder`, relative, sorted.
+std::vector<std::string> FilesUnder(const std::string& folder)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, ec))
+        if (entry.is_regular_file())
+            names.push_back(std::filesystem::relative(entry.path(), folder).string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The quick radio in the band the commands write for, on a memory of the test's own.
+const std::vector<std::string> BandedRadio = {"--no-pacing", "--serial", "27182818", "--band-limits",
+                                              std::to_string(BandLimits::StartupMin),
+                                              std::to_string(BandLimits::StartupMax)};
+
+// A radio whose calibration block is random, and the record that block unpacks to.
+struct CalibratedRadio {
+    MemoryImage memory{};
+    AdjustmentData calibration{};
+
+    explicit CalibratedRadio(uint32_t seed)
+    {
+        TransferBuffer block{};
+        GetAdjustmentData(RandomCalibration(seed), block);
+        std::copy(block.begin(), block.begin() + AdjustmentBlockSize, memory.begin() + CalibrationImageOffset);
+        SetAdjustmentData(block, calibration);
+    }
+};
+
+TEST(FactoryCommands, CalibrationFilesOfAnotherLengthAreRefusedBeforeAnyPort)
+{
+    const std::string csv = "Location,Name,Frequency\n1,CALL,438.500000\n";
+    for (const std::string& content : {std::string(), std::string(67, '\0'), std::string(69, '\0'), csv}) {
+        const std::string file = ScratchFolder() + "/odd.Kqda";
+        WriteAll(file, content);
+        const std::string expected = "kr-t27-cli: " + file + " is " + std::to_string(content.size()) +
+                                     " bytes long; a calibration file holds exactly 68 bytes\n";
+        for (const std::vector<std::string>& command :
+             {std::vector<std::string>{"calibration", "write", "--port", "/nonexistent", file, "--access-code", Code},
+              std::vector<std::string>{"calibration", "dump", file, "--access-code", Code}}) {
+            const CliRun refused = RunCli(command);
+            EXPECT_EQ(refused.status, ExitUsageOrFile) << command[1] << " " << content.size();
+            EXPECT_EQ(refused.err, expected);
+            EXPECT_TRUE(refused.out.empty()) << "no transfer ran: " << refused.out;
+        }
+    }
+}
+
+// What the radio held goes into its folder of the backups before a factory write changes it, and
+// the write is the one it would be without: the radio ends up holding what was written.
+TEST(FactoryCommands, FactoryWritesKeepTheRadiosCalibrationAndSerialNumberFirst)
+{
+    ScratchDir home;
+    EnvOverride dataHome("XDG_DATA_HOME", home.Path());
+    const std::string backups = home.File("kr-t27/backups");
+    const CalibratedRadio before(11);
+    RadioProcess radio(BandedRadio, &before.memory);
+    AdjustmentData record = RandomCalibration(12);
+    record.Reserved[0] = record.Reserved[1] = 0;
+    const std::string in = ScratchFolder() + "/in.Kqda";
+    WriteAll(in, Bytes(record));
+
+    const CliRun calibrated = RunCli({"calibration", "write", "--port", radio.LinkPath(), in, "--access-code", Code});
+    ASSERT_EQ(calibrated.status, ExitSuccess) << calibrated.err;
+    EXPECT_EQ(calibrated.out, "SUCCESS\n");
+    std::vector<std::string> kept = FilesUnder(backups);
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_EQ(kept[0].substr(0, 9) + kept[0].substr(24), "27182818/-factory.Kqda");
+    EXPECT_EQ(kept[1].substr(24), "-factory.sn");
+    EXPECT_EQ(ReadAll(backups + "/" + kept[0]), Bytes(before.calibration));
+    EXPECT_EQ(ReadAll(backups + "/" + kept[1]), "27182818");
+    EXPECT_NE(calibrated.err.find("before this write are backed up in " + backups + "/" + kept[0] + "\n"),
+              std::string::npos)
+        << calibrated.err;
+
+    const CliRun numbered = RunCli({"serial", "write", "--port", radio.LinkPath(), "42"});
+    ASSERT_EQ(numbered.status, ExitSuccess) << numbered.err;
+    EXPECT_EQ(numbered.out, "SUCCESS\n");
+    kept = FilesUnder(backups);
+    ASSERT_EQ(kept.size(), 4u);
+    EXPECT_EQ(ReadAll(backups + "/" + kept[2]), Bytes(record)) << "the calibration just written";
+    EXPECT_EQ(ReadAll(backups + "/" + kept[3]), "27182818") << "the number before the write";
+
+    ASSERT_EQ(RunCli({"serial", "write", "--port", radio.LinkPath(), "43", "--no-backup"}).status, ExitSuccess);
+    ASSERT_EQ(RunCli({"calibration", "write", "--port", radio.LinkPath(), in, "--access-code", Code, "--no-backup"})
+                  .status,
+              ExitSuccess);
+    EXPECT_EQ(FilesUnder(backups).size(), 4u);
+    const MemoryImage memory = radio.StopAndReadMemory();
+    EXPECT_EQ(std::string(memory.begin() + SerialNumberImageOffset, memory.begin() + SerialNumberImageOffset + 3),
+              std::string("43\0", 3));
+}
+
+// A factory write that could not keep what the radio held first leaves the radio as it was.
+TEST(FactoryCommands, NothingIsWrittenWhenTheRadiosCalibrationCannotBeKept)
+{
+    ScratchDir home;
+    WriteAll(home.File("kr-t27"), std::string("a file where the data folder should be"));
+    EnvOverride dataHome("XDG_DATA_HOME", home.Path());
+    const CalibratedRadio before(13);
+    RadioProcess radio(BandedRadio, &before.memory);
+    const std::string in = ScratchFolder() + "/in.Kqda";
+    WriteAll(in, Bytes(RandomCalibration(14)));
+
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"calibration", "write", "--port", radio.LinkPath(), in, "--access-code", Code},
+          std::vector<std::string>{"serial", "write", "--port", radio.LinkPath(), "42"}}) {
+        const CliRun refused = RunCli(command);
+        EXPECT_EQ(refused.status, ExitUsageOrFile) << command[0];
+        EXPECT_TRUE(refused.out.empty()) << refused.out;
+        EXPECT_NE(refused.err.find("kr-t27-cli: Cannot back up into " + home.File("kr-t27/backups")),
+                  std::string::npos)
+            << refused.err;
+        EXPECT_NE(refused.err.find("Nothing was written: the radio's calibration could not be backed up first.\n"),
+                  std::string::npos);
+    }
+    const MemoryImage atStart = RadioProcess::MemoryAtStart(BandedRadio, before.memory);
+    EXPECT_EQ(radio.StopAndReadMemory(), atStart);
 }
 
 TEST(FactoryCommands, CalibrationCommandsWantTheAccessCode)
@@ -105,6 +230,14 @@ TEST(FactoryCommands, SerialNumberIsWrittenAsGivenAndReadBack)
     const MemoryImage memory = radio.StopAndReadMemory();
     const uint8_t expected[] = {0x34, 0x32, 0, 0, 0, 0, 0, 0};
     EXPECT_TRUE(std::equal(std::begin(expected), std::end(expected), memory.begin() + SerialNumberImageOffset));
+}
+
+TEST(FactoryCommands, ASerialNumberHoldingControlCharactersIsPrintedEscaped)
+{
+    RadioProcess radio({"--no-pacing", "--serial-bytes", "1b5b33316d3132"});
+    const CliRun run = RunCli({"serial", "read", "--port", radio.LinkPath()});
+    ASSERT_EQ(run.status, ExitSuccess) << run.err;
+    EXPECT_EQ(run.out, "SUCCESS\n\\x1b[31m12\n");
 }
 
 TEST(FactoryCommands, SerialNumbersAreUpToEightDigits)

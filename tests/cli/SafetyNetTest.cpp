@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include <sys/stat.h>
@@ -138,6 +139,42 @@ TEST(SafetyNet, ReadAndWriteKeepBackupsAndATraceUnlessToldNot)
                                    "--force", "--no-backup"});
     ASSERT_EQ(written.status, ExitSuccess) << written.err;
     EXPECT_EQ(NamesIn(home.Backups("20260504")).size(), 2u);
+}
+
+// A write is kept in the folder of the radio that answered, not of the one the record came from,
+// and each radio of a series in its own.
+TEST(SafetyNet, EachWriteIsBackedUpInTheFolderOfTheRadioThatAnswered)
+{
+    const std::vector<std::string> serials = {"20260504", "20260505"};
+    for (const size_t radios : {size_t(1), serials.size()}) {
+        SCOPED_TRACE(radios);
+        DataHome home;
+        ScratchDir dir;
+        RadioSettings record = CleanRecord();
+        std::memcpy(record.DeviceSn, "OLDRADIO", DeviceSnSize);
+        const std::string file = Saved(record, dir.Path());
+        RadioProcess radio(QuickRadioWith({"--swap-silence", "300", "--next-radio", serials[1] + ":" +
+                                           dir.File("second.mem")}));
+        std::vector<std::string> args = {"write", "--fast", "--port", radio.LinkPath(), file, "--band-limits",
+                                         BandMin, BandMax};
+        if (radios > 1)
+            args.insert(args.end(), {"--radios", std::to_string(radios), "--log", dir.File("log.csv")});
+
+        const CliRun run = RunCli(args);
+
+        ASSERT_EQ(run.status, ExitSuccess) << run.err;
+        EXPECT_TRUE(NamesIn(home.Backups("OLDRADIO")).empty());
+        for (size_t i = 0; i < radios; ++i) {
+            const std::vector<std::string> names = NamesIn(home.Backups(serials[i]));
+            ASSERT_EQ(names.size(), 1u) << serials[i];
+            EXPECT_EQ(names[0].substr(16), "write.Kqd");
+            const std::string backup = home.Backups(serials[i]) + "/" + names[0];
+            EXPECT_NE(run.err.find("backup " + backup), std::string::npos) << run.err;
+            RadioSettings kept;
+            ASSERT_TRUE(OpenChannelFile(backup, kept).ok);
+            EXPECT_EQ(std::string(reinterpret_cast<const char*>(kept.DeviceSn), DeviceSnSize), serials[i]);
+        }
+    }
 }
 
 // The folder of --out fills up while the radio is read: it was writable when the command checked.

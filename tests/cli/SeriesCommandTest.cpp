@@ -141,6 +141,20 @@ TEST_F(SeriesCommand, EachRadioOfTheSeriesGetsItsOwnIdsAndALogRow)
     EXPECT_EQ(held[2].pttId + "/" + held[2].ani, "0199/57");
 }
 
+TEST_F(SeriesCommand, ASerialNumberHoldingControlCharactersIsLoggedAndPrintedEscaped)
+{
+    StartRadios({"20260505"}, {"--serial-bytes", "1b5b324a3132"});
+
+    const CliRun run = WriteSeries("2");
+
+    ASSERT_EQ(run.status, ExitSuccess) << run.err;
+    const std::vector<std::vector<std::string>> rows = LogRows();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0][0], "\\x1b[2J12");
+    EXPECT_EQ(run.err.find('\x1b'), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("(serial \\x1b[2J12)"), std::string::npos) << run.err;
+}
+
 // The radio just written answering again is let go until another serial number answers.
 TEST_F(SeriesCommand, TheSameRadioAnsweringAgainIsNotCounted)
 {

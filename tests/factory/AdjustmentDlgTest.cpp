@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include <QLabel>
@@ -291,6 +292,43 @@ TEST_F(AdjustmentDialog, OpeningAFileOfAllOnesShowsEveryValueUnclamped)
     QTest::mouseClick(dialog.bSave, Qt::LeftButton);
     EXPECT_EQ(Record().Point[0].Freq, 0xFFFFFFFFu) << "passing through a box clamps nothing";
     EXPECT_EQ(Record().Xtal_PP, 0xFF);
+}
+
+// The file is taken as far as it goes, as always, and the notice says how far in the interface
+// language, so that the values are looked at before they reach a radio.
+TEST_F(AdjustmentDialog, OpeningAFileOfAnotherLengthSaysHowMuchOfTheRecordItBrought)
+{
+    const struct {
+        LanguageSetting language;
+        size_t size;
+        const char* howMuch;
+    } cases[] = {
+        {LanguageSetting::English, 0, "It brought 0 of the 68 bytes"},
+        {LanguageSetting::English, 67, "It brought 67 of the 68 bytes"},
+        {LanguageSetting::English, 69, "Only its first 68 bytes were taken"},
+        {LanguageSetting::English, 200, "Only its first 68 bytes were taken"},
+        {LanguageSetting::SimplifiedChinese, 10, "它只带来了 68 字节中的 10 字节"},
+    };
+    ScratchDir dir;
+    for (const auto& c : cases) {
+        ApplyLanguageSetting(c.language);
+        chosenPath = QString::fromStdString(dir.File("odd.Kqda"));
+        const std::vector<uint8_t> content(c.size, 0xEE);
+        WriteAll(chosenPath.toStdString(), content);
+        Record() = AdjustmentData{};
+        Record().Xtal_PP = 99;
+        QString notice;
+        AnswerNextNotice(notice);
+        QTest::mouseClick(dialog.bOpen, Qt::LeftButton);
+
+        EXPECT_TRUE(notice.startsWith(chosenPath)) << notice.toStdString();
+        EXPECT_TRUE(notice.contains(QString::fromUtf8(c.howMuch))) << notice.toStdString();
+        const size_t taken = std::min(c.size, AdjustmentDataSize);
+        EXPECT_EQ(std::vector<uint8_t>(Record().Bytes(), Record().Bytes() + taken),
+                  std::vector<uint8_t>(content.begin(), content.begin() + taken));
+        EXPECT_EQ(Record().Xtal_PP, taken > 65 ? 0xEE : 99) << c.size;
+        EXPECT_EQ(Box("eXtal_PP")->text(), QString::number(Record().Xtal_PP));
+    }
 }
 
 TEST_F(AdjustmentDialog, SavingWritesTheRecordAndACancelledChoiceWritesNothing)

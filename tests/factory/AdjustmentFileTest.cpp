@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "FileContents.h"
@@ -78,6 +79,40 @@ TEST(AdjustmentFile, ALongFileContributesItsFirst68Bytes)
     AdjustmentData record{};
     ASSERT_TRUE(OpenAdjustmentFile(path, record).ok);
     EXPECT_EQ(RecordBytes(record), std::vector<uint8_t>(bytes.begin(), bytes.begin() + AdjustmentDataSize));
+}
+
+// Sending a file on to a radio unseen takes only one of exactly the record's length; the open a
+// person looks at takes any file as far as it goes and tells how far.
+TEST(AdjustmentFile, AFileOfAnotherLengthIsRefusedWholeAndMeasuredWhenOpened)
+{
+    const std::string csv = "Location,Name,Frequency,Duplex,Offset,Tone\n1,CALL,438.500000,,0.000000,\n";
+    for (const std::string& content : {std::string(), std::string(67, '\xEE'), std::string(69, '\xEE'), csv}) {
+        ScratchDir dir;
+        const std::string path = dir.File("odd.Kqda");
+        WriteAll(path, content);
+        const AdjustmentData before = PatternRecord(1);
+        AdjustmentData record = before;
+
+        const FileResult refused = OpenWholeAdjustmentFile(path, record);
+        EXPECT_EQ(refused.problem, FileProblem::AdjustmentFileWrongSize) << content.size();
+        EXPECT_EQ(refused.path, path);
+        EXPECT_EQ(refused.size, content.size());
+        EXPECT_EQ(refused.expectedSize, AdjustmentDataSize);
+        EXPECT_EQ(RecordBytes(record), RecordBytes(before)) << content.size();
+
+        AdjustmentFileFit fit;
+        ASSERT_TRUE(OpenAdjustmentFile(path, record, &fit).ok);
+        EXPECT_EQ(fit.fileSize, content.size());
+        EXPECT_EQ(fit.taken, std::min(content.size(), AdjustmentDataSize));
+        EXPECT_FALSE(fit.Whole());
+        EXPECT_EQ(std::memcmp(record.Bytes(), content.data(), fit.taken), 0);
+    }
+    ScratchDir dir;
+    const std::string whole = dir.File("whole.Kqda");
+    WriteAll(whole, RecordBytes(PatternRecord(7)));
+    AdjustmentData record{};
+    ASSERT_TRUE(OpenWholeAdjustmentFile(whole, record).ok);
+    EXPECT_EQ(RecordBytes(record), RecordBytes(PatternRecord(7)));
 }
 
 TEST(AdjustmentFile, AMissingFileChangesNothingAndSaysSo)

@@ -289,4 +289,20 @@ TEST_F(AppSettingsTest, AnUnreadableFileGivesDefaultsAndIsNotReplaced)
     EXPECT_TRUE(fs::is_directory(path));
 }
 
+TEST_F(AppSettingsTest, AFileOverAMebibyteIsNotReadAndSaysSo)
+{
+    std::string text = "[config]\nPort=7\n[Ports]\n";
+    while (text.size() <= SettingsFileLimit)
+        text += "COM" + std::to_string(text.size()) + "=/dev/null\n";
+    WriteAll(path, text);
+
+    FileResult unread;
+    ExpectDefaults(LoadAppSettings(path, &unread));
+    EXPECT_EQ(unread.problem, FileProblem::TextFileTooLarge);
+    EXPECT_EQ(Worded(unread), path + ": larger than 1 MiB");
+
+    EXPECT_FALSE(SaveAppSettings(path, AppSettings()).ok);
+    EXPECT_EQ(ReadAll(path), text) << "left as it was";
+}
+
 }  // namespace

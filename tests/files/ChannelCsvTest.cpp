@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -166,6 +167,10 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"446.0,,0,,,,,,,,FM,0.5W,,ABCDEFGH", "446.000000 446.000000 Off Off FM Low ADD OFF OFF sq0 'ABCDEF'", {I::NameCut}},
         RowCase{"446.0,,0,,,,,,,,FM,1.5W,,AB中文名", "446.000000 446.000000 Off Off FM Mid ADD OFF OFF sq0 'AB中文'", {I::NameCut}},
         RowCase{"446.0,,0,,,,,,,,FM,3.5W,,A😀B", "446.000000 446.000000 Off Off FM High ADD OFF OFF sq0 'A?B'", {I::NameCharactersReplaced}},
+        RowCase{"446.0,,0,,,,,,,,FM,,,A\xFF" "BC", "446.000000 446.000000 Off Off FM High ADD OFF OFF sq0 'A?BC'", {I::NameCharactersReplaced}},
+        RowCase{"446.0,,0,,,,,,,,FM,,,  Pad\t", "446.000000 446.000000 Off Off FM High ADD OFF OFF sq0 'Pad'", {I::NameTrimmed}},
+        RowCase{"446.0,,0,,,,,,,,FM,,, '=Tx", "446.000000 446.000000 Off Off FM High ADD OFF OFF sq0 '=Tx'", {I::NameTrimmed}},
+        RowCase{"446.0,,0,,,,,,,,FM,,,'-1", "446.000000 446.000000 Off Off FM High ADD OFF OFF sq0 '-1'", {}},
         RowCase{"446.0,,0,,,,,,,,FM,3W,P,", "446.000000 446.000000 Off Off FM Mid ADD OFF OFF sq0 ''", {}},
         RowCase{"446.0,,0,,,,,,,,FM,lots,X,", "446.000000 446.000000 Off Off FM High ADD OFF OFF sq0 ''", {I::ValueIgnored, I::ValueIgnored}}));
 
@@ -244,7 +249,7 @@ TEST(ChannelCsvExport, WritesTheHeaderAndOneCrLfLinePerUsedChannel)
     five.SetChSquelchMode(3);
     use(7, 460000000, 380000000);
 
-    EXPECT_EQ(ExportChannelCsv(s),
+    EXPECT_EQ(ExportChannelCsv(s).text,
               "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,"
               "CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE,BusyLock,DTMF,SquelchMode\r\n"
               "3,中文,462.562500,+,5.000000,Tone,88.5,88.5,023,NN,023,Tone->Tone,NFM,6.25,,2.0W,,,,,,OFF,OFF,Carrier\r\n"
@@ -294,12 +299,76 @@ TEST(ChannelCsvRoundTrip, ExportThenImportGivesBackEveryGridField)
         options.band = Uhf;
         options.keepLocations = true;
         options.separator = separator;
-        const ChannelCsvImport outcome = ImportChannelCsv(ExportChannelCsv(original, separator), options, back);
+        const ChannelCsvImport outcome = ImportChannelCsv(ExportChannelCsv(original, separator).text, options, back);
         EXPECT_EQ(outcome.imported, ChannelCount);
         EXPECT_EQ(Issues(outcome), "");
         for (unsigned i = 1; i <= ChannelCount; ++i)
             EXPECT_EQ(Describe(back.Channel[i]), Describe(original.Channel[i])) << "channel " << i;
     }
+}
+
+RadioSettings NamedChannels(const std::vector<std::string>& names)
+{
+    RadioSettings s = EmptyRecord();
+    for (unsigned i = 1; i <= names.size(); ++i) {
+        s.SetChannelUsed(i, true);
+        s.Channel[i].RxFreq = 446000000;
+        FillNewChannel(s.Channel[i]);
+        s.Channel[i].TxFreq = 446000000;
+        std::memcpy(s.Channel[i].Name, names[i - 1].data(), std::min(names[i - 1].size(), NameCapacity));
+    }
+    return s;
+}
+
+std::string NameOf(const ChannelRecord& c)
+{
+    const auto* name = reinterpret_cast<const char*>(c.Name);
+    return std::string(name, strnlen(name, NameCapacity));
+}
+
+TEST(ChannelCsvRoundTrip, NamesASpreadsheetWouldTakeForFormulasAreWrittenAsTextAndComeBack)
+{
+    const std::vector<std::string> names = {"=A1", "+B", "-C", "@D", "\tE", "\rF", "'=G", "'H"};
+    const RadioSettings original = NamedChannels(names);
+    for (char separator : {CsvComma, CsvTab}) {
+        const ChannelCsvExport exported = ExportChannelCsv(original, separator);
+        EXPECT_TRUE(exported.notes.empty());
+        RadioSettings back = EmptyRecord();
+        ChannelCsvImportOptions options;
+        options.band = Uhf;
+        options.separator = separator;
+        const ChannelCsvImport outcome = ImportChannelCsv(exported.text, options, back);
+        EXPECT_EQ(Issues(outcome), "");
+        for (unsigned i = 1; i <= names.size(); ++i) {
+            EXPECT_EQ(NameOf(back.Channel[i]), names[i - 1]) << "channel " << i;
+            const std::string field = ::ChannelCsvRow(i, original.Channel[i])[1];
+            EXPECT_EQ(field, i < names.size() ? "'" + names[i - 1] : names[i - 1]) << "channel " << i;
+        }
+    }
+}
+
+TEST(ChannelCsvExport, NamesWhoseBytesAreNotGbkAreNoted)
+{
+    const RadioSettings s = NamedChannels({"AB", "A\xFF", "\xD6\xD0", "=\x81"});
+    const ChannelCsvExport exported = ExportChannelCsv(s);
+    ASSERT_EQ(exported.notes.size(), 2u);
+    EXPECT_EQ(exported.notes[0].channel, 2u);
+    EXPECT_EQ(exported.notes[0].written, "A?");
+    EXPECT_EQ(exported.notes[1].channel, 4u);
+    EXPECT_EQ(exported.notes[1].written, "'=?");
+    EXPECT_NE(exported.text.find("\r\n2,A?,"), std::string::npos) << exported.text;
+}
+
+TEST(ChannelCsvImport, KeepsTheFirstNotesAndCountsTheRest)
+{
+    std::string text = "Frequency\n";
+    for (size_t i = 0; i < MostCsvRowNotes + 100; ++i)
+        text += "x\n";
+    RadioSettings s = EmptyRecord();
+    const ChannelCsvImport outcome = Import(text, s);
+    EXPECT_EQ(outcome.notes.size(), MostCsvRowNotes);
+    EXPECT_EQ(outcome.notes.back().line, MostCsvRowNotes + 1);
+    EXPECT_EQ(outcome.notesLeftOut, 100u);
 }
 
 }

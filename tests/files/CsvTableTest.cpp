@@ -6,6 +6,24 @@ namespace {
 
 using Fields = std::vector<std::string>;
 
+struct CsvRecord {
+    unsigned line = 0;
+    Fields fields;
+};
+
+// Every record of the text with all its fields.
+std::vector<CsvRecord> ParseCsv(std::string_view text, char separator)
+{
+    std::vector<CsvRecord> records;
+    CsvReader reader(text, separator);
+    Fields fields;
+    while (reader.NextRecord([&fields](size_t, std::string_view field) { fields.emplace_back(field); })) {
+        records.push_back({reader.RecordLine(), fields});
+        fields.clear();
+    }
+    return records;
+}
+
 struct ParseCase {
     const char* name;
     std::string text;
@@ -74,6 +92,25 @@ TEST(CsvSeparator, TabsInTheHeaderMakeItTheTabForm)
     };
     for (const auto& c : cases)
         EXPECT_EQ(GuessCsvSeparator(c.text), c.separator) << c.text;
+}
+
+TEST(SpreadsheetText, FormulaLikeTextGetsAnApostropheAndReadsBackExactly)
+{
+    const struct {
+        std::string text;
+        std::string field;
+    } cases[] = {
+        {"=1+1", "'=1+1"},   {"+CH", "'+CH"},     {"-5", "'-5"},         {"@SUM(A1)", "'@SUM(A1)"},
+        {"\tA", "'\tA"},     {"\rA", "'\rA"},     {"'=x", "''=x"},       {"''-", "'''-"},
+        {"'quoted", "'quoted"}, {"'", "'"},       {"CH-1", "CH-1"},      {"146.520", "146.520"},
+        {"", ""},            {"中文=", "中文="},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SpreadsheetTextField(c.text), c.field) << c.text;
+        EXPECT_EQ(TextOfSpreadsheetField(c.field), c.text) << c.field;
+    }
+    for (const char* unmarked : {"=1+1", "-5", "@x", "'abc"})
+        EXPECT_EQ(TextOfSpreadsheetField(unmarked), unmarked) << "written elsewhere without the apostrophe";
 }
 
 }

@@ -46,18 +46,25 @@ TEST(ProgrammingLog, FieldsAreQuotedOnlyWhenTheyMustBe)
     ProgrammingLogRow verified = Row("SN1", "written");
     verified.Verify = "match";
     verified.BandMin = 136012500;
-    ProgrammingLogRow odd = Row("SN\n2", "communication failure");
+    ProgrammingLogRow odd = Row("SN2", "communication failure");
     odd.File = "a,b.Kqd";
     odd.Firmware = "V\"1\"";
     odd.Ani = "";
+    // What a radio reports is no formula and no terminal control sequence.
+    ProgrammingLogRow hostile = Row("=1+2", "written");
+    hostile.Firmware = "V1\x1b[2J\n";
+    hostile.File = "-fleet.Kqd";
+    hostile.Verify = "@x";
     const struct {
         ProgrammingLogRow row;
         std::string line;
     } cases[] = {
         {Row("SN1", "written"), WrittenLine},
         {verified, "2026-12-08T09:30:12+01:00,SN1,V1.02,136.012500,470.000000,fleet.Kqd,ab12,001,100,written,match"},
-        {odd, "2026-12-08T09:30:12+01:00,\"SN\n2\",\"V\"\"1\"\"\",400.000000,470.000000,\"a,b.Kqd\",ab12,001,,"
+        {odd, "2026-12-08T09:30:12+01:00,SN2,\"V\"\"1\"\"\",400.000000,470.000000,\"a,b.Kqd\",ab12,001,,"
               "communication failure,"},
+        {hostile, "2026-12-08T09:30:12+01:00,'=1+2,V1\\x1b[2J\\x0a,400.000000,470.000000,'-fleet.Kqd,ab12,001,100,"
+                  "written,'@x"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ProgrammingLogLine(c.row), c.line);

@@ -6,6 +6,8 @@
 #include "lang/ChannelTexts.h"
 #include "model/Tone.h"
 
+using namespace TTeskFuncs;
+
 namespace {
 
 // Channel 2 takes the first value of every field, channel 3 all zero, channels 4 and 6 the other
@@ -66,23 +68,32 @@ constexpr CellCase CellCases[] = {
 
 TEST(ChannelTextsTest, CellsShowTheChannelsValues)
 {
-    ApplyLanguageSetting(LanguageSetting::English);
     const RadioSettings s = Sample();
     for (const CellCase& c : CellCases)
-        EXPECT_EQ(ChannelCellText(s, c.channel, c.column), QString::fromUtf8(c.text))
+        EXPECT_EQ(ChannelCellText(s, c.channel, c.column, LangEnglish), c.text)
             << "channel " << c.channel << " column " << int(c.column);
 }
 
 TEST(ChannelTextsTest, TitlesFollowTheLanguageButDtmf)
 {
-    const QStringList english{"NO.",      "RX Freq.", "TX Freq.",     "QT/DQT Dec", "QT/DQT Enc",   "TX Power",
-                              "Bandwidth", "SCN",     "Busy Inhibit", "DTMF",       "Squelch Mode", "Name"};
+    const std::vector<std::string> english{"NO.",       "RX Freq.", "TX Freq.",     "QT/DQT Dec", "QT/DQT Enc",
+                                           "TX Power",  "Bandwidth", "SCN",         "Busy Inhibit", "DTMF",
+                                           "Squelch Mode", "Name"};
+    EXPECT_EQ(ChannelColumnTitles(LangEnglish), english);
+    EXPECT_EQ(ChannelColumnTitle(ColName, LangTraditionalChinese), "信道別名");
+    EXPECT_EQ(ChannelColumnTitle(ColDtmf, LangTraditionalChinese), "DTMF");
+    EXPECT_EQ(ChannelCellText(Sample(), 2, ColScanAdd, LangTraditionalChinese), "添加");
+    EXPECT_EQ(ChannelCellText(Sample(), 2, ColBandwidth, LangSimplifiedChinese), "宽带");
+    EXPECT_EQ(ChannelCellText(Sample(), 2, ColBandwidth, LangTraditionalChinese), "寬帶");
+}
+
+// The language is the one asked for, not the one the program shows.
+TEST(ChannelTextsTest, TheLanguageAskedForWinsOverTheProgramsLanguage)
+{
     ApplyLanguageSetting(LanguageSetting::English);
-    EXPECT_EQ(ChannelColumnTitles(), english);
-    ApplyLanguageSetting(LanguageSetting::TraditionalChinese);
-    EXPECT_EQ(ChannelColumnTitle(ColName), QString::fromUtf8("信道別名"));
-    EXPECT_EQ(ChannelColumnTitle(ColDtmf), "DTMF");
-    EXPECT_EQ(ChannelCellText(Sample(), 2, ColScanAdd), QString::fromUtf8("添加"));
+    EXPECT_EQ(ChannelCellText(Sample(), 2, ColPower, LangSimplifiedChinese), "高");
+    ApplyLanguageSetting(LanguageSetting::SimplifiedChinese);
+    EXPECT_EQ(ChannelCellText(Sample(), 2, ColPower, LangEnglish), "High");
 }
 
 }

@@ -19,7 +19,7 @@ constexpr int LastEntryLooked = MainTextEntryCount;
 const std::map<std::string, std::function<std::string(int)>>& Tables()
 {
     static const std::map<std::string, std::function<std::string(int)>> tables = {
-        {"main", LangText},
+        {"main", [](int entry) { return LangText(entry); }},
         {"transfer", ProgramDialogText},
         {"port", PortDialogText},
         {"adjustment", AdjustmentDialogText},

@@ -24,6 +24,7 @@ TransferRun RunTransfer(const TransferContext& context, const PortChoice& choice
     TransferRun run;
     TransferRunner runner(context);
     runner.SetEndAtOnceWhenPortFails(options.endAtOnceWhenPortFails);
+    runner.SetWriteBackup(options.writeBackup);
     runner.SetBandQuestion([&] {
         ++run.bandQuestions;
         return options.continueAtBandQuestion;
@@ -43,6 +44,7 @@ TransferRun RunTransfer(const TransferContext& context, const PortChoice& choice
     run.outcome = runner.Outcome();
     run.trace = runner.Trace().Lines();
     run.partlyWritten = runner.PartlyWritten();
+    run.writeBackup = runner.WriteBackup();
     if (run.outcome == LinkOutcome::Success)
         runner.ApplyResult();
     return run;

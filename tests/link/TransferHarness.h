@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "files/BackupStore.h"
 #include "link/PortChoice.h"
 #include "link/TransferTargets.h"
 #include "link/engine/LinkActions.h"
@@ -24,11 +25,13 @@ struct TransferRun {
     std::vector<int> linkSteps;
     std::vector<std::string> trace;
     bool partlyWritten = false;
+    BackupResult writeBackup;
 };
 
 struct RunOptions {
     bool continueAtBandQuestion = true;
     bool endAtOnceWhenPortFails = false;
+    bool writeBackup = false;
 };
 
 // Runs a TransferRunner to its end in a local event loop; after a success it applies the result.

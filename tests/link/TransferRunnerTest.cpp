@@ -7,10 +7,13 @@
 
 #include <QTimer>
 
+#include "EnvOverride.h"
+#include "FileContents.h"
 #include "PseudoTerminal.h"
 #include "QuickRadio.h"
 #include "RadioProcess.h"
 #include "RandomRecord.h"
+#include "ScratchDir.h"
 #include "TransferHarness.h"
 #include "link/engine/LinkEngine.h"
 
@@ -45,6 +48,51 @@ TEST(TransferRunner, WriteThenReadBringsBackEveryImageField)
 
     const MemoryImage kept = radio.StopAndReadMemory();
     EXPECT_TRUE(SameRange(kept, packed, NormalWriteSpan));
+}
+
+// A write is kept once its radio has answered, in the folder of the serial number that radio
+// reported; a backup that fails leaves the write to finish, and no other transfer is kept here.
+TEST(TransferRunner, AWriteIsBackedUpInTheFolderOfTheRadioThatAnswered)
+{
+    const struct {
+        const char* name;
+        bool isRead;
+        bool backUp;
+        bool usableFolder;
+        bool kept;
+    } cases[] = {
+        {"write", false, true, true, true},
+        {"write without backups", false, false, true, false},
+        {"read", true, true, true, false},
+        {"write whose backup fails", false, true, false, false},
+    };
+    RadioProcess radio(QuickRadio);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScratchDir dir;
+        const std::string dataHome = c.usableFolder ? dir.Path() : dir.File("a file");
+        if (!c.usableFolder)
+            WriteAll(dataHome, std::string());
+        const EnvOverride data("XDG_DATA_HOME", dataHome);
+        TransferObjects objects;
+        objects.Band = RadioBand;
+        objects.Link.FastLink = true;
+        std::memcpy(objects.Settings.DeviceSn, "OLDRADIO", DeviceSnSize);
+        RunOptions options;
+        options.writeBackup = c.backUp;
+
+        const TransferRun run = RunTransfer(objects.Context(c.isRead), PortChoice::Named(radio.LinkPath()), options);
+
+        EXPECT_EQ(run.outcome, LinkOutcome::Success);
+        EXPECT_EQ(run.writeBackup.result.ok, c.usableFolder);
+        EXPECT_EQ(run.writeBackup.recordPath.rfind(dataHome + "/kr-t27/backups/20260504/", 0) == 0, c.kept)
+            << run.writeBackup.recordPath;
+        if (c.kept) {
+            const uint8_t* sent = objects.Settings.BlockBytes();
+            EXPECT_EQ(ReadAllBytes(run.writeBackup.recordPath),
+                      std::vector<uint8_t>(sent, sent + RadioSettingsBlockSize));
+        }
+    }
 }
 
 size_t CountLines(const std::vector<std::string>& trace, const std::string& part)

@@ -41,6 +41,18 @@ TEST_F(ChannelRules, ARemovedChannelKeepsItsBytes)
     EXPECT_EQ(uint32_t(settings.Channel[2].RxFreq), 438500000u);
 }
 
+TEST_F(ChannelRules, AFrequencyThatIsNoNumberMakesNoChannel)
+{
+    EXPECT_EQ(EnterReceiveFrequency(settings, 4, "43x.5", band).outcome, EntryOutcome::Refused);
+    EXPECT_FALSE(settings.IsChannelUsed(4));
+    const Entered<uint32_t> clamped = EnterReceiveFrequency(settings, 4, "520", band);
+    EXPECT_EQ(clamped.outcome, EntryOutcome::ClampedToBand);
+    EXPECT_EQ(clamped.stored, "470.00000");
+    EXPECT_TRUE(settings.IsChannelUsed(4));
+    EXPECT_EQ(EnterDecodeTone(settings.Channel[4], "D028N").outcome, EntryOutcome::Refused);
+    EXPECT_EQ(settings.Channel[4].ChSquelchMode(), SquelchCarrier);
+}
+
 TEST_F(ChannelRules, SquelchModeFollowsTheDecodeTone)
 {
     const struct {

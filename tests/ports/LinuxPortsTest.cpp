@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "FakeDeviceTree.h"
 #include "ports/SerialPortInfo.h"
 #include "ports/TtyScan.h"
@@ -120,12 +122,35 @@ TEST(LinuxPorts, InvalidPinsAreIgnored)
     EXPECT_EQ(DevicePathOf("COM1", ports), tree.DevPath("ttyUSB0"));
 }
 
+// A dealer's bench may pin a port for every radio it ever met: the list stays right at any length.
+TEST(LinuxPorts, ThousandsOfPinnedPortsAreListedWithTheirDevices)
+{
+    FakeDeviceTree tree;
+    tree.AddTty("ttyUSB0");
+    constexpr int Pins = 2000;
+    std::map<int, std::string> pins;
+    Names expectedNames, expectedPaths;
+    for (int number = 1; number <= Pins; ++number) {
+        pins[number * 2] = tree.AddFile("radio-" + std::to_string(number));
+        expectedNames.push_back("COM" + std::to_string(number * 2));
+        expectedPaths.push_back(pins[number * 2]);
+    }
+    const PortLookup ports = tree.Lookup(pins);
+    expectedNames.insert(expectedNames.begin(), "COM1");
+    expectedPaths.insert(expectedPaths.begin(), tree.DevPath("ttyUSB0"));
+
+    const TCommSerialPortInfo info(ports);
+    EXPECT_EQ(info.PortList, expectedNames);
+    EXPECT_EQ(TeskComm32::DevicePathsOf(info.PortList, ports), expectedPaths);
+}
+
 TEST(DevicePathOf, DevicePathsPassUnchanged)
 {
     FakeDeviceTree tree;
     const PortLookup ports = tree.Lookup();
     EXPECT_EQ(DevicePathOf("/dev/pts/3", ports), "/dev/pts/3");
     EXPECT_EQ(DevicePathOf("/tmp/radio", ports), "/tmp/radio");
+    EXPECT_EQ(TeskComm32::DevicePathsOf({"/tmp/radio", "COM9"}, ports), (Names{"/tmp/radio", ""}));
 }
 
 }

@@ -84,6 +84,13 @@ INSTANTIATE_TEST_SUITE_P(
                       SequenceCase{{"--swap-silence", "0", "--sessions-per-radio", "2"}, {}, 0, 2},
                       SequenceCase{{"--swap-silence", "3600000"}, {}, 3600000, 1}));
 
+TEST(RadioOptions, SerialBytesMayHoldWhatNoSerialNumberHolds)
+{
+    const ParsedRadioOptions parsed = ParseRadioOptions({"--link", "/tmp/r", "--serial-bytes", "1B5b33316d00ff"});
+    ASSERT_TRUE(parsed.Options) << parsed.Error;
+    EXPECT_EQ(parsed.Options->Serial, std::string("\x1b[31m\0\xff", 7));
+}
+
 class RejectedOptions : public ::testing::TestWithParam<Args> {};
 
 TEST_P(RejectedOptions, AreReportedWithoutOptions)
@@ -99,6 +106,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Args{"--link", "/tmp/r", "--password", "seventeen-chars-x"},
                       Args{"--link", "/tmp/r", "--password", "caf\xc3\xa9"},
                       Args{"--link", "/tmp/r", "--serial", "123456789"}, Args{"--link", "/tmp/r", "--serial", "12a"},
+                      Args{"--link", "/tmp/r", "--serial-bytes", "1b5"},
+                      Args{"--link", "/tmp/r", "--serial-bytes", "1b5b33316d3132333435"},
+                      Args{"--link", "/tmp/r", "--serial-bytes", "zz"}, Args{"--link", "/tmp/r", "--serial-bytes", ""},
                       Args{"--link", "/tmp/r", "--firmware", "thirteen-char"},
                       Args{"--link", "/tmp/r", "--band-limits", "174000000", "136000000"},
                       Args{"--link", "/tmp/r", "--band-limits", "136000000"},

@@ -22,7 +22,9 @@
 #include "ModalDriver.h"
 #include "WidgetDriving.h"
 #include "files/ChannelDataFile.h"
+#include "lang/AppLang.h"
 #include "lang/ChannelTexts.h"
+#include "lang/TextTable.h"
 #include "model/RecordSnapshot.h"
 #include "model/Tone.h"
 #include "notices/WarnDialogs.h"
@@ -94,10 +96,7 @@ protected:
 // What the grid shows of a channel, which is all the user edits of it.
 QStringList GridFields(const RadioSettings& settings, unsigned channel)
 {
-    QStringList cells;
-    for (int column = ColRxFreq; column < ChannelColumnCount; ++column)
-        cells << ChannelCellText(settings, channel, ChannelColumn(column));
-    return cells;
+    return DisplayTexts(ChannelRowTexts(settings, channel, AppLang().LangType())).mid(ColRxFreq);
 }
 
 // Closes every dialog that comes up while it lives and keeps the first one's text.

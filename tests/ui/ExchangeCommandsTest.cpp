@@ -1,3 +1,5 @@
+#include <cstring>
+
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -102,8 +104,19 @@ TEST_F(ExchangeCommands, ExportWritesTheTableAndTheSheet)
     Record() = RandomRecord(3);
     window->FullRefresh();
     exchangeAnswer = PathInTemp("channels.csv");
+    // Random names hold bytes that are no GBK text: the export says which.
+    const ChannelCsvExport expected = ExportChannelCsv(Record());
+    ASSERT_FALSE(expected.notes.empty());
+    QString notice;
+    ModalDriver::OnNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<TUserWarnDlg*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        notice = dialog->WarnDlgText->text();
+        QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
+    });
     Trigger("MenuFile_ExportCsv");
-    EXPECT_EQ(ReadAll(Local(exchangeAnswer)), ExportChannelCsv(Record()));
+    EXPECT_EQ(ReadAll(Local(exchangeAnswer)), expected.text);
+    EXPECT_EQ(notice.count('\n') + 1, qsizetype(expected.notes.size())) << notice.toStdString();
 
     exchangeAnswer = PathInTemp("sheet.pdf");
     Trigger("MenuFile_ExportSheetPdf");
@@ -112,6 +125,24 @@ TEST_F(ExchangeCommands, ExportWritesTheTableAndTheSheet)
     ASSERT_EQ(exchangeAsked.size(), 2u);
     EXPECT_EQ(exchangeAsked[0].second, ExchangeFile::CsvToExport);
     EXPECT_EQ(exchangeAsked[1].second, ExchangeFile::SheetPdf);
+}
+
+TEST_F(ExchangeCommands, ExportReportsNamesWhoseBytesAreNotGbk)
+{
+    Record().SetChannelUsed(3, true);
+    Record().Channel[3].RxFreq = 446000000;
+    std::memcpy(Record().Channel[3].Name, "A\xFF", 2);
+    exchangeAnswer = PathInTemp("names.csv");
+    QString notice;
+    ModalDriver::OnNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<TUserWarnDlg*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        notice = dialog->WarnDlgText->text();
+        QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
+    });
+    Trigger("MenuFile_ExportCsv");
+    EXPECT_EQ(notice, QString::fromUtf8("信道 3：名称的字节不是有效的 GBK 编码，已写为“A?”"));
+    EXPECT_NE(ReadAll(Local(exchangeAnswer)).find("\r\n3,A?,"), std::string::npos);
 }
 
 TEST_F(ExchangeCommands, PrintOpensThePreview)

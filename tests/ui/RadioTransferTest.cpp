@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -15,6 +16,7 @@
 #include "ModalDriver.h"
 #include "QuickRadio.h"
 #include "RadioProcess.h"
+#include "factory/AccessCode.h"
 #include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
 #include "model/MemoryImage.h"
@@ -102,6 +104,21 @@ protected:
                 }
             },
             TransferWaitMs);
+    }
+
+    // Opens the Adjustment menu with its access code and writes the calibration record from the
+    // calibration dialog, keeping the notice the transfer ends with.
+    void WriteCalibrationFromTheMenu()
+    {
+        ModalDriver::OnNextModal([this](QWidget* access) {
+            access->findChild<QLineEdit*>("eInput")->setText(QString::fromLatin1(AdjustmentAccessCode.data()));
+            ModalDriver::OnNextModal([this](QWidget* adjustment) {
+                RunTransfer([adjustment] { adjustment->findChild<QPushButton*>("bWrite")->click(); }, "OKBtn");
+                qobject_cast<QDialog*>(adjustment)->reject();
+            });
+            access->findChild<QPushButton*>("OKBtn")->click();
+        });
+        Trigger("MenuAdjustment");
     }
 
     static QString TransferText(int entry) { return DisplayText(ProgramDialogText(entry)); }
@@ -342,6 +359,29 @@ TEST_F(RadioTransfer, AMissingPinnedPortIsExplainedAndNothingIsSent)
     const std::string log = ReadAll(exchangeAnswer.toStdString());
     EXPECT_NE(log.find("port did not open"), std::string::npos) << log;
     EXPECT_EQ(log.find(" > "), std::string::npos) << log;
+}
+
+// A calibration write keeps what the radio held first and says where; Backups=0 turns that off as
+// it does for every transfer.
+TEST_F(RadioTransfer, CalibrationWritesKeepTheRadiosCalibrationFirst)
+{
+    StartWith(QuickRadio);
+    WriteCalibrationFromTheMenu();
+    const std::vector<std::string> names = NamesIn(BackupFolder("20260504"));
+    ASSERT_EQ(names.size(), 2u) << ending.toStdString();
+    EXPECT_EQ(names[0].substr(15), "-factory.Kqda");
+    EXPECT_EQ(names[1].substr(15), "-factory.sn");
+    EXPECT_EQ(ending, TransferText(SuccessText) +
+                          "\nThe radio's calibration and serial number before this write are backed up in " +
+                          QString::fromStdString(BackupFolder("20260504") + "/" + names[0]));
+}
+
+TEST_F(RadioTransfer, CalibrationWritesKeepNoBackupWhenBackupsAreOff)
+{
+    StartWith(QuickRadio, "Backups=0\n");
+    WriteCalibrationFromTheMenu();
+    EXPECT_EQ(ending, TransferText(SuccessText));
+    EXPECT_TRUE(NamesIn(BackupFolder("20260504")).empty());
 }
 
 TEST_F(RadioTransfer, BackupsOffLeavesNoBackup)

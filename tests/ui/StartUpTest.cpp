@@ -7,11 +7,15 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTest>
 #include <QToolButton>
 
+#include "FileContents.h"
 #include "MainWindowFixture.h"
+#include "ModalDriver.h"
 #include "files/AppSettings.h"
 #include "model/BandLimits.h"
+#include "notices/WarnDialogs.h"
 
 namespace {
 
@@ -173,6 +177,38 @@ TEST_F(StartUpTest, DeviceInformationShowsTheRecordsStampVersionAndSerialNumber)
     EXPECT_EQ(Control<QLabel>("sLastWrite")->text(), QString::fromUtf8("最后编程日期"));
     EXPECT_EQ(Control<QLabel>("sSoftwareVersion")->text(), QString::fromUtf8("对讲机版本"));
     EXPECT_EQ(Control<QLabel>("sDeviceSn")->text(), QString::fromUtf8("序列号"));
+}
+
+TEST_F(StartUpTest, WhatTheRadioReportsOfItselfShowsWithoutControlCharacters)
+{
+    StartWindow();
+    std::memcpy(Record().SoftwareVersion, "V1\x1b[2J", 7);
+    std::memcpy(Record().DeviceSn, "\x1b]0;x\x07", 6);
+    window->FullRefresh();
+    EXPECT_EQ(Control<QLabel>("sSoftwareVersionDisp")->text(), "V1\\x1b[2J");
+    EXPECT_EQ(Control<QLabel>("sDeviceSnDisp")->text(), "\\x1b]0;x\\x07");
+}
+
+TEST_F(StartUpTest, ASettingsFileOverAMebibyteIsNotReadAndTheDefaultsStand)
+{
+    const std::string oversized = "[config]\nPort=5\nLanguage=0\n;" + std::string(SettingsFileLimit, 'x') + "\n";
+    WriteSettingsFile(oversized);
+    StartWindow();
+    EXPECT_EQ(window->Link().PortNumber, 1);
+    EXPECT_EQ(window->Config().Language, 1);
+
+    QString notice;
+    ModalDriver::OnNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<TUserWarnDlg*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        notice = dialog->WarnDlgText->text();
+        QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
+    });
+    window->ReportUnreadSettings();
+    EXPECT_EQ(notice, QString::fromUtf8("未读取设置文件（") + QString::fromStdString(settingsPath) +
+                          QString::fromUtf8("：大于 1 MiB），使用默认设置。"));
+    window.reset();
+    EXPECT_EQ(ReadAll(settingsPath), oversized) << "left as it was";
 }
 
 TEST_F(StartUpTest, SettingsAreWrittenWhenTheWindowGoesAway)

@@ -38,11 +38,15 @@ TCommunicationPort::TCommunicationPort(LinkSettings& link, QWidget* owner)
     gbCOM = new QGroupBox(this);
     gbCOM->setObjectName("gbCOM");
     auto* portGrid = new QGridLayout(gbCOM);
+    std::vector<std::string> names;
+    for (int n = 1; n <= OfferedPortCount; ++n)
+        names.push_back(ComPortName(n));
+    const std::vector<std::string> devices = TeskComm32::DevicePathsOf(names, link_.Ports);
     for (int n = 1; n <= OfferedPortCount; ++n) {
-        const std::string name = ComPortName(n);
+        const std::string& name = names[size_t(n - 1)];
         auto* button = new QRadioButton(QString::fromStdString(name), gbCOM);
         button->setObjectName(QString::fromStdString("rb" + name));
-        button->setToolTip(QString::fromStdString(TeskComm32::DevicePathOf(name, link_.Ports)));
+        button->setToolTip(QString::fromStdString(devices[size_t(n - 1)]));
         button->setEnabled(false);
         portGrid->addWidget(button, (n - 1) / PortButtonColumns, (n - 1) % PortButtonColumns);
         rbCOM[size_t(n - 1)] = button;

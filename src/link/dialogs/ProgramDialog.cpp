@@ -59,6 +59,12 @@ struct TProgramDialog::Impl {
     QPushButton* ProgramStart;
     QCheckBox* VerifyAfterWrite;
     TransferRunner runner;
+    // The read before a write, on objects of its own so the write sends what it would without it.
+    ReadFirst readFirst;
+    std::unique_ptr<TransferTargets> readFirstTargets;
+    std::unique_ptr<TransferRunner> firstReader;
+    // Where the data read first went, for the ending notice.
+    QString keptNotice;
     // The read after a write, on objects of its own so the record stays as written.
     std::unique_ptr<TransferTargets> readBack;
     std::unique_ptr<TransferRunner> verifier;
@@ -113,11 +119,8 @@ TProgramDialog::TProgramDialog(const TransferContext& context, QWidget* owner)
     TransferRunner& runner = impl_->runner;
     runner.SetBandQuestion([this] { return AskBandQuestion(); });
     connect(&runner, &TransferRunner::progressChanged, impl_->ProgressBar1, &QProgressBar::setValue);
-    connect(&runner, &TransferRunner::linkStepChanged, this, [this](int step) {
-        impl_->StatusText->setText(StepText(step));
-        if (step == BlockStep)
-            emit blocksStarting();
-    });
+    connect(&runner, &TransferRunner::linkStepChanged, impl_->StatusText,
+            [this](int step) { impl_->StatusText->setText(StepText(step)); });
     connect(&runner, &TransferRunner::portProblem, this, [this](const QString& why) { impl_->portProblem = why; });
     connect(&runner, &TransferRunner::finished, this, &TProgramDialog::TransferFinished);
     connect(impl_->OKBtn, &QPushButton::clicked, this, [this] { done(ModalResultOk); });
@@ -127,17 +130,26 @@ TProgramDialog::TProgramDialog(const TransferContext& context, QWidget* owner)
 
 TProgramDialog::~TProgramDialog() = default;
 
+void TProgramDialog::SetReadFirst(ReadFirst read) { impl_->readFirst = std::move(read); }
+
 void TProgramDialog::SetVerifyAfterWrite(bool verify) { impl_->VerifyAfterWrite->setChecked(verify); }
 
 bool TProgramDialog::VerifyAfterWrite() const { return impl_->VerifyAfterWrite->isChecked(); }
 
 TransferTrace TProgramDialog::Trace() const
 {
-    TransferTrace trace = impl_->runner.Trace();
+    TransferTrace trace;
+    if (impl_->firstReader)
+        trace.Append(impl_->firstReader->Trace());
+    trace.Append(impl_->runner.Trace());
     if (impl_->verifier)
         trace.Append(impl_->verifier->Trace());
     return trace;
 }
+
+void TProgramDialog::SetWriteBackup(bool keep) { impl_->runner.SetWriteBackup(keep); }
+
+const BackupResult& TProgramDialog::WriteBackup() const { return impl_->runner.WriteBackup(); }
 
 bool TProgramDialog::VerifyOffered() const
 {
@@ -150,7 +162,47 @@ void TProgramDialog::ProgramStartClick()
     impl_->ProgramStart->setEnabled(false);
     impl_->started = true;
     impl_->VerifyAfterWrite->setEnabled(false);
-    impl_->runner.Start(PortChoiceFor(impl_->context.Link));
+    if (impl_->readFirst.keep)
+        StartReadFirst();
+    else
+        impl_->runner.Start(PortChoiceFor(impl_->context.Link));
+}
+
+void TProgramDialog::StartReadFirst()
+{
+    impl_->readFirstTargets = TransferTargets::ForReadBack(impl_->context);
+    impl_->firstReader =
+        std::make_unique<TransferRunner>(impl_->readFirstTargets->Context(impl_->readFirst.kind, true));
+    TransferRunner& reader = *impl_->firstReader;
+    connect(&reader, &TransferRunner::progressChanged, impl_->ProgressBar1, &QProgressBar::setValue);
+    connect(&reader, &TransferRunner::linkStepChanged, impl_->StatusText, [this](int step) {
+        const QString handshake = StepText(step);
+        impl_->StatusText->setText(handshake.isEmpty() ? impl_->readFirst.status : handshake);
+    });
+    connect(&reader, &TransferRunner::portProblem, this, [this](const QString& why) { impl_->portProblem = why; });
+    connect(&reader, &TransferRunner::finished, this, &TProgramDialog::ReadFirstFinished);
+    reader.Start(PortChoiceFor(impl_->context.Link));
+}
+
+// The write goes to the port the read found the radio on.
+void TProgramDialog::ReadFirstFinished(LinkOutcome outcome)
+{
+    QStringList notWritten{impl_->readFirst.notWritten};
+    if (outcome != LinkOutcome::Success) {
+        notWritten << OutcomeNoticeLines(outcome, impl_->portProblem, false);
+        End(false, false, notWritten.join('\n'));
+        return;
+    }
+    impl_->firstReader->ApplyResult();
+    const KeptBeforeWrite kept = impl_->readFirst.keep(impl_->readFirstTargets->Context(impl_->readFirst.kind, true));
+    if (!kept.kept) {
+        notWritten << kept.notice;
+        End(false, false, notWritten.join('\n'));
+        return;
+    }
+    impl_->keptNotice = kept.notice;
+    impl_->ProgressBar1->setValue(0);
+    impl_->runner.Start(PortChoice::Named(impl_->firstReader->PortInUse()));
 }
 
 bool TProgramDialog::AskBandQuestion()
@@ -200,7 +252,7 @@ void TProgramDialog::VerifyFinished(LinkOutcome outcome)
 void TProgramDialog::End(bool transferred, bool succeeded, const QString& notice)
 {
     if (!notice.isEmpty())
-        ShowNotice(this, notice);
+        ShowNotice(this, impl_->keptNotice.isEmpty() ? notice : notice + '\n' + impl_->keptNotice);
     if (transferred) {
         impl_->runner.ApplyResult();
         emit transferSucceeded();

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QDialog>
 
+#include "files/BackupStore.h"
 #include "link/engine/LinkActions.h"
 #include "link/engine/TransferContext.h"
 #include "link/engine/TransferTrace.h"
@@ -14,8 +16,28 @@
 class TProgramDialog : public QDialog {
     Q_OBJECT
 public:
+    // What became of the data a write read first: `kept`, and the line the ending notice adds
+    // (where it went), or why it could not be kept.
+    struct KeptBeforeWrite {
+        bool kept = false;
+        QString notice;
+    };
+    // A read that a write waits for: its kind, the line shown under the bar while it runs, the
+    // notice's first line when it fails, and what keeps the data it brought.
+    struct ReadFirst {
+        TransferKind kind = TransferKind::Normal;
+        QString status;
+        QString notWritten;
+        std::function<KeptBeforeWrite(const TransferContext& read)> keep;
+    };
+
     TProgramDialog(const TransferContext& context, QWidget* owner);
     ~TProgramDialog() override;
+
+    // A write that replaces what only the radio holds reads it first, on the same port, into
+    // objects of the dialog's own. When that read fails or its data cannot be kept, the transfer
+    // ends there and nothing is written; the write's own frames stay as they are without it.
+    void SetReadFirst(ReadFirst read);
 
     // The "Verify after writing" box, shown for a normal write only: after a successful write
     // the radio is read back into objects of the dialog's own and compared with what was sent.
@@ -23,11 +45,12 @@ public:
     bool VerifyAfterWrite() const;
     // Every line of the transfer, and of the verifying read after it.
     TransferTrace Trace() const;
+    // A normal write keeps what it sends once the radio has answered (see TransferRunner);
+    // the dialog leaves reporting the backup to its opener.
+    void SetWriteBackup(bool keep);
+    const BackupResult& WriteBackup() const;
 
 signals:
-    // Once the radio has answered and the blocks begin to move: a write's record is then what is
-    // sent, and carries the serial number of the radio that answered.
-    void blocksStarting();
     // After a successful transfer, once the success notice is closed and what was read is in the
     // context's objects, before the dialog closes. Openers that show those objects redraw here.
     void transferSucceeded();
@@ -38,13 +61,15 @@ protected:
 
 private:
     void ProgramStartClick();
+    void StartReadFirst();
+    void ReadFirstFinished(LinkOutcome outcome);
     bool AskBandQuestion();
     void TransferFinished(LinkOutcome outcome);
     bool VerifyOffered() const;
     void StartVerify();
     void VerifyFinished(LinkOutcome outcome);
-    // Shows `notice` (none when empty) and closes; after a successful transfer the record takes
-    // what it brought first.
+    // Shows `notice` (none when empty), with where the data read first went, and closes; after a
+    // successful transfer the record takes what it brought first.
     void End(bool transferred, bool succeeded, const QString& notice);
     QString NoticeText(LinkOutcome outcome) const;
 

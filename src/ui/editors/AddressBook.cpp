@@ -6,12 +6,13 @@
 #include <QTableWidget>
 
 #include "lang/DisplayMessage.h"
+#include "lang/RecordText.h"
 #include "lang/TextTable.h"
 #include "model/DtmfDigits.h"
+#include "model/FieldEntry.h"
 #include "ui/editors/DtmfCodeInput.h"
 #include "ui/editors/FocusLoss.h"
 #include "ui/editors/InputGuards.h"
-#include "ui/editors/NameText.h"
 #include "ui/editors/TitledGrid.h"
 
 namespace {
@@ -74,7 +75,7 @@ void AddressBook::RedrawRow(int row)
     const unsigned k = unsigned(row);
     const bool used = settings_.IsAddrBookEntryUsed(k);
     const AddressBookEntry& entry = settings_.Entry(k);
-    const QString name = used ? NameFromBytes(entry.EntryName, NameCapacity) : QString();
+    const QString name = used ? QString::fromStdString(RecordTextUtf8(entry.EntryName, NameCapacity)) : QString();
     const QString code = used ? QString::fromStdString(DtmfText(entry.Id, AddrBookIdCapacity, entry.IdLength)) : QString();
     SetCellText(grid_, row, ColName, name);
     SetCellText(grid_, row, ColCode, code);
@@ -107,7 +108,7 @@ void AddressBook::LeaveNameEditor()
             std::memset(entry.Id, 0, AddrBookIdCapacity);
             entry.IdLength = NewEntryCodeLength;
         }
-        StoreName(name, entry.EntryName, NameCapacity);
+        StoreRecordText(NameEntry(name.toStdString(), NameCapacity).value, entry.EntryName, NameCapacity);
     }
     RedrawRow(int(k));
     editing_.Finish();
@@ -119,7 +120,7 @@ void AddressBook::LeaveCodeEditor()
         return;
     const unsigned k = unsigned(editing_.Row());
     AddressBookEntry& entry = settings_.Entry(k);
-    const std::string code = DtmfSymbolsOf(codeEditor_->text());
+    const std::string code = DtmfCodeEntry(codeEditor_->text().toStdString(), AddrBookIdCapacity).value;
     if (code.empty())
         settings_.SetAddrBookEntryUsed(k, false);
     else

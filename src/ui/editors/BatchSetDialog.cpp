@@ -7,6 +7,7 @@
 
 #include "lang/TextTable.h"
 #include "model/ChannelBatchFill.h"
+#include "model/FieldEntry.h"
 #include "model/Frequency.h"
 #include "model/ToneLists.h"
 #include "notices/AccessibleNames.h"
@@ -178,16 +179,16 @@ void TChBatchSetDlg::ShowValues()
 // Text that is not a number (it can only be pasted) keeps the value, and the box shows it again.
 void TChBatchSetDlg::CommitFrequency(QLineEdit* box, uint32_t& value)
 {
-    if (const auto hz = ParseMegahertz(box->text().toStdString()))
-        value = SnapFrequencyInBand(*hz, band_);
-    box->setText(QString::fromStdString(FormatFrequency(value)));
+    const Entered<uint32_t> entered = BandFrequencyEntry(box->text().toStdString(), value, band_);
+    value = entered.value;
+    box->setText(QString::fromStdString(entered.stored));
 }
 
 void TChBatchSetDlg::CommitStep()
 {
-    if (const auto hz = ParseMegahertz(eStep->text().toStdString()))
-        BatchStep = SnapFrequency(*hz);
-    eStep->setText(QString::fromStdString(FormatFrequency(BatchStep)));
+    const Entered<uint32_t> entered = StepEntry(eStep->text().toStdString(), BatchStep);
+    BatchStep = entered.value;
+    eStep->setText(QString::fromStdString(entered.stored));
 }
 
 void TChBatchSetDlg::OKBtnClick()

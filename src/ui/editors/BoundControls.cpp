@@ -5,43 +5,55 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "lang/OptionTexts.h"
 #include "lang/TextTable.h"
-#include "model/DtmfDigits.h"
+#include "model/FieldEntry.h"
 #include "ui/editors/DtmfCodeInput.h"
 #include "ui/editors/FocusLoss.h"
 
+namespace {
+
+QString Caption(const char* entryName) { return DisplayText(NamedText(entryName)); }
+
+QLabel* Label(QWidget* page, const char* name)
+{
+    auto* label = new QLabel(page);
+    label->setObjectName(name);
+    return label;
+}
+
+}
+
 BoundControls::BoundControls(RadioSettings& settings, QWidget* page) : settings_(settings), page_(page) {}
 
-LabelledList BoundControls::AddChoice(ChoiceBinding binding)
+LabelledList BoundControls::AddOptionList(const OptionField& field, const char* listName, const char* labelName)
 {
-    auto* label = new QLabel(page_);
-    label->setObjectName(binding.labelName);
+    QLabel* label = Label(page_, labelName);
     auto* list = new QComboBox(page_);
-    list->setObjectName(binding.listName);
-    choices_.push_back({{label, list}, std::move(binding)});
+    list->setObjectName(listName);
+    choices_.push_back({{label, list}, &field});
     const size_t index = choices_.size() - 1;
     OnFocusLoss(list, this, [this, index] { StoreChoice(choices_[index]); });
     return {label, list};
 }
 
-QCheckBox* BoundControls::AddCheck(CheckBinding binding)
+QCheckBox* BoundControls::AddOptionCheck(const OptionField& field, const char* boxName)
 {
     auto* box = new QCheckBox(page_);
-    box->setObjectName(binding.boxName);
-    checks_.push_back({box, binding});
+    box->setObjectName(boxName);
+    checks_.push_back({box, &field});
     const size_t index = checks_.size() - 1;
     OnFocusLoss(box, this, [this, index] { StoreCheck(checks_[index]); });
     return box;
 }
 
-LabelledBox BoundControls::AddDtmfCode(DtmfCodeBinding binding)
+LabelledBox BoundControls::AddDtmfCode(const DtmfCodeField& field, const char* boxName, const char* labelName)
 {
-    auto* label = new QLabel(page_);
-    label->setObjectName(binding.labelName);
+    QLabel* label = Label(page_, labelName);
     auto* box = new QLineEdit(page_);
-    box->setObjectName(binding.boxName);
+    box->setObjectName(boxName);
     AcceptDtmfSymbolsOnly(box);
-    codes_.push_back({{label, box}, binding});
+    codes_.push_back({{label, box}, &field});
     const size_t index = codes_.size() - 1;
     OnFocusLoss(box, this, [this, index] { StoreCode(codes_[index]); });
     return {label, box};
@@ -59,35 +71,31 @@ void BoundControls::Refresh()
 
 void BoundControls::RefreshChoice(const BoundChoice& choice)
 {
-    const ChoiceBinding& binding = choice.binding;
+    const OptionField& field = *choice.field;
     QComboBox* list = choice.controls.list;
-    choice.controls.label->setText(Tr(binding.labelEntry));
+    choice.controls.label->setText(Caption(field.label));
     list->clear();
-    list->addItems(binding.items());
-    const int index = binding.mapping.indexOf(binding.field.get(settings_));
-    list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+    for (const std::string& text : ChoiceTexts(field))
+        list->addItem(DisplayText(text));
+    list->setCurrentIndex(field.IndexOf(field.Get(settings_)));
 }
 
 void BoundControls::RefreshCheck(const BoundCheck& check)
 {
-    const CheckBinding& binding = check.binding;
-    const uint8_t value = settings_.*binding.field;
-    check.box->setText(Tr(binding.captionEntry));
-    check.box->setChecked(binding.tickedWhen == TickedWhen::ExactlyOne ? value == 1 : value != 0);
+    const OptionField& field = *check.field;
+    check.box->setText(Caption(field.label));
+    check.box->setChecked(field.Ticked(field.Get(settings_)));
 }
 
 void BoundControls::RefreshCode(const BoundCode& code)
 {
-    const DtmfCodeBinding& binding = code.binding;
-    code.controls.label->setText(Tr(binding.labelEntry));
+    code.controls.label->setText(Caption(code.field->label));
     ShowCode(code);
 }
 
 void BoundControls::ShowCode(const BoundCode& code)
 {
-    const DtmfCodeBinding& binding = code.binding;
-    const std::string text = DtmfText(settings_.*binding.codes, DtmfCodeCapacity, settings_.*binding.length);
-    code.controls.box->setText(QString::fromStdString(text));
+    code.controls.box->setText(QString::fromStdString(code.field->Text(settings_)));
 }
 
 // A list that shows no selection (a stored value outside the list) keeps the stored value.
@@ -96,18 +104,19 @@ void BoundControls::StoreChoice(const BoundChoice& choice)
     const int index = choice.controls.list->currentIndex();
     if (index < 0)
         return;
-    choice.binding.field.set(settings_, choice.binding.mapping.valueOf(index));
+    const OptionField& field = *choice.field;
+    field.Set(settings_, field.choices.at(size_t(index)).value);
 }
 
 void BoundControls::StoreCheck(const BoundCheck& check)
 {
-    settings_.*check.binding.field = check.box->isChecked() ? 1 : 0;
+    check.field->Set(settings_, check.box->isChecked() ? 1 : 0);
 }
 
 // The box shows the stored code again, so that what it shows is what the radio will get.
 void BoundControls::StoreCode(const BoundCode& code)
 {
-    const std::string symbols = DtmfSymbolsOf(code.controls.box->text());
-    StoreDtmfText(symbols, settings_.*code.binding.codes, DtmfCodeCapacity, settings_.*code.binding.length);
+    const Entered<std::string> symbols = DtmfCodeEntry(code.controls.box->text().toStdString(), DtmfCodeCapacity);
+    code.field->Store(settings_, symbols.value);
     ShowCode(code);
 }

@@ -3,44 +3,14 @@
 #include <vector>
 
 #include <QObject>
-#include <QStringList>
 
-#include "ui/editors/BoundField.h"
-#include "ui/editors/ChoiceTexts.h"
+#include "model/OptionTable.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QWidget;
-
-// A labelled drop-down list bound to one field.
-struct ChoiceBinding {
-    const char* listName;
-    const char* labelName;
-    TextEntry labelEntry;
-    std::function<QStringList()> items;  // in the current language
-    FieldAccess field;
-    IndexMapping mapping;
-};
-
-// A check box bound to a 0-or-1 field.
-enum class TickedWhen { NonZero, ExactlyOne };
-struct CheckBinding {
-    const char* boxName;
-    TextEntry captionEntry;
-    uint8_t RadioSettings::*field;
-    TickedWhen tickedWhen;
-};
-
-// A DTMF code edited as text, stored as symbol codes and a length.
-struct DtmfCodeBinding {
-    const char* boxName;
-    const char* labelName;
-    TextEntry labelEntry;
-    uint8_t (RadioSettings::*codes)[DtmfCodeCapacity];
-    uint8_t RadioSettings::*length;
-};
 
 struct LabelledList {
     QLabel* label;
@@ -52,29 +22,31 @@ struct LabelledBox {
     QLineEdit* box;
 };
 
-// The option controls of a page. Each stores its field when the user leaves it; Refresh
-// re-captions them, refills the lists and shows the stored values.
+// The controls of a page that edit rows of the option table: their captions, choices and shown
+// values come from the row. Each stores its field when the user leaves it; Refresh re-captions
+// them, refills the lists and shows the stored values.
 class BoundControls : public QObject {
 public:
     BoundControls(RadioSettings& settings, QWidget* page);
 
-    LabelledList AddChoice(ChoiceBinding binding);
-    QCheckBox* AddCheck(CheckBinding binding);
-    LabelledBox AddDtmfCode(DtmfCodeBinding binding);
+    LabelledList AddOptionList(const OptionField& field, const char* listName, const char* labelName);
+    QCheckBox* AddOptionCheck(const OptionField& field, const char* boxName);
+    // A DTMF code edited as text, stored as symbol codes and a count.
+    LabelledBox AddDtmfCode(const DtmfCodeField& field, const char* boxName, const char* labelName);
     void Refresh();
 
 private:
     struct BoundChoice {
         LabelledList controls;
-        ChoiceBinding binding;
+        const OptionField* field;
     };
     struct BoundCheck {
         QCheckBox* box;
-        CheckBinding binding;
+        const OptionField* field;
     };
     struct BoundCode {
         LabelledBox controls;
-        DtmfCodeBinding binding;
+        const DtmfCodeField* field;
     };
 
     void RefreshChoice(const BoundChoice& choice);

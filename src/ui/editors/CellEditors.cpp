@@ -3,9 +3,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "lang/RecordText.h"
 #include "model/ToneLists.h"
 #include "ui/editors/InputGuards.h"
-#include "ui/editors/NameText.h"
 
 QLineEdit* CreateFrequencyCellEditor(QWidget* parent)
 {

@@ -8,13 +8,14 @@
 #include <QLineEdit>
 #include <QTableWidget>
 
+#include "lang/AppLang.h"
 #include "lang/ChannelTexts.h"
+#include "lang/RecordText.h"
 #include "lang/TextTable.h"
 #include "model/ChannelRules.h"
 #include "ui/editors/CellEditors.h"
 #include "ui/editors/FocusLoss.h"
 #include "ui/editors/InPlaceEditing.h"
-#include "ui/editors/NameText.h"
 #include "ui/editors/TitledGrid.h"
 
 namespace {
@@ -28,6 +29,11 @@ const TitledGridShape ChannelGridShape{
 
 bool IsFrequencyColumn(int column) { return column == ColRxFreq || column == ColTxFreq; }
 bool IsToneColumn(int column) { return column == ColDecodeTone || column == ColEncodeTone; }
+
+QString CellTextOf(const RadioSettings& settings, int row, ChannelColumn column)
+{
+    return QString::fromStdString(ChannelCellText(settings, unsigned(row), column, AppLang().LangType()));
+}
 
 bool IsEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
 
@@ -81,7 +87,7 @@ ChannelGridEditor::Impl::Impl(RadioSettings& s, const BandLimits& b, ChannelGrid
       editing(grid)
 {
     for (int row = 1; row <= int(ChannelCount); ++row) {
-        SetCellText(grid, row, ColNumber, ChannelCellText(settings, unsigned(row), ColNumber));
+        SetCellText(grid, row, ColNumber, CellTextOf(settings, row, ColNumber));
         // A row title takes clicks, which select its row, but is never selected itself.
         grid->item(row, ColNumber)->setFlags(Qt::ItemIsEnabled);
     }
@@ -120,9 +126,9 @@ bool ChannelGridEditor::Impl::eventFilter(QObject*, QEvent* event)
 
 void ChannelGridEditor::Impl::Refresh()
 {
-    const QStringList titles = ChannelColumnTitles();
+    const auto titles = ChannelColumnTitles(AppLang().LangType());
     for (int column = 0; column < ChannelColumnCount; ++column)
-        SetCellText(grid, 0, column, titles[column]);
+        SetCellText(grid, 0, column, QString::fromStdString(titles[size_t(column)]));
     grid->setAccessibleName(Tr(TextEntry::ChannelInformation));
     for (int row = 1; row <= int(ChannelCount); ++row)
         RedrawRow(row);
@@ -135,7 +141,7 @@ void ChannelGridEditor::Impl::RedrawRow(int row)
         return;
     }
     for (int column = ColRxFreq; column < ChannelColumnCount; ++column) {
-        const QString text = ChannelCellText(settings, unsigned(row), ChannelColumn(column));
+        const QString text = CellTextOf(settings, row, ChannelColumn(column));
         // A busy lock without a text of its own (value 3) leaves its cell as it was.
         if (column != ColBusyLock || !text.isEmpty())
             SetCellText(grid, row, column, text);
@@ -171,7 +177,7 @@ void ChannelGridEditor::Impl::OpenEditor(int row, int column)
         toneEditor->lineEdit()->selectAll();
     } else if (column == ColSquelchMode) {
         squelchModeEditor->clear();
-        squelchModeEditor->addItems(ChSquelchModeTexts());
+        squelchModeEditor->addItems(DisplayTexts(ChSquelchModeTexts(AppLang().LangType())));
         squelchModeEditor->setCurrentIndex(squelchModeEditor->findText(text));
         editing.Open(squelchModeEditor, row, column);
     } else if (column == ColName) {
@@ -255,7 +261,7 @@ void ChannelGridEditor::Impl::LeaveNameEditor()
     if (!editing.IsOpen(nameEditor))
         return;
     ChannelRecord& channel = settings.Channel[editing.Row()];
-    StoreName(nameEditor->text(), channel.Name, NameCapacity);
+    StoreRecordText(NameEntry(nameEditor->text().toStdString(), NameCapacity).value, channel.Name, NameCapacity);
     RedrawRow(editing.Row());
     editing.Finish();
 }

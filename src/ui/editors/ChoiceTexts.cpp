@@ -17,5 +17,3 @@ QStringList EntryTexts(std::initializer_list<TextEntry> entries)
         texts << Tr(entry);
     return texts;
 }
-
-QStringList OffThenNumbers(int first, int last) { return QStringList{Tr(TextEntry::Off)} + NumberTexts(first, last); }

@@ -10,6 +10,3 @@
 // current language.
 QStringList NumberTexts(int first, int last, int step = 1);
 QStringList EntryTexts(std::initializer_list<TextEntry> entries);
-
-// Lists whose first choice switches the option off.
-QStringList OffThenNumbers(int first, int last);

@@ -9,12 +9,3 @@ void AcceptDtmfSymbolsOnly(QLineEdit* box)
     FilterTypedCharacters(box, box, DtmfCharacter);
     CorrectAfterEveryChange(box, CorrectDtmfText);
 }
-
-std::string DtmfSymbolsOf(const QString& text)
-{
-    std::string symbols;
-    for (QChar c : text)
-        if (const auto symbol = DtmfCharacter(c))
-            symbols += symbol->toLatin1();
-    return symbols;
-}

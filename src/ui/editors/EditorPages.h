@@ -13,6 +13,7 @@
 
 class AddressBook;
 class QAction;
+struct FormColumn;
 
 // The main window's editors. Each writes single fields of the record when one of its controls
 // loses the focus, and Refresh() re-captions it in the current language and reloads every value.
@@ -59,9 +60,7 @@ public:
     void Refresh();
 
 private:
-    void PlaceCodeColumn();
-    void PlaceTimingColumn();
-    void PlaceHiddenControls(int firstRow);
+    void PlaceColumn(int column, const FormColumn& form);
 
     BoundControls controls_;
     AddressBook* addressBook_ = nullptr;

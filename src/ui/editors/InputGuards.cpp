@@ -34,14 +34,15 @@ public:
     }
 
 private:
+    // Unit by unit, as the keys arrive: a rule keeps a unit as it is or raises it within ASCII.
     QString Accepted(const QString& typed) const
     {
         QString accepted;
         for (QChar c : typed) {
             if (IsControlCharacter(c))
                 accepted += c;
-            else if (const auto kept = rule_(c))
-                accepted += *kept;
+            else if (const auto kept = rule_(char32_t(c.unicode())))
+                accepted += QChar(char16_t(*kept));
         }
         return accepted;
     }
@@ -62,7 +63,7 @@ void FilterTypedCharacters(QWidget* control, QLineEdit* text, TypedCharacterRule
 void CorrectAfterEveryChange(QLineEdit* text, TextCorrection correct)
 {
     QObject::connect(text, &QLineEdit::textChanged, text, [text, correct](const QString& changed) {
-        const QString corrected = CorrectedText(changed, correct);
+        const QString corrected = QString::fromStdString(CorrectedText(changed.toStdString(), correct));
         if (corrected == changed)
             return;
         text->setText(corrected);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/editors/InputRules.h"
+#include "model/TypingRules.h"
 
 class QLineEdit;
 class QWidget;

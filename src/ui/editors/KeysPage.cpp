@@ -1,15 +1,16 @@
 #include "ui/editors/EditorPages.h"
 
 #include <array>
+#include <optional>
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 
+#include "lang/OptionTexts.h"
 #include "lang/TextTable.h"
 #include "ui/editors/FocusLoss.h"
-#include "ui/editors/KeyFunctions.h"
 #include "ui/editors/PageLayout.h"
 
 namespace {
@@ -20,12 +21,15 @@ constexpr int GroupTop = 16;
 constexpr int GroupWidth = 400;
 constexpr int GroupHeight = 88;
 constexpr int GroupSpacing = 12;
+constexpr size_t ShortPressRow = 0;
+constexpr size_t LongPressRow = 1;
 
-// One programmable key: its group box, and a list for each press bound to its field.
+// One programmable key: its group box, and a list for each press bound to its row of the option
+// table. The keys are the columns of the table's key page.
 struct KeyControls {
     int number;
-    uint8_t RadioSettings::*shortField;
-    uint8_t RadioSettings::*longField;
+    const OptionField* shortPress = nullptr;
+    const OptionField* longPress = nullptr;
     QGroupBox* group = nullptr;
     QLabel* shortLabel = nullptr;
     QLabel* longLabel = nullptr;
@@ -33,12 +37,22 @@ struct KeyControls {
     QComboBox* longList = nullptr;
 };
 
-void Select(QComboBox* list, const KeyFunctionTable& table, uint8_t code)
+void Fill(QComboBox* list, const OptionField& field, const RadioSettings& settings)
 {
     list->clear();
-    for (const KeyFunction& function : table)
-        list->addItem(function.text);
-    list->setCurrentIndex(IndexOfFunctionCode(table, code));
+    for (const std::string& text : ChoiceTexts(field))
+        list->addItem(DisplayText(text));
+    list->setCurrentIndex(field.IndexOf(field.Get(settings)));
+}
+
+// The function a list's text names: the first item that reads alike. A list that shows no
+// selection names none.
+std::optional<uint32_t> FunctionOfText(const OptionField& field, const QString& text)
+{
+    for (const Choice& choice : field.choices)
+        if (DisplayText(ChoiceText(choice.label)) == text)
+            return choice.value;
+    return std::nullopt;
 }
 
 }
@@ -48,19 +62,19 @@ struct KeysPage::Impl : QObject {
 
     void Build(KeyControls& key, QWidget* page, int top);
     void Refresh();
-    void Store(QComboBox* list, const KeyFunctionTable& table, uint8_t RadioSettings::*field);
+    void Store(QComboBox* list, const OptionField& field);
     void KeepLongPressFree(KeyControls& key);
 
     RadioSettings& settings;
-    std::array<KeyControls, 2> keys{{{1, &RadioSettings::Key1Short, &RadioSettings::Key1Long},
-                                     {2, &RadioSettings::Key2Short, &RadioSettings::Key2Long}}};
-    KeyFunctionTable shortPress;
-    KeyFunctionTable longPress;
+    std::array<KeyControls, 2> keys{{{1}, {2}}};
     QCheckBox* channelLock = nullptr;
 };
 
 void KeysPage::Impl::Build(KeyControls& key, QWidget* page, int top)
 {
+    const std::vector<const OptionField*> presses = OptionFieldsAt(OptionPage::Keys, key.number - 1);
+    key.shortPress = presses.at(ShortPressRow);
+    key.longPress = presses.at(LongPressRow);
     const QString name = QString::number(key.number);
     key.group = new QGroupBox(page);
     key.group->setObjectName("gbKey_" + name);
@@ -76,41 +90,40 @@ void KeysPage::Impl::Build(KeyControls& key, QWidget* page, int top)
     PlaceRow(KeyRows, 0, key.shortLabel, key.shortList);
     PlaceRow(KeyRows, 1, key.longLabel, key.longList);
 
-    OnFocusLoss(key.shortList, this, [this, &key] { Store(key.shortList, shortPress, key.shortField); });
-    OnFocusLoss(key.longList, this, [this, &key] { Store(key.longList, longPress, key.longField); });
+    OnFocusLoss(key.shortList, this, [this, &key] { Store(key.shortList, *key.shortPress); });
+    OnFocusLoss(key.longList, this, [this, &key] { Store(key.longList, *key.longPress); });
     for (QComboBox* list : {key.shortList, key.longList})
         connect(list, &QComboBox::activated, this, [this, &key] { KeepLongPressFree(key); });
 }
 
 void KeysPage::Impl::Refresh()
 {
-    shortPress = ShortPressFunctions();
-    longPress = LongPressFunctions();
     for (KeyControls& key : keys) {
         key.group->setTitle(QString("%1 %2").arg(Tr(TextEntry::Key)).arg(key.number));
-        key.shortLabel->setText(Tr(TextEntry::ShortPress));
-        key.longLabel->setText(Tr(TextEntry::LongPress));
-        Select(key.shortList, shortPress, settings.*key.shortField);
-        Select(key.longList, longPress, settings.*key.longField);
+        key.shortLabel->setText(DisplayText(NamedText(key.shortPress->label)));
+        key.longLabel->setText(DisplayText(NamedText(key.longPress->label)));
+        Fill(key.shortList, *key.shortPress, settings);
+        Fill(key.longList, *key.longPress, settings);
     }
     channelLock->setText(Tr(TextEntry::ChannelLock));
 }
 
 // A list that shows no selection matches no text and keeps the stored code.
-void KeysPage::Impl::Store(QComboBox* list, const KeyFunctionTable& table, uint8_t RadioSettings::*field)
+void KeysPage::Impl::Store(QComboBox* list, const OptionField& field)
 {
-    if (const auto code = FunctionCodeOfText(table, list->currentText()))
-        settings.*field = *code;
+    if (const auto code = FunctionOfText(field, list->currentText()))
+        field.Set(settings, *code);
 }
 
 // The long press is forced back to its first entry, and stored at once so that the record
 // never holds a long-press function beside a momentary short press.
 void KeysPage::Impl::KeepLongPressFree(KeyControls& key)
 {
-    if (!IsMomentaryFunctionText(key.shortList->currentText()))
+    const auto shortPress = FunctionOfText(*key.shortPress, key.shortList->currentText());
+    if (!shortPress || !IsMomentaryKeyFunction(*shortPress))
         return;
     key.longList->setCurrentIndex(0);
-    Store(key.longList, longPress, key.longField);
+    Store(key.longList, *key.longPress);
 }
 
 KeysPage::KeysPage(RadioSettings& settings, QWidget* parent) : QWidget(parent), impl_(new Impl(settings))

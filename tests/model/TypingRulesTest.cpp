@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/editors/InputRules.h"
-#include "ui/editors/NameText.h"
+#include "model/TypingRules.h"
 
 namespace {
 
@@ -13,7 +12,7 @@ struct CorrectionCase {
 void ExpectCorrections(TextCorrection correct, std::initializer_list<CorrectionCase> cases)
 {
     for (const auto& c : cases)
-        EXPECT_EQ(CorrectedText(QString::fromUtf8(c.typed), correct), QString::fromUtf8(c.kept)) << c.typed;
+        EXPECT_EQ(CorrectedText(c.typed, correct), c.kept) << c.typed;
 }
 
 TEST(FrequencyText, KeepsNineCharactersAndTheFirstPoint)
@@ -28,7 +27,7 @@ TEST(BatchFrequencyText, TakesThePointOnlyAsTheFourthCharacter)
 {
     ExpectCorrections(CorrectBatchFrequencyText, {
         {"", ""}, {"435.12500", "435.12500"}, {"43.", "43"}, {"435.", "435."}, {"4355", "4355"},
-        {"435.125001", "435.12500"}, {"435.1.", "435.1"}, {"a", ""},
+        {"435.125001", "435.12500"}, {"435.1.", "435.1"}, {"a", ""}, {"43é", "43"}, {"435.é", "435."},
     });
 }
 
@@ -38,38 +37,15 @@ TEST(ShortTexts, LoseTheirLastCharacterPastTheirLength)
     ExpectCorrections(CorrectDtmfText, {{"0123456789", "0123456789"}, {"0123456789A", "0123456789"}});
 }
 
-TEST(NameText, FitsSixBytesOfTheRecordEvenForChineseNames)
-{
-    ExpectCorrections(CorrectNameText, {{"ABCDEF", "ABCDEF"}, {"ABCDEFG", "ABCDEF"}, {"对讲机组", "对讲机"}, {"A对讲机", "A对讲"}});
-}
-
-TEST(NameText, RoundTripsThroughTheRecordBytes)
-{
-    uint8_t bytes[6];
-    StoreName(QString::fromUtf8("对讲机"), bytes, sizeof bytes);
-    EXPECT_EQ(NameFromBytes(bytes, sizeof bytes), QString::fromUtf8("对讲机"));
-    StoreName("AB", bytes, sizeof bytes);
-    EXPECT_EQ(bytes[2], 0);
-    EXPECT_EQ(NameFromBytes(bytes, sizeof bytes), "AB");
-    // A private-use character has no GBK code, whatever some converters make of it.
-    StoreName(QString::fromUtf8("对\uE000"), bytes, sizeof bytes);
-    EXPECT_EQ(NameFromBytes(bytes, sizeof bytes), QString::fromUtf8("对?"));
-}
-
 struct CharacterCase {
-    char typed;
-    std::optional<char> becomes;
+    char32_t typed;
+    std::optional<char32_t> becomes;
 };
 
 void ExpectCharacters(TypedCharacterRule rule, std::initializer_list<CharacterCase> cases)
 {
-    for (const auto& c : cases) {
-        const auto result = rule(QLatin1Char(c.typed));
-        ASSERT_EQ(result.has_value(), c.becomes.has_value()) << c.typed;
-        if (result) {
-            EXPECT_EQ(*result, QLatin1Char(*c.becomes)) << c.typed;
-        }
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(rule(c.typed), c.becomes) << char(c.typed);
 }
 
 TEST(TypedCharacters, EachBoxLetsThroughWhatItsFieldCanHold)
@@ -79,8 +55,8 @@ TEST(TypedCharacters, EachBoxLetsThroughWhatItsFieldCanHold)
                                      {'O', {}}});
     ExpectCharacters(DtmfCharacter, {{'a', 'A'}, {'d', 'D'}, {'*', '*'}, {'#', '#'}, {'e', {}}, {'E', {}}, {'.', {}}});
     ExpectCharacters(BatchFrequencyCharacter, {{'5', '5'}, {'.', '.'}, {'/', {}}, {':', {}}, {'~', {}}});
-    EXPECT_EQ(BatchFrequencyCharacter(QChar(0x00E9)), QChar(0x00E9)) << "codes of 128 and above pass";
-    EXPECT_FALSE(GridFrequencyCharacter(QChar(0x00E9)));
+    EXPECT_EQ(BatchFrequencyCharacter(0x00E9), char32_t(0x00E9)) << "codes of 128 and above pass";
+    EXPECT_FALSE(GridFrequencyCharacter(0x00E9));
 }
 
 }
