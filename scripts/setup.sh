@@ -15,6 +15,8 @@ kr_packages=(cmake make g++ qt6-base-dev qt6-serialport-dev libgl-dev libgtest-d
     dpkg-dev librsvg2-bin desktop-file-utils appstream shared-mime-info
     # the Windows cross build of the core
     g++-mingw-w64-x86-64
+    # the core's second compiler, without Qt, and the fuzz targets
+    clang
     # the browser edition's core (WebAssembly), tested under node
     emscripten)
 
@@ -40,6 +42,12 @@ kr_compiler_launcher() {
 kr_build() {
     cmake -S "$KR_ROOT" -B "$KR_BUILD" -DCMAKE_BUILD_TYPE=Release $(kr_compiler_launcher) >/dev/null
     cmake --build "$KR_BUILD" -j"$(nproc)"
+}
+
+# Only what the suites labelled fast need, for the edit-build-test loop.
+kr_build_fast() {
+    cmake -S "$KR_ROOT" -B "$KR_BUILD" -DCMAKE_BUILD_TYPE=Release $(kr_compiler_launcher) >/dev/null
+    cmake --build "$KR_BUILD" -j"$(nproc)" --target kr_fast_tests
 }
 
 # A Debug build, so that reports name lines; any undefined behaviour stops the program like an

@@ -10,8 +10,8 @@
 #include "files/AppSettings.h"
 #include "lang/AppLang.h"
 #include "lang/FileMessage.h"
+#include "model/ModelName.h"
 #include "ui/MainWindow.h"
-#include "ui/ModelName.h"
 #include "ui/ProgramFont.h"
 
 namespace {

@@ -5,11 +5,11 @@
 
 #include "ports/SerialPortInfo.h"
 
-std::optional<std::string> PortToOpen(const std::string& port)
+std::optional<std::string> PortToOpen(const std::string& port, const TeskComm32::PortLookup& ports)
 {
     using TeskComm32::TCommSerialPortInfo;
     if (TCommSerialPortInfo::PortNo(port) > 0) {
-        if (TeskComm32::DevicePathOf(port).empty())
+        if (TeskComm32::DevicePathOf(port, ports).empty())
             return std::nullopt;
         return port;
     }

@@ -99,7 +99,7 @@ bool AsksForSeries(const CliArgs& cli)
 int WriteSeries(const CliArgs& cli, const std::string& file, const std::string& port, const TransferTargets& targets,
                 BandDifferencePolicy policy, TransferTrace* trace)
 {
-    const SeriesPlan plan = PlanFrom(cli, file, targets);
+    SeriesPlan plan = PlanFrom(cli, file, targets);
     if (plan.IncreaseIds) {
         if (const IdSeriesCheck check = CheckIdSeries(plan.Record, plan.Radios); !check.Ok()) {
             Say(IdSeriesMessage(check, plan.Radios));
@@ -112,11 +112,13 @@ int WriteSeries(const CliArgs& cli, const std::string& file, const std::string& 
         Say({MessageId::SeriesLogNotWritten, {EnglishMessage(FileMessage(log))}});
         return ExitUsageOrFile;
     }
-    const std::optional<std::string> device = LinkDevice(port);
+    TransferSession session;
+    const std::optional<std::string> device = session.LinkDevice(port);
     if (!device)
         return ExitCommunicationFailure;
 
-    QCoreApplication& app = CliApplication();
+    QCoreApplication& app = session.Application();
+    plan.Link.Ports = session.Ports();
     RadioSeries series(plan);
     series.SetEndAtOnceWhenPortFails(true);
     series.SetBandQuestion(BandAnswerFor(policy));

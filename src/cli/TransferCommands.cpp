@@ -80,12 +80,12 @@ bool RefusedAsUnclean(const CliArgs& cli, const std::string& file, const Transfe
 
 // Reads the radio back into objects of its own, so the record stays as written, and compares
 // the written span.
-int Verify(TransferTargets& written, const std::string& port, TransferTrace* trace)
+int Verify(TransferSession& session, TransferTargets& written, const std::string& port, TransferTrace* trace)
 {
     const auto reader = TransferTargets::ForReadBack(written.Context(TransferKind::Normal, false));
     // The password was accepted a moment ago: the read-back presents it without asking.
     const LinkOutcome outcome =
-        RunTransfer(reader->Context(TransferKind::Normal, true), {port, BandDifferencePolicy::Stop, trace});
+        session.Run(reader->Context(TransferKind::Normal, true), {port, BandDifferencePolicy::Stop, trace});
     if (outcome != LinkOutcome::Success)
         return ExitCodeOf(outcome);
     const VerifyResult result = CompareWritten(written.Image, reader->Image);
@@ -102,9 +102,9 @@ int ListPorts(const CommandArgs& args)
     const CliArgs cli(args, {});
     if (!cli.Positional().empty())
         throw UsageError("ports takes no arguments");
-    UsePinnedPorts();
-    const TCommSerialPortInfo info;
-    const std::vector<std::string> paths = TeskComm32::DevicePathsOf(info.PortList);
+    const TeskComm32::PortLookup ports = ConfiguredPorts();
+    const TCommSerialPortInfo info(ports);
+    const std::vector<std::string> paths = TeskComm32::DevicePathsOf(info.PortList, ports);
     for (size_t i = 0; i < info.PortList.size(); ++i)
         std::printf("%s\t%s\t%s\n", info.PortList[i].c_str(), paths[i].c_str(),
                     info.FromSystem ? "system" : "fallback");
@@ -186,10 +186,11 @@ int WriteRadio(const CommandArgs& args)
         return WriteSeries(cli, file, port, *targets, policy, trace.Trace());
     TransferRun run{port, policy, trace.Trace(), PasswordQuestionFor(cli)};
     run.WriteBackup = BackupsWanted(cli);
-    const LinkOutcome outcome = RunTransfer(targets->Context(TransferKind::Normal, false), run);
+    TransferSession session;
+    const LinkOutcome outcome = session.Run(targets->Context(TransferKind::Normal, false), run);
     if (outcome != LinkOutcome::Success)
         return ExitCodeOf(outcome);
-    return cli.Has("--verify") ? Verify(*targets, port, trace.Trace()) : ExitSuccess;
+    return cli.Has("--verify") ? Verify(session, *targets, port, trace.Trace()) : ExitSuccess;
 }
 
 }

@@ -12,7 +12,7 @@
 #include "files/AtomicFile.h"
 #include "lang/FileMessage.h"
 #include "model/Password.h"
-#include "ports/SerialPortInfo.h"
+#include "ports/PortLookup.h"
 
 namespace {
 
@@ -116,4 +116,4 @@ AppSettings CurrentAppSettings()
 
 bool BackupsWanted(const CliArgs& cli) { return !cli.Has("--no-backup") && CurrentAppSettings().Backups; }
 
-void UsePinnedPorts() { TeskComm32::SetPinnedPorts(CurrentAppSettings().PinnedPorts); }
+TeskComm32::PortLookup ConfiguredPorts() { return {CurrentAppSettings().PinnedPorts}; }

@@ -8,6 +8,7 @@
 #include "files/AppSettings.h"
 #include "link/engine/TransferContext.h"
 #include "model/RadioSettings.h"
+#include "ports/PortLookup.h"
 
 // Options that every transfer command reads the same way.
 
@@ -52,4 +53,4 @@ bool BackupsWanted(const CliArgs& cli);
 AppSettings CurrentAppSettings();
 
 // COM names mean here what they mean in the desktop program, pinned devices included.
-void UsePinnedPorts();
+TeskComm32::PortLookup ConfiguredPorts();

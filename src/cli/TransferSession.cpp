@@ -50,15 +50,12 @@ LinkOutcome UnlistedPort(const std::string& port)
 
 }
 
-QCoreApplication& CliApplication()
+TransferSession::TransferSession()
+    : application_(std::make_unique<QCoreApplication>(argc_, argv_)), ports_(ConfiguredPorts())
 {
-    static int argc = 1;
-    static char name[] = "kr-t27-cli";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance())
-        new QCoreApplication(argc, argv);
-    return *QCoreApplication::instance();
 }
+
+TransferSession::~TransferSession() = default;
 
 BandAnswer BandAnswerFor(BandDifferencePolicy policy)
 {
@@ -72,12 +69,10 @@ BandAnswer BandAnswerFor(BandDifferencePolicy policy)
     }
 }
 
-std::optional<std::string> LinkDevice(const std::string& port)
+std::optional<std::string> TransferSession::LinkDevice(const std::string& port)
 {
-    CliApplication();
     ApplyLanguageSetting(LanguageSetting::English);
-    UsePinnedPorts();
-    const std::optional<std::string> device = PortToOpen(port);
+    const std::optional<std::string> device = PortToOpen(port, ports_);
     if (!device)
         UnlistedPort(port);
     return device;
@@ -108,11 +103,10 @@ void ShowOutcome(LinkOutcome outcome)
     std::fflush(stdout);
 }
 
-namespace {
-
-LinkOutcome RunOnce(const TransferContext& context, const std::string& device, const TransferRun& run)
+LinkOutcome TransferSession::RunOnce(const TransferContext& context, const std::string& device,
+                                     const TransferRun& run)
 {
-    QCoreApplication& app = CliApplication();
+    QCoreApplication& app = *application_;
     TransferRunner runner(context);
     runner.SetEndAtOnceWhenPortFails(true);
     runner.SetWriteBackup(run.WriteBackup);
@@ -138,12 +132,11 @@ LinkOutcome RunOnce(const TransferContext& context, const std::string& device, c
     return runner.Outcome();
 }
 
-}
-
 // A refused password is asked for again only after the radio has let go: the handshake starts
 // afresh with the answer, so the radio is never kept waiting on a typist.
-LinkOutcome RunTransfer(const TransferContext& context, const TransferRun& run)
+LinkOutcome TransferSession::Run(const TransferContext& context, const TransferRun& run)
 {
+    context.Link.Ports = ports_;
     const std::optional<std::string> device = LinkDevice(run.Port);
     if (!device)
         return LinkOutcome::CommunicationFailure;
@@ -157,6 +150,12 @@ LinkOutcome RunTransfer(const TransferContext& context, const TransferRun& run)
     if (outcome != LinkOutcome::Success || run.Success == SuccessLine::AtOnce)
         ShowOutcome(outcome);
     return outcome;
+}
+
+LinkOutcome RunTransfer(const TransferContext& context, const TransferRun& run)
+{
+    TransferSession session;
+    return session.Run(context, run);
 }
 
 int ExitCodeOf(LinkOutcome outcome)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -9,6 +10,7 @@
 #include "link/engine/LinkActions.h"
 #include "link/engine/TransferContext.h"
 #include "link/engine/TransferTrace.h"
+#include "ports/PortLookup.h"
 
 class QCoreApplication;
 
@@ -42,9 +44,41 @@ struct TransferRun {
     bool WriteBackup = false;
 };
 
-// Runs one transfer in its own event loop, with progress and port problems on stderr and the
-// outcome, in the transfer dialog's English words, on stdout. After a success what was read is
-// already in the context's record. A write that failed after its first block says so on stderr.
+// Where the command line's transfers run: Qt's event loop, with the application object it needs,
+// and COM names that mean what they mean in the desktop program, pinned ports included. A command
+// that talks to the radio makes one session for all its transfers; the file commands make none.
+class TransferSession {
+public:
+    TransferSession();
+    ~TransferSession();
+    TransferSession(const TransferSession&) = delete;
+    TransferSession& operator=(const TransferSession&) = delete;
+
+    // Runs one transfer in the event loop, with progress and port problems on stderr and the
+    // outcome, in the transfer dialog's English words, on stdout. After a success what was read
+    // is already in the context's record. A write that failed after its first block says so on
+    // stderr. The context's link takes the session's port lookup.
+    LinkOutcome Run(const TransferContext& context, const TransferRun& run);
+
+    // The device to open for `port`, with the interface set up for a transfer; an unlisted COM
+    // name is reported as a failed transfer and gives nothing.
+    std::optional<std::string> LinkDevice(const std::string& port);
+
+    const TeskComm32::PortLookup& Ports() const { return ports_; }
+    // For a command that runs the event loop itself, as a series of radios does.
+    QCoreApplication& Application() { return *application_; }
+
+private:
+    LinkOutcome RunOnce(const TransferContext& context, const std::string& device, const TransferRun& run);
+
+    int argc_ = 1;
+    char name_[sizeof "kr-t27-cli"] = "kr-t27-cli";
+    char* argv_[2] = {name_, nullptr};
+    const std::unique_ptr<QCoreApplication> application_;
+    const TeskComm32::PortLookup ports_;
+};
+
+// A command with a single transfer runs it in a session of its own.
 LinkOutcome RunTransfer(const TransferContext& context, const TransferRun& run);
 
 // The outcome line on stdout.
@@ -52,16 +86,9 @@ void ShowOutcome(LinkOutcome outcome);
 
 int ExitCodeOf(LinkOutcome outcome);
 
-// The event loop needs an application object; the command line builds one for its transfers.
-QCoreApplication& CliApplication();
-
 // Continue (true) or stop (false) when the radio's band is not the record's, as the policy says.
 using BandAnswer = std::function<bool(const RadioInfo& reported, const BandLimits& ours)>;
 BandAnswer BandAnswerFor(BandDifferencePolicy policy);
-
-// The device to open for `port`, with the interface set up for a transfer; an unlisted COM name
-// is reported as a failed transfer and gives nothing.
-std::optional<std::string> LinkDevice(const std::string& port);
 
 // On a terminal the percentage is redrawn in place; into a log only every tenth step is written.
 class ProgressReport {

@@ -5,10 +5,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialogs/AccessibleNames.h"
 #include "factory/AccessCode.h"
 #include "factory/AdjustmentDlg.h"
 #include "lang/TextTable.h"
+#include "notices/AccessibleNames.h"
 
 namespace {
 

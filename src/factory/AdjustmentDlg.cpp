@@ -5,8 +5,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
-#include "dialogs/AccessibleNames.h"
-#include "dialogs/Notices.h"
 #include "factory/AdjustmentBlock.h"
 #include "factory/AdjustmentFile.h"
 #include "factory/DigitEdit.h"
@@ -16,6 +14,8 @@
 #include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
 #include "lang/TextTable.h"
+#include "notices/AccessibleNames.h"
+#include "notices/Notices.h"
 
 namespace {
 

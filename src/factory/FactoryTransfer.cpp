@@ -4,7 +4,7 @@
 #include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
 #include "lang/TextTable.h"
-#include "link/ProgramDialog.h"
+#include "link/dialogs/ProgramDialog.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "dialogs/Notices.h"
 #include "lang/DisplayMessage.h"
+#include "notices/Notices.h"
 
 void ShowNotANumberNotice(QWidget* owner, const QString& refused)
 {

@@ -4,11 +4,11 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "dialogs/AccessibleNames.h"
 #include "factory/DigitEdit.h"
 #include "factory/FactoryTransfer.h"
 #include "factory/NotANumberNotice.h"
 #include "factory/UpDownArrows.h"
+#include "notices/AccessibleNames.h"
 
 namespace {
 

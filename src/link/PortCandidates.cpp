@@ -12,9 +12,9 @@ bool PortCandidates::Contains(int portNumber) const
 }
 
 // Every digit of the name counts, so COM12 is port 12 rather than port 1.
-PortCandidates RefreshPortCandidates()
+PortCandidates RefreshPortCandidates(const TeskComm32::PortLookup& lookup)
 {
-    const TCommSerialPortInfo info;
+    const TCommSerialPortInfo info(lookup);
     PortCandidates candidates;
     if (!info.FromSystem)
         return candidates;

@@ -3,6 +3,6 @@
 PortChoice PortChoiceFor(const LinkSettings& link)
 {
     if (link.AutoSearchPort)
-        return PortChoice::Searching(RefreshPortCandidates());
+        return PortChoice::Searching(RefreshPortCandidates(link.Ports));
     return PortChoice::Named(ComPortName(link.PortNumber));
 }

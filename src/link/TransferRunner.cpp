@@ -59,6 +59,7 @@ TransferRunner::TransferRunner(const TransferContext& context, QObject* parent)
       Timer_TimeOut(NewTimer("Timer_TimeOut", this)),
       context_(context),
       engine_(context),
+      ports_(context.Link.Ports),
       settle_(NewTimer("settle", this)),
       answerPoll_(NewTimer("answerPoll", this))
 {
@@ -97,7 +98,7 @@ void TransferRunner::Start(const PortChoice& choice)
 
 bool TransferRunner::OpenNamedPort(const std::string& portName)
 {
-    const PortOpenResult result = ComInit(link_, portName);
+    const PortOpenResult result = ComInit(link_, portName, ports_);
     PortOpened(portName, result.ok);
     if (!result.ok)
         emit portProblem(DisplayMessage(result.problem));
@@ -114,7 +115,7 @@ void TransferRunner::PortOpened(const std::string& portName, bool opened)
 bool TransferRunner::OpenFirstCandidate()
 {
     candidates_.PortIndex = 0;
-    const bool opened = ComInit_AutoSeach(link_, candidates_);
+    const bool opened = ComInit_AutoSeach(link_, candidates_, ports_);
     if (opened)
         PortOpened(ComPortName(candidates_.Numbers[candidates_.PortIndex]), true);
     return opened;
@@ -128,7 +129,7 @@ bool TransferRunner::OpenNextCandidate()
         Note("no further port to search");
         return false;
     }
-    const bool opened = ComInit_AutoSeach(link_, candidates_);
+    const bool opened = ComInit_AutoSeach(link_, candidates_, ports_);
     if (opened)
         PortOpened(ComPortName(candidates_.Numbers[candidates_.PortIndex]), true);
     return opened;

@@ -89,6 +89,8 @@ private:
 
     const TransferContext context_;
     LinkEngine engine_;
+    // How the context's link settings look COM numbers up, for every port the transfer opens.
+    const TeskComm32::PortLookup ports_;
     SerialLink link_;
     PortCandidates candidates_;
     QTimer* const settle_;

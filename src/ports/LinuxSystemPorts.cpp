@@ -1,10 +1,10 @@
 #ifndef _WIN32
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <unordered_map>
 
-#include "ports/PinnedPorts.h"
 #include "ports/PortNumbering.h"
 #include "ports/SerialPortInfo.h"
 #include "ports/SystemPorts.h"
@@ -24,10 +24,12 @@ std::string ResolvedDevice(const std::string& path)
     return error ? path : resolved.string();
 }
 
-std::vector<PinnedDevice> FindPinnedDevices()
+std::vector<PinnedDevice> FindPinnedDevices(const std::map<int, std::string>& pinned)
 {
     std::vector<PinnedDevice> pins;
-    for (const auto& [number, path] : PinnedPorts()) {
+    for (const auto& [number, path] : pinned) {
+        if (number <= 0 || path.empty())
+            continue;
         std::error_code error;
         const bool present = fs::exists(path, error);
         pins.push_back({number, path, ResolvedDevice(path), present});
@@ -38,27 +40,30 @@ std::vector<PinnedDevice> FindPinnedDevices()
 }
 
 // Without a readable sysfs (a restricted container) the pinned ports are still listed.
-std::vector<SystemPort> SystemPorts()
+std::vector<SystemPort> SystemPorts(const PortLookup& lookup)
 {
-    const DeviceTreeRoots& roots = CurrentDeviceTreeRoots();
+    const DeviceTreeRoots& roots = lookup.DeviceTree;
     std::vector<std::string> devices;
     for (const std::string& tty : SerialTtyNames(roots.SysClassTty).value_or(std::vector<std::string>{}))
         devices.push_back(ResolvedDevice(roots.Dev + "/" + tty));
-    return NumberPorts(devices, FindPinnedDevices());
+    return NumberPorts(devices, FindPinnedDevices(lookup.Pinned));
 }
 
-std::optional<std::vector<std::string>> SystemPortNames()
+std::optional<std::vector<std::string>> SystemPortNames(const PortLookup& lookup)
 {
     std::vector<std::string> names;
-    for (const SystemPort& port : SystemPorts())
+    for (const SystemPort& port : SystemPorts(lookup))
         names.push_back(TCommSerialPortInfo::PortName(port.Number));
     return names;
 }
 
-std::string DevicePathOf(const std::string& portName) { return DevicePathsOf({portName}).front(); }
+std::string DevicePathOf(const std::string& portName, const PortLookup& lookup)
+{
+    return DevicePathsOf({portName}, lookup).front();
+}
 
 // The machine is looked at only when a name is a port name, and then once.
-std::vector<std::string> DevicePathsOf(const std::vector<std::string>& portNames)
+std::vector<std::string> DevicePathsOf(const std::vector<std::string>& portNames, const PortLookup& lookup)
 {
     std::optional<std::unordered_map<int, std::string>> devices;
     std::vector<std::string> paths;
@@ -70,7 +75,7 @@ std::vector<std::string> DevicePathsOf(const std::vector<std::string>& portNames
         }
         if (!devices) {
             devices.emplace();
-            for (SystemPort& port : SystemPorts())
+            for (SystemPort& port : SystemPorts(lookup))
                 devices->emplace(port.Number, std::move(port.Path));
         }
         const auto found = devices->find(number);

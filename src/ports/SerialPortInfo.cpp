@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdlib>
 #include <numeric>
+#include <utility>
 
 #include "ports/SystemPorts.h"
 
@@ -17,17 +18,9 @@ constexpr const char* PortPrefix = "COM";
 constexpr size_t PortPrefixLength = 3;
 constexpr int FallbackPortCount = 4;
 
-PortNameSource& NameSource()
-{
-    static PortNameSource source;
-    return source;
 }
 
-}
-
-void SetPortNameSource(PortNameSource source) { NameSource() = std::move(source); }
-
-TCommSerialPortInfo::TCommSerialPortInfo() { Refresh(); }
+TCommSerialPortInfo::TCommSerialPortInfo(PortLookup lookup) : lookup_(std::move(lookup)) { Refresh(); }
 
 void TCommSerialPortInfo::Refresh()
 {
@@ -43,7 +36,7 @@ void TCommSerialPortInfo::Refresh()
 
 void TCommSerialPortInfo::ListFromSystem()
 {
-    const std::optional<std::vector<std::string>> names = NameSource() ? NameSource()() : SystemPortNames();
+    const std::optional<std::vector<std::string>> names = lookup_.Names ? lookup_.Names() : SystemPortNames(lookup_);
     if (!names)
         return;
     for (const std::string& name : *names)

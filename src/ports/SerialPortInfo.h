@@ -1,15 +1,17 @@
 #pragma once
 
-#include <map>
 #include <string>
 #include <vector>
 
+#include "ports/PortLookup.h"
+
 namespace TeskComm32 {
 
-// The machine's serial ports as names "COM" + number, ascending; built fresh at every construction.
+// The machine's serial ports as names "COM" + number, ascending; built fresh at every construction
+// and refresh, the way `lookup` says.
 class TCommSerialPortInfo {
 public:
-    TCommSerialPortInfo();
+    explicit TCommSerialPortInfo(PortLookup lookup);
     virtual ~TCommSerialPortInfo() = default;
 
     std::vector<std::string> PortList;
@@ -21,19 +23,18 @@ public:
     static int PortNo(const std::string& name);
     static std::string PortName(int number);
     static int PortListSortCompare(const std::vector<std::string>& list, int i, int j);
-};
 
-// Ports pinned by the settings file's "Ports" section: number to device path. A pinned number is
-// reserved even while its device is absent, so that plugging in another adapter never takes it.
-void SetPinnedPorts(std::map<int, std::string> pins);
+private:
+    PortLookup lookup_;
+};
 
 // The operating-system device that the port name stands for ("COM3" to "/dev/ttyUSB0" on Linux,
 // "\\.\COM3" on Windows). A name that is already a device path is returned unchanged; a port
 // number the machine does not have gives an empty path, which no serial port opens.
-std::string DevicePathOf(const std::string& portName);
+std::string DevicePathOf(const std::string& portName, const PortLookup& lookup);
 
 // DevicePathOf of every name, in the order given, from one look at the machine: a list of ports
 // takes the same time per port however long it is.
-std::vector<std::string> DevicePathsOf(const std::vector<std::string>& portNames);
+std::vector<std::string> DevicePathsOf(const std::vector<std::string>& portNames, const PortLookup& lookup);
 
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "ports/PortLookup.h"
 
 namespace TeskComm32 {
 
@@ -15,22 +16,9 @@ struct SystemPort {
 
 // The port names the system reports, before they are checked and sorted ("COM3", "com5", ...);
 // nothing when the system's device list cannot be read at all.
-std::optional<std::vector<std::string>> SystemPortNames();
-
-// Where the enumerator takes its names from: SystemPortNames, unless a test supplies a device
-// list of its own (an empty source restores the system's).
-using PortNameSource = std::function<std::optional<std::vector<std::string>>()>;
-void SetPortNameSource(PortNameSource source);
+std::optional<std::vector<std::string>> SystemPortNames(const PortLookup& lookup);
 
 // Linux: the machine's numbered serial ports, pinned ones included, in no particular order.
-std::vector<SystemPort> SystemPorts();
-
-// Where the Linux device list is read: /sys/class/tty and /dev unless a test points elsewhere.
-struct DeviceTreeRoots {
-    std::string SysClassTty = "/sys/class/tty";
-    std::string Dev = "/dev";
-};
-void SetDeviceTreeRoots(const DeviceTreeRoots& roots);
-const DeviceTreeRoots& CurrentDeviceTreeRoots();
+std::vector<SystemPort> SystemPorts(const PortLookup& lookup);
 
 }

@@ -29,8 +29,9 @@ std::string StringValue(HKEY key, DWORD index)
 
 }
 
-// Read access is enough to list the ports; asking for more would fail for ordinary users.
-std::optional<std::vector<std::string>> SystemPortNames()
+// Read access is enough to list the ports; asking for more would fail for ordinary users. Windows
+// numbers its COM ports itself, so pins are not consulted.
+std::optional<std::vector<std::string>> SystemPortNames(const PortLookup&)
 {
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, SerialCommKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
@@ -47,17 +48,17 @@ std::optional<std::vector<std::string>> SystemPortNames()
     return names;
 }
 
-std::string DevicePathOf(const std::string& portName)
+std::string DevicePathOf(const std::string& portName, const PortLookup&)
 {
     const int number = TCommSerialPortInfo::PortNo(portName);
     return number > 0 ? "\\\\.\\" + TCommSerialPortInfo::PortName(number) : portName;
 }
 
-std::vector<std::string> DevicePathsOf(const std::vector<std::string>& portNames)
+std::vector<std::string> DevicePathsOf(const std::vector<std::string>& portNames, const PortLookup& lookup)
 {
     std::vector<std::string> paths;
     for (const std::string& name : portNames)
-        paths.push_back(DevicePathOf(name));
+        paths.push_back(DevicePathOf(name, lookup));
     return paths;
 }
 

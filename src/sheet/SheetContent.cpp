@@ -7,8 +7,8 @@
 #include "lang/RecordText.h"
 #include "lang/Utf8Text.h"
 #include "model/Frequency.h"
+#include "model/ModelName.h"
 #include "model/OptionTable.h"
-#include "ui/ModelName.h"
 
 using TTeskFuncs::TLangType;
 

@@ -6,16 +6,16 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
-#include "dialogs/Notices.h"
 #include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
 #include "model/ChannelRows.h"
+#include "model/ModelName.h"
+#include "notices/Notices.h"
 #include "ui/ChannelClipboard.h"
 #include "ui/ChannelInfoPage.h"
 #include "ui/DeviceInfoText.h"
 #include "ui/ImportReportDialog.h"
 #include "ui/MainWindow.h"
-#include "ui/ModelName.h"
 #include "ui/editors/EditorPages.h"
 
 // The Edit menu's history and the commands on whole channel rows.

@@ -4,7 +4,6 @@
 #include <QPrinter>
 #include <QTableWidget>
 
-#include "dialogs/Notices.h"
 #include "files/AtomicFile.h"
 #include "files/ChannelCsv.h"
 #include "files/TextFile.h"
@@ -12,6 +11,7 @@
 #include "lang/CsvReportText.h"
 #include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
+#include "notices/Notices.h"
 #include "sheet/SheetDocument.h"
 #include "ui/ChannelInfoPage.h"
 #include "ui/ImportReportDialog.h"

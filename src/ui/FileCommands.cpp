@@ -5,9 +5,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "dialogs/Notices.h"
-#include "dialogs/RecordCheckDlg.h"
-#include "dialogs/WarnDialogs.h"
 #include "files/AtomicFile.h"
 #include "files/BackupStore.h"
 #include "files/ChannelDataFile.h"
@@ -15,6 +12,9 @@
 #include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
 #include "lang/TextTable.h"
+#include "notices/Notices.h"
+#include "notices/RecordCheckDlg.h"
+#include "notices/WarnDialogs.h"
 #include "ui/ChannelInfoPage.h"
 #include "ui/MainWindow.h"
 

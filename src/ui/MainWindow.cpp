@@ -12,16 +12,15 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "dialogs/AccessibleNames.h"
-#include "dialogs/Notices.h"
 #include "lang/AppLang.h"
 #include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
 #include "lang/TextTable.h"
-#include "ports/SerialPortInfo.h"
+#include "model/ModelName.h"
+#include "notices/AccessibleNames.h"
+#include "notices/Notices.h"
 #include "ui/BandChoice.h"
 #include "ui/ChannelInfoPage.h"
-#include "ui/ModelName.h"
 #include "ui/ProgramFont.h"
 #include "ui/editors/EditorPages.h"
 
@@ -144,7 +143,7 @@ void TForm1::StartUp()
     link_.PortNumber = DefaultPortNumber;
     config_ = LoadAppSettings(settingsPath_, &settingsRead_);
     link_ = {config_.Port, config_.AutoSeachPort, config_.FastLink};
-    TeskComm32::SetPinnedPorts(config_.PinnedPorts);
+    link_.Ports.Pinned = config_.PinnedPorts;
 
     // Only there to take the focus from an open editor; it hides under the pages.
     bHide->setGeometry(0, 0, 1, 1);

@@ -5,18 +5,18 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "dialogs/Notices.h"
-#include "dialogs/RecordCheckDlg.h"
-#include "dialogs/WarnDialogs.h"
-#include "dialogs/password/PasswordMenu.h"
 #include "factory/AdjustmentBlock.h"
 #include "factory/AdjustmentMenu.h"
 #include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
 #include "lang/TextTable.h"
-#include "link/PortDialog.h"
-#include "link/ProgramDialog.h"
+#include "link/dialogs/PortDialog.h"
+#include "link/dialogs/ProgramDialog.h"
 #include "model/RecordCheck.h"
+#include "notices/Notices.h"
+#include "notices/RecordCheckDlg.h"
+#include "notices/WarnDialogs.h"
+#include "password/PasswordMenu.h"
 #include "ui/MainWindow.h"
 #include "ui/SeriesWriteDialog.h"
 

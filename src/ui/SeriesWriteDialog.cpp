@@ -14,8 +14,6 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "dialogs/AccessibleNames.h"
-#include "dialogs/Notices.h"
 #include "files/ProgrammingLog.h"
 #include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
@@ -26,6 +24,8 @@
 #include "link/engine/LinkEngine.h"
 #include "model/DtmfDigits.h"
 #include "model/IdSeries.h"
+#include "notices/AccessibleNames.h"
+#include "notices/Notices.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "dialogs/NoticeParts.h"
-#include "dialogs/WarnDialogs.h"
 #include "lang/AppLang.h"
 #include "lang/TextTable.h"
+#include "notices/NoticeParts.h"
+#include "notices/WarnDialogs.h"
 #include "ui/MainWindow.h"
 #include "ui/editors/EditorPages.h"
 

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 
+#include "BuiltProgram.h"
 #include "CliRunner.h"
+#include "EnvOverride.h"
 #include "FileContents.h"
 #include "QuickRadio.h"
 #include "RadioProcess.h"
@@ -12,6 +15,7 @@
 #include "cli/ExitCodes.h"
 #include "files/AppSettings.h"
 #include "files/ChannelDataFile.h"
+#include "files/SettingsLocation.h"
 
 namespace {
 
@@ -203,6 +207,24 @@ TEST(TransferCommands, PortsListsNamesWithTheirDevices)
     const std::string first = run.out.substr(0, run.out.find('\n'));
     EXPECT_EQ(first.rfind("COM", 0), 0u) << first;
     EXPECT_EQ(std::count(first.begin(), first.end(), '\t'), 2);
+}
+
+// A copy of the program with a settings file beside it that pins COM7 to the radio: the list and a
+// transfer both take COM7 to mean the radio.
+TEST(TransferCommands, ComNamesFollowThePinsOfTheSettingsFile)
+{
+    ScratchDir dir;
+    RadioProcess radio(QuickRadio);
+    const std::string bin = dir.File("bin");
+    std::filesystem::create_directory(bin);
+    std::filesystem::copy_file(BuiltProgram("kr-t27-cli"), bin + "/kr-t27-cli");
+    WriteAll(bin + "/" + SettingsFileName, "[Ports]\nCOM7=" + radio.LinkPath() + "\n");
+    const EnvOverride copy("KR_T27_BIN", bin);
+
+    const CliRun ports = RunCli({"ports"});
+    EXPECT_NE(ports.out.find("COM7\t" + radio.LinkPath() + "\tsystem\n"), std::string::npos) << ports.out;
+    const CliRun read = RunCli({"read", "--port", "COM7", "--out", dir.File("read.Kqd"), "--no-backup", "--fast"});
+    EXPECT_EQ(read.status, ExitSuccess) << read.err;
 }
 
 }

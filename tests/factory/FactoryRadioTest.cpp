@@ -20,7 +20,6 @@
 #include "factory/SerialNumber.h"
 #include "factory/WriteSnDlg.h"
 #include "lang/AppLang.h"
-#include "ports/SerialPortInfo.h"
 
 namespace {
 
@@ -39,9 +38,9 @@ protected:
     void SetUp() override
     {
         ApplyLanguageSetting(LanguageSetting::English);
-        TeskComm32::SetPinnedPorts({{1, radio.LinkPath()}});
         objects.Link.PortNumber = 1;
         objects.Link.AutoSearchPort = false;
+        objects.Link.Ports.Pinned = {{1, radio.LinkPath()}};
     }
 
     // Clicks `button`, starts the transfer it opens and returns the notice it ended with.
@@ -193,7 +192,7 @@ TEST_F(FactoryRadio, AWriteWhoseBackupFailsWritesNothingAndSaysWhy)
     RadioArgs guardedOptions = RadioOptions;
     guardedOptions.insert(guardedOptions.end(), {"--password", "secret"});
     RadioProcess guarded(guardedOptions, &BlankMemory);
-    TeskComm32::SetPinnedPorts({{1, guarded.LinkPath()}});
+    objects.Link.Ports.Pinned = {{1, guarded.LinkPath()}};
     EXPECT_EQ(Transfer(dialog.bWrite),
               QStringLiteral("Nothing was written: the radio's calibration could not be backed up first.\n"
                              "Password Error"));

@@ -1,10 +1,9 @@
 #include "FakeDeviceTree.h"
 
 #include <filesystem>
+#include <utility>
 
 #include "FileContents.h"
-#include "ports/SerialPortInfo.h"
-#include "ports/SystemPorts.h"
 
 namespace fs = std::filesystem;
 
@@ -13,13 +12,11 @@ FakeDeviceTree::FakeDeviceTree()
     fs::create_directories(dir.Path() + "/sys/class/tty");
     fs::create_directories(dir.Path() + "/dev");
     fs::create_directories(dir.Path() + "/sys/drivers");
-    TeskComm32::SetDeviceTreeRoots({dir.Path() + "/sys/class/tty", dir.Path() + "/dev"});
 }
 
-FakeDeviceTree::~FakeDeviceTree()
+TeskComm32::PortLookup FakeDeviceTree::Lookup(std::map<int, std::string> pinned) const
 {
-    TeskComm32::SetDeviceTreeRoots({});
-    TeskComm32::SetPinnedPorts({});
+    return {std::move(pinned), {dir.Path() + "/sys/class/tty", dir.Path() + "/dev"}, {}};
 }
 
 void FakeDeviceTree::AddTty(const std::string& name, const std::string& uartType, const std::string& driver)

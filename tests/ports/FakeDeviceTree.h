@@ -1,17 +1,20 @@
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "ScratchDir.h"
+#include "ports/PortLookup.h"
 
-// A throw-away /sys/class/tty and /dev in a temporary directory, made current for the port
-// enumeration while the object lives.
+// A throw-away /sys/class/tty and /dev in a temporary directory.
 class FakeDeviceTree {
 public:
     FakeDeviceTree();
-    ~FakeDeviceTree();
     FakeDeviceTree(const FakeDeviceTree&) = delete;
     FakeDeviceTree& operator=(const FakeDeviceTree&) = delete;
+
+    // The port lookup that reads this tree, with `pinned` ports.
+    TeskComm32::PortLookup Lookup(std::map<int, std::string> pinned = {}) const;
 
     // A tty with its /dev node; `uartType` is written to its "type" attribute when not empty,
     // `driver` becomes the name its device/driver link points to when not empty.

@@ -9,6 +9,7 @@
 namespace {
 
 using TeskComm32::DevicePathOf;
+using TeskComm32::PortLookup;
 using TeskComm32::TCommSerialPortInfo;
 using Names = std::vector<std::string>;
 
@@ -47,14 +48,15 @@ TEST(LinuxPorts, DetectedPortsAreNumberedFromOne)
 {
     FakeDeviceTree tree;
     AddTypicalMachine(tree);
-    const TCommSerialPortInfo info;
+    const PortLookup ports = tree.Lookup();
+    const TCommSerialPortInfo info(ports);
     EXPECT_TRUE(info.FromSystem);
     EXPECT_EQ(info.PortList, (Names{"COM1", "COM2", "COM3", "COM4", "COM5"}));
-    EXPECT_EQ(DevicePathOf("COM1"), tree.DevPath("ttyUSB2"));
-    EXPECT_EQ(DevicePathOf("com2"), tree.DevPath("ttyUSB10"));
-    EXPECT_EQ(DevicePathOf("COM3"), tree.DevPath("ttyACM0"));
-    EXPECT_EQ(DevicePathOf("COM4"), tree.DevPath("ttyS0"));
-    EXPECT_EQ(DevicePathOf("COM5"), tree.DevPath("ttyS3"));
+    EXPECT_EQ(DevicePathOf("COM1", ports), tree.DevPath("ttyUSB2"));
+    EXPECT_EQ(DevicePathOf("com2", ports), tree.DevPath("ttyUSB10"));
+    EXPECT_EQ(DevicePathOf("COM3", ports), tree.DevPath("ttyACM0"));
+    EXPECT_EQ(DevicePathOf("COM4", ports), tree.DevPath("ttyS0"));
+    EXPECT_EQ(DevicePathOf("COM5", ports), tree.DevPath("ttyS3"));
 }
 
 TEST(LinuxPorts, MachineWithoutSerialPortsGetsTheFallback)
@@ -62,10 +64,11 @@ TEST(LinuxPorts, MachineWithoutSerialPortsGetsTheFallback)
     FakeDeviceTree tree;
     tree.AddTty("tty0");
     tree.AddTty("ttyS0", "0");
-    const TCommSerialPortInfo info;
+    const PortLookup ports = tree.Lookup();
+    const TCommSerialPortInfo info(ports);
     EXPECT_FALSE(info.FromSystem);
     EXPECT_EQ(info.PortList, (Names{"COM1", "COM2", "COM3", "COM4"}));
-    EXPECT_EQ(DevicePathOf("COM1"), "");
+    EXPECT_EQ(DevicePathOf("COM1", ports), "");
 }
 
 TEST(LinuxPorts, PinnedPortsKeepTheirNumbersAndAreNotListedTwice)
@@ -74,17 +77,17 @@ TEST(LinuxPorts, PinnedPortsKeepTheirNumbersAndAreNotListedTwice)
     AddTypicalMachine(tree);
     const std::string byId = tree.AddLink("dev/serial/by-id/usb-cable-if00", tree.DevPath("ttyACM0"));
     const std::string radio = tree.AddFile("radio-link");
-    TeskComm32::SetPinnedPorts({{2, byId}, {5, tree.Path("absent")}, {12, radio}});
+    const PortLookup ports = tree.Lookup({{2, byId}, {5, tree.Path("absent")}, {12, radio}});
 
-    const TCommSerialPortInfo info;
+    const TCommSerialPortInfo info(ports);
     EXPECT_EQ(info.PortList, (Names{"COM1", "COM2", "COM3", "COM4", "COM6", "COM12"}));
-    EXPECT_EQ(DevicePathOf("COM1"), tree.DevPath("ttyUSB2"));
-    EXPECT_EQ(DevicePathOf("COM2"), byId);
-    EXPECT_EQ(DevicePathOf("COM3"), tree.DevPath("ttyUSB10"));
-    EXPECT_EQ(DevicePathOf("COM4"), tree.DevPath("ttyS0"));
-    EXPECT_EQ(DevicePathOf("COM5"), "");
-    EXPECT_EQ(DevicePathOf("COM6"), tree.DevPath("ttyS3"));
-    EXPECT_EQ(DevicePathOf("COM12"), radio);
+    EXPECT_EQ(DevicePathOf("COM1", ports), tree.DevPath("ttyUSB2"));
+    EXPECT_EQ(DevicePathOf("COM2", ports), byId);
+    EXPECT_EQ(DevicePathOf("COM3", ports), tree.DevPath("ttyUSB10"));
+    EXPECT_EQ(DevicePathOf("COM4", ports), tree.DevPath("ttyS0"));
+    EXPECT_EQ(DevicePathOf("COM5", ports), "");
+    EXPECT_EQ(DevicePathOf("COM6", ports), tree.DevPath("ttyS3"));
+    EXPECT_EQ(DevicePathOf("COM12", ports), radio);
 }
 
 TEST(LinuxPorts, PinnedPortVanishesWithItsPathButKeepsItsNumberFree)
@@ -92,10 +95,10 @@ TEST(LinuxPorts, PinnedPortVanishesWithItsPathButKeepsItsNumberFree)
     FakeDeviceTree tree;
     tree.AddTty("ttyUSB0");
     const std::string dangling = tree.AddLink("dev/serial/by-id/gone", tree.Path("dev/ttyUSB7"));
-    TeskComm32::SetPinnedPorts({{1, dangling}});
-    const TCommSerialPortInfo info;
+    const PortLookup ports = tree.Lookup({{1, dangling}});
+    const TCommSerialPortInfo info(ports);
     EXPECT_EQ(info.PortList, (Names{"COM2"}));
-    EXPECT_EQ(DevicePathOf("COM2"), tree.DevPath("ttyUSB0"));
+    EXPECT_EQ(DevicePathOf("COM2", ports), tree.DevPath("ttyUSB0"));
 }
 
 TEST(LinuxPorts, PinnedPortsAreListedWithoutSysfs)
@@ -103,8 +106,7 @@ TEST(LinuxPorts, PinnedPortsAreListedWithoutSysfs)
     FakeDeviceTree tree;
     const std::string radio = tree.AddFile("radio-link");
     tree.RemoveSysfs();
-    TeskComm32::SetPinnedPorts({{3, radio}});
-    const TCommSerialPortInfo info;
+    const TCommSerialPortInfo info(tree.Lookup({{3, radio}}));
     EXPECT_TRUE(info.FromSystem);
     EXPECT_EQ(info.PortList, (Names{"COM3"}));
 }
@@ -114,10 +116,10 @@ TEST(LinuxPorts, InvalidPinsAreIgnored)
     FakeDeviceTree tree;
     tree.AddTty("ttyUSB0");
     const std::string radio = tree.AddFile("radio-link");
-    TeskComm32::SetPinnedPorts({{0, radio}, {-3, radio}, {4, ""}});
-    const TCommSerialPortInfo info;
+    const PortLookup ports = tree.Lookup({{0, radio}, {-3, radio}, {4, ""}});
+    const TCommSerialPortInfo info(ports);
     EXPECT_EQ(info.PortList, (Names{"COM1"}));
-    EXPECT_EQ(DevicePathOf("COM1"), tree.DevPath("ttyUSB0"));
+    EXPECT_EQ(DevicePathOf("COM1", ports), tree.DevPath("ttyUSB0"));
 }
 
 // A dealer's bench may pin a port for every radio it ever met: the list stays right at any length.
@@ -133,21 +135,22 @@ TEST(LinuxPorts, ThousandsOfPinnedPortsAreListedWithTheirDevices)
         expectedNames.push_back("COM" + std::to_string(number * 2));
         expectedPaths.push_back(pins[number * 2]);
     }
-    TeskComm32::SetPinnedPorts(pins);
+    const PortLookup ports = tree.Lookup(pins);
     expectedNames.insert(expectedNames.begin(), "COM1");
     expectedPaths.insert(expectedPaths.begin(), tree.DevPath("ttyUSB0"));
 
-    const TCommSerialPortInfo info;
+    const TCommSerialPortInfo info(ports);
     EXPECT_EQ(info.PortList, expectedNames);
-    EXPECT_EQ(TeskComm32::DevicePathsOf(info.PortList), expectedPaths);
+    EXPECT_EQ(TeskComm32::DevicePathsOf(info.PortList, ports), expectedPaths);
 }
 
 TEST(DevicePathOf, DevicePathsPassUnchanged)
 {
     FakeDeviceTree tree;
-    EXPECT_EQ(DevicePathOf("/dev/pts/3"), "/dev/pts/3");
-    EXPECT_EQ(DevicePathOf("/tmp/radio"), "/tmp/radio");
-    EXPECT_EQ(TeskComm32::DevicePathsOf({"/tmp/radio", "COM9"}), (Names{"/tmp/radio", ""}));
+    const PortLookup ports = tree.Lookup();
+    EXPECT_EQ(DevicePathOf("/dev/pts/3", ports), "/dev/pts/3");
+    EXPECT_EQ(DevicePathOf("/tmp/radio", ports), "/tmp/radio");
+    EXPECT_EQ(TeskComm32::DevicePathsOf({"/tmp/radio", "COM9"}, ports), (Names{"/tmp/radio", ""}));
 }
 
 }

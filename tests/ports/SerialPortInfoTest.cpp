@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include "ports/PortLookup.h"
 #include "ports/SerialPortInfo.h"
-#include "ports/SystemPorts.h"
 
 namespace {
 
 using TeskComm32::TCommSerialPortInfo;
 using Names = std::vector<std::string>;
+
+// A machine whose system lists what `names` gives.
+TeskComm32::PortLookup MachineListing(TeskComm32::PortNameSource names) { return {{}, {}, std::move(names)}; }
 
 struct PortNoCase {
     std::string name;
@@ -63,16 +66,12 @@ const ListCase ListCases[] = {
     {"SuffixAfterTheNumberIsDropped", Names{"COM3:", "COM12"}, {"COM3", "COM12"}, true},
 };
 
-class ListTest : public ::testing::TestWithParam<ListCase> {
-protected:
-    void TearDown() override { TeskComm32::SetPortNameSource(nullptr); }
-};
+class ListTest : public ::testing::TestWithParam<ListCase> {};
 
 TEST_P(ListTest, BuildsTheSortedListOrTheFallback)
 {
     const ListCase& c = GetParam();
-    TeskComm32::SetPortNameSource([&c] { return c.deviceList; });
-    const TCommSerialPortInfo info;
+    const TCommSerialPortInfo info(MachineListing([&c] { return c.deviceList; }));
     EXPECT_EQ(info.PortList, c.portList);
     EXPECT_EQ(info.FromSystem, c.fromSystem);
 }
@@ -83,15 +82,13 @@ INSTANTIATE_TEST_SUITE_P(DeviceLists, ListTest, ::testing::ValuesIn(ListCases),
 TEST(Refresh, StartsAfreshEachTime)
 {
     Names devices = {"COM3"};
-    TeskComm32::SetPortNameSource([&devices] { return devices; });
-    TCommSerialPortInfo info;
+    TCommSerialPortInfo info(MachineListing([&devices] { return devices; }));
     info.Refresh();
     EXPECT_EQ(info.PortList, Names{"COM3"});
     devices = {};
     info.Refresh();
     EXPECT_EQ(info.PortList, Fallback);
     EXPECT_FALSE(info.FromSystem);
-    TeskComm32::SetPortNameSource(nullptr);
 }
 
 }

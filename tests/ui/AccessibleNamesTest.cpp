@@ -12,8 +12,8 @@
 
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
-#include "dialogs/Notices.h"
 #include "factory/AccessCode.h"
+#include "notices/Notices.h"
 
 namespace {
 

@@ -21,14 +21,14 @@
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
 #include "WidgetDriving.h"
-#include "dialogs/WarnDialogs.h"
-#include "ui/ImportReportDialog.h"
 #include "files/ChannelDataFile.h"
 #include "lang/AppLang.h"
 #include "lang/ChannelTexts.h"
 #include "lang/TextTable.h"
 #include "model/RecordSnapshot.h"
 #include "model/Tone.h"
+#include "notices/WarnDialogs.h"
+#include "ui/ImportReportDialog.h"
 #include "ui/editors/EditorPages.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include "FileContents.h"
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
-#include "dialogs/WarnDialogs.h"
 #include "files/ChannelCsv.h"
+#include "notices/WarnDialogs.h"
 #include "ui/ImportReportDialog.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include "FileContents.h"
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
-#include "dialogs/WarnDialogs.h"
 #include "lang/AppLang.h"
+#include "notices/WarnDialogs.h"
 
 namespace {
 

@@ -16,12 +16,12 @@
 #include "ModalDriver.h"
 #include "QuickRadio.h"
 #include "RadioProcess.h"
-#include "dialogs/RecordCheckDlg.h"
 #include "factory/AccessCode.h"
-#include "dialogs/WarnDialogs.h"
 #include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
 #include "model/MemoryImage.h"
+#include "notices/RecordCheckDlg.h"
+#include "notices/WarnDialogs.h"
 
 namespace {
 

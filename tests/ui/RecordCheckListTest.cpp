@@ -7,10 +7,10 @@
 #include "FileContents.h"
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
-#include "dialogs/RecordCheckDlg.h"
 #include "lang/AppLang.h"
 #include "lang/DisplayMessage.h"
-#include "link/ProgramDialog.h"
+#include "link/dialogs/ProgramDialog.h"
+#include "notices/RecordCheckDlg.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
-#include "dialogs/WarnDialogs.h"
+#include "notices/WarnDialogs.h"
 
 namespace {
 

@@ -17,13 +17,13 @@
 #include "ModalDriver.h"
 #include "QuickRadio.h"
 #include "RadioProcess.h"
-#include "dialogs/WarnDialogs.h"
 #include "lang/DisplayMessage.h"
 #include "lang/IdSeriesMessage.h"
 #include "lang/TextTable.h"
 #include "model/DtmfDigits.h"
 #include "model/IdSeries.h"
 #include "model/MemoryImage.h"
+#include "notices/WarnDialogs.h"
 
 namespace {
 

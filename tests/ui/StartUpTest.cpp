@@ -13,9 +13,9 @@
 #include "FileContents.h"
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
-#include "dialogs/WarnDialogs.h"
 #include "files/AppSettings.h"
 #include "model/BandLimits.h"
+#include "notices/WarnDialogs.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "model/LocalClock.h"
 #include "model/MemoryImage.h"
 #include "model/RadioSettings.h"
+#include "ports/PortLookup.h"
 
 enum class TransferKind : uint8_t {
     Normal = 0,
@@ -29,7 +30,8 @@ constexpr uint16_t AdjustmentBlockAddress = 0x4370;
 constexpr size_t AdjustmentBlockSize = 66;
 constexpr uint16_t SerialNumberAddress = 0x430C;
 
-// Which port the link uses: the n of COMn, or every listed port in turn.
+// Which port the link uses: the n of COMn, or every listed port in turn, and how this machine's
+// COM numbers are looked up.
 struct LinkSettings {
     int PortNumber = 1;
     bool AutoSearchPort = true;
@@ -39,6 +41,8 @@ struct LinkSettings {
     // first. A normal transfer's password frame repeats them: the radio ignores that payload, and
     // the radio that received them knows them already.
     PasswordPayload LastPasswordPayload{};
+    // The settings file's pinned ports go here before a port is listed or opened.
+    TeskComm32::PortLookup Ports{};
 };
 
 using SerialNumberBytes = std::array<uint8_t, DeviceSnSize>;

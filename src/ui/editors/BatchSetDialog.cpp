@@ -5,12 +5,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "dialogs/AccessibleNames.h"
 #include "lang/TextTable.h"
 #include "model/ChannelBatchFill.h"
 #include "model/FieldEntry.h"
 #include "model/Frequency.h"
 #include "model/ToneLists.h"
+#include "notices/AccessibleNames.h"
 #include "ui/editors/ChoiceTexts.h"
 #include "ui/editors/EditorPages.h"
 #include "ui/editors/FocusLoss.h"

@@ -1,0 +1,283 @@
+#include "link/dialogs/ProgramDialog.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "lang/DisplayMessage.h"
+#include "lang/TextTable.h"
+#include "link/ProgramDialogEntry.h"
+#include "link/TransferNotice.h"
+#include "link/TransferRunner.h"
+#include "link/TransferTargets.h"
+#include "link/dialogs/ModalResult.h"
+#include "link/engine/WriteVerify.h"
+#include "notices/AccessibleNames.h"
+#include "notices/Notices.h"
+
+namespace {
+
+constexpr int ProgressMaximum = 100;
+// Wide enough for the longest caption the opener sets, in every language.
+constexpr int BevelMinimumWidth = 300;
+
+QString DialogText(int entry) { return DisplayText(ProgramDialogText(entry)); }
+
+// What the handshake is doing, for the line under the bar; nothing once blocks move.
+QString StepText(int linkStep)
+{
+    if (linkStep == 0)
+        return DisplayMessage({MessageId::Connecting});
+    if (linkStep < BlockStep)
+        return DisplayMessage({MessageId::CheckingPassword});
+    return {};
+}
+
+QPushButton* NewButton(const char* objectName, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    return button;
+}
+
+}
+
+struct TProgramDialog::Impl {
+    Impl(const TransferContext& context, TProgramDialog* dialog);
+
+    TransferContext context;
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+    QFrame* Bevel1;
+    QProgressBar* ProgressBar1;
+    QLabel* StatusText;
+    QPushButton* ProgramStart;
+    QCheckBox* VerifyAfterWrite;
+    TransferRunner runner;
+    // The read before a write, on objects of its own so the write sends what it would without it.
+    ReadFirst readFirst;
+    std::unique_ptr<TransferTargets> readFirstTargets;
+    std::unique_ptr<TransferRunner> firstReader;
+    // Where the data read first went, for the ending notice.
+    QString keptNotice;
+    // The read after a write, on objects of its own so the record stays as written.
+    std::unique_ptr<TransferTargets> readBack;
+    std::unique_ptr<TransferRunner> verifier;
+    bool started = false;
+    // Why the named port did not open, as the runner worded it.
+    QString portProblem;
+};
+
+TProgramDialog::Impl::Impl(const TransferContext& transfer, TProgramDialog* dialog)
+    : context(transfer),
+      OKBtn(NewButton("OKBtn", "OK", dialog)),
+      CancelBtn(NewButton("CancelBtn", DialogText(CancelCaption), dialog)),
+      Bevel1(new QFrame(dialog)),
+      ProgressBar1(new QProgressBar(Bevel1)),
+      StatusText(new QLabel(Bevel1)),
+      ProgramStart(NewButton("ProgramStart", DialogText(StartCaption), dialog)),
+      VerifyAfterWrite(new QCheckBox(DisplayMessage({MessageId::VerifyAfterWriting}), dialog)),
+      runner(transfer, dialog)
+{
+    VerifyAfterWrite->setObjectName("VerifyAfterWrite");
+    VerifyAfterWrite->setAccessibleName(VerifyAfterWrite->text());
+    Bevel1->setObjectName("Bevel1");
+    Bevel1->setFrameShape(QFrame::Box);
+    Bevel1->setMinimumWidth(BevelMinimumWidth);
+    ProgressBar1->setObjectName("ProgressBar1");
+    ProgressBar1->setRange(0, ProgressMaximum);
+    ProgressBar1->setValue(0);
+    StatusText->setObjectName("StatusText");
+    StatusText->setAccessibleName(DisplayMessage({MessageId::TransferStatusName}));
+    OKBtn->setVisible(false);
+}
+
+TProgramDialog::TProgramDialog(const TransferContext& context, QWidget* owner)
+    : QDialog(owner), impl_(new Impl(context, this))
+{
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    NameControlsWhenShown(this);
+    auto* bevelLayout = new QVBoxLayout(impl_->Bevel1);
+    bevelLayout->addWidget(impl_->ProgressBar1);
+    bevelLayout->addWidget(impl_->StatusText);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(impl_->OKBtn);
+    buttons->addWidget(impl_->ProgramStart);
+    buttons->addWidget(impl_->CancelBtn);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(impl_->Bevel1);
+    layout->addWidget(impl_->VerifyAfterWrite);
+    layout->addLayout(buttons);
+    impl_->VerifyAfterWrite->setVisible(VerifyOffered());
+
+    TransferRunner& runner = impl_->runner;
+    runner.SetBandQuestion([this] { return AskBandQuestion(); });
+    connect(&runner, &TransferRunner::progressChanged, impl_->ProgressBar1, &QProgressBar::setValue);
+    connect(&runner, &TransferRunner::linkStepChanged, impl_->StatusText,
+            [this](int step) { impl_->StatusText->setText(StepText(step)); });
+    connect(&runner, &TransferRunner::portProblem, this, [this](const QString& why) { impl_->portProblem = why; });
+    connect(&runner, &TransferRunner::finished, this, &TProgramDialog::TransferFinished);
+    connect(impl_->OKBtn, &QPushButton::clicked, this, [this] { done(ModalResultOk); });
+    connect(impl_->CancelBtn, &QPushButton::clicked, this, [this] { done(ModalResultCancel); });
+    connect(impl_->ProgramStart, &QPushButton::clicked, this, &TProgramDialog::ProgramStartClick);
+}
+
+TProgramDialog::~TProgramDialog() = default;
+
+void TProgramDialog::SetReadFirst(ReadFirst read) { impl_->readFirst = std::move(read); }
+
+void TProgramDialog::SetVerifyAfterWrite(bool verify) { impl_->VerifyAfterWrite->setChecked(verify); }
+
+bool TProgramDialog::VerifyAfterWrite() const { return impl_->VerifyAfterWrite->isChecked(); }
+
+TransferTrace TProgramDialog::Trace() const
+{
+    TransferTrace trace;
+    if (impl_->firstReader)
+        trace.Append(impl_->firstReader->Trace());
+    trace.Append(impl_->runner.Trace());
+    if (impl_->verifier)
+        trace.Append(impl_->verifier->Trace());
+    return trace;
+}
+
+void TProgramDialog::SetWriteBackup(bool keep) { impl_->runner.SetWriteBackup(keep); }
+
+const BackupResult& TProgramDialog::WriteBackup() const { return impl_->runner.WriteBackup(); }
+
+bool TProgramDialog::VerifyOffered() const
+{
+    return impl_->context.Kind == TransferKind::Normal && !impl_->context.IsRead;
+}
+
+void TProgramDialog::ProgramStartClick()
+{
+    impl_->CancelBtn->setEnabled(false);
+    impl_->ProgramStart->setEnabled(false);
+    impl_->started = true;
+    impl_->VerifyAfterWrite->setEnabled(false);
+    if (impl_->readFirst.keep)
+        StartReadFirst();
+    else
+        impl_->runner.Start(PortChoiceFor(impl_->context.Link));
+}
+
+void TProgramDialog::StartReadFirst()
+{
+    impl_->readFirstTargets = TransferTargets::ForReadBack(impl_->context);
+    impl_->firstReader =
+        std::make_unique<TransferRunner>(impl_->readFirstTargets->Context(impl_->readFirst.kind, true));
+    TransferRunner& reader = *impl_->firstReader;
+    connect(&reader, &TransferRunner::progressChanged, impl_->ProgressBar1, &QProgressBar::setValue);
+    connect(&reader, &TransferRunner::linkStepChanged, impl_->StatusText, [this](int step) {
+        const QString handshake = StepText(step);
+        impl_->StatusText->setText(handshake.isEmpty() ? impl_->readFirst.status : handshake);
+    });
+    connect(&reader, &TransferRunner::portProblem, this, [this](const QString& why) { impl_->portProblem = why; });
+    connect(&reader, &TransferRunner::finished, this, &TProgramDialog::ReadFirstFinished);
+    reader.Start(PortChoiceFor(impl_->context.Link));
+}
+
+// The write goes to the port the read found the radio on.
+void TProgramDialog::ReadFirstFinished(LinkOutcome outcome)
+{
+    QStringList notWritten{impl_->readFirst.notWritten};
+    if (outcome != LinkOutcome::Success) {
+        notWritten << OutcomeNoticeLines(outcome, impl_->portProblem, false);
+        End(false, false, notWritten.join('\n'));
+        return;
+    }
+    impl_->firstReader->ApplyResult();
+    const KeptBeforeWrite kept = impl_->readFirst.keep(impl_->readFirstTargets->Context(impl_->readFirst.kind, true));
+    if (!kept.kept) {
+        notWritten << kept.notice;
+        End(false, false, notWritten.join('\n'));
+        return;
+    }
+    impl_->keptNotice = kept.notice;
+    impl_->ProgressBar1->setValue(0);
+    impl_->runner.Start(PortChoice::Named(impl_->firstReader->PortInUse()));
+}
+
+bool TProgramDialog::AskBandQuestion()
+{
+    return Confirm(this, DialogText(BandDifferenceQuestion), DialogText(ContinueCaption), DialogText(CancelCaption));
+}
+
+void TProgramDialog::TransferFinished(LinkOutcome outcome)
+{
+    if (outcome == LinkOutcome::Success && VerifyOffered() && VerifyAfterWrite()) {
+        StartVerify();
+        return;
+    }
+    const bool succeeded = outcome == LinkOutcome::Success;
+    End(succeeded, succeeded, NoticeText(outcome));
+}
+
+// A normal read on the port the write found the radio on.
+void TProgramDialog::StartVerify()
+{
+    impl_->StatusText->setText(DisplayMessage({MessageId::Verifying}));
+    impl_->ProgressBar1->setValue(0);
+    impl_->readBack = TransferTargets::ForReadBack(impl_->context);
+    impl_->verifier =
+        std::make_unique<TransferRunner>(impl_->readBack->Context(TransferKind::Normal, true));
+    TransferRunner& verifier = *impl_->verifier;
+    connect(&verifier, &TransferRunner::progressChanged, impl_->ProgressBar1, &QProgressBar::setValue);
+    connect(&verifier, &TransferRunner::portProblem, this, [this](const QString& why) { impl_->portProblem = why; });
+    connect(&verifier, &TransferRunner::finished, this, &TProgramDialog::VerifyFinished);
+    verifier.Start(PortChoice::Named(impl_->runner.PortInUse()));
+}
+
+// The write itself succeeded either way; only a radio holding what was sent ends in success.
+void TProgramDialog::VerifyFinished(LinkOutcome outcome)
+{
+    if (outcome != LinkOutcome::Success) {
+        End(true, false, NoticeText(outcome));
+        return;
+    }
+    const VerifyResult result = CompareWritten(impl_->context.Image, impl_->readBack->Image);
+    if (result.Matches())
+        End(true, true, DialogText(SuccessText));
+    else
+        End(true, false, DisplayMessage(VerifyMismatchMessage(result)));
+}
+
+void TProgramDialog::End(bool transferred, bool succeeded, const QString& notice)
+{
+    if (!notice.isEmpty())
+        ShowNotice(this, impl_->keptNotice.isEmpty() ? notice : notice + '\n' + impl_->keptNotice);
+    if (transferred) {
+        impl_->runner.ApplyResult();
+        emit transferSucceeded();
+    }
+    impl_->started = false;
+    done(succeeded ? ModalResultOk : ModalResultCancel);
+}
+
+QString TProgramDialog::NoticeText(LinkOutcome outcome) const
+{
+    return OutcomeNoticeLines(outcome, impl_->portProblem, impl_->runner.PartlyWritten()).join('\n');
+}
+
+// Once started, a transfer runs to one of its endings (the time-out ends a silent one); closing
+// the window half-way would leave the radio in programming mode.
+void TProgramDialog::reject()
+{
+    if (!impl_->started)
+        QDialog::reject();
+}
+
+void TProgramDialog::closeEvent(QCloseEvent* event)
+{
+    if (impl_->started)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}

@@ -1,0 +1,307 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "ModalDriver.h"
+#include "PseudoTerminal.h"
+#include "QuickRadio.h"
+#include "RadioProcess.h"
+#include "RandomRecord.h"
+#include "TransferHarness.h"
+#include "lang/DisplayMessage.h"
+#include "lang/TextTable.h"
+#include "link/ProgramDialogEntry.h"
+#include "link/SerialLink.h"
+#include "link/dialogs/ModalResult.h"
+#include "link/dialogs/ProgramDialog.h"
+
+namespace {
+
+constexpr int RadioPort = 3;
+constexpr int TransferWaitMs = 30000;
+
+QString DialogText(int entry) { return DisplayText(ProgramDialogText(entry)); }
+
+QPushButton* Button(QWidget* widget, const char* name) { return widget->findChild<QPushButton*>(name); }
+
+// What the user saw while a transfer ran in the dialog.
+struct Seen {
+    int result = -1;
+    bool buttonsDisabledAfterStart = false;
+    bool stayedOpenOnEscape = false;
+    QString notice;
+    int modals = 0;
+};
+
+// The transfer dialog with the radio pinned as COM3, its record, and the user's hands.
+class ProgramDialogTest : public testing::Test {
+protected:
+    void UseRadioOn(const std::string& path)
+    {
+        objects.Link = LinkSettings{RadioPort, false};
+        objects.Link.Ports.Pinned = {{RadioPort, path}};
+    }
+
+    // Presses Start, lets `onModal` answer the first window the transfer opens, and closes any
+    // later notice with OK.
+    Seen StartAndAnswer(TProgramDialog& dialog, std::function<void(QWidget*)> onModal)
+    {
+        Seen seen;
+        // A transfer that never ends must not hang the suite.
+        QTimer::singleShot(2 * TransferWaitMs, &dialog, [&] { dialog.done(-1); });
+        QTimer::singleShot(0, &dialog, [&] {
+            QTest::mouseClick(Button(&dialog, "ProgramStart"), Qt::LeftButton);
+            seen.buttonsDisabledAfterStart =
+                !Button(&dialog, "ProgramStart")->isEnabled() && !Button(&dialog, "CancelBtn")->isEnabled();
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            seen.stayedOpenOnEscape = dialog.isVisible();
+            ModalDriver::OnNextModal([&](QWidget* modal) {
+                ++seen.modals;
+                if (auto* label = modal->findChild<QLabel*>("WarnDlgText"))
+                    seen.notice = label->text();
+                onModal(modal);
+            }, TransferWaitMs);
+        });
+        seen.result = dialog.exec();
+        return seen;
+    }
+
+    static void Ok(QWidget* modal) { QTest::mouseClick(Button(modal, "OKBtn"), Qt::LeftButton); }
+
+    TransferObjects objects;
+};
+
+TEST_F(ProgramDialogTest, ComesUpIdleWithItsParts)
+{
+    TProgramDialog dialog(objects.Context(true), nullptr);
+    EXPECT_FALSE(Button(&dialog, "OKBtn")->isVisibleTo(&dialog));
+    EXPECT_EQ(Button(&dialog, "CancelBtn")->text(), DialogText(1));
+    EXPECT_EQ(Button(&dialog, "ProgramStart")->text(), DialogText(0));
+    EXPECT_NE(dialog.findChild<QFrame*>("Bevel1"), nullptr);
+    auto* bar = dialog.findChild<QProgressBar*>("ProgressBar1");
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->minimum(), 0);
+    EXPECT_EQ(bar->maximum(), 100);
+    auto* tx = dialog.findChild<QTimer*>("Timer_Tx");
+    auto* timeOut = dialog.findChild<QTimer*>("Timer_TimeOut");
+    ASSERT_NE(tx, nullptr);
+    ASSERT_NE(timeOut, nullptr);
+    EXPECT_FALSE(tx->isActive());
+    EXPECT_FALSE(timeOut->isActive());
+    EXPECT_EQ(timeOut->interval(), 5000);
+}
+
+TEST_F(ProgramDialogTest, CancelBeforeStartSendsNothing)
+{
+    PseudoTerminal port;
+    UseRadioOn(port.SlavePath());
+    TProgramDialog dialog(objects.Context(true), nullptr);
+    QTimer::singleShot(0, &dialog, [&] { QTest::mouseClick(Button(&dialog, "CancelBtn"), Qt::LeftButton); });
+    EXPECT_EQ(dialog.exec(), ModalResultCancel);
+    EXPECT_TRUE(port.Receive(50).empty());
+}
+
+TEST_F(ProgramDialogTest, AReadShowsSuccessThenFillsTheRecordThenRefreshes)
+{
+    const MemoryImage memory = PackedImage(RandomRecord(8), RadioBand, TransferObjects::Now);
+    RadioProcess radio(QuickRadio, &memory);
+    UseRadioOn(radio.LinkPath());
+    objects.Band = BandLimits{136000000, 174000000};
+    bool bandAtNotice = true;
+    std::vector<BandLimits> bandsAtRefresh;
+    TProgramDialog dialog(objects.Context(true), nullptr);
+    QObject::connect(&dialog, &TProgramDialog::transferSucceeded, [&] { bandsAtRefresh.push_back(objects.Band); });
+
+    const Seen seen = StartAndAnswer(dialog, [&](QWidget* modal) {
+        bandAtNotice = objects.Band == BandLimits{136000000, 174000000} && bandsAtRefresh.empty();
+        Ok(modal);
+    });
+    EXPECT_TRUE(seen.buttonsDisabledAfterStart);
+    EXPECT_TRUE(seen.stayedOpenOnEscape);
+    EXPECT_EQ(seen.notice, DialogText(3));
+    EXPECT_TRUE(bandAtNotice) << "the record changed before the notice was closed";
+    EXPECT_EQ(bandsAtRefresh, (std::vector<BandLimits>{RadioBand}));
+    EXPECT_EQ(dialog.findChild<QProgressBar*>("ProgressBar1")->value(), 100);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(SameRange(PackedImage(objects.Settings, RadioBand, TransferObjects::Now), memory, ImageWriteEnd));
+}
+
+struct NoticeCase {
+    const char* name;
+    RadioArgs radio;
+    const char* recordPassword;
+    int noticeEntry;
+};
+
+class DialogNotice : public ProgramDialogTest, public testing::WithParamInterface<NoticeCase> {};
+
+TEST_P(DialogNotice, ShowsTheOutcomeAndLeavesTheRecordAlone)
+{
+    const NoticeCase& c = GetParam();
+    RadioProcess radio(QuickRadioWith(c.radio));
+    UseRadioOn(radio.LinkPath());
+    objects.Settings = RandomRecord(12);
+    std::memset(objects.Settings.Password, 0, sizeof objects.Settings.Password);
+    std::memcpy(objects.Settings.Password, c.recordPassword, std::strlen(c.recordPassword));
+    const RadioSettings before = objects.Settings;
+    bool refreshed = false;
+    TProgramDialog dialog(objects.Context(true), nullptr);
+    QObject::connect(&dialog, &TProgramDialog::transferSucceeded, [&] { refreshed = true; });
+
+    const Seen seen = StartAndAnswer(dialog, Ok);
+    EXPECT_EQ(seen.notice, DialogText(c.noticeEntry));
+    EXPECT_FALSE(refreshed);
+    EXPECT_TRUE(SameApartFromHandshake(objects.Settings, before));
+}
+
+const NoticeCase NoticeCases[] = {
+    {"PasswordError", {"--password", "kr27"}, "kr28", 4},
+    {"CommunicationFailure", {"--foreign-ident"}, "", 2},
+};
+
+INSTANTIATE_TEST_SUITE_P(Link, DialogNotice, testing::ValuesIn(NoticeCases),
+                         [](const testing::TestParamInfo<NoticeCase>& info) { return info.param.name; });
+
+TEST_F(ProgramDialogTest, FailuresSayWhyAndTheHandshakeSaysWhatItDoes)
+{
+    const QString failed = DialogText(CommunicationFalseText);
+    {
+        RadioProcess radio(QuickRadioWith({"--password", "kr27"}));
+        UseRadioOn(radio.LinkPath());
+        TProgramDialog dialog(objects.Context(true), nullptr);
+        QString status;
+        StartAndAnswer(dialog, [&](QWidget* modal) {
+            status = dialog.findChild<QLabel*>("StatusText")->text();
+            Ok(modal);
+        });
+        EXPECT_EQ(status, DisplayMessage({MessageId::CheckingPassword}));
+    }
+    {
+        RadioProcess radio(QuickRadioWith({"--nak-block", "5"}));
+        UseRadioOn(radio.LinkPath());
+        objects.Band = RadioBand;
+        TProgramDialog dialog(objects.Context(false), nullptr);
+        const Seen seen = StartAndAnswer(dialog, Ok);
+        EXPECT_EQ(seen.notice, failed + "\n" + DisplayMessage({MessageId::PartlyWritten}));
+    }
+    {
+        PseudoTerminal pty;
+        SerialLink otherProgram;
+        ASSERT_TRUE(otherProgram.Open(pty.SlavePath()).ok);
+        UseRadioOn(pty.SlavePath());
+        TProgramDialog dialog(objects.Context(true), nullptr);
+        const Seen seen = StartAndAnswer(dialog, Ok);
+        EXPECT_TRUE(seen.notice.startsWith(failed + "\n")) << seen.notice.toStdString();
+        EXPECT_TRUE(seen.notice.contains("busy")) << seen.notice.toStdString();
+    }
+}
+
+TEST_F(ProgramDialogTest, CancelAtTheBandQuestionClosesQuietly)
+{
+    const MemoryImage before = RadioProcess::MemoryAtStart(QuickRadio, MemoryImage{});
+    RadioProcess radio(QuickRadio, &before);
+    UseRadioOn(radio.LinkPath());
+    objects.Band = BandLimits{136000000, 174000000};
+    TProgramDialog dialog(objects.Context(false), nullptr);
+    QString question, goOn, stop;
+
+    const Seen seen = StartAndAnswer(dialog, [&](QWidget* modal) {
+        question = modal->findChild<QLabel*>("Label1")->text();
+        goOn = Button(modal, "OKBtn")->text();
+        stop = Button(modal, "CancelBtn")->text();
+        QTest::mouseClick(Button(modal, "CancelBtn"), Qt::LeftButton);
+    });
+    EXPECT_EQ(question, DialogText(5));
+    EXPECT_EQ(goOn, DialogText(6));
+    EXPECT_EQ(stop, DialogText(1));
+    EXPECT_EQ(seen.modals, 1);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(SameRange(radio.StopAndReadMemory(), before, MemoryImageSize));
+}
+
+TEST_F(ProgramDialogTest, ContinueAtTheBandQuestionWritesAndShowsSuccess)
+{
+    RadioProcess radio(QuickRadio);
+    UseRadioOn(radio.LinkPath());
+    objects.Settings = RandomRecord(13);
+    objects.Band = BandLimits{136000000, 174000000};
+    TProgramDialog dialog(objects.Context(false), nullptr);
+    QString notice;
+
+    StartAndAnswer(dialog, [&](QWidget* question) {
+        Ok(question);
+        ModalDriver::OnNextModal([&](QWidget* modal) {
+            notice = modal->findChild<QLabel*>("WarnDlgText")->text();
+            Ok(modal);
+        }, TransferWaitMs);
+    });
+    EXPECT_EQ(notice, DialogText(3));
+    EXPECT_TRUE(SameRange(radio.StopAndReadMemory(), objects.Image, NormalWriteSpan));
+}
+
+}
+
+namespace {
+
+struct VerifyCase {
+    const char* name;
+    RadioArgs radio;
+    std::vector<MessageArg> mismatch;  // first differing address and count; empty: the success notice
+    int result;
+};
+
+class DialogVerify : public ProgramDialogTest, public testing::WithParamInterface<VerifyCase> {};
+
+// The read back runs into objects of its own: the record keeps what was written.
+TEST_P(DialogVerify, ReadsBackAndNamesTheFirstDifference)
+{
+    const VerifyCase& c = GetParam();
+    RadioProcess radio(QuickRadioWith(c.radio));
+    UseRadioOn(radio.LinkPath());
+    objects.Settings = RandomRecord(14);
+    std::memset(objects.Settings.Password, 0, sizeof objects.Settings.Password);
+    objects.Band = RadioBand;
+    TProgramDialog dialog(objects.Context(false), nullptr);
+    auto* box = dialog.findChild<QCheckBox*>("VerifyAfterWrite");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisibleTo(&dialog));
+    EXPECT_FALSE(box->isChecked());
+    dialog.SetVerifyAfterWrite(true);
+    const RadioSettings written = objects.Settings;
+
+    const Seen seen = StartAndAnswer(dialog, Ok);
+    const QString expected = c.mismatch.empty()
+                                 ? DialogText(SuccessText)
+                                 : DisplayMessage({MessageId::VerifyMismatch, c.mismatch});
+    EXPECT_EQ(seen.notice, expected);
+    EXPECT_EQ(seen.result, c.result);
+    EXPECT_EQ(seen.modals, 1);
+    EXPECT_TRUE(SameApartFromHandshake(objects.Settings, written));
+    int requests = 0;
+    const TransferTrace trace = dialog.Trace();
+    for (const std::string& line : trace.Lines())
+        requests += line.find("> 52") != std::string::npos;
+    EXPECT_GT(requests, 0) << "no read followed the write";
+}
+
+const VerifyCase VerifyCases[] = {
+    {"AGoodRadio", {}, {}, ModalResultOk},
+    {"OneByteStoredWrong", {"--wrong-byte", std::to_string(0x4123)}, {"0x4123", "1"}, ModalResultCancel},
+};
+
+INSTANTIATE_TEST_SUITE_P(Link, DialogVerify, testing::ValuesIn(VerifyCases),
+                         [](const testing::TestParamInfo<VerifyCase>& info) { return info.param.name; });
+
+TEST_F(ProgramDialogTest, OnlyANormalWriteOffersToVerify)
+{
+    TProgramDialog read(objects.Context(true), nullptr);
+    EXPECT_FALSE(read.findChild<QCheckBox*>("VerifyAfterWrite")->isVisibleTo(&read));
+}
+
+}
