@@ -20,7 +20,7 @@
 #include "files/AppSettings.h"
 #include "files/BackupStore.h"
 #include "lang/FileMessage.h"
-#include "link/TransferTargets.h"
+#include "link/engine/TransferTargets.h"
 #include "model/Frequency.h"
 #include "text/PrintableText.h"
 

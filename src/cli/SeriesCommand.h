@@ -4,7 +4,7 @@
 
 #include "cli/CliArgs.h"
 #include "cli/TransferSession.h"
-#include "link/TransferTargets.h"
+#include "link/engine/TransferTargets.h"
 
 // The options `write` takes for a series of radios.
 bool AsksForSeries(const CliArgs& cli);

@@ -15,7 +15,7 @@
 #include "lang/FileMessage.h"
 #include "lang/FindingMessage.h"
 #include "link/TransferNotice.h"
-#include "link/TransferTargets.h"
+#include "link/engine/TransferTargets.h"
 #include "link/engine/WriteVerify.h"
 #include "ports/SerialPortInfo.h"
 

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "lang/DeviceInfoText.h"
 #include "lang/TextTable.h"
 #include "text/PrintableText.h"
-#include "ui/DeviceInfoText.h"
 #include "ui/editors/EditorPages.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include "lang/DeviceInfoText.h"
 #include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
 #include "model/ChannelRows.h"
@@ -13,7 +14,6 @@
 #include "notices/Notices.h"
 #include "ui/ChannelClipboard.h"
 #include "ui/ChannelInfoPage.h"
-#include "ui/DeviceInfoText.h"
 #include "ui/ImportReportDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/editors/EditorPages.h"

@@ -6,11 +6,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "link/TransferTargets.h"
 #include "WidgetDriving.h"
 #include "factory/AccessCodeDlg.h"
 #include "factory/AdjustmentDlg.h"
 #include "lang/AppLang.h"
+#include "link/engine/TransferTargets.h"
 
 namespace {
 

@@ -8,16 +8,16 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ModalDriver.h"
 #include "FileContents.h"
+#include "ModalDriver.h"
 #include "ScratchDir.h"
-#include "link/TransferTargets.h"
 #include "WidgetDriving.h"
 #include "factory/AdjustmentBlock.h"
 #include "factory/AdjustmentDlg.h"
 #include "factory/AdjustmentFile.h"
 #include "factory/WriteSnDlg.h"
 #include "lang/AppLang.h"
+#include "link/engine/TransferTargets.h"
 
 namespace {
 

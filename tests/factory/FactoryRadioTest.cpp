@@ -11,7 +11,6 @@
 #include "EnvOverride.h"
 #include "FileContents.h"
 #include "ModalDriver.h"
-#include "link/TransferTargets.h"
 #include "RadioProcess.h"
 #include "WidgetDriving.h"
 #include "factory/AdjustmentBlock.h"
@@ -20,6 +19,7 @@
 #include "factory/SerialNumber.h"
 #include "factory/WriteSnDlg.h"
 #include "lang/AppLang.h"
+#include "link/engine/TransferTargets.h"
 
 namespace {
 

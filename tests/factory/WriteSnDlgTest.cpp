@@ -8,13 +8,13 @@
 #include <QToolButton>
 
 #include "ModalDriver.h"
-#include "link/TransferTargets.h"
 #include "WidgetDriving.h"
 #include "factory/DigitEdit.h"
 #include "factory/SerialNumber.h"
 #include "factory/UpDownArrows.h"
 #include "factory/WriteSnDlg.h"
 #include "lang/AppLang.h"
+#include "link/engine/TransferTargets.h"
 
 namespace {
 

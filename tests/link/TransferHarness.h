@@ -5,8 +5,8 @@
 
 #include "files/BackupStore.h"
 #include "link/PortChoice.h"
-#include "link/TransferTargets.h"
 #include "link/engine/LinkActions.h"
+#include "link/engine/TransferTargets.h"
 
 // What a test hands one transfer, with a fixed clock.
 struct TransferObjects : TransferTargets {

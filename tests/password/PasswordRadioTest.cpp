@@ -10,7 +10,7 @@
 #include "TransferHarness.h"
 #include "WidgetDriving.h"
 #include "lang/AppLang.h"
-#include "link/TransferTargets.h"
+#include "link/engine/TransferTargets.h"
 #include "password/NewPasswordDlg.h"
 
 namespace {

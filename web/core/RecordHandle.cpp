@@ -7,11 +7,11 @@
 #include "files/RecordJson.h"
 #include "lang/ChannelTexts.h"
 #include "lang/CsvReportText.h"
+#include "lang/DeviceInfoText.h"
 #include "lang/FileMessage.h"
 #include "lang/Utf8Text.h"
 #include "model/MemoryImage.h"
 #include "text/PrintableText.h"
-#include "ui/DeviceInfoText.h"
 
 namespace {
 

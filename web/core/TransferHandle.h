@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "RecordHandle.h"
-#include "link/TransferTargets.h"
 #include "link/engine/LinkEngine.h"
+#include "link/engine/TransferTargets.h"
 #include "link/engine/WriteVerify.h"
 
 // What a page asks of one transfer: the direction, the band the record is written for (a write

@@ -1,4 +1,4 @@
-#include "ui/DeviceInfoText.h"
+#include "lang/DeviceInfoText.h"
 
 #include <algorithm>
 

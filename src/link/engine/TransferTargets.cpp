@@ -1,4 +1,4 @@
-#include "link/TransferTargets.h"
+#include "link/engine/TransferTargets.h"
 
 TransferContext TransferTargets::Context(TransferKind kind, bool isRead)
 {
