@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <limits>
 #include <locale>
 #include <sstream>
 
@@ -311,9 +310,9 @@ private:
         in.imbue(std::locale::classic());
         double value = 0;
         in >> value;
-        // Beyond what a double holds: the stream gives up, the number is as good as infinite.
+        // Beyond what a double holds: no field takes such a value, and no number written could stand for it.
         if (in.fail())
-            value = std::abs(value) < 1 ? value : std::copysign(std::numeric_limits<double>::infinity(), value);
+            return Fail("illegal number");
         return JsonValue::Number(value);
     }
 

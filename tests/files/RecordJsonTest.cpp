@@ -59,6 +59,8 @@ TEST(JsonValue, RefusesWhatIsNoDocumentSayingWhere)
         {"{\"a\": 1 \"b\": 2}", "missing value separator", 8},
         {"{\"a\": 01}", "missing value separator", 7},
         {"{\"a\": -}", "illegal number", 7},
+        {"{\"a\": 1.5e3777}", "illegal number", 14},
+        {"[-1e309]", "illegal number", 7},
         {"{\"a\": tru}", "illegal value", 6},
         {"{\"a\": \"\\q\"}", "invalid escape sequence", 7},
         {"{\"a\": \"\\ud800\"}", "invalid escape sequence", 7},
