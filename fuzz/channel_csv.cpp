@@ -58,7 +58,11 @@ void CheckRoundTrip(const RadioSettings& s, const ChannelCsvImportOptions& optio
         again.separator = separator;
         RadioSettings back;
         back.ResetToDefaults();
-        const ChannelCsvImport outcome = ImportChannelCsv(ExportChannelCsv(s, separator).text, again, back);
+        const ChannelCsvExport exported = ExportChannelCsv(s, separator);
+        // The import fills names with GBK text only, which the export writes as held: nothing is noted,
+        // and every name comes back byte for byte.
+        FUZZ_REQUIRE(exported.notes.empty());
+        const ChannelCsvImport outcome = ImportChannelCsv(exported.text, again, back);
         FUZZ_REQUIRE(!outcome.refused);
         for (unsigned i = 1; i <= ChannelCount; ++i) {
             FUZZ_REQUIRE(back.IsChannelUsed(i) == s.IsChannelUsed(i));

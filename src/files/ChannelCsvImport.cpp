@@ -19,11 +19,13 @@
 namespace {
 
 constexpr char Replacement = '?';
+// What a field may hold around its text, which the import takes off.
+constexpr const char* Blanks = " \t";
 
 std::string Trimmed(const std::string& text)
 {
-    const size_t first = text.find_first_not_of(" \t");
-    const size_t last = text.find_last_not_of(" \t");
+    const size_t first = text.find_first_not_of(Blanks);
+    const size_t last = text.find_last_not_of(Blanks);
     return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
 }
 
@@ -121,8 +123,8 @@ FittedName FitName(const std::string& utf8)
     }
     // A cut can leave a blank at the end, which a table field would not keep. A blank is never
     // part of a two-byte GBK character.
-    while (name.cut && !name.gbk.empty() && name.gbk.back() == ' ')
-        name.gbk.pop_back();
+    if (name.cut)
+        name.gbk.erase(name.gbk.find_last_not_of(Blanks) + 1);
     return name;
 }
 

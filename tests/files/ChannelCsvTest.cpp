@@ -166,6 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"446.0,+,x,,,,,,,,FM,,,", "", {I::BadFrequency}},
         RowCase{"446.0,,0,,,,,,,,FM,0.5W,,ABCDEFGH", "446.000000 446.000000 Off Off FM Low ADD OFF OFF sq0 'ABCDEF'", {I::NameCut}},
         RowCase{"446.0,,0,,,,,,,,FM,1.5W,,AB中文名", "446.000000 446.000000 Off Off FM Mid ADD OFF OFF sq0 'AB中文'", {I::NameCut}},
+        RowCase{"446.0,,0,,,,,,,,FM,,,ABC \t中", "446.000000 446.000000 Off Off FM High ADD OFF OFF sq0 'ABC'", {I::NameCut}},
         RowCase{"446.0,,0,,,,,,,,FM,3.5W,,A😀B", "446.000000 446.000000 Off Off FM High ADD OFF OFF sq0 'A?B'", {I::NameCharactersReplaced}},
         RowCase{"446.0,,0,,,,,,,,FM,,,A\xFF" "BC", "446.000000 446.000000 Off Off FM High ADD OFF OFF sq0 'A?BC'", {I::NameCharactersReplaced}},
         RowCase{"446.0,,0,,,,,,,,FM,,,  Pad\t", "446.000000 446.000000 Off Off FM High ADD OFF OFF sq0 'Pad'", {I::NameTrimmed}},
