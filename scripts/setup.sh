@@ -15,8 +15,8 @@ kr_packages=(cmake make g++ qt6-base-dev qt6-serialport-dev libgl-dev libgtest-d
     dpkg-dev librsvg2-bin desktop-file-utils appstream shared-mime-info
     # the Windows cross build of the core
     g++-mingw-w64-x86-64
-    # the browser edition's core (WebAssembly), tested under node
-    emscripten)
+    # the browser edition's core (WebAssembly), tested under node, and its page, tested in Chromium
+    emscripten chromium)
 
 kr_install_missing() {
     local missing=()
