@@ -58,6 +58,16 @@ test("a read shows the radio's channels and device information, and its trace ca
     await page.context().close();
 });
 
+test("'Try without a radio' reads the sample channels through the page's own paced port", async () => {
+    const page = await openPage(browser, server.url, { silent: true });
+    await page.click("#TryWithoutRadio");
+    await page.click("#ProgramStart");
+    await page.waitForFunction(() => !document.querySelector("#TProgramDlg").open, null, { timeout: 30000 });
+    assert.equal(await page.textContent("#WarnDlgText"), outcome(Success));
+    assert.equal(await page.textContent("#firmware"), "V1.02-DEMO");
+    await page.context().close();
+});
+
 test("a file opened, written with verification and read back; Save gives the same file", async () => {
     const page = await openPage(browser, server.url, { granted: true });
     await openFile(page, changedFile);
