@@ -338,3 +338,4 @@ bindOption("fastLink", "FastLink");
 showTexts();
 showBackups();
 document.body.dataset.ready = "true";
+performance.mark("ready");
