@@ -14,9 +14,9 @@ export interface TransferRequest {
 
 export type PageMessage =
     | TransferRequest
-    | { type: "opened"; ok: boolean; problem: string }
+    | { type: "opened"; ok: boolean }
     | { type: "bytes"; bytes: Uint8Array }
-    | { type: "lost"; problem: string }
+    | { type: "lost" }
     | { type: "closed" }
     | { type: "band"; goOn: boolean };
 

@@ -1,6 +1,8 @@
 // The page's side of a transfer: it owns the Web Serial port (or anything of its shape) and does
 // what the worker asks: open it at the cable's settings, write, close once the writes have left;
-// every byte that comes in goes to the worker, and a port that fails ends the transfer there.
+// every byte that comes in goes to the worker, and a port that fails ends the transfer there. The
+// browser's own words for a failure are English whatever the interface language, so the notice
+// does without them.
 import type { PageMessage, WorkerMessage } from "./messages";
 
 export const CableSettings = { baudRate: 9600, dataBits: 8, stopBits: 1, parity: "none" } as const;
@@ -41,11 +43,11 @@ export class PortLink {
             await this.#port.open(CableSettings);
             this.#writer = this.#port.writable.getWriter();
             this.#reader = this.#port.readable.getReader();
-        } catch (error) {
-            this.#post({ type: "opened", ok: false, problem: String((error as Error).message ?? error) });
+        } catch {
+            this.#post({ type: "opened", ok: false });
             return;
         }
-        this.#post({ type: "opened", ok: true, problem: "" });
+        this.#post({ type: "opened", ok: true });
         this.#pump(this.#reader!);
     }
 
@@ -57,20 +59,20 @@ export class PortLink {
                     break;
                 this.#post({ type: "bytes", bytes: value });
             }
-        } catch (error) {
-            this.#lost(error);
+        } catch {
+            this.#lost();
         }
     }
 
-    #lost(error: unknown) {
+    #lost() {
         if (!this.#closing)
-            this.#post({ type: "lost", problem: String((error as Error).message ?? error) });
+            this.#post({ type: "lost" });
     }
 
     #write(bytes: Uint8Array) {
         const writer = this.#writer;
         if (writer)
-            this.#lastWrite = this.#lastWrite.then(() => writer.write(bytes)).catch((error) => this.#lost(error));
+            this.#lastWrite = this.#lastWrite.then(() => writer.write(bytes)).catch(() => this.#lost());
     }
 
     // After the written bytes have left, as the desktop closes its port.

@@ -15,7 +15,6 @@ class PagePort {
     trace: string[] = [];
     #opened: ((ok: boolean) => void) | null = null;
     #closed: (() => void) | null = null;
-    problem = "";
 
     open(): Promise<boolean> {
         this.waitingBytes = [];
@@ -50,14 +49,12 @@ class PagePort {
     }
 
     heard(message: PageMessage) {
-        if (message.type === "opened") {
-            this.problem = message.problem;
+        if (message.type === "opened")
             this.#opened?.(message.ok);
-        } else if (message.type === "bytes") {
+        else if (message.type === "bytes")
             this.waitingBytes.push(...message.bytes);
-        } else if (message.type === "closed") {
+        else if (message.type === "closed")
             this.#closed?.();
-        }
     }
 }
 
@@ -94,12 +91,12 @@ async function run(request: TransferRequest) {
     const transfer = new core.Transfer(record, request);
     let outcome = await drive(transfer);
     const trace = port!.trace;
-    let notice = transfer.noticeLines(request.lang, port!.problem);
+    let notice = transfer.noticeLines(request.lang, "");
     if (outcome === "success" && !request.read && request.verify) {
         const readBack = transfer.readBack();
         outcome = await drive(readBack);
         trace.push(...port!.trace);
-        notice = transfer.verifiedNoticeLines(readBack, request.lang, port!.problem);
+        notice = transfer.verifiedNoticeLines(readBack, request.lang, "");
         readBack.delete();
     }
     const result = request.read && outcome === "success" ? transfer.result() : null;
@@ -122,11 +119,9 @@ scope.onmessage = (event: MessageEvent<PageMessage>) => {
     const message = event.data;
     if (message.type === "start")
         run(message);
-    else if (message.type === "lost") {
-        if (port)
-            port.problem = message.problem;
+    else if (message.type === "lost")
         portLost?.();
-    } else if (message.type === "band")
+    else if (message.type === "band")
         bandAnswer?.(message.goOn);
     else
         port?.heard(message);
