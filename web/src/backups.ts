@@ -43,7 +43,7 @@ export async function listBackups(): Promise<Backup[]> {
     return all;
 }
 
-// A local stamp that sorts and names a file: 20250309-0705.
+// A local stamp that sorts and names a file: 20250309-070512.
 export function stampName(date: Date) {
     const two = (n: number) => String(n).padStart(2, "0");
     return `${date.getFullYear()}${two(date.getMonth() + 1)}${two(date.getDate())}-${two(date.getHours())}` +
