@@ -17,8 +17,8 @@ kr_packages=(cmake make g++ qt6-base-dev qt6-serialport-dev libgl-dev libgtest-d
     g++-mingw-w64-x86-64
     # the core's second compiler, without Qt, and the fuzz targets
     clang
-    # the browser edition's core (WebAssembly), tested under node
-    emscripten)
+    # the browser edition's core (WebAssembly), tested under node, and its page, tested in Chromium
+    emscripten chromium)
 
 kr_install_missing() {
     local missing=()

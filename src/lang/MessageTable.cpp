@@ -169,6 +169,10 @@ constexpr TextPair MessageTexts[] = {
     {"不保存直接写频", "Write without saving"},
     // A COM name the machine does not list.
     {"%1 不在串口列表中（kr-t27-cli ports 列出所有串口）", "%1 is not listed (kr-t27-cli ports lists the ports)"},
+    // The browser edition's own words.
+    {"不接对讲机试用", "Try without a radio"},
+    {"备份", "Backups"},
+    {"下载", "Download"},
     // Names for screen readers.
     {"通讯录", "Address book"},
     {"传输状态", "Transfer status"},

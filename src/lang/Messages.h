@@ -161,6 +161,10 @@ enum class MessageId : int {
     WriteWithoutSaving,
     // A COM name on the command line that the machine does not list:
     PortNotListed,  // %1 COM name
+    // The browser edition's own words:
+    TryWithoutRadio,
+    BackupsHeading,
+    DownloadFile,
     // Names screen readers give controls the window shows no caption for:
     AddressBookName,
     TransferStatusName,

@@ -1,5 +1,7 @@
 #include <emscripten/bind.h>
 
+#include <variant>
+
 #include "PageLanguage.h"
 #include "RadioHandle.h"
 #include "RecordHandle.h"
@@ -253,6 +255,46 @@ std::string TransferDialogText(int entry, int language)
     return TextUtf8(ProgramDialogText(entry), spoken);
 }
 
+// The page's captions by name: those it shares with the desktop's menus and dialogs, and its own
+// few words from the message table.
+struct NamedText {
+    const char* name;
+    std::variant<TextEntry, MessageId> text;
+};
+
+constexpr NamedText PageTexts[] = {
+    {"New", TextEntry::NewMenu},
+    {"Open", TextEntry::OpenMenu},
+    {"Save", TextEntry::SaveMenu},
+    {"Read", TextEntry::ReadFromRadioMenu},
+    {"Write", TextEntry::WriteToRadioMenu},
+    {"English", TextEntry::EnglishMenu},
+    {"Chinese", TextEntry::ChineseSimplifiedMenu},
+    {"FastLink", MessageId::FastLink},
+    {"VerifyAfterWriting", MessageId::VerifyAfterWriting},
+    {"SaveTransferLog", MessageId::SaveTransferLog},
+    {"TryWithoutRadio", MessageId::TryWithoutRadio},
+    {"Backups", MessageId::BackupsHeading},
+    {"Download", MessageId::DownloadFile},
+    {"CheckListBeforeWrite", MessageId::CheckListBeforeWrite},
+    {"WriteAnyway", MessageId::WriteAnyway},
+};
+
+std::string PageText(const std::string& name, int language)
+{
+    const TTeskFuncs::TLangType spoken = PageLanguage(language);
+    for (const NamedText& named : PageTexts) {
+        if (name != named.name)
+            continue;
+        if (const auto* entry = std::get_if<TextEntry>(&named.text))
+            return EntryUtf8(*entry, spoken);
+        return MessageUtf8(Message(std::get<MessageId>(named.text)), spoken);
+    }
+    return "";
+}
+
+std::string NoticeOk(int language) { return TextUtf8(NoticeOkText(), PageLanguage(language)); }
+
 val LinkSchedule()
 {
     val schedule = val::object();
@@ -321,4 +363,6 @@ EMSCRIPTEN_BINDINGS(kr_t27_core)
     function("channelColumnTitles", &ColumnTitles);
     function("transferDialogText", &TransferDialogText);
     function("linkSchedule", &LinkSchedule);
+    function("pageText", &PageText);
+    function("noticeOk", &NoticeOk);
 }

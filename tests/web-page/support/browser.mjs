@@ -1,0 +1,108 @@
+// The browser edition as ./test built it into build/web, served from loopback and opened in
+// Debian's Chromium, headless, with navigator.serial replaced by the module's virtual radio behind
+// a fake port (web/core/virtual-serial-port.js) before the page loads.
+import { createServer } from "node:http";
+import { readFile } from "node:fs/promises";
+import { createRequire } from "node:module";
+import path from "node:path";
+import { fileURLToPath } from "node:url";
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+export const repositoryDir = path.resolve(here, "../../..");
+export const webDir = process.env.KR_WEB_DIR ?? path.join(repositoryDir, "build/web");
+const { chromium } = createRequire(path.join(repositoryDir, "web/package.json"))("playwright-core");
+
+const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm", ".css": "text/css" };
+
+export async function serve() {
+    const server = createServer(async (request, response) => {
+        const name = new URL(request.url, "http://x").pathname;
+        try {
+            const body = await readFile(path.join(webDir, name === "/" ? "index.html" : path.normalize(name)));
+            response.writeHead(200, { "Content-Type": types[path.extname(name || ".html")] ?? "text/html" });
+            response.end(body);
+        } catch {
+            response.writeHead(404).end();
+        }
+    });
+    await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+    return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+}
+
+// `throttled` turns back on what automation turns off: a hidden tab's timers slowed down.
+export function launch({ throttled = false } = {}) {
+    const ignoreDefaultArgs = throttled
+        ? ["--disable-background-timer-throttling", "--disable-renderer-backgrounding",
+            "--disable-backgrounding-occluded-windows"]
+        : [];
+    return chromium.launch({
+        executablePath: process.env.KR_CHROMIUM ?? "/usr/bin/chromium",
+        headless: true,
+        args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking", "--disable-component-update",
+            "--disable-sync", "--no-first-run"],
+        ignoreDefaultArgs,
+    });
+}
+
+// The fake navigator.serial: the first requestPort() makes the radio, which stays for the page's
+// life as window.radio; `radio` holds VirtualSerialPort's switches. The page's own file pickers
+// are taken away so that Open uses the file input and Save a download.
+export function fakeSerial({ granted = false, ...radio } = {}) {
+    const install = ({ granted, radio }) => {
+        let port = null;
+        const makePort = async () => {
+            if (port)
+                return port;
+            const { default: KrT27Core } = await import("/core.js");
+            const { VirtualSerialPort } = await import("/virtual-serial-port.js");
+            const core = await KrT27Core();
+            window.radioCore = core;
+            window.radio = new core.Radio();
+            const options = { ...radio };
+            if (options.vanishAfterBytes === null)
+                delete options.vanishAfterBytes;
+            port = new VirtualSerialPort(window.radio, options);
+            return port;
+        };
+        Object.defineProperty(navigator, "serial", {
+            value: {
+                getPorts: async () => (granted ? [await makePort()] : []),
+                requestPort: makePort,
+                addEventListener() {},
+                removeEventListener() {},
+            },
+        });
+        delete window.showOpenFilePicker;
+        delete window.showSaveFilePicker;
+    };
+    return { content: `(${install})(${JSON.stringify({ granted, radio })});` };
+}
+
+// A page in a context of its own (a fresh profile), its fake port switched by `radio`.
+export async function openPage(browser, url, radio = {}) {
+    const context = await browser.newContext({ acceptDownloads: true });
+    await context.addInitScript(fakeSerial(radio));
+    const page = await context.newPage();
+    await page.goto(url);
+    await page.waitForSelector("body[data-ready]");
+    return page;
+}
+
+// Read or Write through the transfer dialog; `band` answers the band question when it comes.
+export async function transfer(page, command, { band } = {}) {
+    await page.click(`#${command}`);
+    if (command === "MenuEdit_Write" && await page.isVisible("#TCheckListDlg"))
+        await page.click("#WriteAnyway");
+    await page.click("#ProgramStart");
+    if (band !== undefined)
+        await page.click(`#TMyWarnDlg_2 #${band ? "OKBtn" : "CancelBtn"}`);
+    await page.waitForFunction(() => !document.querySelector("#TProgramDlg").open, null, { timeout: 30000 });
+    const notice = page.locator("#WarnDlgText");
+    const text = (await notice.isVisible()) ? await notice.textContent() : "";
+    if (text)
+        await page.click("#TMyWarnDlg #OKBtn");
+    return text;
+}
+
+export const gridRows = (page) => page.$$eval("#StringGrid1 tr", (rows) =>
+    rows.slice(1).map((row) => Array.from(row.cells, (cell) => cell.textContent)));

@@ -1,0 +1,128 @@
+// Runs a transfer on this worker's timers, which a hidden tab does not slow down, exactly as the
+// desktop's driver runs it; the bytes go through the page, which owns the port.
+import { driveTransfer } from "../core/link-driver.js";
+import { loadCore } from "./load-core";
+import type { PageMessage, TransferRequest, WorkerMessage } from "./messages";
+
+const scope = self as unknown as Worker;
+const corePromise = loadCore(new URL("../", self.location.href).href);
+const post = (message: WorkerMessage) => scope.postMessage(message);
+
+// The port as link-driver.js drives it: bytes the page forwarded wait here until a tick takes them.
+// Web Serial cannot empty the system's queues, so a purge empties what has come this far.
+class PagePort {
+    waitingBytes: number[] = [];
+    trace: string[] = [];
+    #opened: ((ok: boolean) => void) | null = null;
+    #closed: (() => void) | null = null;
+
+    open(): Promise<boolean> {
+        this.waitingBytes = [];
+        post({ type: "open" });
+        return new Promise((resolve) => (this.#opened = resolve));
+    }
+
+    write(bytes: Uint8Array) {
+        this.trace.push("TX " + hex(bytes));
+        post({ type: "write", bytes });
+    }
+
+    waiting() {
+        return this.waitingBytes.length;
+    }
+
+    takeAll() {
+        const bytes = Uint8Array.from(this.waitingBytes);
+        this.waitingBytes = [];
+        if (bytes.length > 0)
+            this.trace.push("RX " + hex(bytes));
+        return bytes;
+    }
+
+    purge() {
+        this.waitingBytes = [];
+    }
+
+    close(): Promise<void> {
+        post({ type: "close" });
+        return new Promise((resolve) => (this.#closed = resolve));
+    }
+
+    heard(message: PageMessage) {
+        if (message.type === "opened")
+            this.#opened?.(message.ok);
+        else if (message.type === "bytes")
+            this.waitingBytes.push(...message.bytes);
+        else if (message.type === "closed")
+            this.#closed?.();
+    }
+}
+
+const hex = (bytes: Uint8Array) => Array.from(bytes, (b) => b.toString(16).padStart(2, "0")).join(" ");
+
+const clock = {
+    setTimeout: (fn: () => void, ms: number) => setTimeout(fn, ms),
+    clearTimeout: (id: number) => clearTimeout(id),
+};
+
+let port: PagePort | null = null;
+let portLost: (() => void) | null = null;
+let bandAnswer: ((goOn: boolean) => void) | null = null;
+
+async function drive(transfer: any) {
+    port = new PagePort();
+    const driven = driveTransfer(transfer, port, clock, {
+        progress: (value: number) => post({ type: "progress", value }),
+        askBand: () => {
+            post({ type: "askBand" });
+            return new Promise<boolean>((resolve) => (bandAnswer = resolve));
+        },
+    });
+    portLost = driven.portLost;
+    const outcome = await driven.done;
+    portLost = null;
+    return outcome;
+}
+
+async function run(request: TransferRequest) {
+    const core = await corePromise;
+    const record = new core.Record();
+    record.open(request.record, "", request.bandMin, request.bandMax, request.lang);
+    const transfer = new core.Transfer(record, request);
+    let outcome = await drive(transfer);
+    const trace = port!.trace;
+    let notice = transfer.noticeLines(request.lang, "");
+    if (outcome === "success" && !request.read && request.verify) {
+        const readBack = transfer.readBack();
+        outcome = await drive(readBack);
+        trace.push(...port!.trace);
+        notice = transfer.verifiedNoticeLines(readBack, request.lang, "");
+        readBack.delete();
+    }
+    const result = request.read && outcome === "success" ? transfer.result() : null;
+    const band = transfer.band();
+    post({
+        type: "done",
+        outcome,
+        notice,
+        record: result ? result.save() : null,
+        image: transfer.image(),
+        ...band,
+        trace: trace.join("\n") + "\n",
+    });
+    result?.delete();
+    transfer.delete();
+    record.delete();
+}
+
+scope.onmessage = (event: MessageEvent<PageMessage>) => {
+    const message = event.data;
+    if (message.type === "start")
+        run(message);
+    else if (message.type === "lost")
+        portLost?.();
+    else if (message.type === "band")
+        bandAnswer?.(message.goOn);
+    else
+        port?.heard(message);
+};
