@@ -44,8 +44,13 @@ async function openFile(page, file) {
     await page.waitForFunction(() => !document.querySelector("#OpenDialog").files.length);
 }
 
-test("a read shows the radio's channels and device information, and its trace can be kept", async () => {
+test("a read tells its steps, shows the radio's channels and device information, and its trace can be kept", async () => {
     const page = await openPage(browser, server.url);
+    await page.evaluate(() => {
+        window.steps = [];
+        const status = document.querySelector("#StatusText");
+        new MutationObserver(() => window.steps.push(status.textContent)).observe(status, { childList: true });
+    });
     assert.equal(await transfer(page, "MenuEdit_Read"), outcome(Success));
     const sample = new core.Record();
     sample.unpackImage(new core.Radio().image(), "radio.bin", English);
@@ -54,7 +59,8 @@ test("a read shows the radio's channels and device information, and its trace ca
     assert.deepEqual(rows[15], sample.channelRow(16, English));
     assert.equal(await page.textContent("#serialNumber"), sample.deviceInfo(English).serialNumber);
     const [trace] = await Promise.all([page.waitForEvent("download"), page.click("#MenuSaveTransferLog")]);
-    assert.match(readFileSync(await trace.path(), "utf8"), /^TX /);
+    assert.match(readFileSync(await trace.path(), "utf8"), /^\+\d+\.\d{3} > /);
+    assert.ok((await page.evaluate(() => window.steps)).includes("Connecting to the radio..."));
     await page.context().close();
 });
 

@@ -13,12 +13,12 @@ const stamp = { year: 2025, month: 3, day: 9, hour: 7, minute: 5 };
 const writtenSpan = 0x300;
 
 // One transfer from start to end; `port` defaults to the radio's line. `listen` makes the
-// listener, and is given what ends the transfer when the port goes away.
+// listener, and is given what ends the transfer when the port goes away and the transfer.
 async function run(record, options, radio, { port, band = radioBand, listen } = {}) {
     const clock = new SimulatedClock();
     const transfer = new core.Transfer(record, { fastLink: false, ...band, now: stamp, ...options });
     let driven;
-    const listener = listen?.(() => driven.portLost()) ?? {};
+    const listener = listen?.(() => driven.portLost(), transfer) ?? {};
     driven = driveTransfer(transfer, port ?? new VirtualRadioPort(radio, clock), clock, listener);
     const outcome = await clock.runUntil(driven.done);
     return { transfer, outcome, elapsedMs: clock.now() };
@@ -72,6 +72,23 @@ test("the fast link reads the same in a fraction of the time", async () => {
     assert.equal(fast.outcome, "success");
     assert.deepEqual(fast.transfer.image(), paced.transfer.image());
     assert.ok(fast.elapsedMs < paced.elapsedMs / 2, `fast ${fast.elapsedMs} ms, paced ${paced.elapsedMs} ms`);
+});
+
+test("a read from a radio with a password names each step and traces the password masked", async () => {
+    const radio = new core.Radio();
+    radio.setPassword("1234");
+    const record = new core.Record();
+    assert.equal(record.applyJson(JSON.stringify({ Password: "1234" })), "");
+    const steps = [];
+    const listen = (portLost, transfer) => ({ linkStep: () => steps.push(transfer.stepText(English)) });
+    const { transfer, outcome } = await run(record, { read: true }, radio, { listen });
+    assert.equal(outcome, "success");
+    assert.deepEqual([...new Set(steps)], ["Connecting to the radio...", "Checking the password...", ""]);
+    const trace = transfer.trace();
+    // The password "1234" goes out in the password frame and comes back in the radio's answer.
+    assert.doesNotMatch(trace, /31 32 33 34/);
+    assert.match(trace, /^\+\d+\.\d{3} > .*\*\* \*\* \*\* \*\*/m);
+    assert.match(trace, /^\+\d+\.\d{3} < .*\*\* \*\* \*\* \*\*/m);
 });
 
 // A port that opens and carries nothing: the radio is switched off.

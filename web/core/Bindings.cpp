@@ -220,6 +220,13 @@ val TransferBand(const TransferHandle& transfer) { return BandObject(transfer.Ba
 val TransferImage(const TransferHandle& transfer) { return ByteArray(transfer.Image()); }
 RecordHandle* TransferResult(TransferHandle& transfer) { return new RecordHandle(transfer.Result()); }
 
+std::string StepText(const TransferHandle& transfer, int language)
+{
+    return transfer.StepText(PageLanguage(language));
+}
+// Masked: the trace is kept to be sent in.
+std::string TraceText(const TransferHandle& transfer) { return transfer.Trace().Text(); }
+
 val NoticeLines(const TransferHandle& transfer, int language, const std::string& portProblem)
 {
     return TextArray(transfer.NoticeLines(portProblem, PageLanguage(language)));
@@ -342,6 +349,8 @@ EMSCRIPTEN_BINDINGS(kr_t27_core)
         .property("txTimerMs", &TransferHandle::TxIntervalMs)
         .property("timeOutTimerMs", &TransferHandle::TimeOutIntervalMs)
         .property("linkStep", &TransferHandle::LinkStep)
+        .function("stepText", &StepText)
+        .function("trace", &TraceText)
         .property("progress", &TransferHandle::Progress)
         .property("outcome", &TransferOutcome)
         .property("partlyWritten", &TransferHandle::PartlyWritten)

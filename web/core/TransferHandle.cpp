@@ -3,6 +3,8 @@
 #include "lang/TextLookup.h"
 #include "lang/Utf8Text.h"
 #include "link/ProgramDialogEntry.h"
+#include "link/StepMessage.h"
+#include "link/engine/PasswordFrame.h"
 
 namespace {
 
@@ -64,10 +66,19 @@ LinkActions TransferHandle::Start() { return Carry(engine_.Start(targets_->Link.
 
 LinkActions TransferHandle::Tick(const Bytes& received)
 {
+    if (outcome_ == LinkOutcome::Running) {
+        const ByteRange password = engine_.PasswordBytesAmong(received.size());
+        trace_.Received(ElapsedMs(), received.data(), received.size(), password);
+    }
     return Carry(engine_.Tick(received.data(), received.size()));
 }
 
-LinkActions TransferHandle::TimeOut() { return Carry(engine_.TimeOut()); }
+LinkActions TransferHandle::TimeOut()
+{
+    if (outcome_ == LinkOutcome::Running)
+        trace_.Note(ElapsedMs(), "time-out");
+    return Carry(engine_.TimeOut());
+}
 
 LinkActions TransferHandle::BandQuestionAnswered(bool goOn) { return Carry(engine_.BandQuestionAnswered(goOn)); }
 
@@ -88,6 +99,8 @@ LinkActions TransferHandle::Carry(LinkActions actions)
         return {};
     Follow(actions.txTimer, txIntervalMs_);
     Follow(actions.timeOutTimer, timeOutIntervalMs_);
+    for (const Frame& frame : actions.send)
+        trace_.Sent(ElapsedMs(), frame.data(), frame.size(), PasswordBytesOf(frame));
     if (actions.HasProgress())
         progress_ = actions.progress;
     if (actions.outcome != LinkOutcome::Running) {
@@ -97,6 +110,17 @@ LinkActions TransferHandle::Carry(LinkActions actions)
         timeOutIntervalMs_ = 0;
     }
     return actions;
+}
+
+int64_t TransferHandle::ElapsedMs() const
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - began_).count();
+}
+
+std::string TransferHandle::StepText(TTeskFuncs::TLangType language) const
+{
+    const std::optional<Message> message = StepMessage(engine_.LinkStep());
+    return message ? MessageUtf8(*message, language) : std::string();
 }
 
 RecordHandle TransferHandle::Result()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -8,6 +9,7 @@
 #include "RecordHandle.h"
 #include "link/engine/LinkEngine.h"
 #include "link/engine/TransferTargets.h"
+#include "link/engine/TransferTrace.h"
 #include "link/engine/WriteVerify.h"
 
 // What a page asks of one transfer: the direction, the band the record is written for (a write
@@ -25,7 +27,8 @@ struct TransferSetup {
 // tick and carries out what every call returns (purge, frames to send, timers to start or stop,
 // the progress, the band question, the outcome). The intervals the timers run at are kept here
 // too, so a worker that restarts its timers can ask. The transfer works on its own copy of the
-// record; what it made of it is the result.
+// record; what it made of it is the result. What went over the wire is traced as the desktop's
+// driver traces it, from the moment the transfer is made.
 class TransferHandle {
 public:
     TransferHandle(const RadioSettings& settings, const TransferSetup& setup);
@@ -57,6 +60,8 @@ public:
     int TxIntervalMs() const { return txIntervalMs_; }
     int TimeOutIntervalMs() const { return timeOutIntervalMs_; }
     int LinkStep() const { return engine_.LinkStep(); }
+    // What the transfer dialog shows under its bar at this step; empty while the blocks go.
+    std::string StepText(TTeskFuncs::TLangType language) const;
     int Progress() const { return progress_; }
     LinkOutcome Outcome() const { return outcome_; }
     // A write that ended without success after its first block went out.
@@ -69,6 +74,8 @@ public:
     BandLimits Band() const { return targets_->Band; }
     // The memory image a write sent or a read brought.
     Bytes Image() const { return Bytes(targets_->Image.begin(), targets_->Image.end()); }
+
+    const TransferTrace& Trace() const { return trace_; }
 
     // How the ending is told to the user: the outcome's own text, then the port's problem after a
     // failure to reach the radio and the partly-written warning. Empty for the quiet stop after the
@@ -85,6 +92,7 @@ public:
 private:
     TransferHandle(std::unique_ptr<TransferTargets> targets, const TransferSetup& setup);
     LinkActions Carry(LinkActions actions);
+    int64_t ElapsedMs() const;
 
     TransferSetup setup_;
     std::unique_ptr<TransferTargets> targets_;
@@ -94,4 +102,6 @@ private:
     int progress_ = 0;
     LinkOutcome outcome_ = LinkOutcome::Running;
     bool partlyWritten_ = false;
+    TransferTrace trace_;
+    std::chrono::steady_clock::time_point began_ = std::chrono::steady_clock::now();
 };

@@ -167,6 +167,8 @@ worker.onmessage = (event: MessageEvent<WorkerMessage>) => {
         return;
     if (message.type === "progress")
         progressBar.value = message.value;
+    else if (message.type === "step")
+        byId("StatusText").textContent = message.text;
     else if (message.type === "askBand")
         bandDialog.showModal();
     else if (message.type === "done")
@@ -190,6 +192,7 @@ async function cablePort() {
 
 function askTransfer(read: boolean) {
     progressBar.value = 0;
+    byId("StatusText").textContent = "";
     byId("ProgramTitle").textContent = pageText(read ? "Read" : "Write");
     running = { read, link: null, resolve: () => {} };
     transferDialog.showModal();

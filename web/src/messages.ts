@@ -37,5 +37,6 @@ export type WorkerMessage =
     | { type: "write"; bytes: Uint8Array }
     | { type: "close" }
     | { type: "progress"; value: number }
+    | { type: "step"; text: string }
     | { type: "askBand" }
     | TransferEnd;

@@ -12,7 +12,6 @@ const post = (message: WorkerMessage) => scope.postMessage(message);
 // Web Serial cannot empty the system's queues, so a purge empties what has come this far.
 class PagePort {
     waitingBytes: number[] = [];
-    trace: string[] = [];
     #opened: ((ok: boolean) => void) | null = null;
     #closed: (() => void) | null = null;
 
@@ -23,7 +22,6 @@ class PagePort {
     }
 
     write(bytes: Uint8Array) {
-        this.trace.push("TX " + hex(bytes));
         post({ type: "write", bytes });
     }
 
@@ -34,8 +32,6 @@ class PagePort {
     takeAll() {
         const bytes = Uint8Array.from(this.waitingBytes);
         this.waitingBytes = [];
-        if (bytes.length > 0)
-            this.trace.push("RX " + hex(bytes));
         return bytes;
     }
 
@@ -58,8 +54,6 @@ class PagePort {
     }
 }
 
-const hex = (bytes: Uint8Array) => Array.from(bytes, (b) => b.toString(16).padStart(2, "0")).join(" ");
-
 const clock = {
     setTimeout: (fn: () => void, ms: number) => setTimeout(fn, ms),
     clearTimeout: (id: number) => clearTimeout(id),
@@ -69,10 +63,11 @@ let port: PagePort | null = null;
 let portLost: (() => void) | null = null;
 let bandAnswer: ((goOn: boolean) => void) | null = null;
 
-async function drive(transfer: any) {
+async function drive(transfer: any, lang: number) {
     port = new PagePort();
     const driven = driveTransfer(transfer, port, clock, {
         progress: (value: number) => post({ type: "progress", value }),
+        linkStep: () => post({ type: "step", text: transfer.stepText(lang) }),
         askBand: () => {
             post({ type: "askBand" });
             return new Promise<boolean>((resolve) => (bandAnswer = resolve));
@@ -89,13 +84,13 @@ async function run(request: TransferRequest) {
     const record = new core.Record();
     record.open(request.record, "", request.bandMin, request.bandMax, request.lang);
     const transfer = new core.Transfer(record, request);
-    let outcome = await drive(transfer);
-    const trace = port!.trace;
+    let outcome = await drive(transfer, request.lang);
+    let trace = transfer.trace();
     let notice = transfer.noticeLines(request.lang, "");
     if (outcome === "success" && !request.read && request.verify) {
         const readBack = transfer.readBack();
-        outcome = await drive(readBack);
-        trace.push(...port!.trace);
+        outcome = await drive(readBack, request.lang);
+        trace += readBack.trace();
         notice = transfer.verifiedNoticeLines(readBack, request.lang, "");
         readBack.delete();
     }
@@ -108,7 +103,7 @@ async function run(request: TransferRequest) {
         record: result ? result.save() : null,
         image: transfer.image(),
         ...band,
-        trace: trace.join("\n") + "\n",
+        trace,
     });
     result?.delete();
     transfer.delete();

@@ -12,6 +12,7 @@
 #include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
 #include "link/ProgramDialogEntry.h"
+#include "link/StepMessage.h"
 #include "link/TransferNotice.h"
 #include "link/TransferRunner.h"
 #include "link/dialogs/ModalResult.h"
@@ -31,11 +32,8 @@ QString DialogText(int entry) { return DisplayText(ProgramDialogText(entry)); }
 // What the handshake is doing, for the line under the bar; nothing once blocks move.
 QString StepText(int linkStep)
 {
-    if (linkStep == 0)
-        return DisplayMessage({MessageId::Connecting});
-    if (linkStep < BlockStep)
-        return DisplayMessage({MessageId::CheckingPassword});
-    return {};
+    const std::optional<Message> message = StepMessage(linkStep);
+    return message ? DisplayMessage(*message) : QString();
 }
 
 QPushButton* NewButton(const char* objectName, const QString& caption, QWidget* parent)
