@@ -14,11 +14,9 @@
 #include "model/ChannelRules.h"
 #include "model/Frequency.h"
 #include "text/GbkEncoding.h"
-#include "text/Utf8.h"
 
 namespace {
 
-constexpr char Replacement = '?';
 // What a field may hold around its text, which the import takes off.
 constexpr const char* Blanks = " \t";
 
@@ -86,43 +84,11 @@ std::optional<uint8_t> IndexOfText(const char* const (&texts)[N], const std::str
     return std::nullopt;
 }
 
-// The UTF-8 characters of a text; a byte that starts no character stands alone.
-std::vector<std::string> Characters(const std::string& utf8)
+// Whole characters only: one that would not fit ends the name. A cut can leave a blank at the
+// end, which a table field would not keep; a blank is never part of a two-byte GBK character.
+FittedGbk FitName(const std::string& utf8)
 {
-    std::vector<std::string> characters;
-    for (size_t i = 0; i < utf8.size();) {
-        const size_t length = std::max<size_t>(Utf8CharacterLength(utf8, i), 1);
-        characters.push_back(utf8.substr(i, length));
-        i += length;
-    }
-    return characters;
-}
-
-struct FittedName {
-    std::string gbk;
-    bool cut = false;
-    bool replaced = false;
-};
-
-// Whole characters only: one that would not fit ends the name.
-FittedName FitName(const std::string& utf8)
-{
-    FittedName name;
-    for (const std::string& character : Characters(utf8)) {
-        // A zero byte would end the name in the record.
-        std::optional<std::string> gbk = character == std::string(1, '\0') ? std::nullopt : TryUtf8ToGbk(character);
-        if (!gbk || gbk->empty()) {
-            gbk = std::string(1, Replacement);
-            name.replaced = true;
-        }
-        if (name.gbk.size() + gbk->size() > NameCapacity) {
-            name.cut = true;
-            break;
-        }
-        name.gbk += *gbk;
-    }
-    // A cut can leave a blank at the end, which a table field would not keep. A blank is never
-    // part of a two-byte GBK character.
+    FittedGbk name = FitToGbk(utf8, NameCapacity);
     if (name.cut)
         name.gbk.erase(name.gbk.find_last_not_of(Blanks) + 1);
     return name;
@@ -309,7 +275,7 @@ private:
 
     void Name(CsvChannel& ch)
     {
-        const FittedName name = FitName(Field(ColName));
+        const FittedGbk name = FitName(Field(ColName));
         ch.name = name.gbk;
         const std::string kept = GbkToUtf8(name.gbk);
         const std::string& given = row_.fields[ColName];

@@ -73,11 +73,7 @@ DoubleByteEncoder::DoubleByteEncoder(const DoubleByteTable& table)
         [](const Entry& a, const Entry& b) { return a.Character < b.Character; });
 }
 
-std::optional<std::string> DoubleByteEncoder::Encode(std::string_view utf8) const { return Convert(utf8, false); }
-
-std::string DoubleByteEncoder::EncodeMarkingUnknown(std::string_view utf8) const { return *Convert(utf8, true); }
-
-std::optional<std::string> DoubleByteEncoder::Convert(std::string_view utf8, bool markUnknown) const
+std::optional<std::string> DoubleByteEncoder::Encode(std::string_view utf8) const
 {
     std::string bytes;
     bytes.reserve(utf8.size());
@@ -85,15 +81,9 @@ std::optional<std::string> DoubleByteEncoder::Convert(std::string_view utf8, boo
     while (pos < utf8.size()) {
         const std::optional<char32_t> c = NextUtf8Character(utf8, pos);
         const std::optional<uint16_t> code = c ? CodeOf(*c) : std::nullopt;
-        if (code) {
-            AppendCode(bytes, *code);
-            continue;
-        }
-        if (!markUnknown)
+        if (!code)
             return std::nullopt;
-        bytes += UnknownMark;
-        if (!c)
-            ++pos;
+        AppendCode(bytes, *code);
     }
     return bytes;
 }

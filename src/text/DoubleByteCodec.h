@@ -25,8 +25,6 @@ public:
 
     // Nothing when the text is not UTF-8 or a character has no code.
     std::optional<std::string> Encode(std::string_view utf8) const;
-    // Each character without a code, and each byte that is not UTF-8, becomes UnknownMark.
-    std::string EncodeMarkingUnknown(std::string_view utf8) const;
 
 private:
     struct Entry {
@@ -35,7 +33,6 @@ private:
         uint16_t Code;
     };
 
-    std::optional<std::string> Convert(std::string_view utf8, bool markUnknown) const;
     std::optional<uint16_t> CodeOf(char32_t c) const;
 
     // Sorted by character.

@@ -11,8 +11,15 @@ std::string Utf8ToGbk(std::string_view utf8);
 // The same for text from outside: nothing when the text is not UTF-8 or a character has no GBK form.
 std::optional<std::string> TryUtf8ToGbk(std::string_view utf8);
 
-// The same for text typed into the program: a character without a GBK form becomes "?".
-std::string Utf8ToGbkMarkingUnknown(std::string_view utf8);
+// Text fitted into a field of `capacity` GBK bytes, character by character: one without a GBK form
+// (or a zero byte, which would end the field) costs one "?", and the first character that would
+// not fit ends the text.
+struct FittedGbk {
+    std::string gbk;
+    bool replaced = false;
+    bool cut = false;
+};
+FittedGbk FitToGbk(std::string_view utf8, size_t capacity);
 
 // GBK bytes from a record as UTF-8; a byte that starts no GBK character becomes "?".
 std::string GbkToUtf8(std::string_view gbk);
