@@ -77,6 +77,10 @@ val OpenFile(RecordHandle& record, const val& file, const std::string& name, uin
 
 val SaveFile(const RecordHandle& record) { return ByteArray(record.Save()); }
 
+val Snapshot(const RecordHandle& record) { return ByteArray(record.Snapshot()); }
+
+bool Restore(RecordHandle& record, const val& snapshot) { return record.Restore(BytesFrom(snapshot)); }
+
 val PackImage(const RecordHandle& record, uint32_t bandMin, uint32_t bandMax, const val& stamp)
 {
     return ByteArray(record.PackImage(BandFrom(bandMin, bandMax), StampFrom(stamp)));
@@ -324,6 +328,8 @@ EMSCRIPTEN_BINDINGS(kr_t27_core)
         .constructor<>()
         .function("open", &OpenFile)
         .function("save", &SaveFile)
+        .function("snapshot", &Snapshot)
+        .function("restore", &Restore)
         .function("packImage", &PackImage)
         .function("unpackImage", &UnpackImage)
         .function("json", &RecordHandle::Json)

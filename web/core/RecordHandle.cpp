@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "files/AtomicFile.h"
 #include "files/ChannelDataFile.h"
 #include "files/RecordJson.h"
@@ -62,6 +64,20 @@ Bytes RecordHandle::Save() const
 {
     const uint8_t* block = settings_.BlockBytes();
     return Bytes(block, block + RadioSettingsBlockSize);
+}
+
+Bytes RecordHandle::Snapshot() const
+{
+    const uint8_t* bytes = settings_.BlockBytes();
+    return Bytes(bytes, bytes + sizeof settings_);
+}
+
+bool RecordHandle::Restore(const Bytes& snapshot)
+{
+    if (snapshot.size() != sizeof settings_)
+        return false;
+    std::copy(snapshot.begin(), snapshot.end(), settings_.BlockBytes());
+    return true;
 }
 
 Bytes RecordHandle::PackImage(const BandLimits& band, const DateTimeStamp& now) const

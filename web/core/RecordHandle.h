@@ -66,6 +66,11 @@ public:
     OpenedFile Open(const Bytes& file, const std::string& name, const BandLimits& band, TTeskFuncs::TLangType language);
     Bytes Save() const;
 
+    // The whole record, its last-programmed stamp included, for an undo step; Restore takes back
+    // only bytes of that size and says whether it did.
+    Bytes Snapshot() const;
+    bool Restore(const Bytes& snapshot);
+
     // The memory image a write would send, packed from a copy: the record stays as it is.
     Bytes PackImage(const BandLimits& band, const DateTimeStamp& now) const;
     // Takes a read image into the record; bytes of another size than an image are refused.

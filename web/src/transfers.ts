@@ -1,0 +1,169 @@
+// Read and Write: the record check before a write, the transfer dialog, the band question, the
+// notice a transfer ends with, its backup and its trace. Transfers run in a worker; the page owns
+// the port and the record.
+import { VirtualSerialPort } from "../core/virtual-serial-port.js";
+import { app, byId, core, notify, pageText, recordChanged, saveSettings, settings } from "./app";
+import { download, keepBackup, stampName } from "./backups";
+import type { TransferEnd, WorkerMessage } from "./messages";
+import { PortLink } from "./port-link";
+
+// The transfer dialog's entries in the module's table.
+const DialogStart = 0;
+const DialogCancel = 1;
+const DialogBandQuestion = 5;
+const DialogContinue = 6;
+
+const worker = new Worker(new URL("./transfer-worker.ts", import.meta.url), { type: "module" });
+const transferDialog = byId<HTMLDialogElement>("TProgramDlg");
+const bandDialog = byId<HTMLDialogElement>("TMyWarnDlg_2");
+const checkDialog = byId<HTMLDialogElement>("TCheckListDlg");
+const progressBar = byId<HTMLProgressElement>("ProgressBar1");
+
+let chosenPort: any = null;
+let lastTrace = "";
+let running: { read: boolean; link: PortLink | null; resolve: (end: TransferEnd) => void } | null = null;
+const transferEndListeners: ((read: boolean, end: TransferEnd) => void)[] = [];
+
+// Told after each transfer, once the record and the notice are taken care of.
+export function onTransferEnd(listener: (read: boolean, end: TransferEnd) => void) {
+    transferEndListeners.push(listener);
+}
+
+worker.onmessage = (event: MessageEvent<WorkerMessage>) => {
+    const message = event.data;
+    if (running?.link?.heard(message))
+        return;
+    if (message.type === "progress")
+        progressBar.value = message.value;
+    else if (message.type === "step")
+        byId("StatusText").textContent = message.text;
+    else if (message.type === "askBand")
+        bandDialog.showModal();
+    else if (message.type === "done")
+        running?.resolve(message);
+};
+
+function answerBand(goOn: boolean) {
+    bandDialog.close();
+    worker.postMessage({ type: "band", goOn });
+}
+
+// Ports the user granted before are offered again; otherwise the browser asks for the cable's.
+async function cablePort() {
+    if (chosenPort)
+        return chosenPort;
+    const serial = (navigator as any).serial;
+    const granted = await serial.getPorts();
+    chosenPort = granted[0] ?? (await serial.requestPort());
+    return chosenPort;
+}
+
+function askTransfer(read: boolean) {
+    progressBar.value = 0;
+    byId("StatusText").textContent = "";
+    byId("ProgramTitle").textContent = pageText(read ? "Read" : "Write");
+    running = { read, link: null, resolve: () => {} };
+    transferDialog.showModal();
+}
+
+async function startTransfer() {
+    const read = running!.read;
+    let port;
+    try {
+        port = await cablePort();
+    } catch {
+        return;
+    }
+    byId<HTMLButtonElement>("ProgramStart").disabled = true;
+    app.transferring = true;
+    running!.link = new PortLink(port, worker);
+    const end = await new Promise<TransferEnd>((resolve) => {
+        running!.resolve = resolve;
+        worker.postMessage({
+            type: "start", record: app.record.save(), read, verify: settings.verify, fastLink: settings.fastLink,
+            bandMin: settings.bandMin, bandMax: settings.bandMax, lang: settings.lang,
+        });
+    });
+    running = null;
+    app.transferring = false;
+    byId<HTMLButtonElement>("ProgramStart").disabled = false;
+    transferDialog.close();
+    finishTransfer(read, end);
+}
+
+async function finishTransfer(read: boolean, end: TransferEnd) {
+    lastTrace = end.trace;
+    byId<HTMLButtonElement>("MenuSaveTransferLog").disabled = false;
+    if (end.record) {
+        app.record.open(end.record, "", end.bandMin, end.bandMax, settings.lang);
+        settings.bandMin = end.bandMin;
+        settings.bandMax = end.bandMax;
+        saveSettings();
+        app.fileName = "";
+        app.fileHandle = null;
+        app.history.clear();
+        app.history.markUnsaved();
+        recordChanged();
+    }
+    notify(end.notice);
+    if (settings.backups && end.outcome === "success")
+        await keepBackup({ name: `${read ? "read" : "write"}-${stampName(new Date())}.bin`, bytes: end.image });
+    for (const listener of transferEndListeners)
+        listener(read, end);
+}
+
+// The record check comes before a write, as on the desktop.
+function askWrite() {
+    const findings = app.record.check(settings.bandMin, settings.bandMax, settings.lang);
+    if (findings.length === 0) {
+        askTransfer(false);
+        return;
+    }
+    const items = findings.map((f: any) => {
+        const item = document.createElement("li");
+        item.textContent = `${f.where}: ${f.value} ${f.problem}`;
+        return item;
+    });
+    byId("CheckList").replaceChildren(...items);
+    checkDialog.showModal();
+}
+
+export function showTransferTexts() {
+    const lang = settings.lang;
+    byId("ProgramStart", transferDialog).textContent = core.transferDialogText(DialogStart, lang);
+    byId("CancelBtn", transferDialog).textContent = core.transferDialogText(DialogCancel, lang);
+    byId("BandQuestion").textContent = core.transferDialogText(DialogBandQuestion, lang);
+    byId("OKBtn", bandDialog).textContent = core.transferDialogText(DialogContinue, lang);
+    byId("CancelBtn", bandDialog).textContent = core.transferDialogText(DialogCancel, lang);
+    byId("CheckCancel").textContent = core.transferDialogText(DialogCancel, lang);
+    byId("CheckListText").textContent = pageText("CheckListBeforeWrite");
+}
+
+export function installTransfers() {
+    byId("MenuEdit_Read").onclick = () => askTransfer(true);
+    byId("MenuEdit_Write").onclick = askWrite;
+    byId("WriteAnyway").onclick = () => {
+        checkDialog.close();
+        askTransfer(false);
+    };
+    byId("CheckCancel").onclick = () => checkDialog.close();
+    byId("ProgramStart").onclick = startTransfer;
+    byId("CancelBtn", transferDialog).onclick = () => {
+        if (!running?.link) {
+            running = null;
+            transferDialog.close();
+        }
+    };
+    transferDialog.oncancel = (event) => running?.link && event.preventDefault();
+    byId("OKBtn", bandDialog).onclick = () => answerBand(true);
+    byId("CancelBtn", bandDialog).onclick = () => answerBand(false);
+    bandDialog.oncancel = (event) => {
+        event.preventDefault();
+        answerBand(false);
+    };
+    byId("TryWithoutRadio").onclick = () => {
+        chosenPort = new VirtualSerialPort(new core.Radio());
+        askTransfer(true);
+    };
+    byId("MenuSaveTransferLog").onclick = () => download("transfer-log.txt", lastTrace);
+}
