@@ -5,7 +5,7 @@
 import assert from "node:assert/strict";
 import { after, before, test } from "node:test";
 
-import { gridRows, launch, openPage, serve } from "./support/browser.mjs";
+import { command, gridRows, launch, openPage, serve } from "./support/browser.mjs";
 
 const HiddenTabTimerAlignmentMs = 1000;
 
@@ -31,7 +31,7 @@ async function timedRead({ hidden }) {
     const page = await openPage(browser, server.url, { paced: false });
     if (hidden)
         await page.evaluate(throttlePageTimers, HiddenTabTimerAlignmentMs);
-    await page.click("#MenuEdit_Read");
+    await command(page, "MenuEdit_Read");
     const started = Date.now();
     await page.click("#ProgramStart");
     await page.waitForFunction(() => !document.querySelector("#TProgramDlg").open, null, { timeout: 60000 });

@@ -8,7 +8,7 @@ import path from "node:path";
 import { after, before, describe, test } from "node:test";
 
 import { core } from "../web/support/core.mjs";
-import { gridRows, launch, openPage, serve, transfer } from "./support/browser.mjs";
+import { command, gridRows, launch, openPage, serve, transfer } from "./support/browser.mjs";
 
 const English = 0;
 const Chinese = 1;
@@ -58,7 +58,7 @@ test("a read tells its steps, shows the radio's channels and device information,
     assert.equal(rows.length, 16);
     assert.deepEqual(rows[15], sample.channelRow(16, English));
     assert.equal(await page.textContent("#serialNumber"), sample.deviceInfo(English).serialNumber);
-    const [trace] = await Promise.all([page.waitForEvent("download"), page.click("#MenuSaveTransferLog")]);
+    const [trace] = await Promise.all([page.waitForEvent("download"), command(page, "MenuSaveTransferLog")]);
     assert.match(readFileSync(await trace.path(), "utf8"), /^\+\d+\.\d{3} > /);
     assert.ok((await page.evaluate(() => window.steps)).includes("Connecting to the radio..."));
     await page.context().close();
@@ -79,10 +79,10 @@ test("a file opened, written with verification and read back; Save gives the sam
     await openFile(page, changedFile);
     const opened = await gridRows(page);
     assert.equal(await transfer(page, "MenuEdit_Write"), outcome(Success));
-    await page.click("#MenuFile_New");
+    await command(page, "MenuFile_New");
     assert.equal(await transfer(page, "MenuEdit_Read"), outcome(Success));
     assert.deepEqual(await gridRows(page), opened);
-    const [saved] = await Promise.all([page.waitForEvent("download"), page.click("#MenuFile_Save")]);
+    const [saved] = await Promise.all([page.waitForEvent("download"), command(page, "MenuFile_Save")]);
     assert.equal(readFileSync(await saved.path()).length, readFileSync(changedFile).length);
     const backups = await page.$$eval("#BackupList button", (buttons) => buttons.map((b) => b.textContent));
     assert.equal(backups.length, 2);
@@ -117,7 +117,7 @@ describe("how a transfer ends, and what the user is told", () => {
         test(ending.name, async () => {
             const page = await openPage(browser, server.url, ending.radio);
             if (ending.lang === Chinese)
-                await page.click("#MenuLanguage_Chs");
+                await command(page, "MenuLanguage_Chs");
             if (ending.write)
                 await openFile(page, changedFile);
             const before = await gridRows(page);

@@ -4,6 +4,7 @@
 import { byId, chooseLanguage, core, onLanguageChanged, pageText, recordChanged, saveSettings, settings } from "./app";
 import { download, listBackups } from "./backups";
 import { installFiles } from "./files";
+import { installMenuBar } from "./menu-bar";
 import { installRecordView } from "./record-view";
 import { installTransfers, onTransferEnd, showTransferTexts } from "./transfers";
 import "./style.css";
@@ -22,8 +23,8 @@ function showTexts() {
         span.textContent = pageText(span.dataset.text!);
     showTransferTexts();
     byId("OKBtn", byId("TMyWarnDlg")).textContent = core.noticeOk(lang);
-    byId("MenuLanguage_En").setAttribute("aria-pressed", String(lang === 0));
-    byId("MenuLanguage_Chs").setAttribute("aria-pressed", String(lang === 1));
+    byId("MenuLanguage_En").setAttribute("aria-checked", String(lang === 0));
+    byId("MenuLanguage_Chs").setAttribute("aria-checked", String(lang === 1));
     document.documentElement.lang = lang === 0 ? "en" : lang === 1 ? "zh-Hans" : lang === 2 ? "zh-Hant" : "";
 }
 
@@ -49,6 +50,7 @@ function bindOption(id: "verify" | "fastLink", element: string) {
     };
 }
 
+installMenuBar();
 installRecordView();
 installFiles();
 installTransfers();

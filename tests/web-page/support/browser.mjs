@@ -88,10 +88,18 @@ export async function openPage(browser, url, radio = {}) {
     return page;
 }
 
+// Chooses a menu item as a user does: its menu opened first.
+export async function command(page, id) {
+    const menu = await page.$(`#MainMenu1 .menu:has(#${id}) > [aria-haspopup=menu]`);
+    if (menu && !(await page.isVisible(`#${id}`)))
+        await menu.click();
+    await page.click(`#${id}`);
+}
+
 // Read or Write through the transfer dialog; `band` answers the band question when it comes.
-export async function transfer(page, command, { band } = {}) {
-    await page.click(`#${command}`);
-    if (command === "MenuEdit_Write" && await page.isVisible("#TCheckListDlg"))
+export async function transfer(page, id, { band } = {}) {
+    await command(page, id);
+    if (id === "MenuEdit_Write" && await page.isVisible("#TCheckListDlg"))
         await page.click("#WriteAnyway");
     await page.click("#ProgramStart");
     if (band !== undefined)
