@@ -173,6 +173,14 @@ constexpr TextPair MessageTexts[] = {
     {"不接对讲机试用", "Try without a radio"},
     {"备份", "Backups"},
     {"下载", "Download"},
+    // anchor: web-grid
+    // anchor: web-pages
+    // anchor: web-files
+    // anchor: web-dealer
+    // anchor: web-factory
+    // anchor: web-offline
+    // anchor: desktop-keys
+    // anchor: desktop-guidance
     // Names for screen readers.
     {"通讯录", "Address book"},
     {"传输状态", "Transfer status"},

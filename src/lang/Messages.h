@@ -165,6 +165,14 @@ enum class MessageId : int {
     TryWithoutRadio,
     BackupsHeading,
     DownloadFile,
+    // anchor: web-grid
+    // anchor: web-pages
+    // anchor: web-files
+    // anchor: web-dealer
+    // anchor: web-factory
+    // anchor: web-offline
+    // anchor: desktop-keys
+    // anchor: desktop-guidance
     // Names screen readers give controls the window shows no caption for:
     AddressBookName,
     TransferStatusName,
