@@ -2,28 +2,10 @@
 
 #include <QMimeData>
 
-#include "files/ChannelCsv.h"
-
 namespace {
 
 const QString ChannelRowsMimeType = QStringLiteral("application/x-kr-t27-channel-rows");
 
-}
-
-QString ChannelRowsText(const RadioSettings& settings, const ChannelNumbers& channels)
-{
-    return QString::fromStdString(ExportChannelCsvRows(settings, channels, CsvTab).text);
-}
-
-ChannelCsvImport PasteChannelRowsText(const QString& text, const BandLimits& band, unsigned first,
-                                      RadioSettings& settings)
-{
-    const std::string table = text.toStdString();
-    ChannelCsvImportOptions options;
-    options.band = band;
-    options.firstChannel = first;
-    options.separator = GuessCsvSeparator(table);
-    return ImportChannelCsv(table, options, settings);
 }
 
 QMimeData* ChannelRowsMimeData(const std::vector<ChannelRow>& rows, const QString& text)

@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include "files/ChannelRowsText.h"
 #include "lang/DeviceInfoText.h"
 #include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
@@ -144,7 +145,8 @@ void TForm1::CopyRows()
     const ChannelNumbers channels = TabSheet_ChInfo->Grid->SelectedChannels();
     if (channels.empty())
         return;
-    QMimeData* data = ChannelRowsMimeData(CopyChannelRows(record_, channels), ChannelRowsText(record_, channels));
+    QMimeData* data = ChannelRowsMimeData(CopyChannelRows(record_, channels),
+                                          QString::fromStdString(ChannelRowsText(record_, channels)));
     QApplication::clipboard()->setMimeData(data);
 }
 
@@ -183,7 +185,7 @@ void TForm1::PasteRows()
 // or changed, since a clean paste shows itself in the grid.
 void TForm1::PasteRowsText(unsigned first, const QString& text)
 {
-    const ChannelCsvImport outcome = PasteChannelRowsText(text, band_, first, record_);
+    const ChannelCsvImport outcome = PasteChannelRowsText(text.toStdString(), band_, first, record_);
     if (outcome.refused) {
         ShowNotice(this, DisplayMessage({MessageId::CsvNoFrequencyColumn}));
         return;

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "files/ChannelCsvReport.h"
+#include "model/BandLimits.h"
+#include "model/ChannelRows.h"
+
+// Channel rows as text on the clipboard, for spreadsheets and other programming tools, and for the
+// program's other editions.
+
+// The channel file's table with tabs between the fields: its header line, then one line per
+// channel of `channels` in use.
+std::string ChannelRowsText(const RadioSettings& settings, const ChannelNumbers& channels);
+
+// Text from a spreadsheet or another programming tool, in that form or as comma-separated lines,
+// fills the channels from `first` down by the rules of a file import, and tells what it did.
+ChannelCsvImport PasteChannelRowsText(std::string_view text, const BandLimits& band, unsigned first,
+                                      RadioSettings& settings);
