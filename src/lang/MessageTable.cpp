@@ -174,6 +174,12 @@ constexpr TextPair MessageTexts[] = {
     {"备份", "Backups"},
     {"下载", "Download"},
     // anchor: web-grid
+    {"%1：%2 已调整到信道步进上，存为 %3", "%1: %2 moved onto the channel raster; %3 stored"},
+    {"%1：%2 超出频段，存为 %3", "%1: %2 is outside the band; %3 stored"},
+    {"%1：“%2”中有无法存储的字符，存为“%3”", "%1: \"%2\" holds characters the radio cannot store; stored as \"%3\""},
+    {"%1：“%2”不是此项可用的值，未采用，仍为“%3”", "%1: \"%2\" is no value of this cell and was not taken; it stays \"%3\""},
+    {"浏览器不允许此页面使用剪贴板：请用 Ctrl+C、Ctrl+X 和 Ctrl+V。",
+     "The browser does not let this page use the clipboard: use Ctrl+C, Ctrl+X and Ctrl+V."},
     // anchor: web-pages
     // anchor: web-files
     // anchor: web-dealer

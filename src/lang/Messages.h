@@ -166,6 +166,13 @@ enum class MessageId : int {
     BackupsHeading,
     DownloadFile,
     // anchor: web-grid
+    // A text typed into a channel cell and not taken as typed (%1 the cell, %2 what was typed,
+    // %3 what the cell holds now), and the clipboard the browser keeps from the menu's commands:
+    CellSnappedToRaster,
+    CellClampedToBand,
+    CellCharactersDropped,
+    CellRefused,
+    ClipboardRefused,
     // anchor: web-pages
     // anchor: web-files
     // anchor: web-dealer

@@ -12,6 +12,8 @@ constexpr size_t ToneTextLimit = 5;
 constexpr size_t BatchPointPosition = 4;
 constexpr char Point = '.';
 constexpr char32_t FirstBeyondAscii = 128;
+constexpr char32_t FirstPrintable = 32;
+constexpr char32_t Delete = 127;
 
 bool IsAsciiDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
 
@@ -53,6 +55,22 @@ std::optional<char32_t> DtmfCharacter(char32_t typed)
     if (IsAsciiDigit(typed) || typed == U'*' || typed == U'#')
         return typed;
     return UpperCaseOf(typed, "ABCD");
+}
+
+std::string FilteredText(std::string_view typed, TypedCharacterRule rule)
+{
+    std::string kept;
+    for (size_t pos = 0; pos < typed.size();) {
+        const auto c = NextUtf8Character(typed, pos);
+        if (!c) {
+            ++pos;
+            continue;
+        }
+        const auto accepted = *c < FirstPrintable || *c == Delete ? c : rule(*c);
+        if (accepted)
+            AppendUtf8(kept, *accepted);
+    }
+    return kept;
 }
 
 std::string CorrectFrequencyText(const std::string& text)

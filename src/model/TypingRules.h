@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 // What the edit boxes let through while they are typed into. Texts are UTF-8 and counted in
 // characters. Control characters (below 32, and 127) always pass the key filters, so the
@@ -14,6 +15,10 @@ std::optional<char32_t> GridFrequencyCharacter(char32_t typed);   // digits and 
 std::optional<char32_t> BatchFrequencyCharacter(char32_t typed);  // digits, "." and anything beyond ASCII
 std::optional<char32_t> ToneCharacter(char32_t typed);            // digits, ".", D, N, I (upper-cased)
 std::optional<char32_t> DtmfCharacter(char32_t typed);            // digits, *, #, A-D (upper-cased)
+
+// A whole text passed through a character rule, as if it was typed key by key: for a box that gets
+// its text other than by keys. Bytes that are no UTF-8 are dropped.
+std::string FilteredText(std::string_view typed, TypedCharacterRule rule);
 
 // One correction step applied after a change; a box repeats it until the text stands.
 using TextCorrection = std::string (*)(const std::string& text);

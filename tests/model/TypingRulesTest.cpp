@@ -60,3 +60,19 @@ TEST(TypedCharacters, EachBoxLetsThroughWhatItsFieldCanHold)
 }
 
 }
+
+TEST(TypedCharacters, AWholeTextPassesAsIfTypedKeyByKey)
+{
+    const struct {
+        TypedCharacterRule rule;
+        const char* typed;
+        const char* kept;
+    } cases[] = {
+        {GridFrequencyCharacter, "4a3.5 MHz", "43.5"},
+        {ToneCharacter, "d023n", "D023N"},
+        {ToneCharacter, "\t6é7", "\t67"},
+        {DtmfCharacter, "12\xFF" "ab", "12AB"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FilteredText(c.typed, c.rule), c.kept) << c.typed;
+}

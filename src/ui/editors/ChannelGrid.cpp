@@ -9,10 +9,9 @@
 #include <QTableWidget>
 
 #include "lang/AppLang.h"
+#include "lang/ChannelCells.h"
 #include "lang/ChannelTexts.h"
-#include "lang/RecordText.h"
 #include "lang/TextTable.h"
-#include "model/ChannelRules.h"
 #include "ui/editors/CellEditors.h"
 #include "ui/editors/FocusLoss.h"
 #include "ui/editors/InPlaceEditing.h"
@@ -56,11 +55,7 @@ struct ChannelGridEditor::Impl : QObject {
     bool CanEdit(int row, int column) const;
     void OpenEditor(int row, int column);
     void OpenFrequencyEditor(int row, int column, const QString& text);
-    void StepValue(ChannelRecord& channel, int column);
-    void LeaveFrequencyEditor();
-    void LeaveToneEditor();
-    void LeaveSquelchModeEditor();
-    void LeaveNameEditor();
+    void LeaveEditor(const QWidget* editor, const QString& text);
     void PressRowTitle(int row);
     void SelectRows(int first, int last, QItemSelectionModel::SelectionFlags how);
     ChannelNumbers SelectedChannels() const;
@@ -101,10 +96,11 @@ ChannelGridEditor::Impl::Impl(RadioSettings& s, const BandLimits& b, ChannelGrid
     connect(grid, &QTableWidget::cellDoubleClicked, this, &Impl::OpenEditor);
     for (QLineEdit* text : {frequencyEditor, toneEditor->lineEdit(), nameEditor})
         connect(text, &QLineEdit::returnPressed, grid, qOverload<>(&QWidget::setFocus));
-    OnFocusLoss(frequencyEditor, this, [this] { LeaveFrequencyEditor(); });
-    OnFocusLoss(toneEditor, this, [this] { LeaveToneEditor(); });
-    OnFocusLoss(squelchModeEditor, this, [this] { LeaveSquelchModeEditor(); });
-    OnFocusLoss(nameEditor, this, [this] { LeaveNameEditor(); });
+    OnFocusLoss(frequencyEditor, this, [this] { LeaveEditor(frequencyEditor, frequencyEditor->text()); });
+    OnFocusLoss(toneEditor, this, [this] { LeaveEditor(toneEditor, toneEditor->currentText()); });
+    OnFocusLoss(squelchModeEditor, this,
+                [this] { LeaveEditor(squelchModeEditor, squelchModeEditor->currentText()); });
+    OnFocusLoss(nameEditor, this, [this] { LeaveEditor(nameEditor, nameEditor->text()); });
 }
 
 bool ChannelGridEditor::Impl::eventFilter(QObject*, QEvent* event)
@@ -185,7 +181,7 @@ void ChannelGridEditor::Impl::OpenEditor(int row, int column)
         editing.Open(nameEditor, row, column);
         nameEditor->selectAll();
     } else {
-        StepValue(settings.Channel[row], column);
+        StepChannelCell(settings.Channel[row], ChannelColumn(column));
         RedrawRow(row);
     }
 }
@@ -197,71 +193,13 @@ void ChannelGridEditor::Impl::OpenFrequencyEditor(int row, int column, const QSt
     frequencyEditor->end(false);
 }
 
-void ChannelGridEditor::Impl::StepValue(ChannelRecord& channel, int column)
+// Every editor enters its text as typed into the cell; the squelch-mode list holds the texts its cells show.
+void ChannelGridEditor::Impl::LeaveEditor(const QWidget* editor, const QString& text)
 {
-    switch (column) {
-    case ColPower:
-        StepPower(channel);
-        break;
-    case ColBandwidth:
-        channel.SetBandwidth(!channel.Bandwidth());
-        break;
-    case ColScanAdd:
-        channel.SetScanAdd(!channel.ScanAdd());
-        break;
-    case ColBusyLock:
-        StepBusyLock(channel);
-        break;
-    case ColDtmf:
-        channel.SetDtmf(!channel.Dtmf());
-        break;
-    }
-}
-
-void ChannelGridEditor::Impl::LeaveFrequencyEditor()
-{
-    if (!editing.IsOpen(frequencyEditor))
+    if (!editing.IsOpen(editor))
         return;
-    const std::string text = frequencyEditor->text().toStdString();
-    if (editing.Column() == ColRxFreq)
-        EnterReceiveFrequency(settings, unsigned(editing.Row()), text, band);
-    else
-        EnterTransmitFrequency(settings.Channel[editing.Row()], text, band);
-    RedrawRow(editing.Row());
-    editing.Finish();
-}
-
-void ChannelGridEditor::Impl::LeaveToneEditor()
-{
-    if (!editing.IsOpen(toneEditor))
-        return;
-    const std::string text = toneEditor->currentText().toStdString();
-    ChannelRecord& channel = settings.Channel[editing.Row()];
-    if (editing.Column() == ColDecodeTone)
-        EnterDecodeTone(channel, text);
-    else
-        EnterEncodeTone(channel, text);
-    RedrawRow(editing.Row());
-    editing.Finish();
-}
-
-void ChannelGridEditor::Impl::LeaveSquelchModeEditor()
-{
-    if (!editing.IsOpen(squelchModeEditor))
-        return;
-    const int mode = squelchModeEditor->currentIndex();
-    if (mode >= 0)
-        settings.Channel[editing.Row()].SetChSquelchMode(uint8_t(mode));
-    RedrawRow(editing.Row());
-    editing.Finish();
-}
-
-void ChannelGridEditor::Impl::LeaveNameEditor()
-{
-    if (!editing.IsOpen(nameEditor))
-        return;
-    ChannelRecord& channel = settings.Channel[editing.Row()];
-    StoreRecordText(NameEntry(nameEditor->text().toStdString(), NameCapacity).value, channel.Name, NameCapacity);
+    EnterChannelCell(settings, unsigned(editing.Row()), ChannelColumn(editing.Column()), text.toStdString(), band,
+                     AppLang().LangType());
     RedrawRow(editing.Row());
     editing.Finish();
 }
