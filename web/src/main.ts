@@ -4,6 +4,7 @@
 import { byId, chooseLanguage, core, onLanguageChanged, pageText, recordChanged, saveSettings, settings } from "./app";
 import { download, listBackups } from "./backups";
 import { installFiles } from "./files";
+import { installGrid } from "./grid";
 import { installMenuBar } from "./menu-bar";
 import { installRecordView } from "./record-view";
 import { installTransfers, onTransferEnd, showTransferTexts } from "./transfers";
@@ -51,6 +52,7 @@ function bindOption(id: "verify" | "fastLink", element: string) {
 }
 
 installMenuBar();
+installGrid();
 installRecordView();
 installFiles();
 installTransfers();
