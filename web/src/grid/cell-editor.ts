@@ -19,7 +19,7 @@ interface Editing {
     choices: string[];
 }
 
-export interface Start {
+interface Start {
     typed?: string;  // what was typed over the cell, which replaces its text
     caretAtEnd?: boolean;  // F2: the text kept with the caret after it; else all of it selected
     list?: boolean;  // the cell's list opened at once
@@ -181,7 +181,7 @@ export function commitEdit() {
         showCellNote(at, entry.note);
 }
 
-export function cancelEdit() {
+function cancelEdit() {
     if (editing)
         close();
 }

@@ -36,7 +36,7 @@ function navigate(event: KeyboardEvent): boolean {
         return true;
     case "ArrowLeft":
     case "ArrowRight":
-        moveBy(0, event.key === "ArrowLeft" ? -1 : 1, false);
+        moveBy(0, event.key === "ArrowLeft" ? -1 : 1, event.shiftKey);
         return true;
     case "Home":
     case "End": {

@@ -120,12 +120,10 @@ const rowCommands: [string, () => unknown][] = [
     ["MenuEdit_MoveDown", () => moveRows(false)],
 ];
 
-export const rowCommandItems = rowCommands.map(([id]) => id);
-
 // Acting on rows the user cannot see is no help: the items wait while another page is shown.
 function enableWithChannelPage() {
     const hidden = byId("TabSheet_ChInfo").hidden;
-    for (const id of rowCommandItems)
+    for (const [id] of rowCommands)
         byId<HTMLButtonElement>(id).disabled = hidden;
 }
 

@@ -146,7 +146,6 @@ export function toggleRow(channel: number) {
 }
 
 export const clearSelection = () => selectRows([], current.channel);
-export const hasSelection = () => selected.size > 0;
 
 // The rows a row command acts on: those selected, else the current cell's.
 export function selectedChannels(): number[] {
