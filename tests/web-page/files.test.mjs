@@ -14,6 +14,7 @@ import { command, fakeSerial, gridRows, launch, openPage, repositoryDir, serve }
 
 const [English, Simplified, Traditional] = [0, 1, 2];
 const band = { bandMin: 400000000, bandMax: 470000000 };
+const LargestTable = 16 * 1024 * 1024;
 // A real table of another tool, from beside the repository.
 const channelTable = [path.join(repositoryDir, "../shared/data/csv"), path.join(repositoryDir, "../../shared/data/csv")]
     .map((dir) => path.join(dir, "US_FRS_and_GMRS_Channels.csv")).find(existsSync);
@@ -105,6 +106,17 @@ test("the JSON form goes out and back in; a refused one, told in the page's lang
     const refusal = imported(English).record.applyJson(readFileSync(refusedJson, "utf8"), Simplified);
     assert.match(refusal, /不在/);
     assert.equal(await page.textContent("#WarnDlgText"), refusal);
+    await closeDialog(page, "TMyWarnDlg");
+    assert.deepEqual(await gridRows(page), before);
+
+    // A table dropped on the page that is larger than the desktop reads is refused unread.
+    await page.evaluate((size) => {
+        const dropped = new DataTransfer();
+        dropped.items.add(new File([new Uint8Array(size)], "large.csv"));
+        document.body.dispatchEvent(new DragEvent("drop", { dataTransfer: dropped }));
+    }, LargestTable + 1);
+    await page.waitForSelector("#TMyWarnDlg[open]");
+    assert.equal(await page.textContent("#WarnDlgText"), core.textFileRefusal("large.csv", LargestTable + 1, Simplified));
     assert.deepEqual(await gridRows(page), before);
     await page.context().close();
 });

@@ -161,7 +161,17 @@ function showImportReport(report: { lines: string[]; summary: string }) {
     dialog.showModal();
 }
 
+// A text larger than the desktop reads is refused before its bytes are taken.
+function refusedAsTooLarge(file: File) {
+    const refusal = core.textFileRefusal(file.name, file.size, settings.lang);
+    if (refusal)
+        notify([refusal]);
+    return refusal !== "";
+}
+
 async function importCsv(file: File) {
+    if (refusedAsTooLarge(file))
+        return;
     const table = new Uint8Array(await file.arrayBuffer());
     const options = { bandMin: settings.bandMin, bandMax: settings.bandMax, firstChannel: currentChannel() };
     let report: any;
@@ -180,6 +190,8 @@ async function exportCsv() {
 
 // A JSON text the record cannot take changes nothing and says why, in the page's language.
 async function importJson(file: File) {
+    if (refusedAsTooLarge(file))
+        return;
     const json = await file.text();
     let refusal = "";
     edit((record) => (refusal = record.applyJson(json, settings.lang)));
@@ -205,6 +217,20 @@ async function importPicked(kind: FileKind) {
         await importers[kind.extension](picked.file);
 }
 
+// The desktop's keys for Open and Save (the browser keeps Ctrl+N for itself); they choose the menu
+// item, so they do what it does.
+const Shortcuts: [string, string][] = [["o", "MenuFile_Open"], ["s", "MenuFile_Save"]];
+
+function onShortcut(event: KeyboardEvent) {
+    if (!(event.ctrlKey || event.metaKey) || event.altKey || event.shiftKey || document.querySelector("dialog[open]"))
+        return;
+    const shortcut = Shortcuts.find(([key]) => event.key.toLowerCase() === key);
+    if (!shortcut)
+        return;
+    event.preventDefault();
+    byId(shortcut[1]).click();
+}
+
 export function installFiles() {
     byId("MenuFile_New").onclick = newRecord;
     byId("MenuFile_Open").onclick = chooseRecord;
@@ -228,5 +254,8 @@ export function installFiles() {
     byId("MenuFile_ExportCsv").onclick = exportCsv;
     byId("MenuFile_ImportJson").onclick = () => importPicked(JsonFile);
     byId("MenuFile_ExportJson").onclick = () => saveAsFile(JsonFile, app.record.json());
+    for (const [key, id] of Shortcuts)
+        byId(id).setAttribute("aria-keyshortcuts", `Control+${key.toUpperCase()}`);
+    document.addEventListener("keydown", onShortcut);
     installSheet();
 }
