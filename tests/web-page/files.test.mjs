@@ -116,7 +116,8 @@ test("the JSON form goes out and back in; a refused one, told in the page's lang
         document.body.dispatchEvent(new DragEvent("drop", { dataTransfer: dropped }));
     }, LargestTable + 1);
     await page.waitForSelector("#TMyWarnDlg[open]");
-    assert.equal(await page.textContent("#WarnDlgText"), core.textFileRefusal("large.csv", LargestTable + 1, Simplified));
+    const tooLarge = core.textFileRefusal("large.csv", LargestTable + 1, Simplified);
+    assert.equal(await page.textContent("#WarnDlgText"), tooLarge);
     assert.deepEqual(await gridRows(page), before);
     await page.context().close();
 });

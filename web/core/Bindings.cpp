@@ -78,7 +78,10 @@ val OpenFile(RecordHandle& record, const val& file, const std::string& name, uin
 val SaveFile(const RecordHandle& record) { return ByteArray(record.Save()); }
 
 // Without a language the refusal is English, as the command line prints it.
-std::string ApplyJson(RecordHandle& record, const std::string& json) { return record.ApplyJson(json, TTeskFuncs::LangEnglish); }
+std::string ApplyJson(RecordHandle& record, const std::string& json)
+{
+    return record.ApplyJson(json, TTeskFuncs::LangEnglish);
+}
 std::string ApplyJsonIn(RecordHandle& record, const std::string& json, int language)
 {
     return record.ApplyJson(json, PageLanguage(language));

@@ -105,7 +105,8 @@ function askToSave(): Promise<string> {
     byId("CancelBtn", question).textContent = entry("Cancel");
     question.returnValue = "";
     question.showModal();
-    return new Promise((resolve) => question.addEventListener("close", () => resolve(question.returnValue), { once: true }));
+    return new Promise((resolve) =>
+        question.addEventListener("close", () => resolve(question.returnValue), { once: true }));
 }
 
 async function newRecord() {

@@ -59,8 +59,8 @@ const barItems = () =>
 const listOf = (barItem: HTMLElement) =>
     barItem.getAttribute("aria-haspopup") === "menu" ? (barItem.nextElementSibling as HTMLElement) : null;
 const barItemOf = (list: HTMLElement) => list.previousElementSibling as HTMLElement;
-const itemsOf = (list: HTMLElement) =>
-    Array.from(list.querySelectorAll<HTMLButtonElement>("[role^=menuitem]")).filter((item) => !item.disabled && !item.hidden);
+const itemsOf = (list: HTMLElement) => Array.from(list.querySelectorAll<HTMLButtonElement>("[role^=menuitem]"))
+    .filter((item) => !item.disabled && !item.hidden);
 const openList = () => bar().querySelector<HTMLElement>("[role=menu]:not([hidden])");
 const keyOf = (element: HTMLElement) => element.dataset.key ?? "";
 
