@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the browser edition's core with emscripten into build/web: core.js (an ES module) and
-# core.wasm, with the scripts beside them that drive a transfer and stand in for a radio.
+# core.wasm, with the scripts beside them that drive a transfer and stand in for a radio, and the
+# page's text catalogs the module then writes from the program's tables (texts-*.json).
 # The GBK and Big5 tables are taken from the native build when it has made them.
 set -euo pipefail
 
@@ -18,3 +19,4 @@ command -v ccache >/dev/null 2>&1 && options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=cca
 
 emcmake cmake -S "$root/web/core" -B "$work" "${options[@]}" >/dev/null
 cmake --build "$work" -j"$(nproc)"
+node "$root/tools/web-texts.mjs" "$out"

@@ -15,6 +15,7 @@
 #include "files/TextFile.h"
 #include "lang/AppLang.h"
 #include "lang/CsvReportText.h"
+#include "lang/JsonRefusalMessage.h"
 #include "lang/Utf8Text.h"
 #include "model/LocalClock.h"
 #include "sheet/SheetDocument.h"
@@ -103,7 +104,7 @@ int FromJson(const CommandArgs& args)
     if (FileResult loaded = LoadBase(cli, settings); !loaded.ok)
         return Fail(loaded);
     if (const auto refused = ApplyRecordJson(json, settings))
-        return Fail(*refused);
+        return Fail(EnglishMessage(JsonRefusalMessage(*refused)));
     return Finished(SaveChannelFile(out, settings));
 }
 

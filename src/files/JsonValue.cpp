@@ -116,6 +116,8 @@ size_t Utf8SequenceLength(std::string_view s)
 }
 
 class Parser {
+    using Problem = JsonSyntaxProblem;
+
 public:
     Parser(std::string_view text, JsonSyntaxError& error) : text_(text), error_(error)
     {
@@ -128,19 +130,19 @@ public:
         SkipSpace();
         const char c = Peek();
         if (c != '{' && c != '[')
-            return Fail("illegal value");
-        auto value = Value(0, "illegal value");
+            return Fail(Problem::IllegalValue);
+        auto value = Value(0, Problem::IllegalValue);
         if (!value)
             return std::nullopt;
         SkipSpace();
         if (pos_ != text_.size())
-            return Fail("garbage at the end of the document");
+            return Fail(Problem::GarbageAtEnd);
         return value;
     }
 
 private:
     // `unterminated` says what the text lacks when it ends where a value should start.
-    std::optional<JsonValue> Value(int depth, const char* unterminated)
+    std::optional<JsonValue> Value(int depth, Problem unterminated)
     {
         SkipSpace();
         if (pos_ == text_.size())
@@ -168,7 +170,7 @@ private:
     std::optional<JsonValue> Object(int depth)
     {
         if (depth > DeepestNesting)
-            return Fail("too deeply nested document");
+            return Fail(Problem::TooDeep);
         ++pos_;
         JsonValue object = JsonValue::Object({});
         SkipSpace();
@@ -177,14 +179,14 @@ private:
         for (;;) {
             SkipSpace();
             if (Peek() != '"')
-                return Fail(pos_ == text_.size() ? "unterminated object" : "missing name");
+                return Fail(pos_ == text_.size() ? Problem::UnterminatedObject : Problem::MissingName);
             auto key = String();
             if (!key)
                 return std::nullopt;
             SkipSpace();
             if (!Take(':'))
-                return Fail("missing name separator");
-            auto value = Value(depth, "unterminated object");
+                return Fail(Problem::MissingNameSeparator);
+            auto value = Value(depth, Problem::UnterminatedObject);
             if (!value)
                 return std::nullopt;
             object.members.push_back({std::move(*key), std::move(*value)});
@@ -192,21 +194,21 @@ private:
             if (Take('}'))
                 return object;
             if (!Take(','))
-                return Fail(pos_ == text_.size() ? "unterminated object" : "missing value separator");
+                return Fail(pos_ == text_.size() ? Problem::UnterminatedObject : Problem::MissingValueSeparator);
         }
     }
 
     std::optional<JsonValue> Array(int depth)
     {
         if (depth > DeepestNesting)
-            return Fail("too deeply nested document");
+            return Fail(Problem::TooDeep);
         ++pos_;
         JsonValue array = JsonValue::Array({});
         SkipSpace();
         if (Take(']'))
             return array;
         for (;;) {
-            auto value = Value(depth, "unterminated array");
+            auto value = Value(depth, Problem::UnterminatedArray);
             if (!value)
                 return std::nullopt;
             array.items.push_back(std::move(*value));
@@ -214,7 +216,7 @@ private:
             if (Take(']'))
                 return array;
             if (!Take(','))
-                return Fail(pos_ == text_.size() ? "unterminated array" : "missing value separator");
+                return Fail(pos_ == text_.size() ? Problem::UnterminatedArray : Problem::MissingValueSeparator);
         }
     }
 
@@ -232,19 +234,19 @@ private:
                 if (!Escape(out))
                     return std::nullopt;
             } else if (c < FirstPrintable) {
-                return Fail("control character in a string");
+                return Fail(Problem::ControlCharacter);
             } else if (c < AsciiEnd) {
                 out += char(c);
                 ++pos_;
             } else {
                 const size_t length = Utf8SequenceLength(text_.substr(pos_));
                 if (length == 0)
-                    return Fail("invalid UTF8 string");
+                    return Fail(Problem::InvalidUtf8);
                 out.append(text_.substr(pos_, length));
                 pos_ += length;
             }
         }
-        return Fail("unterminated string");
+        return Fail(Problem::UnterminatedString);
     }
 
     bool Escape(std::string& out)
@@ -270,7 +272,7 @@ private:
         }
         if (!cp || *cp > LastCodePoint) {
             pos_ = start;
-            Fail("invalid escape sequence");
+            Fail(Problem::InvalidEscape);
             return false;
         }
         AppendUtf8(out, *cp);
@@ -297,14 +299,14 @@ private:
         const size_t start = pos_;
         Take('-');
         if (!Take('0') && !Digits())
-            return Fail(pos_ == start ? "illegal value" : "illegal number");
+            return Fail(pos_ == start ? Problem::IllegalValue : Problem::IllegalNumber);
         if (Take('.') && !Digits())
-            return Fail("illegal number");
+            return Fail(Problem::IllegalNumber);
         if (Take('e') || Take('E')) {
             if (!Take('+'))
                 Take('-');
             if (!Digits())
-                return Fail("illegal number");
+                return Fail(Problem::IllegalNumber);
         }
         std::istringstream in(std::string(text_.substr(start, pos_ - start)));
         in.imbue(std::locale::classic());
@@ -312,7 +314,7 @@ private:
         in >> value;
         // Beyond what a double holds: no field takes such a value, and no number written could stand for it.
         if (in.fail())
-            return Fail("illegal number");
+            return Fail(Problem::IllegalNumber);
         return JsonValue::Number(value);
     }
 
@@ -327,7 +329,7 @@ private:
     std::optional<JsonValue> Literal(std::string_view word, JsonValue value)
     {
         if (text_.substr(pos_, word.size()) != word)
-            return Fail("illegal value");
+            return Fail(Problem::IllegalValue);
         pos_ += word.size();
         return value;
     }
@@ -348,9 +350,9 @@ private:
         return true;
     }
 
-    std::nullopt_t Fail(const char* what)
+    std::nullopt_t Fail(Problem problem)
     {
-        error_ = {what, pos_};
+        error_ = {problem, pos_};
         return std::nullopt;
     }
 

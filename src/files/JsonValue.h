@@ -36,9 +36,26 @@ struct JsonMember {
     JsonValue value;
 };
 
+// Why a text is no JSON document; the message table words each.
+enum class JsonSyntaxProblem {
+    IllegalValue,
+    IllegalNumber,
+    GarbageAtEnd,
+    TooDeep,
+    UnterminatedObject,
+    UnterminatedArray,
+    UnterminatedString,
+    MissingName,
+    MissingNameSeparator,
+    MissingValueSeparator,
+    ControlCharacter,
+    InvalidUtf8,
+    InvalidEscape,
+};
+
 // Where and why a text is no JSON document.
 struct JsonSyntaxError {
-    std::string what;
+    JsonSyntaxProblem problem = JsonSyntaxProblem::IllegalValue;
     size_t offset = 0;
 };
 

@@ -28,6 +28,7 @@ constexpr size_t PasswordLongest = PasswordFieldSize - 1;
 constexpr size_t SoftwareVersionLongest = SoftwareVersionFieldSize - 1;
 
 using Type = JsonValue::Type;
+using Kind = JsonRefusalKind;
 
 // Fixed-size text fields end at their first zero byte; they are GBK like every text of the radio.
 std::string FieldText(const uint8_t* bytes, size_t size)
@@ -104,11 +105,11 @@ std::string Quoted(double n)
 // first refusal of any object stands for the whole document; after it nothing more is read.
 class JsonFields {
 public:
-    JsonFields(const JsonValue& value, std::string path, std::optional<std::string>& refusal)
+    JsonFields(const JsonValue& value, std::string path, std::optional<JsonRefusal>& refusal)
         : object_(value), path_(std::move(path)), refusal_(refusal)
     {
         if (!value.Is(Type::Object))
-            RefuseAs(path_, "not an object");
+            RefuseAs(path_, Kind::NotAnObject);
     }
 
     template <typename Set>
@@ -125,9 +126,9 @@ public:
             return std::nullopt;
         const double d = value->number;
         if (!value->Is(Type::Number) || d != std::floor(d))
-            return Refuse(key, "not a whole number");
+            return Refuse(key, Kind::NotAWholeNumber);
         if (d < 0 || d > max)
-            return Refuse(key, Quoted(d) + " is outside 0.." + std::to_string(max));
+            return Refuse(key, Kind::OutsideRange, {Quoted(d), std::to_string(max)});
         return uint32_t(d);
     }
 
@@ -136,7 +137,7 @@ public:
     {
         if (const JsonValue* value = Take(key)) {
             if (!value->Is(Type::Bool))
-                Refuse(key, "not true or false");
+                Refuse(key, Kind::NotTrueOrFalse);
             else
                 set(value->boolean);
         }
@@ -150,9 +151,9 @@ public:
             return;
         const auto gbk = TryUtf8ToGbk(*text);
         if (!gbk) {
-            Refuse(key, "has a character that the record's GBK texts cannot hold");
+            Refuse(key, Kind::NotGbk);
         } else if (gbk->size() > longest) {
-            Refuse(key, "longer than " + std::to_string(longest) + " bytes");
+            Refuse(key, Kind::TooManyBytes, {std::to_string(longest)});
         } else {
             std::memset(bytes, 0, capacity);
             std::memcpy(bytes, gbk->data(), gbk->size());
@@ -165,12 +166,12 @@ public:
         if (!symbols || *symbols == DtmfText(codes, capacity, length))
             return;
         if (symbols->size() > capacity) {
-            Refuse(key, "longer than " + std::to_string(capacity) + " symbols");
+            Refuse(key, Kind::TooManySymbols, {std::to_string(capacity)});
             return;
         }
         for (char c : *symbols)
             if (!DtmfCodeOf(c)) {
-                Refuse(key, std::string("holds '") + c + "', not one of 0-9 A-D * #");
+                Refuse(key, Kind::NotDtmfSymbol, {std::string(1, c)});
                 return;
             }
         StoreDtmfText(*symbols, codes, capacity, length);
@@ -183,7 +184,7 @@ public:
             return;
         const auto isHex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
         if (text->size() != 2 * size || !std::all_of(text->begin(), text->end(), isHex)) {
-            Refuse(key, "wants " + std::to_string(size) + " bytes as " + std::to_string(2 * size) + " hex digits");
+            Refuse(key, Kind::NotHexBytes, {std::to_string(size), std::to_string(2 * size)});
             return;
         }
         for (size_t i = 0; i < size; ++i)
@@ -195,7 +196,7 @@ public:
         const JsonValue* value = Take(key);
         if (!value || value->Is(Type::Array))
             return value;
-        Refuse(key, "not a list");
+        Refuse(key, Kind::NotAList);
         return nullptr;
     }
 
@@ -218,10 +219,13 @@ public:
             if (!taken_.count(m.key) && (!first || m.key < first->key))
                 first = &m;
         if (first)
-            RefuseAs(Path(first->key), "no such field");
+            RefuseAs(Path(first->key), Kind::NoSuchField);
     }
 
-    std::nullopt_t Refuse(const std::string& key, const std::string& why) { return RefuseAs(Path(key), why); }
+    std::nullopt_t Refuse(const std::string& key, Kind kind, std::vector<std::string> values = {})
+    {
+        return RefuseAs(Path(key), kind, std::move(values));
+    }
 
 private:
     const std::string* TextOf(const char* key)
@@ -231,24 +235,24 @@ private:
             return nullptr;
         if (value->Is(Type::String))
             return &value->text;
-        Refuse(key, "not text");
+        Refuse(key, Kind::NotText);
         return nullptr;
     }
 
-    std::nullopt_t RefuseAs(const std::string& where, const std::string& why)
+    std::nullopt_t RefuseAs(const std::string& where, Kind kind, std::vector<std::string> values = {})
     {
         if (!refusal_)
-            refusal_ = where + ": " + why;
+            refusal_ = JsonRefusal{kind, where, std::move(values), {}};
         return std::nullopt;
     }
 
     const JsonValue& object_;
     std::string path_;
-    std::optional<std::string>& refusal_;
+    std::optional<JsonRefusal>& refusal_;
     std::set<std::string> taken_;
 };
 
-void ReadRadioInfo(JsonFields& parent, const char* key, RadioInfo& info, std::optional<std::string>& refusal)
+void ReadRadioInfo(JsonFields& parent, const char* key, RadioInfo& info, std::optional<JsonRefusal>& refusal)
 {
     const JsonValue* value = parent.Take(key);
     if (!value)
@@ -267,14 +271,14 @@ void ReadExtra(JsonFields& f, ChannelRecord& ch)
     if (!extra)
         return;
     if (extra->items.size() != ExtraSize) {
-        f.Refuse("Extra", "wants " + std::to_string(ExtraSize) + " numbers");
+        f.Refuse("Extra", Kind::WrongCount, {std::to_string(ExtraSize)});
         return;
     }
     for (size_t i = 0; i < ExtraSize; ++i) {
         const JsonValue& byte = extra->items[i];
         const double d = byte.number;
         if (!byte.Is(Type::Number) || d != std::floor(d) || d < 0 || d > ByteMax) {
-            f.Refuse("Extra", "wants " + std::to_string(ExtraSize) + " numbers 0.." + std::to_string(ByteMax));
+            f.Refuse("Extra", Kind::NotByteNumbers, {std::to_string(ExtraSize), std::to_string(ByteMax)});
             return;
         }
         ch.Extra[i] = uint8_t(d);
@@ -284,7 +288,7 @@ void ReadExtra(JsonFields& f, ChannelRecord& ch)
 // Each element names its channel or entry by number; the list may leave some out.
 template <typename ReadOne>
 void ReadNumbered(JsonFields& parent, const char* key, const char* numberKey, unsigned count,
-                  std::optional<std::string>& refusal, ReadOne readOne)
+                  std::optional<JsonRefusal>& refusal, ReadOne readOne)
 {
     const JsonValue* list = parent.Array(key);
     if (!list)
@@ -294,9 +298,9 @@ void ReadNumbered(JsonFields& parent, const char* key, const char* numberKey, un
         JsonFields f(list->items[i], parent.Path(key) + "[" + std::to_string(i) + "]", refusal);
         const auto number = f.NumberOf(numberKey, count);
         if (!number || *number == 0)
-            f.Refuse(numberKey, "wants 1.." + std::to_string(count));
+            f.Refuse(numberKey, Kind::NumberNotInRange, {std::to_string(count)});
         else if (!seen.insert(*number).second)
-            f.Refuse(numberKey, std::to_string(*number) + " given twice");
+            f.Refuse(numberKey, Kind::GivenTwice, {std::to_string(*number)});
         else
             readOne(f, *number);
         f.RefuseOtherKeys();
@@ -358,16 +362,16 @@ std::string RecordJson(const RadioSettings& s)
     return WriteJson(JsonValue::Object(std::move(root)));
 }
 
-std::optional<std::string> ApplyRecordJson(std::string_view json, RadioSettings& settings)
+std::optional<JsonRefusal> ApplyRecordJson(std::string_view json, RadioSettings& settings)
 {
     JsonSyntaxError error;
     const std::optional<JsonValue> document = ParseJson(json, error);
     if (!document)
-        return "not JSON: " + error.what + " at byte " + std::to_string(error.offset);
+        return JsonRefusal{JsonRefusalKind::NotJson, "", {std::to_string(error.offset)}, error.problem};
     if (!document->Is(Type::Object))
-        return std::string("not an object");
+        return JsonRefusal{JsonRefusalKind::DocumentNotAnObject, "", {}, {}};
     RadioSettings s = settings;
-    std::optional<std::string> refusal;
+    std::optional<JsonRefusal> refusal;
     JsonFields root(*document, "", refusal);
     ReadNumbered(root, "Channel", "Channel", ChannelCount, refusal,
                  [&](JsonFields& f, unsigned i) { ReadChannel(f, s, i); });

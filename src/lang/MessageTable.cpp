@@ -182,6 +182,42 @@ constexpr TextPair MessageTexts[] = {
      "The browser does not let this page use the clipboard: use Ctrl+C, Ctrl+X and Ctrl+V."},
     // anchor: web-pages
     // anchor: web-files
+    // The browser's File items.
+    {"另存为(&A)", "Save &As"},
+    {"导入 JSON", "Import JSON"},
+    {"导出 JSON", "Export JSON"},
+    // The record's JSON form refused.
+    {"不是 JSON：第 %2 字节处%1", "not JSON: %1 at byte %2"},
+    {"不是对象", "not an object"},
+    {"%1：不是对象", "%1: not an object"},
+    {"%1：没有这个字段", "%1: no such field"},
+    {"%1：不是文本", "%1: not text"},
+    {"%1：不是列表", "%1: not a list"},
+    {"%1：不是整数", "%1: not a whole number"},
+    {"%1：不是 true 或 false", "%1: not true or false"},
+    {"%1：%2 不在 0..%3 之内", "%1: %2 is outside 0..%3"},
+    {"%1：含有记录的 GBK 文本无法存储的字符", "%1: has a character that the record's GBK texts cannot hold"},
+    {"%1：超过 %2 字节", "%1: longer than %2 bytes"},
+    {"%1：超过 %2 个符号", "%1: longer than %2 symbols"},
+    {"%1：含有“%2”，不是 0-9 A-D * # 之一", "%1: holds '%2', not one of 0-9 A-D * #"},
+    {"%1：应为 %2 字节，写成 %3 个十六进制数字", "%1: wants %2 bytes as %3 hex digits"},
+    {"%1：应有 %2 个数", "%1: wants %2 numbers"},
+    {"%1：应有 %2 个 0..%3 的数", "%1: wants %2 numbers 0..%3"},
+    {"%1：应为 1..%2", "%1: wants 1..%2"},
+    {"%1：%2 出现了两次", "%1: %2 given twice"},
+    {"无效的值", "illegal value"},
+    {"无效的数字", "illegal number"},
+    {"文档末尾有多余内容", "garbage at the end of the document"},
+    {"文档嵌套过深", "too deeply nested document"},
+    {"对象未结束", "unterminated object"},
+    {"列表未结束", "unterminated array"},
+    {"字符串未结束", "unterminated string"},
+    {"缺少名称", "missing name"},
+    {"缺少名称分隔符", "missing name separator"},
+    {"缺少值分隔符", "missing value separator"},
+    {"字符串中有控制字符", "control character in a string"},
+    {"无效的 UTF8 字符串", "invalid UTF8 string"},
+    {"无效的转义序列", "invalid escape sequence"},
     // anchor: web-dealer
     // anchor: web-factory
     // anchor: web-offline
@@ -228,6 +264,8 @@ const TextVariants& Texts()
 
 std::string EnglishArgument(const MessageArg& arg)
 {
+    if (arg.worded)
+        return Texts().EnglishText(int(*arg.worded));
     if (arg.systemError == 0)
         return arg.text;
     const auto reason = ReasonMessage(arg.systemError);

@@ -175,6 +175,43 @@ enum class MessageId : int {
     ClipboardRefused,
     // anchor: web-pages
     // anchor: web-files
+    // The browser's File items that the desktop has no caption for:
+    SaveAs,
+    ImportJson,
+    ExportJson,
+    // Why the record's JSON form was not taken (%1 the key, then the values the text names), and
+    // what is wrong where a text is no JSON:
+    JsonNotJson,  // %1 what is wrong, %2 byte offset
+    JsonDocumentNotAnObject,
+    JsonNotAnObject,
+    JsonNoSuchField,
+    JsonNotText,
+    JsonNotAList,
+    JsonNotAWholeNumber,
+    JsonNotTrueOrFalse,
+    JsonOutsideRange,  // %2 the number, %3 the largest
+    JsonNotGbk,
+    JsonTooManyBytes,      // %2 the most bytes
+    JsonTooManySymbols,    // %2 the most symbols
+    JsonNotDtmfSymbol,     // %2 the character
+    JsonNotHexBytes,       // %2 bytes, %3 hex digits
+    JsonWrongCount,        // %2 numbers
+    JsonNotByteNumbers,    // %2 numbers, %3 the largest
+    JsonNumberNotInRange,  // %2 the largest
+    JsonGivenTwice,        // %2 the number
+    JsonIllegalValue,
+    JsonIllegalNumber,
+    JsonGarbageAtEnd,
+    JsonTooDeep,
+    JsonUnterminatedObject,
+    JsonUnterminatedArray,
+    JsonUnterminatedString,
+    JsonMissingName,
+    JsonMissingNameSeparator,
+    JsonMissingValueSeparator,
+    JsonControlCharacter,
+    JsonInvalidUtf8,
+    JsonInvalidEscape,
     // anchor: web-dealer
     // anchor: web-factory
     // anchor: web-offline
@@ -189,10 +226,12 @@ enum class MessageId : int {
 constexpr size_t MessageCount = size_t(MessageId::SeriesOutcomeListName) + 1;
 
 // One value inserted into a message: text as the system spells it (a path, a number, a device
-// name), or a system error number, worded by the table where it can be.
+// name), a system error number, worded by the table where it can be, or a text of the table itself,
+// worded in the message's language.
 struct MessageArg {
     std::string text;
     int systemError = 0;
+    std::optional<MessageId> worded;
 
     MessageArg(std::string value) : text(std::move(value)) {}
     MessageArg(const char* value) : text(value) {}
@@ -200,6 +239,12 @@ struct MessageArg {
     {
         MessageArg arg("");
         arg.systemError = error;
+        return arg;
+    }
+    static MessageArg Worded(MessageId id)
+    {
+        MessageArg arg("");
+        arg.worded = id;
         return arg;
     }
 };

@@ -8,6 +8,8 @@ namespace {
 
 std::string ArgumentUtf8(const MessageArg& arg, TTeskFuncs::TLangType language)
 {
+    if (arg.worded)
+        return TextUtf8(MessagePattern(*arg.worded, language), language);
     if (arg.systemError == 0)
         return arg.text;
     const auto reason = ReasonMessage(arg.systemError);

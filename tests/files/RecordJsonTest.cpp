@@ -30,7 +30,7 @@ TEST(JsonValue, WritesIndentedWithSortedKeysAndEscapesOnlyWhatMust)
     EXPECT_EQ(written, expected);
     JsonSyntaxError error;
     const auto read = ParseJson(written, error);
-    ASSERT_TRUE(read) << error.what;
+    ASSERT_TRUE(read) << error.offset;
     EXPECT_EQ(WriteJson(*read), expected);
 }
 
@@ -38,7 +38,7 @@ TEST(JsonValue, ReadsEscapesNumbersAndTheLastOfRepeatedKeys)
 {
     JsonSyntaxError error;
     const auto read = ParseJson("\xEF\xBB\xBF { \"s\": \"\\u4e2d\\ud83d\\ude00\\/\", \"n\": -1.5e2, \"n\": 25 } ", error);
-    ASSERT_TRUE(read) << error.what;
+    ASSERT_TRUE(read) << error.offset;
     EXPECT_EQ(read->Find("s")->text, "\xE4\xB8\xAD\xF0\x9F\x98\x80/");
     EXPECT_EQ(read->Find("n")->number, 25);
     EXPECT_EQ(ParseJson("[-1.5e2, 1E+2, 0.5]", error)->items[0].number, -150);
@@ -46,35 +46,36 @@ TEST(JsonValue, ReadsEscapesNumbersAndTheLastOfRepeatedKeys)
 
 TEST(JsonValue, RefusesWhatIsNoDocumentSayingWhere)
 {
+    using Problem = JsonSyntaxProblem;
     const struct {
         std::string text;
-        const char* what;
+        JsonSyntaxProblem problem;
         size_t offset;
     } cases[] = {
-        {"", "illegal value", 0},
-        {"5", "illegal value", 0},
-        {"{\"Sql\": ", "unterminated object", 8},
-        {"[1, 2", "unterminated array", 5},
-        {"{\"a\" 1}", "missing name separator", 5},
-        {"{\"a\": 1 \"b\": 2}", "missing value separator", 8},
-        {"{\"a\": 01}", "missing value separator", 7},
-        {"{\"a\": -}", "illegal number", 7},
-        {"{\"a\": 1.5e3777}", "illegal number", 14},
-        {"[-1e309]", "illegal number", 7},
-        {"{\"a\": tru}", "illegal value", 6},
-        {"{\"a\": \"\\q\"}", "invalid escape sequence", 7},
-        {"{\"a\": \"\\ud800\"}", "invalid escape sequence", 7},
-        {"{\"a\": \"\xC0\xAF\"}", "invalid UTF8 string", 7},
-        {"{\"a\": \"\xED\xA0\x80\"}", "invalid UTF8 string", 7},
-        {"{\"a\": \"x\x01\"}", "control character in a string", 8},
-        {"{\"a\": \"x", "unterminated string", 8},
-        {"{} x", "garbage at the end of the document", 3},
-        {std::string(100, '['), "too deeply nested document", 64},
+        {"", Problem::IllegalValue, 0},
+        {"5", Problem::IllegalValue, 0},
+        {"{\"Sql\": ", Problem::UnterminatedObject, 8},
+        {"[1, 2", Problem::UnterminatedArray, 5},
+        {"{\"a\" 1}", Problem::MissingNameSeparator, 5},
+        {"{\"a\": 1 \"b\": 2}", Problem::MissingValueSeparator, 8},
+        {"{\"a\": 01}", Problem::MissingValueSeparator, 7},
+        {"{\"a\": -}", Problem::IllegalNumber, 7},
+        {"{\"a\": 1.5e3777}", Problem::IllegalNumber, 14},
+        {"[-1e309]", Problem::IllegalNumber, 7},
+        {"{\"a\": tru}", Problem::IllegalValue, 6},
+        {"{\"a\": \"\\q\"}", Problem::InvalidEscape, 7},
+        {"{\"a\": \"\\ud800\"}", Problem::InvalidEscape, 7},
+        {"{\"a\": \"\xC0\xAF\"}", Problem::InvalidUtf8, 7},
+        {"{\"a\": \"\xED\xA0\x80\"}", Problem::InvalidUtf8, 7},
+        {"{\"a\": \"x\x01\"}", Problem::ControlCharacter, 8},
+        {"{\"a\": \"x", Problem::UnterminatedString, 8},
+        {"{} x", Problem::GarbageAtEnd, 3},
+        {std::string(100, '['), Problem::TooDeep, 64},
     };
     for (const auto& c : cases) {
         JsonSyntaxError error;
         EXPECT_FALSE(ParseJson(c.text, error)) << c.text;
-        EXPECT_EQ(error.what, c.what) << c.text;
+        EXPECT_EQ(error.problem, c.problem) << c.text;
         EXPECT_EQ(error.offset, c.offset) << c.text;
     }
 }
@@ -86,7 +87,8 @@ TEST(RecordJson, ARefusalNamesTheKeyAndLeavesTheRecordAsItWas)
     const RadioSettings before = s;
     const auto refused = ApplyRecordJson(R"({"Sql": 7, "Zeta": 1, "Channel": [{"Channel": 2, "Alpha": 0, "Beta": 1}]})", s);
     ASSERT_TRUE(refused);
-    EXPECT_EQ(*refused, "Channel[0].Alpha: no such field");
+    EXPECT_EQ(refused->kind, JsonRefusalKind::NoSuchField);
+    EXPECT_EQ(refused->where, "Channel[0].Alpha");
     EXPECT_EQ(std::memcmp(&s, &before, sizeof s), 0);
 }
 

@@ -25,6 +25,7 @@ constexpr NamedText NamedTexts[] = {
     {TextEntry::CommunicationPortMenu, "&Communication Port", "通讯端口(&C)"},
     {TextEntry::LanguageMenu, "&Language", "语言(&L)"},
     {TextEntry::ChineseSimplifiedMenu, "Chinese(&Simplified)", "中文(简体)(&S)"},
+    {TextEntry::ChineseTraditionalMenu, "Chinese(&Traditional)", "中文(繁体)(&T)"},
     {TextEntry::EnglishMenu, "&English", "英文(&E)"},
     {TextEntry::HelpMenu, "&Help", "帮助(&H)"},
     {TextEntry::ChannelNo, "NO.", "信道"},

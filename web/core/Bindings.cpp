@@ -77,6 +77,16 @@ val OpenFile(RecordHandle& record, const val& file, const std::string& name, uin
 
 val SaveFile(const RecordHandle& record) { return ByteArray(record.Save()); }
 
+// Without a language the refusal is English, as the command line prints it.
+std::string ApplyJson(RecordHandle& record, const std::string& json)
+{
+    return record.ApplyJson(json, TTeskFuncs::LangEnglish);
+}
+std::string ApplyJsonIn(RecordHandle& record, const std::string& json, int language)
+{
+    return record.ApplyJson(json, PageLanguage(language));
+}
+
 val Snapshot(const RecordHandle& record) { return ByteArray(record.Snapshot()); }
 
 bool Restore(RecordHandle& record, const val& snapshot) { return record.Restore(BytesFrom(snapshot)); }
@@ -333,7 +343,8 @@ EMSCRIPTEN_BINDINGS(kr_t27_core)
         .function("packImage", &PackImage)
         .function("unpackImage", &UnpackImage)
         .function("json", &RecordHandle::Json)
-        .function("applyJson", &RecordHandle::ApplyJson)
+        .function("applyJson", &ApplyJson)
+        .function("applyJson", &ApplyJsonIn)
         .function("exportCsv", &ExportCsv)
         .function("importCsv", &ImportCsv)
         .function("channelRow", &ChannelRow)

@@ -11,6 +11,7 @@
 #include "lang/CsvReportText.h"
 #include "lang/DeviceInfoText.h"
 #include "lang/FileMessage.h"
+#include "lang/JsonRefusalMessage.h"
 #include "lang/Utf8Text.h"
 #include "model/MemoryImage.h"
 #include "text/PrintableText.h"
@@ -104,7 +105,11 @@ UnpackedImage RecordHandle::UnpackImage(const Bytes& image, const std::string& n
 
 std::string RecordHandle::Json() const { return RecordJson(settings_); }
 
-std::string RecordHandle::ApplyJson(const std::string& json) { return ApplyRecordJson(json, settings_).value_or(""); }
+std::string RecordHandle::ApplyJson(const std::string& json, TTeskFuncs::TLangType language)
+{
+    const auto refusal = ApplyRecordJson(json, settings_);
+    return refusal ? MessageUtf8(JsonRefusalMessage(*refusal), language) : std::string();
+}
 
 ExportedTable RecordHandle::ExportCsv(TTeskFuncs::TLangType language) const
 {

@@ -77,8 +77,8 @@ public:
     UnpackedImage UnpackImage(const Bytes& image, const std::string& name, TTeskFuncs::TLangType language);
 
     std::string Json() const;
-    // Nothing when the JSON was taken, else why not in English; the record is then unchanged.
-    std::string ApplyJson(const std::string& json);
+    // Nothing when the JSON was taken, else why not in `language`; the record is then unchanged.
+    std::string ApplyJson(const std::string& json, TTeskFuncs::TLangType language);
 
     ExportedTable ExportCsv(TTeskFuncs::TLangType language) const;
     ImportReport ImportCsv(const std::string& text, const ChannelCsvImportOptions& options,

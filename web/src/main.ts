@@ -1,7 +1,7 @@
 // The page: the desktop's commands, channel grid, device information, transfer dialog and notices,
 // with every text from the module in the chosen language. Each part installs its own views and
 // commands over the shared record (app.ts).
-import { byId, chooseLanguage, core, onLanguageChanged, pageText, recordChanged, saveSettings, settings } from "./app";
+import { byId, core, onLanguageChanged, pageText, recordChanged, saveSettings, settings } from "./app";
 import { download, listBackups } from "./backups";
 import { installFiles } from "./files";
 import { installGrid } from "./grid";
@@ -12,20 +12,13 @@ import "./style.css";
 
 function showTexts() {
     const lang = settings.lang;
-    const names: [string, string][] = [
-        ["MenuFile_New", "New"], ["MenuFile_Open", "Open"], ["MenuFile_Save", "Save"], ["MenuEdit_Read", "Read"],
-        ["MenuEdit_Write", "Write"], ["MenuLanguage_En", "English"], ["MenuLanguage_Chs", "Chinese"],
-        ["TryWithoutRadio", "TryWithoutRadio"], ["MenuSaveTransferLog", "SaveTransferLog"],
-        ["WriteAnyway", "WriteAnyway"],
-    ];
+    const names: [string, string][] = [["TryWithoutRadio", "TryWithoutRadio"], ["WriteAnyway", "WriteAnyway"]];
     for (const [id, name] of names)
         byId(id).textContent = pageText(name);
     for (const span of document.querySelectorAll<HTMLElement>("[data-text]"))
         span.textContent = pageText(span.dataset.text!);
     showTransferTexts();
     byId("OKBtn", byId("TMyWarnDlg")).textContent = core.noticeOk(lang);
-    byId("MenuLanguage_En").setAttribute("aria-checked", String(lang === 0));
-    byId("MenuLanguage_Chs").setAttribute("aria-checked", String(lang === 1));
     document.documentElement.lang = lang === 0 ? "en" : lang === 1 ? "zh-Hans" : lang === 2 ? "zh-Hant" : "";
 }
 
@@ -59,8 +52,6 @@ installTransfers();
 onLanguageChanged(showTexts);
 onTransferEnd(showBackups);
 byId("OKBtn", byId("TMyWarnDlg")).onclick = () => byId<HTMLDialogElement>("TMyWarnDlg").close();
-byId("MenuLanguage_En").onclick = () => chooseLanguage(0);
-byId("MenuLanguage_Chs").onclick = () => chooseLanguage(1);
 bindOption("verify", "VerifyAfterWriting");
 bindOption("fastLink", "FastLink");
 showTexts();

@@ -9,11 +9,27 @@ export interface PageSettings {
 }
 
 const Key = "kr-t27-settings";
-// A language number the module does not name follows the browser's.
-const BrowserLanguage = 3;
 
-const defaults: PageSettings = {
-    lang: BrowserLanguage,
+// The language numbers the module takes.
+const English = 0;
+const SimplifiedChinese = 1;
+const TraditionalChinese = 2;
+const TraditionalRegions = ["tw", "hk", "mo"];
+
+// The first visit speaks the browser's first language: Chinese in traditional script or of Taiwan,
+// Hong Kong or Macau gives Traditional Chinese, any other Chinese Simplified, anything else English.
+function browserLanguage(tags: readonly string[]) {
+    const [language, ...subtags] = (tags[0] ?? "").toLowerCase().split("-");
+    if (language !== "zh")
+        return English;
+    if (subtags.includes("hant"))
+        return TraditionalChinese;
+    if (subtags.includes("hans"))
+        return SimplifiedChinese;
+    return subtags.some((subtag) => TraditionalRegions.includes(subtag)) ? TraditionalChinese : SimplifiedChinese;
+}
+
+const defaults: Omit<PageSettings, "lang"> = {
     bandMin: 400000000,
     bandMax: 470000000,
     fastLink: false,
@@ -21,12 +37,18 @@ const defaults: PageSettings = {
     backups: true,
 };
 
-export function loadSettings(): PageSettings {
+function stored(): Partial<PageSettings> {
     try {
-        return { ...defaults, ...JSON.parse(localStorage.getItem(Key) ?? "{}") };
+        return JSON.parse(localStorage.getItem(Key) ?? "{}");
     } catch {
-        return { ...defaults };
+        return {};
     }
+}
+
+export function loadSettings(): PageSettings {
+    const kept = stored();
+    const chosen = [English, SimplifiedChinese, TraditionalChinese].includes(kept.lang as number);
+    return { ...defaults, ...kept, lang: chosen ? kept.lang! : browserLanguage(navigator.languages) };
 }
 
 export function keepSettings(settings: PageSettings) {
