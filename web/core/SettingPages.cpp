@@ -1,10 +1,11 @@
 #include <emscripten/bind.h>
 
+#include <iterator>
 #include <optional>
 #include <string>
 
-#include "RecordHandle.h"
 #include "PageLanguage.h"
+#include "RecordHandle.h"
 #include "files/AppSettings.h"
 #include "files/BandChoice.h"
 #include "lang/BandMenuText.h"
@@ -208,9 +209,11 @@ val StoreOption(RadioSettings& settings, const OptionField& field, const val& va
     const int shown = field.IndexOf(field.Get(settings));
     const std::string before = shown < 0 ? std::string() : Caption(ChoiceText(field.choices[size_t(shown)].label,
                                                                               language), language);
-    if (position < 0 || size_t(position) >= field.choices.size())
-        return Report(EntryOutcome::Refused, std::to_string(position), before,
-                      Message(MessageId::EntryRefused, {std::to_string(position), before}), language);
+    if (position < 0 || size_t(position) >= field.choices.size()) {
+        const std::string typed = std::to_string(position);
+        return Report(EntryOutcome::Refused, typed, before, EntryOutcomeMessage(EntryOutcome::Refused, typed, before),
+                      language);
+    }
     const Choice& choice = field.choices[size_t(position)];
     const std::string chosen = Caption(ChoiceText(choice.label, language), language);
     if (field.kind == OptionKind::KeyFunction)

@@ -2,9 +2,9 @@
 // arrow keys, Home and End move between the cells; Enter, F2, a double click or a typed character
 // opens the desktop's editor over the cell (eD_AddrBook_name, eD_AddrBook_id), which Enter or
 // leaving it stores and Escape leaves unstored. A code can be given only to a named entry.
-import { app, core, edit, onRecordChanged, settings } from "../app";
+import { app, core, onRecordChanged, settings } from "../app";
 import { type EntryReport, settingTexts } from "./page-texts";
-import { keepTyped, tell } from "./report";
+import { editTelling, keepTyped, tell } from "./report";
 
 const EntryCount = 16;
 const NameColumn = 1;
@@ -45,7 +45,7 @@ function editorFor(column: number) {
 function open(row: number, column: number, typed?: string) {
     const cell = cellAt(row, column);
     if (column === CodeColumn && !core.addressBook(app.record)[row - 1].named) {
-        tell(cell, settingTexts().addressBook.nameFirst);
+        tell(cell, settingTexts().addressBook.nameFirst, table);
         return;
     }
     const editor = editorFor(column);
@@ -68,16 +68,16 @@ function close(keep: boolean, backToCell: boolean) {
         return;
     const { editor, cell, row, column } = editing;
     editing = null;
-    let report: EntryReport | null = null;
-    if (keep)
-        edit((record) => (report = column === NameColumn
+    const report: EntryReport | null = keep
+        ? editTelling((record) => column === NameColumn
             ? core.nameAddressBookEntry(record, row, editor.value, settings.lang)
-            : core.setAddressBookCode(record, row, editor.value, settings.lang)));
+            : core.setAddressBookCode(record, row, editor.value, settings.lang))
+        : null;
     showRows();
     if (backToCell)
         cell.focus();
     if (report)
-        tell(cell, (report as EntryReport).message);
+        tell(cell, report.message, table);
 }
 
 function moveTo(row: number, column: number) {

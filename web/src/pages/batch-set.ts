@@ -2,9 +2,9 @@
 // desktop's controls under their object names, start frequencies from the band's lower limit and
 // no step each time it opens. A frequency or the step is taken on leaving its box as the desktop
 // takes it; OK fills the channels in one undo step and says which, or why none.
-import { byId, core, edit, onLanguageChanged, settings } from "../app";
+import { byId, core, onLanguageChanged, settings } from "../app";
 import { settingTexts } from "./page-texts";
-import { keepTyped, tell } from "./report";
+import { editTelling, keepTyped, tell } from "./report";
 
 interface BatchControl {
     control: string;
@@ -108,14 +108,12 @@ function fill() {
         commit(input);
     for (const select of dialog.querySelectorAll("select"))
         choices[select.id] = select.selectedIndex;
-    const band = { bandMin: settings.bandMin, bandMax: settings.bandMax };
     const start = { rxStart: committed.get("eChBatchFreqRx"), txStart: committed.get("eChBatchFreqTx"),
         step: committed.get("eStep") };
-    let message = "";
-    edit((record) => (message = core.applyBatch(record, { ...choices, ...start }, band.bandMin, band.bandMax,
-        settings.lang).message));
+    const filled = editTelling((record) =>
+        core.applyBatch(record, { ...choices, ...start }, settings.bandMin, settings.bandMax, settings.lang));
     dialog.close();
-    byId("StatusBar1").textContent = message;
+    byId("StatusBar1").textContent = filled.message;
 }
 
 function showCaption() {

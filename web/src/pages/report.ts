@@ -1,6 +1,7 @@
 // What a rule did to a value typed or chosen is said in the status line and, for a moment, beside
-// the control it happened in, which names the note as its description.
-import { byId } from "../app";
+// the control it happened in (in its row, or after `place`), which names the note as its
+// description.
+import { byId, edit } from "../app";
 
 const NoteShownMs = 5000;
 const notes = new Map<HTMLElement, { note: HTMLElement; timer: number }>();
@@ -15,7 +16,7 @@ function withdraw(control: HTMLElement) {
     notes.delete(control);
 }
 
-export function tell(control: HTMLElement, message: string) {
+export function tell(control: HTMLElement, message: string, place?: HTMLElement) {
     withdraw(control);
     if (!message)
         return;
@@ -24,7 +25,13 @@ export function tell(control: HTMLElement, message: string) {
     note.className = "entry-note";
     note.id = `${control.id || "entry"}_Note`;
     note.textContent = message;
-    (control.closest(".field-row") ?? control).append(note);
+    const row = control.closest(".field-row");
+    if (place)
+        place.after(note);
+    else if (row)
+        row.append(note);
+    else
+        control.after(note);
     control.setAttribute("aria-describedby", note.id);
     notes.set(control, { note, timer: window.setTimeout(() => withdraw(control), NoteShownMs) });
 }
@@ -40,4 +47,11 @@ export function keepTyped(box: HTMLInputElement, typed: (text: string) => { stor
         box.setSelectionRange(box.value.length, box.value.length);
         tell(box, report.message);
     });
+}
+
+// One undo step whose change gives back what the rule did, to be told.
+export function editTelling<Result>(change: (record: any) => Result): Result {
+    let result: Result | undefined;
+    edit((record) => (result = change(record)));
+    return result!;
 }

@@ -2,17 +2,16 @@
 // with its label, built in the chosen language from the module's table, showing the record's
 // values. A choice or a code left is stored through the desktop's rules, one undo step each, and
 // whatever a rule did to it is told.
-import { app, byId, core, edit, onLanguageChanged, onRecordChanged, settings } from "../app";
+import { app, byId, core, onLanguageChanged, onRecordChanged, settings } from "../app";
 import { addressBook, installAddressBook } from "./address-book";
 import { type EntryReport, type SettingControl, settingTexts } from "./page-texts";
-import { keepTyped, tell } from "./report";
+import { editTelling, keepTyped, tell } from "./report";
 
 const PanelOfPage = { options: "TabSheet_Option", dtmf: "TabSheet_Dtmf", keys: "TabSheet_Key" };
 
 function store(control: HTMLElement, value: number | boolean | string) {
-    let report: EntryReport | null = null;
-    edit((record) => (report = core.storeSetting(record, control.id, value, settings.lang)));
-    tell(control, report!.message);
+    const report: EntryReport = editTelling((record) => core.storeSetting(record, control.id, value, settings.lang));
+    tell(control, report.message);
 }
 
 function label(control: SettingControl) {
