@@ -181,6 +181,17 @@ constexpr TextPair MessageTexts[] = {
     {"浏览器不允许此页面使用剪贴板：请用 Ctrl+C、Ctrl+X 和 Ctrl+V。",
      "The browser does not let this page use the clipboard: use Ctrl+C, Ctrl+X and Ctrl+V."},
     // anchor: web-pages
+    // What became of a value typed or chosen in the setting pages and the batch set.
+    {"%1 已改为 %2，以符合 5 kHz / 6.25 kHz 步进", "%1 was changed to %2 to fit the 5 kHz / 6.25 kHz raster"},
+    {"%1 超出本项的范围，已改为 %2", "%1 is beyond what this field takes and was changed to %2"},
+    {"%1 已保留为 %2：略去了本项不能保存的字符", "%1 was kept as %2: characters this field cannot hold were left out"},
+    {"%1 不是本项可用的值，仍保持 %2", "%1 is not a value for this field; it keeps %2"},
+    {"该键短按为暂态功能，长按只能保持未设定", "The short press of this key is momentary, so its long press stays unassigned"},
+    {"短按设为暂态功能后，该键长按已改回未设定",
+     "A momentary short press leaves this key's long press unassigned: it was set back to unassigned"},
+    {"起始信道在终止信道之后，未更改任何信道", "The start channel comes after the end channel: no channel was changed"},
+    {"已设置信道 %1 至 %2", "Channels %1 to %2 were set"},
+    {"请先输入别名，再输入 DTMF 码", "Give the entry a name before its DTMF code"},
     // anchor: web-files
     // The browser's File items.
     {"另存为(&A)", "Save &As"},

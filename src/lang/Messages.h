@@ -174,6 +174,17 @@ enum class MessageId : int {
     CellRefused,
     ClipboardRefused,
     // anchor: web-pages
+    // What became of a value typed or chosen in the setting pages and the batch set (%1 as typed,
+    // %2 as stored), the key rule, the batch's outcome and the address book's order of entry:
+    EntrySnappedToRaster,
+    EntryClampedToRange,
+    EntryCharactersDropped,
+    EntryRefused,
+    LongPressStaysUnassigned,
+    LongPressNowUnassigned,
+    BatchStartAfterEnd,
+    BatchChannelsSet,  // %1 first channel, %2 last channel
+    AddressBookNameFirst,
     // anchor: web-files
     // The browser's File items that the desktop has no caption for:
     SaveAs,

@@ -140,8 +140,12 @@ std::string FieldCaption(const OptionField& field, TTeskFuncs::TLangType languag
 {
     if (field.kind != OptionKind::KeyFunction)
         return NamedText(field.label, language);
-    const int key = field.place.column + 1;
-    return EntryText(TextEntry::Key, language) + " " + std::to_string(key) + " " + NamedText(field.label, language);
+    return KeyGroupCaption(field.place.column + 1, language) + " " + NamedText(field.label, language);
+}
+
+std::string KeyGroupCaption(int key, TTeskFuncs::TLangType language)
+{
+    return EntryText(TextEntry::Key, language) + " " + std::to_string(key);
 }
 
 std::string ChoiceText(const ChoiceLabel& label) { return ChoiceText(label, AppLang().LangType()); }

@@ -20,6 +20,9 @@ std::optional<TextEntry> TextEntryNamed(std::string_view name);
 std::string NamedText(std::string_view entryName);
 std::string NamedText(std::string_view entryName, TTeskFuncs::TLangType language);
 
+// The title of a programmable key's group on the keys page: "Key 1".
+std::string KeyGroupCaption(int key, TTeskFuncs::TLangType language);
+
 // A field's caption as its page shows it; a key's press follows the key's group title ("Key 1 Short
 // Press").
 std::string FieldCaption(const OptionField& field);

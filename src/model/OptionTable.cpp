@@ -77,23 +77,24 @@ std::vector<Choice> KeyChoices(bool longPress)
     return choices;
 }
 
-OptionField List(const char* name, size_t offset, size_t width, const char* label, std::vector<Choice> choices,
-                 uint32_t defaultValue, OptionPlace place, ValueMatch match = ValueMatch::Stepwise)
+OptionField List(const char* name, size_t offset, size_t width, EditorNames editor, const char* label,
+                 std::vector<Choice> choices, uint32_t defaultValue, OptionPlace place,
+                 ValueMatch match = ValueMatch::Stepwise)
 {
-    return {name, offset, width, OptionKind::List, label, std::move(choices), match, TickRule::NonZero, defaultValue,
-            place};
+    return {name, offset, width, editor, OptionKind::List, label, std::move(choices), match, TickRule::NonZero,
+            defaultValue, place};
 }
 
-OptionField Flag(const char* name, size_t offset, size_t width, const char* label, TickRule tick,
+OptionField Flag(const char* name, size_t offset, size_t width, EditorNames editor, const char* label, TickRule tick,
                  uint32_t defaultValue, OptionPlace place)
 {
-    return {name, offset, width, OptionKind::Flag, label, {}, ValueMatch::Exact, tick, defaultValue, place};
+    return {name, offset, width, editor, OptionKind::Flag, label, {}, ValueMatch::Exact, tick, defaultValue, place};
 }
 
-OptionField Key(const char* name, size_t offset, size_t width, const char* label, bool longPress,
+OptionField Key(const char* name, size_t offset, size_t width, EditorNames editor, const char* label, bool longPress,
                 uint32_t defaultValue, OptionPlace place)
 {
-    return {name, offset, width, OptionKind::KeyFunction, label, KeyChoices(longPress), ValueMatch::Exact,
+    return {name,  offset, width, editor, OptionKind::KeyFunction, label, KeyChoices(longPress), ValueMatch::Exact,
             TickRule::NonZero, defaultValue, place};
 }
 
@@ -114,63 +115,79 @@ constexpr auto ExactlyOne = TickRule::ExactlyOne;
 const std::vector<OptionField>& OptionFields()
 {
     static const std::vector<OptionField> fields = {
-        List(KR_AT(Voice), "Voice", Entries({"Off", "Chinese", "English"}), 1, {Options, ListColumn, 7}),
-        List(KR_AT(Sql), "Sql", Numbers(0, 9), 5, {Options, ListColumn, 0}),
-        List(KR_AT(SquelchMode), "SquelchMode",
+        List(KR_AT(Voice), {"cbVoice", "sVoice"}, "Voice", Entries({"Off", "Chinese", "English"}), 1,
+             {Options, ListColumn, 7}),
+        List(KR_AT(Sql), {"cbSQL", "sSQL"}, "Sql", Numbers(0, 9), 5, {Options, ListColumn, 0}),
+        List(KR_AT(SquelchMode), {"cbSquelchMode", "sSquelchMode"}, "SquelchMode",
              Entries({"SquelchCarrier", "SquelchDtmf", "SquelchCtcDcs", "SquelchDtmfAndCtcDcs", "SquelchDtmfOrCtcDcs"}),
              3, {Dtmf, CodeColumn, 11, Hidden}),
-        List(KR_AT(SubaudioTail), "TailSuppression", Entries({"Phase180Degree", "Phase120Degree", "Tone55Hz"}, 1), 3,
-             {Options, ListColumn, 6}),
-        Flag(KR_AT(VoxCtrl), "VoxOnOff", NonZero, 0, {Options, CheckColumn, 3}),
-        List(KR_AT(Vox), "VoxGain", Numbers(1, 9), 8, {Options, ListColumn, 1}),
-        List(KR_AT(VoxDelay), "VoxDelay", Seconds(500, 3000, 500), 2000, {Options, ListColumn, 2}, ValueMatch::Exact),
-        List(KR_AT(Tot), "Tot",
+        List(KR_AT(SubaudioTail), {"cbSubaudioTail", "sSubaudioTail"}, "TailSuppression",
+             Entries({"Phase180Degree", "Phase120Degree", "Tone55Hz"}, 1), 3, {Options, ListColumn, 6}),
+        Flag(KR_AT(VoxCtrl), {"cVoxCtrl"}, "VoxOnOff", NonZero, 0, {Options, CheckColumn, 3}),
+        List(KR_AT(Vox), {"cbVOX", "sVOX"}, "VoxGain", Numbers(1, 9), 8, {Options, ListColumn, 1}),
+        List(KR_AT(VoxDelay), {"cbVOX_DELAY", "sVOX_DELAY"}, "VoxDelay", Seconds(500, 3000, 500), 2000,
+             {Options, ListColumn, 2}, ValueMatch::Exact),
+        List(KR_AT(Tot), {"cbTOT", "sTOT"}, "Tot",
              Entries({"Off", "Tot30s", "Tot60s", "Tot90s", "Tot120s", "Tot150s", "Tot180s", "Tot210s", "Tot240s"}, 0,
                      30),
              180, {Options, ListColumn, 3}),
-        List(KR_AT(Scan), "ScanResume", Entries({"ResumeTime", "ResumeCarrier", "ResumeSeek"}), 1,
-             {Options, ListColumn, 4}),
-        List(KR_AT(PriScan), "PriorityScan", OffThen(Numbers(1, ChannelCount)), 0, {Options, ListColumn, 5}),
-        Flag(KR_AT(Beep), "KeyBeep", ExactlyOne, 1, {Options, CheckColumn, 0}),
-        Flag(KR_AT(Saving), "BatterySave", ExactlyOne, 1, {Options, CheckColumn, 2}),
-        List(KR_AT(Apo), "Apo",
+        List(KR_AT(Scan), {"cbSCAN", "sSCAN"}, "ScanResume", Entries({"ResumeTime", "ResumeCarrier", "ResumeSeek"}),
+             1, {Options, ListColumn, 4}),
+        List(KR_AT(PriScan), {"cbPriScan", "sPriScan"}, "PriorityScan", OffThen(Numbers(1, ChannelCount)), 0,
+             {Options, ListColumn, 5}),
+        Flag(KR_AT(Beep), {"cBeep"}, "KeyBeep", ExactlyOne, 1, {Options, CheckColumn, 0}),
+        Flag(KR_AT(Saving), {"cSaving"}, "BatterySave", ExactlyOne, 1, {Options, CheckColumn, 2}),
+        List(KR_AT(Apo), {"cbAPO", "sAPO"}, "Apo",
              {{0, Entry("Off")}, {10, Entry("Apo10m")}, {30, Entry("Apo30m")}, {60, Entry("Apo1h")},
               {120, Entry("Apo2h")}},
              0, {Options, ListColumn, 14, Hidden}, ValueMatch::Exact),
-        Flag(KR_AT(ChannelReport), "ChannelReport", NonZero, 1, {Options, CheckColumn, 5}),
-        Flag(KR_AT(Tone1750Ctrl), "Hold1750Hz", NonZero, 0, {Options, CheckColumn, 8}),
-        List(KR_AT(Tone1750), "Hold1750Hz", Entries({"Hold1s", "Hold2s", "Hold3s", "Hold4s", "Hold5s"}, 1), 3,
-             {Options, ListColumn, 13}),
-        List(KR_AT(DtmfId), "Id", Numbers(1, LastDtmfId), 1, {Dtmf, CodeColumn, 9, Hidden}),
-        List(KR_AT(DtmfGroup), "Group", Numbers(1, LastDtmfGroup), 1, {Dtmf, CodeColumn, 10, Hidden}),
-        List(KR_AT(DtmfEncodeMode), "EncodeMode", Entries({"Begin", "End", "BothBeginAndEnd"}, 1), 1,
-             {Dtmf, TimingColumn, 0}),
-        Flag(KR_AT(DtmfSideTone), "SideTone", ExactlyOne, 0, {Dtmf, TimingColumn, 6}),
-        Flag(KR_AT(DtmfControl), "DtmfOnOff", ExactlyOne, 0, {Dtmf, CodeColumn, 12, Hidden}),
-        List(KR_AT(DtmfDigitSpeed), "DigitSpeed", Numbers(50, 200, 10), 100, {Dtmf, TimingColumn, 1}),
-        List(KR_AT(DtmfPauseDuration), "PauseDuration", Numbers(50, 200, 10), 100, {Dtmf, TimingColumn, 2}),
-        List(KR_AT(DtmfFirstDelay), "FirstDelay", Numbers(0, 500, 50), 100, {Dtmf, TimingColumn, 3}),
-        List(KR_AT(DtmfPretime), "Pretime", Numbers(100, 1000, 100), 500, {Dtmf, TimingColumn, 4}),
-        List(KR_AT(DtmfStarHashDelay), "StarHashDelay", Numbers(0, 400, 50), 50, {Dtmf, TimingColumn, 5}),
-        List(KR_AT(GroupCode), "GroupCode", GroupCodes(), 0, {Dtmf, CodeColumn, 6}, ValueMatch::ExactElseFirst),
-        List(KR_AT(AutoReset), "AutoResetTime", OffThen(Numbers(1, LastAutoResetSeconds)), 0, {Dtmf, CodeColumn, 7}),
-        Flag(KR_AT(SendAni), "SendAni", NonZero, 0, {Dtmf, CodeColumn, 5}),
-        Flag(KR_AT(Limited), "Limited", ExactlyOne, 0, {Dtmf, CodeColumn, 13, Hidden}),
-        List(KR_AT(StunKillState), "Status", Entries({"Revive", "RemoteKill", "RemoteStun"}), 0, {Dtmf, CodeColumn, 4}),
-        Flag(KR_AT(Whisper), "Whisper", ExactlyOne, 0, {Options, CheckColumn, 7}),
-        List(KR_AT(AlarmMode), "AlarmMode", Entries({"LocalAlarm", "EncodingAlarm", "BothLocalAndEncoding"}, 1), 1,
-             {Options, ListColumn, 8}),
-        Flag(KR_AT(RefuseAlarm), "RefuseAlarm", NonZero, 0, {Options, CheckColumn, 4}),
-        Flag(KR_AT(AutoConnect), "AutoConnect", NonZero, 0, {Options, CheckColumn, 6}),
-        List(KR_AT(AutoConnectPos), "AutoConnectPos", Entries({"Master", "Slave"}), 0, {Options, ListColumn, 9}),
-        List(KR_AT(MasterTxPeriod), "MasterTxPeriod", Numbers(5, 60), 5, {Options, ListColumn, 10}),
-        List(KR_AT(SlaveTimeout), "SlaveTimeout", Numbers(5, 60), 10, {Options, ListColumn, 11}),
-        List(KR_AT(SlaveAlarmPeriod), "SlaveAlarmPeriod", Numbers(2, 30), 2, {Options, ListColumn, 12}),
-        Flag(KR_AT(PowerOnBeep), "PowerOnBeep", NonZero, 1, {Options, CheckColumn, 1}),
-        Key(KR_AT(Key1Short), "ShortPress", false, 5, {Keys, 0, ShortPress}),
-        Key(KR_AT(Key1Long), "LongPress", true, 0, {Keys, 0, LongPress}),
-        Key(KR_AT(Key2Short), "ShortPress", false, 17, {Keys, 1, ShortPress}),
-        Key(KR_AT(Key2Long), "LongPress", true, 0, {Keys, 1, LongPress}),
+        Flag(KR_AT(ChannelReport), {"cChannelReport"}, "ChannelReport", NonZero, 1, {Options, CheckColumn, 5}),
+        Flag(KR_AT(Tone1750Ctrl), {"c1750Hz_Ctrl"}, "Hold1750Hz", NonZero, 0, {Options, CheckColumn, 8}),
+        List(KR_AT(Tone1750), {"cb1750Hz", "s1750Hz"}, "Hold1750Hz",
+             Entries({"Hold1s", "Hold2s", "Hold3s", "Hold4s", "Hold5s"}, 1), 3, {Options, ListColumn, 13}),
+        List(KR_AT(DtmfId), {"cbD_ID", "sD_ID"}, "Id", Numbers(1, LastDtmfId), 1, {Dtmf, CodeColumn, 9, Hidden}),
+        List(KR_AT(DtmfGroup), {"cbD_Group", "sD_Group"}, "Group", Numbers(1, LastDtmfGroup), 1,
+             {Dtmf, CodeColumn, 10, Hidden}),
+        List(KR_AT(DtmfEncodeMode), {"cbD_EncodeMode", "sD_EncodeMode"}, "EncodeMode",
+             Entries({"Begin", "End", "BothBeginAndEnd"}, 1), 1, {Dtmf, TimingColumn, 0}),
+        Flag(KR_AT(DtmfSideTone), {"cD_SideTone"}, "SideTone", ExactlyOne, 0, {Dtmf, TimingColumn, 6}),
+        Flag(KR_AT(DtmfControl), {"cD_Control"}, "DtmfOnOff", ExactlyOne, 0, {Dtmf, CodeColumn, 12, Hidden}),
+        List(KR_AT(DtmfDigitSpeed), {"cbD_DigitSpeed", "sD_DigitSpeed"}, "DigitSpeed", Numbers(50, 200, 10), 100,
+             {Dtmf, TimingColumn, 1}),
+        List(KR_AT(DtmfPauseDuration), {"cbD_PauseDuration", "sD_PauseDuration"}, "PauseDuration",
+             Numbers(50, 200, 10), 100, {Dtmf, TimingColumn, 2}),
+        List(KR_AT(DtmfFirstDelay), {"cbD_FirstDelay", "sD_FirstDelay"}, "FirstDelay", Numbers(0, 500, 50), 100,
+             {Dtmf, TimingColumn, 3}),
+        List(KR_AT(DtmfPretime), {"cbD_Pretime", "sD_Pretime"}, "Pretime", Numbers(100, 1000, 100), 500,
+             {Dtmf, TimingColumn, 4}),
+        List(KR_AT(DtmfStarHashDelay), {"cbD_Mi_Jing_Delay", "sD_Mi_Jing_Delay"}, "StarHashDelay",
+             Numbers(0, 400, 50), 50, {Dtmf, TimingColumn, 5}),
+        List(KR_AT(GroupCode), {"cbGroupCode", "sGroupCode"}, "GroupCode", GroupCodes(), 0, {Dtmf, CodeColumn, 6},
+             ValueMatch::ExactElseFirst),
+        List(KR_AT(AutoReset), {"cbAutoReset", "sAutoReset"}, "AutoResetTime",
+             OffThen(Numbers(1, LastAutoResetSeconds)), 0, {Dtmf, CodeColumn, 7}),
+        Flag(KR_AT(SendAni), {"cSendANI"}, "SendAni", NonZero, 0, {Dtmf, CodeColumn, 5}),
+        Flag(KR_AT(Limited), {"cLimited"}, "Limited", ExactlyOne, 0, {Dtmf, CodeColumn, 13, Hidden}),
+        List(KR_AT(StunKillState), {"cbDizzyState", "sDizzyState"}, "Status",
+             Entries({"Revive", "RemoteKill", "RemoteStun"}), 0, {Dtmf, CodeColumn, 4}),
+        Flag(KR_AT(Whisper), {"cWhisper"}, "Whisper", ExactlyOne, 0, {Options, CheckColumn, 7}),
+        List(KR_AT(AlarmMode), {"cbAlarmMode", "sAlarmMode"}, "AlarmMode",
+             Entries({"LocalAlarm", "EncodingAlarm", "BothLocalAndEncoding"}, 1), 1, {Options, ListColumn, 8}),
+        Flag(KR_AT(RefuseAlarm), {"cRefuseAlarm"}, "RefuseAlarm", NonZero, 0, {Options, CheckColumn, 4}),
+        Flag(KR_AT(AutoConnect), {"cAutoConnect"}, "AutoConnect", NonZero, 0, {Options, CheckColumn, 6}),
+        List(KR_AT(AutoConnectPos), {"cbAutoConnect_Pos", "sAutoConnect_Pos"}, "AutoConnectPos",
+             Entries({"Master", "Slave"}), 0, {Options, ListColumn, 9}),
+        List(KR_AT(MasterTxPeriod), {"cbMasterTxPeriod", "sMasterTxPeriod"}, "MasterTxPeriod", Numbers(5, 60), 5,
+             {Options, ListColumn, 10}),
+        List(KR_AT(SlaveTimeout), {"cbSlaveTimeout", "sSlaveTimeout"}, "SlaveTimeout", Numbers(5, 60), 10,
+             {Options, ListColumn, 11}),
+        List(KR_AT(SlaveAlarmPeriod), {"cbSlaveAlarmPeriod", "sSlaveAlarmPeriod"}, "SlaveAlarmPeriod", Numbers(2, 30),
+             2, {Options, ListColumn, 12}),
+        Flag(KR_AT(PowerOnBeep), {"cPowerOnBeep"}, "PowerOnBeep", NonZero, 1, {Options, CheckColumn, 1}),
+        Key(KR_AT(Key1Short), {"cbKey_1_Short", "sKey_1_Short"}, "ShortPress", false, 5, {Keys, 0, ShortPress}),
+        Key(KR_AT(Key1Long), {"cbKey_1_Long", "sKey_1_Long"}, "LongPress", true, 0, {Keys, 0, LongPress}),
+        Key(KR_AT(Key2Short), {"cbKey_2_Short", "sKey_2_Short"}, "ShortPress", false, 17, {Keys, 1, ShortPress}),
+        Key(KR_AT(Key2Long), {"cbKey_2_Long", "sKey_2_Long"}, "LongPress", true, 0, {Keys, 1, LongPress}),
     };
     return fields;
 }
@@ -182,11 +199,14 @@ const std::vector<OptionField>& OptionFields()
 const std::vector<DtmfCodeField>& DtmfCodeFields()
 {
     static const std::vector<DtmfCodeField> fields = {
-        {KR_CODE(RemoteStunCode, RemoteStunCodeLength), "RemoteKill", {Dtmf, CodeColumn, 0}},
-        {KR_CODE(RemoteKillCode, RemoteKillCodeLength), "RemoteStun", {Dtmf, CodeColumn, 1}},
-        {KR_CODE(ActivationCode, ActivationCodeLength), "Revive", {Dtmf, CodeColumn, 2}},
-        {KR_CODE(PttId, PttIdLength), "DtmfCode", {Dtmf, CodeColumn, 8, Hidden}},
-        {KR_CODE(Ani, AniLength), "AniLocal", {Dtmf, CodeColumn, 3}},
+        {KR_CODE(RemoteStunCode, RemoteStunCodeLength), {"eDizzy", "sDizzy"}, "RemoteKill", {Dtmf, CodeColumn, 0}},
+        {KR_CODE(RemoteKillCode, RemoteKillCodeLength), {"eStun", "sStun"}, "RemoteStun", {Dtmf, CodeColumn, 1}},
+        {KR_CODE(ActivationCode, ActivationCodeLength),
+         {"eActivation", "sActivation"},
+         "Revive",
+         {Dtmf, CodeColumn, 2}},
+        {KR_CODE(PttId, PttIdLength), {"ePTT_ID", "sPtt_Id"}, "DtmfCode", {Dtmf, CodeColumn, 8, Hidden}},
+        {KR_CODE(Ani, AniLength), {"eANI", "sANI"}, "AniLocal", {Dtmf, CodeColumn, 3}},
     };
     return fields;
 }
@@ -239,6 +259,22 @@ const OptionField* FindOptionField(std::string_view name)
     return nullptr;
 }
 
+const OptionField* FindOptionEditor(std::string_view control)
+{
+    for (const OptionField& field : OptionFields())
+        if (control == field.editor.control)
+            return &field;
+    return nullptr;
+}
+
+const DtmfCodeField* FindDtmfCodeEditor(std::string_view control)
+{
+    for (const DtmfCodeField& field : DtmfCodeFields())
+        if (control == field.editor.control)
+            return &field;
+    return nullptr;
+}
+
 std::vector<const OptionField*> OptionFieldsAt(OptionPage page, int column)
 {
     std::vector<const OptionField*> fields;
@@ -247,6 +283,18 @@ std::vector<const OptionField*> OptionFieldsAt(OptionPage page, int column)
             fields.push_back(&field);
     std::sort(fields.begin(), fields.end(), [](const OptionField* a, const OptionField* b) { return a->place.row < b->place.row; });
     return fields;
+}
+
+std::vector<PageRow> PageRowsAt(OptionPage page, int column)
+{
+    std::vector<PageRow> rows;
+    for (const DtmfCodeField& code : DtmfCodeFields())
+        if (code.place.page == page && code.place.column == column)
+            rows.push_back({code.place, &code, nullptr});
+    for (const OptionField* option : OptionFieldsAt(page, column))
+        rows.push_back({option->place, nullptr, option});
+    std::sort(rows.begin(), rows.end(), [](const PageRow& a, const PageRow& b) { return a.place.row < b.place.row; });
+    return rows;
 }
 
 uint32_t OptionField::Get(const RadioSettings& s) const

@@ -63,10 +63,18 @@ struct OptionPlace {
     bool offered = true;
 };
 
+// The object names of a field's editor and of the label beside it, which every front end gives
+// the controls; a check box carries its own caption and has no label.
+struct EditorNames {
+    const char* control;
+    const char* label = nullptr;
+};
+
 struct OptionField {
     const char* name;  // the record's field name: the JSON key and the field of a check finding
     size_t offset;     // in the record's block, little-endian
     size_t width;      // 1 or 2 bytes
+    EditorNames editor;
     OptionKind kind;
     const char* label;              // the entry name of the control's caption
     std::vector<Choice> choices;    // the list's items in their order; empty for a flag
@@ -90,6 +98,8 @@ struct OptionField {
 // In the order of the record.
 const std::vector<OptionField>& OptionFields();
 const OptionField* FindOptionField(std::string_view name);
+// The field whose editor has the object name `control`.
+const OptionField* FindOptionEditor(std::string_view control);
 // The fields of one column of a page, top to bottom.
 std::vector<const OptionField*> OptionFieldsAt(OptionPage page, int column);
 
@@ -99,6 +109,7 @@ struct DtmfCodeField {
     const char* lengthName;  // the field of the count
     size_t codesOffset;
     size_t lengthOffset;
+    EditorNames editor;
     const char* label;
     OptionPlace place;
 
@@ -114,6 +125,19 @@ struct DtmfCodeField {
 
 // In the order of the record, which is also the order of the memory image.
 const std::vector<DtmfCodeField>& DtmfCodeFields();
+const DtmfCodeField* FindDtmfCodeEditor(std::string_view control);
+
+// A row of a page: a DTMF code or an option.
+struct PageRow {
+    OptionPlace place;
+    const DtmfCodeField* code;
+    const OptionField* option;
+
+    const EditorNames& Editor() const { return code ? code->editor : option->editor; }
+};
+
+// The codes and options of one column of a page, top to bottom.
+std::vector<PageRow> PageRowsAt(OptionPage page, int column);
 
 // A function a programmable key can take, as the key lists offer them.
 struct ProgrammableKeyFunction {

@@ -121,3 +121,19 @@ std::string CorrectedText(std::string text, TextCorrection correct)
         text = next;
     return text;
 }
+
+// Bytes that start no well-formed character are no key anyone pressed: they are dropped.
+std::string TypedText(std::string_view typed, TypedCharacterRule rule, TextCorrection correct)
+{
+    std::string kept;
+    for (size_t pos = 0; pos < typed.size();) {
+        const std::optional<char32_t> c = NextUtf8Character(typed, pos);
+        if (!c) {
+            ++pos;
+            continue;
+        }
+        if (const std::optional<char32_t> accepted = rule ? rule(*c) : c)
+            AppendUtf8(kept, *accepted);
+    }
+    return CorrectedText(kept, correct);
+}

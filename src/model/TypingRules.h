@@ -32,3 +32,7 @@ std::string CorrectDtmfText(const std::string& text);  // 10 symbols at most
 
 // Applies `correct` until the text no longer changes.
 std::string CorrectedText(std::string text, TextCorrection correct);
+
+// What a box holds once `typed` is put into it as one change, a paste or a key: each character
+// through the key filter `rule` (none lets every one pass), then the change rule `correct`.
+std::string TypedText(std::string_view typed, TypedCharacterRule rule, TextCorrection correct);

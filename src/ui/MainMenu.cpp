@@ -5,9 +5,10 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "files/BandChoice.h"
+#include "lang/BandMenuText.h"
 #include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
-#include "ui/BandChoice.h"
 
 namespace {
 
@@ -182,15 +183,13 @@ void TickLanguage(const MainMenu& m, LanguageSetting languageSetting)
 
 std::optional<int> RefreshBandMenu(const MainMenu& m, const AppSettings& settings, const BandLimits& current)
 {
-    const QString band = Tr(TextEntry::FrequencyBand);
+    const TTeskFuncs::TLangType language = AppLang().LangType();
     Caption(m.MenuEdit_Band, TextEntry::FrequencyBand);
     const std::optional<int> match = MatchingBandIndex(settings.Bands, current);
     for (int i = 0; i < BandCount; ++i) {
-        const QString range = QString::fromStdString(BandRangeText(settings.Bands[i]));
-        m.MenuEdit_Band_n[i]->setText(QString("%1 %2 (%3)").arg(band).arg(i + 1).arg(range));
+        m.MenuEdit_Band_n[i]->setText(DisplayText(BandItemText(i + 1, settings.Bands[i], language)));
         m.MenuEdit_Band_n[i]->setChecked(match == i);
     }
-    const QString currentRange = QString::fromStdString(BandRangeText(current));
-    m.MenuEdit_Band_undef->setText(match ? QString() : QString("%1 (%2)").arg(band, currentRange));
+    m.MenuEdit_Band_undef->setText(match ? QString() : DisplayText(OtherBandText(current, language)));
     return match;
 }

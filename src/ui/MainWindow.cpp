@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include <iostream>
+#include <utility>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -12,14 +13,15 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "files/BandChoice.h"
 #include "lang/AppLang.h"
 #include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
+#include "lang/PageCaptions.h"
 #include "lang/TextTable.h"
 #include "model/ModelName.h"
 #include "notices/AccessibleNames.h"
 #include "notices/Notices.h"
-#include "ui/BandChoice.h"
 #include "ui/ChannelInfoPage.h"
 #include "ui/ProgramFont.h"
 #include "ui/editors/EditorPages.h"
@@ -31,7 +33,6 @@ constexpr int ClientWidth = 829;
 constexpr int ClientHeight = 507;
 
 constexpr int DefaultPortNumber = 1;
-const char* const DtmfPageCaption = "DTMF";
 
 }
 
@@ -178,10 +179,13 @@ void TForm1::FullRefresh()
 
 void TForm1::CaptionPages()
 {
-    PageControl_Home->setTabText(PageControl_Home->indexOf(TabSheet_ChInfo), Tr(TextEntry::ChannelInformation));
-    PageControl_Home->setTabText(PageControl_Home->indexOf(TabSheet_Option), Tr(TextEntry::OptionalFeatures));
-    PageControl_Home->setTabText(PageControl_Home->indexOf(TabSheet_Dtmf), QString::fromLatin1(DtmfPageCaption));
-    PageControl_Home->setTabText(PageControl_Home->indexOf(TabSheet_Key), Tr(TextEntry::KeyAssignment));
+    const std::pair<QWidget*, EditorPage> pages[] = {{TabSheet_ChInfo, EditorPage::Channels},
+                                                     {TabSheet_Option, EditorPage::Options},
+                                                     {TabSheet_Dtmf, EditorPage::Dtmf},
+                                                     {TabSheet_Key, EditorPage::Keys}};
+    for (const auto& [page, caption] : pages)
+        PageControl_Home->setTabText(PageControl_Home->indexOf(page),
+                                     DisplayText(EditorPageCaption(caption, AppLang().LangType())));
 }
 
 void TForm1::SaveSettingsFile()

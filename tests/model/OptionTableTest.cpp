@@ -3,6 +3,8 @@
 #include <set>
 #include <tuple>
 
+#include "model/AddressBookEntries.h"
+#include "model/KeyAssignment.h"
 #include "model/OptionTable.h"
 
 namespace {
@@ -79,6 +81,72 @@ TEST(OptionTable, FieldsReadAndWriteTheirLittleEndianBytes)
     EXPECT_EQ(s.AniLength, 3);
     EXPECT_EQ(s.Ani[2], 15);
     EXPECT_EQ(ani.Text(s), "12#");
+}
+
+
+TEST(KeyAssignment, AMomentaryShortPressLeavesTheSameKeysLongPressUnassigned)
+{
+    constexpr uint32_t Monitor = 2, MonitorMomentary = 3, Scan = 8;
+    const struct {
+        const char* press;
+        uint32_t shortBefore, longBefore, chosen;
+        bool taken, longCleared;
+        uint32_t shortAfter, longAfter;
+    } cases[] = {
+        {"Key2Short", Monitor, Scan, MonitorMomentary, true, true, MonitorMomentary, 0},
+        {"Key2Short", Monitor, 0, MonitorMomentary, true, false, MonitorMomentary, 0},
+        {"Key2Long", MonitorMomentary, 0, Scan, false, false, MonitorMomentary, 0},
+        {"Key2Long", Monitor, 0, Scan, true, false, Monitor, Scan},
+        {"Key2Short", MonitorMomentary, 0, Monitor, true, false, Monitor, 0},
+    };
+    for (const auto& c : cases) {
+        RadioSettings s{};
+        s.Key2Short = uint8_t(c.shortBefore);
+        s.Key2Long = uint8_t(c.longBefore);
+        s.Key1Long = uint8_t(Scan);
+        const KeyAssignment assignment = AssignKeyFunction(s, *FindOptionField(c.press), c.chosen);
+        EXPECT_EQ(assignment.taken, c.taken) << c.press << " " << c.chosen;
+        EXPECT_EQ(assignment.longPressCleared, c.longCleared) << c.press << " " << c.chosen;
+        EXPECT_EQ(s.Key2Short, c.shortAfter) << c.press << " " << c.chosen;
+        EXPECT_EQ(s.Key2Long, c.longAfter) << c.press << " " << c.chosen;
+        EXPECT_EQ(s.Key1Long, Scan) << "the other key keeps its long press";
+    }
+}
+
+TEST(OptionTable, EveryEditorHasItsOwnObjectName)
+{
+    std::set<std::string> names;
+    for (int page = 0; page <= int(OptionPage::Keys); ++page)
+        for (int column = 0; column < 2; ++column)
+            for (const PageRow& row : PageRowsAt(OptionPage(page), column)) {
+                EXPECT_TRUE(names.insert(row.Editor().control).second) << row.Editor().control;
+                if (row.Editor().label) {
+                    EXPECT_TRUE(names.insert(row.Editor().label).second) << row.Editor().label;
+                }
+            }
+    EXPECT_EQ(FindOptionEditor("cbTOT"), FindOptionField("Tot"));
+    EXPECT_EQ(FindDtmfCodeEditor("eANI"), &DtmfCodeFields().back());
+    EXPECT_EQ(FindOptionEditor("eANI"), nullptr);
+}
+
+TEST(AddressBookEntries, NamingBringsAnEntryIntoUseAndAnEmptyNameOrCodeTakesItOut)
+{
+    RadioSettings s{};
+    constexpr unsigned Row = 5;
+    EXPECT_FALSE(AddressBookEntryNamed(s, Row));
+    NameAddressBookEntry(s, Row, "Base");
+    EXPECT_TRUE(AddressBookEntryNamed(s, Row));
+    EXPECT_EQ(AddressBookCodeText(s, Row), "0") << "a new entry dials 0";
+    SetAddressBookCode(s, Row, "12#");
+    NameAddressBookEntry(s, Row, "Camp");
+    EXPECT_EQ(AddressBookCodeText(s, Row), "12#") << "renaming keeps the code";
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(s.Entry(Row).EntryName), 4), "Camp");
+    SetAddressBookCode(s, Row, "");
+    EXPECT_FALSE(s.IsAddrBookEntryUsed(Row));
+    EXPECT_EQ(AddressBookCodeText(s, Row), "");
+    NameAddressBookEntry(s, Row, "Camp");
+    NameAddressBookEntry(s, Row, "");
+    EXPECT_FALSE(s.IsAddrBookEntryUsed(Row));
 }
 
 }

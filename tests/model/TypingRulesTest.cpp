@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include "model/TypingRules.h"
 
 namespace {
@@ -57,6 +59,27 @@ TEST(TypedCharacters, EachBoxLetsThroughWhatItsFieldCanHold)
     ExpectCharacters(BatchFrequencyCharacter, {{'5', '5'}, {'.', '.'}, {'/', {}}, {':', {}}, {'~', {}}});
     EXPECT_EQ(BatchFrequencyCharacter(0x00E9), char32_t(0x00E9)) << "codes of 128 and above pass";
     EXPECT_FALSE(GridFrequencyCharacter(0x00E9));
+}
+
+
+// A key or a paste: the filter judges each character, the change rule then the whole text.
+TEST(TypedText, IsWhatTheBoxHoldsAfterOneChange)
+{
+    const struct {
+        std::string_view typed;
+        TypedCharacterRule rule;
+        TextCorrection correct;
+        const char* holds;
+    } cases[] = {
+        {"12ab*#x", DtmfCharacter, CorrectDtmfText, "12AB*#"},
+        {"0123456789AB", DtmfCharacter, CorrectDtmfText, "0123456789"},
+        {"435.12500", BatchFrequencyCharacter, CorrectBatchFrequencyText, "435.12500"},
+        {"43.", BatchFrequencyCharacter, CorrectBatchFrequencyText, "43"},
+        {"0.0.125", BatchFrequencyCharacter, CorrectFrequencyText, "0.0125"},
+        {"1\xff" "2", DtmfCharacter, CorrectDtmfText, "12"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TypedText(c.typed, c.rule, c.correct), c.holds) << c.typed;
 }
 
 }

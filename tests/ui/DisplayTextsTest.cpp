@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "lang/DeviceInfoText.h"
-#include "ui/BandChoice.h"
+#include "files/BandChoice.h"
 
 namespace {
 

@@ -91,6 +91,7 @@ public:
     DeviceInfo Device(TTeskFuncs::TLangType language) const;
 
     const RadioSettings& Settings() const { return settings_; }
+    // For the editors' rules, which change single fields in place.
     RadioSettings& Settings() { return settings_; }
 
 private:

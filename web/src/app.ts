@@ -89,6 +89,9 @@ export function saveSettings() {
     keepSettings(settings);
 }
 
+// The record and its history from the browser's console, and for the page's tests.
+(window as any).krT27 = { app, undo, redo };
+
 export function notify(lines: string[]) {
     if (lines.length === 0)
         return;

@@ -1,14 +1,12 @@
 #include "ui/editors/AddressBook.h"
 
-#include <cstring>
-
 #include <QLineEdit>
 #include <QTableWidget>
 
 #include "lang/DisplayMessage.h"
 #include "lang/RecordText.h"
 #include "lang/TextTable.h"
-#include "model/DtmfDigits.h"
+#include "model/AddressBookEntries.h"
 #include "model/FieldEntry.h"
 #include "ui/editors/DtmfCodeInput.h"
 #include "ui/editors/FocusLoss.h"
@@ -27,9 +25,6 @@ const TitledGridShape AddressBookShape{
 };
 
 constexpr TextEntry TitleEntries[] = {TextEntry::EntryNo, TextEntry::EntryName, TextEntry::DtmfCode};
-
-// A newly named entry dials "0" until it is given a code.
-constexpr uint8_t NewEntryCodeLength = 1;
 
 QLineEdit* CreateCellEditor(QWidget* page, const char* name)
 {
@@ -73,12 +68,10 @@ void AddressBook::Refresh()
 void AddressBook::RedrawRow(int row)
 {
     const unsigned k = unsigned(row);
-    const bool used = settings_.IsAddrBookEntryUsed(k);
-    const AddressBookEntry& entry = settings_.Entry(k);
-    const QString name = used ? QString::fromStdString(RecordTextUtf8(entry.EntryName, NameCapacity)) : QString();
-    const QString code = used ? QString::fromStdString(DtmfText(entry.Id, AddrBookIdCapacity, entry.IdLength)) : QString();
-    SetCellText(grid_, row, ColName, name);
-    SetCellText(grid_, row, ColCode, code);
+    const std::string name =
+        settings_.IsAddrBookEntryUsed(k) ? RecordTextUtf8(settings_.Entry(k).EntryName, NameCapacity) : std::string();
+    SetCellText(grid_, row, ColName, QString::fromStdString(name));
+    SetCellText(grid_, row, ColCode, QString::fromStdString(AddressBookCodeText(settings_, k)));
 }
 
 void AddressBook::OpenEditor(int row, int column)
@@ -86,7 +79,7 @@ void AddressBook::OpenEditor(int row, int column)
     if (row < 1 || row > int(AddrBookEntryCount))
         return;
     QLineEdit* editor = column == ColName ? nameEditor_ : column == ColCode ? codeEditor_ : nullptr;
-    if (!editor || (column == ColCode && CellText(grid_, row, ColName).isEmpty()))
+    if (!editor || (column == ColCode && !AddressBookEntryNamed(settings_, unsigned(row))))
         return;
     editor->setText(CellText(grid_, row, column));
     editing_.Open(editor, row, column);
@@ -98,18 +91,7 @@ void AddressBook::LeaveNameEditor()
     if (!editing_.IsOpen(nameEditor_))
         return;
     const unsigned k = unsigned(editing_.Row());
-    AddressBookEntry& entry = settings_.Entry(k);
-    const QString name = nameEditor_->text();
-    if (name.isEmpty()) {
-        settings_.SetAddrBookEntryUsed(k, false);
-    } else {
-        if (!settings_.IsAddrBookEntryUsed(k)) {
-            settings_.SetAddrBookEntryUsed(k, true);
-            std::memset(entry.Id, 0, AddrBookIdCapacity);
-            entry.IdLength = NewEntryCodeLength;
-        }
-        StoreRecordText(NameEntry(name.toStdString(), NameCapacity).value, entry.EntryName, NameCapacity);
-    }
+    NameAddressBookEntry(settings_, k, NameEntry(nameEditor_->text().toStdString(), NameCapacity).value);
     RedrawRow(int(k));
     editing_.Finish();
 }
@@ -119,12 +101,7 @@ void AddressBook::LeaveCodeEditor()
     if (!editing_.IsOpen(codeEditor_))
         return;
     const unsigned k = unsigned(editing_.Row());
-    AddressBookEntry& entry = settings_.Entry(k);
-    const std::string code = DtmfCodeEntry(codeEditor_->text().toStdString(), AddrBookIdCapacity).value;
-    if (code.empty())
-        settings_.SetAddrBookEntryUsed(k, false);
-    else
-        StoreDtmfText(code, entry.Id, AddrBookIdCapacity, entry.IdLength);
+    SetAddressBookCode(settings_, k, DtmfCodeEntry(codeEditor_->text().toStdString(), AddrBookIdCapacity).value);
     RedrawRow(int(k));
     editing_.Finish();
 }

@@ -1,5 +1,7 @@
 #include "ui/editors/BatchSetDialog.h"
 
+#include <iterator>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,37 +21,36 @@
 
 namespace {
 
-constexpr int PowerHighIndex = 1;
-constexpr int WideIndex = 1;
-constexpr int ScanAddIndex = 1;
-
-constexpr FormColumn FrequencyColumn{16, 16, 100, 120};
-constexpr FormColumn ChoiceColumn{272, 16, 100, 120};
+constexpr FormColumn Columns[] = {{16, 16, 100, 120}, {272, 16, 100, 120}};
 constexpr QSize DialogSize(520, 200);
 constexpr QSize ButtonSize(75, 25);
 constexpr int ButtonGap = 8;
 constexpr int ButtonMargin = 12;
 
-// Each control of the dialog with its label and the label's text.
-struct LabelledControl {
-    QWidget* control;
-    const char* labelName;
-    TextEntry labelEntry;
-};
-
-QLineEdit* FrequencyBox(QWidget* dialog, const char* name, TextCorrection correct)
+QLineEdit* FrequencyBox(QWidget* dialog, TextCorrection correct)
 {
     auto* box = new QLineEdit(dialog);
-    box->setObjectName(name);
     FilterTypedCharacters(box, box, BatchFrequencyCharacter);
     CorrectAfterEveryChange(box, correct);
     return box;
 }
 
-QComboBox* ChoiceList(QWidget* dialog, const char* name)
+QComboBox* ChoiceList(QWidget* dialog, const BatchSetControl& control)
 {
     auto* list = new QComboBox(dialog);
-    list->setObjectName(name);
+    switch (control.kind) {
+    case BatchControlKind::Tones:
+        for (const ToneListEntry& tone : BatchToneList())
+            list->addItem(QString::fromStdString(tone.text));
+        break;
+    case BatchControlKind::ChannelList:
+        list->addItems(NumberTexts(1, int(ChannelCount)));
+        break;
+    default:
+        for (TextEntry item : control.items)
+            list->addItem(Tr(item));
+    }
+    list->setCurrentIndex(control.preselected);
     return list;
 }
 
@@ -60,42 +61,6 @@ QPushButton* Button(QWidget* dialog, const char* name, TextEntry entry, int righ
     const int top = DialogSize.height() - ButtonMargin - ButtonSize.height();
     button->setGeometry(right - ButtonSize.width(), top, ButtonSize.width(), ButtonSize.height());
     return button;
-}
-
-void FillChannelNumbers(QComboBox* list)
-{
-    list->addItems(NumberTexts(1, int(ChannelCount)));
-    list->setCurrentIndex(0);
-}
-
-void FillTones(QComboBox* list)
-{
-    for (const ToneListEntry& tone : BatchToneList())
-        list->addItem(QString::fromStdString(tone.text));
-    list->setCurrentIndex(0);
-}
-
-void Fill(QComboBox* list, std::initializer_list<TextEntry> entries, int preselected)
-{
-    list->addItems(EntryTexts(entries));
-    list->setCurrentIndex(preselected);
-}
-
-void PlaceColumn(QWidget* dialog, const FormColumn& column, std::initializer_list<LabelledControl> rows)
-{
-    int row = 0;
-    for (const LabelledControl& labelled : rows) {
-        auto* label = new QLabel(Tr(labelled.labelEntry), dialog);
-        label->setObjectName(labelled.labelName);
-        PlaceRow(column, row++, label, labelled.control);
-    }
-}
-
-ToneListEntry ParsedTone(const QComboBox* list)
-{
-    ToneListEntry tone{list->currentText().toStdString(), ToneNone, 0};
-    ParseToneText(tone.text, tone.type, tone.code);
-    return tone;
 }
 
 }
@@ -114,36 +79,33 @@ TChBatchSetDlg::TChBatchSetDlg(RadioSettings& settings, const BandLimits& band, 
     setFixedSize(DialogSize);
     NameControlsWhenShown(this);
     BuildControls();
-    FillLists();
     ShowValues();
+}
+
+QWidget* TChBatchSetDlg::BuildControl(const BatchSetControl& control)
+{
+    switch (control.kind) {
+    case BatchControlKind::Frequency: {
+        QLineEdit*& box = control.field == BatchField::RxStart ? eChBatchFreqRx : eChBatchFreqTx;
+        return box = FrequencyBox(this, CorrectBatchFrequencyText);
+    }
+    case BatchControlKind::Step:
+        return eStep = FrequencyBox(this, CorrectFrequencyText);
+    default:
+        return lists_[int(control.field)] = ChoiceList(this, control);
+    }
 }
 
 void TChBatchSetDlg::BuildControls()
 {
-    eChBatchFreqRx = FrequencyBox(this, "eChBatchFreqRx", CorrectBatchFrequencyText);
-    eChBatchFreqTx = FrequencyBox(this, "eChBatchFreqTx", CorrectBatchFrequencyText);
-    cbChBatchSubDe = ChoiceList(this, "cbChBatchSubDe");
-    cbChBatchSubEn = ChoiceList(this, "cbChBatchSubEn");
-    cbStartCh = ChoiceList(this, "cbStartCh");
-    cbEndCh = ChoiceList(this, "cbEndCh");
-    cbChBatchPower = ChoiceList(this, "cbChBatchPower");
-    cbChBatchBandwidth = ChoiceList(this, "cbChBatchBandwidth");
-    cbChBatchSCN = ChoiceList(this, "cbChBatchSCN");
-    cbChBatchBUS = ChoiceList(this, "cbChBatchBUS");
-    eStep = FrequencyBox(this, "eStep", CorrectFrequencyText);
-    PlaceColumn(this, FrequencyColumn,
-                {{eChBatchFreqRx, "sChBatchFreqRx", TextEntry::RxFreq},
-                 {eChBatchFreqTx, "sChBatchFreqTx", TextEntry::TxFreq},
-                 {cbChBatchSubDe, "sChBatchSubDe", TextEntry::QtDqtDec},
-                 {cbChBatchSubEn, "sChBatchSubEn", TextEntry::QtDqtEnc},
-                 {cbStartCh, "sStartCh", TextEntry::StartChannel},
-                 {cbEndCh, "sEndCh", TextEntry::EndChannel}});
-    PlaceColumn(this, ChoiceColumn,
-                {{cbChBatchPower, "sChBatchPower", TextEntry::TxPower},
-                 {cbChBatchBandwidth, "sChBatchBandwidth", TextEntry::Bandwidth},
-                 {cbChBatchSCN, "sChBatchSCN", TextEntry::Scn},
-                 {cbChBatchBUS, "sChBatchBUS", TextEntry::BusyInhibit},
-                 {eStep, "sStep", TextEntry::StepMhz}});
+    int rows[std::size(Columns)] = {};
+    for (const BatchSetControl& control : BatchSetControls()) {
+        QWidget* widget = BuildControl(control);
+        widget->setObjectName(control.control);
+        auto* label = new QLabel(Tr(control.caption), this);
+        label->setObjectName(control.label);
+        PlaceRow(Columns[control.column], rows[control.column]++, label, widget);
+    }
 
     OnFocusLoss(eChBatchFreqRx, &editsAlive_, [this] { CommitFrequency(eChBatchFreqRx, BatchRxStart); });
     OnFocusLoss(eChBatchFreqTx, &editsAlive_, [this] { CommitFrequency(eChBatchFreqTx, BatchTxStart); });
@@ -155,18 +117,6 @@ void TChBatchSetDlg::BuildControls()
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TChBatchSetDlg::OKBtnClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void TChBatchSetDlg::FillLists()
-{
-    Fill(cbChBatchPower, {TextEntry::Low, TextEntry::High}, PowerHighIndex);
-    Fill(cbChBatchBandwidth, {TextEntry::Narrow, TextEntry::Wide}, WideIndex);
-    Fill(cbChBatchSCN, {TextEntry::Del, TextEntry::Add}, ScanAddIndex);
-    Fill(cbChBatchBUS, {TextEntry::BusyLockOff, TextEntry::Dqt, TextEntry::Cat}, 0);
-    FillTones(cbChBatchSubDe);
-    FillTones(cbChBatchSubEn);
-    FillChannelNumbers(cbStartCh);
-    FillChannelNumbers(cbEndCh);
 }
 
 void TChBatchSetDlg::ShowValues()
@@ -198,22 +148,14 @@ void TChBatchSetDlg::OKBtnClick()
     CommitFrequency(eChBatchFreqTx, BatchTxStart);
     CommitStep();
 
-    ChannelBatch batch;
-    batch.power = uint8_t(cbChBatchPower->currentIndex());
-    batch.wide = cbChBatchBandwidth->currentIndex() == WideIndex;
-    batch.scanAdd = cbChBatchSCN->currentIndex() == ScanAddIndex;
-    batch.busyLock = uint8_t(cbChBatchBUS->currentIndex());
-    const ToneListEntry decode = ParsedTone(cbChBatchSubDe);
-    const ToneListEntry encode = ParsedTone(cbChBatchSubEn);
-    batch.decType = decode.type;
-    batch.decCode = decode.code;
-    batch.encType = encode.type;
-    batch.encCode = encode.code;
-    batch.first = unsigned(cbStartCh->currentIndex() + 1);
-    batch.last = unsigned(cbEndCh->currentIndex() + 1);
-    batch.rxStart = BatchRxStart;
-    batch.txStart = BatchTxStart;
-    batch.step = BatchStep;
+    BatchSetChoices choices;
+    for (int field = 0; field < BatchFieldCount; ++field)
+        if (lists_[field])
+            choices.positions[field] = lists_[field]->currentIndex();
+    choices.rxStart = BatchRxStart;
+    choices.txStart = BatchTxStart;
+    choices.step = BatchStep;
+    const ChannelBatch batch = ChosenBatch(choices);
     if (ApplyChannelBatch(settings_, batch, band_) && fullRefresh_)
         fullRefresh_();
     accept();

@@ -4,11 +4,13 @@
 
 #include <QDialog>
 
+#include "lang/BatchSetForm.h"
 #include "model/BandLimits.h"
 #include "model/RadioSettings.h"
 
 class QComboBox;
 class QLineEdit;
+class QWidget;
 
 // Fills a range of channels in one step. Its start frequencies and step are kept in hertz while
 // the dialog is open; OK writes the channels and redraws the main window.
@@ -19,8 +21,7 @@ public:
 
 private:
     void BuildControls();
-    void CaptionControls();
-    void FillLists();
+    QWidget* BuildControl(const BatchSetControl& control);
     void ShowValues();
     void CommitFrequency(QLineEdit* box, uint32_t& value);
     void CommitStep();
@@ -35,15 +36,9 @@ private:
     uint32_t BatchTxStart;
     uint32_t BatchStep = 0;
 
-    QLineEdit* eChBatchFreqRx;
-    QLineEdit* eChBatchFreqTx;
-    QLineEdit* eStep;
-    QComboBox* cbChBatchSubDe;
-    QComboBox* cbChBatchSubEn;
-    QComboBox* cbChBatchPower;
-    QComboBox* cbChBatchBandwidth;
-    QComboBox* cbChBatchSCN;
-    QComboBox* cbChBatchBUS;
-    QComboBox* cbStartCh;
-    QComboBox* cbEndCh;
+    QLineEdit* eChBatchFreqRx = nullptr;
+    QLineEdit* eChBatchFreqTx = nullptr;
+    QLineEdit* eStep = nullptr;
+    // The lists by the field they choose.
+    QComboBox* lists_[BatchFieldCount] = {};
 };

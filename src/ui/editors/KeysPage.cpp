@@ -10,6 +10,7 @@
 
 #include "lang/OptionTexts.h"
 #include "lang/TextTable.h"
+#include "model/KeyAssignment.h"
 #include "ui/editors/FocusLoss.h"
 #include "ui/editors/PageLayout.h"
 
@@ -62,7 +63,7 @@ struct KeysPage::Impl : QObject {
 
     void Build(KeyControls& key, QWidget* page, int top);
     void Refresh();
-    void Store(QComboBox* list, const OptionField& field);
+    void Store(KeyControls& key, QComboBox* list, const OptionField& field);
     void KeepLongPressFree(KeyControls& key);
 
     RadioSettings& settings;
@@ -75,23 +76,22 @@ void KeysPage::Impl::Build(KeyControls& key, QWidget* page, int top)
     const std::vector<const OptionField*> presses = OptionFieldsAt(OptionPage::Keys, key.number - 1);
     key.shortPress = presses.at(ShortPressRow);
     key.longPress = presses.at(LongPressRow);
-    const QString name = QString::number(key.number);
     key.group = new QGroupBox(page);
-    key.group->setObjectName("gbKey_" + name);
+    key.group->setObjectName("gbKey_" + QString::number(key.number));
     key.group->setGeometry(GroupLeft, top, GroupWidth, GroupHeight);
     key.shortLabel = new QLabel(key.group);
-    key.shortLabel->setObjectName("sKey_" + name + "_Short");
+    key.shortLabel->setObjectName(key.shortPress->editor.label);
     key.shortList = new QComboBox(key.group);
-    key.shortList->setObjectName("cbKey_" + name + "_Short");
+    key.shortList->setObjectName(key.shortPress->editor.control);
     key.longLabel = new QLabel(key.group);
-    key.longLabel->setObjectName("sKey_" + name + "_Long");
+    key.longLabel->setObjectName(key.longPress->editor.label);
     key.longList = new QComboBox(key.group);
-    key.longList->setObjectName("cbKey_" + name + "_Long");
+    key.longList->setObjectName(key.longPress->editor.control);
     PlaceRow(KeyRows, 0, key.shortLabel, key.shortList);
     PlaceRow(KeyRows, 1, key.longLabel, key.longList);
 
-    OnFocusLoss(key.shortList, this, [this, &key] { Store(key.shortList, *key.shortPress); });
-    OnFocusLoss(key.longList, this, [this, &key] { Store(key.longList, *key.longPress); });
+    OnFocusLoss(key.shortList, this, [this, &key] { Store(key, key.shortList, *key.shortPress); });
+    OnFocusLoss(key.longList, this, [this, &key] { Store(key, key.longList, *key.longPress); });
     for (QComboBox* list : {key.shortList, key.longList})
         connect(list, &QComboBox::activated, this, [this, &key] { KeepLongPressFree(key); });
 }
@@ -99,7 +99,7 @@ void KeysPage::Impl::Build(KeyControls& key, QWidget* page, int top)
 void KeysPage::Impl::Refresh()
 {
     for (KeyControls& key : keys) {
-        key.group->setTitle(QString("%1 %2").arg(Tr(TextEntry::Key)).arg(key.number));
+        key.group->setTitle(DisplayText(KeyGroupCaption(key.number, AppLang().LangType())));
         key.shortLabel->setText(DisplayText(NamedText(key.shortPress->label)));
         key.longLabel->setText(DisplayText(NamedText(key.longPress->label)));
         Fill(key.shortList, *key.shortPress, settings);
@@ -108,11 +108,18 @@ void KeysPage::Impl::Refresh()
     channelLock->setText(Tr(TextEntry::ChannelLock));
 }
 
-// A list that shows no selection matches no text and keeps the stored code.
-void KeysPage::Impl::Store(QComboBox* list, const OptionField& field)
+// A list that shows no selection matches no text and keeps the stored code. When the key's rule
+// changed what was chosen, the lists show what the record holds.
+void KeysPage::Impl::Store(KeyControls& key, QComboBox* list, const OptionField& field)
 {
-    if (const auto code = FunctionOfText(field, list->currentText()))
-        field.Set(settings, *code);
+    const auto code = FunctionOfText(field, list->currentText());
+    if (!code)
+        return;
+    const KeyAssignment assignment = AssignKeyFunction(settings, field, *code);
+    if (assignment.taken && !assignment.longPressCleared)
+        return;
+    key.shortList->setCurrentIndex(key.shortPress->IndexOf(key.shortPress->Get(settings)));
+    key.longList->setCurrentIndex(key.longPress->IndexOf(key.longPress->Get(settings)));
 }
 
 // The long press is forced back to its first entry, and stored at once so that the record
@@ -123,7 +130,7 @@ void KeysPage::Impl::KeepLongPressFree(KeyControls& key)
     if (!shortPress || !IsMomentaryKeyFunction(*shortPress))
         return;
     key.longList->setCurrentIndex(0);
-    Store(key.longList, *key.longPress);
+    Store(key, key.longList, *key.longPress);
 }
 
 KeysPage::KeysPage(RadioSettings& settings, QWidget* parent) : QWidget(parent), impl_(new Impl(settings))

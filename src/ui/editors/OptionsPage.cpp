@@ -1,7 +1,5 @@
 #include "ui/editors/EditorPages.h"
 
-#include <array>
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -10,36 +8,6 @@
 #include "ui/editors/PageLayout.h"
 
 namespace {
-
-struct ListNames {
-    const char* list;
-    const char* label;
-};
-
-// The controls of the option table's rows for this page, top to bottom: the lists of its first
-// column, then the check boxes of its second.
-constexpr std::array<ListNames, 15> OptionListNames = {{
-    {"cbSQL", "sSQL"},
-    {"cbVOX", "sVOX"},
-    {"cbVOX_DELAY", "sVOX_DELAY"},
-    {"cbTOT", "sTOT"},
-    {"cbSCAN", "sSCAN"},
-    {"cbPriScan", "sPriScan"},
-    {"cbSubaudioTail", "sSubaudioTail"},
-    {"cbVoice", "sVoice"},
-    {"cbAlarmMode", "sAlarmMode"},
-    {"cbAutoConnect_Pos", "sAutoConnect_Pos"},
-    {"cbMasterTxPeriod", "sMasterTxPeriod"},
-    {"cbSlaveTimeout", "sSlaveTimeout"},
-    {"cbSlaveAlarmPeriod", "sSlaveAlarmPeriod"},
-    {"cb1750Hz", "s1750Hz"},
-    {"cbAPO", "sAPO"},
-}};
-
-constexpr std::array<const char*, 9> OptionCheckNames = {
-    "cBeep", "cPowerOnBeep", "cSaving", "cVoxCtrl", "cRefuseAlarm", "cChannelReport", "cAutoConnect", "cWhisper",
-    "c1750Hz_Ctrl",
-};
 
 constexpr int ListColumnIndex = 0;
 constexpr int CheckColumnIndex = 1;
@@ -60,8 +28,8 @@ OptionsPage::OptionsPage(RadioSettings& settings, QWidget* parent) : QWidget(par
 
     const auto lists = OptionFieldsAt(OptionPage::Options, ListColumnIndex);
     for (size_t row = 0; row < lists.size(); ++row) {
-        const ListNames& names = OptionListNames.at(row);
-        const LabelledList list = controls_.AddOptionList(*lists[row], names.list, names.label);
+        const EditorNames& names = lists[row]->editor;
+        const LabelledList list = controls_.AddOptionList(*lists[row], names.control, names.label);
         PlaceRow(ListColumn, int(row), list.label, list.list);
         // Kept in the record and the data file, but the radio has no use for it: the control stays hidden.
         if (!lists[row]->place.offered) {
@@ -71,7 +39,7 @@ OptionsPage::OptionsPage(RadioSettings& settings, QWidget* parent) : QWidget(par
     }
     const auto checks = OptionFieldsAt(OptionPage::Options, CheckColumnIndex);
     for (size_t row = 0; row < checks.size(); ++row)
-        PlaceRow(CheckColumn, int(row), controls_.AddOptionCheck(*checks[row], OptionCheckNames.at(row)));
+        PlaceRow(CheckColumn, int(row), controls_.AddOptionCheck(*checks[row], checks[row]->editor.control));
 }
 
 void OptionsPage::Refresh() { controls_.Refresh(); }

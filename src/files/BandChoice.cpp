@@ -1,4 +1,4 @@
-#include "ui/BandChoice.h"
+#include "files/BandChoice.h"
 
 namespace {
 
