@@ -2,11 +2,12 @@
 // with every text from the module in the chosen language. Each part installs its own views and
 // commands over the shared record (app.ts).
 import { byId, chooseLanguage, core, onLanguageChanged, pageText, recordChanged, saveSettings, settings } from "./app";
-import { download, listBackups } from "./backups";
+import { installBackups } from "./backups";
 import { installFiles } from "./files";
 import { installMenuBar } from "./menu-bar";
 import { installRecordView } from "./record-view";
-import { installTransfers, onTransferEnd, showTransferTexts } from "./transfers";
+import { installSeries } from "./series/series-dialog";
+import { installTransfers, showTransferTexts } from "./transfers";
 import "./style.css";
 
 function showTexts() {
@@ -28,19 +29,6 @@ function showTexts() {
     document.documentElement.lang = lang === 0 ? "en" : lang === 1 ? "zh-Hans" : lang === 2 ? "zh-Hant" : "";
 }
 
-async function showBackups() {
-    const items = (await listBackups()).map((backup) => {
-        const item = document.createElement("li");
-        const button = document.createElement("button");
-        button.type = "button";
-        button.textContent = `${pageText("Download")} ${backup.name}`;
-        button.onclick = () => download(backup.name, backup.bytes);
-        item.append(button);
-        return item;
-    });
-    byId("BackupList").replaceChildren(...items);
-}
-
 function bindOption(id: "verify" | "fastLink", element: string) {
     const box = byId<HTMLInputElement>(element);
     box.checked = settings[id];
@@ -54,8 +42,9 @@ installMenuBar();
 installRecordView();
 installFiles();
 installTransfers();
+installBackups();
+installSeries();
 onLanguageChanged(showTexts);
-onTransferEnd(showBackups);
 byId("OKBtn", byId("TMyWarnDlg")).onclick = () => byId<HTMLDialogElement>("TMyWarnDlg").close();
 byId("MenuLanguage_En").onclick = () => chooseLanguage(0);
 byId("MenuLanguage_Chs").onclick = () => chooseLanguage(1);
@@ -63,6 +52,5 @@ bindOption("verify", "VerifyAfterWriting");
 bindOption("fastLink", "FastLink");
 showTexts();
 recordChanged();
-showBackups();
 document.body.dataset.ready = "true";
 performance.mark("ready");
