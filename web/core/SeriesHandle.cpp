@@ -67,6 +67,7 @@ RadioReport SeriesHandle::RadioEnded(const TransferHandle& write, TransferHandle
     written_ = radio.Settings;
     attempt_.TakeWrite(write.Outcome(), write.PartlyWritten(), radio.Settings, radio.Image);
     if (readBack) {
+        // The read's record takes what it brought, the radio's firmware among it.
         readBack->Result();
         attempt_.TakeVerify(readBack->Outcome(), radio.Image, readBack->Targets().Image, readBack->Targets().Settings);
     }
