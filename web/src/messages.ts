@@ -52,9 +52,8 @@ export interface TransferEnd {
     type: "done";
     outcome: string;
     notice: string[];
-    // A read's record and the radio's band, or the written image for the backup.
+    // A read's record and the radio's band.
     record: Uint8Array | null;
-    image: Uint8Array;
     bandMin: number;
     bandMax: number;
     trace: string;

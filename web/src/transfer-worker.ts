@@ -105,7 +105,6 @@ async function run(request: TransferRequest) {
         outcome,
         notice,
         record: result ? result.save() : null,
-        image: transfer.image(),
         ...band,
         trace,
         backup,
