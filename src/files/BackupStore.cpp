@@ -31,11 +31,10 @@ bool IsPadding(uint8_t c) { return c == 0 || c == ' ' || c == 0xFF; }
 
 fs::path FreeBase(const fs::path& folder, const std::string& base, const char* extension)
 {
-    fs::path candidate = folder / base;
-    std::error_code ec;
-    for (int n = 2; n <= NameAttempts && fs::exists(fs::path(candidate) += extension, ec); ++n)
-        candidate = folder / (base + "-" + std::to_string(n));
-    return candidate;
+    return folder / FreeBackupBase(base, extension, [&folder](const std::string& name) {
+               std::error_code ec;
+               return fs::exists(folder / name, ec);
+           });
 }
 
 }
@@ -81,6 +80,15 @@ std::string BackupBaseName(const BackupMoment& when, const std::string& what)
     return stamp + what;
 }
 
+std::string FreeBackupBase(const std::string& base, const std::string& extension,
+                           const std::function<bool(const std::string& name)>& taken)
+{
+    std::string candidate = base;
+    for (int n = 2; n <= NameAttempts && taken(candidate + extension); ++n)
+        candidate = base + "-" + std::to_string(n);
+    return candidate;
+}
+
 std::string BackupBaseName(const BackupMoment& when, BackupDirection direction)
 {
     return BackupBaseName(when, direction == BackupDirection::Read ? "read" : "write");
@@ -104,13 +112,19 @@ BackupResult StoreBackupFiles(const std::string& root, const uint8_t (&deviceSn)
     return {FileResult::Success(), (fs::path(freeBase) += files.front().extension).string()};
 }
 
-BackupResult StoreBackup(const std::string& root, const RadioSettings& settings, const MemoryImage* image,
-                         const BackupMoment& when, BackupDirection direction)
+std::vector<BackupFile> RecordBackupFiles(const RadioSettings& settings, const MemoryImage* image)
 {
     std::vector<BackupFile> files{{RecordExtension, settings.BlockBytes(), RadioSettingsBlockSize}};
     if (image)
         files.push_back({ImageExtension, image->data(), image->size()});
-    return StoreBackupFiles(root, settings.DeviceSn, BackupBaseName(when, direction), files);
+    return files;
+}
+
+BackupResult StoreBackup(const std::string& root, const RadioSettings& settings, const MemoryImage* image,
+                         const BackupMoment& when, BackupDirection direction)
+{
+    return StoreBackupFiles(root, settings.DeviceSn, BackupBaseName(when, direction),
+                            RecordBackupFiles(settings, image));
 }
 
 BackupResult BackUpTransfer(const RadioSettings& settings, const MemoryImage& image, BackupDirection direction)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,11 @@ std::string BackupFolderName(const uint8_t (&deviceSn)[DeviceSnSize]);
 std::string BackupBaseName(const BackupMoment& when, const std::string& what);
 std::string BackupBaseName(const BackupMoment& when, BackupDirection direction);
 
+// The base a new backup takes among those kept: `base` itself, or else the first of "<base>-2",
+// "<base>-3", ... whose first file, the base with `extension`, is not `taken`.
+std::string FreeBackupBase(const std::string& base, const std::string& extension,
+                           const std::function<bool(const std::string& name)>& taken);
+
 struct BackupResult {
     FileResult result;
     std::string recordPath;  // the first file written (the .Kqd of a transfer), on success
@@ -50,6 +56,10 @@ struct BackupFile {
     const uint8_t* data;
     size_t size;
 };
+
+// The files of a transfer's backup: the record (".Kqd") and, when `image` is given, the image
+// (".img") beside it; they point into `settings` and `image`.
+std::vector<BackupFile> RecordBackupFiles(const RadioSettings& settings, const MemoryImage* image);
 
 // Writes root/<serial>/<base><extension> for every file, each atomically, creating the folders.
 // A base whose first file already exists gets "-2", "-3", ... appended.

@@ -136,6 +136,14 @@ std::string ProgrammingLogLine(const ProgrammingLogRow& row)
     return FormatCsvRecord(fields, CsvComma);
 }
 
+std::string ProgrammingLogText(const std::vector<std::string>& lines)
+{
+    std::string text = std::string(ProgrammingLogHeader) + CsvLineEnd;
+    for (const std::string& line : lines)
+        text += line + CsvLineEnd;
+    return text;
+}
+
 FileResult CheckProgrammingLogTarget(const std::string& path)
 {
     if (path.empty())
@@ -158,7 +166,7 @@ FileResult AppendProgrammingLogRow(const std::string& path, const ProgrammingLog
         return read;
     const size_t kept = text.size();
     if (text.empty())
-        text = std::string(ProgrammingLogHeader) + CsvLineEnd;
+        text = ProgrammingLogText({});
     else if (text.back() != '\n')
         text += CsvLineEnd;
     text += ProgrammingLogLine(row) + CsvLineEnd;

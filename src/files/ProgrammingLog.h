@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <ctime>
 #include <string>
+#include <vector>
 
 #include "files/FileResult.h"
 
@@ -42,6 +43,11 @@ std::string LocalIsoTime(std::time_t moment);
 // their control characters escaped ("\x1b") and are written as text for spreadsheets
 // (SpreadsheetTextField).
 std::string ProgrammingLogLine(const ProgrammingLogRow& row);
+
+// The log as its file holds it: the header, then the lines (ProgrammingLogLine), each ended by
+// CR LF as spreadsheets expect. Where the log is not a file (the browser keeps its rows), this is
+// what is handed out.
+std::string ProgrammingLogText(const std::vector<std::string>& lines);
 
 // Appends the row: creates the folders (for the user alone, like the log itself), and the header
 // when the file is missing or empty, mends a missing final line end, and writes through

@@ -230,6 +230,12 @@ constexpr TextPair MessageTexts[] = {
     {"无效的 UTF8 字符串", "invalid UTF8 string"},
     {"无效的转义序列", "invalid escape sequence"},
     // anchor: web-dealer
+    // The browser's programming log and backups.
+    {"浏览器的存储拒绝了保存", "the browser's storage refused it"},
+    {"下载编程记录", "Download the programming log"},
+    {"恢复到编辑器", "Restore into the editor"},
+    {"序列号 %1", "Serial number %1"},
+    {"序列号不明", "Serial number unknown"},
     // anchor: web-factory
     // anchor: web-offline
     // anchor: desktop-keys

@@ -224,6 +224,12 @@ enum class MessageId : int {
     JsonInvalidUtf8,
     JsonInvalidEscape,
     // anchor: web-dealer
+    // The browser's programming log and backups, kept in its storage:
+    BrowserStorageRefused,  // why the log was not written
+    DownloadProgrammingLog,
+    RestoreBackup,
+    BackupsOfRadio,  // %1 serial number
+    BackupsOfUnknownRadio,
     // anchor: web-factory
     // anchor: web-offline
     // anchor: desktop-keys

@@ -17,6 +17,7 @@
 #include "FileContents.h"
 #include "ScratchDir.h"
 #include "files/ProgrammingLog.h"
+#include "files/Sha256.h"
 
 namespace {
 
@@ -97,6 +98,24 @@ TEST(ProgrammingLog, AppendingKeepsWhatIsThereAndAddsOneWholeRow)
 
 // Two cables on one computer, each running a series into the same default log: every row of
 // both must be kept, and whole. Prints what it measured.
+// The record column must name the same bytes by the same digest wherever the row was made.
+TEST(ProgrammingLog, TheRecordIsNamedByItsSha256)
+{
+    const struct {
+        std::string bytes;
+        const char* digest;
+    } rows[] = {
+        {"", "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},
+        {"abc", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
+        {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
+         "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1"},
+        {std::string(1000, 'a'), "41edece42d63e8d9bf515a9ba6932e1c20cbc9f5a5d134645adb5db1b9737ea3"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Sha256Hex(reinterpret_cast<const uint8_t*>(row.bytes.data()), row.bytes.size()), row.digest)
+            << row.bytes.size() << " bytes";
+}
+
 TEST(ProgrammingLog, TwoProcessesAppendingAtOnceLoseNoRow)
 {
     constexpr int Writers = 2;

@@ -214,6 +214,7 @@ val ActionsObject(const LinkActions& actions)
     object.set("timeOutTimer", TimerObject(actions.timeOutTimer));
     object.set("progress", actions.progress);
     object.set("askBand", actions.askBandQuestion);
+    object.set("passedOver", actions.radioPassedOver);
     object.set("outcome", OutcomeName(actions.outcome));
     return object;
 }
@@ -226,6 +227,7 @@ val TickTransfer(TransferHandle& transfer, const val& received)
 val TimeOutTransfer(TransferHandle& transfer) { return ActionsObject(transfer.TimeOut()); }
 val AnswerBand(TransferHandle& transfer, bool goOn) { return ActionsObject(transfer.BandQuestionAnswered(goOn)); }
 val FailPort(TransferHandle& transfer) { return ActionsObject(transfer.PortFailed()); }
+val StopBeforeRadio(TransferHandle& transfer) { return ActionsObject(transfer.StopBeforeRadio()); }
 
 // How long a radio may stay silent; also how long a port that would not open takes to fail.
 int TimeOutAllowed(const TransferHandle&) { return TimeOutMs; }
@@ -361,6 +363,8 @@ EMSCRIPTEN_BINDINGS(kr_t27_core)
         .function("timeOut", &TimeOutTransfer)
         .function("answerBand", &AnswerBand)
         .function("portFailed", &FailPort)
+        .function("stopBeforeRadio", &StopBeforeRadio)
+        .function("acceptSameRadio", &TransferHandle::AcceptSameRadio)
         .function("answerComplete", &TransferHandle::AnswerComplete)
         .property("timeOutMs", &TimeOutAllowed)
         .property("txTimerMs", &TransferHandle::TxIntervalMs)
@@ -384,6 +388,7 @@ EMSCRIPTEN_BINDINGS(kr_t27_core)
         .function("image", &RadioImage)
         .function("setPassword", &RadioHandle::SetPassword)
         .function("setBand", &RadioBand)
+        .function("setSerialNumber", &RadioHandle::SetSerialNumber)
         .property("sessionsEnded", &RadioHandle::SessionsEnded);
 
     function("channelColumnTitles", &ColumnTitles);

@@ -29,6 +29,8 @@ public:
     // the band question.
     void SetPassword(const std::string& text) { memory_.SetPasswordText(text); }
     void SetBand(const BandLimits& band) { memory_.SetBand(band); }
+    // Another radio of a series: the sample setup under its own serial number.
+    void SetSerialNumber(const std::string& text) { memory_.SetSerialNumber(text); }
 
 private:
     RadioMemory memory_;

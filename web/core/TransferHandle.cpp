@@ -22,6 +22,7 @@ std::unique_ptr<TransferTargets> TargetsFor(const RadioSettings& settings, const
 TransferContext ContextFor(TransferTargets& targets, const TransferSetup& setup)
 {
     TransferContext context = targets.Context(TransferKind::Normal, setup.isRead);
+    context.Wait = setup.wait;
     if (setup.now) {
         const DateTimeStamp now = *setup.now;
         context.Clock = [now] { return now; };
@@ -58,6 +59,7 @@ std::unique_ptr<TransferHandle> TransferHandle::ReadBack() const
 {
     TransferSetup read = setup_;
     read.isRead = true;
+    read.wait = {};
     auto targets = TransferTargets::ForReadBack(targets_->Context(TransferKind::Normal, setup_.isRead));
     return std::unique_ptr<TransferHandle>(new TransferHandle(std::move(targets), read));
 }

@@ -14,12 +14,13 @@
 
 // What a page asks of one transfer: the direction, the band the record is written for (a write
 // asks when the radio's differs), the fast link, and the stamp a write leaves in the radio
-// (the local time when none is given).
+// (the local time when none is given). A write in a series of radios waits for its radio.
 struct TransferSetup {
     bool isRead = true;
     bool fastLink = false;
     BandLimits band;
     std::optional<DateTimeStamp> now;
+    RadioWait wait;
 };
 
 // One normal read or write of a record, driven from JavaScript the way the desktop's driver drives
@@ -51,6 +52,10 @@ public:
     LinkActions BandQuestionAnswered(bool goOn);
     // The port would not open or went away: the transfer ends as one with a silent radio does.
     LinkActions PortFailed();
+    // A waiting write ends now if no radio has answered, else once it lets that radio go.
+    LinkActions StopBeforeRadio() { return Carry(engine_.StopBeforeRadio()); }
+    // A waiting write takes the radio it was to wait past.
+    void AcceptSameRadio() { engine_.AcceptSameRadio(); }
     bool AnswerComplete(size_t waiting) const
     {
         return outcome_ == LinkOutcome::Running && engine_.AnswerComplete(waiting);
@@ -76,6 +81,8 @@ public:
     Bytes Image() const { return Bytes(targets_->Image.begin(), targets_->Image.end()); }
 
     const TransferTrace& Trace() const { return trace_; }
+    // What the transfer works on: its record, band and image.
+    const TransferTargets& Targets() const { return *targets_; }
 
     // How the ending is told to the user: the outcome's own text, then the port's problem after a
     // failure to reach the radio and the partly-written warning. Empty for the quiet stop after the

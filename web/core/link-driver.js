@@ -7,10 +7,13 @@
 //   port:     open() -> Promise<boolean>, write(bytes), waiting() -> count, takeAll() -> Uint8Array,
 //             purge("both" | "receive"), close() -> Promise (after the written bytes have left)
 //   clock:    setTimeout(fn, ms) -> id, clearTimeout(id)
-//   listener: progress(value), linkStep(step), askBand() -> Promise<boolean> (Continue or Cancel)
+//   listener: progress(value), linkStep(step), askBand() -> Promise<boolean> (Continue or Cancel),
+//             passedOver() (a write waiting for the next radio of a series let the last one go)
 //
-// Returns { done, portLost }: done resolves with the outcome's name once the port is closed;
-// portLost() ends the transfer as the desktop does when its port goes away.
+// Returns { done, portLost, stop }: done resolves with the outcome's name once the port is closed;
+// portLost() ends the transfer as the desktop does when its port goes away; stop() ends a write
+// that waits for its radio ("stopped"): at once while no radio has answered, else once it has
+// let that radio go; a radio it took is written to the end.
 
 // A QTimer: fires every interval until stopped; starting it again restarts the interval.
 class RepeatingTimer {
@@ -60,6 +63,7 @@ export function driveTransfer(transfer, port, clock, listener = {}) {
             carryOut(transfer.tick(port.takeAll()));
     });
     let started = false;
+    let stopAsked = false;
     let settle = null;
     let linkStep = -1;
     let finished = false;
@@ -79,6 +83,8 @@ export function driveTransfer(transfer, port, clock, listener = {}) {
         timeOutTimer.follow(actions.timeOutTimer);
         if (actions.progress >= 0)
             listener.progress?.(actions.progress);
+        if (actions.passedOver)
+            listener.passedOver?.();
         if (actions.askBand) {
             askBand();
             return;
@@ -106,6 +112,10 @@ export function driveTransfer(transfer, port, clock, listener = {}) {
 
     function startProtocol() {
         settle = null;
+        if (stopAsked) {
+            finish("stopped");
+            return;
+        }
         started = true;
         if (transfer.answerPollMs > 0)
             answerPoll.start(transfer.answerPollMs);
@@ -119,9 +129,19 @@ export function driveTransfer(transfer, port, clock, listener = {}) {
             return;
         if (opened)
             settle = clock.setTimeout(startProtocol, transfer.settleMs);
+        else if (stopAsked)
+            finish("stopped");
         else
             timeOutTimer.start(transfer.timeOutMs);
     });
 
-    return { done, portLost: () => carryOut(transfer.portFailed()) };
+    // Before the protocol runs the port is still opening or settling: the stop waits for that.
+    function stop() {
+        if (started)
+            carryOut(transfer.stopBeforeRadio());
+        else
+            stopAsked = true;
+    }
+
+    return { done, portLost: () => carryOut(transfer.portFailed()), stop };
 }

@@ -2,7 +2,8 @@
 // getInfo), so the page carries a transfer to it exactly as to a cable. "Try without a radio" uses
 // it paced like the cable; tests put it behind a fake navigator.serial and switch the ways a real
 // radio goes wrong: silent (answers nothing), vanishAfterBytes (the cable is pulled once that many
-// bytes came back), password and band (the radio's own, which the page does not know).
+// bytes came back), password and band (the radio's own, which the page does not know). swap()
+// puts another radio on the cable, as a dealer does between the radios of a series.
 import { VirtualRadioPort } from "./virtual-radio-port.js";
 
 // How often arrived bytes are handed over; well under the engine's shortest tick.
@@ -48,6 +49,14 @@ export class VirtualSerialPort {
         this.#line = this.#options.paced ? new VirtualRadioPort(this.#radio, realClock) : null;
         if (this.#line)
             this.#delivery = setInterval(() => this.#hand(controller, this.#line.takeAll()), DeliveryMs);
+    }
+
+    // The radio on the cable is taken off and `radio` plugged in: what the last one was half-way
+    // through answering is lost with it.
+    swap(radio) {
+        this.#radio = radio;
+        if (this.#line)
+            this.#line = new VirtualRadioPort(radio, realClock);
     }
 
     async close() {

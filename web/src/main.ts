@@ -2,13 +2,14 @@
 // with every text from the module in the chosen language. Each part installs its own views and
 // commands over the shared record (app.ts).
 import { byId, core, onLanguageChanged, pageText, recordChanged, saveSettings, settings } from "./app";
-import { download, listBackups } from "./backups";
+import { installBackups } from "./backups";
 import { installFiles } from "./files";
 import { installGrid } from "./grid";
 import { installMenuBar } from "./menu-bar";
 import { installPages } from "./pages";
 import { installRecordView } from "./record-view";
-import { installTransfers, onTransferEnd, showTransferTexts } from "./transfers";
+import { installSeries } from "./series/series-dialog";
+import { installTransfers, showTransferTexts } from "./transfers";
 import "./style.css";
 
 function showTexts() {
@@ -21,19 +22,6 @@ function showTexts() {
     showTransferTexts();
     byId("OKBtn", byId("TMyWarnDlg")).textContent = core.noticeOk(lang);
     document.documentElement.lang = lang === 0 ? "en" : lang === 1 ? "zh-Hans" : lang === 2 ? "zh-Hant" : "";
-}
-
-async function showBackups() {
-    const items = (await listBackups()).map((backup) => {
-        const item = document.createElement("li");
-        const button = document.createElement("button");
-        button.type = "button";
-        button.textContent = `${pageText("Download")} ${backup.name}`;
-        button.onclick = () => download(backup.name, backup.bytes);
-        item.append(button);
-        return item;
-    });
-    byId("BackupList").replaceChildren(...items);
 }
 
 function bindOption(id: "verify" | "fastLink", element: string) {
@@ -51,13 +39,13 @@ installRecordView();
 installFiles();
 installTransfers();
 installPages();
+installBackups();
+installSeries();
 onLanguageChanged(showTexts);
-onTransferEnd(showBackups);
 byId("OKBtn", byId("TMyWarnDlg")).onclick = () => byId<HTMLDialogElement>("TMyWarnDlg").close();
 bindOption("verify", "VerifyAfterWriting");
 bindOption("fastLink", "FastLink");
 showTexts();
 recordChanged();
-showBackups();
 document.body.dataset.ready = "true";
 performance.mark("ready");

@@ -12,23 +12,70 @@ export interface TransferRequest {
     lang: number;
 }
 
+// One setup written to radio after radio; radios 0 runs until stopped.
+export interface SeriesRequest {
+    type: "series";
+    record: Uint8Array;
+    radios: number;
+    verify: boolean;
+    increaseIds: boolean;
+    fastLink: boolean;
+    bandMin: number;
+    bandMax: number;
+    // The file that holds the record as it is, named in the log; "" when none does.
+    fileName: string;
+    lang: number;
+}
+
 export type PageMessage =
     | TransferRequest
+    | SeriesRequest
     | { type: "opened"; ok: boolean }
     | { type: "bytes"; bytes: Uint8Array }
     | { type: "lost" }
     | { type: "closed" }
-    | { type: "band"; goOn: boolean };
+    | { type: "band"; goOn: boolean }
+    | { type: "seriesStop" }
+    | { type: "sameRadioAgain" }
+    // The radio's log row was kept, or the browser's storage refused it.
+    | { type: "logged"; kept: boolean };
+
+// What a transfer keeps as its backup: the files of the desktop's backup store, named by the
+// radio's serial number (folder) and the local time (base).
+export interface TransferBackup {
+    folder: string;
+    base: string;
+    files: { extension: string; bytes: Uint8Array }[];
+}
 
 export interface TransferEnd {
     type: "done";
     outcome: string;
     notice: string[];
-    // A read's record and the radio's band, or the written image for the backup.
+    // A read's record and the radio's band.
     record: Uint8Array | null;
-    image: Uint8Array;
     bandMin: number;
     bandMax: number;
+    trace: string;
+    backup: TransferBackup | null;
+}
+
+// One radio of a series is done; the worker waits for "logged" before it goes on.
+export interface RadioFinished {
+    type: "radioFinished";
+    number: number;
+    serial: string;
+    succeeded: boolean;
+    line: string;
+    logLine: string;
+    backup: TransferBackup | null;
+}
+
+export interface SeriesEnd {
+    type: "seriesDone";
+    end: string;
+    status: string;
+    notice: string[];
     trace: string;
 }
 
@@ -39,4 +86,9 @@ export type WorkerMessage =
     | { type: "progress"; value: number }
     | { type: "step"; text: string }
     | { type: "askBand" }
-    | TransferEnd;
+    | TransferEnd
+    | { type: "radioStarting"; number: number; waiting: boolean }
+    | { type: "verifying" }
+    | { type: "sameRadio"; serial: string }
+    | RadioFinished
+    | SeriesEnd;

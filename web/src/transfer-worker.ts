@@ -2,7 +2,8 @@
 // desktop's driver runs it; the bytes go through the page, which owns the port.
 import { driveTransfer } from "../core/link-driver.js";
 import { loadCore } from "./load-core";
-import type { PageMessage, TransferRequest, WorkerMessage } from "./messages";
+import type { PageMessage, SeriesRequest, TransferRequest, WorkerMessage } from "./messages";
+import { SeriesRun } from "./series/series-run";
 
 const scope = self as unknown as Worker;
 const corePromise = loadCore(new URL("../", self.location.href).href);
@@ -60,22 +61,24 @@ const clock = {
 };
 
 let port: PagePort | null = null;
-let portLost: (() => void) | null = null;
+let driven: ReturnType<typeof driveTransfer> | null = null;
 let bandAnswer: ((goOn: boolean) => void) | null = null;
+let series: SeriesRun | null = null;
 
-async function drive(transfer: any, lang: number) {
+// `listener` adds to what every transfer tells the page.
+async function drive(transfer: any, lang: number, listener = {}) {
     port = new PagePort();
-    const driven = driveTransfer(transfer, port, clock, {
+    driven = driveTransfer(transfer, port, clock, {
         progress: (value: number) => post({ type: "progress", value }),
         linkStep: () => post({ type: "step", text: transfer.stepText(lang) }),
         askBand: () => {
             post({ type: "askBand" });
             return new Promise<boolean>((resolve) => (bandAnswer = resolve));
         },
+        ...listener,
     });
-    portLost = driven.portLost;
     const outcome = await driven.done;
-    portLost = null;
+    driven = null;
     return outcome;
 }
 
@@ -94,6 +97,7 @@ async function run(request: TransferRequest) {
         notice = transfer.verifiedNoticeLines(readBack, request.lang, "");
         readBack.delete();
     }
+    const backup = core.transferBackup(transfer, request.read);
     const result = request.read && outcome === "success" ? transfer.result() : null;
     const band = transfer.band();
     post({
@@ -101,21 +105,39 @@ async function run(request: TransferRequest) {
         outcome,
         notice,
         record: result ? result.save() : null,
-        image: transfer.image(),
         ...band,
         trace,
+        backup,
     });
     result?.delete();
     transfer.delete();
     record.delete();
 }
 
+async function runSeries(request: SeriesRequest) {
+    series = new SeriesRun(await corePromise, request, {
+        drive: (transfer, listener) => drive(transfer, request.lang, listener),
+        stopWrite: () => driven?.stop(),
+        post,
+    });
+    await series.run();
+    series = null;
+}
+
 scope.onmessage = (event: MessageEvent<PageMessage>) => {
     const message = event.data;
     if (message.type === "start")
         run(message);
+    else if (message.type === "series")
+        runSeries(message);
+    else if (message.type === "seriesStop")
+        series?.stop();
+    else if (message.type === "sameRadioAgain")
+        series?.acceptSameRadio();
+    else if (message.type === "logged")
+        series?.logged(message.kept);
     else if (message.type === "lost")
-        portLost?.();
+        driven?.portLost();
     else if (message.type === "band")
         bandAnswer?.(message.goOn);
     else

@@ -3,7 +3,7 @@
 // the port and the record.
 import { VirtualSerialPort } from "../core/virtual-serial-port.js";
 import { app, byId, core, notify, pageText, recordChanged, saveSettings, settings } from "./app";
-import { download, keepBackup, stampName } from "./backups";
+import { download, keepBackup } from "./backups";
 import type { TransferEnd, WorkerMessage } from "./messages";
 import { PortLink } from "./port-link";
 
@@ -22,6 +22,8 @@ const progressBar = byId<HTMLProgressElement>("ProgressBar1");
 let chosenPort: any = null;
 let lastTrace = "";
 let running: { read: boolean; link: PortLink | null; resolve: (end: TransferEnd) => void } | null = null;
+let bandAnswered: ((goOn: boolean) => void) | null = null;
+let afterCheck = () => {};
 const transferEndListeners: ((read: boolean, end: TransferEnd) => void)[] = [];
 
 // Told after each transfer, once the record and the notice are taken care of.
@@ -38,18 +40,25 @@ worker.onmessage = (event: MessageEvent<WorkerMessage>) => {
     else if (message.type === "step")
         byId("StatusText").textContent = message.text;
     else if (message.type === "askBand")
-        bandDialog.showModal();
+        askBandQuestion().then((goOn) => worker.postMessage({ type: "band", goOn }));
     else if (message.type === "done")
         running?.resolve(message);
 };
 
+// The band question of a write, or of a radio of a series: Continue (true) or Cancel.
+export function askBandQuestion(): Promise<boolean> {
+    bandDialog.showModal();
+    return new Promise((resolve) => (bandAnswered = resolve));
+}
+
 function answerBand(goOn: boolean) {
     bandDialog.close();
-    worker.postMessage({ type: "band", goOn });
+    bandAnswered?.(goOn);
+    bandAnswered = null;
 }
 
 // Ports the user granted before are offered again; otherwise the browser asks for the cable's.
-async function cablePort() {
+export async function cablePort() {
     if (chosenPort)
         return chosenPort;
     const serial = (navigator as any).serial;
@@ -91,9 +100,14 @@ async function startTransfer() {
     finishTransfer(read, end);
 }
 
-async function finishTransfer(read: boolean, end: TransferEnd) {
-    lastTrace = end.trace;
+// What went over the wire in the last transfer or series, for Save transfer log.
+export function keepTrace(trace: string) {
+    lastTrace = trace;
     byId<HTMLButtonElement>("MenuSaveTransferLog").disabled = false;
+}
+
+async function finishTransfer(read: boolean, end: TransferEnd) {
+    keepTrace(end.trace);
     if (end.record) {
         app.record.open(end.record, "", end.bandMin, end.bandMax, settings.lang);
         settings.bandMin = end.bandMin;
@@ -106,19 +120,21 @@ async function finishTransfer(read: boolean, end: TransferEnd) {
         recordChanged();
     }
     notify(end.notice);
-    if (settings.backups && end.outcome === "success")
-        await keepBackup({ name: `${read ? "read" : "write"}-${stampName(new Date())}.bin`, bytes: end.image });
+    if (settings.backups && end.backup)
+        await keepBackup(end.backup);
     for (const listener of transferEndListeners)
         listener(read, end);
 }
 
-// The record check comes before a write, as on the desktop.
-function askWrite() {
+// The record check comes before a write or a series, as on the desktop: `write` goes on at once
+// when the radio can take everything, else once the user says Write anyway.
+export function checkBeforeWrite(write: () => void) {
     const findings = app.record.check(settings.bandMin, settings.bandMax, settings.lang);
     if (findings.length === 0) {
-        askTransfer(false);
+        write();
         return;
     }
+    afterCheck = write;
     const items = findings.map((f: any) => {
         const item = document.createElement("li");
         item.textContent = `${f.where}: ${f.value} ${f.problem}`;
@@ -141,10 +157,10 @@ export function showTransferTexts() {
 
 export function installTransfers() {
     byId("MenuEdit_Read").onclick = () => askTransfer(true);
-    byId("MenuEdit_Write").onclick = askWrite;
+    byId("MenuEdit_Write").onclick = () => checkBeforeWrite(() => askTransfer(false));
     byId("WriteAnyway").onclick = () => {
         checkDialog.close();
-        askTransfer(false);
+        afterCheck();
     };
     byId("CheckCancel").onclick = () => checkDialog.close();
     byId("ProgramStart").onclick = startTransfer;

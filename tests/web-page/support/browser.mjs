@@ -45,7 +45,8 @@ export function launch({ throttled = false } = {}) {
 }
 
 // The fake navigator.serial: the first requestPort() makes the radio, which stays for the page's
-// life as window.radio; `radio` holds VirtualSerialPort's switches. The page's own file pickers
+// life as window.radio, behind the port window.serialPort (whose swap() puts another radio on the
+// cable); `radio` holds VirtualSerialPort's switches. The page's own file pickers
 // are taken away so that Open uses the file input and Save a download.
 export function fakeSerial({ granted = false, ...radio } = {}) {
     const install = ({ granted, radio }) => {
@@ -62,6 +63,7 @@ export function fakeSerial({ granted = false, ...radio } = {}) {
             if (options.vanishAfterBytes === null)
                 delete options.vanishAfterBytes;
             port = new VirtualSerialPort(window.radio, options);
+            window.serialPort = port;
             return port;
         };
         Object.defineProperty(navigator, "serial", {

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "TransferHandle.h"
+#include "lang/AppLang.h"
+#include "link/series/SeriesCourse.h"
+
+// What a page asks of a series of radios: how many (none: until stopped), whether each is
+// verified and gets codes counted up, the band and fast link of each write, and the file that
+// holds the record as it is (empty: none does, and the log says so).
+struct SeriesSetup {
+    std::optional<uint64_t> radios;
+    bool verify = false;
+    bool increaseIds = false;
+    bool fastLink = false;
+    BandLimits band;
+    std::string fileName;
+};
+
+// How one radio of the series went, as the dialog's list, its status line and the log take it.
+struct RadioReport {
+    uint64_t number = 0;
+    std::string serial;
+    bool succeeded = false;
+    std::string line;                 // the list's line for the radio
+    std::vector<std::string> notice;  // after a failure, what a single write would have told
+    std::string logLine;              // the log's row (ProgrammingLogLine)
+};
+
+// A series of radios as the page's worker runs it, with the desktop's decisions (SeriesCourse):
+// the worker drives each radio's write, and its verifying read, as it drives any transfer and
+// hands them back here once they ended; the page keeps the log's row before the series goes on.
+class SeriesHandle {
+public:
+    SeriesHandle(const RadioSettings& record, const SeriesSetup& setup);
+
+    // Why the codes cannot be counted up for the whole series; empty when they can or are not
+    // asked to be.
+    std::string IdsRefusal(TTeskFuncs::TLangType language) const;
+    // The first radio's codes, as the dialog shows them.
+    std::string FirstIds(TTeskFuncs::TLangType language) const;
+
+    // The next radio's write: from its own copy of the record, waiting past the radio written last.
+    std::unique_ptr<TransferHandle> NextWrite();
+    uint64_t RadioNumber() const { return attempt_.Number; }
+    bool Waiting() const { return course_.NextWait().Waiting; }
+    // The radio just written, as the message shows it when it answers again.
+    std::string LastSerial() const { return course_.LastSerial(); }
+    uint64_t Written() const { return course_.Written(); }
+
+    // The radio's write, and its verifying read when there was one, have ended.
+    RadioReport RadioEnded(const TransferHandle& write, TransferHandle* readBack, TTeskFuncs::TLangType language);
+    // The page kept the radio's log row, or could not: how the series ends, or std::nullopt
+    // while it waits for the next radio. Stop takes effect here, between radios.
+    std::optional<SeriesEnd> RadioLogged(bool kept, bool stopRequested);
+    // What the dialog's status line says once the series has ended.
+    std::string EndText(SeriesEnd end, TTeskFuncs::TLangType language) const;
+
+private:
+    SeriesSetup setup_;
+    SeriesCourse course_;
+    RadioAttempt attempt_;
+    RadioSettings written_{};
+    RadioReport lastReport_;
+};
