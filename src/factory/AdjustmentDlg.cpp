@@ -5,8 +5,8 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
-#include "factory/AdjustmentBlock.h"
-#include "factory/AdjustmentFile.h"
+#include "calibration/AdjustmentBlock.h"
+#include "calibration/AdjustmentFile.h"
 #include "factory/DigitEdit.h"
 #include "factory/FactoryTransfer.h"
 #include "factory/NotANumberNotice.h"

@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-#include "factory/AdjustmentFields.h"
+#include "calibration/AdjustmentFields.h"
 #include "factory/AdjustmentFileChooser.h"
 #include "link/engine/TransferContext.h"
 

@@ -3,8 +3,8 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
-#include "factory/AdjustmentFields.h"
-#include "factory/DigitEntry.h"
+#include "calibration/AdjustmentFields.h"
+#include "calibration/DigitEntry.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "factory/AdjustmentData.h"
+#include "calibration/AdjustmentData.h"
 #include "model/BandLimits.h"
 
 // The edited fields of the calibration record, each with its dialog box and its entry rules.

@@ -1,6 +1,6 @@
-#include "factory/FactoryBackup.h"
+#include "calibration/FactoryBackup.h"
 
-#include "factory/AdjustmentBlock.h"
+#include "calibration/AdjustmentBlock.h"
 
 namespace {
 

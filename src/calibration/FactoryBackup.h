@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "factory/AdjustmentData.h"
+#include "calibration/AdjustmentData.h"
 #include "files/BackupStore.h"
 #include "link/engine/TransferContext.h"
 

@@ -1,4 +1,4 @@
-#include "factory/AdjustmentFile.h"
+#include "calibration/AdjustmentFile.h"
 
 #include <algorithm>
 #include <filesystem>

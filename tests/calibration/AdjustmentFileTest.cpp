@@ -6,7 +6,7 @@
 #include "FileContents.h"
 #include "ScratchDir.h"
 #include "DeviceNodes.h"
-#include "factory/AdjustmentFile.h"
+#include "calibration/AdjustmentFile.h"
 
 namespace {
 

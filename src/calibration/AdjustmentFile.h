@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "factory/AdjustmentData.h"
+#include "calibration/AdjustmentData.h"
 #include "files/FileResult.h"
 
 // An adjustment file is the calibration record's 68 bytes as they lie in memory: no header, no

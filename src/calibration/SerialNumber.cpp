@@ -1,4 +1,4 @@
-#include "factory/SerialNumber.h"
+#include "calibration/SerialNumber.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "factory/SerialNumber.h"
+#include "calibration/SerialNumber.h"
 
 namespace {
 

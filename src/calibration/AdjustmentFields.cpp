@@ -1,4 +1,4 @@
-#include "factory/AdjustmentFields.h"
+#include "calibration/AdjustmentFields.h"
 
 #include <optional>
 
