@@ -4,6 +4,8 @@
 
 #include "model/ByteOrder.h"
 #include "model/Frequency.h"
+#include "model/TypingRules.h"
+#include "text/Utf8.h"
 
 namespace {
 
@@ -145,6 +147,13 @@ size_t LongestText(AdjustmentFamily family)
     default:
         return ByteLongestText;
     }
+}
+
+std::string CorrectedFieldText(const AdjustmentField& field, const std::string& text)
+{
+    if (field.Family == AdjustmentFamily::Frequency)
+        return CorrectedText(text, CorrectFrequencyText);
+    return CutToCharacters(text, LongestText(field.Family));
 }
 
 CommitOutcome CommitFieldText(const AdjustmentField& field, const std::string& text, const BandLimits& band,

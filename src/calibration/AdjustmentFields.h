@@ -31,6 +31,10 @@ const std::vector<AdjustmentField>& AdjustmentFields();
 // The longest text a box of the family keeps.
 size_t LongestText(AdjustmentFamily family);
 
+// What a box keeps of the text it holds after an edit (typed or pasted): at most its longest
+// text, and a frequency with one decimal point at most and never a lone one.
+std::string CorrectedFieldText(const AdjustmentField& field, const std::string& text);
+
 // What leaving a box did to its field.
 enum class CommitOutcome : uint8_t {
     Stored,      // the value (or 0 for an empty box, the band's lower limit for a frequency) is in

@@ -18,6 +18,10 @@ struct AdjustmentFileFit {
     bool Whole() const { return fileSize == AdjustmentDataSize; }
 };
 
+// Takes up to 68 leading bytes over the record, as opening a file of `size` bytes does; the rest
+// of the record keeps its values.
+AdjustmentFileFit TakeAdjustmentBytes(const uint8_t* bytes, size_t size, AdjustmentData& record);
+
 // Reads up to 68 bytes from the start of the file over the record. A shorter file replaces only
 // the bytes it holds; the rest of the record keeps its values. On failure the record is unchanged.
 // `fit`, when given, tells how the file met the record.

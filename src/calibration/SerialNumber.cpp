@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "text/Utf8.h"
+
 bool IsSnText(std::string_view text)
 {
     return text.size() <= DeviceSnSize && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -13,6 +15,8 @@ std::string SnText(const uint8_t (&sn)[DeviceSnSize])
     const uint8_t* end = std::find(sn, sn + DeviceSnSize, 0);
     return std::string(sn, end);
 }
+
+std::string CorrectedSnText(const std::string& text) { return CutToCharacters(text, DeviceSnSize); }
 
 void SetSnText(uint8_t (&sn)[DeviceSnSize], std::string_view text)
 {

@@ -22,6 +22,7 @@
 #include "lang/FileMessage.h"
 #include "link/engine/TransferTargets.h"
 #include "model/Frequency.h"
+#include "model/Password.h"
 #include "text/PrintableText.h"
 
 // The factory's commands: calibration behind the access code, as the adjustment dialog is; the
