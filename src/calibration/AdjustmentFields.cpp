@@ -137,6 +137,14 @@ const std::vector<AdjustmentField>& AdjustmentFields()
     return fields;
 }
 
+const AdjustmentField* FindAdjustmentField(const std::string& editName)
+{
+    for (const AdjustmentField& field : AdjustmentFields())
+        if (field.EditName == editName)
+            return &field;
+    return nullptr;
+}
+
 size_t LongestText(AdjustmentFamily family)
 {
     switch (family) {

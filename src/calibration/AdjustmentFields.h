@@ -27,6 +27,8 @@ struct AdjustmentField {
 
 // Every edited field in record order: all but the two reserved bytes.
 const std::vector<AdjustmentField>& AdjustmentFields();
+// The field the dialog's box `editName` edits; none for a box the dialog does not have.
+const AdjustmentField* FindAdjustmentField(const std::string& editName);
 
 // The longest text a box of the family keeps.
 size_t LongestText(AdjustmentFamily family);

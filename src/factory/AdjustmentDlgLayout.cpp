@@ -21,19 +21,17 @@ QLabel* Caption(const std::string& text, QWidget* parent) { return new QLabel(QS
 
 TDigitEdit* TAdjustmentDlg::MakeEdit(const std::string& editName)
 {
-    for (const auto& field : AdjustmentFields()) {
-        if (field.EditName != editName)
-            continue;
-        const bool frequency = field.Family == AdjustmentFamily::Frequency;
-        auto* edit = new TDigitEdit(QString::fromStdString(editName), frequency,
-                                    [&field](const std::string& text) { return CorrectedFieldText(field, text); }, this);
-        edit->setFixedWidth(frequency ? FrequencyBoxWidth : NumberBoxWidth);
-        edits_.push_back({edit, &field});
-        const FieldEdit target = edits_.back();
-        connect(edit, &TDigitEdit::Left, this, [this, target] { CommitEdit(target); });
-        return edit;
-    }
-    throw std::logic_error("no calibration field for " + editName);
+    const AdjustmentField* field = FindAdjustmentField(editName);
+    if (!field)
+        throw std::logic_error("no calibration field for " + editName);
+    const bool frequency = field->Family == AdjustmentFamily::Frequency;
+    auto* edit = new TDigitEdit(QString::fromStdString(editName), frequency,
+                                [field](const std::string& text) { return CorrectedFieldText(*field, text); }, this);
+    edit->setFixedWidth(frequency ? FrequencyBoxWidth : NumberBoxWidth);
+    edits_.push_back({edit, field});
+    const FieldEdit target = edits_.back();
+    connect(edit, &TDigitEdit::Left, this, [this, target] { CommitEdit(target); });
+    return edit;
 }
 
 // Column titles over the boxes, row captions on the left; a titled group stands in a group box.

@@ -91,6 +91,7 @@ public:
     DeviceInfo Device(TTeskFuncs::TLangType language) const;
 
     const RadioSettings& Settings() const { return settings_; }
+    RadioSettings& Settings() { return settings_; }
 
 private:
     RadioSettings settings_;
