@@ -1,8 +1,12 @@
 // What the page and the transfer worker tell each other. The page owns the port; the worker runs
 // the engine and its timers, and asks the page to open, write, purge and close.
 
+// The record's settings, or the factory's calibration, serial number and new password.
+export type TransferKindName = "normal" | "calibration" | "serialNumber" | "password";
+
 export interface TransferRequest {
     type: "start";
+    kind: TransferKindName;
     record: Uint8Array;
     read: boolean;
     verify: boolean;
@@ -10,6 +14,10 @@ export interface TransferRequest {
     bandMin: number;
     bandMax: number;
     lang: number;
+    // The transfer buffer a calibration or serial-number transfer starts from.
+    buffer?: Uint8Array;
+    // A write that first reads the radio's calibration and has the page keep it.
+    backUpFirst?: boolean;
 }
 
 export type PageMessage =
@@ -18,7 +26,9 @@ export type PageMessage =
     | { type: "bytes"; bytes: Uint8Array }
     | { type: "lost" }
     | { type: "closed" }
-    | { type: "band"; goOn: boolean };
+    | { type: "band"; goOn: boolean }
+    // What became of the data read first: kept (the notice tells where) or not (why, if known).
+    | { type: "kept"; kept: boolean; notice: string };
 
 export interface TransferEnd {
     type: "done";
@@ -30,6 +40,8 @@ export interface TransferEnd {
     bandMin: number;
     bandMax: number;
     trace: string;
+    // The transfer buffer as a calibration or serial-number transfer left it.
+    buffer: Uint8Array | null;
 }
 
 export type WorkerMessage =
@@ -39,4 +51,6 @@ export type WorkerMessage =
     | { type: "progress"; value: number }
     | { type: "step"; text: string }
     | { type: "askBand" }
+    // The radio's calibration and the serial number it reported, read before a factory write.
+    | { type: "keep"; calibration: Uint8Array; serialNumber: Uint8Array }
     | TransferEnd;
