@@ -6,7 +6,8 @@ export type TransferKindName = "normal" | "calibration" | "serialNumber" | "pass
 
 export interface TransferRequest {
     type: "start";
-    kind: TransferKindName;
+    // A normal transfer of the record without it.
+    kind?: TransferKindName;
     record: Uint8Array;
     read: boolean;
     verify: boolean;

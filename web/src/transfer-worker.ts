@@ -111,8 +111,10 @@ async function readFirst(core: any, record: any, request: TransferRequest): Prom
     return first;
 }
 
+const isNormal = (request: TransferRequest) => (request.kind ?? "normal") === "normal";
+
 function newTransfer(core: any, record: any, request: TransferRequest) {
-    return request.kind === "normal" ? new core.Transfer(record, request) : core.factoryTransfer(record, request);
+    return isNormal(request) ? new core.Transfer(record, request) : core.factoryTransfer(record, request);
 }
 
 async function run(request: TransferRequest) {
@@ -132,7 +134,7 @@ async function run(request: TransferRequest) {
     let outcome = await drive(transfer, request.lang);
     let trace = (first?.trace ?? "") + transfer.trace();
     let notice = transfer.noticeLines(request.lang, "");
-    if (outcome === "success" && request.kind === "normal" && !request.read && request.verify) {
+    if (outcome === "success" && isNormal(request) && !request.read && request.verify) {
         const readBack = transfer.readBack();
         outcome = await drive(readBack, request.lang);
         trace += readBack.trace();
@@ -141,7 +143,7 @@ async function run(request: TransferRequest) {
     }
     if (first && notice.length > 0)
         notice.push(first.keptLine);
-    const result = request.kind === "normal" && request.read && outcome === "success" ? transfer.result() : null;
+    const result = isNormal(request) && request.read && outcome === "success" ? transfer.result() : null;
     const band = transfer.band();
     post({
         type: "done",
@@ -151,7 +153,7 @@ async function run(request: TransferRequest) {
         image: transfer.image(),
         ...band,
         trace,
-        buffer: request.kind === "normal" ? null : core.transferBuffer(transfer),
+        buffer: isNormal(request) ? null : core.transferBuffer(transfer),
     });
     result?.delete();
     transfer.delete();

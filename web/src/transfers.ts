@@ -93,9 +93,9 @@ async function startTransfer() {
     const end = await new Promise<TransferEnd>((resolve) => {
         running!.resolve = resolve;
         worker.postMessage({
-            type: "start", kind: order?.kind ?? "normal", record: app.record.save(), read, verify: settings.verify,
-            fastLink: settings.fastLink, bandMin: settings.bandMin, bandMax: settings.bandMax, lang: settings.lang,
-            buffer: order?.buffer, backUpFirst: order?.backUpFirst,
+            type: "start", record: app.record.save(), read, verify: settings.verify, fastLink: settings.fastLink,
+            bandMin: settings.bandMin, bandMax: settings.bandMax, lang: settings.lang,
+            kind: order?.kind, buffer: order?.buffer, backUpFirst: order?.backUpFirst,
         });
     });
     running = null;
