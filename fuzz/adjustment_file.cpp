@@ -9,7 +9,7 @@
 
 #include "FuzzCheck.h"
 #include "ScratchFile.h"
-#include "factory/AdjustmentFile.h"
+#include "calibration/AdjustmentFile.h"
 
 namespace {
 

@@ -4,6 +4,12 @@
 #include <memory>
 #include <optional>
 
+#include "calibration/AccessCode.h"
+#include "calibration/AdjustmentBlock.h"
+#include "calibration/AdjustmentFields.h"
+#include "calibration/AdjustmentFile.h"
+#include "calibration/FactoryBackup.h"
+#include "calibration/SerialNumber.h"
 #include "cli/CliArgs.h"
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
@@ -11,17 +17,12 @@
 #include "cli/OutputFile.h"
 #include "cli/TraceFile.h"
 #include "cli/TransferOptions.h"
-#include "factory/AccessCode.h"
-#include "factory/AdjustmentBlock.h"
-#include "factory/AdjustmentFields.h"
-#include "factory/AdjustmentFile.h"
-#include "factory/FactoryBackup.h"
-#include "factory/SerialNumber.h"
 #include "files/AppSettings.h"
 #include "files/BackupStore.h"
 #include "lang/FileMessage.h"
 #include "link/engine/TransferTargets.h"
 #include "model/Frequency.h"
+#include "model/Password.h"
 #include "text/PrintableText.h"
 
 // The factory's commands: calibration behind the access code, as the adjustment dialog is; the

@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <map>
 #include <system_error>
@@ -77,12 +76,6 @@ std::string PasswordText(const std::string& text, const char* what)
         if (c < FirstPrintable || c > LastPrintable)
             throw UsageError(std::string(what) + " takes printable ASCII characters only");
     return text;
-}
-
-void StorePasswordText(uint8_t (&field)[PasswordFieldSize], const std::string& text)
-{
-    std::memset(field, 0, sizeof field);
-    std::memcpy(field, text.data(), text.size());
 }
 
 std::optional<std::string> GivenPassword(const CliArgs& cli, const std::optional<std::string>& typed,

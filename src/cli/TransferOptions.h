@@ -18,7 +18,6 @@ BandDifferencePolicy PolicyOption(const CliArgs& cli);
 // A password as typed: at most 16 characters of printable ASCII, since the radio keeps seven
 // bits of each character and anything else could never be entered on it.
 std::string PasswordText(const std::string& text, const char* what);
-void StorePasswordText(uint8_t (&field)[PasswordFieldSize], const std::string& text);
 
 // Where a password may be given besides the command line itself, in the order they are asked:
 // the first line of the file an option names, then an environment variable. Either keeps the

@@ -17,6 +17,7 @@
 #include "lang/Messages.h"
 #include "link/ProgramDialogEntry.h"
 #include "link/TransferRunner.h"
+#include "model/Password.h"
 
 namespace {
 

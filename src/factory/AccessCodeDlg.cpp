@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "factory/AccessCode.h"
+#include "calibration/AccessCode.h"
 #include "factory/AdjustmentDlg.h"
 #include "lang/TextTable.h"
 #include "notices/AccessibleNames.h"

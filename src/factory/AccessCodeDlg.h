@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "factory/AdjustmentData.h"
+#include "calibration/AdjustmentData.h"
 #include "link/engine/TransferContext.h"
 
 class QLineEdit;

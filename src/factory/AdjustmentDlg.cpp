@@ -1,12 +1,12 @@
 #include "factory/AdjustmentDlg.h"
 
 #include <QFile>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 
-#include "factory/AdjustmentBlock.h"
-#include "factory/AdjustmentFile.h"
+#include "calibration/AdjustmentBlock.h"
+#include "calibration/AdjustmentFile.h"
+#include "calibration/PartlyTakenNotice.h"
 #include "factory/DigitEdit.h"
 #include "factory/FactoryTransfer.h"
 #include "factory/NotANumberNotice.h"
@@ -45,15 +45,12 @@ QPushButton* MakeButton(const char* name, const QString& caption, QWidget* paren
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
-// The file's length against the record's, then how much of the record it replaced.
-QString PartlyTakenNotice(const std::string& path, const AdjustmentFileFit& fit)
+QString NoticeText(const std::vector<Message>& lines)
 {
-    const std::string taken = std::to_string(fit.taken);
-    const std::string whole = std::to_string(AdjustmentDataSize);
-    const Message howMuch = fit.fileSize < AdjustmentDataSize
-                                ? Message(MessageId::AdjustmentFileShortTaken, {taken, whole})
-                                : Message(MessageId::AdjustmentFileLongTaken, {taken});
-    return DisplayMessage(FileMessage(AdjustmentFileWrongSize(path, fit))) + '\n' + DisplayMessage(howMuch);
+    QStringList shown;
+    for (const Message& line : lines)
+        shown << DisplayMessage(line);
+    return shown.join('\n');
 }
 
 }
@@ -62,29 +59,21 @@ TAdjustmentDlg::TAdjustmentDlg(const TransferContext& link, AdjustmentData& cali
                                std::function<void()> writeChannelData, QWidget* owner)
     : QDialog(owner), bRead(MakeButton("bRead", AdjText(ReadCaption), this)),
       bWrite(MakeButton("bWrite", AdjText(WriteCaption), this)),
-      Button1(MakeButton("Button1", QStringLiteral("..."), this)),
+      Button1(MakeButton("Button1", QString::fromLatin1(WriteChannelDataCaption), this)),
       bNew(MakeButton("bNew", AdjText(NewCaption), this)), bOpen(MakeButton("bOpen", AdjText(OpenCaption), this)),
       bSave(MakeButton("bSave", AdjText(SaveCaption), this)),
-      bWriteSn(MakeButton("bWriteSn", QStringLiteral("SN"), this)), link_(link), calibration_(calibration),
+      bWriteSn(MakeButton("bWriteSn", QString::fromLatin1(SerialNumberCaption), this)), link_(link), calibration_(calibration),
       writeChannelData_(std::move(writeChannelData)), chooser_(SystemAdjustmentFileChooser())
 {
     bWriteSn->hide();
     NameControlsWhenShown(this);
 
     auto* top = new QHBoxLayout;
-    top->addLayout(BuildFrequencyGrid());
-    top->addWidget(BuildBandGroup(QString::fromUtf8("宽带"), 'W'));
-    top->addWidget(BuildBandGroup(QString::fromUtf8("窄带"), 'N'));
-    auto* levels = new QVBoxLayout;
-    levels->addWidget(BuildLevelGroup(QString::fromUtf8("静噪等级"), "eSQL_L1", "eSQL_L9"));
-    levels->addWidget(BuildLevelGroup(QString::fromUtf8("声控等级"), "eVOX_L1", "eVOX_L9"));
-    auto* power = new QVBoxLayout;
-    power->addLayout(BuildBatteryGrid());
-    power->addLayout(BuildCrystalRow());
-    power->addStretch();
+    for (AdjustmentGroupIndex index : {PointGroup, WideGroup, NarrowGroup})
+        top->addWidget(BuildGroup(index));
     auto* middle = new QHBoxLayout;
-    middle->addLayout(levels);
-    middle->addLayout(power);
+    middle->addLayout(BuildColumn({SquelchGroup, VoxGroup}));
+    middle->addLayout(BuildColumn({BatteryGroup, CrystalGroup}));
     middle->addLayout(BuildHints());
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -158,7 +147,7 @@ void TAdjustmentDlg::bOpenClick()
         return;
     RefreshFields();
     if (!fit.Whole())
-        ShowNotice(this, PartlyTakenNotice(LocalPath(path), fit));
+        ShowNotice(this, NoticeText(PartlyTakenNotice(LocalPath(path), fit)));
 }
 
 // A save that fails must not pass for done: the values would be lost with the next radio.

@@ -1,18 +1,18 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include <QDialog>
 
-#include "factory/AdjustmentFields.h"
+#include "calibration/AdjustmentFields.h"
+#include "calibration/AdjustmentLayout.h"
 #include "factory/AdjustmentFileChooser.h"
 #include "link/engine/TransferContext.h"
 
-class QGroupBox;
-class QGridLayout;
 class QLayout;
 class QPushButton;
 class TDigitEdit;
@@ -53,15 +53,10 @@ private:
 
     // Layout.
     TDigitEdit* MakeEdit(const std::string& editName);
-    QLayout* BuildFrequencyGrid();
-    QGroupBox* BuildBandGroup(const QString& title, char band);
-    QGroupBox* BuildLevelGroup(const QString& title, const char* firstEdit, const char* ninthEdit);
-    QLayout* BuildBatteryGrid();
-    QLayout* BuildCrystalRow();
+    QWidget* BuildGroup(AdjustmentGroupIndex index);
+    QLayout* BuildColumn(std::initializer_list<AdjustmentGroupIndex> groups);
     QLayout* BuildHints();
     QLayout* BuildButtons();
-    void PlaceRow(QGridLayout* grid, int row, const QString& caption, const std::vector<std::string>& editNames,
-                  const std::vector<const char*>& columnTitles = {});
 
     // Behaviour.
     bool CommitEdit(const FieldEdit& target);

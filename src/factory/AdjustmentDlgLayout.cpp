@@ -1,4 +1,3 @@
-#include <iterator>
 #include <stdexcept>
 
 #include <QGridLayout>
@@ -7,142 +6,79 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "calibration/AdjustmentLayout.h"
 #include "factory/AdjustmentDlg.h"
 #include "factory/DigitEdit.h"
-
-// The dialog's fixed captions are Chinese in every language; only the buttons follow the language.
 
 namespace {
 
 constexpr int FrequencyBoxWidth = 80;
 constexpr int NumberBoxWidth = 40;
 
-// Five spots across the start-up band; the labels stay hidden, no frequency is preset.
-constexpr const char* PointSpotLabels[AdjustmentPointCount] = {"400", "417", "435", "452", "470"};
-
-QLabel* Caption(const char* text, QWidget* parent) { return new QLabel(QString::fromUtf8(text), parent); }
-
-struct BandRow {
-    const char* caption;
-    const char* editPattern;  // %1 is W or N
-};
-
-constexpr BandRow BandRows[] = {
-    {"频偏", "ePinPian_%1"},         {"特殊频偏1", "ePinPian_%1_Spe_1"}, {"特殊频偏2", "ePinPian_%1_Spe_2"},
-    {"DTMF幅度", "eDtmfFuDu_%1"},    {"1750幅度", "e1750FuDu_%1"},       {"CTC频偏", "eCtcPinPian_%1"},
-    {"DCS频偏", "eDcsPinPian_%1"},
-};
-
-constexpr const char* Hints[] = {
-    "本对话框中，除了以下列出的几点，",
-    "其他输入框的范围均为0~255",
-    "CTC DCS频偏的范围为0~63",
-    "频偏的范围为0~127",
-};
+QLabel* Caption(const std::string& text, QWidget* parent) { return new QLabel(QString::fromStdString(text), parent); }
 
 }
 
 TDigitEdit* TAdjustmentDlg::MakeEdit(const std::string& editName)
 {
-    for (const auto& field : AdjustmentFields()) {
-        if (field.EditName != editName)
-            continue;
-        const bool frequency = field.Family == AdjustmentFamily::Frequency;
-        auto* edit = new TDigitEdit(QString::fromStdString(editName), frequency,
-            frequency ? CorrectFrequencyText : LongestTextRule(int(LongestText(field.Family))), this);
-        edit->setFixedWidth(frequency ? FrequencyBoxWidth : NumberBoxWidth);
-        edits_.push_back({edit, &field});
-        const FieldEdit target = edits_.back();
-        connect(edit, &TDigitEdit::Left, this, [this, target] { CommitEdit(target); });
-        return edit;
-    }
-    throw std::logic_error("no calibration field for " + editName);
+    const AdjustmentField* field = FindAdjustmentField(editName);
+    if (!field)
+        throw std::logic_error("no calibration field for " + editName);
+    const bool frequency = field->Family == AdjustmentFamily::Frequency;
+    auto* edit = new TDigitEdit(QString::fromStdString(editName), frequency,
+                                [field](const std::string& text) { return CorrectedFieldText(*field, text); }, this);
+    edit->setFixedWidth(frequency ? FrequencyBoxWidth : NumberBoxWidth);
+    edits_.push_back({edit, field});
+    const FieldEdit target = edits_.back();
+    connect(edit, &TDigitEdit::Left, this, [this, target] { CommitEdit(target); });
+    return edit;
 }
 
-// A row of one box is named by its caption; a box among several by the caption and its column's title.
-void TAdjustmentDlg::PlaceRow(QGridLayout* grid, int row, const QString& caption, const std::vector<std::string>& editNames,
-                              const std::vector<const char*>& columnTitles)
+// Column titles over the boxes, row captions on the left; a titled group stands in a group box.
+QWidget* TAdjustmentDlg::BuildGroup(AdjustmentGroupIndex index)
 {
-    auto* label = new QLabel(caption, this);
-    grid->addWidget(label, row, 0);
-    for (size_t column = 0; column < editNames.size(); ++column) {
-        TDigitEdit* edit = MakeEdit(editNames[column]);
-        if (editNames.size() == 1)
-            label->setBuddy(edit);
-        else
-            edit->setAccessibleName(caption + ' ' + QString::fromUtf8(columnTitles[column]));
-        grid->addWidget(edit, row, int(column) + 1);
+    const AdjustmentGroup& group = AdjustmentGroups()[index];
+    QWidget* frame = group.title.empty() ? new QWidget(this) : new QGroupBox(QString::fromStdString(group.title), this);
+    auto* grid = new QGridLayout(frame);
+    if (group.title.empty())
+        grid->setContentsMargins(0, 0, 0, 0);
+    int row = 0;
+    if (!group.columns.empty()) {
+        for (size_t column = 0; column < group.columns.size(); ++column)
+            grid->addWidget(Caption(group.columns[column], frame), row, int(column) + 1);
+        ++row;
     }
-}
-
-QLayout* TAdjustmentDlg::BuildFrequencyGrid()
-{
-    auto* grid = new QGridLayout;
-    const char* headers[] = {"频点", "高", "中", "低", "TUNE"};
-    for (int column = 0; column < int(std::size(headers)); ++column)
-        grid->addWidget(Caption(headers[column], this), 0, column + 1);
-    for (size_t k = 0; k < AdjustmentPointCount; ++k) {
-        const std::string edit = "eFreq_" + std::to_string(k);
-        QLabel* spot = Caption(PointSpotLabels[k], this);
-        spot->hide();
-        grid->addWidget(spot, int(k) + 1, 0);
-        int column = 1;
-        for (const char* suffix : {"", "_H", "_M", "_L", "_Tune"}) {
-            TDigitEdit* box = MakeEdit(edit + suffix);
-            box->setAccessibleName(QString::fromUtf8(headers[column - 1]) + ' ' + spot->text());
-            grid->addWidget(box, int(k) + 1, column++);
+    for (size_t r = 0; r < group.rows.size(); ++r, ++row) {
+        const AdjustmentRow& boxes = group.rows[r];
+        QLabel* caption = Caption(boxes.caption, frame);
+        caption->setVisible(!group.rowCaptionsHidden);
+        grid->addWidget(caption, row, 0);
+        for (size_t column = 0; column < boxes.edits.size(); ++column) {
+            TDigitEdit* edit = MakeEdit(boxes.edits[column]);
+            if (boxes.edits.size() == 1)
+                caption->setBuddy(edit);
+            else
+                edit->setAccessibleName(QString::fromStdString(AdjustmentBoxName(group, r, column)));
+            grid->addWidget(edit, row, int(column) + 1);
         }
     }
-    grid->setRowStretch(int(AdjustmentPointCount) + 1, 1);
-    return grid;
+    grid->setRowStretch(row, 1);
+    return frame;
 }
 
-QGroupBox* TAdjustmentDlg::BuildBandGroup(const QString& title, char band)
+QLayout* TAdjustmentDlg::BuildColumn(std::initializer_list<AdjustmentGroupIndex> groups)
 {
-    auto* group = new QGroupBox(title, this);
-    auto* grid = new QGridLayout(group);
-    int row = 0;
-    for (const auto& r : BandRows) {
-        const QString editName = QString::fromLatin1(r.editPattern).arg(QLatin1Char(band));
-        PlaceRow(grid, row++, QString::fromUtf8(r.caption), {editName.toStdString()});
-    }
-    return group;
-}
-
-QGroupBox* TAdjustmentDlg::BuildLevelGroup(const QString& title, const char* firstEdit, const char* ninthEdit)
-{
-    auto* group = new QGroupBox(title, this);
-    auto* grid = new QGridLayout(group);
-    PlaceRow(grid, 0, QString::fromUtf8("第1级"), {firstEdit});
-    PlaceRow(grid, 1, QString::fromUtf8("第9级"), {ninthEdit});
-    return group;
-}
-
-QLayout* TAdjustmentDlg::BuildBatteryGrid()
-{
-    auto* grid = new QGridLayout;
-    const std::vector<const char*> headers = {"低压", "1级", "2级"};
-    int column = 1;
-    for (const char* header : headers)
-        grid->addWidget(Caption(header, this), 0, column++);
-    PlaceRow(grid, 1, QString::fromUtf8("待机电压"), {"eBatt_L0_Wait", "eBatt_L1_Wait", "eBatt_L2_Wait"}, headers);
-    PlaceRow(grid, 2, QString::fromUtf8("发射电压"), {"eBatt_L0_Tx", "eBatt_L1_Tx", "eBatt_L2_Tx"}, headers);
-    PlaceRow(grid, 3, QString::fromUtf8("最高电压"), {"eBatt_High"});
-    return grid;
-}
-
-QLayout* TAdjustmentDlg::BuildCrystalRow()
-{
-    auto* grid = new QGridLayout;
-    PlaceRow(grid, 0, QString::fromUtf8("晶体偏差"), {"eXtal_PP"});
-    grid->setColumnStretch(2, 1);
-    return grid;
+    auto* column = new QVBoxLayout;
+    for (AdjustmentGroupIndex index : groups)
+        column->addWidget(BuildGroup(index));
+    column->addStretch();
+    return column;
 }
 
 QLayout* TAdjustmentDlg::BuildHints()
 {
     auto* hints = new QVBoxLayout;
-    for (const char* hint : Hints)
+    for (const std::string& hint : AdjustmentHints())
         hints->addWidget(Caption(hint, this));
     hints->addStretch();
     return hints;

@@ -2,7 +2,7 @@
 
 #include <QFileDialog>
 
-#include "factory/AdjustmentFile.h"
+#include "calibration/AdjustmentFile.h"
 
 namespace {
 

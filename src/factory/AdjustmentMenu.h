@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "factory/AdjustmentData.h"
+#include "calibration/AdjustmentData.h"
 #include "link/engine/TransferContext.h"
 
 class QWidget;

@@ -3,14 +3,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
-#include "factory/AdjustmentFields.h"
-#include "factory/DigitEntry.h"
-
-namespace {
-
-const QChar DecimalPoint = u'.';
-
-}
+#include "calibration/DigitEntry.h"
 
 TDigitEdit::TDigitEdit(const QString& name, bool takesPoint, TextRule rule, QWidget* parent)
     : QLineEdit(parent), takesPoint_(takesPoint), rule_(std::move(rule))
@@ -43,27 +36,10 @@ void TDigitEdit::focusOutEvent(QFocusEvent* event)
 
 void TDigitEdit::ApplyTextRule()
 {
-    const QString corrected = rule_(text());
+    const QString corrected = QString::fromStdString(rule_(text().toStdString()));
     if (corrected == text())
         return;
     setText(corrected);
     setModified(true);
     end(false);
-}
-
-TDigitEdit::TextRule LongestTextRule(int longest)
-{
-    return [longest](const QString& text) { return text.left(longest); };
-}
-
-QString CorrectFrequencyText(QString text)
-{
-    text.truncate(qsizetype(LongestText(AdjustmentFamily::Frequency)));
-    const qsizetype firstPoint = text.indexOf(DecimalPoint);
-    if (firstPoint >= 0) {
-        for (qsizetype i = text.size() - 1; i > firstPoint; --i)
-            if (text.at(i) == DecimalPoint)
-                text.remove(i, 1);
-    }
-    return text == DecimalPoint ? QString() : text;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include <QLineEdit>
 
@@ -10,8 +11,9 @@
 class TDigitEdit : public QLineEdit {
     Q_OBJECT
 public:
-    // The text after an edit; a changed text is put back with the caret at its end.
-    using TextRule = std::function<QString(const QString&)>;
+    // The text after an edit, the core's rule for the box; a changed text is put back with the
+    // caret at its end.
+    using TextRule = std::function<std::string(const std::string&)>;
 
     TDigitEdit(const QString& name, bool takesPoint, TextRule rule, QWidget* parent);
 
@@ -28,10 +30,3 @@ private:
     bool takesPoint_;
     TextRule rule_;
 };
-
-// Text beyond `longest` characters is cut off.
-TDigitEdit::TextRule LongestTextRule(int longest);
-
-// A frequency in megahertz: at most nine characters, one decimal point, and a lone point is
-// taken back.
-QString CorrectFrequencyText(QString text);

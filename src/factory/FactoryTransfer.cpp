@@ -1,6 +1,6 @@
 #include "factory/FactoryTransfer.h"
 
-#include "factory/FactoryBackup.h"
+#include "calibration/FactoryBackup.h"
 #include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
 #include "lang/TextTable.h"

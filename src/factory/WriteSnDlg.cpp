@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "calibration/AdjustmentLayout.h"
 #include "factory/DigitEdit.h"
 #include "factory/FactoryTransfer.h"
 #include "factory/NotANumberNotice.h"
@@ -28,9 +29,9 @@ QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent)
 
 TWriteSnDlg::TWriteSnDlg(const TransferContext& link, QWidget* owner)
     : QDialog(owner),
-      eSn(new TDigitEdit(QStringLiteral("eSn"), false, LongestTextRule(int(DeviceSnSize)), this)),
-      udSn(new TUpDownArrows(QStringLiteral("udSn"), this)), Button1(MakeButton("Button1", "Read", this)),
-      Button2(MakeButton("Button2", "Write", this)), OKBtn(MakeButton("OKBtn", "OK", this)),
+      eSn(new TDigitEdit(QStringLiteral("eSn"), false, CorrectedSnText, this)),
+      udSn(new TUpDownArrows(QStringLiteral("udSn"), this)), Button1(MakeButton("Button1", SnReadCaption, this)),
+      Button2(MakeButton("Button2", SnWriteCaption, this)), OKBtn(MakeButton("OKBtn", "OK", this)),
       CancelBtn(MakeButton("CancelBtn", "Cancel", this)), link_(link)
 {
     setWindowTitle(QString());
@@ -38,7 +39,7 @@ TWriteSnDlg::TWriteSnDlg(const TransferContext& link, QWidget* owner)
     OKBtn->hide();
     CancelBtn->hide();
 
-    auto* snLabel = new QLabel(QStringLiteral("SN"), this);
+    auto* snLabel = new QLabel(QString::fromLatin1(SerialNumberCaption), this);
     snLabel->setBuddy(eSn);
     NameControlsWhenShown(this);
     auto* numberRow = new QHBoxLayout;

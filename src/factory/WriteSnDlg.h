@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "factory/SerialNumber.h"
+#include "calibration/SerialNumber.h"
 #include "link/engine/TransferContext.h"
 
 class QPushButton;

@@ -237,6 +237,14 @@ constexpr TextPair MessageTexts[] = {
     {"序列号 %1", "Serial number %1"},
     {"序列号不明", "Serial number unknown"},
     // anchor: web-factory
+    // The browser's choice of the cable's port.
+    {"使用中的端口：%1", "Port in use: %1"},
+    {"尚未选择端口：第一次读频或写频时浏览器会询问。", "No port chosen yet: the browser asks at the first read or write."},
+    {"选择写频线的端口...", "Choose the cable's port..."},
+    {"USB 设备 %1:%2", "USB device %1:%2"},
+    {"没有 USB 标识的端口", "a port without USB identification"},
+    // What closes a window.
+    {"关闭", "Close"},
     // anchor: web-offline
     // anchor: desktop-keys
     // anchor: desktop-guidance

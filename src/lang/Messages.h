@@ -231,6 +231,14 @@ enum class MessageId : int {
     BackupsOfRadio,  // %1 serial number
     BackupsOfUnknownRadio,
     // anchor: web-factory
+    // The browser's choice of the cable's port:
+    PortInUse,  // %1 the port
+    PortNotChosen,
+    ChooseCablePort,
+    PortUsbIds,  // %1 vendor id, %2 product id, in hexadecimal
+    PortWithoutUsbIds,
+    // What closes a window that has no button of its own for it:
+    CloseWindow,
     // anchor: web-offline
     // anchor: desktop-keys
     // anchor: desktop-guidance

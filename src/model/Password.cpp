@@ -1,6 +1,14 @@
 #include "model/Password.h"
 
 #include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr char FirstPrintable = 0x20;
+constexpr char LastPrintable = 0x7E;
+
+}
 
 size_t PasswordLength(const uint8_t* bytes, size_t size)
 {
@@ -29,4 +37,16 @@ bool PasswordMatches(const uint8_t* reported, const uint8_t* modelPassword)
     if (n != PasswordLength(modelPassword))
         return false;
     return std::equal(reported, reported + n, EncodePassword(modelPassword).begin());
+}
+
+bool IsPasswordText(std::string_view text)
+{
+    return text.size() <= PasswordMaxLength &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= FirstPrintable && c <= LastPrintable; });
+}
+
+void StorePasswordText(uint8_t (&field)[PasswordFieldSize], std::string_view text)
+{
+    std::memset(field, 0, PasswordFieldSize);
+    std::memcpy(field, text.data(), std::min(text.size(), PasswordMaxLength));
 }

@@ -1,16 +1,24 @@
 #include "password/PasswordEdit.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 
 #include "model/Password.h"
 
 namespace {
 
 constexpr int PasswordFontPoints = 16;
+
+// Refuses, as it is typed or pasted, any text the password field cannot take.
+class PasswordValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int&) const override
+    {
+        return IsPasswordText(input.toStdString()) ? Acceptable : Invalid;
+    }
+};
 
 }
 
@@ -21,7 +29,7 @@ QLineEdit* MakePasswordEdit(const char* name, QWidget* parent)
     edit->setEchoMode(QLineEdit::Password);
     edit->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
     edit->setMaxLength(int(PasswordMaxLength));
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[\\x20-\\x7E]*")), edit));
+    edit->setValidator(new PasswordValidator(edit));
     QFont font = edit->font();
     font.setPointSize(PasswordFontPoints);
     edit->setFont(font);
@@ -30,7 +38,5 @@ QLineEdit* MakePasswordEdit(const char* name, QWidget* parent)
 
 void StorePassword(uint8_t (&field)[PasswordFieldSize], const QString& text)
 {
-    const QByteArray ascii = text.left(int(PasswordMaxLength)).toLatin1();
-    std::memset(field, 0, PasswordFieldSize);
-    std::copy(ascii.begin(), ascii.end(), field);
+    StorePasswordText(field, text.toStdString());
 }

@@ -102,3 +102,12 @@ std::string WithoutLastCharacter(const std::string& text)
     }
     return text.substr(0, lastStart);
 }
+
+std::string CutToCharacters(const std::string& text, size_t count)
+{
+    size_t pos = 0;
+    for (size_t kept = 0; kept < count && pos < text.size(); ++kept)
+        if (!NextUtf8Character(text, pos))
+            ++pos;
+    return text.substr(0, pos);
+}

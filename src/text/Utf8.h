@@ -22,3 +22,5 @@ size_t Utf8CharacterLength(std::string_view text, size_t at);
 std::vector<char32_t> Utf8Characters(std::string_view text);
 size_t Utf8CharacterCount(std::string_view text);
 std::string WithoutLastCharacter(const std::string& text);
+// The first `count` characters, counted that way.
+std::string CutToCharacters(const std::string& text, size_t count);

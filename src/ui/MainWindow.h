@@ -5,7 +5,7 @@
 
 #include <QMainWindow>
 
-#include "factory/AdjustmentData.h"
+#include "calibration/AdjustmentData.h"
 #include "files/AppSettings.h"
 #include "files/FileResult.h"
 #include "lang/LanguageSetting.h"

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "factory/AdjustmentBlock.h"
+#include "calibration/AdjustmentBlock.h"
 #include "factory/AdjustmentMenu.h"
 #include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"

@@ -13,8 +13,8 @@
 #include "QuickRadio.h"
 #include "RadioProcess.h"
 #include "ScratchDir.h"
+#include "calibration/AccessCode.h"
 #include "cli/ExitCodes.h"
-#include "factory/AccessCode.h"
 #include "files/SettingsLocation.h"
 #include "lang/Messages.h"
 

@@ -9,9 +9,9 @@
 #include "FileContents.h"
 #include "RadioProcess.h"
 #include "ScratchDir.h"
+#include "calibration/AdjustmentBlock.h"
+#include "calibration/AdjustmentFile.h"
 #include "cli/ExitCodes.h"
-#include "factory/AdjustmentBlock.h"
-#include "factory/AdjustmentFile.h"
 
 namespace {
 

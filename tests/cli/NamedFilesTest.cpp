@@ -13,9 +13,9 @@
 #include "QuickRadio.h"
 #include "RadioProcess.h"
 #include "ScratchDir.h"
+#include "calibration/AccessCode.h"
+#include "calibration/AdjustmentData.h"
 #include "cli/ExitCodes.h"
-#include "factory/AccessCode.h"
-#include "factory/AdjustmentData.h"
 
 // The files a transfer command names are checked before its port opens. The port here is a line
 // nobody answers on: a command that had opened it would have left its hello there.

@@ -11,9 +11,9 @@
 #include "QuickRadio.h"
 #include "RadioProcess.h"
 #include "ScratchDir.h"
+#include "calibration/AccessCode.h"
+#include "calibration/AdjustmentData.h"
 #include "cli/ExitCodes.h"
-#include "factory/AccessCode.h"
-#include "factory/AdjustmentData.h"
 
 // A password need not stand on the command line, where every user of the machine can read it.
 

@@ -9,8 +9,8 @@
 
 #include "ModalDriver.h"
 #include "WidgetDriving.h"
+#include "calibration/SerialNumber.h"
 #include "factory/DigitEdit.h"
-#include "factory/SerialNumber.h"
 #include "factory/UpDownArrows.h"
 #include "factory/WriteSnDlg.h"
 #include "lang/AppLang.h"

@@ -57,6 +57,26 @@ TEST(PasswordLink, MatchesTheModelPassword)
         EXPECT_EQ(WithPassword(c.model).PasswordMatches(c.reported.data()), c.matches) << c.model;
 }
 
+TEST(PasswordText, SixteenPrintableAsciiCharactersAtMostAreStoredTerminated)
+{
+    const struct {
+        std::string text;
+        bool taken;
+    } cases[] = {
+        {"", true}, {"Az09 ~!", true}, {std::string(16, 'x'), true}, {std::string(17, 'x'), false},
+        {"tab\t", false}, {"\x7F", false}, {"caf\xC3\xA9", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsPasswordText(c.text), c.taken) << c.text;
+
+    RadioSettings s{};
+    StorePasswordText(s.Password, std::string(16, 'x'));
+    EXPECT_EQ(s.Password[PasswordMaxLength], 0);
+    StorePasswordText(s.Password, "ab");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(s.Password)), "ab");
+    EXPECT_TRUE(std::all_of(s.Password + 2, s.Password + PasswordFieldSize, [](uint8_t b) { return b == 0; }));
+}
+
 TEST(InUseBitmaps, EntryNIsBitNMod8OfByteNDiv8)
 {
     RadioSettings s{};

@@ -12,7 +12,7 @@
 
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
-#include "factory/AccessCode.h"
+#include "calibration/AccessCode.h"
 #include "notices/Notices.h"
 
 namespace {

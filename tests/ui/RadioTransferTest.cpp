@@ -16,7 +16,7 @@
 #include "ModalDriver.h"
 #include "QuickRadio.h"
 #include "RadioProcess.h"
-#include "factory/AccessCode.h"
+#include "calibration/AccessCode.h"
 #include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
 #include "model/MemoryImage.h"

@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "JsValues.h"
 #include "PageLanguage.h"
 #include "RadioHandle.h"
 #include "RecordHandle.h"
@@ -18,21 +19,6 @@
 using emscripten::val;
 
 namespace {
-
-Bytes BytesFrom(const val& array) { return emscripten::convertJSArrayToNumberVector<uint8_t>(array); }
-
-val ByteArray(const Bytes& bytes)
-{
-    return val(emscripten::typed_memory_view(bytes.size(), bytes.data())).call<val>("slice");
-}
-
-val TextArray(const std::vector<std::string>& texts)
-{
-    val array = val::array();
-    for (const std::string& text : texts)
-        array.call<void>("push", text);
-    return array;
-}
 
 BandLimits BandFrom(uint32_t bandMin, uint32_t bandMax) { return BandLimits{bandMin, bandMax}; }
 

@@ -13,6 +13,7 @@ std::unique_ptr<TransferTargets> TargetsFor(const RadioSettings& settings, const
     auto targets = std::make_unique<TransferTargets>();
     targets->Settings = settings;
     targets->Band = setup.band;
+    targets->Buffer = setup.buffer;
     targets->Link.FastLink = setup.fastLink;
     // The page talks to the one port the user granted: there is no list to search.
     targets->Link.AutoSearchPort = false;
@@ -21,7 +22,7 @@ std::unique_ptr<TransferTargets> TargetsFor(const RadioSettings& settings, const
 
 TransferContext ContextFor(TransferTargets& targets, const TransferSetup& setup)
 {
-    TransferContext context = targets.Context(TransferKind::Normal, setup.isRead);
+    TransferContext context = targets.Context(setup.kind, setup.isRead);
     context.Wait = setup.wait;
     if (setup.now) {
         const DateTimeStamp now = *setup.now;

@@ -12,18 +12,21 @@
 #include "link/engine/TransferTrace.h"
 #include "link/engine/WriteVerify.h"
 
-// What a page asks of one transfer: the direction, the band the record is written for (a write
-// asks when the radio's differs), the fast link, and the stamp a write leaves in the radio
-// (the local time when none is given). A write in a series of radios waits for its radio.
+// What a page asks of one transfer: its kind and direction, the band the record is written for (a
+// write asks when the radio's differs), the fast link, the stamp a normal write leaves in the radio
+// (the local time when none is given), and the transfer buffer a calibration or serial-number
+// transfer starts from (zero when none is given). A write in a series of radios waits for its radio.
 struct TransferSetup {
+    TransferKind kind = TransferKind::Normal;
     bool isRead = true;
     bool fastLink = false;
     BandLimits band;
     std::optional<DateTimeStamp> now;
     RadioWait wait;
+    TransferBuffer buffer{};
 };
 
-// One normal read or write of a record, driven from JavaScript the way the desktop's driver drives
+// One read or write of a record, driven from JavaScript the way the desktop's driver drives
 // the engine: the driver owns the port and the two timers, hands over the bytes waiting on each
 // tick and carries out what every call returns (purge, frames to send, timers to start or stop,
 // the progress, the band question, the outcome). The intervals the timers run at are kept here
@@ -79,6 +82,8 @@ public:
     BandLimits Band() const { return targets_->Band; }
     // The memory image a write sent or a read brought.
     Bytes Image() const { return Bytes(targets_->Image.begin(), targets_->Image.end()); }
+    // The transfer buffer as a calibration or serial-number transfer left it.
+    const TransferBuffer& Buffer() const { return targets_->Buffer; }
 
     const TransferTrace& Trace() const { return trace_; }
     // What the transfer works on: its record, band and image.

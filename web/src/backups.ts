@@ -31,7 +31,8 @@ async function listBackups(): Promise<Backup[]> {
         : { folder: core.unknownRadioFolder(), base: entry.name, files: [{ name: entry.name, bytes: entry.bytes }] });
 }
 
-// A second backup of the same radio in the same second gets a name of its own, as on the desktop.
+// A second backup of the same radio in the same second gets a name of its own, as on the desktop;
+// the base it got is returned.
 export async function keepBackup(backup: TransferBackup) {
     const taken = (await listBackups()).filter((kept) => kept.folder === backup.folder)
         .flatMap((kept) => kept.files.map((file) => file.name));
@@ -39,6 +40,7 @@ export async function keepBackup(backup: TransferBackup) {
     const files = backup.files.map((file) => ({ name: base + file.extension, bytes: file.bytes }));
     await addEntry(BackupStore, { folder: backup.folder, base, files } satisfies Backup);
     await showBackups();
+    return base;
 }
 
 export function download(name: string, bytes: Uint8Array | string) {

@@ -1,8 +1,13 @@
 // What the page and the transfer worker tell each other. The page owns the port; the worker runs
 // the engine and its timers, and asks the page to open, write, purge and close.
 
+// The record's settings, or the factory's calibration, serial number and new password.
+export type TransferKindName = "normal" | "calibration" | "serialNumber" | "password";
+
 export interface TransferRequest {
     type: "start";
+    // A normal transfer of the record without it.
+    kind?: TransferKindName;
     record: Uint8Array;
     read: boolean;
     verify: boolean;
@@ -10,6 +15,10 @@ export interface TransferRequest {
     bandMin: number;
     bandMax: number;
     lang: number;
+    // The transfer buffer a calibration or serial-number transfer starts from.
+    buffer?: Uint8Array;
+    // A write that first reads the radio's calibration and has the page keep it.
+    backUpFirst?: boolean;
 }
 
 // One setup written to radio after radio; radios 0 runs until stopped.
@@ -38,7 +47,9 @@ export type PageMessage =
     | { type: "seriesStop" }
     | { type: "sameRadioAgain" }
     // The radio's log row was kept, or the browser's storage refused it.
-    | { type: "logged"; kept: boolean };
+    | { type: "logged"; kept: boolean }
+    // What became of the data read first: kept (the notice tells where) or not (why, if known).
+    | { type: "kept"; kept: boolean; notice: string };
 
 // What a transfer keeps as its backup: the files of the desktop's backup store, named by the
 // radio's serial number (folder) and the local time (base).
@@ -58,6 +69,8 @@ export interface TransferEnd {
     bandMax: number;
     trace: string;
     backup: TransferBackup | null;
+    // The transfer buffer as a calibration or serial-number transfer left it.
+    buffer: Uint8Array | null;
 }
 
 // One radio of a series is done; the worker waits for "logged" before it goes on.
@@ -86,6 +99,8 @@ export type WorkerMessage =
     | { type: "progress"; value: number }
     | { type: "step"; text: string }
     | { type: "askBand" }
+    // The radio's calibration and the serial number it reported, read before a factory write.
+    | { type: "keep"; backup: TransferBackup }
     | TransferEnd
     | { type: "radioStarting"; number: number; waiting: boolean }
     | { type: "verifying" }

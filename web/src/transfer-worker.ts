@@ -1,5 +1,5 @@
-// Runs a transfer on this worker's timers, which a hidden tab does not slow down, exactly as the
-// desktop's driver runs it; the bytes go through the page, which owns the port.
+// Runs a transfer of any kind on this worker's timers, which a hidden tab does not slow down,
+// exactly as the desktop's driver runs it; the bytes go through the page, which owns the port.
 import { driveTransfer } from "../core/link-driver.js";
 import { loadCore } from "./load-core";
 import type { PageMessage, SeriesRequest, TransferRequest, WorkerMessage } from "./messages";
@@ -64,13 +64,15 @@ let port: PagePort | null = null;
 let driven: ReturnType<typeof driveTransfer> | null = null;
 let bandAnswer: ((goOn: boolean) => void) | null = null;
 let series: SeriesRun | null = null;
+let keptAnswer: ((kept: { kept: boolean; notice: string }) => void) | null = null;
 
-// `listener` adds to what every transfer tells the page.
-async function drive(transfer: any, lang: number, listener = {}) {
+// `listener` adds to what every transfer tells the page; `blockStepText` is what the line under
+// the bar says while blocks move (nothing, by default).
+async function drive(transfer: any, lang: number, listener = {}, blockStepText = "") {
     port = new PagePort();
     driven = driveTransfer(transfer, port, clock, {
         progress: (value: number) => post({ type: "progress", value }),
-        linkStep: () => post({ type: "step", text: transfer.stepText(lang) }),
+        linkStep: () => post({ type: "step", text: transfer.stepText(lang) || blockStepText }),
         askBand: () => {
             post({ type: "askBand" });
             return new Promise<boolean>((resolve) => (bandAnswer = resolve));
@@ -82,23 +84,70 @@ async function drive(transfer: any, lang: number, listener = {}) {
     return outcome;
 }
 
+// What the read before a factory write left: the line the ending notice adds (where the radio's
+// data went), or the ending itself when nothing may be written.
+interface ReadFirst {
+    trace: string;
+    keptLine: string;
+    stop: { outcome: string; notice: string[] } | null;
+}
+
+// A factory write replaces what only the radio holds: its calibration is read first on objects of
+// their own, and the write goes on only once the page has kept it with the serial number it reported.
+async function readFirst(core: any, record: any, request: TransferRequest): Promise<ReadFirst> {
+    const lang = request.lang;
+    const reader = core.factoryTransfer(record, { ...request, kind: "calibration", read: true, buffer: undefined });
+    const outcome = await drive(reader, lang, {}, core.factoryText("BackingUpCalibration", lang, []));
+    const first: ReadFirst = { trace: reader.trace(), keptLine: "", stop: null };
+    const notWritten = core.factoryText("NotWrittenWithoutBackup", lang, []);
+    if (outcome !== "success") {
+        first.stop = { outcome, notice: [notWritten, ...reader.noticeLines(lang, "")] };
+    } else {
+        post({ type: "keep", backup: core.factoryBackupOf(reader) });
+        const kept = await new Promise<{ kept: boolean; notice: string }>((resolve) => (keptAnswer = resolve));
+        if (kept.kept)
+            first.keptLine = kept.notice;
+        else
+            first.stop = { outcome: "notKept", notice: [notWritten, kept.notice].filter(Boolean) };
+    }
+    reader.delete();
+    return first;
+}
+
+const isNormal = (request: TransferRequest) => (request.kind ?? "normal") === "normal";
+
+function newTransfer(core: any, record: any, request: TransferRequest) {
+    return isNormal(request) ? new core.Transfer(record, request) : core.factoryTransfer(record, request);
+}
+
 async function run(request: TransferRequest) {
     const core = await corePromise;
     const record = new core.Record();
     record.open(request.record, "", request.bandMin, request.bandMax, request.lang);
-    const transfer = new core.Transfer(record, request);
+    const first = request.backUpFirst && !request.read ? await readFirst(core, record, request) : null;
+    if (first?.stop) {
+        post({ type: "done", ...first.stop, record: null, backup: null, bandMin: request.bandMin,
+            bandMax: request.bandMax, trace: first.trace, buffer: null });
+        record.delete();
+        return;
+    }
+    if (first)
+        post({ type: "progress", value: 0 });
+    const transfer = newTransfer(core, record, request);
     let outcome = await drive(transfer, request.lang);
-    let trace = transfer.trace();
+    let trace = (first?.trace ?? "") + transfer.trace();
     let notice = transfer.noticeLines(request.lang, "");
-    if (outcome === "success" && !request.read && request.verify) {
+    if (outcome === "success" && isNormal(request) && !request.read && request.verify) {
         const readBack = transfer.readBack();
         outcome = await drive(readBack, request.lang);
         trace += readBack.trace();
         notice = transfer.verifiedNoticeLines(readBack, request.lang, "");
         readBack.delete();
     }
-    const backup = core.transferBackup(transfer, request.read);
-    const result = request.read && outcome === "success" ? transfer.result() : null;
+    const backup = isNormal(request) ? core.transferBackup(transfer, request.read) : null;
+    if (first && notice.length > 0)
+        notice.push(first.keptLine);
+    const result = isNormal(request) && request.read && outcome === "success" ? transfer.result() : null;
     const band = transfer.band();
     post({
         type: "done",
@@ -108,6 +157,7 @@ async function run(request: TransferRequest) {
         ...band,
         trace,
         backup,
+        buffer: isNormal(request) ? null : core.transferBuffer(transfer),
     });
     result?.delete();
     transfer.delete();
@@ -140,6 +190,8 @@ scope.onmessage = (event: MessageEvent<PageMessage>) => {
         driven?.portLost();
     else if (message.type === "band")
         bandAnswer?.(message.goOn);
+    else if (message.type === "kept")
+        keptAnswer?.(message);
     else
         port?.heard(message);
 };

@@ -4,7 +4,8 @@
 import { VirtualSerialPort } from "../core/virtual-serial-port.js";
 import { app, byId, core, notify, pageText, recordChanged, saveSettings, settings } from "./app";
 import { download, keepBackup } from "./backups";
-import type { TransferEnd, WorkerMessage } from "./messages";
+import { cablePort, usePort } from "./cable-port";
+import type { TransferBackup, TransferEnd, TransferKindName, WorkerMessage } from "./messages";
 import { PortLink } from "./port-link";
 
 // The transfer dialog's entries in the module's table.
@@ -19,9 +20,21 @@ const bandDialog = byId<HTMLDialogElement>("TMyWarnDlg_2");
 const checkDialog = byId<HTMLDialogElement>("TCheckListDlg");
 const progressBar = byId<HTMLProgressElement>("ProgressBar1");
 
-let chosenPort: any = null;
+// A transfer of the factory's dialogs: its kind, caption and buffer, whether the radio's calibration
+// is read and kept first (`keep` keeps it), and what takes its ending instead of the record.
+export interface TransferOrder {
+    kind: TransferKindName;
+    read: boolean;
+    title: string;
+    buffer?: Uint8Array;
+    backUpFirst?: boolean;
+    keep?: (backup: TransferBackup) => Promise<{ kept: boolean; notice: string }>;
+    finished: (end: TransferEnd) => void;
+}
+
 let lastTrace = "";
-let running: { read: boolean; link: PortLink | null; resolve: (end: TransferEnd) => void } | null = null;
+let running: { read: boolean; link: PortLink | null; resolve: (end: TransferEnd) => void; order?: TransferOrder } |
+    null = null;
 let bandAnswered: ((goOn: boolean) => void) | null = null;
 let afterCheck = () => {};
 const transferEndListeners: ((read: boolean, end: TransferEnd) => void)[] = [];
@@ -41,6 +54,8 @@ worker.onmessage = (event: MessageEvent<WorkerMessage>) => {
         byId("StatusText").textContent = message.text;
     else if (message.type === "askBand")
         askBandQuestion().then((goOn) => worker.postMessage({ type: "band", goOn }));
+    else if (message.type === "keep")
+        keepFirst(message.backup);
     else if (message.type === "done")
         running?.resolve(message);
 };
@@ -57,26 +72,24 @@ function answerBand(goOn: boolean) {
     bandAnswered = null;
 }
 
-// Ports the user granted before are offered again; otherwise the browser asks for the cable's.
-export async function cablePort() {
-    if (chosenPort)
-        return chosenPort;
-    const serial = (navigator as any).serial;
-    const granted = await serial.getPorts();
-    chosenPort = granted[0] ?? (await serial.requestPort());
-    return chosenPort;
+async function keepFirst(backup: TransferBackup) {
+    const kept = (await running?.order?.keep?.(backup)) ?? { kept: false, notice: "" };
+    worker.postMessage({ type: "kept", ...kept });
 }
 
-function askTransfer(read: boolean) {
+function askTransfer(read: boolean, order?: TransferOrder) {
     progressBar.value = 0;
     byId("StatusText").textContent = "";
-    byId("ProgramTitle").textContent = pageText(read ? "Read" : "Write");
-    running = { read, link: null, resolve: () => {} };
+    byId("ProgramTitle").textContent = order?.title ?? pageText(read ? "Read" : "Write");
+    running = { read, link: null, resolve: () => {}, order };
     transferDialog.showModal();
 }
 
+// The transfer dialog for a factory transfer; nothing happens before its Start.
+export const askFactoryTransfer = (order: TransferOrder) => askTransfer(order.read, order);
+
 async function startTransfer() {
-    const read = running!.read;
+    const { read, order } = running!;
     let port;
     try {
         port = await cablePort();
@@ -91,13 +104,17 @@ async function startTransfer() {
         worker.postMessage({
             type: "start", record: app.record.save(), read, verify: settings.verify, fastLink: settings.fastLink,
             bandMin: settings.bandMin, bandMax: settings.bandMax, lang: settings.lang,
+            kind: order?.kind, buffer: order?.buffer, backUpFirst: order?.backUpFirst,
         });
     });
     running = null;
     app.transferring = false;
     byId<HTMLButtonElement>("ProgramStart").disabled = false;
     transferDialog.close();
-    finishTransfer(read, end);
+    if (order)
+        order.finished(end);
+    else
+        finishTransfer(read, end);
 }
 
 // What went over the wire in the last transfer or series, for Save transfer log.
@@ -178,7 +195,7 @@ export function installTransfers() {
         answerBand(false);
     };
     byId("TryWithoutRadio").onclick = () => {
-        chosenPort = new VirtualSerialPort(new core.Radio());
+        usePort(new VirtualSerialPort(new core.Radio()), { isVirtual: true });
         askTransfer(true);
     };
     byId("MenuSaveTransferLog").onclick = () => download("transfer-log.txt", lastTrace);

@@ -7,7 +7,8 @@ import { app, byId, core, notify, onLanguageChanged, settings } from "../app";
 import { keepBackup } from "../backups";
 import type { RadioFinished, SeriesEnd, SeriesRequest, WorkerMessage } from "../messages";
 import { PortLink } from "../port-link";
-import { askBandQuestion, cablePort, checkBeforeWrite, keepTrace } from "../transfers";
+import { cablePort } from "../cable-port";
+import { askBandQuestion, checkBeforeWrite, keepTrace } from "../transfers";
 import { downloadProgrammingLog, keepLogRow } from "./programming-log";
 
 // The transfer dialog's Start in the module's table.

@@ -6,7 +6,8 @@
 #include "FileContents.h"
 #include "ScratchDir.h"
 #include "DeviceNodes.h"
-#include "factory/AdjustmentFile.h"
+#include "calibration/AdjustmentFile.h"
+#include "calibration/PartlyTakenNotice.h"
 
 namespace {
 
@@ -113,6 +114,28 @@ TEST(AdjustmentFile, AFileOfAnotherLengthIsRefusedWholeAndMeasuredWhenOpened)
     AdjustmentData record{};
     ASSERT_TRUE(OpenWholeAdjustmentFile(whole, record).ok);
     EXPECT_EQ(RecordBytes(record), RecordBytes(PatternRecord(7)));
+}
+
+TEST(AdjustmentFile, ThePartlyTakenNoticeTellsTheLengthThenHowMuchWasTaken)
+{
+    const struct {
+        size_t fileSize;
+        MessageId howMuch;
+        std::vector<std::string> howMuchArgs;
+    } cases[] = {
+        {10, MessageId::AdjustmentFileShortTaken, {"10", "68"}},
+        {100, MessageId::AdjustmentFileLongTaken, {"68"}},
+    };
+    for (const auto& c : cases) {
+        const std::vector<Message> notice =
+            PartlyTakenNotice("cal.Kqda", {c.fileSize, std::min(c.fileSize, AdjustmentDataSize)});
+        ASSERT_EQ(notice.size(), 2u);
+        EXPECT_EQ(notice[0].id, MessageId::AdjustmentFileWrongSize);
+        EXPECT_EQ(notice[1].id, c.howMuch);
+        ASSERT_EQ(notice[1].args.size(), c.howMuchArgs.size());
+        for (size_t i = 0; i < c.howMuchArgs.size(); ++i)
+            EXPECT_EQ(notice[1].args[i].text, c.howMuchArgs[i]);
+    }
 }
 
 TEST(AdjustmentFile, AMissingFileChangesNothingAndSaysSo)

@@ -1,7 +1,9 @@
-#include "factory/SerialNumber.h"
+#include "calibration/SerialNumber.h"
 
 #include <algorithm>
 #include <cstring>
+
+#include "text/Utf8.h"
 
 bool IsSnText(std::string_view text)
 {
@@ -13,6 +15,8 @@ std::string SnText(const uint8_t (&sn)[DeviceSnSize])
     const uint8_t* end = std::find(sn, sn + DeviceSnSize, 0);
     return std::string(sn, end);
 }
+
+std::string CorrectedSnText(const std::string& text) { return CutToCharacters(text, DeviceSnSize); }
 
 void SetSnText(uint8_t (&sn)[DeviceSnSize], std::string_view text)
 {

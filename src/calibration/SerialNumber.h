@@ -15,6 +15,9 @@ bool IsSnText(std::string_view text);
 // The characters up to the first zero byte.
 std::string SnText(const uint8_t (&sn)[DeviceSnSize]);
 
+// What the number box keeps of its text after an edit: at most eight characters.
+std::string CorrectedSnText(const std::string& text);
+
 // Clears the field, then copies at most eight characters of `text` to its start.
 void SetSnText(uint8_t (&sn)[DeviceSnSize], std::string_view text);
 

@@ -1,9 +1,11 @@
-#include "factory/AdjustmentFields.h"
+#include "calibration/AdjustmentFields.h"
 
 #include <optional>
 
 #include "model/ByteOrder.h"
 #include "model/Frequency.h"
+#include "model/TypingRules.h"
+#include "text/Utf8.h"
 
 namespace {
 
@@ -135,6 +137,14 @@ const std::vector<AdjustmentField>& AdjustmentFields()
     return fields;
 }
 
+const AdjustmentField* FindAdjustmentField(const std::string& editName)
+{
+    for (const AdjustmentField& field : AdjustmentFields())
+        if (field.EditName == editName)
+            return &field;
+    return nullptr;
+}
+
 size_t LongestText(AdjustmentFamily family)
 {
     switch (family) {
@@ -145,6 +155,13 @@ size_t LongestText(AdjustmentFamily family)
     default:
         return ByteLongestText;
     }
+}
+
+std::string CorrectedFieldText(const AdjustmentField& field, const std::string& text)
+{
+    if (field.Family == AdjustmentFamily::Frequency)
+        return CorrectedText(text, CorrectFrequencyText);
+    return CutToCharacters(text, LongestText(field.Family));
 }
 
 CommitOutcome CommitFieldText(const AdjustmentField& field, const std::string& text, const BandLimits& band,

@@ -1,4 +1,4 @@
-#include "factory/AdjustmentBlock.h"
+#include "calibration/AdjustmentBlock.h"
 
 #include <iterator>
 

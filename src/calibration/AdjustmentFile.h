@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "factory/AdjustmentData.h"
+#include "calibration/AdjustmentData.h"
 #include "files/FileResult.h"
 
 // An adjustment file is the calibration record's 68 bytes as they lie in memory: no header, no
@@ -17,6 +17,10 @@ struct AdjustmentFileFit {
 
     bool Whole() const { return fileSize == AdjustmentDataSize; }
 };
+
+// Takes up to 68 leading bytes over the record, as opening a file of `size` bytes does; the rest
+// of the record keeps its values.
+AdjustmentFileFit TakeAdjustmentBytes(const uint8_t* bytes, size_t size, AdjustmentData& record);
 
 // Reads up to 68 bytes from the start of the file over the record. A shorter file replaces only
 // the bytes it holds; the rest of the record keeps its values. On failure the record is unchanged.

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-#include "factory/AdjustmentData.h"
+#include "calibration/AdjustmentData.h"
 #include "files/BackupStore.h"
 #include "link/engine/TransferContext.h"
 
@@ -10,6 +11,10 @@
 // held is read first and kept beside the backups of its channel data, in the folder of the serial
 // number it reported: its calibration as an adjustment file ("20261208-093012-factory.Kqda"), and
 // the 8 bytes of that serial number ("20261208-093012-factory.sn").
+std::string FactoryBackupBase(const BackupMoment& when);
+// The two files of that backup; they point into `deviceSn` and `calibration`.
+std::vector<BackupFile> FactoryBackupFiles(const uint8_t (&deviceSn)[DeviceSnSize], const AdjustmentData& calibration);
+
 BackupResult StoreFactoryBackup(const std::string& root, const uint8_t (&deviceSn)[DeviceSnSize],
                                 const AdjustmentData& calibration, const BackupMoment& when);
 

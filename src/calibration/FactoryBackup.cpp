@@ -1,6 +1,6 @@
-#include "factory/FactoryBackup.h"
+#include "calibration/FactoryBackup.h"
 
-#include "factory/AdjustmentBlock.h"
+#include "calibration/AdjustmentBlock.h"
 
 namespace {
 
@@ -10,12 +10,18 @@ constexpr const char* SerialNumberExtension = ".sn";
 
 }
 
+std::string FactoryBackupBase(const BackupMoment& when) { return BackupBaseName(when, FactoryBackupName); }
+
+std::vector<BackupFile> FactoryBackupFiles(const uint8_t (&deviceSn)[DeviceSnSize], const AdjustmentData& calibration)
+{
+    return {{CalibrationExtension, calibration.Bytes(), AdjustmentDataSize},
+            {SerialNumberExtension, deviceSn, DeviceSnSize}};
+}
+
 BackupResult StoreFactoryBackup(const std::string& root, const uint8_t (&deviceSn)[DeviceSnSize],
                                 const AdjustmentData& calibration, const BackupMoment& when)
 {
-    return StoreBackupFiles(root, deviceSn, BackupBaseName(when, FactoryBackupName),
-                            {{CalibrationExtension, calibration.Bytes(), AdjustmentDataSize},
-                             {SerialNumberExtension, deviceSn, DeviceSnSize}});
+    return StoreBackupFiles(root, deviceSn, FactoryBackupBase(when), FactoryBackupFiles(deviceSn, calibration));
 }
 
 BackupResult BackUpFactoryData(const TransferContext& calibrationRead)

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "factory/AdjustmentData.h"
+#include "calibration/AdjustmentData.h"
 #include "link/engine/TransferContext.h"
 
 // In the radio the calibration values lie in a 66-byte block in another order than the record,

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <random>
 
-#include "factory/AdjustmentBlock.h"
+#include "calibration/AdjustmentBlock.h"
 
 namespace {
 

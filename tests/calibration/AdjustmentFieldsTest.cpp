@@ -3,8 +3,8 @@
 #include <map>
 #include <set>
 
-#include "factory/AdjustmentFields.h"
-#include "factory/DigitEntry.h"
+#include "calibration/AdjustmentFields.h"
+#include "calibration/DigitEntry.h"
 
 namespace {
 
@@ -115,6 +115,21 @@ TEST(AdjustmentFields, ValuesOutsideTheRangesAreShownAsTheyAre)
         EXPECT_EQ(FieldText(field, record), field.Family == AdjustmentFamily::Frequency ? "294.96729" : "255")
             << field.EditName;
     EXPECT_EQ(FieldText(Field("eFreq_0"), AdjustmentData{}), "0");
+}
+
+// What a box keeps after an edit, typed or pasted: characters are counted, not bytes.
+TEST(AdjustmentFields, BoxesKeepTheirLongestTextAndOnePoint)
+{
+    const struct {
+        const char* edit;
+        const char* text;
+        const char* kept;
+    } cases[] = {
+        {"eFreq_2", "435.1.25", "435.125"}, {"eFreq_2", ".", ""},          {"eFreq_2", "1234.567891", "1234.5678"},
+        {"eSQL_L1", "2555", "255"},        {"eCtcPinPian_W", "634", "63"}, {"eXtal_PP", "1中23", "1中2"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CorrectedFieldText(Field(c.edit), c.text), c.kept) << c.edit << " " << c.text;
 }
 
 TEST(DigitEntry, DropsPrintableAsciiOtherThanDigits)

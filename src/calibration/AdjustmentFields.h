@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "factory/AdjustmentData.h"
+#include "calibration/AdjustmentData.h"
 #include "model/BandLimits.h"
 
 // The edited fields of the calibration record, each with its dialog box and its entry rules.
@@ -27,9 +27,15 @@ struct AdjustmentField {
 
 // Every edited field in record order: all but the two reserved bytes.
 const std::vector<AdjustmentField>& AdjustmentFields();
+// The field the dialog's box `editName` edits; none for a box the dialog does not have.
+const AdjustmentField* FindAdjustmentField(const std::string& editName);
 
 // The longest text a box of the family keeps.
 size_t LongestText(AdjustmentFamily family);
+
+// What a box keeps of the text it holds after an edit (typed or pasted): at most its longest
+// text, and a frequency with one decimal point at most and never a lone one.
+std::string CorrectedFieldText(const AdjustmentField& field, const std::string& text);
 
 // What leaving a box did to its field.
 enum class CommitOutcome : uint8_t {

@@ -1,4 +1,4 @@
-#include "factory/AdjustmentFile.h"
+#include "calibration/AdjustmentFile.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -23,6 +23,13 @@ size_t FileSize(const std::string& path, size_t got)
 
 }
 
+AdjustmentFileFit TakeAdjustmentBytes(const uint8_t* bytes, size_t size, AdjustmentData& record)
+{
+    const AdjustmentFileFit fit{size, std::min(size, AdjustmentDataSize)};
+    std::copy(bytes, bytes + fit.taken, record.Bytes());
+    return fit;
+}
+
 FileResult OpenAdjustmentFile(const std::string& path, AdjustmentData& record, AdjustmentFileFit* fit)
 {
     uint8_t bytes[ProbeSize];
@@ -30,8 +37,8 @@ FileResult OpenAdjustmentFile(const std::string& path, AdjustmentData& record, A
     const FileResult result = ReadFilePrefix(path, bytes, sizeof bytes, got);
     if (!result.ok)
         return result;
-    const AdjustmentFileFit met{FileSize(path, got), std::min(got, AdjustmentDataSize)};
-    std::copy(bytes, bytes + met.taken, record.Bytes());
+    AdjustmentFileFit met = TakeAdjustmentBytes(bytes, got, record);
+    met.fileSize = FileSize(path, got);
     if (fit)
         *fit = met;
     return result;

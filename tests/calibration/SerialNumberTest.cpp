@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "factory/SerialNumber.h"
+#include "calibration/SerialNumber.h"
 
 namespace {
 
@@ -56,6 +56,7 @@ TEST(SerialNumber, SettingClearsWhatWasThereBefore)
 
 TEST(SerialNumber, OnlyUpToEightDigitsAreANumber)
 {
+    EXPECT_EQ(CorrectedSnText("123456789"), "12345678");
     EXPECT_TRUE(IsSnText(""));
     EXPECT_TRUE(IsSnText("00000199"));
     EXPECT_FALSE(IsSnText("123456789"));

@@ -1,4 +1,4 @@
-#include "factory/DigitEntry.h"
+#include "calibration/DigitEntry.h"
 
 namespace {
 
