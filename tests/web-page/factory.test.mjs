@@ -61,7 +61,7 @@ test("the access code opens the calibration, whose read, changed value and write
     const before = await radioImage(page);
     const notice = (await transfer(page, "bWrite")).split("\n");
     assert.equal(notice[0], outcome(Success));
-    assert.match(notice[1], new RegExp(`^${text("CalibrationBackedUp", ["\\d{8}-\\d{6}-factory\\.Kqda"])}$`));
+    assert.match(notice[1], new RegExp(`^${text("CalibrationBackedUp", ["\\d+/\\d{8}-\\d{6}-factory\\.Kqda"])}$`));
     const after = await radioImage(page);
     assert.equal(after[XtalAt], 17);
     assert.deepEqual(after.slice(CalibrationAt, XtalAt), before.slice(CalibrationAt, XtalAt));
