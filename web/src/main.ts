@@ -5,6 +5,7 @@ import { byId, chooseLanguage, core, onLanguageChanged, pageText, recordChanged,
 import { download, listBackups } from "./backups";
 import { installFiles } from "./files";
 import { installMenuBar } from "./menu-bar";
+import { installOffline } from "./offline/install";
 import { installRecordView } from "./record-view";
 import { installTransfers, onTransferEnd, showTransferTexts } from "./transfers";
 import "./style.css";
@@ -54,6 +55,7 @@ installMenuBar();
 installRecordView();
 installFiles();
 installTransfers();
+installOffline();
 onLanguageChanged(showTexts);
 onTransferEnd(showBackups);
 byId("OKBtn", byId("TMyWarnDlg")).onclick = () => byId<HTMLDialogElement>("TMyWarnDlg").close();

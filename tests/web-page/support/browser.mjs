@@ -12,7 +12,11 @@ export const repositoryDir = path.resolve(here, "../../..");
 export const webDir = process.env.KR_WEB_DIR ?? path.join(repositoryDir, "build/web");
 const { chromium } = createRequire(path.join(repositoryDir, "web/package.json"))("playwright-core");
 
-const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm", ".css": "text/css" };
+const types = {
+    ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm", ".css": "text/css",
+    ".json": "application/json", ".webmanifest": "application/manifest+json", ".svg": "image/svg+xml",
+    ".png": "image/png",
+};
 
 export async function serve() {
     const server = createServer(async (request, response) => {
