@@ -18,11 +18,12 @@ const types = {
     ".png": "image/png",
 };
 
-export async function serve() {
+// `close` also ends the connections a browser keeps open, so that the page is off the network.
+export async function serve(dir = webDir) {
     const server = createServer(async (request, response) => {
         const name = new URL(request.url, "http://x").pathname;
         try {
-            const body = await readFile(path.join(webDir, name === "/" ? "index.html" : path.normalize(name)));
+            const body = await readFile(path.join(dir, name === "/" ? "index.html" : path.normalize(name)));
             response.writeHead(200, { "Content-Type": types[path.extname(name || ".html")] ?? "text/html" });
             response.end(body);
         } catch {
@@ -30,7 +31,12 @@ export async function serve() {
         }
     });
     await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
-    return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+    const close = () => {
+        if (server.listening)
+            server.close();
+        server.closeAllConnections();
+    };
+    return { url: `http://127.0.0.1:${server.address().port}/`, close };
 }
 
 // `throttled` turns back on what automation turns off: a hidden tab's timers slowed down.
