@@ -12,7 +12,7 @@ import { after, before, test } from "node:test";
 
 import { core } from "../web/support/core.mjs";
 import { writeBuildManifest } from "../../web/plugins/build-manifest.mjs";
-import { command, gridRows, launch, openPage, serve, webDir } from "./support/browser.mjs";
+import { command, gridRows, launch, launchWithProfile, openPage, serve, webDir } from "./support/browser.mjs";
 
 const English = 0;
 const Chinese = 1;
@@ -98,6 +98,18 @@ async function serveFor(t, dir) {
     t.after(server.close);
     return server;
 }
+
+test("the page can be installed as an app", async (t) => {
+    const server = await serveFor(t);
+    const profile = mkdtempSync(path.join(tmpdir(), "kr-t27-profile-"));
+    const context = await launchWithProfile(profile);
+    t.after(() => context.close().then(() => rmSync(profile, { recursive: true })));
+    const page = await context.newPage();
+    await page.goto(server.url);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    const browserSide = await context.newCDPSession(page);
+    assert.deepEqual((await browserSide.send("Page.getInstallabilityErrors")).installabilityErrors, []);
+});
 
 test("after one visit the page loads with the network cut, and says it is kept", async (t) => {
     const server = await serveFor(t, copyOfBuild(t));

@@ -45,14 +45,19 @@ export function launch({ throttled = false } = {}) {
         ? ["--disable-background-timer-throttling", "--disable-renderer-backgrounding",
             "--disable-backgrounding-occluded-windows"]
         : [];
-    return chromium.launch({
-        executablePath: process.env.KR_CHROMIUM ?? "/usr/bin/chromium",
-        headless: true,
-        args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking", "--disable-component-update",
-            "--disable-sync", "--no-first-run"],
-        ignoreDefaultArgs,
-    });
+    return chromium.launch({ ...chromiumOptions, ignoreDefaultArgs });
 }
+
+const chromiumOptions = {
+    executablePath: process.env.KR_CHROMIUM ?? "/usr/bin/chromium",
+    headless: true,
+    args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking", "--disable-component-update",
+        "--disable-sync", "--no-first-run"],
+};
+
+// A browser with a profile kept in `dir`, as a user's is: what only such a profile may do (install
+// the page as an app) is possible there.
+export const launchWithProfile = (dir) => chromium.launchPersistentContext(dir, chromiumOptions);
 
 // The fake navigator.serial: the first requestPort() makes the radio, which stays for the page's
 // life as window.radio; `radio` holds VirtualSerialPort's switches. The page's own file pickers
