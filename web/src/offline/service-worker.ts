@@ -22,8 +22,10 @@ async function sha256(bytes: ArrayBuffer) {
     return Array.from(digest, (byte) => byte.toString(16).padStart(2, "0")).join("");
 }
 
+// Each file is asked of the server again (an unchanged one costs a "not modified"), and kept only
+// as the build lists it.
 async function fetchChecked(name: string, hash: string) {
-    const response = await fetch(inScope(name), { cache: "no-store" });
+    const response = await fetch(inScope(name), { cache: "no-cache" });
     const bytes = await response.arrayBuffer();
     if (!response.ok || (await sha256(bytes)) !== hash)
         throw new Error(`${name} is not the file the build lists`);
@@ -31,7 +33,7 @@ async function fetchChecked(name: string, hash: string) {
 }
 
 async function fillCache() {
-    const manifest: BuildManifest = await (await fetch(inScope(ManifestName), { cache: "no-store" })).json();
+    const manifest: BuildManifest = await (await fetch(inScope(ManifestName), { cache: "no-cache" })).json();
     // The server was given another build in the meantime: the next check finds its worker.
     if (manifest.version !== buildVersion)
         throw new Error("the server holds another build");
