@@ -18,10 +18,14 @@ const LoadCoreImport = /(^|\/)load-core(\.ts)?$/;
 // A call's argument may hold one level of parentheses: loadCore(new URL("../", base).href).
 const LoadCoreCall = /\bloadCore\((?:[^()]|\([^()]*\))*\)/g;
 const WasmUrl = /new URL\("core\.wasm",\s*import\.meta\.url\)\.toString\(\)/;
-const LinkedFile = /<script type="module"[^>]*\ssrc="([^"]+)"[^>]*><\/script>|<link rel="stylesheet"[^>]*\shref="([^"]+)"[^>]*>/g;
-const WorkerFromUrl = /new Worker\(\s*new URL\(\s*(["'`])([^"'`]+)\1\s*,\s*import\.meta\.url\s*\)\s*(?:,\s*\{[^}]*\})?\s*\)/g;
+// What Vite's index.html names: a module script's path, or a style sheet's.
+const LinkedFile = new RegExp(String.raw`<script type="module"[^>]*\ssrc="([^"]+)"[^>]*></script>|` +
+    String.raw`<link rel="stylesheet"[^>]*\shref="([^"]+)"[^>]*>`, "g");
+// new Worker(new URL("./file", import.meta.url), options): the file's path.
+const WorkerFromUrl = new RegExp(String.raw`new Worker\(\s*new URL\(\s*(["'\x60])([^"'\x60]+)\1\s*,\s*` +
+    String.raw`import\.meta\.url\s*\)\s*(?:,\s*\{[^}]*\})?\s*\)`, "g");
 
-export const SingleFilePolicy = (scripts, styles) => [
+const SingleFilePolicy = (scripts, styles) => [
     "default-src 'none'",
     `script-src ${scripts.map(hashSource).join(" ")} 'wasm-unsafe-eval'`,
     `style-src ${styles.map(hashSource).join(" ")}`,
