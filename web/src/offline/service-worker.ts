@@ -23,13 +23,14 @@ async function sha256(bytes: ArrayBuffer) {
 }
 
 // Each file is asked of the server again (an unchanged one costs a "not modified"), and kept only
-// as the build lists it.
+// as the build lists it. Only its type is kept of the host's headers: the bytes are already decoded,
+// and a Vary would keep the page's requests from matching.
 async function fetchChecked(name: string, hash: string) {
     const response = await fetch(inScope(name), { cache: "no-cache" });
     const bytes = await response.arrayBuffer();
     if (!response.ok || (await sha256(bytes)) !== hash)
         throw new Error(`${name} is not the file the build lists`);
-    return new Response(bytes, { headers: response.headers });
+    return new Response(bytes, { headers: { "Content-Type": response.headers.get("Content-Type") ?? "" } });
 }
 
 async function fillCache() {
@@ -61,7 +62,7 @@ async function answer(request: Request) {
     const cache = await caches.open(CacheName);
     const url = new URL(request.url);
     const page = request.mode === "navigate" && url.href.split(/[?#]/)[0] === worker.registration.scope;
-    return (await cache.match(page ? inScope(PageName) : request, { ignoreSearch: true })) ?? fetch(request);
+    return (await cache.match(page ? inScope(PageName) : request, { ignoreSearch: true, ignoreVary: true })) ?? fetch(request);
 }
 
 worker.addEventListener("install", (event) => event.waitUntil(fillCache()));
