@@ -246,6 +246,16 @@ constexpr TextPair MessageTexts[] = {
     // What closes a window.
     {"关闭", "Close"},
     // anchor: web-offline
+    // The browser edition offline, its updates, and a browser without a serial port.
+    {"本程序已保存在此浏览器中，没有网络也能使用。", "This program is kept in this browser and now works without a network."},
+    {"本程序有新版本。", "A new version of this program is ready."},
+    {"立即更新", "Update now"},
+    {"稍后", "Later"},
+    {"传输结束后将更新。", "The update follows when the transfer has ended."},
+    {"此浏览器无法连接对讲机：读频和写频需要电脑上的 Chrome 或 Edge 浏览器（Windows、macOS、Linux）。"
+     "在此仍可打开、编辑和保存文件。",
+     "This browser cannot talk to a radio: reading and writing need Chrome or Edge on a computer (Windows, "
+     "macOS, Linux). Files can still be opened, edited and saved here."},
     // anchor: desktop-keys
     // anchor: desktop-guidance
     // Names for screen readers.

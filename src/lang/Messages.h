@@ -240,6 +240,13 @@ enum class MessageId : int {
     // What closes a window that has no button of its own for it:
     CloseWindow,
     // anchor: web-offline
+    // The browser edition kept for use without a network, its updates, and browsers without a serial port:
+    OfflineReady,
+    UpdateReady,
+    UpdateNow,
+    UpdateLater,
+    UpdateAfterTransfer,
+    NoSerialInBrowser,
     // anchor: desktop-keys
     // anchor: desktop-guidance
     // Names screen readers give controls the window shows no caption for:

@@ -12,13 +12,18 @@ export const repositoryDir = path.resolve(here, "../../..");
 export const webDir = process.env.KR_WEB_DIR ?? path.join(repositoryDir, "build/web");
 const { chromium } = createRequire(path.join(repositoryDir, "web/package.json"))("playwright-core");
 
-const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm", ".css": "text/css" };
+const types = {
+    ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm", ".css": "text/css",
+    ".json": "application/json", ".webmanifest": "application/manifest+json", ".svg": "image/svg+xml",
+    ".png": "image/png",
+};
 
-export async function serve() {
+// `close` also ends the connections a browser keeps open, so that the page is off the network.
+export async function serve(dir = webDir) {
     const server = createServer(async (request, response) => {
         const name = new URL(request.url, "http://x").pathname;
         try {
-            const body = await readFile(path.join(webDir, name === "/" ? "index.html" : path.normalize(name)));
+            const body = await readFile(path.join(dir, name === "/" ? "index.html" : path.normalize(name)));
             response.writeHead(200, { "Content-Type": types[path.extname(name || ".html")] ?? "text/html" });
             response.end(body);
         } catch {
@@ -26,7 +31,12 @@ export async function serve() {
         }
     });
     await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
-    return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+    const close = () => {
+        if (server.listening)
+            server.close();
+        server.closeAllConnections();
+    };
+    return { url: `http://127.0.0.1:${server.address().port}/`, close };
 }
 
 // `throttled` turns back on what automation turns off: a hidden tab's timers slowed down.
@@ -35,14 +45,19 @@ export function launch({ throttled = false } = {}) {
         ? ["--disable-background-timer-throttling", "--disable-renderer-backgrounding",
             "--disable-backgrounding-occluded-windows"]
         : [];
-    return chromium.launch({
-        executablePath: process.env.KR_CHROMIUM ?? "/usr/bin/chromium",
-        headless: true,
-        args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking", "--disable-component-update",
-            "--disable-sync", "--no-first-run"],
-        ignoreDefaultArgs,
-    });
+    return chromium.launch({ ...chromiumOptions, ignoreDefaultArgs });
 }
+
+const chromiumOptions = {
+    executablePath: process.env.KR_CHROMIUM ?? "/usr/bin/chromium",
+    headless: true,
+    args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking", "--disable-component-update",
+        "--disable-sync", "--no-first-run"],
+};
+
+// A browser with a profile kept in `dir`, as a user's is: what only such a profile may do (install
+// the page as an app) is possible there.
+export const launchWithProfile = (dir) => chromium.launchPersistentContext(dir, chromiumOptions);
 
 // The fake navigator.serial: the first requestPort() makes the radio, which stays for the page's
 // life as window.radio, behind the port window.serialPort (whose swap() puts another radio on the
