@@ -70,6 +70,24 @@ export async function loadCore() {
     };
 }
 
+// The page's text catalogs built into the script instead of fetched beside it.
+function inlineCatalogs() {
+    const CatalogsImport = /(^|\/)text-catalogs(\.ts)?$/;
+    const CatalogsId = "\0kr-t27-inline-catalogs";
+    const files = ["texts-en.json", "texts-zh-Hans.json", "texts-zh-Hant.json"];
+    return {
+        name: "kr-t27-inline-catalogs",
+        enforce: "pre",
+        resolveId: (id) => (CatalogsImport.test(id) ? CatalogsId : null),
+        load(id) {
+            if (id !== CatalogsId)
+                return null;
+            const catalogs = files.map((file) => JSON.parse(readFileSync(path.join(coreDir, file), "utf8")));
+            return `export const loadCatalogs = async () => ${JSON.stringify(catalogs)};\n`;
+        },
+    };
+}
+
 // A worker named by its URL becomes one bundled into the script, started from a blob.
 function inlineWorkers() {
     return {
@@ -107,14 +125,18 @@ async function inlineIntoPage(outDir) {
             inlined.push(`<style>${styles.at(-1)}</style>`);
         }
     }
+    // What the served page preloads, the single page holds already.
+    const preloads = [...page.matchAll(/<link rel="preload"[^>]*>\n?/g)].map(([tag]) => tag);
     let rest = page;
-    for (const [tag] of tags)
+    for (const tag of [...tags.map(([tag]) => tag), ...preloads])
         rest = rest.replace(tag, "");
     if (/<script|<link rel="(?:stylesheet|modulepreload)"/.test(rest))
         throw new Error("the single page still names a file it needs");
     let single = page.replace(/(<meta http-equiv="Content-Security-Policy"\s+content=")[^"]*"/,
         (_, start) => `${start}${SingleFilePolicy(scripts, styles)}"`);
     tags.forEach(([tag], i) => (single = single.replace(tag, () => inlined[i])));
+    for (const tag of preloads)
+        single = single.replace(tag, "");
     await rm(outDir, { recursive: true });
     await writeFile(`${outDir}.html`, single);
 }
@@ -124,6 +146,7 @@ export function singleFile() {
     const icon = `data:image/svg+xml;base64,${readFileSync(IconSource).toString("base64")}`;
     return [
         inlineCore(),
+        inlineCatalogs(),
         inlineWorkers(),
         {
             name: "kr-t27-single-file",

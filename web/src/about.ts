@@ -10,10 +10,12 @@ const Lines: [string, string][] = [
     ["sMaker", "SoftwareTeam"],
 ];
 
-export function showAbout() {
+// Captioned in the page's language whether open or not, so that nothing in the page is unnamed.
+export function captionAbout() {
     const dialog = byId<HTMLDialogElement>("TAboutDlg");
     for (const [id, name] of Lines)
         byId(id, dialog).textContent = entry(name);
     byId("OKBtn", dialog).textContent = entry("Ok");
-    dialog.showModal();
 }
+
+export const showAbout = () => byId<HTMLDialogElement>("TAboutDlg").showModal();

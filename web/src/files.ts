@@ -3,7 +3,7 @@
 // and notes, and the record's JSON form in and out. An import is one undo step; a new or opened
 // record starts the history afresh. Where the browser has no file pickers, a file input chooses
 // and a download saves.
-import { app, byId, core, edit, notify, replaceRecord, settings } from "./app";
+import { app, byId, core, edit, notify, onLanguageChanged, replaceRecord, settings } from "./app";
 import { download } from "./backups";
 import { installSheet } from "./sheet";
 import { dialogText, entry, text } from "./texts";
@@ -99,10 +99,6 @@ async function saveRecord() {
 // keeps them. The answer is the button's value, empty when the dialog was dismissed.
 function askToSave(): Promise<string> {
     const question = byId<HTMLDialogElement>("TMyWarnDlg_3");
-    byId("Label1", question).textContent = entry("SaveDataQuestion");
-    byId("OKBtn", question).textContent = entry("Yes");
-    byId("NoBtn", question).textContent = entry("No");
-    byId("CancelBtn", question).textContent = entry("Cancel");
     question.returnValue = "";
     question.showModal();
     return new Promise((resolve) =>
@@ -152,14 +148,25 @@ function currentChannel() {
 
 function showImportReport(report: { lines: string[]; summary: string }) {
     const dialog = byId<HTMLDialogElement>("ImportReportDlg");
-    byId("ImportReportTitle", dialog).textContent = text("ImportCsv");
     byId("ImportReportSummary", dialog).textContent = report.summary;
     const notes = byId<HTMLTextAreaElement>("ImportReportNotes", dialog);
     notes.value = report.lines.join("\n");
-    notes.setAttribute("aria-label", text("ImportCsv"));
     notes.hidden = report.lines.length === 0;
-    byId("OKBtn", dialog).textContent = dialogText("notice", 0);
     dialog.showModal();
+}
+
+// The dialogs carry their words in the page's language whether open or not, so that nothing a
+// screen reader finds in the page is without a name.
+function captionDialogs() {
+    const question = byId<HTMLDialogElement>("TMyWarnDlg_3");
+    byId("Label1", question).textContent = entry("SaveDataQuestion");
+    byId("OKBtn", question).textContent = entry("Yes");
+    byId("NoBtn", question).textContent = entry("No");
+    byId("CancelBtn", question).textContent = entry("Cancel");
+    const report = byId<HTMLDialogElement>("ImportReportDlg");
+    byId("ImportReportTitle", report).textContent = text("ImportCsv");
+    byId("ImportReportNotes", report).setAttribute("aria-label", text("ImportCsv"));
+    byId("OKBtn", report).textContent = dialogText("notice", 0);
 }
 
 // A text larger than the desktop reads is refused before its bytes are taken.
@@ -233,6 +240,8 @@ function onShortcut(event: KeyboardEvent) {
 }
 
 export function installFiles() {
+    captionDialogs();
+    onLanguageChanged(captionDialogs);
     byId("MenuFile_New").onclick = newRecord;
     byId("MenuFile_Open").onclick = chooseRecord;
     byId<HTMLInputElement>("OpenDialog").onchange = async (event) => {

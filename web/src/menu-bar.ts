@@ -2,7 +2,7 @@
 // underlined; Alt and that letter open a menu, the arrows move within a menu and across the bar,
 // Enter or Space choose, a letter chooses in the open menu, Escape closes it and gives the focus
 // back. The language items and the About box are wired here too.
-import { showAbout } from "./about";
+import { captionAbout, showAbout } from "./about";
 import { byId, chooseLanguage, onLanguageChanged, settings } from "./app";
 import { entry, text } from "./texts";
 
@@ -253,6 +253,8 @@ export function installMenuBar() {
     for (const [id, lang] of LanguageItems)
         byId(id).addEventListener("click", () => chooseLanguage(lang));
     byId("MenuAbout").addEventListener("click", showAbout);
+    captionAbout();
+    onLanguageChanged(captionAbout);
     onLanguageChanged(showCaptions);
     showCaptions();
 }

@@ -3,6 +3,7 @@
 // src/lang/TextEntries.h), the message table by its name in src/lang/Messages.h, and the dialogs'
 // small tables. All three catalogs load with the page, so a language switch shows at once.
 import { settings } from "./app";
+import { loadCatalogs } from "./text-catalogs";
 
 interface Catalog {
     entries: string[];
@@ -11,17 +12,7 @@ interface Catalog {
     dialogs: Record<string, string[]>;
 }
 
-// By the language numbers the settings keep: English, Simplified and Traditional Chinese.
-const CatalogFiles = ["texts-en.json", "texts-zh-Hans.json", "texts-zh-Hant.json"];
-
-async function loadCatalog(file: string): Promise<Catalog> {
-    const response = await fetch(new URL(file, document.baseURI));
-    if (!response.ok)
-        throw new Error(`${file}: ${response.status}`);
-    return response.json();
-}
-
-const catalogs = await Promise.all(CatalogFiles.map(loadCatalog));
+const catalogs: Catalog[] = await loadCatalogs();
 
 const catalog = (lang = settings.lang) => catalogs[lang] ?? catalogs[0];
 
