@@ -20,6 +20,7 @@ enum class TextEntry : int {
     CommunicationPortMenu = 9,
     LanguageMenu = 10,
     ChineseSimplifiedMenu = 11,
+    ChineseTraditionalMenu = 12,
     EnglishMenu = 13,
     HelpMenu = 14,
 

@@ -7,6 +7,7 @@
 
 #include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
+#include "lang/Utf8Text.h"
 #include "ui/BandChoice.h"
 
 namespace {
@@ -109,15 +110,26 @@ void BuildLanguageMenu(QMenuBar* bar, MainMenu& m)
 {
     m.MenuLanguage = AddMenu(bar, "MenuLanguage");
     m.MenuLanguage_Chs = AddCheckableItem(m.MenuLanguage, "MenuLanguage_Chs");
+    m.MenuLanguage_Cht = AddCheckableItem(m.MenuLanguage, "MenuLanguage_Cht");
     m.MenuLanguage_En = AddCheckableItem(m.MenuLanguage, "MenuLanguage_En");
 }
 
 void Caption(QMenu* menu, TextEntry entry) { menu->setTitle(Tr(entry)); }
 void Caption(QAction* item, TextEntry entry) { item->setText(Tr(entry)); }
 void Caption(QAction* item, MessageId text) { item->setText(DisplayMessage({text})); }
+void Caption(QMenu* menu, MessageId text) { menu->setTitle(DisplayMessage({text})); }
 
-// These items open a dialog, and say so.
-void DialogCaption(QAction* item, MessageId text) { item->setText(DisplayMessage({text}) + QStringLiteral("...")); }
+// The caption `entry` has in `language`, whatever language the window speaks.
+void CaptionIn(QAction* item, TextEntry entry, TTeskFuncs::TLangType language)
+{
+    item->setText(QString::fromStdString(EntryUtf8(entry, language)));
+}
+
+QString BandItemText(const QString& band, std::optional<int> index, const BandLimits& limits)
+{
+    const QString range = QString::fromStdString(BandRangeText(limits));
+    return index ? QString("%1 %2 (%3)").arg(band).arg(*index + 1).arg(range) : QString("%1 (%2)").arg(band, range);
+}
 
 }
 
@@ -132,6 +144,7 @@ MainMenu BuildMainMenu(QMenuBar* bar)
     BuildLanguageMenu(bar, m);
     m.MenuAdjustment = AddBarItem(bar, "MenuAdjustment");
     m.MenuHelp = AddMenu(bar, "MenuHelp");
+    m.MenuGettingStarted = AddItem(m.MenuHelp, "MenuGettingStarted");
     m.MenuSaveTransferLog = AddItem(m.MenuHelp, "MenuSaveTransferLog");
     m.MenuSaveTransferLog->setEnabled(false);
     m.MenuAbout = AddItem(m.MenuHelp, "MenuAbout");
@@ -145,10 +158,10 @@ void CaptionMainMenu(const MainMenu& m)
     Caption(m.MenuFile_Open, TextEntry::OpenMenu);
     Caption(m.MenuFile_OpenBackup, MessageId::OpenBackup);
     Caption(m.MenuFile_Save, TextEntry::SaveMenu);
-    DialogCaption(m.MenuFile_ImportCsv, MessageId::ImportCsv);
-    DialogCaption(m.MenuFile_ExportCsv, MessageId::ExportCsv);
-    DialogCaption(m.MenuFile_PrintSheet, MessageId::PrintSheet);
-    DialogCaption(m.MenuFile_ExportSheetPdf, MessageId::ExportSheetPdf);
+    Caption(m.MenuFile_ImportCsv, MessageId::MenuImportCsv);
+    Caption(m.MenuFile_ExportCsv, MessageId::MenuExportCsv);
+    Caption(m.MenuFile_PrintSheet, MessageId::MenuPrintSheet);
+    Caption(m.MenuFile_ExportSheetPdf, MessageId::MenuExportSheetPdf);
     Caption(m.MenuFile_Exit, TextEntry::ExitMenu);
     Caption(m.MenuEdit, TextEntry::EditMenu);
     Caption(m.MenuEdit_Undo, MessageId::EditUndo);
@@ -162,14 +175,17 @@ void CaptionMainMenu(const MainMenu& m)
     Caption(m.MenuEdit_Rows.MoveDown, MessageId::EditMoveDown);
     Caption(m.MenuEdit_Read, TextEntry::ReadFromRadioMenu);
     Caption(m.MenuEdit_Write, TextEntry::WriteToRadioMenu);
-    Caption(m.MenuEdit_WriteSeveral, MessageId::WriteSeveralRadios);
+    Caption(m.MenuEdit_WriteSeveral, MessageId::MenuWriteSeveral);
     Caption(m.MenuEdit_Password, TextEntry::PasswordMenu);
+    Caption(m.MenuEdit_Band, MessageId::MenuFrequencyBand);
     Caption(m.MenuPort, TextEntry::CommunicationPortMenu);
     Caption(m.MenuLanguage, TextEntry::LanguageMenu);
-    Caption(m.MenuLanguage_Chs, TextEntry::ChineseSimplifiedMenu);
-    Caption(m.MenuLanguage_En, TextEntry::EnglishMenu);
+    CaptionIn(m.MenuLanguage_Chs, TextEntry::ChineseSimplifiedMenu, TTeskFuncs::LangSimplifiedChinese);
+    CaptionIn(m.MenuLanguage_Cht, TextEntry::ChineseTraditionalMenu, TTeskFuncs::LangTraditionalChinese);
+    CaptionIn(m.MenuLanguage_En, TextEntry::EnglishMenu, TTeskFuncs::LangEnglish);
     Caption(m.MenuHelp, TextEntry::HelpMenu);
-    Caption(m.MenuSaveTransferLog, MessageId::SaveTransferLog);
+    Caption(m.MenuGettingStarted, MessageId::MenuGettingStarted);
+    Caption(m.MenuSaveTransferLog, MessageId::MenuSaveTransferLog);
     Caption(m.MenuAbout, TextEntry::AboutMenu);
     Caption(m.MenuAdjustment, TextEntry::AdjustmentMenu);
 }
@@ -178,19 +194,22 @@ void TickLanguage(const MainMenu& m, LanguageSetting languageSetting)
 {
     m.MenuLanguage_En->setChecked(languageSetting == LanguageSetting::English);
     m.MenuLanguage_Chs->setChecked(languageSetting == LanguageSetting::SimplifiedChinese);
+    m.MenuLanguage_Cht->setChecked(languageSetting == LanguageSetting::TraditionalChinese);
+}
+
+QString BandCaption(const AppSettings& settings, const BandLimits& band)
+{
+    return BandItemText(Tr(TextEntry::FrequencyBand), MatchingBandIndex(settings.Bands, band), band);
 }
 
 std::optional<int> RefreshBandMenu(const MainMenu& m, const AppSettings& settings, const BandLimits& current)
 {
     const QString band = Tr(TextEntry::FrequencyBand);
-    Caption(m.MenuEdit_Band, TextEntry::FrequencyBand);
     const std::optional<int> match = MatchingBandIndex(settings.Bands, current);
     for (int i = 0; i < BandCount; ++i) {
-        const QString range = QString::fromStdString(BandRangeText(settings.Bands[i]));
-        m.MenuEdit_Band_n[i]->setText(QString("%1 %2 (%3)").arg(band).arg(i + 1).arg(range));
+        m.MenuEdit_Band_n[i]->setText(BandItemText(band, i, settings.Bands[i]));
         m.MenuEdit_Band_n[i]->setChecked(match == i);
     }
-    const QString currentRange = QString::fromStdString(BandRangeText(current));
-    m.MenuEdit_Band_undef->setText(match ? QString() : QString("%1 (%2)").arg(band, currentRange));
+    m.MenuEdit_Band_undef->setText(match ? QString() : BandItemText(band, std::nullopt, current));
     return match;
 }

@@ -91,8 +91,10 @@ private:
     void MenuEdit_BandClick(int bandIndex);
     void MenuPortClick();
     void MenuLanguage_ChsClick();
+    void MenuLanguage_ChtClick();
     void MenuLanguage_EnClick();
     void MenuAdjustmentClick();
+    void MenuGettingStartedClick();
     void MenuSaveTransferLogClick();
     void MenuAboutClick();
     void bChBatchSetClick();

@@ -5,6 +5,7 @@
 #include "lang/TextTable.h"
 #include "notices/NoticeParts.h"
 #include "notices/WarnDialogs.h"
+#include "ui/GettingStartedDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/editors/EditorPages.h"
 
@@ -48,6 +49,8 @@ void TForm1::SelectLanguage(LanguageSetting setting)
 
 void TForm1::MenuLanguage_ChsClick() { SelectLanguage(LanguageSetting::SimplifiedChinese); }
 
+void TForm1::MenuLanguage_ChtClick() { SelectLanguage(LanguageSetting::TraditionalChinese); }
+
 void TForm1::MenuLanguage_EnClick() { SelectLanguage(LanguageSetting::English); }
 
 void TForm1::bChBatchSetClick()
@@ -55,6 +58,8 @@ void TForm1::bChBatchSetClick()
     RunChannelBatchSet(record_, band_, [this] { FullRefresh(); }, this);
     history_->EndStep();
 }
+
+void TForm1::MenuGettingStartedClick() { GettingStartedDialog(this).exec(); }
 
 void TForm1::MenuAboutClick()
 {

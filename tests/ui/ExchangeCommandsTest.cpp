@@ -48,10 +48,10 @@ TEST_P(ExchangeCaptions, EveryItemInTheLanguage)
 INSTANTIATE_TEST_SUITE_P(
     Languages, ExchangeCaptions,
     ::testing::Values(
-        CaptionCase{"0", {"Import channels (CSV)...", "Export channels (CSV)...", "Print channel sheet...",
-                          "Export channel sheet (PDF)..."}},
-        CaptionCase{"1", {"导入信道（CSV）...", "导出信道（CSV）...", "打印信道表...", "导出信道表（PDF）..."}},
-        CaptionCase{"2", {"導入信道（CSV）...", "導出信道（CSV）...", "打印信道表...", "導出信道表（PDF）..."}}));
+        CaptionCase{"0", {"&Import channels (CSV)...", "E&xport channels (CSV)...", "&Print channel sheet...",
+                          "Export channel sheet (P&DF)..."}},
+        CaptionCase{"1", {"导入信道（CSV）(&I)...", "导出信道（CSV）(&X)...", "打印信道表(&P)...", "导出信道表（PDF）(&D)..."}},
+        CaptionCase{"2", {"導入信道（CSV）(&I)...", "導出信道（CSV）(&X)...", "打印信道表(&P)...", "導出信道表（PDF）(&D)..."}}));
 
 TEST_F(ExchangeCommands, ImportFillsFromTheSelectedRowDownAndReports)
 {
