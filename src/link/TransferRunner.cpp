@@ -31,7 +31,7 @@ const char* OutcomeWords(LinkOutcome outcome)
     case LinkOutcome::Closed:
         return "outcome: stopped at the band question";
     case LinkOutcome::Stopped:
-        return "outcome: stopped before a radio answered";
+        return "outcome: stopped";
     default:
         return "outcome: communication failure";
     }
@@ -232,6 +232,23 @@ bool TransferRunner::StopBeforeRadio()
     const LinkActions actions = engine_.StopBeforeRadio();
     Execute(actions);
     return actions.outcome == LinkOutcome::Stopped;
+}
+
+bool TransferRunner::Cancel()
+{
+    if (!CanCancel())
+        return false;
+    Note("stopped by the user");
+    if (protocolStarted_)
+        Execute(engine_.Cancel());
+    else
+        Finish(LinkOutcome::Stopped);
+    return true;
+}
+
+bool TransferRunner::CanCancel() const
+{
+    return outcome_ == LinkOutcome::Running && (!protocolStarted_ || engine_.CanCancel());
 }
 
 void TransferRunner::Finish(LinkOutcome outcome)

@@ -44,6 +44,10 @@ public:
     // transfer stops when it lets the radio it waits past go again, and a radio it takes is served
     // to the end.
     bool StopBeforeRadio();
+    // The user's stop (see LinkEngine::Cancel); also before the protocol has started, while the
+    // port settles or waits out its time-out. True when the transfer ended.
+    bool Cancel();
+    bool CanCancel() const;
     // A transfer waiting past the radio just written takes it after all.
     void AcceptSameRadio() { engine_.AcceptSameRadio(); }
     // After a successful transfer and its notice: puts what was read into the record.

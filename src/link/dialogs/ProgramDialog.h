@@ -10,6 +10,8 @@
 #include "link/engine/TransferContext.h"
 #include "link/engine/TransferTrace.h"
 
+class TransferRunner;
+
 // The modal progress dialog in which every transfer with the radio runs. The opener sets the
 // caption, shows it with exec() and reads nothing back: outcomes are shown inside it and the
 // effects land in the context's objects.
@@ -61,6 +63,8 @@ protected:
 
 private:
     void ProgramStartClick();
+    TransferRunner& CurrentRunner() const;
+    void OfferCancel();
     void StartReadFirst();
     void ReadFirstFinished(LinkOutcome outcome);
     bool AskBandQuestion();
