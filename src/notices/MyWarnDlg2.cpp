@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "notices/FocusReturn.h"
 #include "notices/NoticeParts.h"
 #include "notices/WarnDialogs.h"
 
@@ -27,4 +28,5 @@ TMyWarnDlg_2::TMyWarnDlg_2(QWidget* owner) : QDialog(owner)
     OKBtn = MakeAnswerButton(this, "OKBtn", {OkLeft, ButtonTop}, Accepted);
     OKBtn->setDefault(true);
     CancelBtn = MakeAnswerButton(this, "CancelBtn", {CancelLeft, ButtonTop}, Rejected);
+    ReturnFocusWhenClosed(*this);
 }

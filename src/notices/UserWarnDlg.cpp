@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "lang/TextTable.h"
+#include "notices/FocusReturn.h"
 #include "notices/NoticeParts.h"
 #include "notices/WarnDialogs.h"
 
@@ -42,6 +43,7 @@ TUserWarnDlg::TUserWarnDlg(QWidget* owner) : QDialog(owner)
     OKBtn->setDefault(true);
     CancelBtn = MakeAnswerButton(this, "CancelBtn", buttonPlace, Rejected);
     CancelBtn->hide();
+    ReturnFocusWhenClosed(*this);
 }
 
 void TUserWarnDlg::showEvent(QShowEvent* event)

@@ -128,6 +128,7 @@ private:
 
     // Moves the focus to `bHide`, so that an open editor stores its value before a command runs.
     void CommitPendingEdit();
+    void ReturnFocus(QWidget* focus);
     // Shows the channel page and focuses the grid, so that an open cell editor stores its value.
     void CommitChannelEdit();
     bool ConfirmClearAllData();
