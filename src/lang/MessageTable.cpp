@@ -193,7 +193,8 @@ constexpr TextPair MessageTexts[] = {
     // Getting started.
     {"入门", "Getting started"},
     {"1. 连接写频线：将写频线插入电脑和对讲机，然后打开对讲机。",
-     "1. Connect the cable: plug the programming cable into the computer and into the radio, then switch the radio on."},
+     "1. Connect the cable: plug the programming cable into the computer and into the radio, then switch the radio "
+     "on."},
     {"2. 选择端口：在“通讯端口”中勾选“自动查找通讯口”，程序会逐个尝试所有串口；或取消勾选，选择写频线所在的 COM 号。"
      "每个 COM 号旁边显示它对应的设备和转换器名称。",
      "2. Choose the port: under Communication Port, tick \"Auto search COM port\" to let the program try every serial "
@@ -209,12 +210,12 @@ constexpr TextPair MessageTexts[] = {
      "5. Backups: every read and every write is backed up by itself; File > Open backup brings one back. Keep your "
      "own data with File > Save."},
     // What to do next after a transfer.
-    {"请检查写频线已插好，对讲机已开机并处于编程状态（尝试的端口：%1）。对讲机中的数据没有改变。",
-     "Check that the cable is plugged in and the radio is switched on and in programming mode (port tried: %1). "
+    {"尝试的端口：%1", "Port(s) tried: %1"},
+    {"请检查写频线已插好、对讲机已开机并处于编程状态，然后重试。对讲机中的数据没有改变。",
+     "Check that the cable is plugged in and the radio is switched on and in programming mode, then try again. "
      "Nothing was changed in the radio."},
-    {"请检查写频线已插好，对讲机已开机并处于编程状态（尝试的端口：%1），然后重新写入。",
-     "Check that the cable is plugged in and the radio is switched on and in programming mode (port tried: %1), "
-     "then write again."},
+    {"请检查写频线已插好、对讲机已开机并处于编程状态，然后重试。",
+     "Check that the cable is plugged in and the radio is switched on and in programming mode, then try again."},
     {"没有找到串口：请将写频线插入电脑，然后重试。对讲机中的数据没有改变。",
      "No serial port was found: plug the cable into the computer, then try again. Nothing was changed in the radio."},
     {"请在“编辑 > 密码”中输入对讲机的密码，然后重试。对讲机中的数据没有改变。",

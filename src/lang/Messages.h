@@ -190,8 +190,9 @@ enum class MessageId : int {
     GuideWrite,
     GuideBackups,
     // What to do next, the line a transfer's failure notice ends with, and a verified write:
-    AdviceCheckLink,           // %1 the ports tried
-    AdviceCheckLinkThenWrite,  // %1 the ports tried
+    PortsTried,  // %1 the ports, each with its device
+    AdviceCheckLink,
+    AdviceCheckLinkOnly,
     AdviceNoPortFound,
     AdvicePassword,
     VerifiedWrite,

@@ -9,6 +9,7 @@
 #include "files/BackupStore.h"
 #include "link/PortChoice.h"
 #include "link/SerialLink.h"
+#include "link/TransferNotice.h"
 #include "link/engine/LinkEngine.h"
 #include "link/engine/TransferContext.h"
 #include "link/engine/TransferTrace.h"
@@ -59,6 +60,9 @@ public:
     const TransferTrace& Trace() const { return trace_; }
     // The port the transfer ran on (the one the search found), for a read that follows.
     const std::string& PortInUse() const { return portInUse_; }
+    // What the ending notice tells beside the outcome: why the named port did not open, which
+    // ports were tried, whether the radio may hold part of a write.
+    TransferEnding Ending() const;
     // What the write's backup kept, or why it failed; ok and without a path while none was made.
     const BackupResult& WriteBackup() const { return writeBackup_; }
 
@@ -108,7 +112,9 @@ private:
     LinkOutcome outcome_ = LinkOutcome::Running;
     int linkStep_ = -1;
     bool partlyWritten_ = false;
+    std::string requestedPort_;  // without the search
     std::string portInUse_;
+    std::string portProblem_;  // UTF-8, in the interface language
     TransferTrace trace_;
     QElapsedTimer clock_;
 };

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "files/ProgrammingLog.h"
+#include "lang/AppLang.h"
 #include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
 #include "lang/IdSeriesMessage.h"
@@ -52,7 +53,8 @@ QStringList FailureLines(const RadioAttempt& attempt, const QString& portProblem
     const LinkOutcome ending = attempt.EndingOutcome();
     if (ending == LinkOutcome::Success)
         return {DisplayMessage(VerifyMismatchMessage(attempt.Comparison))};
-    return OutcomeNoticeLines(ending, portProblem, attempt.PartlyWritten);
+    const TransferEnding told{ending, attempt.PartlyWritten, false, portProblem.toStdString(), {}, false};
+    return DisplayTexts(OutcomeNoticeLines(told, AppLang().LangType()));
 }
 
 QString OutcomeLine(const RadioAttempt& attempt, const QString& portProblem)

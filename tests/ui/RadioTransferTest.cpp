@@ -236,7 +236,7 @@ TEST_F(RadioTransfer, AWrongPasswordIsReportedAndTheRecordKeepsItsData)
     const RadioSettings before = Record();
     RunTransfer("MenuEdit_Read");
 
-    EXPECT_EQ(ending, TransferText(PasswordErrorText));
+    EXPECT_EQ(ending, TransferText(PasswordErrorText) + "\n" + DisplayMessage({MessageId::AdvicePassword}));
     EXPECT_FALSE(Record().IsChannelUsed(1));
     EXPECT_EQ(0, std::memcmp(Record().Channel, before.Channel, sizeof before.Channel));
     EXPECT_EQ(0, std::memcmp(&Record().Voice, &before.Voice, RadioSettingsBlockSize - offsetof(RadioSettings, Voice)));
@@ -358,7 +358,10 @@ TEST_F(RadioTransfer, AMissingPinnedPortIsExplainedAndNothingIsSent)
     StartWindow();
     RunTransfer("MenuEdit_Read");
     const QString reason = DisplayMessage({MessageId::PortMissing, {"COM1", MessageArg::Reason(ENOENT)}});
-    EXPECT_EQ(ending.toStdString(), (TransferText(CommunicationFailureText) + "\n" + reason).toStdString());
+    const QString tried = DisplayMessage({MessageId::PortsTried, {"COM1"}});
+    const QString advice = DisplayMessage({MessageId::AdviceCheckLink});
+    EXPECT_EQ(ending.toStdString(),
+              QStringList({TransferText(CommunicationFailureText), reason, tried, advice}).join('\n').toStdString());
 
     exchangeAnswer = PathInTemp("failed.log");
     Trigger("MenuSaveTransferLog");

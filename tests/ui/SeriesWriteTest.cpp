@@ -284,10 +284,11 @@ TEST_F(SeriesWrite, AFailedRadioIsLoggedAndEndsTheSeriesWithTheWritesNotice)
         AnswerNextNotice();
     });
 
-    EXPECT_EQ(notice_, DisplayText(ProgramDialogText(PasswordErrorText)));
+    const QString passwordError = DisplayText(ProgramDialogText(PasswordErrorText));
+    EXPECT_EQ(notice_, passwordError + "\n" + DisplayMessage({MessageId::AdvicePassword}));
     ASSERT_EQ(outcomes.size(), 2);
     EXPECT_EQ(status, outcomes[1]);
-    EXPECT_TRUE(outcomes[1].endsWith(notice_)) << outcomes[1].toStdString();
+    EXPECT_TRUE(outcomes[1].endsWith(passwordError)) << outcomes[1].toStdString();
     const std::vector<std::string> log = Lines(ReadAll(LogPath()));
     ASSERT_EQ(log.size(), 3u);
     const std::vector<std::string> written = Columns(log[1]);

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "lang/AppLang.h"
 #include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
 #include "link/ProgramDialogEntry.h"
@@ -68,8 +69,6 @@ struct TProgramDialog::Impl {
     std::unique_ptr<TransferTargets> readBack;
     std::unique_ptr<TransferRunner> verifier;
     bool started = false;
-    // Why the named port did not open, as the runner worded it.
-    QString portProblem;
 };
 
 TProgramDialog::Impl::Impl(const TransferContext& transfer, TProgramDialog* dialog)
@@ -127,7 +126,6 @@ TProgramDialog::TProgramDialog(const TransferContext& context, QWidget* owner)
     connect(&runner, &TransferRunner::linkStepChanged, impl_->StatusText,
             [this](int step) { impl_->StatusText->setText(StepText(step)); });
     connect(&runner, &TransferRunner::linkStepChanged, this, &TProgramDialog::OfferCancel);
-    connect(&runner, &TransferRunner::portProblem, this, [this](const QString& why) { impl_->portProblem = why; });
     connect(&runner, &TransferRunner::finished, this, &TProgramDialog::TransferFinished);
     connect(impl_->OKBtn, &QPushButton::clicked, this, [this] { done(ModalResultOk); });
     connect(impl_->CancelBtn, &QPushButton::clicked, this, &TProgramDialog::reject);
@@ -198,7 +196,6 @@ void TProgramDialog::StartReadFirst()
         impl_->StatusText->setText(handshake.isEmpty() ? impl_->readFirst.status : handshake);
     });
     connect(&reader, &TransferRunner::linkStepChanged, this, &TProgramDialog::OfferCancel);
-    connect(&reader, &TransferRunner::portProblem, this, [this](const QString& why) { impl_->portProblem = why; });
     connect(&reader, &TransferRunner::finished, this, &TProgramDialog::ReadFirstFinished);
     reader.Start(PortChoiceFor(impl_->context.Link));
 }
@@ -212,7 +209,7 @@ void TProgramDialog::ReadFirstFinished(LinkOutcome outcome)
     }
     QStringList notWritten{impl_->readFirst.notWritten};
     if (outcome != LinkOutcome::Success) {
-        notWritten << OutcomeNoticeLines(outcome, impl_->portProblem, false);
+        notWritten << NoticeText(impl_->firstReader->Ending());
         End(false, false, notWritten.join('\n'));
         return;
     }
@@ -241,7 +238,7 @@ void TProgramDialog::TransferFinished(LinkOutcome outcome)
         return;
     }
     const bool succeeded = outcome == LinkOutcome::Success;
-    End(succeeded, succeeded, NoticeText(outcome));
+    End(succeeded, succeeded, NoticeText(impl_->runner.Ending()));
 }
 
 // A normal read on the port the write found the radio on.
@@ -255,7 +252,6 @@ void TProgramDialog::StartVerify()
     TransferRunner& verifier = *impl_->verifier;
     connect(&verifier, &TransferRunner::progressChanged, impl_->ProgressBar1, &QProgressBar::setValue);
     connect(&verifier, &TransferRunner::linkStepChanged, this, &TProgramDialog::OfferCancel);
-    connect(&verifier, &TransferRunner::portProblem, this, [this](const QString& why) { impl_->portProblem = why; });
     connect(&verifier, &TransferRunner::finished, this, &TProgramDialog::VerifyFinished);
     verifier.Start(PortChoice::Named(impl_->runner.PortInUse()));
     OfferCancel();
@@ -270,14 +266,13 @@ void TProgramDialog::VerifyFinished(LinkOutcome outcome)
         return;
     }
     if (outcome != LinkOutcome::Success) {
-        End(true, false, NoticeText(outcome));
+        TransferEnding ending = impl_->verifier->Ending();
+        ending.afterWrite = true;
+        End(true, false, NoticeText(ending));
         return;
     }
     const VerifyResult result = CompareWritten(impl_->context.Image, impl_->readBack->Image);
-    if (result.Matches())
-        End(true, true, DialogText(SuccessText));
-    else
-        End(true, false, DisplayMessage(VerifyMismatchMessage(result)));
+    End(true, result.Matches(), DisplayTexts(VerifiedNoticeLines(result, AppLang().LangType())).join('\n'));
 }
 
 void TProgramDialog::End(bool transferred, bool succeeded, const QString& notice)
@@ -292,9 +287,9 @@ void TProgramDialog::End(bool transferred, bool succeeded, const QString& notice
     done(succeeded ? ModalResultOk : ModalResultCancel);
 }
 
-QString TProgramDialog::NoticeText(LinkOutcome outcome) const
+QString TProgramDialog::NoticeText(const TransferEnding& ending)
 {
-    return OutcomeNoticeLines(outcome, impl_->portProblem, impl_->runner.PartlyWritten()).join('\n');
+    return DisplayTexts(OutcomeNoticeLines(ending, AppLang().LangType())).join('\n');
 }
 
 // Cancel, Escape and closing the window all stop a started transfer where that leaves the radio

@@ -132,6 +132,7 @@ struct NoticeCase {
     RadioArgs radio;
     const char* recordPassword;
     int noticeEntry;
+    MessageId advice;  // the last line: what to do next
 };
 
 class DialogNotice : public ProgramDialogTest, public testing::WithParamInterface<NoticeCase> {};
@@ -150,14 +151,15 @@ TEST_P(DialogNotice, ShowsTheOutcomeAndLeavesTheRecordAlone)
     QObject::connect(&dialog, &TProgramDialog::transferSucceeded, [&] { refreshed = true; });
 
     const Seen seen = StartAndAnswer(dialog, Ok);
-    EXPECT_EQ(seen.notice, DialogText(c.noticeEntry));
+    EXPECT_TRUE(seen.notice.startsWith(DialogText(c.noticeEntry) + "\n")) << seen.notice.toStdString();
+    EXPECT_TRUE(seen.notice.endsWith("\n" + DisplayMessage({c.advice}))) << seen.notice.toStdString();
     EXPECT_FALSE(refreshed);
     EXPECT_TRUE(SameApartFromHandshake(objects.Settings, before));
 }
 
 const NoticeCase NoticeCases[] = {
-    {"PasswordError", {"--password", "kr27"}, "kr28", 4},
-    {"CommunicationFailure", {"--foreign-ident"}, "", 2},
+    {"PasswordError", {"--password", "kr27"}, "kr28", 4, MessageId::AdvicePassword},
+    {"CommunicationFailure", {"--foreign-ident"}, "", 2, MessageId::AdviceCheckLink},
 };
 
 INSTANTIATE_TEST_SUITE_P(Link, DialogNotice, testing::ValuesIn(NoticeCases),
@@ -183,7 +185,11 @@ TEST_F(ProgramDialogTest, FailuresSayWhyAndTheHandshakeSaysWhatItDoes)
         objects.Band = RadioBand;
         TProgramDialog dialog(objects.Context(false), nullptr);
         const Seen seen = StartAndAnswer(dialog, Ok);
-        EXPECT_EQ(seen.notice, failed + "\n" + DisplayMessage({MessageId::PartlyWritten}));
+        const QString tried = DisplayMessage({MessageId::PortsTried, {"COM3 (" + radio.LinkPath() + ")"}});
+        EXPECT_EQ(seen.notice.toStdString(), QStringList({failed, DisplayMessage({MessageId::PartlyWritten}), tried,
+                                                          DisplayMessage({MessageId::AdviceCheckLinkOnly})})
+                                                 .join('\n')
+                                                 .toStdString());
     }
     {
         PseudoTerminal pty;
@@ -374,7 +380,7 @@ TEST_P(DialogVerify, ReadsBackAndNamesTheFirstDifference)
 
     const Seen seen = StartAndAnswer(dialog, Ok);
     const QString expected = c.mismatch.empty()
-                                 ? DialogText(SuccessText)
+                                 ? DialogText(SuccessText) + "\n" + DisplayMessage({MessageId::VerifiedWrite})
                                  : DisplayMessage({MessageId::VerifyMismatch, c.mismatch});
     EXPECT_EQ(seen.notice, expected);
     EXPECT_EQ(seen.result, c.result);
