@@ -1,6 +1,3 @@
-#include <algorithm>
-
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -54,10 +51,9 @@ void TUserWarnDlg::showEvent(QShowEvent* event)
 
 void TUserWarnDlg::FitTextBox()
 {
-    const QFontMetrics metrics(WarnDlgText->font());
-    const int oneLineWidth = metrics.horizontalAdvance(WarnDlgText->text());
-    const int width = std::clamp(oneLineWidth, TextWidth, MaxTextWidth);
-    const int height = std::max(TextHeight, WarnDlgText->heightForWidth(width));
+    const QSize fitted = NoticeParts::FittedTextSize(WarnDlgText, {TextWidth, TextHeight}, MaxTextWidth);
+    const int width = fitted.width();
+    const int height = fitted.height();
     if (width == TextWidth && height == TextHeight)
         return;
 

@@ -132,6 +132,7 @@ private:
     // Shows the channel page and focuses the grid, so that an open cell editor stores its value.
     void CommitChannelEdit();
     bool ConfirmClearAllData();
+    void OfferBandOfChannels();
     void SelectLanguage(LanguageSetting setting);
     // The channel the grid's current row shows; the first one when no channel row is current.
     unsigned SelectedChannel() const;
