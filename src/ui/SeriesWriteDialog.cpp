@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -138,6 +139,9 @@ SeriesWriteDialog::SeriesWriteDialog(SeriesSource source, ChooseLogPath chooseLo
     SeriesOutcomes->setAccessibleName(Text(MessageId::SeriesOutcomeListName));
     for (QPushButton* button : {BrowseLog, SeriesStart, SeriesStop, SameRadioAgain, SeriesClose})
         button->setAutoDefault(false);
+    // As in the single transfer: Enter or Alt+S starts, and no other button takes Enter.
+    SeriesStart->setDefault(true);
+    SeriesStart->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
     BuildLayout();
     ConnectControls();
     ShowFirstIds();

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -184,6 +185,9 @@ TEST_F(SeriesWrite, EachRadioOfTheSeriesGetsTheRecordWithItsOwnIdsAndARowInTheLo
     QString firstIds;
     RunSeries([&](QWidget* dialog) {
         AskFor(dialog, 3, true);
+        auto* start = Find<QPushButton>(dialog, "SeriesStart");
+        EXPECT_TRUE(start->isDefault());
+        EXPECT_EQ(start->shortcut(), QKeySequence(Qt::ALT | Qt::Key_S));
         firstIds = Find<QLabel>(dialog, "FirstIds")->text();
         QTest::mouseClick(Find<QPushButton>(dialog, "BrowseLog"), Qt::LeftButton);
     });
