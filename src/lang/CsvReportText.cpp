@@ -1,5 +1,6 @@
 #include "lang/CsvReportText.h"
 
+#include <algorithm>
 #include <iterator>
 #include <string>
 
@@ -36,6 +37,16 @@ std::vector<std::string> CsvImportReportLines(const ChannelCsvImport& outcome, T
             {RowNoteMessages[size_t(note.issue)], {std::to_string(note.line), PrintableText(note.detail)}}, language));
     if (outcome.notesLeftOut > 0)
         lines.push_back(MessageUtf8({MessageId::CsvNotesLeftOut, {std::to_string(outcome.notesLeftOut)}}, language));
+    return lines;
+}
+
+std::vector<std::string> CsvImportBandLines(const ChannelCsvImport& outcome, const std::string& band,
+                                            TTeskFuncs::TLangType language)
+{
+    std::vector<std::string> lines{MessageUtf8({MessageId::CsvBandUsed, {band}}, language)};
+    const auto outsideBand = [](const CsvRowNote& note) { return note.issue == CsvRowIssue::OutsideBand; };
+    if (std::any_of(outcome.notes.begin(), outcome.notes.end(), outsideBand))
+        lines.push_back(MessageUtf8({MessageId::CsvOutsideBandHint}, language));
     return lines;
 }
 

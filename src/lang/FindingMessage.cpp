@@ -23,8 +23,8 @@ MessageId ProblemMessage(RecordProblem problem)
 
 std::string EnglishFinding(const RecordFinding& finding)
 {
-    const std::string where = finding.channel ? "channel " + std::to_string(finding.channel) + " " : "";
-    return where + finding.field + " = " + finding.value + ": " + EnglishMessage({ProblemMessage(finding.problem)});
+    return FindingPlace(finding, TTeskFuncs::LangEnglish) + " = " + finding.value + ": " +
+           EnglishMessage({ProblemMessage(finding.problem)});
 }
 
 FindingTexts FindingUtf8(const RecordFinding& finding, TTeskFuncs::TLangType language)

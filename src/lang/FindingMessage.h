@@ -9,7 +9,7 @@
 // What is wrong with a value the radio cannot take, as the check list and the command line word it.
 MessageId ProblemMessage(RecordProblem problem);
 
-// "channel 3 RxFreq = 770.00000: outside the band", in English.
+// "Channel 3, receive frequency = 770.00000: outside the band", in English.
 std::string EnglishFinding(const RecordFinding& finding);
 
 // A finding as the check list shows it, UTF-8 in `language`: where (as FindingPlace names it), the

@@ -1,6 +1,5 @@
 #include "lang/FindingPlace.h"
 
-#include "lang/ChannelTexts.h"
 #include "lang/OptionTexts.h"
 #include "lang/Utf8Text.h"
 
@@ -8,20 +7,20 @@ using TTeskFuncs::TLangType;
 
 namespace {
 
-struct ColumnLabel {
+struct ChannelFieldName {
     const char* field;
-    ChannelColumn column;
+    MessageId name;
 };
 
-// A channel's values are named by their columns in the grid.
-constexpr ColumnLabel ChannelLabels[] = {
-    {"RxFreq", ColRxFreq},
-    {"TxFreq", ColTxFreq},
-    {"DecType/DecCode", ColDecodeTone},
-    {"EncType/EncCode", ColEncodeTone},
-    {"Power", ColPower},
-    {"BusyLock", ColBusyLock},
-    {"ChSquelchMode", ColSquelchMode},
+// A channel's values in words, not by the grid's abbreviated column titles.
+constexpr ChannelFieldName ChannelFieldNames[] = {
+    {"RxFreq", MessageId::FieldReceiveFrequency},
+    {"TxFreq", MessageId::FieldTransmitFrequency},
+    {"DecType/DecCode", MessageId::FieldReceiveTone},
+    {"EncType/EncCode", MessageId::FieldTransmitTone},
+    {"Power", MessageId::FieldPower},
+    {"BusyLock", MessageId::FieldBusyLock},
+    {"ChSquelchMode", MessageId::FieldSquelchMode},
 };
 
 template <typename Label, size_t N>
@@ -35,8 +34,8 @@ const Label* Find(const Label (&labels)[N], const std::string& field)
 
 std::string FieldLabel(const std::string& field, TLangType language)
 {
-    if (const ColumnLabel* label = Find(ChannelLabels, field))
-        return ChannelColumnTitle(label->column, language);
+    if (const ChannelFieldName* name = Find(ChannelFieldNames, field))
+        return MessageUtf8({name->name}, language);
     // The options by the captions of their controls; a code's length by its code's caption.
     if (const OptionField* option = FindOptionField(field))
         return TextUtf8(FieldCaption(*option, language), language);
@@ -52,12 +51,10 @@ std::string FindingPlace(const RecordFinding& finding, TLangType language)
 {
     if (finding.problem == RecordProblem::WrongSize)
         return MessageUtf8({MessageId::FileSizeField}, language);
-    // An entry's number is in the address book's code column.
     if (finding.entry != 0)
-        return MessageUtf8({MessageId::AddressBookName}, language) + " " + std::to_string(finding.entry) + " " +
-               EntryUtf8(TextEntry::DtmfCode, language);
+        return MessageUtf8({MessageId::AddressBookCodePlace, {std::to_string(finding.entry)}}, language);
     const std::string label = FieldLabel(finding.field, language);
     if (finding.channel == 0)
         return label;
-    return MessageUtf8({MessageId::ChannelNumber, {std::to_string(finding.channel)}}, language) + " " + label;
+    return MessageUtf8({MessageId::ChannelFieldPlace, {std::to_string(finding.channel), label}}, language);
 }

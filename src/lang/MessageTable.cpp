@@ -72,7 +72,7 @@ constexpr TextPair MessageTexts[] = {
     {"校验失败：电台从地址 %1 起与写入的数据不同，共有 %2 个字节不同。",
      "Verify failed: the radio differs from what was written first at address %1, in %2 bytes."},
     {"写入后校验", "Verify after writing"},
-    {"打开备份...", "Open backup..."},
+    {"打开备份(&B)...", "Open &backup..."},
     {"保存通信记录...", "Save transfer log..."},
     {"无法备份：%1", "Could not back up: %1"},
     {"快速连接", "Fast link"},
@@ -98,10 +98,10 @@ constexpr TextPair MessageTexts[] = {
     {"未读取设置文件（%1），使用默认设置。", "The settings file was not read (%1); the default settings are used."},
     // The Edit menu.
     {"撤销(&U)", "&Undo"},
-    {"重做(&R)", "&Redo"},
+    {"重做(&E)", "R&edo"},
     {"剪切(&T)", "Cu&t"},
     {"拷贝(&C)", "&Copy"},
-    {"粘贴(&P)", "&Paste"},
+    {"粘贴(&A)", "P&aste"},
     {"清除(&D)", "&Delete"},
     {"插入空行(&I)", "&Insert empty row"},
     {"上移(&M)", "&Move up"},
@@ -258,6 +258,69 @@ constexpr TextPair MessageTexts[] = {
      "macOS, Linux). Files can still be opened, edited and saved here."},
     // anchor: desktop-keys
     // anchor: desktop-guidance
+    // Menu captions with accelerators.
+    {"导入信道（CSV）(&I)...", "&Import channels (CSV)..."},
+    {"导出信道（CSV）(&X)...", "E&xport channels (CSV)..."},
+    {"打印信道表(&P)...", "&Print channel sheet..."},
+    {"导出信道表（PDF）(&D)...", "Export channel sheet (P&DF)..."},
+    {"写入多部电台(&S)...", "Write to &several radios..."},
+    {"频段(&B)", "Frequency &Band"},
+    {"保存通信记录(&L)...", "Save transfer &log..."},
+    {"入门(&G)", "&Getting started"},
+    // Getting started.
+    {"入门", "Getting started"},
+    {"1. 连接写频线：将写频线插入电脑和对讲机，然后打开对讲机。",
+     "1. Connect the cable: plug the programming cable into the computer and into the radio, then switch the radio "
+     "on."},
+    {"2. 选择端口：在“通讯端口”中勾选“自动查找通讯口”，程序会逐个尝试所有串口；或取消勾选，选择写频线所在的 COM 号。"
+     "每个 COM 号旁边显示它对应的设备和转换器名称。",
+     "2. Choose the port: under Communication Port, tick \"Auto search COM port\" to let the program try every serial "
+     "port, or untick it and choose the cable's COM number. Beside each number stand the device and the adapter "
+     "behind it."},
+    {"3. 读频：选择“编辑 > 读频”（F5），在打开的窗口中按“开始”（或回车键）。对讲机中的信道和设置即显示在程序中。",
+     "3. Read: choose Edit > Read from radio (F5) and press Start (or Enter) in the window that opens. The radio's "
+     "channels and settings then show in the program."},
+    {"4. 写频：编辑信道后选择“编辑 > 写频”（F6），按“开始”。勾选“写入后校验”，程序会读回电台并与写入的数据比较。",
+     "4. Write: edit the channels, choose Edit > Write to radio (F6) and press Start. Tick \"Verify after writing\" to "
+     "have the radio read back and compared with what was written."},
+    {"5. 备份：每次读频和写频的数据都会自动备份，可用“文件 > 打开备份”找回。自己的数据请用“文件 > 保存”保存。",
+     "5. Backups: every read and every write is backed up by itself; File > Open backup brings one back. Keep your "
+     "own data with File > Save."},
+    // What to do next after a transfer.
+    {"尝试的端口：%1", "Port(s) tried: %1"},
+    {"请检查写频线已插好、对讲机已开机并处于编程状态，然后重试。对讲机中的数据没有改变。",
+     "Check that the cable is plugged in and the radio is switched on and in programming mode, then try again. "
+     "Nothing was changed in the radio."},
+    {"请检查写频线已插好、对讲机已开机并处于编程状态，然后重试。",
+     "Check that the cable is plugged in and the radio is switched on and in programming mode, then try again."},
+    {"没有找到串口：请将写频线插入电脑，然后重试。对讲机中的数据没有改变。",
+     "No serial port was found: plug the cable into the computer, then try again. Nothing was changed in the radio."},
+    {"请在“编辑 > 密码”中输入对讲机的密码，然后重试。对讲机中的数据没有改变。",
+     "Enter the radio's password under Edit > Password, then try again. Nothing was changed in the radio."},
+    {"已校验：对讲机中的数据与写入的一致。", "Verified: the radio holds what was written."},
+    // The band change and the band a file's channels lie in.
+    {"信道是为一个频段输入的，不适用于另一个频段，因此切换频段会从空白数据重新开始。如需保留数据，请先保存。",
+     "Channels entered for one band do not fit another, so a band change starts from empty data. Save first to keep "
+     "them."},
+    {"此文件的信道都不在当前频段（%1）内，而在%2内。切换到该频段吗？数据保持不变。",
+     "The channels of this file all lie outside the selected band (%1), in %2. Switch to that band? The data stay as "
+     "they are."},
+    {"切换频段", "Switch band"},
+    {"保持当前频段", "Keep the band"},
+    // The band of a channel table import.
+    {"使用的频段：%1", "Band used: %1"},
+    {"不在此频段内的行未导入：请先在“编辑 > 频段”中选择它们的频段，再导入。",
+     "Rows outside this band were left out: choose their band under Edit > Frequency Band, then import again."},
+    // Names in the list of values the radio cannot take.
+    {"信道 %1，%2", "Channel %1, %2"},
+    {"通讯录第 %1 项，编码", "Address book entry %1, code"},
+    {"接收频率", "receive frequency"},
+    {"发射频率", "transmit frequency"},
+    {"接收亚音频", "receive tone"},
+    {"发射亚音频", "transmit tone"},
+    {"发射功率", "transmit power"},
+    {"遇忙禁发", "busy lock"},
+    {"静噪模式", "squelch mode"},
     // Names for screen readers.
     {"通讯录", "Address book"},
     {"传输状态", "Transfer status"},

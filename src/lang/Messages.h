@@ -249,6 +249,47 @@ enum class MessageId : int {
     NoSerialInBrowser,
     // anchor: desktop-keys
     // anchor: desktop-guidance
+    // Menu captions with their accelerators, where the plain text is also a dialog's title:
+    MenuImportCsv,
+    MenuExportCsv,
+    MenuPrintSheet,
+    MenuExportSheetPdf,
+    MenuWriteSeveral,
+    MenuFrequencyBand,
+    MenuSaveTransferLog,
+    MenuGettingStarted,
+    // Help, Getting started: its title and one paragraph per step:
+    GettingStarted,
+    GuideCable,
+    GuidePort,
+    GuideRead,
+    GuideWrite,
+    GuideBackups,
+    // What to do next, the line a transfer's failure notice ends with, and a verified write:
+    PortsTried,  // %1 the ports, each with its device
+    AdviceCheckLink,
+    AdviceCheckLinkOnly,
+    AdviceNoPortFound,
+    AdvicePassword,
+    VerifiedWrite,
+    // Why a band change clears the data, and the offer of the band a file's channels lie in:
+    BandChangeClearsWhy,
+    BandOfChannelsQuestion,  // %1 the selected band, %2 the band that holds the channels
+    SwitchBand,
+    KeepBand,
+    // The band a channel table import used, and where to choose another:
+    CsvBandUsed,  // %1 the band
+    CsvOutsideBandHint,
+    // A channel's values and an address-book code in the list of values the radio cannot take:
+    ChannelFieldPlace,     // %1 channel, %2 the value's name
+    AddressBookCodePlace,  // %1 entry
+    FieldReceiveFrequency,
+    FieldTransmitFrequency,
+    FieldReceiveTone,
+    FieldTransmitTone,
+    FieldPower,
+    FieldBusyLock,
+    FieldSquelchMode,
     // Names screen readers give controls the window shows no caption for:
     AddressBookName,
     TransferStatusName,

@@ -1,10 +1,13 @@
 #include "link/TransferRunner.h"
 
+#include <algorithm>
+
 #include <QTimer>
 
-#include "lang/DisplayMessage.h"
+#include "lang/Utf8Text.h"
 #include "link/PortOpening.h"
 #include "link/engine/PasswordFrame.h"
+#include "ports/SerialPortInfo.h"
 
 namespace {
 
@@ -31,7 +34,7 @@ const char* OutcomeWords(LinkOutcome outcome)
     case LinkOutcome::Closed:
         return "outcome: stopped at the band question";
     case LinkOutcome::Stopped:
-        return "outcome: stopped before a radio answered";
+        return "outcome: stopped";
     default:
         return "outcome: communication failure";
     }
@@ -82,6 +85,7 @@ void TransferRunner::Start(const PortChoice& choice)
     clock_.start();
     trace_.Clear();
     autoSearch_ = choice.AutoSearch;
+    requestedPort_ = choice.PortName;
     candidates_ = choice.Candidates;
     const bool opened = autoSearch_ ? OpenFirstCandidate() : OpenNamedPort(choice.PortName);
     if (opened) {
@@ -100,8 +104,10 @@ bool TransferRunner::OpenNamedPort(const std::string& portName)
 {
     const PortOpenResult result = ComInit(link_, portName, ports_);
     PortOpened(portName, result.ok);
-    if (!result.ok)
-        emit portProblem(DisplayMessage(result.problem));
+    if (!result.ok) {
+        portProblem_ = MessageUtf8(result.problem, AppLang().LangType());
+        emit portProblem(QString::fromStdString(portProblem_));
+    }
     return result.ok;
 }
 
@@ -232,6 +238,44 @@ bool TransferRunner::StopBeforeRadio()
     const LinkActions actions = engine_.StopBeforeRadio();
     Execute(actions);
     return actions.outcome == LinkOutcome::Stopped;
+}
+
+// The ports as the user knows them: the COM name with the device it stands for.
+TransferEnding TransferRunner::Ending() const
+{
+    TransferEnding ending{outcome_, partlyWritten_, false, portProblem_, {}, false};
+    std::vector<std::string> names;
+    if (!autoSearch_) {
+        names.push_back(requestedPort_);
+    } else {
+        ending.noPortFound = candidates_.Numbers.empty();
+        const size_t tried = std::min(candidates_.PortIndex + 1, candidates_.Numbers.size());
+        for (size_t i = 0; i < tried; ++i)
+            names.push_back(ComPortName(candidates_.Numbers[i]));
+    }
+    const std::vector<std::string> paths = TeskComm32::DevicePathsOf(names, ports_);
+    for (size_t i = 0; i < names.size(); ++i) {
+        const bool pathSaysMore = !paths[i].empty() && paths[i] != names[i];
+        ending.portsTried.push_back(pathSaysMore ? names[i] + " (" + paths[i] + ")" : names[i]);
+    }
+    return ending;
+}
+
+bool TransferRunner::Cancel()
+{
+    if (!CanCancel())
+        return false;
+    Note("stopped by the user");
+    if (protocolStarted_)
+        Execute(engine_.Cancel());
+    else
+        Finish(LinkOutcome::Stopped);
+    return true;
+}
+
+bool TransferRunner::CanCancel() const
+{
+    return outcome_ == LinkOutcome::Running && (!protocolStarted_ || engine_.CanCancel());
 }
 
 void TransferRunner::Finish(LinkOutcome outcome)

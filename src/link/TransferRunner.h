@@ -9,6 +9,7 @@
 #include "files/BackupStore.h"
 #include "link/PortChoice.h"
 #include "link/SerialLink.h"
+#include "link/TransferNotice.h"
 #include "link/engine/LinkEngine.h"
 #include "link/engine/TransferContext.h"
 #include "link/engine/TransferTrace.h"
@@ -44,6 +45,10 @@ public:
     // transfer stops when it lets the radio it waits past go again, and a radio it takes is served
     // to the end.
     bool StopBeforeRadio();
+    // The user's stop (see LinkEngine::Cancel); also before the protocol has started, while the
+    // port settles or waits out its time-out. True when the transfer ended.
+    bool Cancel();
+    bool CanCancel() const;
     // A transfer waiting past the radio just written takes it after all.
     void AcceptSameRadio() { engine_.AcceptSameRadio(); }
     // After a successful transfer and its notice: puts what was read into the record.
@@ -55,6 +60,9 @@ public:
     const TransferTrace& Trace() const { return trace_; }
     // The port the transfer ran on (the one the search found), for a read that follows.
     const std::string& PortInUse() const { return portInUse_; }
+    // What the ending notice tells beside the outcome: why the named port did not open, which
+    // ports were tried, whether the radio may hold part of a write.
+    TransferEnding Ending() const;
     // What the write's backup kept, or why it failed; ok and without a path while none was made.
     const BackupResult& WriteBackup() const { return writeBackup_; }
 
@@ -104,7 +112,9 @@ private:
     LinkOutcome outcome_ = LinkOutcome::Running;
     int linkStep_ = -1;
     bool partlyWritten_ = false;
+    std::string requestedPort_;  // without the search
     std::string portInUse_;
+    std::string portProblem_;  // UTF-8, in the interface language
     TransferTrace trace_;
     QElapsedTimer clock_;
 };

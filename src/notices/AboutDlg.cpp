@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "notices/FocusReturn.h"
 #include "notices/NoticeParts.h"
 #include "notices/WarnDialogs.h"
 
@@ -33,4 +34,5 @@ TAboutDlg::TAboutDlg(QWidget* owner) : QDialog(owner)
     OKBtn->setDefault(true);
     CancelBtn = MakeAnswerButton(this, "CancelBtn", buttonPlace, Rejected);
     CancelBtn->hide();
+    ReturnFocusWhenClosed(*this);
 }

@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "notices/FocusReturn.h"
 #include "notices/NoticeParts.h"
 #include "notices/WarnDialogs.h"
 
@@ -13,6 +14,7 @@ constexpr int TextPoints = 12;
 constexpr int ButtonTop = 70;
 constexpr int OkLeft = 50;
 constexpr int CancelLeft = 156;
+constexpr int MaxTextWidth = 480;
 
 }
 
@@ -27,4 +29,18 @@ TMyWarnDlg_2::TMyWarnDlg_2(QWidget* owner) : QDialog(owner)
     OKBtn = MakeAnswerButton(this, "OKBtn", {OkLeft, ButtonTop}, Accepted);
     OKBtn->setDefault(true);
     CancelBtn = MakeAnswerButton(this, "CancelBtn", {CancelLeft, ButtonTop}, Rejected);
+    ReturnFocusWhenClosed(*this);
+}
+
+// A question that says why needs more than the two lines of the text box: the dialog grows, and
+// the buttons move with its middle and its bottom.
+void TMyWarnDlg_2::showEvent(QShowEvent* event)
+{
+    const QSize fitted = NoticeParts::FittedTextSize(Label1, TextRect.size(), MaxTextWidth);
+    const QSize growth = fitted - TextRect.size();
+    Label1->setGeometry({TextRect.topLeft(), fitted});
+    setFixedSize(QSize(DialogWidth, DialogHeight) + growth);
+    OKBtn->move(OkLeft + growth.width() / 2, ButtonTop + growth.height());
+    CancelBtn->move(CancelLeft + growth.width() / 2, ButtonTop + growth.height());
+    QDialog::showEvent(event);
 }

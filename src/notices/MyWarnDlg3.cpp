@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "notices/FocusReturn.h"
 #include "notices/NoticeParts.h"
 #include "notices/WarnDialogs.h"
 
@@ -29,4 +30,5 @@ TMyWarnDlg_3::TMyWarnDlg_3(QWidget* owner) : QDialog(owner)
     OKBtn->setDefault(true);
     NoBtn = MakeAnswerButton(this, "NoBtn", {NoLeft, ButtonTop}, ModalResultNo);
     CancelBtn = MakeAnswerButton(this, "CancelBtn", {CancelLeft, ButtonTop}, Rejected);
+    ReturnFocusWhenClosed(*this);
 }

@@ -1,6 +1,9 @@
 #include "notices/NoticeParts.h"
 
+#include <algorithm>
+
 #include <QDialog>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -32,6 +35,13 @@ QLabel* MakeCentredLabel(QWidget* parent, const char* name, QRect geometry)
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
     return label;
+}
+
+QSize FittedTextSize(const QLabel* label, QSize least, int widest)
+{
+    const int oneLineWidth = QFontMetrics(label->font()).horizontalAdvance(label->text());
+    const int width = std::clamp(oneLineWidth, least.width(), std::max(least.width(), widest));
+    return {width, std::max(least.height(), label->heightForWidth(width))};
 }
 
 void SetPointSize(QLabel* label, int points)

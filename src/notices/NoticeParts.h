@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 class QDialog;
 class QLabel;
@@ -25,5 +26,9 @@ QPushButton* MakeAnswerButton(QDialog* dialog, const char* name, QPoint topLeft,
 QLabel* MakeCentredLabel(QWidget* parent, const char* name, QRect geometry);
 
 void SetPointSize(QLabel* label, int points);
+
+// The size a label needs to show its whole text: at least `least`, as wide as one line of the text
+// up to `widest`, then as high as the wrapped text.
+QSize FittedTextSize(const QLabel* label, QSize least, int widest);
 
 }

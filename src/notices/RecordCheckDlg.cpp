@@ -11,6 +11,7 @@
 #include "lang/DisplayMessage.h"
 #include "lang/FindingMessage.h"
 #include "lang/TextTable.h"
+#include "notices/FocusReturn.h"
 
 namespace {
 
@@ -82,6 +83,7 @@ TRecordCheckDlg::TRecordCheckDlg(const std::vector<RecordFinding>& findings, Pur
     layout->addWidget(CheckText);
     layout->addWidget(FindingList);
     layout->addWidget(buttons);
+    ReturnFocusWhenClosed(*this);
 }
 
 bool ConfirmWriteDespite(QWidget* parent, const std::vector<RecordFinding>& findings)

@@ -1,10 +1,8 @@
-#include <algorithm>
-
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
 #include "lang/TextTable.h"
+#include "notices/FocusReturn.h"
 #include "notices/NoticeParts.h"
 #include "notices/WarnDialogs.h"
 
@@ -42,6 +40,7 @@ TUserWarnDlg::TUserWarnDlg(QWidget* owner) : QDialog(owner)
     OKBtn->setDefault(true);
     CancelBtn = MakeAnswerButton(this, "CancelBtn", buttonPlace, Rejected);
     CancelBtn->hide();
+    ReturnFocusWhenClosed(*this);
 }
 
 void TUserWarnDlg::showEvent(QShowEvent* event)
@@ -52,10 +51,9 @@ void TUserWarnDlg::showEvent(QShowEvent* event)
 
 void TUserWarnDlg::FitTextBox()
 {
-    const QFontMetrics metrics(WarnDlgText->font());
-    const int oneLineWidth = metrics.horizontalAdvance(WarnDlgText->text());
-    const int width = std::clamp(oneLineWidth, TextWidth, MaxTextWidth);
-    const int height = std::max(TextHeight, WarnDlgText->heightForWidth(width));
+    const QSize fitted = NoticeParts::FittedTextSize(WarnDlgText, {TextWidth, TextHeight}, MaxTextWidth);
+    const int width = fitted.width();
+    const int height = fitted.height();
     if (width == TextWidth && height == TextHeight)
         return;
 

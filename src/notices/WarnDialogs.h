@@ -25,7 +25,8 @@ private:
     void FitTextBox();
 };
 
-// Two-button confirmation; the caller sets the text and both captions.
+// Two-button confirmation; the caller sets the text and both captions. Like the notice, it grows
+// when shown with a text too long for its text box.
 class TMyWarnDlg_2 : public QDialog {
     Q_OBJECT
 public:
@@ -33,6 +34,9 @@ public:
     QLabel* Label1;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };
 
 // Three-button question (Yes / No / Cancel); exec() returns ModalResultNo for No.

@@ -84,6 +84,18 @@ std::vector<std::string> DevicePathsOf(const std::vector<std::string>& portNames
     return paths;
 }
 
+// A pinned path may be a link (by-id, by-path); the adapter is found under the tty it leads to.
+std::vector<PortDetails> PortDetailsOf(const std::vector<std::string>& portNames, const PortLookup& lookup)
+{
+    std::vector<PortDetails> details;
+    for (std::string& path : DevicePathsOf(portNames, lookup)) {
+        const std::string tty = path.empty() ? path : fs::path(ResolvedDevice(path)).filename().string();
+        std::string adapter = tty.empty() ? tty : AdapterName(lookup.DeviceTree.SysClassTty, tty);
+        details.push_back({std::move(path), std::move(adapter)});
+    }
+    return details;
+}
+
 }
 
 #endif

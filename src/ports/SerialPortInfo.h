@@ -37,4 +37,13 @@ std::string DevicePathOf(const std::string& portName, const PortLookup& lookup);
 // takes the same time per port however long it is.
 std::vector<std::string> DevicePathsOf(const std::vector<std::string>& portNames, const PortLookup& lookup);
 
+// What a port is, for the person choosing it: the device it stands for and, where the system
+// knows it, the adapter's name (see AdapterName); both empty for a number the machine lacks.
+struct PortDetails {
+    std::string Path;
+    std::string Adapter;
+};
+
+std::vector<PortDetails> PortDetailsOf(const std::vector<std::string>& portNames, const PortLookup& lookup);
+
 }

@@ -59,6 +59,42 @@ std::vector<std::string> FamilyMembers(const std::vector<std::string>& names, co
     return ordered;
 }
 
+// A USB serial port's tty hangs under the port (ttyUSB), which hangs under the interface, which
+// hangs under the USB device that holds the strings; a CDC cable's tty under the interface.
+constexpr int LevelsUpToUsbDevice = 3;
+
+std::string FirstLine(const fs::path& file)
+{
+    std::ifstream in(file);
+    std::string line;
+    std::getline(in, line);
+    return line;
+}
+
+std::string Joined(const std::string& first, const std::string& second)
+{
+    if (first.empty() || second.compare(0, first.size(), first) == 0)
+        return second;
+    return second.empty() ? first : first + " " + second;
+}
+
+}
+
+std::string AdapterName(const std::string& sysClassTty, const std::string& ttyName)
+{
+    std::error_code error;
+    const fs::path device = fs::canonical(fs::path(sysClassTty) / ttyName / "device", error);
+    if (error)
+        return std::string();
+    const fs::path driver = fs::read_symlink(device / "driver", error);
+    const std::string served = error ? std::string() : " (" + driver.filename().string() + ")";
+    fs::path level = device;
+    for (int up = 0; up <= LevelsUpToUsbDevice && level.has_relative_path(); ++up, level = level.parent_path()) {
+        const std::string name = Joined(FirstLine(level / "manufacturer"), FirstLine(level / "product"));
+        if (!name.empty())
+            return name + served;
+    }
+    return std::string();
 }
 
 std::optional<std::vector<std::string>> SerialTtyNames(const std::string& sysClassTty)

@@ -15,4 +15,10 @@ namespace TeskComm32 {
 // other than the serial8250 placeholder claims it.
 std::optional<std::vector<std::string>> SerialTtyNames(const std::string& sysClassTty);
 
+// What the adapter behind a tty calls itself, for a person choosing a port: the USB device's
+// manufacturer and product strings, with the kernel driver that serves it ("Prolific Technology
+// Inc. USB-Serial Controller (pl2303)"). Empty for a tty that no USB device stands behind, such
+// as an on-board UART, and when sysfs cannot be read.
+std::string AdapterName(const std::string& sysClassTty, const std::string& ttyName);
+
 }

@@ -62,6 +62,15 @@ std::vector<std::string> DevicePathsOf(const std::vector<std::string>& portNames
     return paths;
 }
 
+// The registry names a port's driver object, not the adapter; only the device is told.
+std::vector<PortDetails> PortDetailsOf(const std::vector<std::string>& portNames, const PortLookup& lookup)
+{
+    std::vector<PortDetails> details;
+    for (std::string& path : DevicePathsOf(portNames, lookup))
+        details.push_back({std::move(path), std::string()});
+    return details;
+}
+
 }
 
 #endif

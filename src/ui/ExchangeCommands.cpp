@@ -11,6 +11,7 @@
 #include "lang/CsvReportText.h"
 #include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
+#include "lang/TextTable.h"
 #include "notices/Notices.h"
 #include "sheet/SheetDocument.h"
 #include "ui/ChannelInfoPage.h"
@@ -62,7 +63,10 @@ void TForm1::MenuFile_ImportCsvClick()
     }
     FullRefresh();
     history_->EndStep();
-    ImportReportDialog(outcome, this).exec();
+    ImportReportDialog report(outcome, this);
+    const std::string band = BandCaption(config_, band_).toStdString();
+    report.AddSummaryLines(DisplayTexts(CsvImportBandLines(outcome, band, AppLang().LangType())));
+    report.exec();
 }
 
 void TForm1::MenuFile_ExportCsvClick()

@@ -96,15 +96,18 @@ FileResult TForm1::LoadDataFile(const QString& path)
     return opened;
 }
 
-// A file the radio could not take as it stands still opens; the list says what to mend.
+// A file the radio could not take as it stands still opens; the list says what to mend, in the
+// band the user chose for it.
 bool TForm1::OpenDataFile(const QString& path)
 {
     const FileResult opened = LoadDataFile(path);
-    if (!opened.ok)
+    if (!opened.ok) {
         ShowNotice(this, DisplayMessage(FileMessage(opened)));
-    else
-        ShowFileFindings(this, CheckChannelFile(LocalPath(path), record_, band_));
-    return opened.ok;
+        return false;
+    }
+    OfferBandOfChannels();
+    ShowFileFindings(this, CheckChannelFile(LocalPath(path), record_, band_));
+    return true;
 }
 
 TForm1::SaveOutcome TForm1::MenuFile_SaveClick()

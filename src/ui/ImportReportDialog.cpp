@@ -43,3 +43,9 @@ ImportReportDialog::ImportReportDialog(const ChannelCsvImport& outcome, QWidget*
     layout->addWidget(Notes);
     layout->addWidget(OKBtn, 0, Qt::AlignHCenter);
 }
+
+void ImportReportDialog::AddSummaryLines(const QStringList& lines)
+{
+    Summary->setText((QStringList{Summary->text()} + lines).join('\n'));
+    Summary->setAccessibleName(Summary->text());
+}

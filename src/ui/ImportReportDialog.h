@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
 #include "files/ChannelCsvReport.h"
 
@@ -14,6 +15,8 @@ class ImportReportDialog : public QDialog {
     Q_OBJECT
 public:
     ImportReportDialog(const ChannelCsvImport& outcome, QWidget* owner);
+    // Lines that follow the count, such as the band the import used.
+    void AddSummaryLines(const QStringList& lines);
 
     QLabel* Summary;
     QPlainTextEdit* Notes;

@@ -9,6 +9,7 @@
 #include "lang/BandMenuText.h"
 #include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
+#include "lang/Utf8Text.h"
 
 namespace {
 
@@ -110,15 +111,20 @@ void BuildLanguageMenu(QMenuBar* bar, MainMenu& m)
 {
     m.MenuLanguage = AddMenu(bar, "MenuLanguage");
     m.MenuLanguage_Chs = AddCheckableItem(m.MenuLanguage, "MenuLanguage_Chs");
+    m.MenuLanguage_Cht = AddCheckableItem(m.MenuLanguage, "MenuLanguage_Cht");
     m.MenuLanguage_En = AddCheckableItem(m.MenuLanguage, "MenuLanguage_En");
 }
 
 void Caption(QMenu* menu, TextEntry entry) { menu->setTitle(Tr(entry)); }
 void Caption(QAction* item, TextEntry entry) { item->setText(Tr(entry)); }
 void Caption(QAction* item, MessageId text) { item->setText(DisplayMessage({text})); }
+void Caption(QMenu* menu, MessageId text) { menu->setTitle(DisplayMessage({text})); }
 
-// These items open a dialog, and say so.
-void DialogCaption(QAction* item, MessageId text) { item->setText(DisplayMessage({text}) + QStringLiteral("...")); }
+// The caption `entry` has in `language`, whatever language the window speaks.
+void CaptionIn(QAction* item, TextEntry entry, TTeskFuncs::TLangType language)
+{
+    item->setText(QString::fromStdString(EntryUtf8(entry, language)));
+}
 
 }
 
@@ -133,6 +139,7 @@ MainMenu BuildMainMenu(QMenuBar* bar)
     BuildLanguageMenu(bar, m);
     m.MenuAdjustment = AddBarItem(bar, "MenuAdjustment");
     m.MenuHelp = AddMenu(bar, "MenuHelp");
+    m.MenuGettingStarted = AddItem(m.MenuHelp, "MenuGettingStarted");
     m.MenuSaveTransferLog = AddItem(m.MenuHelp, "MenuSaveTransferLog");
     m.MenuSaveTransferLog->setEnabled(false);
     m.MenuAbout = AddItem(m.MenuHelp, "MenuAbout");
@@ -146,10 +153,10 @@ void CaptionMainMenu(const MainMenu& m)
     Caption(m.MenuFile_Open, TextEntry::OpenMenu);
     Caption(m.MenuFile_OpenBackup, MessageId::OpenBackup);
     Caption(m.MenuFile_Save, TextEntry::SaveMenu);
-    DialogCaption(m.MenuFile_ImportCsv, MessageId::ImportCsv);
-    DialogCaption(m.MenuFile_ExportCsv, MessageId::ExportCsv);
-    DialogCaption(m.MenuFile_PrintSheet, MessageId::PrintSheet);
-    DialogCaption(m.MenuFile_ExportSheetPdf, MessageId::ExportSheetPdf);
+    Caption(m.MenuFile_ImportCsv, MessageId::MenuImportCsv);
+    Caption(m.MenuFile_ExportCsv, MessageId::MenuExportCsv);
+    Caption(m.MenuFile_PrintSheet, MessageId::MenuPrintSheet);
+    Caption(m.MenuFile_ExportSheetPdf, MessageId::MenuExportSheetPdf);
     Caption(m.MenuFile_Exit, TextEntry::ExitMenu);
     Caption(m.MenuEdit, TextEntry::EditMenu);
     Caption(m.MenuEdit_Undo, MessageId::EditUndo);
@@ -163,14 +170,17 @@ void CaptionMainMenu(const MainMenu& m)
     Caption(m.MenuEdit_Rows.MoveDown, MessageId::EditMoveDown);
     Caption(m.MenuEdit_Read, TextEntry::ReadFromRadioMenu);
     Caption(m.MenuEdit_Write, TextEntry::WriteToRadioMenu);
-    Caption(m.MenuEdit_WriteSeveral, MessageId::WriteSeveralRadios);
+    Caption(m.MenuEdit_WriteSeveral, MessageId::MenuWriteSeveral);
     Caption(m.MenuEdit_Password, TextEntry::PasswordMenu);
+    Caption(m.MenuEdit_Band, MessageId::MenuFrequencyBand);
     Caption(m.MenuPort, TextEntry::CommunicationPortMenu);
     Caption(m.MenuLanguage, TextEntry::LanguageMenu);
-    Caption(m.MenuLanguage_Chs, TextEntry::ChineseSimplifiedMenu);
-    Caption(m.MenuLanguage_En, TextEntry::EnglishMenu);
+    CaptionIn(m.MenuLanguage_Chs, TextEntry::ChineseSimplifiedMenu, TTeskFuncs::LangSimplifiedChinese);
+    CaptionIn(m.MenuLanguage_Cht, TextEntry::ChineseTraditionalMenu, TTeskFuncs::LangTraditionalChinese);
+    CaptionIn(m.MenuLanguage_En, TextEntry::EnglishMenu, TTeskFuncs::LangEnglish);
     Caption(m.MenuHelp, TextEntry::HelpMenu);
-    Caption(m.MenuSaveTransferLog, MessageId::SaveTransferLog);
+    Caption(m.MenuGettingStarted, MessageId::MenuGettingStarted);
+    Caption(m.MenuSaveTransferLog, MessageId::MenuSaveTransferLog);
     Caption(m.MenuAbout, TextEntry::AboutMenu);
     Caption(m.MenuAdjustment, TextEntry::AdjustmentMenu);
 }
@@ -179,12 +189,19 @@ void TickLanguage(const MainMenu& m, LanguageSetting languageSetting)
 {
     m.MenuLanguage_En->setChecked(languageSetting == LanguageSetting::English);
     m.MenuLanguage_Chs->setChecked(languageSetting == LanguageSetting::SimplifiedChinese);
+    m.MenuLanguage_Cht->setChecked(languageSetting == LanguageSetting::TraditionalChinese);
+}
+
+QString BandCaption(const AppSettings& settings, const BandLimits& band)
+{
+    const TTeskFuncs::TLangType language = AppLang().LangType();
+    const std::optional<int> match = MatchingBandIndex(settings.Bands, band);
+    return DisplayText(match ? BandItemText(*match + 1, band, language) : OtherBandText(band, language));
 }
 
 std::optional<int> RefreshBandMenu(const MainMenu& m, const AppSettings& settings, const BandLimits& current)
 {
     const TTeskFuncs::TLangType language = AppLang().LangType();
-    Caption(m.MenuEdit_Band, TextEntry::FrequencyBand);
     const std::optional<int> match = MatchingBandIndex(settings.Bands, current);
     for (int i = 0; i < BandCount; ++i) {
         m.MenuEdit_Band_n[i]->setText(DisplayText(BandItemText(i + 1, settings.Bands[i], language)));

@@ -11,6 +11,7 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class QString;
 
 // The commands on the selected channel rows, in the Edit menu and the grid's context menu.
 struct RowCommandItems {
@@ -56,23 +57,30 @@ struct MainMenu {
 
     QMenu* MenuLanguage;
     QAction* MenuLanguage_Chs;
+    QAction* MenuLanguage_Cht;
     QAction* MenuLanguage_En;
 
     QAction* MenuAdjustment;
 
     QMenu* MenuHelp;
+    QAction* MenuGettingStarted;
     QAction* MenuSaveTransferLog;  // disabled until a transfer has run
     QAction* MenuAbout;
 };
 
 MainMenu BuildMainMenu(QMenuBar* bar);
 
-// Captions of every menu and item in the current language; the band items are left to
-// RefreshBandMenu.
+// Captions of every menu and item in the current language, each with an accelerator of its own in
+// its menu; the band items are left to RefreshBandMenu. Each language item names its language in
+// that language, so that it can be found whatever language the window speaks.
 void CaptionMainMenu(const MainMenu& menu);
 
-// Ticks the language item of `languageSetting`: English for 0, Chinese for 1, neither otherwise.
+// Ticks the language item of `languageSetting`; none for a setting that lets the system decide.
 void TickLanguage(const MainMenu& menu, LanguageSetting languageSetting);
+
+// The band as its item in the band menu names it: "Frequency Band 2 (400 - 470MHz)", or without
+// the number for limits the table does not hold.
+QString BandCaption(const AppSettings& settings, const BandLimits& band);
 
 // Captions the band items from the table and ticks the one equal to `current`, whose index is
 // returned. When none matches, the extra item shows `current` instead and nothing is ticked.

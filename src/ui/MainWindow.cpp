@@ -122,8 +122,10 @@ void TForm1::ConnectCommands()
         onItem(menu_.MenuEdit_Band_n[i], [this, i] { MenuEdit_BandClick(i); });
     onItem(menu_.MenuPort, run(&TForm1::MenuPortClick));
     onItem(menu_.MenuLanguage_Chs, run(&TForm1::MenuLanguage_ChsClick));
+    onItem(menu_.MenuLanguage_Cht, run(&TForm1::MenuLanguage_ChtClick));
     onItem(menu_.MenuLanguage_En, run(&TForm1::MenuLanguage_EnClick));
     onItem(menu_.MenuAdjustment, run(&TForm1::MenuAdjustmentClick));
+    onItem(menu_.MenuGettingStarted, run(&TForm1::MenuGettingStartedClick));
     onItem(menu_.MenuSaveTransferLog, run(&TForm1::MenuSaveTransferLogClick));
     onItem(menu_.MenuAbout, run(&TForm1::MenuAboutClick));
     onItem(menu_.MenuEdit_Undo, run(&TForm1::MenuEdit_UndoClick));

@@ -91,8 +91,10 @@ private:
     void MenuEdit_BandClick(int bandIndex);
     void MenuPortClick();
     void MenuLanguage_ChsClick();
+    void MenuLanguage_ChtClick();
     void MenuLanguage_EnClick();
     void MenuAdjustmentClick();
+    void MenuGettingStartedClick();
     void MenuSaveTransferLogClick();
     void MenuAboutClick();
     void bChBatchSetClick();
@@ -126,9 +128,11 @@ private:
 
     // Moves the focus to `bHide`, so that an open editor stores its value before a command runs.
     void CommitPendingEdit();
+    void ReturnFocus(QWidget* focus);
     // Shows the channel page and focuses the grid, so that an open cell editor stores its value.
     void CommitChannelEdit();
     bool ConfirmClearAllData();
+    void OfferBandOfChannels();
     void SelectLanguage(LanguageSetting setting);
     // The channel the grid's current row shows; the first one when no channel row is current.
     unsigned SelectedChannel() const;

@@ -1,8 +1,10 @@
 #include <utility>
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
 #include "calibration/AdjustmentBlock.h"
@@ -36,6 +38,7 @@ TransferContext TForm1::LinkContext(TransferKind kind, bool isRead)
 // failed backup is reported once the blocks have stopped moving.
 void TForm1::RunChannelTransfer(bool isRead)
 {
+    const QPointer<QWidget> focus = QApplication::focusWidget();
     CommitPendingEdit();
     if (!isRead && !ConfirmWriteDespite(this, CheckRecord(record_, band_)))
         return;
@@ -60,6 +63,15 @@ void TForm1::RunChannelTransfer(bool isRead)
         history_->EndStep();
     else
         history_->TakeWithoutStep();
+    ReturnFocus(focus);
+}
+
+// After a command that moved the focus to bHide, the keyboard goes back where it was, unless the
+// redraw closed that widget (an open editor).
+void TForm1::ReturnFocus(QWidget* focus)
+{
+    if (focus && focus->isVisible() && focus->window() == this)
+        focus->setFocus();
 }
 
 // A dialog closed before Start leaves the last transfer's log as it was.
@@ -94,6 +106,7 @@ void TForm1::MenuEdit_WriteClick() { RunChannelTransfer(false); }
 // own folder.
 void TForm1::MenuEdit_WriteSeveralClick()
 {
+    const QPointer<QWidget> focus = QApplication::focusWidget();
     CommitPendingEdit();
     if (!ConfirmWriteDespite(this, CheckRecord(record_, band_)))
         return;
@@ -117,6 +130,7 @@ void TForm1::MenuEdit_WriteSeveralClick()
     config_.VerifyAfterWrite = dialog.VerifyAfterWrite();
     history_->Pause(false);
     history_->TakeWithoutStep();
+    ReturnFocus(focus);
 }
 
 // The log must never name a file that holds something else than what the radios got: changes not

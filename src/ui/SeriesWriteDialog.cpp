@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "files/ProgrammingLog.h"
+#include "lang/AppLang.h"
 #include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
 #include "lang/IdSeriesMessage.h"
@@ -52,7 +54,8 @@ QStringList FailureLines(const RadioAttempt& attempt, const QString& portProblem
     const LinkOutcome ending = attempt.EndingOutcome();
     if (ending == LinkOutcome::Success)
         return {DisplayMessage(VerifyMismatchMessage(attempt.Comparison))};
-    return OutcomeNoticeLines(ending, portProblem, attempt.PartlyWritten);
+    const TransferEnding told{ending, attempt.PartlyWritten, false, portProblem.toStdString(), {}, false};
+    return DisplayTexts(OutcomeNoticeLines(told, AppLang().LangType()));
 }
 
 QString OutcomeLine(const RadioAttempt& attempt, const QString& portProblem)
@@ -136,6 +139,9 @@ SeriesWriteDialog::SeriesWriteDialog(SeriesSource source, ChooseLogPath chooseLo
     SeriesOutcomes->setAccessibleName(Text(MessageId::SeriesOutcomeListName));
     for (QPushButton* button : {BrowseLog, SeriesStart, SeriesStop, SameRadioAgain, SeriesClose})
         button->setAutoDefault(false);
+    // As in the single transfer: Enter or Alt+S starts, and no other button takes Enter.
+    SeriesStart->setDefault(true);
+    SeriesStart->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
     BuildLayout();
     ConnectControls();
     ShowFirstIds();

@@ -2,9 +2,13 @@
 #include <QPushButton>
 
 #include "lang/AppLang.h"
+#include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
+#include "model/ChannelsBand.h"
 #include "notices/NoticeParts.h"
+#include "notices/Notices.h"
 #include "notices/WarnDialogs.h"
+#include "ui/GettingStartedDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/editors/EditorPages.h"
 
@@ -23,11 +27,13 @@ void SetAboutLine(QLabel* line, TextEntry entry, int points)
 
 }
 
-// A band change always discards the channels and settings, even for the band already chosen.
+// A band change always discards the channels and settings, even for the band already chosen; the
+// question says why, so that nobody loses a record by surprise.
 void TForm1::MenuEdit_BandClick(int bandIndex)
 {
     CommitPendingEdit();
-    if (!ConfirmClearAllData()) {
+    const QString question = Tr(TextEntry::ClearAllData) + '\n' + DisplayMessage({MessageId::BandChangeClearsWhy});
+    if (!Confirm(this, question, Tr(TextEntry::Ok), Tr(TextEntry::Cancel))) {
         RefreshBandMenu(menu_, config_, band_);
         return;
     }
@@ -36,6 +42,26 @@ void TForm1::MenuEdit_BandClick(int bandIndex)
     record_.ResetToDefaults();
     FullRefresh();
     history_->EndStep();
+}
+
+// A file made for another band would open with every channel outside the band; the band its
+// channels lie in is offered instead. The data stay: the band is taken as the file's own.
+void TForm1::OfferBandOfChannels()
+{
+    const std::vector<BandLimits> bands(config_.Bands.begin(), config_.Bands.end());
+    const std::optional<size_t> index = BandOfChannels(record_, band_, bands);
+    if (!index)
+        return;
+    const Message question{MessageId::BandOfChannelsQuestion, {BandCaption(config_, band_).toStdString(),
+                                                                BandCaption(config_, bands[*index]).toStdString()}};
+    if (!Confirm(this, DisplayMessage(question), DisplayMessage({MessageId::SwitchBand}),
+                 DisplayMessage({MessageId::KeepBand})))
+        return;
+    config_.BandSelete = int(*index);
+    band_ = bands[*index];
+    FullRefresh();
+    history_->EndStep();
+    history_->MarkSaved();
 }
 
 void TForm1::SelectLanguage(LanguageSetting setting)
@@ -48,6 +74,8 @@ void TForm1::SelectLanguage(LanguageSetting setting)
 
 void TForm1::MenuLanguage_ChsClick() { SelectLanguage(LanguageSetting::SimplifiedChinese); }
 
+void TForm1::MenuLanguage_ChtClick() { SelectLanguage(LanguageSetting::TraditionalChinese); }
+
 void TForm1::MenuLanguage_EnClick() { SelectLanguage(LanguageSetting::English); }
 
 void TForm1::bChBatchSetClick()
@@ -55,6 +83,8 @@ void TForm1::bChBatchSetClick()
     RunChannelBatchSet(record_, band_, [this] { FullRefresh(); }, this);
     history_->EndStep();
 }
+
+void TForm1::MenuGettingStartedClick() { GettingStartedDialog(this).exec(); }
 
 void TForm1::MenuAboutClick()
 {

@@ -79,8 +79,9 @@ TEST(SafetyNet, WriteRefusesAnUncleanRecordUnlessForced)
     RadioProcess radio(QuickRadio);
     const CliRun refused = RunCli({"write", "--port", radio.LinkPath(), file, "--band-limits", BandMin, BandMax});
     EXPECT_EQ(refused.status, ExitUsageOrFile);
-    EXPECT_NE(refused.err.find("channel 1 RxFreq = 770.00000: outside the band"), std::string::npos) << refused.err;
-    EXPECT_NE(refused.err.find("channel 1 DecType/DecCode = 0/0x1234: not a valid tone"), std::string::npos);
+    EXPECT_NE(refused.err.find("Channel 1, receive frequency = 770.00000: outside the band"), std::string::npos)
+        << refused.err;
+    EXPECT_NE(refused.err.find("Channel 1, receive tone = 0/0x1234: not a valid tone"), std::string::npos);
     EXPECT_TRUE(refused.out.empty()) << "no transfer ran";
 
     const CliRun forced =

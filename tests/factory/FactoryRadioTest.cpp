@@ -195,7 +195,9 @@ TEST_F(FactoryRadio, AWriteWhoseBackupFailsWritesNothingAndSaysWhy)
     objects.Link.Ports.Pinned = {{1, guarded.LinkPath()}};
     EXPECT_EQ(Transfer(dialog.bWrite),
               QStringLiteral("Nothing was written: the radio's calibration could not be backed up first.\n"
-                             "Password Error"));
+                             "Password Error\n"
+                             "Enter the radio's password under Edit > Password, then try again. Nothing was changed "
+                             "in the radio."));
     EXPECT_EQ(guarded.StopAndReadMemory(), RadioProcess::MemoryAtStart(guardedOptions, BlankMemory));
 }
 

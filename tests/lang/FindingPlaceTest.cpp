@@ -27,4 +27,25 @@ TEST(FindingPlace, EveryFieldTheCheckFindsIsNamedInTheInterfaceLanguage)
     }
 }
 
+// The names a person reads, as the example findings of the check list show them.
+TEST(FindingPlace, NamesAValueAsAPersonReadsIt)
+{
+    const struct {
+        RecordFinding finding;
+        const char* english;
+        const char* traditional;
+    } cases[] = {
+        {{3, "RxFreq", "770.00000", RecordProblem::OutsideBand}, "Channel 3, receive frequency", "信道 3，接收頻率"},
+        {{12, "EncType/EncCode", "1/0x9999", RecordProblem::InvalidTone}, "Channel 12, transmit tone",
+         "信道 12，發射亞音頻"},
+        {{0, "Key1Long", "99", RecordProblem::OutsideList}, "Key 1 Long Press", "按鍵 1 長按"},
+        {{0, "AddrBook[5].IdLength", "20", RecordProblem::TooLong, 5}, "Address book entry 5, code",
+         "通訊錄第 5 項，編碼"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FindingPlace(c.finding, TTeskFuncs::LangEnglish), c.english);
+        EXPECT_EQ(FindingPlace(c.finding, TTeskFuncs::LangTraditionalChinese), c.traditional);
+    }
+}
+
 }

@@ -37,11 +37,11 @@ TEST_F(Utf8TextTest, FindingsNameTheChannelInTheLanguageAskedFor)
 {
     const RecordFinding finding{3, "RxFreq", "770.00000", RecordProblem::OutsideBand};
     const FindingTexts chinese = FindingUtf8(finding, LangSimplifiedChinese);
-    EXPECT_EQ(chinese.where, "信道 3 接收频率");
+    EXPECT_EQ(chinese.where, "信道 3，接收频率");
     EXPECT_EQ(chinese.value, "770.00000");
     EXPECT_EQ(chinese.problem, "超出频段");
     EXPECT_EQ(FindingUtf8({0, "Sql", "12", RecordProblem::OutsideList}, LangEnglish).where, "SQL");
-    EXPECT_EQ(EnglishFinding(finding), "channel 3 RxFreq = 770.00000: outside the band");
+    EXPECT_EQ(EnglishFinding(finding), "Channel 3, receive frequency = 770.00000: outside the band");
 }
 
 // A refused JSON text is told in the language asked for, down to what the parser found wrong;

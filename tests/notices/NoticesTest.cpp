@@ -120,6 +120,23 @@ TEST_F(Notices, ConfirmationTextBox)
     EXPECT_TRUE(dialog.windowTitle().isEmpty());
 }
 
+// A question that explains itself is shown whole, its buttons below it.
+TEST_F(Notices, ALongConfirmationGrowsToShowItsWholeText)
+{
+    TMyWarnDlg_2 dialog(nullptr);
+    const QString why = QString("Channels entered for one band do not fit another. ").repeated(4);
+    dialog.Label1->setText("Clear all data ?\n" + why);
+    ModalDriver::OnNextModal([&](QWidget*) {
+        const QLabel* text = dialog.Label1;
+        EXPECT_GE(text->height(), text->heightForWidth(text->width()));
+        EXPECT_GT(text->width(), 265);
+        EXPECT_GE(dialog.OKBtn->y(), text->geometry().bottom());
+        EXPECT_LE(dialog.CancelBtn->geometry().right(), dialog.width());
+        dialog.OKBtn->click();
+    });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+}
+
 TEST_F(Notices, QuestionAnswersYesNoAndCancel)
 {
     const struct {

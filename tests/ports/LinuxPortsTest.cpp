@@ -153,4 +153,35 @@ TEST(DevicePathOf, DevicePathsPassUnchanged)
     EXPECT_EQ(TeskComm32::DevicePathsOf({"/tmp/radio", "COM9"}, ports), (Names{"/tmp/radio", ""}));
 }
 
+// Beside the device, the adapter as its maker names it, whichever path leads to it; nothing where
+// no USB device stands behind the tty.
+TEST(LinuxPorts, PortsNameTheAdapterBehindThem)
+{
+    FakeDeviceTree tree;
+    tree.AddUsbTty("ttyUSB0", "Prolific Technology Inc.", "USB-Serial Controller", "pl2303");
+    tree.AddUsbTty("ttyUSB1", "", "USB Serial", "ch341-uart");
+    tree.AddUsbTty("ttyUSB2", "FTDI", "FTDI FT232R", "ftdi_sio");
+    tree.AddTty("ttyS0", "4", "port");
+    const std::string byId = tree.AddLink("dev/serial/by-id/usb-prolific", tree.DevPath("ttyUSB0"));
+    const PortLookup ports = tree.Lookup({{9, byId}});
+
+    const std::vector<TeskComm32::PortDetails> details =
+        TeskComm32::PortDetailsOf({"COM1", "COM2", "COM3", "COM9", "COM7"}, ports);
+    const struct {
+        std::string path;
+        std::string adapter;
+    } expected[] = {
+        {tree.DevPath("ttyUSB1"), "USB Serial (ch341-uart)"},
+        {tree.DevPath("ttyUSB2"), "FTDI FT232R (ftdi_sio)"},
+        {tree.DevPath("ttyS0"), ""},
+        {byId, "Prolific Technology Inc. USB-Serial Controller (pl2303)"},
+        {"", ""},
+    };
+    ASSERT_EQ(details.size(), std::size(expected));
+    for (size_t i = 0; i < details.size(); ++i) {
+        EXPECT_EQ(details[i].Path, expected[i].path) << i;
+        EXPECT_EQ(details[i].Adapter, expected[i].adapter) << i;
+    }
+}
+
 }

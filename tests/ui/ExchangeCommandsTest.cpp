@@ -48,10 +48,10 @@ TEST_P(ExchangeCaptions, EveryItemInTheLanguage)
 INSTANTIATE_TEST_SUITE_P(
     Languages, ExchangeCaptions,
     ::testing::Values(
-        CaptionCase{"0", {"Import channels (CSV)...", "Export channels (CSV)...", "Print channel sheet...",
-                          "Export channel sheet (PDF)..."}},
-        CaptionCase{"1", {"导入信道（CSV）...", "导出信道（CSV）...", "打印信道表...", "导出信道表（PDF）..."}},
-        CaptionCase{"2", {"導入信道（CSV）...", "導出信道（CSV）...", "打印信道表...", "導出信道表（PDF）..."}}));
+        CaptionCase{"0", {"&Import channels (CSV)...", "E&xport channels (CSV)...", "&Print channel sheet...",
+                          "Export channel sheet (P&DF)..."}},
+        CaptionCase{"1", {"导入信道（CSV）(&I)...", "导出信道（CSV）(&X)...", "打印信道表(&P)...", "导出信道表（PDF）(&D)..."}},
+        CaptionCase{"2", {"導入信道（CSV）(&I)...", "導出信道（CSV）(&X)...", "打印信道表(&P)...", "導出信道表（PDF）(&D)..."}}));
 
 TEST_F(ExchangeCommands, ImportFillsFromTheSelectedRowDownAndReports)
 {
@@ -72,7 +72,7 @@ TEST_F(ExchangeCommands, ImportFillsFromTheSelectedRowDownAndReports)
     ASSERT_EQ(exchangeAsked.size(), 1u);
     EXPECT_EQ(exchangeAsked[0].first, QString::fromUtf8("导入信道（CSV）"));
     EXPECT_EQ(exchangeAsked[0].second, ExchangeFile::CsvToImport);
-    EXPECT_EQ(summary, QString::fromUtf8("已导入 2 个信道"));
+    EXPECT_EQ(summary, QString::fromUtf8("已导入 2 个信道\n使用的频段：频段 2 (400 - 470MHz)"));
     EXPECT_EQ(notes, QString::fromUtf8("第 3 行未导入：模式 AM 不是 FM 或 NFM"));
     EXPECT_FALSE(Record().IsChannelUsed(4));
     EXPECT_EQ(Record().Channel[5].RxFreq, 446000000u);
@@ -80,6 +80,24 @@ TEST_F(ExchangeCommands, ImportFillsFromTheSelectedRowDownAndReports)
     EXPECT_FALSE(Record().IsChannelUsed(7));
     EXPECT_EQ(CellOf(5, 1), "446.00000") << "the grid shows the import";
     EXPECT_EQ(CellOf(6, 6), QString::fromUtf8("宽带"));
+}
+
+// Rows left out for the band say which band it was and where another is chosen.
+TEST_F(ExchangeCommands, RowsOutsideTheBandPointToTheBandMenu)
+{
+    exchangeAnswer = PathInTemp("vhf.csv");
+    WriteAll(Local(exchangeAnswer), "Frequency\n446.0\n145.5\n");
+    QString summary;
+    ModalDriver::OnNextModal([&](QWidget* modal) {
+        auto* report = qobject_cast<ImportReportDialog*>(modal);
+        ASSERT_NE(report, nullptr);
+        summary = report->Summary->text();
+        QTest::mouseClick(report->OKBtn, Qt::LeftButton);
+    });
+    Trigger("MenuFile_ImportCsv");
+    EXPECT_EQ(summary.split('\n'),
+              QStringList({QString::fromUtf8("已导入 1 个信道"), QString::fromUtf8("使用的频段：频段 2 (400 - 470MHz)"),
+                           QString::fromUtf8("不在此频段内的行未导入：请先在“编辑 > 频段”中选择它们的频段，再导入。")}));
 }
 
 TEST_F(ExchangeCommands, TableWithoutFrequencyIsRefusedWithANotice)

@@ -84,6 +84,50 @@ TEST_F(FileCommands, OpenRedrawsTheWindowButKeepsTheStampAndBand)
     EXPECT_EQ(Band(), (BandLimits{400000000, 470000000}));
 }
 
+// A file whose channels all lie in another band of the table is offered that band; the data stay
+// either way, and whatever the radio cannot take in the band kept is listed.
+TEST_F(FileCommands, AFileMadeForAnotherBandIsOfferedItsBand)
+{
+    RadioSettings vhf{};
+    vhf.ResetToDefaults();
+    vhf.SetChannelUsed(1, true);
+    vhf.Channel[1].RxFreq = 145500000;
+    vhf.SetChannelUsed(2, true);
+    vhf.Channel[2].RxFreq = 146000000;
+    vhf.Channel[2].TxFreq = 146600000;
+    openAnswer = PathInTemp("vhf.Kqd");
+    WriteAll(openAnswer.toStdString(), BlockOf(vhf));
+    const struct {
+        const char* answer;
+        BandLimits band;
+        bool listed;
+    } cases[] = {{"OKBtn", {136000000, 174000000}, false}, {"CancelBtn", {400000000, 470000000}, true}};
+    for (const auto& c : cases) {
+        Band() = {400000000, 470000000};
+        window->FullRefresh();
+        QString question;
+        bool listShown = false;
+        ModalDriver::OnNextModal([&](QWidget* modal) {
+            auto* offer = qobject_cast<TMyWarnDlg_2*>(modal);
+            ASSERT_NE(offer, nullptr);
+            question = offer->Label1->text();
+            ModalDriver::OnNextModal([&](QWidget* list) {
+                listShown = list->inherits("TRecordCheckDlg");
+                qobject_cast<QDialog*>(list)->accept();
+            }, 500);
+            QTest::mouseClick(offer->findChild<QPushButton*>(c.answer), Qt::LeftButton);
+        });
+        Trigger("MenuFile_Open");
+        QTest::qWait(600);
+        EXPECT_TRUE(question.contains(QString::fromUtf8("频段 2 (400 - 470MHz)"))) << question.toStdString();
+        EXPECT_TRUE(question.contains(QString::fromUtf8("频段 1 (136 - 174MHz)"))) << question.toStdString();
+        EXPECT_EQ(Band(), c.band) << c.answer;
+        EXPECT_EQ(listShown, c.listed) << c.answer;
+        EXPECT_TRUE(SameBlock(Record(), vhf)) << c.answer;
+        EXPECT_EQ(window->windowTitle(), "KR-T27 - vhf.Kqd") << c.answer;
+    }
+}
+
 TEST_F(FileCommands, CancellingEitherDialogDoesNothing)
 {
     const RadioSettings random = RandomRecord(3);

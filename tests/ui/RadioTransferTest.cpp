@@ -5,6 +5,7 @@
 #include <functional>
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -235,7 +236,7 @@ TEST_F(RadioTransfer, AWrongPasswordIsReportedAndTheRecordKeepsItsData)
     const RadioSettings before = Record();
     RunTransfer("MenuEdit_Read");
 
-    EXPECT_EQ(ending, TransferText(PasswordErrorText));
+    EXPECT_EQ(ending, TransferText(PasswordErrorText) + "\n" + DisplayMessage({MessageId::AdvicePassword}));
     EXPECT_FALSE(Record().IsChannelUsed(1));
     EXPECT_EQ(0, std::memcmp(Record().Channel, before.Channel, sizeof before.Channel));
     EXPECT_EQ(0, std::memcmp(&Record().Voice, &before.Voice, RadioSettingsBlockSize - offsetof(RadioSettings, Voice)));
@@ -245,9 +246,14 @@ TEST_F(RadioTransfer, ASilentPortEndsInACommunicationFailure)
 {
     StartWith(QuickRadioWith({"--silent-from-step", "0"}));
     const RadioSettings before = Record();
+    QWidget* grid = Control<QWidget>("StringGrid1");
+    grid->setFocus();
     RunTransfer("MenuEdit_Read");
-    EXPECT_EQ(ending, TransferText(CommunicationFailureText));
+    EXPECT_TRUE(ending.startsWith(TransferText(CommunicationFailureText))) << ending.toStdString();
     EXPECT_TRUE(SameBlock(Record(), before));
+    // The keys typed after the notice reach the grid they were typed in before the transfer.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == window.get(); }, 2000));
+    EXPECT_EQ(QApplication::focusWidget(), grid);
 }
 
 // The read keeps the record and the image it came in, the write what it sends; the log of the
@@ -352,7 +358,10 @@ TEST_F(RadioTransfer, AMissingPinnedPortIsExplainedAndNothingIsSent)
     StartWindow();
     RunTransfer("MenuEdit_Read");
     const QString reason = DisplayMessage({MessageId::PortMissing, {"COM1", MessageArg::Reason(ENOENT)}});
-    EXPECT_EQ(ending.toStdString(), (TransferText(CommunicationFailureText) + "\n" + reason).toStdString());
+    const QString tried = DisplayMessage({MessageId::PortsTried, {"COM1"}});
+    const QString advice = DisplayMessage({MessageId::AdviceCheckLink});
+    EXPECT_EQ(ending.toStdString(),
+              QStringList({TransferText(CommunicationFailureText), reason, tried, advice}).join('\n').toStdString());
 
     exchangeAnswer = PathInTemp("failed.log");
     Trigger("MenuSaveTransferLog");

@@ -97,16 +97,17 @@ TEST_F(RecordCheckList, ACleanRecordGoesStraightToTheTransferDialog)
     EXPECT_EQ(otherWindow, TProgramDialog::staticMetaObject.className());
 }
 
-// Fields are named as the pages caption their controls, in the interface language.
-TEST_F(RecordCheckList, FieldsAreNamedAsTheirControlsAreCaptioned)
+// Fields are named as a person reads them, in the interface language: an address-book code by its
+// entry, a key by the caption of its control.
+TEST_F(RecordCheckList, FieldsAreNamedAsAPersonReadsThem)
 {
     struct Case {
         LanguageSetting language;
         const char* entry;
         const char* key;
     };
-    const Case cases[] = {{LanguageSetting::English, "Address book 2 DTMF Code", "Key 1 Long Press"},
-                          {LanguageSetting::SimplifiedChinese, "通讯录 2 DTMF码", "按键 1 长按"}};
+    const Case cases[] = {{LanguageSetting::English, "Address book entry 2, code", "Key 1 Long Press"},
+                          {LanguageSetting::SimplifiedChinese, "通讯录第 2 项，编码", "按键 1 长按"}};
     Record().SetAddrBookEntryUsed(2, true);
     Record().Entry(2).IdLength = 99;
     Record().Key1Long = 3;

@@ -7,6 +7,7 @@
 
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
+#include "lang/DisplayMessage.h"
 #include "notices/WarnDialogs.h"
 
 namespace {
@@ -82,7 +83,7 @@ TEST_F(RecordCommands, NewKeepsBandAndPort)
 TEST_F(RecordCommands, BandChangeWithOkSelectsTheBandAndClearsAllData)
 {
     AnswerConfirmation("OKBtn", [this] { Trigger("MenuEdit_Band_1"); });
-    EXPECT_EQ(question, QString::fromUtf8("清除所有数据？"));
+    EXPECT_EQ(question, QString::fromUtf8("清除所有数据？\n") + DisplayMessage({MessageId::BandChangeClearsWhy}));
     EXPECT_EQ(Band(), (BandLimits{136000000, 174000000}));
     EXPECT_EQ(window->Config().BandSelete, 0);
     EXPECT_EQ(BandTicks(), (std::vector<bool>{true, false, false, false, false, false}));
@@ -104,7 +105,7 @@ TEST_F(RecordCommands, ChoosingTheSelectedBandStillAsksAndClears)
         Record() = edited;
         question.clear();
         AnswerConfirmation(a.button, [this] { Trigger("MenuEdit_Band_2"); });
-        EXPECT_EQ(question, QString::fromUtf8("清除所有数据？"));
+        EXPECT_TRUE(question.startsWith(QString::fromUtf8("清除所有数据？"))) << question.toStdString();
         EXPECT_TRUE(SameBlock(Record(), a.clears ? defaults : edited)) << a.button;
         EXPECT_EQ(BandTicks(), (std::vector<bool>{false, true, false, false, false, false})) << a.button;
     }

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -184,6 +185,9 @@ TEST_F(SeriesWrite, EachRadioOfTheSeriesGetsTheRecordWithItsOwnIdsAndARowInTheLo
     QString firstIds;
     RunSeries([&](QWidget* dialog) {
         AskFor(dialog, 3, true);
+        auto* start = Find<QPushButton>(dialog, "SeriesStart");
+        EXPECT_TRUE(start->isDefault());
+        EXPECT_EQ(start->shortcut(), QKeySequence(Qt::ALT | Qt::Key_S));
         firstIds = Find<QLabel>(dialog, "FirstIds")->text();
         QTest::mouseClick(Find<QPushButton>(dialog, "BrowseLog"), Qt::LeftButton);
     });
@@ -284,10 +288,11 @@ TEST_F(SeriesWrite, AFailedRadioIsLoggedAndEndsTheSeriesWithTheWritesNotice)
         AnswerNextNotice();
     });
 
-    EXPECT_EQ(notice_, DisplayText(ProgramDialogText(PasswordErrorText)));
+    const QString passwordError = DisplayText(ProgramDialogText(PasswordErrorText));
+    EXPECT_EQ(notice_, passwordError + "\n" + DisplayMessage({MessageId::AdvicePassword}));
     ASSERT_EQ(outcomes.size(), 2);
     EXPECT_EQ(status, outcomes[1]);
-    EXPECT_TRUE(outcomes[1].endsWith(notice_)) << outcomes[1].toStdString();
+    EXPECT_TRUE(outcomes[1].endsWith(passwordError)) << outcomes[1].toStdString();
     const std::vector<std::string> log = Lines(ReadAll(LogPath()));
     ASSERT_EQ(log.size(), 3u);
     const std::vector<std::string> written = Columns(log[1]);

@@ -68,11 +68,12 @@ TEST_F(StartUpTest, ASelectionOutsideTheTableMeansBandOne)
     EXPECT_EQ(window->Config().BandSelete, 0);
 }
 
-TEST_F(StartUpTest, TraditionalChineseFromTheFileTicksNoLanguage)
+TEST_F(StartUpTest, TraditionalChineseFromTheFileTicksItsOwnItem)
 {
     WriteSettingsFile("[config]\nLanguage=2\n");
     StartWindow();
     EXPECT_FALSE(Item("MenuLanguage_Chs")->isChecked());
+    EXPECT_TRUE(Item("MenuLanguage_Cht")->isChecked());
     EXPECT_FALSE(Item("MenuLanguage_En")->isChecked());
     EXPECT_EQ(Item("MenuEdit_Read")->text(), QString::fromUtf8("讀頻(&R)"));
     EXPECT_EQ(Control<QToolButton>("ToolButton_Write")->toolTip(), QString::fromUtf8("寫頻"));
@@ -96,7 +97,8 @@ TEST_F(StartUpTest, EveryMenuItemAndPageIsThere)
     StartWindow();
     for (const char* name : {"MenuFile_New", "MenuFile_Open", "MenuFile_Save", "MenuFile_Exit", "MenuEdit_Read",
                              "MenuEdit_Write", "MenuEdit_Password", "MenuEdit_Band_undef", "MenuPort",
-                             "MenuLanguage_Chs", "MenuLanguage_En", "MenuAdjustment", "MenuAbout"})
+                             "MenuLanguage_Chs", "MenuLanguage_Cht", "MenuLanguage_En", "MenuAdjustment",
+                             "MenuGettingStarted", "MenuSaveTransferLog", "MenuAbout"})
         EXPECT_NE(Item(name), nullptr) << name;
     auto* pages = Control<QTabWidget>("PageControl_Home");
     ASSERT_NE(pages, nullptr);

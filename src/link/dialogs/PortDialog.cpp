@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -18,7 +19,17 @@ namespace {
 
 enum PortDialogEntry { OkCaption = 0, CancelCaption = 1, AutoSearchCaption = 2 };
 
-constexpr int PortButtonColumns = 3;
+// Each COM number on a line of its own, what it is beside it.
+constexpr int ButtonColumn = 0;
+constexpr int DetailColumn = 1;
+
+// "/dev/ttyUSB0 — Prolific Technology Inc. USB-Serial Controller (pl2303)"; the device alone where
+// the system does not name the adapter, nothing for a number the machine lacks.
+QString DetailText(const TeskComm32::PortDetails& details)
+{
+    const QString path = QString::fromStdString(details.Path);
+    return details.Adapter.empty() ? path : path + QStringLiteral(" \u2014 ") + QString::fromStdString(details.Adapter);
+}
 
 QPushButton* NewButton(const char* objectName, int textEntry, QWidget* parent)
 {
@@ -41,14 +52,18 @@ TCommunicationPort::TCommunicationPort(LinkSettings& link, QWidget* owner)
     std::vector<std::string> names;
     for (int n = 1; n <= OfferedPortCount; ++n)
         names.push_back(ComPortName(n));
-    const std::vector<std::string> devices = TeskComm32::DevicePathsOf(names, link_.Ports);
+    const std::vector<TeskComm32::PortDetails> details = TeskComm32::PortDetailsOf(names, link_.Ports);
     for (int n = 1; n <= OfferedPortCount; ++n) {
         const std::string& name = names[size_t(n - 1)];
         auto* button = new QRadioButton(QString::fromStdString(name), gbCOM);
         button->setObjectName(QString::fromStdString("rb" + name));
-        button->setToolTip(QString::fromStdString(devices[size_t(n - 1)]));
+        button->setToolTip(QString::fromStdString(details[size_t(n - 1)].Path));
         button->setEnabled(false);
-        portGrid->addWidget(button, (n - 1) / PortButtonColumns, (n - 1) % PortButtonColumns);
+        auto* detail = new QLabel(DetailText(details[size_t(n - 1)]), gbCOM);
+        detail->setObjectName(QString::fromStdString("s" + name));
+        button->setAccessibleDescription(detail->text());
+        portGrid->addWidget(button, n - 1, ButtonColumn);
+        portGrid->addWidget(detail, n - 1, DetailColumn);
         rbCOM[size_t(n - 1)] = button;
     }
     cAutoSeachPort = new QCheckBox(DisplayText(PortDialogText(AutoSearchCaption)), this);

@@ -12,8 +12,9 @@ class QGroupBox;
 class QPushButton;
 class QRadioButton;
 
-// The choice of the link's port: COM1 to COM9, or the automatic search over every listed port.
-// The search flag changes as soon as its box is clicked; the port number only on OK.
+// The choice of the link's port: COM1 to COM9, each with the device and adapter it stands for
+// (label sCOM1 .. sCOM9), or the automatic search over every listed port. The search flag changes
+// as soon as its box is clicked; the port number only on OK.
 class TCommunicationPort : public QDialog {
     Q_OBJECT
 public:

@@ -4,11 +4,13 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "lang/AppLang.h"
 #include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
 #include "link/ProgramDialogEntry.h"
@@ -67,8 +69,6 @@ struct TProgramDialog::Impl {
     std::unique_ptr<TransferTargets> readBack;
     std::unique_ptr<TransferRunner> verifier;
     bool started = false;
-    // Why the named port did not open, as the runner worded it.
-    QString portProblem;
 };
 
 TProgramDialog::Impl::Impl(const TransferContext& transfer, TProgramDialog* dialog)
@@ -93,6 +93,12 @@ TProgramDialog::Impl::Impl(const TransferContext& transfer, TProgramDialog* dial
     StatusText->setObjectName("StatusText");
     StatusText->setAccessibleName(DisplayMessage({MessageId::TransferStatusName}));
     OKBtn->setVisible(false);
+    // Enter starts, as does Alt+S whatever the caption's language; once Start is pressed the focus
+    // falls on Cancel, where Enter must not stop what the user just started.
+    ProgramStart->setDefault(true);
+    ProgramStart->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
+    ProgramStart->setFocus();
+    CancelBtn->setAutoDefault(false);
 }
 
 TProgramDialog::TProgramDialog(const TransferContext& context, QWidget* owner)
@@ -119,10 +125,10 @@ TProgramDialog::TProgramDialog(const TransferContext& context, QWidget* owner)
     connect(&runner, &TransferRunner::progressChanged, impl_->ProgressBar1, &QProgressBar::setValue);
     connect(&runner, &TransferRunner::linkStepChanged, impl_->StatusText,
             [this](int step) { impl_->StatusText->setText(StepText(step)); });
-    connect(&runner, &TransferRunner::portProblem, this, [this](const QString& why) { impl_->portProblem = why; });
+    connect(&runner, &TransferRunner::linkStepChanged, this, &TProgramDialog::OfferCancel);
     connect(&runner, &TransferRunner::finished, this, &TProgramDialog::TransferFinished);
     connect(impl_->OKBtn, &QPushButton::clicked, this, [this] { done(ModalResultOk); });
-    connect(impl_->CancelBtn, &QPushButton::clicked, this, [this] { done(ModalResultCancel); });
+    connect(impl_->CancelBtn, &QPushButton::clicked, this, &TProgramDialog::reject);
     connect(impl_->ProgramStart, &QPushButton::clicked, this, &TProgramDialog::ProgramStartClick);
 }
 
@@ -156,7 +162,6 @@ bool TProgramDialog::VerifyOffered() const
 
 void TProgramDialog::ProgramStartClick()
 {
-    impl_->CancelBtn->setEnabled(false);
     impl_->ProgramStart->setEnabled(false);
     impl_->started = true;
     impl_->VerifyAfterWrite->setEnabled(false);
@@ -164,7 +169,20 @@ void TProgramDialog::ProgramStartClick()
         StartReadFirst();
     else
         impl_->runner.Start(PortChoiceFor(impl_->context.Link));
+    OfferCancel();
 }
+
+TransferRunner& TProgramDialog::CurrentRunner() const
+{
+    if (impl_->verifier)
+        return *impl_->verifier;
+    if (impl_->firstReader && impl_->firstReader->Outcome() == LinkOutcome::Running)
+        return *impl_->firstReader;
+    return impl_->runner;
+}
+
+// Cancel stays offered while it can stop the transfer without leaving the radio half-written.
+void TProgramDialog::OfferCancel() { impl_->CancelBtn->setEnabled(!impl_->started || CurrentRunner().CanCancel()); }
 
 void TProgramDialog::StartReadFirst()
 {
@@ -177,7 +195,7 @@ void TProgramDialog::StartReadFirst()
         const QString handshake = StepText(step);
         impl_->StatusText->setText(handshake.isEmpty() ? impl_->readFirst.status : handshake);
     });
-    connect(&reader, &TransferRunner::portProblem, this, [this](const QString& why) { impl_->portProblem = why; });
+    connect(&reader, &TransferRunner::linkStepChanged, this, &TProgramDialog::OfferCancel);
     connect(&reader, &TransferRunner::finished, this, &TProgramDialog::ReadFirstFinished);
     reader.Start(PortChoiceFor(impl_->context.Link));
 }
@@ -185,9 +203,13 @@ void TProgramDialog::StartReadFirst()
 // The write goes to the port the read found the radio on.
 void TProgramDialog::ReadFirstFinished(LinkOutcome outcome)
 {
+    if (outcome == LinkOutcome::Stopped) {
+        End(false, false, QString());
+        return;
+    }
     QStringList notWritten{impl_->readFirst.notWritten};
     if (outcome != LinkOutcome::Success) {
-        notWritten << OutcomeNoticeLines(outcome, impl_->portProblem, false);
+        notWritten << NoticeText(impl_->firstReader->Ending());
         End(false, false, notWritten.join('\n'));
         return;
     }
@@ -201,6 +223,7 @@ void TProgramDialog::ReadFirstFinished(LinkOutcome outcome)
     impl_->keptNotice = kept.notice;
     impl_->ProgressBar1->setValue(0);
     impl_->runner.Start(PortChoice::Named(impl_->firstReader->PortInUse()));
+    OfferCancel();
 }
 
 bool TProgramDialog::AskBandQuestion()
@@ -215,7 +238,7 @@ void TProgramDialog::TransferFinished(LinkOutcome outcome)
         return;
     }
     const bool succeeded = outcome == LinkOutcome::Success;
-    End(succeeded, succeeded, NoticeText(outcome));
+    End(succeeded, succeeded, NoticeText(impl_->runner.Ending()));
 }
 
 // A normal read on the port the write found the radio on.
@@ -228,23 +251,28 @@ void TProgramDialog::StartVerify()
         std::make_unique<TransferRunner>(impl_->readBack->Context(TransferKind::Normal, true));
     TransferRunner& verifier = *impl_->verifier;
     connect(&verifier, &TransferRunner::progressChanged, impl_->ProgressBar1, &QProgressBar::setValue);
-    connect(&verifier, &TransferRunner::portProblem, this, [this](const QString& why) { impl_->portProblem = why; });
+    connect(&verifier, &TransferRunner::linkStepChanged, this, &TProgramDialog::OfferCancel);
     connect(&verifier, &TransferRunner::finished, this, &TProgramDialog::VerifyFinished);
     verifier.Start(PortChoice::Named(impl_->runner.PortInUse()));
+    OfferCancel();
 }
 
-// The write itself succeeded either way; only a radio holding what was sent ends in success.
+// The write itself succeeded either way; only a radio holding what was sent ends in success. A
+// read back the user stopped leaves the write as written, unverified.
 void TProgramDialog::VerifyFinished(LinkOutcome outcome)
 {
+    if (outcome == LinkOutcome::Stopped) {
+        End(true, true, DialogText(SuccessText));
+        return;
+    }
     if (outcome != LinkOutcome::Success) {
-        End(true, false, NoticeText(outcome));
+        TransferEnding ending = impl_->verifier->Ending();
+        ending.afterWrite = true;
+        End(true, false, NoticeText(ending));
         return;
     }
     const VerifyResult result = CompareWritten(impl_->context.Image, impl_->readBack->Image);
-    if (result.Matches())
-        End(true, true, DialogText(SuccessText));
-    else
-        End(true, false, DisplayMessage(VerifyMismatchMessage(result)));
+    End(true, result.Matches(), DisplayTexts(VerifiedNoticeLines(result, AppLang().LangType())).join('\n'));
 }
 
 void TProgramDialog::End(bool transferred, bool succeeded, const QString& notice)
@@ -259,23 +287,27 @@ void TProgramDialog::End(bool transferred, bool succeeded, const QString& notice
     done(succeeded ? ModalResultOk : ModalResultCancel);
 }
 
-QString TProgramDialog::NoticeText(LinkOutcome outcome) const
+QString TProgramDialog::NoticeText(const TransferEnding& ending)
 {
-    return OutcomeNoticeLines(outcome, impl_->portProblem, impl_->runner.PartlyWritten()).join('\n');
+    return DisplayTexts(OutcomeNoticeLines(ending, AppLang().LangType())).join('\n');
 }
 
-// Once started, a transfer runs to one of its endings (the time-out ends a silent one); closing
-// the window half-way would leave the radio in programming mode.
+// Cancel, Escape and closing the window all stop a started transfer where that leaves the radio
+// as it was, and are ignored once it would not: a write then runs to one of its endings.
 void TProgramDialog::reject()
 {
     if (!impl_->started)
-        QDialog::reject();
+        done(ModalResultCancel);
+    else
+        CurrentRunner().Cancel();
 }
 
 void TProgramDialog::closeEvent(QCloseEvent* event)
 {
-    if (impl_->started)
+    if (impl_->started) {
         event->ignore();
-    else
+        CurrentRunner().Cancel();
+    } else {
         QDialog::closeEvent(event);
+    }
 }

@@ -10,6 +10,9 @@
 #include "link/engine/TransferContext.h"
 #include "link/engine/TransferTrace.h"
 
+class TransferRunner;
+struct TransferEnding;
+
 // The modal progress dialog in which every transfer with the radio runs. The opener sets the
 // caption, shows it with exec() and reads nothing back: outcomes are shown inside it and the
 // effects land in the context's objects.
@@ -61,6 +64,8 @@ protected:
 
 private:
     void ProgramStartClick();
+    TransferRunner& CurrentRunner() const;
+    void OfferCancel();
     void StartReadFirst();
     void ReadFirstFinished(LinkOutcome outcome);
     bool AskBandQuestion();
@@ -71,7 +76,7 @@ private:
     // Shows `notice` (none when empty), with where the data read first went, and closes; after a
     // successful transfer the record takes what it brought first.
     void End(bool transferred, bool succeeded, const QString& notice);
-    QString NoticeText(LinkOutcome outcome) const;
+    static QString NoticeText(const TransferEnding& ending);
 
     // Behind a pointer: the runner would bring the serial port and the link engine into every
     // window that opens a transfer.

@@ -13,8 +13,9 @@ namespace {
 // With automatic search a silent port gets the first hello and this many more.
 constexpr int HelloRepeatsPerPort = 2;
 
-// The link step that waits for the info answer.
+// The link step that waits for the info answer, and the one whose frame carries a new password.
 constexpr int InfoStep = 1;
+constexpr int PasswordStep = 2;
 // Info answer: ACK, serial number, password.
 constexpr size_t InfoSnOffset = 1;
 constexpr size_t InfoPasswordOffset = InfoSnOffset + DeviceSnSize;
@@ -48,6 +49,7 @@ LinkActions LinkEngine::Start(bool autoSearch)
     if (started_ || outcome_ != LinkOutcome::Running)
         return {};
     started_ = true;
+    settingsAtStart_ = context_.Settings;
     autoSearch_ = autoSearch;
     helloRetries_ = 0;
     linkStep_ = 0;
@@ -156,6 +158,24 @@ LinkActions LinkEngine::StopBeforeRadio()
     return {};
 }
 
+bool LinkEngine::CanCancel() const
+{
+    if (!started_ || outcome_ != LinkOutcome::Running || awaitingBandChoice_)
+        return false;
+    if (context_.IsRead)
+        return true;
+    const int firstChangingStep = context_.Kind == TransferKind::PasswordSetting ? PasswordStep : BlockStep;
+    return linkStep_ < firstChangingStep;
+}
+
+LinkActions LinkEngine::Cancel()
+{
+    if (!CanCancel())
+        return {};
+    context_.Settings = settingsAtStart_;
+    return Finish(LinkOutcome::Stopped, Sending(EndFrame()));
+}
+
 void LinkEngine::ApplyResult()
 {
     if (outcome_ != LinkOutcome::Success || applied_ || !context_.IsRead)
@@ -224,7 +244,7 @@ LinkActions LinkEngine::OnInfoAnswer()
 
     LinkActions actions = Sending(PasswordFrameFor(context_.Kind == TransferKind::PasswordSetting, settings, context_.Link));
     actions.timeOutTimer = TimerCommand::StartEvery(TimeOutMs);
-    linkStep_ = 2;
+    linkStep_ = PasswordStep;
     rx_.Clear();
     return actions;
 }

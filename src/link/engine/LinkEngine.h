@@ -52,6 +52,12 @@ public:
     // Ends the transfer (Stopped) while no radio has answered its hello yet. Once one has, a
     // waiting transfer stops when it lets that radio go again; a radio it takes is served to the end.
     LinkActions StopBeforeRadio();
+    // The user's stop: a read at any moment, a write until the first frame that changes the radio
+    // (its first block; the new password of a password-setting transfer) has gone out. The radio is
+    // sent the end byte, and the record gets back what the handshake put into it. Nothing happens
+    // (an empty LinkActions) once the transfer can no longer be stopped that way.
+    LinkActions Cancel();
+    bool CanCancel() const;
     // From now on a waiting transfer takes the radio it was to wait past.
     void AcceptSameRadio() { acceptSameRadio_ = true; }
     // After a successful transfer and its notice: a normal read unpacks the image into the record
@@ -92,6 +98,8 @@ private:
     LinkActions Finish(LinkOutcome outcome, LinkActions actions = {});
 
     TransferContext context_;
+    // The record as the transfer found it, for a cancel.
+    RadioSettings settingsAtStart_{};
     LinkTiming timing_;
     RadioInfo& infoTarget_;
     ReceiveBuffer rx_;

@@ -2,11 +2,13 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
+#include "FakeDeviceTree.h"
 #include "lang/TextTable.h"
 #include "link/dialogs/ModalResult.h"
 #include "link/dialogs/PortDialog.h"
@@ -65,6 +67,23 @@ TEST_F(PortDialog, ShowsItsCaptionsAndNinePortsWithTheirDevices)
         EXPECT_EQ(button->text(), name);
         EXPECT_EQ(button->toolTip().toStdString(), TeskComm32::DevicePathOf(name.toStdString(), link.Ports));
     }
+}
+
+// Beside each number stands what it is: the device, and the adapter where the system names it.
+TEST_F(PortDialog, EachNumberSaysWhatItIs)
+{
+    FakeDeviceTree tree;
+    tree.AddUsbTty("ttyUSB0", "Prolific Technology Inc.", "USB-Serial Controller", "pl2303");
+    tree.AddTty("ttyS0", "4", "port");
+    LinkSettings link;
+    link.Ports = tree.Lookup();
+    TCommunicationPort dialog(link, nullptr);
+    const auto detail = [&dialog](int n) { return dialog.findChild<QLabel*>(QString("sCOM%1").arg(n))->text(); };
+    EXPECT_EQ(detail(1).toStdString(),
+              tree.DevPath("ttyUSB0") + " \u2014 Prolific Technology Inc. USB-Serial Controller (pl2303)");
+    EXPECT_EQ(detail(2).toStdString(), tree.DevPath("ttyS0"));
+    EXPECT_TRUE(detail(3).isEmpty());
+    EXPECT_EQ(Port(dialog, 1)->accessibleDescription(), detail(1));
 }
 
 TEST_F(PortDialog, AnUnlistedPortNumberFallsBackToCom1)

@@ -33,8 +33,7 @@ QPushButton* Button(QWidget* widget, const char* name) { return widget->findChil
 // What the user saw while a transfer ran in the dialog.
 struct Seen {
     int result = -1;
-    bool buttonsDisabledAfterStart = false;
-    bool stayedOpenOnEscape = false;
+    bool startDisabledAfterStart = false;
     QString notice;
     int modals = 0;
 };
@@ -57,10 +56,7 @@ protected:
         QTimer::singleShot(2 * TransferWaitMs, &dialog, [&] { dialog.done(-1); });
         QTimer::singleShot(0, &dialog, [&] {
             QTest::mouseClick(Button(&dialog, "ProgramStart"), Qt::LeftButton);
-            seen.buttonsDisabledAfterStart =
-                !Button(&dialog, "ProgramStart")->isEnabled() && !Button(&dialog, "CancelBtn")->isEnabled();
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-            seen.stayedOpenOnEscape = dialog.isVisible();
+            seen.startDisabledAfterStart = !Button(&dialog, "ProgramStart")->isEnabled();
             ModalDriver::OnNextModal([&](QWidget* modal) {
                 ++seen.modals;
                 if (auto* label = modal->findChild<QLabel*>("WarnDlgText"))
@@ -122,8 +118,7 @@ TEST_F(ProgramDialogTest, AReadShowsSuccessThenFillsTheRecordThenRefreshes)
         bandAtNotice = objects.Band == BandLimits{136000000, 174000000} && bandsAtRefresh.empty();
         Ok(modal);
     });
-    EXPECT_TRUE(seen.buttonsDisabledAfterStart);
-    EXPECT_TRUE(seen.stayedOpenOnEscape);
+    EXPECT_TRUE(seen.startDisabledAfterStart);
     EXPECT_EQ(seen.notice, DialogText(3));
     EXPECT_TRUE(bandAtNotice) << "the record changed before the notice was closed";
     EXPECT_EQ(bandsAtRefresh, (std::vector<BandLimits>{RadioBand}));
@@ -137,6 +132,7 @@ struct NoticeCase {
     RadioArgs radio;
     const char* recordPassword;
     int noticeEntry;
+    MessageId advice;  // the last line: what to do next
 };
 
 class DialogNotice : public ProgramDialogTest, public testing::WithParamInterface<NoticeCase> {};
@@ -155,14 +151,15 @@ TEST_P(DialogNotice, ShowsTheOutcomeAndLeavesTheRecordAlone)
     QObject::connect(&dialog, &TProgramDialog::transferSucceeded, [&] { refreshed = true; });
 
     const Seen seen = StartAndAnswer(dialog, Ok);
-    EXPECT_EQ(seen.notice, DialogText(c.noticeEntry));
+    EXPECT_TRUE(seen.notice.startsWith(DialogText(c.noticeEntry) + "\n")) << seen.notice.toStdString();
+    EXPECT_TRUE(seen.notice.endsWith("\n" + DisplayMessage({c.advice}))) << seen.notice.toStdString();
     EXPECT_FALSE(refreshed);
     EXPECT_TRUE(SameApartFromHandshake(objects.Settings, before));
 }
 
 const NoticeCase NoticeCases[] = {
-    {"PasswordError", {"--password", "kr27"}, "kr28", 4},
-    {"CommunicationFailure", {"--foreign-ident"}, "", 2},
+    {"PasswordError", {"--password", "kr27"}, "kr28", 4, MessageId::AdvicePassword},
+    {"CommunicationFailure", {"--foreign-ident"}, "", 2, MessageId::AdviceCheckLink},
 };
 
 INSTANTIATE_TEST_SUITE_P(Link, DialogNotice, testing::ValuesIn(NoticeCases),
@@ -188,7 +185,11 @@ TEST_F(ProgramDialogTest, FailuresSayWhyAndTheHandshakeSaysWhatItDoes)
         objects.Band = RadioBand;
         TProgramDialog dialog(objects.Context(false), nullptr);
         const Seen seen = StartAndAnswer(dialog, Ok);
-        EXPECT_EQ(seen.notice, failed + "\n" + DisplayMessage({MessageId::PartlyWritten}));
+        const QString tried = DisplayMessage({MessageId::PortsTried, {"COM3 (" + radio.LinkPath() + ")"}});
+        EXPECT_EQ(seen.notice.toStdString(), QStringList({failed, DisplayMessage({MessageId::PartlyWritten}), tried,
+                                                          DisplayMessage({MessageId::AdviceCheckLinkOnly})})
+                                                 .join('\n')
+                                                 .toStdString());
     }
     {
         PseudoTerminal pty;
@@ -201,6 +202,108 @@ TEST_F(ProgramDialogTest, FailuresSayWhyAndTheHandshakeSaysWhatItDoes)
         EXPECT_TRUE(seen.notice.contains("busy")) << seen.notice.toStdString();
     }
 }
+
+// The end byte was the last frame the transfer sent.
+bool EndedWithTheEndByte(const TransferTrace& trace)
+{
+    std::string lastSent;
+    for (const std::string& line : trace.Lines())
+        if (line.find(" > ") != std::string::npos)
+            lastSent = line;
+    return lastSent.size() > 3 && lastSent.compare(lastSent.size() - 3, 3, " 45") == 0;
+}
+
+// The keyboard user's F5, Enter: the dialog opens on Start, which Enter and Alt+S press. Escape
+// then stops the transfer still looking for its radio, and the radio is told the session is over.
+TEST_F(ProgramDialogTest, EnterOrAltSStartsAndEscapeStopsTheSearch)
+{
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } starts[] = {{Qt::Key_Return, Qt::NoModifier}, {Qt::Key_S, Qt::AltModifier}};
+    for (const auto& start : starts) {
+        PseudoTerminal port;
+        UseRadioOn(port.SlavePath());
+        TProgramDialog dialog(objects.Context(true), nullptr);
+        bool started = false;
+        QTimer::singleShot(0, &dialog, [&] {
+            // Alt+S is a shortcut, which only the active window takes.
+            dialog.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+            QTest::keyClick(&dialog, start.key, start.modifiers);
+            QTimer::singleShot(1500, &dialog, [&] {
+                started = !Button(&dialog, "ProgramStart")->isEnabled();
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            });
+        });
+        EXPECT_EQ(dialog.focusWidget(), Button(&dialog, "ProgramStart"));
+        EXPECT_TRUE(Button(&dialog, "ProgramStart")->isDefault());
+        EXPECT_EQ(dialog.exec(), ModalResultCancel);
+        EXPECT_TRUE(started) << start.key;
+        EXPECT_TRUE(EndedWithTheEndByte(dialog.Trace())) << start.key;
+    }
+}
+
+struct CancelCase {
+    const char* name;
+    bool isRead;
+    bool stops;  // when pressed while the blocks move
+};
+
+class DialogCancel : public ProgramDialogTest, public testing::WithParamInterface<CancelCase> {};
+
+// Cancel stops a read among its blocks and leaves the record as it was; a write's blocks, once
+// they move, run to the end with Cancel out of reach.
+TEST_P(DialogCancel, StopsWhereTheRadioIsLeftAsItWas)
+{
+    const CancelCase& c = GetParam();
+    RadioProcess radio(QuickRadio);
+    UseRadioOn(radio.LinkPath());
+    objects.Settings = RandomRecord(15);
+    std::memset(objects.Settings.Password, 0, sizeof objects.Settings.Password);
+    objects.Band = RadioBand;
+    const RadioSettings before = objects.Settings;
+    TProgramDialog dialog(objects.Context(c.isRead), nullptr);
+    bool cancelOffered = true;
+    bool pressed = false;
+    QObject::connect(dialog.findChild<QProgressBar*>("ProgressBar1"), &QProgressBar::valueChanged, &dialog,
+                     [&](int value) {
+                         if (pressed || value < 10)
+                             return;
+                         pressed = true;
+                         cancelOffered = Button(&dialog, "CancelBtn")->isEnabled();
+                         QTimer::singleShot(0, &dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); });
+                     });
+    QString notice;
+    QTimer::singleShot(0, &dialog, [&] {
+        QTest::mouseClick(Button(&dialog, "ProgramStart"), Qt::LeftButton);
+        // A stopped transfer shows nothing, and no watcher may outlive this test.
+        if (!c.stops)
+            ModalDriver::OnNextModal([&](QWidget* modal) {
+                notice = modal->findChild<QLabel*>("WarnDlgText")->text();
+                Ok(modal);
+            }, TransferWaitMs);
+    });
+    QTimer::singleShot(2 * TransferWaitMs, &dialog, [&] { dialog.done(-1); });
+    const int result = dialog.exec();
+
+    ASSERT_TRUE(pressed);
+    EXPECT_EQ(cancelOffered, c.stops);
+    EXPECT_EQ(result, c.stops ? ModalResultCancel : ModalResultOk);
+    EXPECT_EQ(notice, c.stops ? QString() : DialogText(SuccessText));
+    if (c.stops) {
+        EXPECT_EQ(std::memcmp(&objects.Settings, &before, sizeof before), 0) << "the handshake's fields too";
+        EXPECT_TRUE(EndedWithTheEndByte(dialog.Trace()));
+    }
+}
+
+const CancelCase CancelCases[] = {
+    {"Read", true, true},
+    {"Write", false, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Link, DialogCancel, testing::ValuesIn(CancelCases),
+                         [](const testing::TestParamInfo<CancelCase>& info) { return info.param.name; });
 
 TEST_F(ProgramDialogTest, CancelAtTheBandQuestionClosesQuietly)
 {
@@ -277,7 +380,7 @@ TEST_P(DialogVerify, ReadsBackAndNamesTheFirstDifference)
 
     const Seen seen = StartAndAnswer(dialog, Ok);
     const QString expected = c.mismatch.empty()
-                                 ? DialogText(SuccessText)
+                                 ? DialogText(SuccessText) + "\n" + DisplayMessage({MessageId::VerifiedWrite})
                                  : DisplayMessage({MessageId::VerifyMismatch, c.mismatch});
     EXPECT_EQ(seen.notice, expected);
     EXPECT_EQ(seen.result, c.result);

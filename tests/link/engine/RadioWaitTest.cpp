@@ -57,17 +57,6 @@ TEST_F(RadioWaitTest, TheRadioWaitedPastIsLetGoAndAnotherIsTaken)
     }
 }
 
-// Carries the frames the engine sent to the radio, and the radio's answers back in one tick.
-LinkActions Exchange(LinkEngine& engine, SimulatedRadio& radio, const LinkActions& sent)
-{
-    Bytes answers;
-    for (const Frame& frame : sent.send) {
-        const Bytes answer = radio.Receive(frame);
-        answers.insert(answers.end(), answer.begin(), answer.end());
-    }
-    return engine.Tick(answers.data(), answers.size());
-}
-
 // Bytes that are no radio's answer, as when a radio is being plugged in, are waited past.
 TEST_F(RadioWaitTest, StrayBytesOnTheLineDoNotEndTheWait)
 {

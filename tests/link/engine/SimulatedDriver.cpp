@@ -114,6 +114,16 @@ void SimulatedDriver::Apply(const TimerCommand& command, Timer& timer)
 
 SimulatedRadio* SimulatedDriver::CurrentRadio() const { return portIndex < ports_.size() ? ports_[portIndex] : nullptr; }
 
+LinkActions Exchange(LinkEngine& engine, SimulatedRadio& radio, const LinkActions& sent)
+{
+    Bytes answers;
+    for (const Frame& frame : sent.send) {
+        const Bytes answer = radio.Receive(frame);
+        answers.insert(answers.end(), answer.begin(), answer.end());
+    }
+    return engine.Tick(answers.data(), answers.size());
+}
+
 RadioSettings WithoutHandshakeFields(RadioSettings s)
 {
     std::memset(s.DeviceSn, 0, sizeof s.DeviceSn);

@@ -71,6 +71,9 @@ private:
     Timer answerPoll_;
 };
 
+// Carries the frames the engine sent to the radio, and the radio's answers back in one tick.
+LinkActions Exchange(LinkEngine& engine, SimulatedRadio& radio, const LinkActions& sent);
+
 // The record without the fields that any handshake may fill (serial number, radio info).
 RadioSettings WithoutHandshakeFields(RadioSettings s);
 bool SameBytes(const RadioSettings& a, const RadioSettings& b);

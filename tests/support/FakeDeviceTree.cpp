@@ -32,6 +32,23 @@ void FakeDeviceTree::AddTty(const std::string& name, const std::string& uartType
     AddFile("dev/" + name);
 }
 
+void FakeDeviceTree::AddUsbTty(const std::string& name, const std::string& manufacturer, const std::string& product,
+                               const std::string& driver)
+{
+    const std::string usbDevice = "sys/devices/usb1/1-" + name;
+    const std::string port = usbDevice + "/1-1:1.0/" + name;
+    fs::create_directories(Path(port));
+    if (!manufacturer.empty())
+        WriteAll(Path(usbDevice + "/manufacturer"), manufacturer + "\n");
+    if (!product.empty())
+        WriteAll(Path(usbDevice + "/product"), product + "\n");
+    fs::create_directories(Path("sys/drivers/" + driver));
+    fs::create_symlink(Path("sys/drivers/" + driver), Path(port + "/driver"));
+    fs::create_directories(Path("sys/class/tty/" + name));
+    AddLink("sys/class/tty/" + name + "/device", Path(port));
+    AddFile("dev/" + name);
+}
+
 std::string FakeDeviceTree::AddLink(const std::string& relative, const std::string& target)
 {
     const fs::path link = Path(relative);
