@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QTabWidget>
-#include <QTableWidget>
 
 #include "lang/DeviceInfoText.h"
 #include "lang/DisplayMessage.h"
@@ -46,10 +45,9 @@ void TForm1::BuildHistory()
     connect(history_, &RecordHistory::CanRedoChanged, menu_.MenuEdit_Redo, &QAction::setEnabled);
     connect(history_, &RecordHistory::ModifiedChanged, this, &TForm1::UpdateCaption);
     // Editors store their values when they lose the focus, so every focus change may end an edit;
-    // the grid's double-click steps keep the focus and end where the double-click is handled.
+    // the grid's steps and cleared cells keep the focus and end where the grid says so.
     connect(qApp, &QApplication::focusChanged, history_, &RecordHistory::EndStep);
-    if (auto* grid = TabSheet_ChInfo->findChild<QTableWidget*>("StringGrid1"))
-        connect(grid, &QTableWidget::cellDoubleClicked, history_, &RecordHistory::EndStep);
+    connect(TabSheet_ChInfo->Grid, &ChannelGridEditor::CellValueChanged, history_, &RecordHistory::EndStep);
 }
 
 RecordSnapshot TForm1::Snapshot() const { return {record_, band_, config_.BandSelete}; }
@@ -151,10 +149,20 @@ void TForm1::CopyRows()
 void TForm1::CutRows()
 {
     CopyRows();
-    DeleteRows();
+    ClearRows();
 }
 
+// Delete acts on the rows selected whole, and otherwise on the current cell alone.
 void TForm1::DeleteRows()
+{
+    CommitChannelEdit();
+    if (TabSheet_ChInfo->Grid->RowsSelected())
+        ClearRows();
+    else
+        TabSheet_ChInfo->Grid->ClearCurrentCell();
+}
+
+void TForm1::ClearRows()
 {
     CommitChannelEdit();
     const ChannelNumbers channels = TabSheet_ChInfo->Grid->SelectedChannels();

@@ -96,4 +96,25 @@ TEST(ChannelTextsTest, TheLanguageAskedForWinsOverTheProgramsLanguage)
     EXPECT_EQ(ChannelCellText(Sample(), 2, ColPower, LangEnglish), "High");
 }
 
+// Choosing a value from a column's list shows in the cell as the text it was chosen by, and steps
+// go through the list in its order.
+TEST(ChannelTextsTest, EachChoiceShowsAsItsOwnTextInEveryLanguage)
+{
+    RadioSettings s = Sample();
+    ChannelRecord& channel = s.Channel[3];
+    const size_t expectedCount[] = {0, 0, 0, 0, 0, 3, 2, 2, 3, 2, 5, 0};
+    for (TLangType language : {LangEnglish, LangSimplifiedChinese, LangTraditionalChinese})
+        for (int column = ColNumber; column < ChannelColumnCount; ++column) {
+            const auto choices = ChannelColumnChoices(ChannelColumn(column), language);
+            EXPECT_EQ(choices.size(), expectedCount[column]) << column;
+            for (const ChannelChoice& choice : choices) {
+                SetChannelChoice(channel, ChannelColumn(column), choice.value);
+                EXPECT_EQ(ChannelChoiceValue(channel, ChannelColumn(column)), choice.value) << column;
+                EXPECT_EQ(ChannelCellText(s, 3, ChannelColumn(column), language), choice.text) << column;
+            }
+        }
+    EXPECT_EQ(ChannelColumnChoices(ColPower, LangEnglish)[1].text, "Low") << "High steps to Low";
+    EXPECT_EQ(ChannelColumnChoices(ColBusyLock, LangEnglish)[1].text, "CAT") << "OFF steps to CAT";
+}
+
 }

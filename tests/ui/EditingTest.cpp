@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -25,6 +26,8 @@
 #include "lang/AppLang.h"
 #include "lang/ChannelTexts.h"
 #include "lang/TextTable.h"
+#include "model/ChannelFields.h"
+#include "model/ChannelRules.h"
 #include "model/RecordSnapshot.h"
 #include "model/Tone.h"
 #include "notices/WarnDialogs.h"
@@ -33,7 +36,7 @@
 
 namespace {
 
-enum Column { RxFreq = 1, Power = 5, Name = 11 };
+enum Column { RxFreq = 1, TxFreq, Decode, Encode, Power, SquelchMode = 10, Name };
 enum Page { ChannelPage, OptionPage, DtmfPage, KeyPage };
 
 // Channels 1 to 5 in use, each with its own frequency, opened from a file so the history starts
@@ -356,6 +359,51 @@ TEST_F(Editing, RowKeysActOnlyOnTheChannelPage)
     EXPECT_FALSE(Item("MenuEdit_Delete")->isEnabled());
     ShowPage(ChannelPage);
     EXPECT_TRUE(Item("MenuEdit_Delete")->isEnabled());
+}
+
+TEST_F(Editing, DeleteOnOneCellEmptiesThatCellAndAsksBeforeItTakesTheChannel)
+{
+    ChannelRecord& two = Record().Channel[2];
+    EnterDecodeTone(two, "67.0");
+    EnterEncodeTone(two, "67.0");
+    window->FullRefresh();
+    // The power has no empty value: Delete leaves it as it is.
+    const struct {
+        int column;
+        const char* shown;
+    } cases[] = {{TxFreq, "0"}, {Decode, "Off"}, {Encode, "Off"}, {Name, ""}, {Power, "低"}};
+    for (const auto& c : cases) {
+        ShowPage(ChannelPage);
+        grid->setFocus();
+        grid->setCurrentCell(2, c.column);
+        const RecordSnapshot before = Now();
+        QTest::keyClick(grid, Qt::Key_Delete);
+        EXPECT_EQ(grid->item(2, c.column)->text().toStdString(), c.shown) << c.column;
+        if (Now() != before) {
+            Trigger("MenuEdit_Undo");
+            EXPECT_TRUE(Now() == before) << "one step: " << c.column;
+            Trigger("MenuEdit_Redo");
+        }
+    }
+    EXPECT_EQ(Record().Channel[2].ChSquelchMode(), SquelchCarrier) << "the squelch follows the decode tone";
+    grid->setCurrentCell(2, RxFreq);
+    Answer("CancelBtn", [&] { QTest::keyClick(grid, Qt::Key_Delete); });
+    EXPECT_TRUE(Record().IsChannelUsed(2));
+    ASSERT_TRUE(ShowActive(*window)) << "the keys go to the window again";
+    Answer("OKBtn", [&] { QTest::keyClick(grid, Qt::Key_Delete); });
+    EXPECT_FALSE(Record().IsChannelUsed(2));
+    EXPECT_EQ(grid->item(2, RxFreq)->text(), "");
+}
+
+TEST_F(Editing, TheStatusBarSaysWhatBecameOfATypedValue)
+{
+    auto* status = Control<QStatusBar>("StatusBar1");
+    ClickCell(1, RxFreq);
+    Type("520\r");
+    EXPECT_EQ(status->currentMessage(), QString::fromUtf8("470.00000：520 高于频段 400-470 MHz"));
+    ClickCell(1, RxFreq);
+    Type("438.5\r");
+    EXPECT_EQ(status->currentMessage(), "");
 }
 
 }

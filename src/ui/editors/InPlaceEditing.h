@@ -4,9 +4,14 @@ class QTableWidget;
 class QWidget;
 
 // The one in-place editor of a grid that is open at a time and the cell it edits. The editor's
-// own exit handler stores the value and then calls Finish. Escape in the editor cancels.
+// own exit handler stores the value and then calls Finish. In the editor, Escape cancels, Enter
+// stores and moves to the cell below, Tab and Shift+Tab store and move to the next or previous
+// cell of the row, then on into the next or previous row: the keys never take the focus out of
+// the grid.
 class InPlaceEditing {
 public:
+    enum class Move { Down, Next, Previous };
+
     explicit InPlaceEditing(QTableWidget* grid) : grid_(grid) {}
 
     // Lays the editor over the cell, shows it and gives it the focus.
@@ -20,6 +25,9 @@ public:
     void Finish();
     // Closes the editor before its exit handler runs, which then finds nothing open to store.
     void Cancel();
+    // Makes the cell `move` leads to current and gives the grid the focus, which the editor's
+    // exit handler takes as the end of the edit.
+    void FinishAndMove(Move move);
 
 private:
     QTableWidget* grid_;
