@@ -123,6 +123,9 @@ std::string ChannelColumnTitle(ChannelColumn column, TLangType language)
     return {};
 }
 
+static_assert(ChannelColumnCount - ColRxFreq == GridColumnCount && int(GridColumn::Name) + ColRxFreq == ColName,
+              "a table in the grid's form has the grid's columns in their order");
+
 std::vector<std::string> ChannelColumnTitles(TLangType language)
 {
     std::vector<std::string> titles;
@@ -231,4 +234,19 @@ void SetChannelChoice(ChannelRecord& channel, ChannelColumn column, uint8_t valu
     default:
         break;
     }
+}
+
+GridTableWords ChannelGridTableWords()
+{
+    GridTableWords words;
+    for (TLangType language : {TTeskFuncs::LangEnglish, TTeskFuncs::LangSimplifiedChinese,
+                               TTeskFuncs::LangTraditionalChinese}) {
+        for (int column = ColRxFreq; column < ChannelColumnCount; ++column) {
+            GridTableColumn& table = words[size_t(column - ColRxFreq)];
+            table.titles.push_back(ChannelColumnTitle(ChannelColumn(column), language));
+            for (ChannelChoice& choice : ChannelColumnChoices(ChannelColumn(column), language))
+                table.words.push_back({std::move(choice.text), choice.value});
+        }
+    }
+    return words;
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "files/ChannelGridTable.h"
 #include "lang/AppLang.h"
 #include "model/RadioSettings.h"
 
@@ -58,3 +59,7 @@ std::vector<ChannelChoice> ChannelColumnChoices(ChannelColumn column, TTeskFuncs
 // The value of such a column in the channel, and the channel with another value there.
 uint8_t ChannelChoiceValue(const ChannelRecord& channel, ChannelColumn column);
 void SetChannelChoice(ChannelRecord& channel, ChannelColumn column, uint8_t value);
+
+// The grid's titles and choices in every language, English first, by which a table headed with
+// them is read (ChannelGridTable.h).
+GridTableWords ChannelGridTableWords();

@@ -3,6 +3,7 @@
 #include <QMimeData>
 
 #include "files/ChannelCsv.h"
+#include "lang/ChannelTexts.h"
 
 namespace {
 
@@ -19,10 +20,12 @@ ChannelCsvImport PasteChannelRowsText(const QString& text, const BandLimits& ban
                                       RadioSettings& settings)
 {
     const std::string table = text.toStdString();
+    const GridTableWords gridWords = ChannelGridTableWords();
     ChannelCsvImportOptions options;
     options.band = band;
     options.firstChannel = first;
     options.separator = GuessCsvSeparator(table);
+    options.gridWords = &gridWords;
     return ImportChannelCsv(table, options, settings);
 }
 

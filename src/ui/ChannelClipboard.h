@@ -19,7 +19,8 @@ class QMimeData;
 QString ChannelRowsText(const RadioSettings& settings, const ChannelNumbers& channels);
 
 // Text from a spreadsheet or another programming tool, in that form or as comma-separated lines,
-// fills the channels from `first` down by the rules of a file import, and tells what it did.
+// under the grid's own titles in any language, or a lone column of frequencies, fills the
+// channels from `first` down by the rules of a file import, and tells what it did.
 ChannelCsvImport PasteChannelRowsText(const QString& text, const BandLimits& band, unsigned first,
                                       RadioSettings& settings);
 

@@ -198,7 +198,7 @@ void TForm1::PasteRowsText(unsigned first, const QString& text)
     }
     FinishRowCommand(Following(first, outcome.imported));
     if (!outcome.notes.empty())
-        ImportReportDialog(outcome, this).exec();
+        ImportReportDialog(outcome, this, ChannelTableSource::Clipboard).exec();
 }
 
 void TForm1::InsertRow()

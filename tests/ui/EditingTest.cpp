@@ -264,7 +264,7 @@ TEST_F(Editing, SpreadsheetTextPastesByTheImportRulesAsOneStep)
     Trigger("MenuEdit_Paste");
     const QStringList report = dialogs.seen.split('\n');
     ASSERT_EQ(report.size(), 2) << dialogs.seen.toStdString();
-    EXPECT_EQ(report[0], QString::fromUtf8("已导入 2 个信道"));
+    EXPECT_EQ(report[0], QString::fromUtf8("已粘贴 2 个信道"));
     EXPECT_TRUE(report[1].startsWith(QString::fromUtf8("第 3 行未导入"))) << report[1].toStdString();
     EXPECT_EQ(Record().Channel[2].RxFreq, 446000000u);
     EXPECT_EQ(Record().Channel[2].TxFreq, 446000000u) << "a missing Duplex is no shift";
@@ -404,6 +404,34 @@ TEST_F(Editing, TheStatusBarSaysWhatBecameOfATypedValue)
     ClickCell(1, RxFreq);
     Type("438.5\r");
     EXPECT_EQ(status->currentMessage(), "");
+}
+
+TEST_F(Editing, AColumnOfFrequenciesOrTheGridsOwnTitlesPasteFromTheCurrentRowDown)
+{
+    ShowPage(ChannelPage);
+    grid->setFocus();
+    grid->setCurrentCell(7, Decode);
+    QApplication::clipboard()->setText("438.1\n438.2\n");
+    Trigger("MenuEdit_Paste");
+    EXPECT_EQ(uint32_t(Record().Channel[7].RxFreq), 438100000u);
+    EXPECT_EQ(uint32_t(Record().Channel[8].RxFreq), 438200000u);
+
+    const auto title = [](ChannelColumn column) {
+        return QString::fromStdString(ChannelColumnTitle(column, TTeskFuncs::LangTraditionalChinese));
+    };
+    QApplication::clipboard()->setText(title(ColRxFreq) + '\t' + title(ColDecodeTone) + "\n439.5\t67\n439.5075\t\n");
+    QString report;
+    ModalDriver::OnNextModal([&report](QWidget* modal) {
+        auto* dialog = qobject_cast<ImportReportDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        report = dialog->windowTitle() + '|' + dialog->Summary->text();
+        dialog->accept();
+    });
+    grid->setCurrentCell(9, RxFreq);
+    Trigger("MenuEdit_Paste");
+    EXPECT_EQ(report, QString::fromUtf8("粘贴信道|已粘贴 2 个信道"));
+    EXPECT_EQ(Record().Channel[9].DecCode, 670);
+    EXPECT_EQ(uint32_t(Record().Channel[10].RxFreq), 439506250u);
 }
 
 }
