@@ -156,6 +156,8 @@ void TForm1::StartUp()
     band_ = SelectedBandLimits(config_);
     ApplyLanguageSetting(LanguageSetting(config_.Language));
     FullRefresh();
+    // The channels are what a user comes to edit: the keys go there first.
+    TabSheet_ChInfo->Grid->setFocus();
 }
 
 void TForm1::FullRefresh()

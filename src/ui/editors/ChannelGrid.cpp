@@ -62,6 +62,12 @@ bool IsOpenKey(const QKeyEvent* key)
     }
 }
 
+// Tab and Shift+Tab; with Ctrl they switch pages.
+bool IsTabKey(const QKeyEvent* key)
+{
+    return (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && !(key->modifiers() & Qt::ControlModifier);
+}
+
 bool IsListKey(const QKeyEvent* key) { return key->key() == Qt::Key_Down && key->modifiers() == Qt::AltModifier; }
 
 // What a key types over a cell: printable text, unless a modifier makes the key a command.
@@ -160,6 +166,10 @@ bool ChannelGridEditor::Impl::eventFilter(QObject*, QEvent* event)
 
 bool ChannelGridEditor::Impl::PressKey(const QKeyEvent* key)
 {
+    if (IsTabKey(key)) {
+        const bool forward = key->key() == Qt::Key_Tab;
+        return editing.TabAlong(forward ? InPlaceEditing::Move::Next : InPlaceEditing::Move::Previous);
+    }
     const int row = grid->currentRow();
     const int column = grid->currentColumn();
     if (!CanEdit(row, column))
@@ -502,6 +512,7 @@ ChannelGridEditor::ChannelGridEditor(RadioSettings& settings, const BandLimits& 
     : QWidget(parent), impl_(new Impl(settings, band, this))
 {
     setFixedSize(impl_->grid->size());
+    setFocusProxy(impl_->grid);
 }
 
 ChannelGridEditor::~ChannelGridEditor() = default;

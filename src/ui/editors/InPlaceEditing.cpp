@@ -4,6 +4,7 @@
 #include <utility>
 
 #include <QApplication>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QTableWidget>
 
@@ -48,32 +49,18 @@ private:
     InPlaceEditing* editing_;
 };
 
-struct Cell {
-    int row;
-    int column;
-};
+}
 
-// Row 0 and column 0 hold titles; the cells run from 1 to the last row and column.
-Cell CellAfter(const QTableWidget* grid, Cell from, InPlaceEditing::Move move)
+InPlaceEditing::InPlaceEditing(QTableWidget* grid) : grid_(grid)
 {
-    const int lastRow = grid->rowCount() - 1;
-    const int lastColumn = grid->columnCount() - 1;
-    switch (move) {
-    case InPlaceEditing::Move::Down:
-        return {std::min(from.row + 1, lastRow), from.column};
-    case InPlaceEditing::Move::Next:
-        if (from.column < lastColumn)
-            return {from.row, from.column + 1};
-        return from.row < lastRow ? Cell{from.row + 1, 1} : from;
-    case InPlaceEditing::Move::Previous:
-        if (from.column > 1)
-            return {from.row, from.column - 1};
-        return from.row > 1 ? Cell{from.row - 1, lastColumn} : from;
-    }
-    return from;
+    // A cell made current by anything but these moves (a click, an arrow) ends the run of Tabs.
+    runEnds_ = QObject::connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, grid, [this] {
+        if (!moving_)
+            tabRun_ = {-1, -1};
+    });
 }
 
-}
+InPlaceEditing::~InPlaceEditing() { QObject::disconnect(runEnds_); }
 
 void InPlaceEditing::Open(QWidget* editor, int row, int column)
 {
@@ -114,7 +101,46 @@ void InPlaceEditing::FinishAndMove(Move move)
 {
     if (!editor_)
         return;
-    const Cell next = CellAfter(grid_, {row_, column_}, move);
-    grid_->setCurrentCell(next.row, next.column);
+    MakeCurrent(After({row_, column_}, move));
     grid_->setFocus();
+}
+
+bool InPlaceEditing::TabAlong(Move move)
+{
+    const Cell from{grid_->currentRow(), grid_->currentColumn()};
+    const Cell to = After(from, move);
+    if (to.row == from.row && to.column == from.column)
+        return false;
+    MakeCurrent(to);
+    return true;
+}
+
+// Row 0 and column 0 hold titles; the cells run from 1 to the last row and column.
+InPlaceEditing::Cell InPlaceEditing::After(Cell from, Move move)
+{
+    const int lastRow = grid_->rowCount() - 1;
+    const int lastColumn = grid_->columnCount() - 1;
+    if (move == Move::Down) {
+        const int column = tabRun_.row == from.row ? tabRun_.column : from.column;
+        tabRun_ = {-1, -1};
+        return {std::min(from.row + 1, lastRow), column};
+    }
+    if (tabRun_.row != from.row)
+        tabRun_ = from;
+    if (move == Move::Next && from.column < lastColumn)
+        return {from.row, from.column + 1};
+    if (move == Move::Previous && from.column > 1)
+        return {from.row, from.column - 1};
+    // Past the end of the row: on into the next or previous row, where a new run begins.
+    tabRun_ = {-1, -1};
+    if (move == Move::Next)
+        return from.row < lastRow ? Cell{from.row + 1, 1} : from;
+    return from.row > 1 ? Cell{from.row - 1, lastColumn} : from;
+}
+
+void InPlaceEditing::MakeCurrent(Cell cell)
+{
+    moving_ = true;
+    grid_->setCurrentCell(cell.row, cell.column);
+    moving_ = false;
 }

@@ -568,6 +568,25 @@ TEST_F(ChannelGrid, TabShiftTabAndEnterInAnEditorStoreAndMoveWithinTheGrid)
     }
 }
 
+// A channel after the other, as a list of them reads: Enter after a run of Tabs goes on in the
+// row below, where the run began.
+TEST_F(ChannelGrid, EnterAfterARunOfTabsGoesToTheRowBelowTheRunsFirstCell)
+{
+    grid->setFocus();
+    grid->setCurrentCell(3, RxFreq);
+    TypeKeys("146");
+    Press(Qt::Key_Tab);
+    Press(Qt::Key_Tab);
+    TypeKeys("67");
+    Press(Qt::Key_Tab);
+    TypeKeys("23n");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Current(), QPoint(4, RxFreq));
+    EXPECT_EQ(Cell(3, TxFreq), "146.00000");
+    EXPECT_EQ(Cell(3, Decode), "67.0");
+    EXPECT_EQ(Cell(3, Encode), "D023N");
+}
+
 TEST_F(ChannelGrid, WhatTheRulesChangedIsSaidAndTheCellFlashes)
 {
     StartChannelOne();
