@@ -106,6 +106,7 @@ struct ChannelGridEditor::Impl : QObject {
     void LeaveSquelchModeEditor();
     void LeaveChoiceEditor();
     void LeaveNameEditor();
+    std::string Shown(int row, int column) const;
     void Report(std::optional<Message> message, int row, int column);
     void Flash(int row, int column);
     void ClearCell(int row, int column);
@@ -117,13 +118,14 @@ struct ChannelGridEditor::Impl : QObject {
     const BandLimits& band;
     ChannelGridEditor* page;
     QTableWidget* grid;
+    QString leftOut;  // what the open editor's rules took out of what was typed
+    LeftOutCharacters keepLeftOut;
     QLineEdit* frequencyEditor;
     QComboBox* toneEditor;
     QComboBox* squelchModeEditor;
     QComboBox* choiceEditor;
     QLineEdit* nameEditor;
     InPlaceEditing editing;
-    QString leftOut;    // what the open editor's rules took out of what was typed
     int anchorRow = 1;  // where a Shift-click on a row title extends the selection from
 };
 
@@ -132,11 +134,12 @@ ChannelGridEditor::Impl::Impl(RadioSettings& s, const BandLimits& b, ChannelGrid
       band(b),
       page(owner),
       grid(CreateTitledGrid(owner, ChannelGridShape)),
-      frequencyEditor(CreateFrequencyCellEditor(owner, [this](const QString& left) { leftOut += left; })),
-      toneEditor(CreateToneCellEditor(owner, [this](const QString& left) { leftOut += left; })),
+      keepLeftOut([this](const QString& left) { leftOut += left; }),
+      frequencyEditor(CreateFrequencyCellEditor(owner, keepLeftOut)),
+      toneEditor(CreateToneCellEditor(owner, keepLeftOut)),
       squelchModeEditor(CreateSquelchModeCellEditor(owner)),
       choiceEditor(CreateChoiceCellEditor(owner)),
-      nameEditor(CreateNameCellEditor(owner, [this](const QString& left) { leftOut += left; })),
+      nameEditor(CreateNameCellEditor(owner, keepLeftOut)),
       editing(grid)
 {
     for (int row = 1; row <= int(ChannelCount); ++row) {
@@ -254,7 +257,7 @@ bool ChannelGridEditor::Impl::TypeOver(int row, int column, const QKeyEvent* key
         const TypedCharacterRule rule = IsToneColumn(column) ? ToneCharacter : GridFrequencyCharacter;
         const QString accepted = AcceptedCharacters(typed, rule);
         if (accepted.isEmpty())
-            Report(KeysLeftOutMessage(CellText(grid, row, column).toStdString(), typed.toStdString()), row, column);
+            Report(KeysLeftOutMessage(Shown(row, column), typed.toStdString()), row, column);
         else if (IsToneColumn(column))
             OpenToneEditor(row, column, accepted);
         else
@@ -369,8 +372,7 @@ void ChannelGridEditor::Impl::LeaveFrequencyEditor()
                                                           : EnterTransmitFrequency(settings.Channel[row], text, band);
     RedrawRow(row);
     // The cell, not the value: a refused text in an empty row leaves the row empty.
-    const std::string shown = CellText(grid, row, column).toStdString();
-    Report(EntryMessage(EnteredField::Frequency, entered.outcome, text, shown, band), row, column);
+    Report(EntryMessage(EnteredField::Frequency, entered.outcome, text, Shown(row, column), band), row, column);
     editing.Finish();
 }
 
@@ -428,12 +430,19 @@ void ChannelGridEditor::Impl::LeaveNameEditor()
     editing.Finish();
 }
 
+// What a message about the cell starts with: its text, or the column's title while it is empty.
+std::string ChannelGridEditor::Impl::Shown(int row, int column) const
+{
+    const QString text = CellText(grid, row, column);
+    return (text.isEmpty() ? CellText(grid, 0, column) : text).toStdString();
+}
+
 // Says what became of what was typed: what the field's rule changed, or else the characters the
 // editor left out while it was typed into. A value stored as typed clears what was said before.
 void ChannelGridEditor::Impl::Report(std::optional<Message> message, int row, int column)
 {
     if (!message && !leftOut.isEmpty())
-        message = KeysLeftOutMessage(CellText(grid, row, column).toStdString(), leftOut.toStdString());
+        message = KeysLeftOutMessage(Shown(row, column), leftOut.toStdString());
     leftOut.clear();
     emit page->EntryNoted(message ? DisplayMessage(*message) : QString());
     if (message)

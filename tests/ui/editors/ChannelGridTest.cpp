@@ -614,6 +614,11 @@ TEST_F(ChannelGrid, WhatTheRulesChangedIsSaidAndTheCellFlashes)
         ASSERT_EQ(said.size(), 1) << c.typed;
         EXPECT_EQ(said.takeFirst().at(0).toString().toStdString(), c.message) << c.typed;
     }
+    grid->setCurrentCell(5, RxFreq);
+    TypeKeys("x");
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_EQ(said.takeFirst().at(0).toString().toStdString(),
+              "RX Freq.: left out \"x\", which the cell does not take") << "an empty cell is named by its column";
     QTableWidgetItem* flashed = grid->item(1, Name);
     EXPECT_TRUE(flashed->data(Qt::BackgroundRole).isValid());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !flashed->data(Qt::BackgroundRole).isValid(); }, 3000));
