@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "files/ChannelCsvReport.h"
+#include "files/ChannelGridTable.h"
 #include "files/CsvTable.h"
 #include "model/BandLimits.h"
 #include "model/RadioSettings.h"
@@ -31,12 +32,15 @@ struct ChannelCsvImportOptions {
     unsigned firstChannel = 1;   // rows fill the channels from here down, in file order
     bool keepLocations = false;  // a row goes to the channel its Location names instead
     char separator = CsvComma;
+    // Given, a table headed with the channel grid's titles is read too (ChannelGridTable.h).
+    const GridTableWords* gridWords = nullptr;
 };
 
 // Every row passes the rules of typing into the grid; a row the radio cannot hold is left out
 // and reported, as is every change made to a row that is taken, its name included. A field
-// written with SpreadsheetTextField's apostrophe reads as the text it stands for. Refused without
-// a Frequency column, and then nothing changes. The table is read a row at a time, keeping only
-// the known columns, so the memory taken beside the text stays small.
+// written with SpreadsheetTextField's apostrophe reads as the text it stands for. A lone column
+// of frequencies needs no header. Refused without a Frequency column (or the grid's receive
+// frequency), and then nothing changes. The table is read a row at a time, keeping only the
+// known columns, so the memory taken beside the text stays small.
 ChannelCsvImport ImportChannelCsv(std::string_view text, const ChannelCsvImportOptions& options,
                                   RadioSettings& settings);

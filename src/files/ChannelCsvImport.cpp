@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstring>
 #include <optional>
 #include <utility>
 
 #include "files/ChannelCsvFormat.h"
+#include "files/ChannelGridRow.h"
 #include "files/CsvTones.h"
 #include "files/MegahertzText.h"
 #include "model/ChannelFields.h"
@@ -17,44 +17,68 @@
 
 namespace {
 
-// What a field may hold around its text, which the import takes off.
+// Blanks a field may end with; a table field would not keep them.
 constexpr const char* Blanks = " \t";
 
-std::string Trimmed(const std::string& text)
-{
-    const size_t first = text.find_first_not_of(Blanks);
-    const size_t last = text.find_last_not_of(Blanks);
-    return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
-}
-
-bool SameWord(const std::string& a, const char* b)
-{
-    return a.size() == std::strlen(b) &&
-           std::equal(a.begin(), a.end(), b, [](char x, char y) { return std::tolower(uint8_t(x)) == std::tolower(uint8_t(y)); });
-}
-
 // A row of the table as far as it is read: the known columns only, as they stand in the file.
+// A table in the grid's form keeps its cells, which become the exchanged table's fields.
 struct CsvRow {
     unsigned line = 0;
     std::array<std::string, CsvColumnCount> fields;
+    std::array<std::string, GridColumnCount> cells;
 };
+
+// What the header makes of the table: the exchanged table, the grid's titles, or no header at all
+// but a lone frequency, the first of a column of them.
+enum class TableForm { Unknown, Exchange, Grid, FrequencyList };
 
 // Where each known column stands in the table; a column the table lacks reads as empty.
 class ColumnMap {
 public:
+    explicit ColumnMap(const GridTableWords* gridWords) : gridWords_(gridWords) {}
+
     // Takes the header's fields one at a time; the first column of a title counts.
     void Title(size_t index, std::string_view title)
     {
-        const std::string word = Trimmed(std::string(title));
+        const std::string word = WithoutBlanks(std::string(title));
         for (size_t c = 0; c < CsvColumnCount; ++c) {
-            if (!index_[c] && SameWord(word, CsvColumnNames[c])) {
+            if (!index_[c] && SameCsvWord(word, CsvColumnNames[c])) {
                 index_[c] = index;
                 known_.push_back({index, CsvColumn(c)});
             }
         }
+        if (const auto column = gridWords_ ? GridColumnOfTitle(*gridWords_, word) : std::nullopt)
+            gridKnown_.push_back({index, *column});
+        if (index == 0)
+            firstTitle_ = word;
+        titleCount_ = index + 1;
     }
 
-    bool Has(CsvColumn column) const { return index_[column].has_value(); }
+    // After the header: the exchanged table's titles win over the grid's.
+    TableForm Settle()
+    {
+        const bool gridReceive = std::any_of(gridKnown_.begin(), gridKnown_.end(),
+                                             [](const auto& known) { return known.second == GridColumn::RxFreq; });
+        if (Has(ColFrequency))
+            form_ = TableForm::Exchange;
+        else if (gridReceive)
+            form_ = TableForm::Grid;
+        else if (titleCount_ == 1 && !firstTitle_.empty() && ParseMegahertz(firstTitle_))
+            form_ = TableForm::FrequencyList;
+        if (form_ != TableForm::Grid)
+            gridKnown_.clear();
+        if (form_ == TableForm::FrequencyList) {
+            index_[ColFrequency] = 0;
+            known_ = {{0, ColFrequency}};
+        }
+        return form_;
+    }
+
+    // A list of frequencies has its first one where the header would be.
+    const std::string& FirstTitle() const { return firstTitle_; }
+
+    // In the grid's form every field comes from the cells, the columns the grid lacks included.
+    bool Has(CsvColumn column) const { return form_ == TableForm::Grid || index_[column].has_value(); }
 
     // Keeps the field when it stands in a known column.
     void Keep(size_t index, std::string_view field, CsvRow& row) const
@@ -62,24 +86,45 @@ public:
         for (const auto& [at, column] : known_)
             if (at == index)
                 row.fields[column] = field;
+        for (const auto& [at, column] : gridKnown_)
+            if (at == index)
+                row.cells[size_t(column)] = field;
+    }
+
+    // A row in the grid's form gets its fields from its cells; what they left out is noted.
+    std::vector<CsvRowNote> Complete(CsvRow& row) const
+    {
+        if (form_ != TableForm::Grid)
+            return {};
+        GridRowFields grid = ExchangeFieldsOfGridRow(row.cells, *gridWords_);
+        row.fields = std::move(grid.fields);
+        std::vector<CsvRowNote> notes;
+        for (auto& [issue, detail] : grid.notes)
+            notes.push_back({row.line, issue, std::move(detail)});
+        return notes;
     }
 
     // The field without blanks around it, as the text it stands for.
     static std::string Field(const CsvRow& row, CsvColumn column)
     {
-        return TextOfSpreadsheetField(Trimmed(row.fields[column]));
+        return TextOfSpreadsheetField(WithoutBlanks(row.fields[column]));
     }
 
 private:
+    const GridTableWords* gridWords_;
     std::array<std::optional<size_t>, CsvColumnCount> index_;
     std::vector<std::pair<size_t, CsvColumn>> known_;
+    std::vector<std::pair<size_t, GridColumn>> gridKnown_;
+    std::string firstTitle_;
+    size_t titleCount_ = 0;
+    TableForm form_ = TableForm::Unknown;
 };
 
 template <size_t N>
 std::optional<uint8_t> IndexOfText(const char* const (&texts)[N], const std::string& text)
 {
     for (size_t i = 0; i < N; ++i)
-        if (SameWord(text, texts[i]))
+        if (SameCsvWord(text, texts[i]))
             return uint8_t(i);
     return std::nullopt;
 }
@@ -130,8 +175,8 @@ struct CsvChannel {
 
 class RowReader {
 public:
-    RowReader(const ColumnMap& columns, const CsvRow& row, const BandLimits& band)
-        : columns_(columns), row_(row), band_(band)
+    RowReader(const ColumnMap& columns, const CsvRow& row, const BandLimits& band, std::vector<CsvRowNote> notes)
+        : columns_(columns), row_(row), band_(band), notes_(std::move(notes))
     {
     }
 
@@ -167,13 +212,13 @@ private:
     std::optional<uint32_t> TransmitFrequency(uint32_t rx)
     {
         const std::string duplex = Field(ColDuplex);
-        if (SameWord(duplex, DuplexOff))
+        if (SameCsvWord(duplex, DuplexOff))
             return 0u;
         if (duplex.empty())
             return rx;
         const bool plus = duplex == DuplexPlus;
         const bool minus = duplex == DuplexMinus;
-        const bool split = SameWord(duplex, DuplexSplit);
+        const bool split = SameCsvWord(duplex, DuplexSplit);
         if (!plus && !minus && !split) {
             Note(CsvRowIssue::ValueIgnored, Named(ColDuplex));
             return rx;
@@ -217,9 +262,9 @@ private:
         const std::string mode = Field(ColMode);
         if (mode.empty())
             return true;
-        if (!SameWord(mode, ModeWide) && !SameWord(mode, ModeNarrow))
+        if (!SameCsvWord(mode, ModeWide) && !SameCsvWord(mode, ModeNarrow))
             return LeaveOut(CsvRowIssue::ModeNotFm, mode);
-        ch.wide = SameWord(mode, ModeWide);
+        ch.wide = SameCsvWord(mode, ModeWide);
         return true;
     }
 
@@ -256,9 +301,9 @@ private:
     void Choices(CsvChannel& ch)
     {
         const std::string skip = Field(ColSkip);
-        if (SameWord(skip, SkipScan))
+        if (SameCsvWord(skip, SkipScan))
             ch.scanAdd = false;
-        else if (!skip.empty() && !SameWord(skip, SkipPriority))
+        else if (!skip.empty() && !SameCsvWord(skip, SkipPriority))
             Note(CsvRowIssue::ValueIgnored, Named(ColSkip));
 
         if (const std::string power = Field(ColPower); !power.empty()) {
@@ -279,7 +324,7 @@ private:
         ch.name = name.gbk;
         const std::string kept = GbkToUtf8(name.gbk);
         const std::string& given = row_.fields[ColName];
-        if (Trimmed(given) != given)
+        if (WithoutBlanks(given) != given)
             Note(CsvRowIssue::NameTrimmed, kept);
         if (name.cut)
             Note(CsvRowIssue::NameCut, kept);
@@ -356,10 +401,10 @@ void AddNote(ChannelCsvImport& outcome, const CsvRowNote& note)
 }
 
 // Reads one row into the next channel of `result`, or leaves it out, noting why.
-void TakeRow(const ColumnMap& columns, const CsvRow& row, const BandLimits& band, ChannelPlacer& placer,
+void TakeRow(const ColumnMap& columns, CsvRow& row, const BandLimits& band, ChannelPlacer& placer,
              RadioSettings& result, ChannelCsvImport& outcome)
 {
-    RowReader reader(columns, row, band);
+    RowReader reader(columns, row, band, columns.Complete(row));
     const std::optional<CsvChannel> channel = reader.Read();
     std::optional<CsvRowIssue> whyNot;
     const std::string location = ColumnMap::Field(row, ColLocation);
@@ -383,15 +428,22 @@ ChannelCsvImport ImportChannelCsv(std::string_view text, const ChannelCsvImportO
 {
     ChannelCsvImport outcome;
     CsvReader reader(text, options.separator);
-    ColumnMap columns;
+    ColumnMap columns(options.gridWords);
     reader.NextRecord([&columns](size_t index, std::string_view title) { columns.Title(index, title); });
-    if (!columns.Has(ColFrequency)) {
+    const TableForm form = columns.Settle();
+    if (form == TableForm::Unknown) {
         outcome.refused = true;
         return outcome;
     }
     RadioSettings result = settings;
     ChannelPlacer placer(options);
     CsvRow row;
+    if (form == TableForm::FrequencyList) {
+        row.line = reader.RecordLine();
+        row.fields[ColFrequency] = columns.FirstTitle();
+        TakeRow(columns, row, options.band, placer, result, outcome);
+        row = CsvRow{};
+    }
     while (reader.NextRecord([&](size_t index, std::string_view field) { columns.Keep(index, field, row); })) {
         row.line = reader.RecordLine();
         TakeRow(columns, row, options.band, placer, result, outcome);

@@ -8,9 +8,10 @@ std::string ChannelRowsText(const RadioSettings& settings, const ChannelNumbers&
 }
 
 ChannelCsvImport PasteChannelRowsText(std::string_view text, const BandLimits& band, unsigned first,
-                                      RadioSettings& settings)
+                                      RadioSettings& settings, const GridTableWords* gridWords)
 {
     ChannelCsvImportOptions options;
+    options.gridWords = gridWords;
     options.band = band;
     options.firstChannel = first;
     options.separator = GuessCsvSeparator(text);

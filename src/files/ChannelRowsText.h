@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "files/ChannelCsvReport.h"
+#include "files/ChannelGridTable.h"
 #include "model/BandLimits.h"
 #include "model/ChannelRows.h"
 
@@ -15,6 +16,8 @@
 std::string ChannelRowsText(const RadioSettings& settings, const ChannelNumbers& channels);
 
 // Text from a spreadsheet or another programming tool, in that form or as comma-separated lines,
-// fills the channels from `first` down by the rules of a file import, and tells what it did.
+// under the grid's own titles in any language (`gridWords`, when given), or a lone column of
+// frequencies, fills the channels from `first` down by the rules of a file import, and tells what
+// it did.
 ChannelCsvImport PasteChannelRowsText(std::string_view text, const BandLimits& band, unsigned first,
-                                      RadioSettings& settings);
+                                      RadioSettings& settings, const GridTableWords* gridWords);

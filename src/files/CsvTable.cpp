@@ -1,5 +1,8 @@
 #include "files/CsvTable.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
@@ -135,4 +138,19 @@ std::string TextOfSpreadsheetField(std::string_view field)
 {
     const bool marked = !field.empty() && field.front() == TextMark && NeedsTextMark(field.substr(1));
     return std::string(marked ? field.substr(1) : field);
+}
+
+std::string WithoutBlanks(std::string_view field)
+{
+    constexpr const char* Blanks = " \t";
+    const size_t first = field.find_first_not_of(Blanks);
+    const size_t last = field.find_last_not_of(Blanks);
+    return first == std::string_view::npos ? std::string() : std::string(field.substr(first, last - first + 1));
+}
+
+bool SameCsvWord(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(uint8_t(x)) == std::tolower(uint8_t(y));
+           });
 }

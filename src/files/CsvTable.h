@@ -64,3 +64,9 @@ std::string SpreadsheetTextField(std::string_view text);
 // The text a field stands for: the field without the apostrophe SpreadsheetTextField put before
 // it. A field written without one reads as it stands.
 std::string TextOfSpreadsheetField(std::string_view field);
+
+// A field without the blanks (spaces and tabs) around it, which a table's readers pass over.
+std::string WithoutBlanks(std::string_view field);
+
+// Titles and the fixed words of a column are the same in any ASCII case.
+bool SameCsvWord(std::string_view a, std::string_view b);

@@ -123,6 +123,9 @@ std::string ChannelColumnTitle(ChannelColumn column, TLangType language)
     return {};
 }
 
+static_assert(ChannelColumnCount - ColRxFreq == GridColumnCount && int(GridColumn::Name) + ColRxFreq == ColName,
+              "a table in the grid's form has the grid's columns in their order");
+
 std::vector<std::string> ChannelColumnTitles(TLangType language)
 {
     std::vector<std::string> titles;
@@ -157,4 +160,93 @@ std::vector<std::string> ChSquelchModeTexts(TLangType language)
     for (TextEntry entry : SquelchModeEntries)
         texts.push_back(EntryUtf8(entry, language));
     return texts;
+}
+
+std::vector<ChannelChoice> ChannelColumnChoices(ChannelColumn column, TLangType language)
+{
+    const auto choice = [language](TextEntry entry, uint8_t value) {
+        return ChannelChoice{EntryUtf8(entry, language), value};
+    };
+    switch (column) {
+    case ColPower:
+        return {choice(TextEntry::High, PowerHigh), choice(TextEntry::Low, PowerLow), choice(TextEntry::Mid, PowerMid)};
+    case ColBandwidth:
+        return {choice(TextEntry::Wide, 1), choice(TextEntry::Narrow, 0)};
+    case ColScanAdd:
+        return {choice(TextEntry::Add, 1), choice(TextEntry::Del, 0)};
+    case ColBusyLock:
+        return {choice(TextEntry::BusyLockOff, BusyOff), choice(TextEntry::Cat, BusyCarrier),
+                choice(TextEntry::Dqt, BusyTone)};
+    case ColDtmf:
+        return {choice(TextEntry::DtmfOff, 0), choice(TextEntry::DtmfOn, 1)};
+    case ColSquelchMode: {
+        std::vector<ChannelChoice> modes;
+        for (uint8_t mode = 0; mode < ChSquelchModeCount; ++mode)
+            modes.push_back(choice(SquelchModeEntries[mode], mode));
+        return modes;
+    }
+    default:
+        return {};
+    }
+}
+
+uint8_t ChannelChoiceValue(const ChannelRecord& channel, ChannelColumn column)
+{
+    switch (column) {
+    case ColPower:
+        return channel.Power();
+    case ColBandwidth:
+        return channel.Bandwidth();
+    case ColScanAdd:
+        return channel.ScanAdd();
+    case ColBusyLock:
+        return channel.BusyLock();
+    case ColDtmf:
+        return channel.Dtmf();
+    case ColSquelchMode:
+        return channel.ChSquelchMode();
+    default:
+        return 0;
+    }
+}
+
+void SetChannelChoice(ChannelRecord& channel, ChannelColumn column, uint8_t value)
+{
+    switch (column) {
+    case ColPower:
+        channel.SetPower(value);
+        break;
+    case ColBandwidth:
+        channel.SetBandwidth(value != 0);
+        break;
+    case ColScanAdd:
+        channel.SetScanAdd(value != 0);
+        break;
+    case ColBusyLock:
+        channel.SetBusyLock(value);
+        break;
+    case ColDtmf:
+        channel.SetDtmf(value != 0);
+        break;
+    case ColSquelchMode:
+        channel.SetChSquelchMode(value);
+        break;
+    default:
+        break;
+    }
+}
+
+GridTableWords ChannelGridTableWords()
+{
+    GridTableWords words;
+    for (TLangType language : {TTeskFuncs::LangEnglish, TTeskFuncs::LangSimplifiedChinese,
+                               TTeskFuncs::LangTraditionalChinese}) {
+        for (int column = ColRxFreq; column < ChannelColumnCount; ++column) {
+            GridTableColumn& table = words[size_t(column - ColRxFreq)];
+            table.titles.push_back(ChannelColumnTitle(ChannelColumn(column), language));
+            for (ChannelChoice& choice : ChannelColumnChoices(ChannelColumn(column), language))
+                table.words.push_back({std::move(choice.text), choice.value});
+        }
+    }
+    return words;
 }

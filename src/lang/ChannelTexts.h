@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "files/ChannelGridTable.h"
 #include "lang/AppLang.h"
 #include "model/RadioSettings.h"
 
@@ -42,3 +43,23 @@ std::vector<std::string> ChannelRowTexts(const RadioSettings& settings, unsigned
 
 // The per-channel squelch modes, in the order of their values.
 std::vector<std::string> ChSquelchModeTexts(TTeskFuncs::TLangType language);
+
+// A value of a column that holds one of a few (power, bandwidth, scan, busy lock, DTMF, squelch
+// mode) with the text its cell shows for it.
+struct ChannelChoice {
+    std::string text;
+    uint8_t value;
+};
+
+// The choices of such a column in the order a double-click steps through them (the squelch modes
+// in the order of their values); none for the other columns. A value without a choice of its own
+// (power 3, busy lock 3) is not offered.
+std::vector<ChannelChoice> ChannelColumnChoices(ChannelColumn column, TTeskFuncs::TLangType language);
+
+// The value of such a column in the channel, and the channel with another value there.
+uint8_t ChannelChoiceValue(const ChannelRecord& channel, ChannelColumn column);
+void SetChannelChoice(ChannelRecord& channel, ChannelColumn column, uint8_t value);
+
+// The grid's titles and choices in every language, English first, by which a table headed with
+// them is read (ChannelGridTable.h).
+GridTableWords ChannelGridTableWords();

@@ -257,6 +257,18 @@ constexpr TextPair MessageTexts[] = {
      "This browser cannot talk to a radio: reading and writing need Chrome or Edge on a computer (Windows, "
      "macOS, Linux). Files can still be opened, edited and saved here."},
     // anchor: desktop-keys
+    // What became of a typed value.
+    {"%1：%2 高于频段 %3 MHz", "%1: %2 is above the band %3 MHz"},
+    {"%1：%2 低于频段 %3 MHz", "%1: %2 is below the band %3 MHz"},
+    {"%1：%2 不在 5 kHz 或 6.25 kHz 步进上，已向下取整", "%1: %2 is not on the 5 kHz or 6.25 kHz raster and was rounded down"},
+    {"%1：%2 无法完整保存，只保留了能容纳的部分", "%1: %2 does not fit whole; the cell keeps what fits"},
+    {"%1：已略去此格不接受的“%2”", "%1: left out \"%2\", which the cell does not take"},
+    {"%1：“%2”不是频率，此格保持原值", "%1: \"%2\" is not a frequency; the cell keeps its value"},
+    {"%1：“%2”不是亚音频，此格保持原值", "%1: \"%2\" is not a tone; the cell keeps its value"},
+    // Clearing a channel from its cell, and a paste's report.
+    {"清除信道 %1 及其全部设置？", "Clear channel %1 with all its settings?"},
+    {"粘贴信道", "Paste channels"},
+    {"已粘贴 %1 个信道", "%1 channel(s) pasted"},
     // anchor: desktop-guidance
     // Menu captions with accelerators.
     {"导入信道（CSV）(&I)...", "&Import channels (CSV)..."},

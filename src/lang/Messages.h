@@ -248,6 +248,20 @@ enum class MessageId : int {
     UpdateAfterTransfer,
     NoSerialInBrowser,
     // anchor: desktop-keys
+    // What became of a value typed into a channel cell, in the status bar: %1 what the cell shows
+    // now, %2 what was typed (or the characters left out), %3 the band:
+    EntryAboveBand,
+    EntryBelowBand,
+    EntryOffRaster,
+    EntryCutToFit,
+    EntryKeysLeftOut,
+    EntryNotAFrequency,
+    EntryNotATone,
+    // The question before Delete on a receive frequency clears its channel, and the report of a
+    // paste of rows from another program:
+    ClearWholeChannel,  // %1 channel
+    PasteReportTitle,
+    ChannelsPasted,  // %1 channels
     // anchor: desktop-guidance
     // Menu captions with their accelerators, where the plain text is also a dialog's title:
     MenuImportCsv,

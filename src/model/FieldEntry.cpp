@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "model/Frequency.h"
+#include "model/TypedTone.h"
 #include "model/TypingRules.h"
 
 namespace {
@@ -81,7 +82,7 @@ Entered<uint32_t> StepEntry(std::string_view typed, uint32_t current)
 Entered<ToneSetting> ToneEntry(std::string_view typed, ToneSetting current)
 {
     ToneSetting tone = current;
-    const bool parsed = ParseToneText(typed, tone.type, tone.code);
+    const bool parsed = ParseTypedTone(typed, tone.type, tone.code);
     return {tone, parsed ? EntryOutcome::Accepted : EntryOutcome::Refused, std::string(typed),
             FormatToneText(tone.code, tone.type)};
 }

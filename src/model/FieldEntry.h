@@ -28,7 +28,8 @@ struct ToneSetting {
     ToneCode code = 0;
 };
 
-// A tone text as the tone lists write it ("Off", "67.0", "D023N"); any other text is refused.
+// A tone as a person types it (ParseTypedTone): "67" is 67.0, "23n" is D023N, an empty text is Off;
+// a text no tone reads as is refused.
 Entered<ToneSetting> ToneEntry(std::string_view typed, ToneSetting current);
 
 // DTMF symbols: lower-case a to d count as their capitals; other characters and symbols beyond

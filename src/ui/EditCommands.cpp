@@ -4,10 +4,10 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QTabWidget>
-#include <QTableWidget>
 
 #include "files/ChannelRowsText.h"
 #include "lang/DeviceInfoText.h"
+#include "lang/ChannelTexts.h"
 #include "lang/DisplayMessage.h"
 #include "lang/TextTable.h"
 #include "model/ChannelRows.h"
@@ -47,10 +47,9 @@ void TForm1::BuildHistory()
     connect(history_, &RecordHistory::CanRedoChanged, menu_.MenuEdit_Redo, &QAction::setEnabled);
     connect(history_, &RecordHistory::ModifiedChanged, this, &TForm1::UpdateCaption);
     // Editors store their values when they lose the focus, so every focus change may end an edit;
-    // the grid's double-click steps keep the focus and end where the double-click is handled.
+    // the grid's steps and cleared cells keep the focus and end where the grid says so.
     connect(qApp, &QApplication::focusChanged, history_, &RecordHistory::EndStep);
-    if (auto* grid = TabSheet_ChInfo->findChild<QTableWidget*>("StringGrid1"))
-        connect(grid, &QTableWidget::cellDoubleClicked, history_, &RecordHistory::EndStep);
+    connect(TabSheet_ChInfo->Grid, &ChannelGridEditor::CellValueChanged, history_, &RecordHistory::EndStep);
 }
 
 RecordSnapshot TForm1::Snapshot() const { return {record_, band_, config_.BandSelete}; }
@@ -153,10 +152,20 @@ void TForm1::CopyRows()
 void TForm1::CutRows()
 {
     CopyRows();
-    DeleteRows();
+    ClearRows();
 }
 
+// Delete acts on the rows selected whole, and otherwise on the current cell alone.
 void TForm1::DeleteRows()
+{
+    CommitChannelEdit();
+    if (TabSheet_ChInfo->Grid->RowsSelected())
+        ClearRows();
+    else
+        TabSheet_ChInfo->Grid->ClearCurrentCell();
+}
+
+void TForm1::ClearRows()
 {
     CommitChannelEdit();
     const ChannelNumbers channels = TabSheet_ChInfo->Grid->SelectedChannels();
@@ -185,14 +194,15 @@ void TForm1::PasteRows()
 // or changed, since a clean paste shows itself in the grid.
 void TForm1::PasteRowsText(unsigned first, const QString& text)
 {
-    const ChannelCsvImport outcome = PasteChannelRowsText(text.toStdString(), band_, first, record_);
+    const GridTableWords gridWords = ChannelGridTableWords();
+    const ChannelCsvImport outcome = PasteChannelRowsText(text.toStdString(), band_, first, record_, &gridWords);
     if (outcome.refused) {
         ShowNotice(this, DisplayMessage({MessageId::CsvNoFrequencyColumn}));
         return;
     }
     FinishRowCommand(Following(first, outcome.imported));
     if (!outcome.notes.empty())
-        ImportReportDialog(outcome, this).exec();
+        ImportReportDialog(outcome, this, ChannelTableSource::Clipboard).exec();
 }
 
 void TForm1::InsertRow()

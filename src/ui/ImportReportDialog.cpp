@@ -16,19 +16,23 @@ constexpr int NotesWidth = 560;
 constexpr int NotesHeight = 260;
 }
 
-ImportReportDialog::ImportReportDialog(const ChannelCsvImport& outcome, QWidget* owner) : QDialog(owner)
+ImportReportDialog::ImportReportDialog(const ChannelCsvImport& outcome, QWidget* owner, ChannelTableSource source)
+    : QDialog(owner)
 {
+    const bool pasted = source == ChannelTableSource::Clipboard;
+    const QString title = DisplayMessage({pasted ? MessageId::PasteReportTitle : MessageId::ImportCsv});
     setObjectName("ImportReportDlg");
-    setWindowTitle(DisplayMessage({MessageId::ImportCsv}));
+    setWindowTitle(title);
 
-    Summary = new QLabel(DisplayMessage({MessageId::CsvImported, {std::to_string(outcome.imported)}}), this);
+    const MessageId summary = pasted ? MessageId::ChannelsPasted : MessageId::CsvImported;
+    Summary = new QLabel(DisplayMessage({summary, {std::to_string(outcome.imported)}}), this);
     Summary->setObjectName("ImportReportSummary");
     Summary->setAccessibleName(Summary->text());
 
     const QStringList lines = DisplayTexts(CsvImportReportLines(outcome, AppLang().LangType()));
     Notes = new QPlainTextEdit(lines.join('\n'), this);
     Notes->setObjectName("ImportReportNotes");
-    Notes->setAccessibleName(DisplayMessage({MessageId::ImportCsv}));
+    Notes->setAccessibleName(title);
     Notes->setReadOnly(true);
     Notes->setMinimumSize(NotesWidth, NotesHeight);
     Notes->setVisible(!lines.isEmpty());

@@ -72,6 +72,10 @@ void TForm1::BuildWindow()
     StatusBar1->setObjectName("StatusBar1");
     StatusBar1->setSizeGripEnabled(false);
     setStatusBar(StatusBar1);
+    // What became of a typed value stays in view until the next value is typed.
+    connect(TabSheet_ChInfo->Grid, &ChannelGridEditor::EntryNoted, StatusBar1, [this](const QString& text) {
+        StatusBar1->showMessage(text);
+    });
 }
 
 // The menu bar's height depends on its captions' font, so the size is fixed again after every
@@ -155,10 +159,14 @@ void TForm1::StartUp()
     band_ = SelectedBandLimits(config_);
     ApplyLanguageSetting(LanguageSetting(config_.Language));
     FullRefresh();
+    // The channels are what a user comes to edit: the keys go there first.
+    TabSheet_ChInfo->Grid->setFocus();
 }
 
 void TForm1::FullRefresh()
 {
+    // It spoke of an edit in the language shown before.
+    StatusBar1->clearMessage();
     // Qt's own dialogs and buttons speak the language everything below is captioned in.
     qtTexts_.Follow(AppLang().LangType());
     TickLanguage(menu_, LanguageSetting(config_.Language));

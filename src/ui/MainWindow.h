@@ -121,6 +121,7 @@ private:
     void PasteRows();
     void PasteRowsText(unsigned first, const QString& text);
     void DeleteRows();
+    void ClearRows();
     void InsertRow();
     void MoveRows(bool up);
     // Redraws after a row command, which is then one step, and selects the rows it left.

@@ -7,6 +7,7 @@
 
 #include "files/ChannelCsv.h"
 #include "files/MegahertzText.h"
+#include "model/ChannelFields.h"
 #include "model/ChannelRules.h"
 #include "model/Tone.h"
 #include "text/GbkEncoding.h"
@@ -217,11 +218,51 @@ TEST(ChannelCsvImport, StartsAtTheGivenChannelAndKeepsTheOthers)
 
 TEST(ChannelCsvImport, TableWithoutFrequencyIsRefusedAndChangesNothing)
 {
-    for (const char* text : {"", "# nothing\n", "Location,Name\n1,A\n"}) {
+    // Without the grid's words its titles are no titles.
+    for (const char* text : {"", "# nothing\n", "Location,Name\n1,A\n", "RX Freq.\n446\n", "446,447\n"}) {
         RadioSettings s = EmptyRecord();
         const ChannelCsvImport outcome = Import(text, s);
         EXPECT_TRUE(outcome.refused) << text;
         EXPECT_EQ(std::memcmp(s.BlockBytes(), EmptyRecord().BlockBytes(), RadioSettingsBlockSize), 0);
+    }
+}
+
+// Some spellings of the grid's titles and words, as the interface gives them all.
+GridTableWords SomeGridWords()
+{
+    GridTableWords words;
+    words[size_t(GridColumn::RxFreq)].titles = {"RX Freq.", "接收频率"};
+    words[size_t(GridColumn::TxFreq)].titles = {"TX Freq."};
+    words[size_t(GridColumn::DecodeTone)].titles = {"QT/DQT Dec"};
+    words[size_t(GridColumn::Power)] = {{"TX Power"}, {{"High", PowerHigh}, {"Low", PowerLow}, {"高", PowerHigh}}};
+    return words;
+}
+
+TEST(ChannelCsvImport, AColumnOfFrequenciesAndATableUnderTheGridsTitlesAreReadToo)
+{
+    const GridTableWords words = SomeGridWords();
+    const struct {
+        const char* text;
+        unsigned imported;
+        const char* issues;
+        const char* third;  // the channel the first row fills
+    } cases[] = {
+        {"446.1\n446.00625\n44x\n438.5\n", 3, "3:2(Frequency=44x) ",
+         "446.100000 446.100000 Off Off FM High ADD OFF OFF sq0 ''"},
+        {"接收频率\tTX Freq.\tqt/dqt dec\tTX Power\tSkip\n438.5\t0\t67\t高\tS\n439\t\t28n\tMax\t\n", 2,
+         "3:6(QT/DQT Dec=28n) 3:11(TX Power=Max) ", "438.500000 0.000000 67.0 Off FM High ADD OFF OFF sq2 ''"},
+    };
+    for (const auto& c : cases) {
+        RadioSettings s = EmptyRecord();
+        ChannelCsvImportOptions options;
+        options.band = Uhf;
+        options.firstChannel = 3;
+        options.separator = GuessCsvSeparator(c.text);
+        options.gridWords = &words;
+        const ChannelCsvImport outcome = ImportChannelCsv(c.text, options, s);
+        EXPECT_EQ(outcome.imported, c.imported) << c.text;
+        EXPECT_EQ(Issues(outcome), c.issues) << c.text;
+        EXPECT_EQ(Describe(s.Channel[3]), c.third) << c.text;
     }
 }
 

@@ -40,7 +40,7 @@ TEST(ChannelRowsText, CopiedRowsPasteBackAsTheGridShowedThem)
     EXPECT_EQ(text.rfind("Location\tName\tFrequency\t", 0), 0u) << text;
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3) << "the unused channel has no line";
 
-    const ChannelCsvImport pasted = PasteChannelRowsText(text, Uhf, 10, s);
+    const ChannelCsvImport pasted = PasteChannelRowsText(text, Uhf, 10, s, nullptr);
     EXPECT_EQ(pasted.imported, 2u);
     EXPECT_TRUE(pasted.notes.empty());
     EXPECT_EQ(GridFields(s, 10), GridFields(s, 1));
@@ -62,7 +62,7 @@ TEST(ChannelRowsText, SpreadsheetTextPastesByTheImportRules)
     for (const auto& c : cases) {
         RadioSettings s = Sample();
         const RadioSettings before = s;
-        const ChannelCsvImport pasted = PasteChannelRowsText(c.text, Uhf, 5, s);
+        const ChannelCsvImport pasted = PasteChannelRowsText(c.text, Uhf, 5, s, nullptr);
         EXPECT_EQ(pasted.refused, c.refused) << c.text;
         EXPECT_EQ(pasted.imported, c.imported) << c.text;
         EXPECT_EQ(pasted.notes.size(), c.notes) << c.text;

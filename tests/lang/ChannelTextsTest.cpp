@@ -3,7 +3,10 @@
 #include <cstring>
 
 #include "lang/AppLang.h"
+#include "files/ChannelCsv.h"
 #include "lang/ChannelTexts.h"
+#include "model/ChannelFields.h"
+#include "model/ChannelRules.h"
 #include "model/Tone.h"
 
 using namespace TTeskFuncs;
@@ -94,6 +97,90 @@ TEST(ChannelTextsTest, TheLanguageAskedForWinsOverTheProgramsLanguage)
     EXPECT_EQ(ChannelCellText(Sample(), 2, ColPower, LangSimplifiedChinese), "高");
     ApplyLanguageSetting(LanguageSetting::SimplifiedChinese);
     EXPECT_EQ(ChannelCellText(Sample(), 2, ColPower, LangEnglish), "High");
+}
+
+// Choosing a value from a column's list shows in the cell as the text it was chosen by, and steps
+// go through the list in its order.
+TEST(ChannelTextsTest, EachChoiceShowsAsItsOwnTextInEveryLanguage)
+{
+    RadioSettings s = Sample();
+    ChannelRecord& channel = s.Channel[3];
+    const size_t expectedCount[] = {0, 0, 0, 0, 0, 3, 2, 2, 3, 2, 5, 0};
+    for (TLangType language : {LangEnglish, LangSimplifiedChinese, LangTraditionalChinese})
+        for (int column = ColNumber; column < ChannelColumnCount; ++column) {
+            const auto choices = ChannelColumnChoices(ChannelColumn(column), language);
+            EXPECT_EQ(choices.size(), expectedCount[column]) << column;
+            for (const ChannelChoice& choice : choices) {
+                SetChannelChoice(channel, ChannelColumn(column), choice.value);
+                EXPECT_EQ(ChannelChoiceValue(channel, ChannelColumn(column)), choice.value) << column;
+                EXPECT_EQ(ChannelCellText(s, 3, ChannelColumn(column), language), choice.text) << column;
+            }
+        }
+    EXPECT_EQ(ChannelColumnChoices(ColPower, LangEnglish)[1].text, "Low") << "High steps to Low";
+    EXPECT_EQ(ChannelColumnChoices(ColBusyLock, LangEnglish)[1].text, "CAT") << "OFF steps to CAT";
+}
+
+// Cells of the grid pasted into a spreadsheet under its titles, in any of the three languages,
+// come back as the grid showed them.
+TEST(ChannelTextsTest, ATableOfTheGridsCellsUnderItsTitlesReadsBackInEveryLanguage)
+{
+    RadioSettings s{};
+    s.ResetToDefaults();
+    const auto use = [&s](unsigned n, uint32_t rx) -> ChannelRecord& {
+        s.SetChannelUsed(n, true);
+        s.Channel[n].RxFreq = rx;
+        FillNewChannel(s.Channel[n]);
+        return s.Channel[n];
+    };
+    ChannelRecord& one = use(1, 438500000);
+    one.TxFreq = 145012500;
+    EnterDecodeTone(one, "D023N");
+    EnterEncodeTone(one, "67.0");
+    one.SetBusyLock(BusyCarrier);
+    one.SetDtmf(true);
+    one.SetChSquelchMode(4);
+    std::memcpy(one.Name, "\xD6\xD0\xCE\xC4", 4);  // "中文" in GBK
+    ChannelRecord& two = use(2, 446006250);
+    two.TxFreq = 0;
+    EnterEncodeTone(two, "D754I");
+    two.SetPower(PowerLow);
+    two.SetBandwidth(false);
+    two.SetScanAdd(false);
+    two.SetBusyLock(BusyTone);
+    two.SetChSquelchMode(1);
+    std::memcpy(two.Name, "AB", 2);
+    EnterDecodeTone(use(3, 430000000), "254.1");
+    s.Channel[3].SetPower(PowerMid);
+
+    const GridTableWords words = ChannelGridTableWords();
+    for (TLangType language : {LangEnglish, LangSimplifiedChinese, LangTraditionalChinese}) {
+        const auto line = [](std::vector<std::string> cells) {
+            std::string text;
+            for (size_t i = ColRxFreq; i < cells.size(); ++i)
+                text += cells[i] + (i + 1 < cells.size() ? "\t" : "\n");
+            return text;
+        };
+        std::string table = line(ChannelColumnTitles(language));
+        for (unsigned n = 1; n <= 3; ++n)
+            table += line(ChannelRowTexts(s, n, language));
+        RadioSettings back{};
+        back.ResetToDefaults();
+        ChannelCsvImportOptions options;
+        options.band = {136000000, 470000000};
+        options.firstChannel = 5;
+        options.separator = GuessCsvSeparator(table);
+        options.gridWords = &words;
+        const ChannelCsvImport outcome = ImportChannelCsv(table, options, back);
+        EXPECT_EQ(outcome.imported, 3u) << table;
+        EXPECT_TRUE(outcome.notes.empty()) << table;
+        const auto fields = [](const RadioSettings& record, unsigned n) {
+            std::vector<std::string> cells = ChannelRowTexts(record, n, LangEnglish);
+            cells.erase(cells.begin() + ColNumber);
+            return cells;
+        };
+        for (unsigned n = 1; n <= 3; ++n)
+            EXPECT_EQ(fields(back, n + 4), fields(s, n)) << n;
+    }
 }
 
 }

@@ -61,7 +61,7 @@ TEST(FieldEntry, FrequenciesSayWhetherTheyWereClampedSnappedOrRefused)
     }
 }
 
-TEST(FieldEntry, ATextThatIsNoToneKeepsTheTone)
+TEST(FieldEntry, TypedTonesReadAsTheListsTextsAndATextThatIsNoToneKeepsTheTone)
 {
     const ToneSetting current{ToneCtcss, 885};
     const struct {
@@ -76,8 +76,20 @@ TEST(FieldEntry, ATextThatIsNoToneKeepsTheTone)
         {"Off", ToneNone, ToneCodeOff, Outcome::Accepted, "Off"},
         {"67.0", ToneCtcss, 670, Outcome::Accepted, "67.0"},
         {"D028N", ToneCtcss, 885, Outcome::Refused, "88.5"},
-        {"d023n", ToneCtcss, 885, Outcome::Refused, "88.5"},
         {"2600", ToneCtcss, 885, Outcome::Refused, "88.5"},
+        // What people type for the list's texts.
+        {"67", ToneCtcss, 670, Outcome::Accepted, "67.0"},
+        {"254.", ToneCtcss, 2540, Outcome::Accepted, "254.0"},
+        {"d023n", ToneDcsNormal, 0x2813, Outcome::Accepted, "D023N"},
+        {"23n", ToneDcsNormal, 0x2813, Outcome::Accepted, "D023N"},
+        {"d7i", ToneDcsInverted, 0x2807, Outcome::Accepted, "D007I"},
+        {"D23", ToneDcsNormal, 0x2813, Outcome::Accepted, "D023N"},
+        {"", ToneNone, ToneCodeOff, Outcome::Accepted, "Off"},
+        {"23", ToneCtcss, 885, Outcome::Refused, "88.5"},
+        {"28n", ToneCtcss, 885, Outcome::Refused, "88.5"},
+        {"670", ToneCtcss, 885, Outcome::Refused, "88.5"},
+        {"D0231N", ToneCtcss, 885, Outcome::Refused, "88.5"},
+        {"6.7", ToneCtcss, 885, Outcome::Refused, "88.5"},
     };
     for (const auto& c : cases) {
         const Entered<ToneSetting> entered = ToneEntry(c.typed, current);

@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -25,6 +26,8 @@
 #include "lang/AppLang.h"
 #include "lang/ChannelTexts.h"
 #include "lang/TextTable.h"
+#include "model/ChannelFields.h"
+#include "model/ChannelRules.h"
 #include "model/RecordSnapshot.h"
 #include "model/Tone.h"
 #include "notices/WarnDialogs.h"
@@ -33,7 +36,7 @@
 
 namespace {
 
-enum Column { RxFreq = 1, Power = 5, Name = 11 };
+enum Column { RxFreq = 1, TxFreq, Decode, Encode, Power, SquelchMode = 10, Name };
 enum Page { ChannelPage, OptionPage, DtmfPage, KeyPage };
 
 // Channels 1 to 5 in use, each with its own frequency, opened from a file so the history starts
@@ -261,7 +264,7 @@ TEST_F(Editing, SpreadsheetTextPastesByTheImportRulesAsOneStep)
     Trigger("MenuEdit_Paste");
     const QStringList report = dialogs.seen.split('\n');
     ASSERT_EQ(report.size(), 2) << dialogs.seen.toStdString();
-    EXPECT_EQ(report[0], QString::fromUtf8("已导入 2 个信道"));
+    EXPECT_EQ(report[0], QString::fromUtf8("已粘贴 2 个信道"));
     EXPECT_TRUE(report[1].startsWith(QString::fromUtf8("第 3 行未导入"))) << report[1].toStdString();
     EXPECT_EQ(Record().Channel[2].RxFreq, 446000000u);
     EXPECT_EQ(Record().Channel[2].TxFreq, 446000000u) << "a missing Duplex is no shift";
@@ -356,6 +359,80 @@ TEST_F(Editing, RowKeysActOnlyOnTheChannelPage)
     EXPECT_FALSE(Item("MenuEdit_Delete")->isEnabled());
     ShowPage(ChannelPage);
     EXPECT_TRUE(Item("MenuEdit_Delete")->isEnabled());
+}
+
+TEST_F(Editing, DeleteOnOneCellEmptiesThatCellAndAsksBeforeItTakesTheChannel)
+{
+    ChannelRecord& two = Record().Channel[2];
+    EnterDecodeTone(two, "67.0");
+    EnterEncodeTone(two, "67.0");
+    window->FullRefresh();
+    Leave();  // the tones are a step of their own
+    // The power has no empty value: Delete leaves it as it is.
+    const struct {
+        int column;
+        const char* shown;
+    } cases[] = {{TxFreq, "0"}, {Decode, "Off"}, {Encode, "Off"}, {Name, ""}, {Power, "低"}};
+    for (const auto& c : cases) {
+        ShowPage(ChannelPage);
+        grid->setFocus();
+        grid->setCurrentCell(2, c.column);
+        const RecordSnapshot before = Now();
+        QTest::keyClick(grid, Qt::Key_Delete);
+        EXPECT_EQ(grid->item(2, c.column)->text().toStdString(), c.shown) << c.column;
+        if (Now() != before) {
+            Trigger("MenuEdit_Undo");
+            EXPECT_TRUE(Now() == before) << "one step: " << c.column;
+            Trigger("MenuEdit_Redo");
+        }
+    }
+    EXPECT_EQ(Record().Channel[2].ChSquelchMode(), SquelchCarrier) << "the squelch follows the decode tone";
+    grid->setCurrentCell(2, RxFreq);
+    Answer("CancelBtn", [&] { QTest::keyClick(grid, Qt::Key_Delete); });
+    EXPECT_TRUE(Record().IsChannelUsed(2));
+    ASSERT_TRUE(ShowActive(*window)) << "the keys go to the window again";
+    Answer("OKBtn", [&] { QTest::keyClick(grid, Qt::Key_Delete); });
+    EXPECT_FALSE(Record().IsChannelUsed(2));
+    EXPECT_EQ(grid->item(2, RxFreq)->text(), "");
+}
+
+TEST_F(Editing, TheStatusBarSaysWhatBecameOfATypedValue)
+{
+    auto* status = Control<QStatusBar>("StatusBar1");
+    ClickCell(1, RxFreq);
+    Type("520\r");
+    EXPECT_EQ(status->currentMessage(), QString::fromUtf8("470.00000：520 高于频段 400-470 MHz"));
+    ClickCell(1, RxFreq);
+    Type("438.5\r");
+    EXPECT_EQ(status->currentMessage(), "");
+}
+
+TEST_F(Editing, AColumnOfFrequenciesOrTheGridsOwnTitlesPasteFromTheCurrentRowDown)
+{
+    ShowPage(ChannelPage);
+    grid->setFocus();
+    grid->setCurrentCell(7, Decode);
+    QApplication::clipboard()->setText("438.1\n438.2\n");
+    Trigger("MenuEdit_Paste");
+    EXPECT_EQ(uint32_t(Record().Channel[7].RxFreq), 438100000u);
+    EXPECT_EQ(uint32_t(Record().Channel[8].RxFreq), 438200000u);
+
+    const auto title = [](ChannelColumn column) {
+        return QString::fromStdString(ChannelColumnTitle(column, TTeskFuncs::LangTraditionalChinese));
+    };
+    QApplication::clipboard()->setText(title(ColRxFreq) + '\t' + title(ColDecodeTone) + "\n439.5\t67\n439.5075\t\n");
+    QString report;
+    ModalDriver::OnNextModal([&report](QWidget* modal) {
+        auto* dialog = qobject_cast<ImportReportDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        report = dialog->windowTitle() + '|' + dialog->Summary->text();
+        dialog->accept();
+    });
+    grid->setCurrentCell(9, RxFreq);
+    Trigger("MenuEdit_Paste");
+    EXPECT_EQ(report, QString::fromUtf8("粘贴信道|已粘贴 2 个信道"));
+    EXPECT_EQ(Record().Channel[9].DecCode, 670);
+    EXPECT_EQ(uint32_t(Record().Channel[10].RxFreq), 439506250u);
 }
 
 }

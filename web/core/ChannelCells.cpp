@@ -149,7 +149,9 @@ val PasteRowsText(RecordHandle& record, const std::string& text, unsigned first,
     val report = val::object();
     if (first < 1 || first > ChannelCount)
         first = 1;
-    const ChannelCsvImport outcome = PasteChannelRowsText(text, BandLimits{bandMin, bandMax}, first, record.Settings());
+    const GridTableWords gridWords = ChannelGridTableWords();
+    const ChannelCsvImport outcome =
+        PasteChannelRowsText(text, BandLimits{bandMin, bandMax}, first, record.Settings(), &gridWords);
     report.set("refusal", outcome.refused ? MessageUtf8({MessageId::CsvNoFrequencyColumn}, spoken) : "");
     report.set("imported", outcome.imported);
     const std::vector<std::string> lines = outcome.refused ? std::vector<std::string>{}

@@ -49,8 +49,6 @@ AddressBook::AddressBook(RadioSettings& settings, QWidget* page, QPoint topLeft)
         SetCellText(grid_, row, ColEntryNumber, QString::number(row));
     CorrectAfterEveryChange(nameEditor_, CorrectNameText);
     AcceptDtmfSymbolsOnly(codeEditor_);
-    for (QLineEdit* editor : {nameEditor_, codeEditor_})
-        connect(editor, &QLineEdit::returnPressed, grid_, qOverload<>(&QWidget::setFocus));
     OnFocusLoss(nameEditor_, this, [this] { LeaveNameEditor(); });
     OnFocusLoss(codeEditor_, this, [this] { LeaveCodeEditor(); });
     connect(grid_, &QTableWidget::cellDoubleClicked, this, &AddressBook::OpenEditor);

@@ -1,17 +1,26 @@
 #include "ui/editors/EditorPages.h"
 
+#include <optional>
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "lang/AppLang.h"
 #include "lang/ChannelCells.h"
 #include "lang/ChannelTexts.h"
+#include "lang/DisplayMessage.h"
+#include "lang/EntryMessage.h"
+#include "lang/RecordText.h"
 #include "lang/TextTable.h"
+#include "model/ChannelRules.h"
+#include "notices/Notices.h"
 #include "ui/editors/CellEditors.h"
 #include "ui/editors/FocusLoss.h"
 #include "ui/editors/InPlaceEditing.h"
@@ -26,6 +35,10 @@ const TitledGridShape ChannelGridShape{
     GridCellPainter::Background::StripedRows,
 };
 
+// A cell whose typed value the field's rule changed or refused stands out for a moment.
+constexpr int FlashMs = 1500;
+const QColor FlashColour(255, 214, 153);
+
 bool IsFrequencyColumn(int column) { return column == ColRxFreq || column == ColTxFreq; }
 bool IsToneColumn(int column) { return column == ColDecodeTone || column == ColEncodeTone; }
 
@@ -34,12 +47,37 @@ QString CellTextOf(const RadioSettings& settings, int row, ChannelColumn column)
     return QString::fromStdString(ChannelCellText(settings, unsigned(row), column, AppLang().LangType()));
 }
 
-bool IsEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
-
-bool IsDigit(const QKeyEvent* key)
+// The keys that do what a double-click does.
+bool IsOpenKey(const QKeyEvent* key)
 {
+    if (key->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+    case Qt::Key_Space:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Tab and Shift+Tab; with Ctrl they switch pages.
+bool IsTabKey(const QKeyEvent* key)
+{
+    return (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && !(key->modifiers() & Qt::ControlModifier);
+}
+
+bool IsListKey(const QKeyEvent* key) { return key->key() == Qt::Key_Down && key->modifiers() == Qt::AltModifier; }
+
+// What a key types over a cell: printable text, unless a modifier makes the key a command.
+QString TypedText(const QKeyEvent* key)
+{
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return {};
     const QString text = key->text();
-    return text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9');
+    return !text.isEmpty() && text[0].isPrint() ? text : QString();
 }
 
 }
@@ -48,37 +86,61 @@ struct ChannelGridEditor::Impl : QObject {
     Impl(RadioSettings& settings, const BandLimits& band, ChannelGridEditor* page);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool PressKey(const QKeyEvent* key);
 
     void Refresh();
     void RedrawRow(int row);
     void ClearRow(int row);
     bool CanEdit(int row, int column) const;
     void OpenEditor(int row, int column);
+    bool TypeOver(int row, int column, const QKeyEvent* key);
+    bool OpenList(int row, int column);
+    void Show(QWidget* editor, int row, int column);
     void OpenFrequencyEditor(int row, int column, const QString& text);
-    void LeaveEditor(const QWidget* editor, const QString& text);
+    void OpenToneEditor(int row, int column, const QString& text);
+    void OpenNameEditor(int row, int column, const QString& text);
+    QComboBox* OpenSquelchModeEditor(int row, int column);
+    QComboBox* OpenChoiceEditor(int row, int column);
+    void Step(int row, int column);
+    void LeaveFrequencyEditor();
+    void LeaveToneEditor();
+    void LeaveSquelchModeEditor();
+    void LeaveChoiceEditor();
+    void LeaveNameEditor();
+    std::string Shown(int row, int column) const;
+    void Report(std::optional<Message> message, int row, int column);
+    void Flash(int row, int column);
+    void ClearCell(int row, int column);
     void PressRowTitle(int row);
     void SelectRows(int first, int last, QItemSelectionModel::SelectionFlags how);
-    ChannelNumbers SelectedChannels() const;
+    ChannelNumbers SelectedRows() const;
 
     RadioSettings& settings;
     const BandLimits& band;
+    ChannelGridEditor* page;
     QTableWidget* grid;
+    QString leftOut;  // what the open editor's rules took out of what was typed
+    LeftOutCharacters keepLeftOut;
     QLineEdit* frequencyEditor;
     QComboBox* toneEditor;
     QComboBox* squelchModeEditor;
+    QComboBox* choiceEditor;
     QLineEdit* nameEditor;
     InPlaceEditing editing;
     int anchorRow = 1;  // where a Shift-click on a row title extends the selection from
 };
 
-ChannelGridEditor::Impl::Impl(RadioSettings& s, const BandLimits& b, ChannelGridEditor* page)
+ChannelGridEditor::Impl::Impl(RadioSettings& s, const BandLimits& b, ChannelGridEditor* owner)
     : settings(s),
       band(b),
-      grid(CreateTitledGrid(page, ChannelGridShape)),
-      frequencyEditor(CreateFrequencyCellEditor(page)),
-      toneEditor(CreateToneCellEditor(page)),
-      squelchModeEditor(CreateSquelchModeCellEditor(page)),
-      nameEditor(CreateNameCellEditor(page)),
+      page(owner),
+      grid(CreateTitledGrid(owner, ChannelGridShape)),
+      keepLeftOut([this](const QString& left) { leftOut += left; }),
+      frequencyEditor(CreateFrequencyCellEditor(owner, keepLeftOut)),
+      toneEditor(CreateToneCellEditor(owner, keepLeftOut)),
+      squelchModeEditor(CreateSquelchModeCellEditor(owner)),
+      choiceEditor(CreateChoiceCellEditor(owner)),
+      nameEditor(CreateNameCellEditor(owner, keepLeftOut)),
       editing(grid)
 {
     for (int row = 1; row <= int(ChannelCount); ++row) {
@@ -94,30 +156,35 @@ ChannelGridEditor::Impl::Impl(RadioSettings& s, const BandLimits& b, ChannelGrid
     });
     grid->installEventFilter(this);
     connect(grid, &QTableWidget::cellDoubleClicked, this, &Impl::OpenEditor);
-    for (QLineEdit* text : {frequencyEditor, toneEditor->lineEdit(), nameEditor})
-        connect(text, &QLineEdit::returnPressed, grid, qOverload<>(&QWidget::setFocus));
-    OnFocusLoss(frequencyEditor, this, [this] { LeaveEditor(frequencyEditor, frequencyEditor->text()); });
-    OnFocusLoss(toneEditor, this, [this] { LeaveEditor(toneEditor, toneEditor->currentText()); });
-    OnFocusLoss(squelchModeEditor, this,
-                [this] { LeaveEditor(squelchModeEditor, squelchModeEditor->currentText()); });
-    OnFocusLoss(nameEditor, this, [this] { LeaveEditor(nameEditor, nameEditor->text()); });
+    OnFocusLoss(frequencyEditor, this, [this] { LeaveFrequencyEditor(); });
+    OnFocusLoss(toneEditor, this, [this] { LeaveToneEditor(); });
+    OnFocusLoss(squelchModeEditor, this, [this] { LeaveSquelchModeEditor(); });
+    OnFocusLoss(choiceEditor, this, [this] { LeaveChoiceEditor(); });
+    OnFocusLoss(nameEditor, this, [this] { LeaveNameEditor(); });
 }
 
 bool ChannelGridEditor::Impl::eventFilter(QObject*, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
+    return event->type() == QEvent::KeyPress && PressKey(static_cast<QKeyEvent*>(event));
+}
+
+bool ChannelGridEditor::Impl::PressKey(const QKeyEvent* key)
+{
+    if (IsTabKey(key)) {
+        const bool forward = key->key() == Qt::Key_Tab;
+        return editing.TabAlong(forward ? InPlaceEditing::Move::Next : InPlaceEditing::Move::Previous);
+    }
     const int row = grid->currentRow();
     const int column = grid->currentColumn();
-    if (!IsFrequencyColumn(column) || !(IsEnter(key) || IsDigit(key)) || !CanEdit(row, column))
+    if (!CanEdit(row, column))
         return false;
-    // A typed digit starts the new value, as in a spreadsheet; Enter edits the value shown.
-    if (IsDigit(key))
-        OpenFrequencyEditor(row, column, key->text());
-    else
+    if (IsListKey(key))
+        return OpenList(row, column);
+    if (IsOpenKey(key)) {
         OpenEditor(row, column);
-    return true;
+        return true;
+    }
+    return TypeOver(row, column, key);
 }
 
 void ChannelGridEditor::Impl::Refresh()
@@ -158,6 +225,7 @@ bool ChannelGridEditor::Impl::CanEdit(int row, int column) const
     return column == ColRxFreq || !CellText(grid, row, ColRxFreq).isEmpty();
 }
 
+// What a double-click on the cell does.
 void ChannelGridEditor::Impl::OpenEditor(int row, int column)
 {
     if (!CanEdit(row, column))
@@ -167,41 +235,241 @@ void ChannelGridEditor::Impl::OpenEditor(int row, int column)
         OpenFrequencyEditor(row, column, text);
         frequencyEditor->selectAll();
     } else if (IsToneColumn(column)) {
-        toneEditor->setCurrentIndex(toneEditor->findText(text));
-        toneEditor->setEditText(text);
-        editing.Open(toneEditor, row, column);
+        OpenToneEditor(row, column, text);
         toneEditor->lineEdit()->selectAll();
     } else if (column == ColSquelchMode) {
-        squelchModeEditor->clear();
-        squelchModeEditor->addItems(DisplayTexts(ChSquelchModeTexts(AppLang().LangType())));
-        squelchModeEditor->setCurrentIndex(squelchModeEditor->findText(text));
-        editing.Open(squelchModeEditor, row, column);
+        OpenSquelchModeEditor(row, column);
     } else if (column == ColName) {
-        nameEditor->setText(text);
-        editing.Open(nameEditor, row, column);
+        OpenNameEditor(row, column, text);
         nameEditor->selectAll();
     } else {
-        StepChannelCell(settings.Channel[row], ChannelColumn(column));
-        RedrawRow(row);
+        Step(row, column);
     }
+}
+
+// The typed characters start the cell's new value, as in a spreadsheet; a list takes them as the
+// start of a choice. A character the cell cannot take is left out, and the user told so.
+bool ChannelGridEditor::Impl::TypeOver(int row, int column, const QKeyEvent* key)
+{
+    const QString typed = TypedText(key);
+    if (typed.isEmpty())
+        return false;
+    if (IsFrequencyColumn(column) || IsToneColumn(column)) {
+        const TypedCharacterRule rule = IsToneColumn(column) ? ToneCharacter : GridFrequencyCharacter;
+        const QString accepted = AcceptedCharacters(typed, rule);
+        if (accepted.isEmpty())
+            Report(KeysLeftOutMessage(Shown(row, column), typed.toStdString()), row, column);
+        else if (IsToneColumn(column))
+            OpenToneEditor(row, column, accepted);
+        else
+            OpenFrequencyEditor(row, column, accepted);
+    } else if (column == ColName) {
+        OpenNameEditor(row, column, typed);
+    } else {
+        QComboBox* list = column == ColSquelchMode ? OpenSquelchModeEditor(row, column) : OpenChoiceEditor(row, column);
+        // A search the list's view still runs from the last cell would take these keys as more of it.
+        list->view()->keyboardSearch({});
+        QKeyEvent search(QEvent::KeyPress, key->key(), key->modifiers(), typed);
+        QApplication::sendEvent(list, &search);
+    }
+    return true;
+}
+
+bool ChannelGridEditor::Impl::OpenList(int row, int column)
+{
+    QComboBox* list = nullptr;
+    if (IsToneColumn(column)) {
+        OpenToneEditor(row, column, CellText(grid, row, column));
+        list = toneEditor;
+    } else if (column == ColSquelchMode) {
+        list = OpenSquelchModeEditor(row, column);
+    } else if (!IsFrequencyColumn(column) && column != ColName) {
+        list = OpenChoiceEditor(row, column);
+    }
+    if (list)
+        list->showPopup();
+    return list != nullptr;
+}
+
+void ChannelGridEditor::Impl::Show(QWidget* editor, int row, int column)
+{
+    leftOut.clear();
+    editing.Open(editor, row, column);
 }
 
 void ChannelGridEditor::Impl::OpenFrequencyEditor(int row, int column, const QString& text)
 {
+    Show(frequencyEditor, row, column);
     frequencyEditor->setText(text);
-    editing.Open(frequencyEditor, row, column);
     frequencyEditor->end(false);
 }
 
-// Every editor enters its text as typed into the cell; the squelch-mode list holds the texts its cells show.
-void ChannelGridEditor::Impl::LeaveEditor(const QWidget* editor, const QString& text)
+void ChannelGridEditor::Impl::OpenToneEditor(int row, int column, const QString& text)
 {
-    if (!editing.IsOpen(editor))
+    Show(toneEditor, row, column);
+    toneEditor->setCurrentIndex(toneEditor->findText(text));
+    toneEditor->setEditText(text);
+    toneEditor->lineEdit()->end(false);
+}
+
+void ChannelGridEditor::Impl::OpenNameEditor(int row, int column, const QString& text)
+{
+    Show(nameEditor, row, column);
+    nameEditor->setText(text);
+    nameEditor->end(false);
+}
+
+QComboBox* ChannelGridEditor::Impl::OpenSquelchModeEditor(int row, int column)
+{
+    squelchModeEditor->clear();
+    squelchModeEditor->addItems(DisplayTexts(ChSquelchModeTexts(AppLang().LangType())));
+    squelchModeEditor->setCurrentIndex(squelchModeEditor->findText(CellText(grid, row, column)));
+    Show(squelchModeEditor, row, column);
+    return squelchModeEditor;
+}
+
+QComboBox* ChannelGridEditor::Impl::OpenChoiceEditor(int row, int column)
+{
+    choiceEditor->clear();
+    for (const ChannelChoice& choice : ChannelColumnChoices(ChannelColumn(column), AppLang().LangType()))
+        choiceEditor->addItem(QString::fromStdString(choice.text), choice.value);
+    choiceEditor->setCurrentIndex(choiceEditor->findText(CellText(grid, row, column)));
+    Show(choiceEditor, row, column);
+    return choiceEditor;
+}
+
+void ChannelGridEditor::Impl::Step(int row, int column)
+{
+    StepChannelCell(settings.Channel[row], ChannelColumn(column));
+    RedrawRow(row);
+    emit page->CellValueChanged();
+}
+
+void ChannelGridEditor::Impl::LeaveFrequencyEditor()
+{
+    if (!editing.IsOpen(frequencyEditor))
         return;
-    EnterChannelCell(settings, unsigned(editing.Row()), ChannelColumn(editing.Column()), text.toStdString(), band,
-                     AppLang().LangType());
-    RedrawRow(editing.Row());
+    const int row = editing.Row();
+    const int column = editing.Column();
+    const std::string text = frequencyEditor->text().toStdString();
+    const Entered<uint32_t> entered = column == ColRxFreq ? EnterReceiveFrequency(settings, unsigned(row), text, band)
+                                                          : EnterTransmitFrequency(settings.Channel[row], text, band);
+    RedrawRow(row);
+    // The cell, not the value: a refused text in an empty row leaves the row empty.
+    Report(EntryMessage(EnteredField::Frequency, entered.outcome, text, Shown(row, column), band), row, column);
     editing.Finish();
+}
+
+void ChannelGridEditor::Impl::LeaveToneEditor()
+{
+    if (!editing.IsOpen(toneEditor))
+        return;
+    const int row = editing.Row();
+    const int column = editing.Column();
+    const std::string text = toneEditor->currentText().toStdString();
+    ChannelRecord& channel = settings.Channel[row];
+    const Entered<ToneSetting> entered =
+        column == ColDecodeTone ? EnterDecodeTone(channel, text) : EnterEncodeTone(channel, text);
+    RedrawRow(row);
+    Report(EntryMessage(EnteredField::Tone, entered), row, column);
+    editing.Finish();
+}
+
+void ChannelGridEditor::Impl::LeaveSquelchModeEditor()
+{
+    if (!editing.IsOpen(squelchModeEditor))
+        return;
+    const int mode = squelchModeEditor->currentIndex();
+    if (mode >= 0)
+        settings.Channel[editing.Row()].SetChSquelchMode(uint8_t(mode));
+    RedrawRow(editing.Row());
+    Report(std::nullopt, editing.Row(), editing.Column());
+    editing.Finish();
+}
+
+// Choosing the text the cell shows keeps the value, one without a text of its own (power 3) too.
+void ChannelGridEditor::Impl::LeaveChoiceEditor()
+{
+    if (!editing.IsOpen(choiceEditor))
+        return;
+    const int row = editing.Row();
+    const int column = editing.Column();
+    if (choiceEditor->currentIndex() >= 0 && choiceEditor->currentText() != CellText(grid, row, column))
+        SetChannelChoice(settings.Channel[row], ChannelColumn(column), uint8_t(choiceEditor->currentData().toUInt()));
+    RedrawRow(row);
+    Report(std::nullopt, row, column);
+    editing.Finish();
+}
+
+void ChannelGridEditor::Impl::LeaveNameEditor()
+{
+    if (!editing.IsOpen(nameEditor))
+        return;
+    const int row = editing.Row();
+    ChannelRecord& channel = settings.Channel[row];
+    const Entered<std::string> entered = NameEntry(nameEditor->text().toStdString(), NameCapacity);
+    StoreRecordText(entered.value, channel.Name, NameCapacity);
+    RedrawRow(row);
+    Report(EntryMessage(EnteredField::Name, entered), row, editing.Column());
+    editing.Finish();
+}
+
+// What a message about the cell starts with: its text, or the column's title while it is empty.
+std::string ChannelGridEditor::Impl::Shown(int row, int column) const
+{
+    const QString text = CellText(grid, row, column);
+    return (text.isEmpty() ? CellText(grid, 0, column) : text).toStdString();
+}
+
+// Says what became of what was typed: what the field's rule changed, or else the characters the
+// editor left out while it was typed into. A value stored as typed clears what was said before.
+void ChannelGridEditor::Impl::Report(std::optional<Message> message, int row, int column)
+{
+    if (!message && !leftOut.isEmpty())
+        message = KeysLeftOutMessage(Shown(row, column), leftOut.toStdString());
+    leftOut.clear();
+    emit page->EntryNoted(message ? DisplayMessage(*message) : QString());
+    if (message)
+        Flash(row, column);
+}
+
+void ChannelGridEditor::Impl::Flash(int row, int column)
+{
+    grid->item(row, column)->setBackground(FlashColour);
+    QTimer::singleShot(FlashMs, this, [this, row, column] {
+        grid->item(row, column)->setData(Qt::BackgroundRole, {});
+    });
+}
+
+void ChannelGridEditor::Impl::ClearCell(int row, int column)
+{
+    if (!CanEdit(row, column) || !settings.IsChannelUsed(unsigned(row)))
+        return;
+    ChannelRecord& channel = settings.Channel[row];
+    switch (column) {
+    case ColRxFreq:
+        if (!Confirm(grid, DisplayMessage({MessageId::ClearWholeChannel, {std::to_string(row)}}), Tr(TextEntry::Ok),
+                     Tr(TextEntry::Cancel)))
+            return;
+        ClearChannelRows(settings, {unsigned(row)});
+        break;
+    case ColTxFreq:
+        EnterTransmitFrequency(channel, {}, band);
+        break;
+    case ColDecodeTone:
+        EnterDecodeTone(channel, FormatToneText(ToneCodeOff, ToneNone));
+        break;
+    case ColEncodeTone:
+        EnterEncodeTone(channel, FormatToneText(ToneCodeOff, ToneNone));
+        break;
+    case ColName:
+        StoreRecordText({}, channel.Name, NameCapacity);
+        break;
+    default:
+        return;
+    }
+    RedrawRow(row);
+    emit page->CellValueChanged();
 }
 
 // Click, Shift-click and Ctrl-click on row titles select rows as in any list.
@@ -223,16 +491,13 @@ void ChannelGridEditor::Impl::SelectRows(int first, int last, QItemSelectionMode
     grid->selectionModel()->select(rows, how);
 }
 
-ChannelNumbers ChannelGridEditor::Impl::SelectedChannels() const
+ChannelNumbers ChannelGridEditor::Impl::SelectedRows() const
 {
     ChannelNumbers channels;
     for (int row = 1; row <= int(ChannelCount); ++row)
         if (grid->selectionModel()->isSelected(grid->model()->index(row, ColRxFreq)) &&
             grid->selectionModel()->isSelected(grid->model()->index(row, ChannelColumnCount - 1)))
             channels.push_back(unsigned(row));
-    const int current = grid->currentRow();
-    if (channels.empty() && current >= 1 && current <= int(ChannelCount))
-        channels.push_back(unsigned(current));
     return channels;
 }
 
@@ -240,13 +505,23 @@ ChannelGridEditor::ChannelGridEditor(RadioSettings& settings, const BandLimits& 
     : QWidget(parent), impl_(new Impl(settings, band, this))
 {
     setFixedSize(impl_->grid->size());
+    setFocusProxy(impl_->grid);
 }
 
 ChannelGridEditor::~ChannelGridEditor() = default;
 
 void ChannelGridEditor::Refresh() { impl_->Refresh(); }
 
-ChannelNumbers ChannelGridEditor::SelectedChannels() const { return impl_->SelectedChannels(); }
+ChannelNumbers ChannelGridEditor::SelectedChannels() const
+{
+    ChannelNumbers channels = impl_->SelectedRows();
+    const int current = impl_->grid->currentRow();
+    if (channels.empty() && current >= 1 && current <= int(ChannelCount))
+        channels.push_back(unsigned(current));
+    return channels;
+}
+
+bool ChannelGridEditor::RowsSelected() const { return !impl_->SelectedRows().empty(); }
 
 void ChannelGridEditor::SelectChannels(const ChannelNumbers& channels)
 {
@@ -259,4 +534,9 @@ void ChannelGridEditor::OfferRowCommands(const std::vector<QAction*>& commands)
 {
     for (QAction* command : commands)
         impl_->grid->addAction(command);
+}
+
+void ChannelGridEditor::ClearCurrentCell()
+{
+    impl_->ClearCell(impl_->grid->currentRow(), impl_->grid->currentColumn());
 }

@@ -1,5 +1,6 @@
 #include "ui/editors/FocusLoss.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QPointer>
@@ -7,9 +8,12 @@
 
 namespace {
 
+// A list that drops down may take the focus into itself after it opened, for no reason of its own.
 bool LeavesControl(Qt::FocusReason reason)
 {
-    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+    const QWidget* next = QApplication::focusWidget();
+    const bool intoPopup = next && next->window()->windowType() == Qt::Popup;
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && !intoPopup;
 }
 
 class FocusLossWatcher : public QObject {

@@ -5,8 +5,9 @@
 
 namespace {
 const QColor OddRowColour(192, 220, 192);
+constexpr int CurrentCellFrameWidth = 2;
 
-// The current cell shows by its focus frame alone; a selection of rows or a range of cells is
+// The current cell shows by its frame alone; a selection of rows or a range of cells is
 // highlighted, so the user sees what the row commands act on.
 bool InHighlightedSelection(const QStyleOptionViewItem& option)
 {
@@ -23,6 +24,9 @@ GridCellPainter::GridCellPainter(Background background, QObject* parent)
 
 QColor GridCellPainter::BackgroundOf(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
+    // A cell the program draws attention to shows the colour it was given.
+    if (const QVariant own = index.data(Qt::BackgroundRole); own.isValid())
+        return own.value<QBrush>().color();
     if (background_ == Background::StripedRows)
         return index.row() % 2 == 1 ? OddRowColour : option.palette.color(QPalette::Normal, QPalette::Base);
     const bool titleCell = !(index.flags() & Qt::ItemIsEnabled);
@@ -40,9 +44,11 @@ void GridCellPainter::paint(QPainter* painter, const QStyleOptionViewItem& optio
     painter->setPen(text);
     painter->setFont(option.font);
     painter->drawText(option.rect, Qt::AlignCenter | Qt::TextSingleLine, index.data(Qt::DisplayRole).toString());
+    // The cell the keys act on is framed in the highlight colour, which no background here has.
     if (option.state & QStyle::State_HasFocus) {
-        painter->setPen(QPen(text, 1, Qt::DotLine));
-        painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
+        const QColor frame = colours.color(QPalette::Normal, highlighted ? QPalette::HighlightedText : QPalette::Highlight);
+        painter->setPen(QPen(frame, CurrentCellFrameWidth));
+        painter->drawRect(option.rect.adjusted(1, 1, -CurrentCellFrameWidth, -CurrentCellFrameWidth));
     }
     painter->restore();
 }

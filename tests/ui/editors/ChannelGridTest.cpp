@@ -6,11 +6,14 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QListView>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 
 #include "EditorWindow.h"
 #include "WidgetDriving.h"
+#include "model/ChannelFields.h"
 #include "model/Tone.h"
 #include "ui/editors/EditorPages.h"
 
@@ -68,6 +71,24 @@ protected:
     }
 
     const ChannelRecord& Channel(int n) const { return window.settings.Channel[n]; }
+
+    // Keys go where the focus is, as the user's keys do.
+    static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+    static void TypeKeys(const QString& keys)
+    {
+        for (QChar key : keys)
+            QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+    }
+    // Channel 1 in use with the new-channel settings, its receive cell current.
+    void StartChannelOne()
+    {
+        TypeFrequency(1, RxFreq, "145");
+        grid->setCurrentCell(1, RxFreq);
+    }
+    QPoint Current() const { return {grid->currentRow(), grid->currentColumn()}; }
 
     EditorWindow window;
     ChannelGridEditor* editor = nullptr;
@@ -443,6 +464,165 @@ TEST_F(ChannelGrid, RowTitlesSelectWholeRowsWithShiftAndCtrl)
     EXPECT_EQ(editor->SelectedChannels(), (ChannelNumbers{3, 5, 9}));
     editor->SelectChannels({10, 11});
     EXPECT_EQ(editor->SelectedChannels(), (ChannelNumbers{10, 11}));
+}
+
+TEST_F(ChannelGrid, EnterF2AndSpaceDoWhatADoubleClickDoes)
+{
+    StartChannelOne();
+    QLineEdit* name = editor->findChild<QLineEdit*>("Edit_ChName");
+    const struct {
+        int column;
+        Qt::Key key;
+        QWidget* opens;      // the editor it opens, or none when it steps the value
+        const char* shown;   // the editor's text, or the cell's after the step
+    } cases[] = {
+        {TxFreq, Qt::Key_F2, frequency, "145.00000"}, {Decode, Qt::Key_Return, tone, "Off"},
+        {Encode, Qt::Key_Space, tone, "Off"},        {SquelchMode, Qt::Key_F2, squelch, "Carrier"},
+        {Name, Qt::Key_Return, name, ""},            {Power, Qt::Key_Space, nullptr, "Low"},
+        {Bandwidth, Qt::Key_Return, nullptr, "Narrow"}, {Scan, Qt::Key_F2, nullptr, "DEL"},
+        {BusyLock, Qt::Key_Space, nullptr, "CAT"},   {Dtmf, Qt::Key_F2, nullptr, "ON"},
+    };
+    for (const auto& c : cases) {
+        grid->setFocus();
+        grid->setCurrentCell(1, c.column);
+        Press(c.key);
+        if (c.opens) {
+            EXPECT_TRUE(c.opens->isVisible() && c.opens->hasFocus()) << c.column;
+            const auto* box = qobject_cast<QLineEdit*>(c.opens);
+            EXPECT_EQ(box ? box->text() : static_cast<QComboBox*>(c.opens)->currentText(), c.shown) << c.column;
+            Press(Qt::Key_Escape);
+        } else {
+            EXPECT_EQ(Cell(1, c.column), c.shown) << c.column;
+            EXPECT_TRUE(grid->hasFocus()) << c.column;
+        }
+    }
+}
+
+TEST_F(ChannelGrid, TypingOverAChoiceCellPicksTheChoiceItStartsAndTypedTonesReadAsTheListsTexts)
+{
+    StartChannelOne();
+    const struct {
+        int column;
+        const char* typed;
+        const char* shown;
+    } cases[] = {
+        {Power, "m", "Mid"},          {Power, "l", "Low"},          {Bandwidth, "n", "Narrow"},
+        {Scan, "d", "DEL"},           {BusyLock, "dq", "DQT"},      {Dtmf, "on", "ON"},
+        {SquelchMode, "dtmf", "DTMF"}, {SquelchMode, "ct", "CTC/DCS"},
+        {Decode, "67", "67.0"},       {Encode, "23n", "D023N"},     {Encode, "d754i", "D754I"},
+        {Name, "Hill", "Hill"},
+    };
+    for (const auto& c : cases) {
+        grid->setFocus();
+        grid->setCurrentCell(1, c.column);
+        TypeKeys(c.typed);
+        Press(Qt::Key_Return);
+        EXPECT_EQ(Cell(1, c.column).toStdString(), c.shown) << c.typed;
+    }
+    EXPECT_EQ(Channel(1).Power(), PowerLow);
+    EXPECT_EQ(uint16_t(Channel(1).DecCode), 670);
+    EXPECT_EQ(Channel(1).ChSquelchMode(), 2);
+}
+
+TEST_F(ChannelGrid, AltDownOpensTheListOfAToneOrChoiceCell)
+{
+    StartChannelOne();
+    QComboBox* choice = editor->findChild<QComboBox*>("cbCh_Choice");
+    ASSERT_NE(choice, nullptr);
+    for (const auto& [column, list] : {std::pair{Decode, tone}, {SquelchMode, squelch}, {BusyLock, choice}}) {
+        grid->setFocus();
+        grid->setCurrentCell(1, column);
+        Press(Qt::Key_Down, Qt::AltModifier);
+        EXPECT_TRUE(list->isVisible()) << column;
+        EXPECT_TRUE(list->view()->isVisible()) << column;
+        list->hidePopup();
+        Press(Qt::Key_Escape);
+    }
+    grid->setCurrentCell(1, RxFreq);
+    Press(Qt::Key_Down, Qt::AltModifier);
+    EXPECT_FALSE(frequency->isVisible());
+}
+
+TEST_F(ChannelGrid, TabShiftTabAndEnterInAnEditorStoreAndMoveWithinTheGrid)
+{
+    StartChannelOne();
+    const struct {
+        QPoint from;  // row, column
+        const char* typed;
+        Qt::Key key;
+        QPoint to;
+    } cases[] = {
+        {{1, RxFreq}, "146", Qt::Key_Tab, {1, TxFreq}},  {{1, Name}, "A", Qt::Key_Tab, {2, RxFreq}},
+        {{2, RxFreq}, "147", Qt::Key_Backtab, {1, Name}}, {{1, Decode}, "67", Qt::Key_Return, {2, Decode}},
+        {{16, RxFreq}, "148", Qt::Key_Return, {16, RxFreq}}, {{16, Name}, "B", Qt::Key_Tab, {16, Name}},
+        {{1, RxFreq}, "149", Qt::Key_Backtab, {1, RxFreq}},
+    };
+    for (const auto& c : cases) {
+        grid->setFocus();
+        grid->setCurrentCell(c.from.x(), c.from.y());
+        TypeKeys(c.typed);
+        Press(c.key);
+        EXPECT_EQ(Current(), c.to) << c.typed;
+        EXPECT_TRUE(grid->hasFocus()) << c.typed;
+        EXPECT_EQ(Cell(c.from.x(), c.from.y()).left(2), QString(c.typed).left(2)) << c.typed;
+    }
+}
+
+// A channel after the other, as a list of them reads: Enter after a run of Tabs goes on in the
+// row below, where the run began.
+TEST_F(ChannelGrid, EnterAfterARunOfTabsGoesToTheRowBelowTheRunsFirstCell)
+{
+    grid->setFocus();
+    grid->setCurrentCell(3, RxFreq);
+    TypeKeys("146");
+    Press(Qt::Key_Tab);
+    Press(Qt::Key_Tab);
+    TypeKeys("67");
+    Press(Qt::Key_Tab);
+    TypeKeys("23n");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Current(), QPoint(4, RxFreq));
+    EXPECT_EQ(Cell(3, TxFreq), "146.00000");
+    EXPECT_EQ(Cell(3, Decode), "67.0");
+    EXPECT_EQ(Cell(3, Encode), "D023N");
+}
+
+TEST_F(ChannelGrid, WhatTheRulesChangedIsSaidAndTheCellFlashes)
+{
+    StartChannelOne();
+    QSignalSpy said(editor, &ChannelGridEditor::EntryNoted);
+    const struct {
+        int column;
+        const char* typed;
+        const char* message;
+    } cases[] = {
+        {RxFreq, "999", "174.00000: 999 is above the band 136-174 MHz"},
+        {RxFreq, "145.0075", "145.00625: 145.0075 is not on the 5 kHz or 6.25 kHz raster and was rounded down"},
+        {RxFreq, "14x5.5", "145.50000: left out \"x\", which the cell does not take"},
+        {RxFreq, "146.5", ""},
+        {Decode, "28n", "Off: \"28N\" is not a tone; the cell keeps its value"},
+        {Name, "Repeater", "Repeat: left out \"er\", which the cell does not take"},
+        {TxFreq, "x", "145.00000: left out \"x\", which the cell does not take"},
+    };
+    for (const auto& c : cases) {
+        grid->setFocus();
+        grid->setCurrentCell(1, c.column);
+        said.clear();
+        TypeKeys(c.typed);
+        if (QApplication::focusWidget() != grid)
+            Press(Qt::Key_Return);
+        ASSERT_EQ(said.size(), 1) << c.typed;
+        EXPECT_EQ(said.takeFirst().at(0).toString().toStdString(), c.message) << c.typed;
+    }
+    grid->setCurrentCell(5, RxFreq);
+    TypeKeys("x");
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_EQ(said.takeFirst().at(0).toString().toStdString(),
+              "RX Freq.: left out \"x\", which the cell does not take") << "an empty cell is named by its column";
+    QTableWidgetItem* flashed = grid->item(1, Name);
+    EXPECT_TRUE(flashed->data(Qt::BackgroundRole).isValid());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !flashed->data(Qt::BackgroundRole).isValid(); }, 3000));
+    EXPECT_FALSE(grid->item(1, RxFreq)->data(Qt::BackgroundRole).isValid());
 }
 
 }
