@@ -36,7 +36,7 @@ TEST(ChannelCells, EnteredTextsFollowTheEditorsRulesAndSayWhatBecameOfThem)
         {1, ColRxFreq, "4x", LangEnglish, EntryOutcome::Refused, "438.50000"},
         {1, ColTxFreq, "0", LangEnglish, EntryOutcome::Accepted, "0"},
         {1, ColDecodeTone, "D023N", LangEnglish, EntryOutcome::Accepted, "D023N"},
-        {1, ColEncodeTone, "67", LangEnglish, EntryOutcome::Refused, "Off"},
+        {1, ColEncodeTone, "67x", LangEnglish, EntryOutcome::Refused, "Off"},
         {1, ColPower, "Low", LangEnglish, EntryOutcome::Accepted, "Low"},
         {1, ColPower, "Lo", LangEnglish, EntryOutcome::Refused, "High"},
         {1, ColPower, "中", LangSimplifiedChinese, EntryOutcome::Accepted, "中"},
