@@ -61,7 +61,8 @@ test("a read, a write and its verification with the virtual radio", async () => 
     const verified = driveTransfer(readBack, new VirtualRadioPort(radio, clock), clock);
     assert.equal(await clock.runUntil(verified.done), "success");
     assert.deepEqual(write.transfer.compareWith(readBack), { differing: 0, firstAddress: 0 });
-    assert.deepEqual(write.transfer.verifiedNoticeLines(readBack, English, ""), ["SUCCESS"]);
+    assert.deepEqual(write.transfer.verifiedNoticeLines(readBack, English, ""),
+        ["SUCCESS", "Verified: the radio holds what was written."]);
     assert.equal(recordJson(readBack.result()).Channel[1].RxFreq, 439000000);
 });
 
@@ -102,6 +103,7 @@ const silentLine = () => ({
 });
 
 describe("how a transfer ends, and what the user is told", () => {
+    const checkCable = "Check that the cable is plugged in and the radio is switched on and in programming mode, then try again.";
     const endings = [
         {
             name: "the band question's Cancel stops quietly and writes nothing",
@@ -124,14 +126,15 @@ describe("how a transfer ends, and what the user is told", () => {
             read: true,
             radioPassword: "1234",
             outcome: "passwordError",
-            notice: ["Password Error"],
+            notice: ["Password Error",
+                "Enter the radio's password under Edit > Password, then try again. Nothing was changed in the radio."],
         },
         {
             name: "a silent radio fails 5 s after the first hello",
             read: true,
             port: silentLine,
             outcome: "communicationFailure",
-            notice: ["Communication False", "the port said why"],
+            notice: ["Communication False", "the port said why", `${checkCable} Nothing was changed in the radio.`],
             elapsedMs: 6000,
         },
         {
@@ -139,7 +142,7 @@ describe("how a transfer ends, and what the user is told", () => {
             read: false,
             port: () => ({ ...silentLine(), open: async () => false, write: () => assert.fail("sent") }),
             outcome: "communicationFailure",
-            notice: ["Communication False", "the port said why"],
+            notice: ["Communication False", "the port said why", `${checkCable} Nothing was changed in the radio.`],
             elapsedMs: 5000,
         },
         {
@@ -148,7 +151,7 @@ describe("how a transfer ends, and what the user is told", () => {
             loseAtProgress: 40,
             outcome: "communicationFailure",
             notice: ["Communication False", "the port said why",
-                "The radio may now hold a partly written setup: write it again."],
+                "The radio may now hold a partly written setup: write it again.", checkCable],
         },
     ];
     for (const ending of endings) {

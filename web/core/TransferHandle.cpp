@@ -1,9 +1,8 @@
 #include "TransferHandle.h"
 
-#include "lang/TextLookup.h"
 #include "lang/Utf8Text.h"
-#include "link/ProgramDialogEntry.h"
 #include "link/StepMessage.h"
+#include "link/TransferNotice.h"
 #include "link/engine/PasswordFrame.h"
 
 namespace {
@@ -37,11 +36,6 @@ void Follow(const TimerCommand& command, int& intervalMs)
         intervalMs = command.intervalMs;
     else if (command.action == TimerCommand::Stop)
         intervalMs = 0;
-}
-
-std::string DialogText(int entry, TTeskFuncs::TLangType language)
-{
-    return TextUtf8(ProgramDialogText(entry), language);
 }
 
 }
@@ -132,18 +126,11 @@ RecordHandle TransferHandle::Result()
     return RecordHandle(targets_->Settings);
 }
 
+// The page talks to the one port the user granted, so no list of ports tried goes with a notice.
 std::vector<std::string> TransferHandle::NoticeLines(const std::string& portProblem,
                                                      TTeskFuncs::TLangType language) const
 {
-    const int entry = OutcomeTextEntry(outcome_);
-    if (entry < 0)
-        return {};
-    std::vector<std::string> lines{DialogText(entry, language)};
-    if (entry == CommunicationFalseText && !portProblem.empty())
-        lines.push_back(portProblem);
-    if (partlyWritten_)
-        lines.push_back(MessageUtf8({MessageId::PartlyWritten}, language));
-    return lines;
+    return OutcomeNoticeLines(TransferEnding{outcome_, partlyWritten_, false, portProblem, {}, false}, language);
 }
 
 VerifyResult TransferHandle::CompareWith(const TransferHandle& readBack) const
@@ -156,10 +143,6 @@ std::vector<std::string> TransferHandle::VerifiedNoticeLines(const TransferHandl
                                                              TTeskFuncs::TLangType language) const
 {
     if (readBack.Outcome() != LinkOutcome::Success)
-        return readBack.NoticeLines(portProblem, language);
-    const VerifyResult result = CompareWith(readBack);
-    if (result.Matches())
-        return {DialogText(SuccessText, language)};
-    const Message mismatch{MessageId::VerifyMismatch, {FirstDifferenceText(result), std::to_string(result.differing)}};
-    return {MessageUtf8(mismatch, language)};
+        return OutcomeNoticeLines(TransferEnding{readBack.Outcome(), false, true, portProblem, {}, false}, language);
+    return ::VerifiedNoticeLines(CompareWith(readBack), language);
 }
