@@ -76,6 +76,7 @@ for (const { lang } of languages) {
 
         await page.keyboard.press("End");
         assert.equal(await page.isVisible("#TabSheet_Key"), true);
+        assert.equal(await page.isVisible("#TabSheet_Dtmf"), false, "one tab page shows at a time");
         assert.equal(await page.textContent("#gbKey_1 legend"), texts.keyGroups[0]);
         assert.equal(await selectedText(page, "cbKey_1_Short"), controlOf(lang, "cbKey_1_Short").choices[8]);
         assert.equal(await selectedText(page, "cbKey_2_Long"), controlOf(lang, "cbKey_2_Long").choices[9]);
