@@ -173,14 +173,12 @@ constexpr TextPair MessageTexts[] = {
     {"不接对讲机试用", "Try without a radio"},
     {"备份", "Backups"},
     {"下载", "Download"},
-    // anchor: web-grid
     {"%1：%2 已调整到信道步进上，存为 %3", "%1: %2 moved onto the channel raster; %3 stored"},
     {"%1：%2 超出频段，存为 %3", "%1: %2 is outside the band; %3 stored"},
     {"%1：“%2”中有无法存储的字符，存为“%3”", "%1: \"%2\" holds characters the radio cannot store; stored as \"%3\""},
     {"%1：“%2”不是此项可用的值，未采用，仍为“%3”", "%1: \"%2\" is no value of this cell and was not taken; it stays \"%3\""},
     {"浏览器不允许此页面使用剪贴板：请用 Ctrl+C、Ctrl+X 和 Ctrl+V。",
      "The browser does not let this page use the clipboard: use Ctrl+C, Ctrl+X and Ctrl+V."},
-    // anchor: web-pages
     // What became of a value typed or chosen in the setting pages and the batch set.
     {"%1 已改为 %2，以符合 5 kHz / 6.25 kHz 步进", "%1 was changed to %2 to fit the 5 kHz / 6.25 kHz raster"},
     {"%1 超出本项的范围，已改为 %2", "%1 is beyond what this field takes and was changed to %2"},
@@ -192,7 +190,6 @@ constexpr TextPair MessageTexts[] = {
     {"起始信道在终止信道之后，未更改任何信道", "The start channel comes after the end channel: no channel was changed"},
     {"已设置信道 %1 至 %2", "Channels %1 to %2 were set"},
     {"请先输入别名，再输入 DTMF 码", "Give the entry a name before its DTMF code"},
-    // anchor: web-files
     // The browser's File items.
     {"另存为(&A)", "Save &As"},
     {"导入 JSON", "Import JSON"},
@@ -229,14 +226,12 @@ constexpr TextPair MessageTexts[] = {
     {"字符串中有控制字符", "control character in a string"},
     {"无效的 UTF8 字符串", "invalid UTF8 string"},
     {"无效的转义序列", "invalid escape sequence"},
-    // anchor: web-dealer
     // The browser's programming log and backups.
     {"浏览器的存储拒绝了保存", "the browser's storage refused it"},
     {"下载编程记录", "Download the programming log"},
     {"恢复到编辑器", "Restore into the editor"},
     {"序列号 %1", "Serial number %1"},
     {"序列号不明", "Serial number unknown"},
-    // anchor: web-factory
     // The browser's choice of the cable's port.
     {"使用中的端口：%1", "Port in use: %1"},
     {"尚未选择端口：第一次读频或写频时浏览器会询问。", "No port chosen yet: the browser asks at the first read or write."},
@@ -245,7 +240,6 @@ constexpr TextPair MessageTexts[] = {
     {"没有 USB 标识的端口", "a port without USB identification"},
     // What closes a window.
     {"关闭", "Close"},
-    // anchor: web-offline
     // The browser edition offline, its updates, and a browser without a serial port.
     {"本程序已保存在此浏览器中，没有网络也能使用。", "This program is kept in this browser and now works without a network."},
     {"本程序有新版本。", "A new version of this program is ready."},
@@ -256,7 +250,6 @@ constexpr TextPair MessageTexts[] = {
      "在此仍可打开、编辑和保存文件。",
      "This browser cannot talk to a radio: reading and writing need Chrome or Edge on a computer (Windows, "
      "macOS, Linux). Files can still be opened, edited and saved here."},
-    // anchor: desktop-keys
     // What became of a typed value.
     {"%1：%2 高于频段 %3 MHz", "%1: %2 is above the band %3 MHz"},
     {"%1：%2 低于频段 %3 MHz", "%1: %2 is below the band %3 MHz"},
@@ -269,7 +262,6 @@ constexpr TextPair MessageTexts[] = {
     {"清除信道 %1 及其全部设置？", "Clear channel %1 with all its settings?"},
     {"粘贴信道", "Paste channels"},
     {"已粘贴 %1 个信道", "%1 channel(s) pasted"},
-    // anchor: desktop-guidance
     // Menu captions with accelerators.
     {"导入信道（CSV）(&I)...", "&Import channels (CSV)..."},
     {"导出信道（CSV）(&X)...", "E&xport channels (CSV)..."},

@@ -165,7 +165,6 @@ enum class MessageId : int {
     TryWithoutRadio,
     BackupsHeading,
     DownloadFile,
-    // anchor: web-grid
     // A text typed into a channel cell and not taken as typed (%1 the cell, %2 what was typed,
     // %3 what the cell holds now), and the clipboard the browser keeps from the menu's commands:
     CellSnappedToRaster,
@@ -173,7 +172,6 @@ enum class MessageId : int {
     CellCharactersDropped,
     CellRefused,
     ClipboardRefused,
-    // anchor: web-pages
     // What became of a value typed or chosen in the setting pages and the batch set (%1 as typed,
     // %2 as stored), the key rule, the batch's outcome and the address book's order of entry:
     EntrySnappedToRaster,
@@ -185,7 +183,6 @@ enum class MessageId : int {
     BatchStartAfterEnd,
     BatchChannelsSet,  // %1 first channel, %2 last channel
     AddressBookNameFirst,
-    // anchor: web-files
     // The browser's File items that the desktop has no caption for:
     SaveAs,
     ImportJson,
@@ -223,14 +220,12 @@ enum class MessageId : int {
     JsonControlCharacter,
     JsonInvalidUtf8,
     JsonInvalidEscape,
-    // anchor: web-dealer
     // The browser's programming log and backups, kept in its storage:
     BrowserStorageRefused,  // why the log was not written
     DownloadProgrammingLog,
     RestoreBackup,
     BackupsOfRadio,  // %1 serial number
     BackupsOfUnknownRadio,
-    // anchor: web-factory
     // The browser's choice of the cable's port:
     PortInUse,  // %1 the port
     PortNotChosen,
@@ -239,7 +234,6 @@ enum class MessageId : int {
     PortWithoutUsbIds,
     // What closes a window that has no button of its own for it:
     CloseWindow,
-    // anchor: web-offline
     // The browser edition kept for use without a network, its updates, and browsers without a serial port:
     OfflineReady,
     UpdateReady,
@@ -247,7 +241,6 @@ enum class MessageId : int {
     UpdateLater,
     UpdateAfterTransfer,
     NoSerialInBrowser,
-    // anchor: desktop-keys
     // What became of a value typed into a channel cell, in the status bar: %1 what the cell shows
     // now, %2 what was typed (or the characters left out), %3 the band:
     EntryAboveBand,
@@ -262,7 +255,6 @@ enum class MessageId : int {
     ClearWholeChannel,  // %1 channel
     PasteReportTitle,
     ChannelsPasted,  // %1 channels
-    // anchor: desktop-guidance
     // Menu captions with their accelerators, where the plain text is also a dialog's title:
     MenuImportCsv,
     MenuExportCsv,
