@@ -1,7 +1,5 @@
 #include "lang/ChannelCells.h"
 
-#include <iterator>
-
 #include "lang/RecordText.h"
 #include "lang/Utf8Text.h"
 #include "model/ChannelFields.h"
@@ -13,69 +11,6 @@ using TTeskFuncs::TLangType;
 
 namespace {
 
-struct Choice {
-    TextEntry entry;
-    uint8_t value;
-};
-
-struct ChoiceList {
-    const Choice* begin;
-    const Choice* end;
-};
-
-constexpr Choice PowerChoices[] = {
-    {TextEntry::High, PowerHigh}, {TextEntry::Low, PowerLow}, {TextEntry::Mid, PowerMid}};
-constexpr Choice BandwidthChoices[] = {{TextEntry::Wide, 1}, {TextEntry::Narrow, 0}};
-constexpr Choice ScanChoices[] = {{TextEntry::Add, 1}, {TextEntry::Del, 0}};
-constexpr Choice BusyLockChoices[] = {
-    {TextEntry::BusyLockOff, BusyOff}, {TextEntry::Cat, BusyCarrier}, {TextEntry::Dqt, BusyTone}};
-constexpr Choice DtmfChoices[] = {{TextEntry::DtmfOff, 0}, {TextEntry::DtmfOn, 1}};
-
-// The squelch modes are listed by their values, with the texts the cells show.
-ChoiceList SteppedChoices(ChannelColumn column)
-{
-    switch (column) {
-    case ColPower:
-        return {std::begin(PowerChoices), std::end(PowerChoices)};
-    case ColBandwidth:
-        return {std::begin(BandwidthChoices), std::end(BandwidthChoices)};
-    case ColScanAdd:
-        return {std::begin(ScanChoices), std::end(ScanChoices)};
-    case ColBusyLock:
-        return {std::begin(BusyLockChoices), std::end(BusyLockChoices)};
-    case ColDtmf:
-        return {std::begin(DtmfChoices), std::end(DtmfChoices)};
-    default:
-        return {nullptr, nullptr};
-    }
-}
-
-void SetChoice(ChannelRecord& channel, ChannelColumn column, uint8_t value)
-{
-    switch (column) {
-    case ColPower:
-        channel.SetPower(value);
-        break;
-    case ColBandwidth:
-        channel.SetBandwidth(value != 0);
-        break;
-    case ColScanAdd:
-        channel.SetScanAdd(value != 0);
-        break;
-    case ColBusyLock:
-        channel.SetBusyLock(value);
-        break;
-    case ColDtmf:
-        channel.SetDtmf(value != 0);
-        break;
-    case ColSquelchMode:
-        channel.SetChSquelchMode(value);
-        break;
-    default:
-        break;
-    }
-}
-
 // A choice the cell already shows changes nothing, so that a value sharing its text with another
 // (power 3 shows as middle, like 2) stays as it is.
 EntryOutcome EnterChoice(RadioSettings& settings, unsigned channel, ChannelColumn column, std::string_view text,
@@ -83,13 +18,11 @@ EntryOutcome EnterChoice(RadioSettings& settings, unsigned channel, ChannelColum
 {
     if (ChannelCellText(settings, channel, column, language) == text)
         return EntryOutcome::Accepted;
-    const std::vector<std::string> choices = ChannelCellChoices(column, language);
-    for (size_t i = 0; i < choices.size(); ++i) {
-        if (choices[i] != text)
-            continue;
-        const ChoiceList stepped = SteppedChoices(column);
-        SetChoice(settings.Channel[channel], column, stepped.begin ? stepped.begin[i].value : uint8_t(i));
-        return EntryOutcome::Accepted;
+    for (const ChannelChoice& choice : ChannelColumnChoices(column, language)) {
+        if (choice.text == text) {
+            SetChannelChoice(settings.Channel[channel], column, choice.value);
+            return EntryOutcome::Accepted;
+        }
     }
     return EntryOutcome::Refused;
 }
@@ -168,12 +101,9 @@ std::vector<std::string> ChannelCellChoices(ChannelColumn column, TLangType lang
     if (ChannelCellKindOf(column) == ChannelCellKind::Tone) {
         for (const ToneListEntry& tone : ChannelToneList())
             choices.push_back(tone.text);
-    } else if (column == ColSquelchMode) {
-        choices = ChSquelchModeTexts(language);
     } else {
-        const ChoiceList stepped = SteppedChoices(column);
-        for (const Choice* choice = stepped.begin; choice != stepped.end; ++choice)
-            choices.push_back(EntryUtf8(choice->entry, language));
+        for (const ChannelChoice& choice : ChannelColumnChoices(column, language))
+            choices.push_back(choice.text);
     }
     return choices;
 }
