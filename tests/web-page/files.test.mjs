@@ -90,11 +90,15 @@ test("the JSON form goes out and back in; a refused one, told in the page's lang
     const json = path.join(folder, exported.name);
     writeFileSync(json, exported.bytes);
 
-    // New asks first, since the import is not saved; No lets it go.
+    // Leaving the page asks first, since the import is not saved, and so does New; No lets it go.
+    const leavingAsks = () =>
+        page.evaluate(() => !window.dispatchEvent(new Event("beforeunload", { cancelable: true })));
+    assert.equal(await leavingAsks(), true);
     await command(page, "MenuFile_New");
     assert.equal(await page.textContent("#TMyWarnDlg_3 #Label1"), core.mainText(197, Simplified));
     await page.click("#TMyWarnDlg_3 #NoBtn");
     await page.waitForFunction(() => document.querySelector("#StringGrid1 tbody td:nth-child(2)").textContent === "");
+    assert.equal(await leavingAsks(), false);
 
     await chooseFile(page, "MenuFile_ImportJson", json);
     await page.waitForFunction((rows) => document.querySelector("#StringGrid1 tbody tr td:nth-child(2)").textContent

@@ -240,6 +240,12 @@ function onShortcut(event: KeyboardEvent) {
 }
 
 export function installFiles() {
+    // Leaving the page (closing it, reloading it into a new build) asks first while changes are
+    // unsaved or a radio is being programmed.
+    window.addEventListener("beforeunload", (event) => {
+        if (app.history.modified || app.transferring)
+            event.preventDefault();
+    });
     captionDialogs();
     onLanguageChanged(captionDialogs);
     byId("MenuFile_New").onclick = newRecord;
