@@ -33,16 +33,17 @@ function commit(box: HTMLInputElement) {
     return false;
 }
 
-function makeBox(spec: any, label: string) {
+// `field` is the layout's entry for the box: its object name, whether it takes a point, its length.
+function makeBox(field: any, label: string) {
     const box = document.createElement("input");
-    box.id = spec.edit;
+    box.id = field.edit;
     box.autocomplete = "off";
-    box.inputMode = spec.takesPoint ? "decimal" : "numeric";
-    box.size = spec.longest + 1;
+    box.inputMode = field.takesPoint ? "decimal" : "numeric";
+    box.size = field.longest + 1;
     box.setAttribute("aria-label", label);
     boxes.push(new DigitBox(box, {
-        drops: (code) => core.dropsTypedDigit(code, spec.takesPoint),
-        correct: (text) => core.correctedCalibrationText(spec.edit, text),
+        drops: (code) => core.dropsTypedDigit(code, field.takesPoint),
+        correct: (text) => core.correctedCalibrationText(field.edit, text),
         commit: () => commit(box),
     }));
     return box;
@@ -75,8 +76,8 @@ function buildGroup(group: any) {
     for (const row of group.rows) {
         if (captioned)
             grid.append(gridCell(row.caption));
-        for (const spec of row.boxes)
-            grid.append(makeBox(spec, spec.name));
+        for (const field of row.boxes)
+            grid.append(makeBox(field, field.name));
         for (let column = row.boxes.length; column < boxColumns; ++column)
             grid.append(gridCell());
     }
