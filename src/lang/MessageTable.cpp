@@ -325,6 +325,12 @@ constexpr TextPair MessageTexts[] = {
     {"发射功率", "transmit power"},
     {"遇忙禁发", "busy lock"},
     {"静噪模式", "squelch mode"},
+    // anchor: compare
+    // anchor: identity
+    // anchor: support
+    // anchor: series
+    // anchor: desktop-series
+    // anchor: web
     // Names for screen readers.
     {"通讯录", "Address book"},
     {"传输状态", "Transfer status"},

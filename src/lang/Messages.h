@@ -296,6 +296,12 @@ enum class MessageId : int {
     FieldPower,
     FieldBusyLock,
     FieldSquelchMode,
+    // anchor: compare
+    // anchor: identity
+    // anchor: support
+    // anchor: series
+    // anchor: desktop-series
+    // anchor: web
     // Names screen readers give controls the window shows no caption for:
     AddressBookName,
     TransferStatusName,
