@@ -4,7 +4,8 @@
 #include <cstdlib>
 #include <limits>
 
-CliArgs::CliArgs(const CommandArgs& args, const std::map<std::string, int>& arity)
+CliArgs::CliArgs(const CommandArgs& args, const std::map<std::string, int>& arity,
+                 const std::set<std::string>& repeatable)
 {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -15,15 +16,14 @@ CliArgs::CliArgs(const CommandArgs& args, const std::map<std::string, int>& arit
         const auto accepted = arity.find(a);
         if (accepted == arity.end())
             throw UsageError("unknown option " + a);
-        if (options_.count(a))
+        if (options_.count(a) && !repeatable.count(a))
             throw UsageError("option " + a + " given twice");
-        std::vector<std::string> values;
+        std::vector<std::string>& values = options_[a];
         for (int v = 0; v < accepted->second; ++v) {
             if (++i >= args.size())
                 throw UsageError("option " + a + " needs " + std::to_string(accepted->second) + " value(s)");
             values.push_back(args[i]);
         }
-        options_[a] = values;
     }
 }
 

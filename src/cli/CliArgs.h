@@ -2,6 +2,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -18,8 +19,10 @@ struct UsageError : std::runtime_error {
 // Positional arguments and "--name value..." options, each option taking a fixed number of values.
 class CliArgs {
 public:
-    // `arity` lists the accepted options with the number of values each takes (0 for a flag).
-    CliArgs(const CommandArgs& args, const std::map<std::string, int>& arity);
+    // `arity` lists the accepted options with the number of values each takes (0 for a flag); an
+    // option given twice is refused unless `repeatable` names it, whose values then add up.
+    CliArgs(const CommandArgs& args, const std::map<std::string, int>& arity,
+            const std::set<std::string>& repeatable = {});
 
     const std::vector<std::string>& Positional() const { return positional_; }
     // The single positional argument a command requires, named in the error when it is missing.

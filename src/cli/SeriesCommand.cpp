@@ -14,16 +14,21 @@
 #include "lang/Messages.h"
 #include "lang/TextTable.h"
 #include "link/ProgramDialogEntry.h"
-#include "link/RadioSeries.h"
+#include "link/RadioSeriesGroup.h"
 #include "model/IdSeries.h"
 #include "files/ProgrammingLog.h"
+#include "files/SameFile.h"
 
 namespace {
 
 constexpr uint32_t DefaultWaitSeconds = 120;
 constexpr int MsPerSecond = 1000;
 
-void Say(const Message& message) { std::fprintf(stderr, "kr-t27-cli: %s\n", EnglishMessage(message).c_str()); }
+// `port` names the cable a line is about when there are several, as "COM3: ".
+void Say(const Message& message, const std::string& port = {})
+{
+    std::fprintf(stderr, "kr-t27-cli: %s%s\n", port.c_str(), EnglishMessage(message).c_str());
+}
 
 std::string Number(uint64_t n) { return std::to_string(n); }
 
@@ -47,19 +52,19 @@ int FailureExit(const RadioAttempt& attempt)
     return ending == LinkOutcome::Success ? ExitVerifyMismatch : ExitCodeOf(ending);
 }
 
-void ShowAttempt(const RadioAttempt& attempt)
+void ShowAttempt(const RadioAttempt& attempt, const std::string& port)
 {
     const Message line = attempt.Succeeded()
                              ? Message{MessageId::SeriesRadioWritten, {Number(attempt.Number), attempt.Serial}}
                              : Message{MessageId::SeriesRadioFailed,
                                        {Number(attempt.Number), attempt.Serial, FailureWords(attempt)}};
-    std::printf("%s\n", EnglishMessage(line).c_str());
+    std::printf("%s%s\n", port.c_str(), EnglishMessage(line).c_str());
     std::fflush(stdout);
     ShowBackup(attempt.Backup);
     if (attempt.PartlyWritten)
-        Say({MessageId::PartlyWritten});
+        Say({MessageId::PartlyWritten}, port);
     if (!attempt.Logged.ok)
-        Say({MessageId::SeriesLogNotWritten, {EnglishMessage(FileMessage(attempt.Logged))}});
+        Say({MessageId::SeriesLogNotWritten, {EnglishMessage(FileMessage(attempt.Logged))}}, port);
 }
 
 SeriesPlan PlanFrom(const CliArgs& cli, const std::string& file, const TransferTargets& targets)
@@ -86,6 +91,23 @@ SeriesPlan PlanFrom(const CliArgs& cli, const std::string& file, const TransferT
     return plan;
 }
 
+// The devices to open for the ports, each set up for a transfer; none when a port is not listed or
+// two name one device.
+std::optional<std::vector<std::string>> LinkDevices(TransferSession& session, const std::vector<std::string>& ports)
+{
+    std::vector<std::string> devices;
+    for (const std::string& port : ports) {
+        const std::optional<std::string> device = session.LinkDevice(port);
+        if (!device)
+            return std::nullopt;
+        for (size_t k = 0; k < devices.size(); ++k)
+            if (NameTheSameFile(devices[k], *device))
+                throw UsageError("--port " + ports[k] + " and --port " + port + " are one port");
+        devices.push_back(*device);
+    }
+    return devices;
+}
+
 }
 
 bool AsksForSeries(const CliArgs& cli)
@@ -96,8 +118,8 @@ bool AsksForSeries(const CliArgs& cli)
     return series;
 }
 
-int WriteSeries(const CliArgs& cli, const std::string& file, const std::string& port, const TransferTargets& targets,
-                BandDifferencePolicy policy, TransferTrace* trace)
+int WriteSeries(const CliArgs& cli, const std::string& file, const std::vector<std::string>& ports,
+                const TransferTargets& targets, BandDifferencePolicy policy, TransferTrace* trace)
 {
     SeriesPlan plan = PlanFrom(cli, file, targets);
     if (plan.IncreaseIds) {
@@ -113,37 +135,48 @@ int WriteSeries(const CliArgs& cli, const std::string& file, const std::string& 
         return ExitUsageOrFile;
     }
     TransferSession session;
-    const std::optional<std::string> device = session.LinkDevice(port);
-    if (!device)
+    const std::optional<std::vector<std::string>> devices = LinkDevices(session, ports);
+    if (!devices)
         return ExitCommunicationFailure;
 
     QCoreApplication& app = session.Application();
     plan.Link.Ports = session.Ports();
-    RadioSeries series(plan);
+    RadioSeriesGroup series(plan, ports);
     series.SetEndAtOnceWhenPortFails(true);
     series.SetBandQuestion(BandAnswerFor(policy));
+    // With several cables the lines say which one they are about; percentages would interleave.
+    const bool several = ports.size() > 1;
+    const auto on = [&ports, several](size_t port) { return several ? ports[port] + ": " : std::string(); };
     ProgressReport progress;
-    RadioAttempt last;
+    std::vector<RadioAttempt> last(ports.size());
+    RadioAttempt failed;
     int exitCode = ExitSuccess;
-    QObject::connect(&series, &RadioSeries::progressChanged, [&progress](int value) { progress.Show(value); });
-    QObject::connect(&series, &RadioSeries::portProblem,
-                     [](const QString& why) { std::fprintf(stderr, "kr-t27-cli: %s\n", why.toStdString().c_str()); });
-    QObject::connect(&series, &RadioSeries::verifying, [&progress] {
-        progress.End();
-        Say({MessageId::Verifying});
+    QObject::connect(&series, &RadioSeriesGroup::progressChanged, [&progress, several](size_t, int value) {
+        if (!several)
+            progress.Show(value);
     });
-    QObject::connect(&series, &RadioSeries::sameRadioAnswered,
-                     [](const QString& serial) { Say({MessageId::SeriesSameRadioWaits, {serial.toStdString()}}); });
-    QObject::connect(&series, &RadioSeries::radioFinished, [&](const RadioAttempt& attempt) {
-        progress.End();
-        last = attempt;
-        ShowAttempt(attempt);
+    QObject::connect(&series, &RadioSeriesGroup::portProblem, [&on](size_t port, const QString& why) {
+        std::fprintf(stderr, "kr-t27-cli: %s%s\n", on(port).c_str(), why.toStdString().c_str());
     });
-    QObject::connect(&series, &RadioSeries::radioStarting, [&last](uint64_t, bool waiting) {
+    QObject::connect(&series, &RadioSeriesGroup::verifying, [&](size_t port) {
+        progress.End();
+        Say({MessageId::Verifying}, on(port));
+    });
+    QObject::connect(&series, &RadioSeriesGroup::sameRadioAnswered, [&on](size_t port, const QString& serial) {
+        Say({MessageId::SeriesSameRadioWaits, {serial.toStdString()}}, on(port));
+    });
+    QObject::connect(&series, &RadioSeriesGroup::radioFinished, [&](size_t port, const RadioAttempt& attempt) {
+        progress.End();
+        last[port] = attempt;
+        if (!attempt.Succeeded())
+            failed = attempt;
+        ShowAttempt(attempt, on(port));
+    });
+    QObject::connect(&series, &RadioSeriesGroup::radioStarting, [&](size_t port, uint64_t, bool waiting) {
         if (waiting)
-            Say({MessageId::SeriesRadioDone, {Number(last.Number), last.Serial}});
+            Say({MessageId::SeriesRadioDone, {Number(last[port].Number), last[port].Serial}}, on(port));
     });
-    QObject::connect(&series, &RadioSeries::finished, [&](SeriesEnd end) {
+    QObject::connect(&series, &RadioSeriesGroup::finished, [&](SeriesEnd end) {
         switch (end) {
         case SeriesEnd::AllWritten:
             Say({MessageId::SeriesAllWritten, {Number(series.Written())}});
@@ -156,12 +189,12 @@ int WriteSeries(const CliArgs& cli, const std::string& file, const std::string& 
             exitCode = ExitUsageOrFile;
             break;
         default:
-            exitCode = FailureExit(last);
+            exitCode = FailureExit(failed);
             break;
         }
         app.quit();
     });
-    series.Start(PortChoice::Named(*device));
+    series.Start(*devices);
     if (series.Running())
         app.exec();
     if (trace)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "cli/CliArgs.h"
 #include "cli/TransferSession.h"
@@ -9,9 +10,9 @@
 // The options `write` takes for a series of radios.
 bool AsksForSeries(const CliArgs& cli);
 
-// write --radios N: the record in `targets` written to N radios in a row on `port`, each next
-// radio waited for (--wait-seconds, 120 by default), with --verify, --increment-ids and the log
-// (--log, or the default programming log), each radio's write kept in that radio's backup folder
-// unless --no-backup. Returns the exit status.
-int WriteSeries(const CliArgs& cli, const std::string& file, const std::string& port, const TransferTargets& targets,
-                BandDifferencePolicy policy, TransferTrace* trace);
+// write --radios N: the record in `targets` written to N radios in a row, on each of `ports` at
+// once, each next radio waited for (--wait-seconds, 120 by default), with --verify,
+// --increment-ids and the log (--log, or the default programming log), each radio's write kept in
+// that radio's backup folder unless --no-backup. Returns the exit status.
+int WriteSeries(const CliArgs& cli, const std::string& file, const std::vector<std::string>& ports,
+                const TransferTargets& targets, BandDifferencePolicy policy, TransferTrace* trace);

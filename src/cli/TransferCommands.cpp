@@ -165,11 +165,14 @@ int WriteRadio(const CommandArgs& args)
                              {"--radios", 1},
                              {"--increment-ids", 0},
                              {"--log", 1},
-                             {"--wait-seconds", 1}});
+                             {"--wait-seconds", 1}},
+                      {"--port"});
     const std::string file = cli.Only("record file");
     const std::string port = cli.Required("--port");
     const BandDifferencePolicy policy = PolicyOption(cli);
     const bool series = AsksForSeries(cli);
+    if (!series && cli.Values("--port").size() > 1)
+        throw UsageError("several --port go with --radios");
     if (const auto refused = WhyFilesRefused(cli, {{"the record", file}}))
         return Fail(*refused);
     TraceFile trace(cli);
@@ -183,7 +186,7 @@ int WriteRadio(const CommandArgs& args)
         return ExitUsageOrFile;
 
     if (series)
-        return WriteSeries(cli, file, port, *targets, policy, trace.Trace());
+        return WriteSeries(cli, file, cli.Values("--port"), *targets, policy, trace.Trace());
     TransferRun run{port, policy, trace.Trace(), PasswordQuestionFor(cli)};
     run.WriteBackup = BackupsWanted(cli);
     TransferSession session;

@@ -10,7 +10,12 @@ constexpr int PasswordStep = 2;
 
 }
 
-RadioSeries::RadioSeries(SeriesPlan plan, QObject* parent) : QObject(parent), course_(std::move(plan))
+RadioSeries::RadioSeries(SeriesPlan plan, QObject* parent)
+    : RadioSeries(std::make_shared<SeriesJob>(std::move(plan)), parent)
+{
+}
+
+RadioSeries::RadioSeries(std::shared_ptr<SeriesJob> job, QObject* parent) : QObject(parent), course_(std::move(job))
 {
     waitLimit_.setSingleShot(true);
     connect(&waitLimit_, &QTimer::timeout, this, &RadioSeries::WaitRanOut);
@@ -18,13 +23,15 @@ RadioSeries::RadioSeries(SeriesPlan plan, QObject* parent) : QObject(parent), co
 
 RadioSeries::~RadioSeries() = default;
 
-void RadioSeries::Start(const PortChoice& firstRadio)
+// A series runs once: its course counts the job's radios, which only a new job starts again.
+void RadioSeries::Start(const PortChoice& firstRadio, std::string portName)
 {
     if (running_)
         return;
     running_ = true;
     stopRequested_ = false;
-    course_ = SeriesCourse(course_.Plan());
+    jobFilled_ = false;
+    portName_ = std::move(portName);
     trace_.Clear();
     StartRadio(firstRadio, false);
 }
@@ -36,6 +43,19 @@ void RadioSeries::Stop()
     stopRequested_ = true;
     if (writer_ && !verifier_ && writer_->Outcome() == LinkOutcome::Running)
         writer_->StopBeforeRadio();
+}
+
+void RadioSeries::JobFilled()
+{
+    if (!running_ || !Waiting())
+        return;
+    jobFilled_ = true;
+    writer_->StopBeforeRadio();
+}
+
+bool RadioSeries::Waiting() const
+{
+    return writer_ && !verifier_ && writer_->Outcome() == LinkOutcome::Running && course_.NextWait().Waiting;
 }
 
 void RadioSeries::AcceptSameRadio()
@@ -63,8 +83,9 @@ void RadioSeries::StartRadio(const PortChoice& choice, bool waiting)
     radio_->Band = plan.Band;
     radio_->Link = plan.Link;
 
-    TransferContext context = radio_->Context(TransferKind::Normal, false);
+    TransferContext context = radio_->Context(TransferKind::Normal, plan.CheckOnly);
     context.Wait = course_.NextWait();
+    context.TakeRadio = [this](RadioSettings& record) { return TakeRadio(record); };
     verifier_.reset();
     writer_ = NewRunner(context);
     // Nobody may be watching while the series waits: a port that will not reopen ends it now.
@@ -84,6 +105,14 @@ void RadioSeries::StartRadio(const PortChoice& choice, bool waiting)
     trace_.Note(0, "radio " + std::to_string(attempt_.Number) + (waiting ? ": waiting for it" : ""));
     emit radioStarting(attempt_.Number, waiting);
     writer_->Start(choice);
+}
+
+bool RadioSeries::TakeRadio(RadioSettings& record)
+{
+    if (!course_.TakeRadio(record, attempt_))
+        return false;
+    emit radioTaken(attempt_.Number);
+    return true;
 }
 
 // Past the serial-number check a radio is taken, and the wait is over.
@@ -106,11 +135,22 @@ void RadioSeries::WriteFinished(LinkOutcome outcome)
 {
     waitLimit_.stop();
     trace_.Append(writer_->Trace());
+    if (attempt_.Untaken || (outcome == LinkOutcome::Stopped && jobFilled_)) {
+        Finish(course_.JobFull().value_or(SeriesEnd::AllWritten));
+        return;
+    }
     if (outcome == LinkOutcome::Stopped) {
         Finish(waitPassed_ ? SeriesEnd::WaitRanOut : SeriesEnd::Stopped);
         return;
     }
     port_ = writer_->PortInUse();
+    attempt_.Port = portName_.empty() ? port_ : portName_;
+    if (course_.Plan().CheckOnly) {
+        writer_->ApplyResult();
+        attempt_.TakeCheck(outcome, course_.Plan().Record, radio_->Settings);
+        EndAttempt();
+        return;
+    }
     attempt_.TakeWrite(outcome, writer_->PartlyWritten(), radio_->Settings, radio_->Image);
     attempt_.Backup = writer_->WriteBackup();
     if (outcome == LinkOutcome::Success && course_.Plan().Verify)

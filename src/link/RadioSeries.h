@@ -18,11 +18,13 @@
 
 class TransferRunner;
 
-// Writes one setup to radio after radio on one port. The first radio is written as any write
-// is; after each success the series waits on the port the radio was found on until another radio
-// answers (the one just written is let go again until the user swaps it), writes that one, and
-// so on. Each attempt is logged before the next radio is waited for. Stop takes effect between
-// radios only: at once while the series waits, else once the radio on the line is done.
+// Writes one setup to radio after radio on one port (or, checking only, reads each radio and
+// compares it with the setup). The first radio is written as any write is; after each success the
+// series waits on the port the radio was found on until another radio answers (the one just
+// written is let go again until the user swaps it), writes that one, and so on. Each attempt is
+// logged before the next radio is waited for. Stop takes effect between radios only: at once while
+// the series waits, else once the radio on the line is done. Several series on several ports may
+// share one job (RadioSeriesGroup), which numbers their radios.
 class RadioSeries : public QObject {
     Q_OBJECT
 public:
@@ -30,13 +32,17 @@ public:
     using BandQuestion = std::function<bool(const RadioInfo& reported, const BandLimits& ours)>;
 
     explicit RadioSeries(SeriesPlan plan, QObject* parent = nullptr);
+    explicit RadioSeries(std::shared_ptr<SeriesJob> job, QObject* parent = nullptr);
     ~RadioSeries() override;
 
     void SetBandQuestion(BandQuestion ask) { askBand_ = std::move(ask); }
     void SetEndAtOnceWhenPortFails(bool atOnce) { endAtOnce_ = atOnce; }
 
-    void Start(const PortChoice& firstRadio);
+    // `portName` is the port as the user named it, for the log; empty: the one the transfer used.
+    void Start(const PortChoice& firstRadio, std::string portName = {});
     void Stop();
+    // The job has all its radios: a series waiting for its next radio ends now (as the job ends).
+    void JobFilled();
     // The radio just written, answering again, is taken as the next one.
     void AcceptSameRadio();
 
@@ -47,7 +53,10 @@ public:
 
 signals:
     // A radio's turn begins: the first at once, each further one when the series starts waiting.
+    // `number` is the one the radio gets unless another port takes a radio first.
     void radioStarting(uint64_t number, bool waiting);
+    // A radio answered and has its number in the job.
+    void radioTaken(uint64_t number);
     void progressChanged(int value);
     void linkStepChanged(int step);
     void verifying();
@@ -69,6 +78,8 @@ private:
     void WaitForNextRadio();
     void Finish(SeriesEnd end);
     std::unique_ptr<TransferRunner> NewRunner(const TransferContext& context);
+    bool TakeRadio(RadioSettings& record);
+    bool Waiting() const;
 
     SeriesCourse course_;
     BandQuestion askBand_;
@@ -79,9 +90,11 @@ private:
     std::unique_ptr<TransferRunner> verifier_;
     RadioAttempt attempt_;
     std::string port_;
+    std::string portName_;
     QTimer waitLimit_;
     bool waitPassed_ = false;
     bool stopRequested_ = false;
+    bool jobFilled_ = false;
     bool running_ = false;
     TransferTrace trace_;
 };

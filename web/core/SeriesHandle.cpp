@@ -55,6 +55,7 @@ std::unique_ptr<TransferHandle> SeriesHandle::NextWrite()
     setup.fastLink = setup_.fastLink;
     setup.band = setup_.band;
     setup.wait = course_.NextWait();
+    setup.takeRadio = [this](RadioSettings& record) { return course_.TakeRadio(record, attempt_); };
     return std::make_unique<TransferHandle>(course_.NextRecord(), setup);
 }
 

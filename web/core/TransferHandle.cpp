@@ -23,6 +23,7 @@ TransferContext ContextFor(TransferTargets& targets, const TransferSetup& setup)
 {
     TransferContext context = targets.Context(setup.kind, setup.isRead);
     context.Wait = setup.wait;
+    context.TakeRadio = setup.takeRadio;
     if (setup.now) {
         const DateTimeStamp now = *setup.now;
         context.Clock = [now] { return now; };
@@ -55,6 +56,7 @@ std::unique_ptr<TransferHandle> TransferHandle::ReadBack() const
     TransferSetup read = setup_;
     read.isRead = true;
     read.wait = {};
+    read.takeRadio = {};
     auto targets = TransferTargets::ForReadBack(targets_->Context(TransferKind::Normal, setup_.isRead));
     return std::unique_ptr<TransferHandle>(new TransferHandle(std::move(targets), read));
 }

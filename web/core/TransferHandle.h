@@ -23,6 +23,7 @@ struct TransferSetup {
     BandLimits band;
     std::optional<DateTimeStamp> now;
     RadioWait wait;
+    RadioTaking takeRadio;
     TransferBuffer buffer{};
 };
 

@@ -7,8 +7,8 @@ using Frame = std::vector<uint8_t>;
 
 // How a transfer ended, or that it still runs. Every outcome but Running means: stop both timers
 // and close the port (after sending what `send` holds). Closed is the quiet stop after the band
-// question, Stopped the caller's stop of a transfer still looking for its radio; neither shows
-// a notice.
+// question, Stopped the caller's stop of a transfer still looking for its radio, or of one whose
+// radio the caller did not take (RadioTaking); neither shows a notice.
 enum class LinkOutcome {
     Running,
     Success,

@@ -241,6 +241,8 @@ LinkActions LinkEngine::OnInfoAnswer()
     std::memcpy(infoTarget_.ReportedPassword, rx_.Data() + InfoPasswordOffset, sizeof infoTarget_.ReportedPassword);
     if (!settings.PasswordMatches(infoTarget_.ReportedPassword))
         return Finish(LinkOutcome::PasswordError);
+    if (context_.TakeRadio && !context_.TakeRadio(settings))
+        return Finish(LinkOutcome::Stopped, Sending(EndFrame()));
 
     LinkActions actions = Sending(PasswordFrameFor(context_.Kind == TransferKind::PasswordSetting, settings, context_.Link));
     actions.timeOutTimer = TimerCommand::StartEvery(TimeOutMs);

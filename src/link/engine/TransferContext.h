@@ -56,6 +56,12 @@ struct RadioWait {
     std::optional<SerialNumberBytes> PassOver;
 };
 
+// Asked once a radio has told its serial number (now in the record's DeviceSn) and accepted the
+// password, before anything is sent that changes it: whether to go on with this radio. A series
+// decides here which number and codes the record gets, since only now is it known which radio
+// came; a radio not taken is sent the end byte and the transfer ends as Stopped.
+using RadioTaking = std::function<bool(RadioSettings& record)>;
+
 // Everything one transfer works on, in this order:
 //   TransferContext{kind, isRead, settings, band, link, image, buffer}
 // The caller owns the objects and keeps them alive while the transfer runs; the transfer changes
@@ -71,4 +77,5 @@ struct TransferContext {
     TransferBuffer& Buffer;
     std::function<DateTimeStamp()> Clock = LocalNow;
     RadioWait Wait = {};
+    RadioTaking TakeRadio = {};  // empty: every radio is taken
 };

@@ -7,6 +7,24 @@ namespace {
 
 constexpr uint8_t ErasedByte = 0xFF;
 
+// Until fields are compared one by one, a check counts the bytes a write would change.
+size_t CheckedDifferences(const RadioSettings& master, const RadioSettings& read)
+{
+    MemoryImage ours{}, theirs{};
+    RadioSettings first = master, second = read;
+    GetDataForWrite(first, {}, {}, ours);
+    GetDataForWrite(second, {}, {}, theirs);
+    return CompareWritten(ours, theirs).differing;
+}
+
+// What a check found, as the log says it.
+std::string DifferenceWords(size_t differences)
+{
+    if (differences == 0)
+        return "same";
+    return std::to_string(differences) + (differences == 1 ? " difference" : " differences");
+}
+
 }
 
 std::string RadioFieldText(const uint8_t* bytes, size_t size)
@@ -29,6 +47,8 @@ bool RadioAttempt::Succeeded() const
 
 std::string RadioAttempt::OutcomeWords() const
 {
+    if (Outcome == LinkOutcome::Success && Differences)
+        return DifferenceWords(*Differences);
     switch (Outcome) {
     case LinkOutcome::Success:
         return "written";
@@ -90,4 +110,15 @@ ProgrammingLogRow AttemptLogRow(const RadioAttempt& attempt, const std::string& 
     row.Outcome = attempt.OutcomeWords();
     row.Verify = attempt.VerifyWords();
     return row;
+}
+
+void RadioAttempt::TakeCheck(LinkOutcome outcome, const RadioSettings& master, const RadioSettings& read)
+{
+    Outcome = outcome;
+    Serial = RadioFieldText(read.DeviceSn, DeviceSnSize);
+    RadioBand = {read.ReadRadioInfo.BandMin, read.ReadRadioInfo.BandMax};
+    if (outcome != LinkOutcome::Success)
+        return;
+    Firmware = RadioFieldText(read.SoftwareVersion, SoftwareVersionFieldSize);
+    Differences = CheckedDifferences(master, read);
 }

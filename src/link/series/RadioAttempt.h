@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "files/BackupStore.h"
@@ -28,6 +30,10 @@ struct RadioAttempt {
     VerifyResult Comparison;
     FileResult Logged;  // ok and empty when there is no log
     BackupResult Backup;  // of what the write sent; ok and without a path when none was made
+    std::string Port;     // as the user named it
+    bool Untaken = false;  // let go unwritten: the job had all its radios
+    // When checking only: how many fields of the radio differ from the record, once it was read.
+    std::optional<size_t> Differences;
 
     bool Succeeded() const;
     // The outcome of the transfer that ended the attempt: the write's, or once the radio was
@@ -44,6 +50,9 @@ struct RadioAttempt {
     // What the verifying read found, and the firmware the radio holds in `read`.
     void TakeVerify(LinkOutcome outcome, const MemoryImage& sent, const MemoryImage& readBack,
                     const RadioSettings& read);
+    // What a checking read found: the radio's serial number, band and firmware in `read`, and how
+    // many of its fields differ from `master`.
+    void TakeCheck(LinkOutcome outcome, const RadioSettings& master, const RadioSettings& read);
 };
 
 // A text field of the radio as the log and the messages show it: characters up to the first zero

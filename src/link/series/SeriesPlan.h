@@ -10,7 +10,7 @@
 
 constexpr uint64_t SeriesMostRadios = 999;
 
-// What a series of radios is to get and how it runs.
+// What a series of radios is to get (or, checking only, to hold) and how it runs.
 struct SeriesPlan {
     RadioSettings Record{};  // copied: each radio's IDs go into its own copy only
     BandLimits Band;
@@ -22,6 +22,7 @@ struct SeriesPlan {
     std::string FileName;  // the file that holds the record as written, named in the log; empty: none does
     int WaitLimitMs = 0;   // how long each next radio may take to answer; 0: until stopped
     bool Backups = false;  // each radio's write kept in that radio's folder
+    bool CheckOnly = false;  // each radio is read and compared with Record; nothing is written
 };
 
 // How the series ended.

@@ -44,6 +44,20 @@ RadioAttempt Attempt(LinkOutcome write, LinkOutcome verify = LinkOutcome::Succes
 
 const RadioAttempt Written = Attempt(LinkOutcome::Success);
 
+// A radio answers the course's next write and ends as `result` says; returns how the cable goes on.
+std::optional<SeriesEnd> RadioComes(SeriesCourse& course, const std::string& serial,
+                                    const RadioAttempt& result = Written, bool stop = false)
+{
+    RadioSettings record = WrittenTo(serial);
+    RadioAttempt attempt = course.NextAttempt();
+    if (!course.TakeRadio(record, attempt))
+        return course.AttemptEnded(attempt, record, stop);
+    RadioAttempt ended = result;
+    ended.Number = attempt.Number;
+    ended.Logged = result.Logged;
+    return course.AttemptEnded(ended, record, stop);
+}
+
 TEST(SeriesCourse, EachRadioIsWrittenFromItsOwnCopyWithItsOwnCodesAndNoEarlierHandshake)
 {
     SeriesPlan plan = PlanFor("0098", "7", 3);
@@ -60,7 +74,7 @@ TEST(SeriesCourse, EachRadioIsWrittenFromItsOwnCopyWithItsOwnCodesAndNoEarlierHa
         EXPECT_EQ(DtmfText(record.PttId, DtmfCodeCapacity, record.PttIdLength), codes[n][0]);
         EXPECT_EQ(RadioFieldText(record.DeviceSn, DeviceSnSize), "");
         EXPECT_EQ(record.WriteRadioInfo.BandMin, 0u);
-        course.AttemptEnded(Written, WrittenTo("SN" + std::to_string(n)), false);
+        RadioComes(course, "SN" + std::to_string(n));
     }
     EXPECT_EQ(DtmfText(course.Plan().Record.PttId, DtmfCodeCapacity, course.Plan().Record.PttIdLength), "0098");
 }
@@ -73,14 +87,14 @@ TEST(SeriesCourse, TheNextWriteWaitsPastTheRadioWrittenLast)
     EXPECT_FALSE(course.NextWait().Waiting);
     EXPECT_EQ(course.LastSerial(), "");
 
-    EXPECT_EQ(course.AttemptEnded(Written, WrittenTo("1001"), false), std::nullopt);
+    EXPECT_EQ(RadioComes(course, "1001"), std::nullopt);
     const RadioWait wait = course.NextWait();
     EXPECT_TRUE(wait.Waiting);
     ASSERT_TRUE(wait.PassOver);
     EXPECT_EQ(RadioFieldText(wait.PassOver->data(), DeviceSnSize), "1001");
     EXPECT_EQ(course.LastSerial(), "1001");
 
-    course.AttemptEnded(Attempt(LinkOutcome::CommunicationFailure), WrittenTo("1002"), false);
+    RadioComes(course, "1002", Attempt(LinkOutcome::CommunicationFailure));
     EXPECT_EQ(course.LastSerial(), "1001");
     EXPECT_EQ(course.Written(), 1u);
 }
@@ -112,13 +126,46 @@ TEST(SeriesCourse, AnAttemptEndsTheSeriesOrLetsItWaitForTheNextRadio)
     for (const Row& row : rows) {
         SeriesCourse course(row.plan);
         for (int n = 0; n < row.writtenBefore; ++n)
-            course.AttemptEnded(Written, WrittenTo("SN" + std::to_string(n)), false);
+            RadioComes(course, "SN" + std::to_string(n));
         RadioAttempt attempt = row.attempt;
         if (!row.logged)
             attempt.Logged = FileResult::Failure(FileProblem::CannotSave, "log.csv");
-        EXPECT_EQ(course.AttemptEnded(attempt, WrittenTo("NEXT"), row.stop), row.end) << row.name;
+        EXPECT_EQ(RadioComes(course, "NEXT", attempt, row.stop), row.end) << row.name;
         EXPECT_EQ(course.Written(), row.written) << row.name;
     }
+}
+
+// Cables working at once number their radios in the order the radios answer, so codes never
+// repeat; a cable whose radio comes once the job has all it asked for lets it go and ends.
+TEST(SeriesJob, CablesShareTheNumbersAndTheCountOfTheirJob)
+{
+    auto job = std::make_shared<SeriesJob>(PlanFor("0100", "", 3));
+    SeriesCourse first(job), second(job);
+    RadioSettings a = WrittenTo("A1"), b = WrittenTo("B1");
+    RadioAttempt onFirst = first.NextAttempt(), onSecond = second.NextAttempt();
+    ASSERT_TRUE(second.TakeRadio(b, onSecond));
+    ASSERT_TRUE(first.TakeRadio(a, onFirst));
+    EXPECT_EQ(onSecond.Number, 1u);
+    EXPECT_EQ(onSecond.PttId, "0100");
+    EXPECT_EQ(DtmfText(b.PttId, DtmfCodeCapacity, b.PttIdLength), "0100");
+    EXPECT_EQ(RadioFieldText(b.DeviceSn, DeviceSnSize), "B1") << "the handshake's serial number stays";
+    EXPECT_EQ(onFirst.Number, 2u);
+    EXPECT_EQ(DtmfText(a.PttId, DtmfCodeCapacity, a.PttIdLength), "0101");
+
+    onFirst.Outcome = onSecond.Outcome = LinkOutcome::Success;
+    onFirst.VerifyOutcome = onSecond.VerifyOutcome = LinkOutcome::Success;
+    EXPECT_EQ(first.AttemptEnded(onFirst, a, false), std::nullopt);
+    EXPECT_EQ(second.AttemptEnded(onSecond, b, false), std::nullopt);
+    EXPECT_EQ(RadioComes(first, "A2"), SeriesEnd::AllWritten);
+    EXPECT_EQ(job->Done(), 3u);
+
+    RadioSettings late = WrittenTo("B2");
+    RadioAttempt untaken = second.NextAttempt();
+    EXPECT_FALSE(second.TakeRadio(late, untaken));
+    EXPECT_TRUE(untaken.Untaken);
+    EXPECT_EQ(DtmfText(late.PttId, DtmfCodeCapacity, late.PttIdLength), "") << "nothing numbered it";
+    EXPECT_EQ(second.AttemptEnded(untaken, late, false), SeriesEnd::AllWritten);
+    EXPECT_EQ(job->Done(), 3u);
 }
 
 TEST(RadioAttempt, OutcomeAndVerifyWordsAsTheLogKeepsThem)
