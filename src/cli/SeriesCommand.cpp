@@ -52,12 +52,21 @@ int FailureExit(const RadioAttempt& attempt)
     return ending == LinkOutcome::Success ? ExitVerifyMismatch : ExitCodeOf(ending);
 }
 
+Message AttemptLine(const RadioAttempt& attempt)
+{
+    const std::string number = Number(attempt.Number);
+    if (!attempt.Succeeded())
+        return {MessageId::SeriesRadioFailed, {number, attempt.Serial, FailureWords(attempt)}};
+    if (!attempt.Differences)
+        return {MessageId::SeriesRadioWritten, {number, attempt.Serial}};
+    if (*attempt.Differences == 0)
+        return {MessageId::SeriesRadioSame, {number, attempt.Serial}};
+    return {MessageId::SeriesRadioDiffers, {number, attempt.Serial, Number(*attempt.Differences)}};
+}
+
 void ShowAttempt(const RadioAttempt& attempt, const std::string& port)
 {
-    const Message line = attempt.Succeeded()
-                             ? Message{MessageId::SeriesRadioWritten, {Number(attempt.Number), attempt.Serial}}
-                             : Message{MessageId::SeriesRadioFailed,
-                                       {Number(attempt.Number), attempt.Serial, FailureWords(attempt)}};
+    const Message line = AttemptLine(attempt);
     std::printf("%s%s\n", port.c_str(), EnglishMessage(line).c_str());
     std::fflush(stdout);
     ShowBackup(attempt.Backup);
@@ -118,16 +127,13 @@ bool AsksForSeries(const CliArgs& cli)
     return series;
 }
 
-int WriteSeries(const CliArgs& cli, const std::string& file, const std::vector<std::string>& ports,
-                const TransferTargets& targets, BandDifferencePolicy policy, TransferTrace* trace)
+namespace {
+
+// Runs the plan's series on every port at once until it ends; returns the exit status, with
+// `differed` set when a checked radio differed from the record.
+int RunSeries(SeriesPlan plan, const std::vector<std::string>& ports, BandDifferencePolicy policy,
+              TransferTrace* trace, bool& differed)
 {
-    SeriesPlan plan = PlanFrom(cli, file, targets);
-    if (plan.IncreaseIds) {
-        if (const IdSeriesCheck check = CheckIdSeries(plan.Record, plan.Radios); !check.Ok()) {
-            Say(IdSeriesMessage(check, plan.Radios));
-            return ExitUsageOrFile;
-        }
-    }
     if (plan.LogPath.empty())
         throw UsageError("no data folder is known for the programming log (HOME is not set): give --log");
     if (const FileResult log = CheckProgrammingLogTarget(plan.LogPath); !log.ok) {
@@ -170,6 +176,7 @@ int WriteSeries(const CliArgs& cli, const std::string& file, const std::vector<s
         last[port] = attempt;
         if (!attempt.Succeeded())
             failed = attempt;
+        differed = differed || attempt.Differences.value_or(0) > 0;
         ShowAttempt(attempt, on(port));
     });
     QObject::connect(&series, &RadioSeriesGroup::radioStarting, [&](size_t port, uint64_t, bool waiting) {
@@ -179,7 +186,7 @@ int WriteSeries(const CliArgs& cli, const std::string& file, const std::vector<s
     QObject::connect(&series, &RadioSeriesGroup::finished, [&](SeriesEnd end) {
         switch (end) {
         case SeriesEnd::AllWritten:
-            Say({MessageId::SeriesAllWritten, {Number(series.Written())}});
+            Say({plan.CheckOnly ? MessageId::SeriesAllChecked : MessageId::SeriesAllWritten, {Number(series.Written())}});
             break;
         case SeriesEnd::WaitRanOut:
             Say({MessageId::SeriesWaitRanOut, {Number(uint64_t(plan.WaitLimitMs / MsPerSecond))}});
@@ -200,4 +207,31 @@ int WriteSeries(const CliArgs& cli, const std::string& file, const std::vector<s
     if (trace)
         trace->Append(series.Trace());
     return exitCode;
+}
+
+}
+
+int WriteSeries(const CliArgs& cli, const std::string& file, const std::vector<std::string>& ports,
+                const TransferTargets& targets, BandDifferencePolicy policy, TransferTrace* trace)
+{
+    SeriesPlan plan = PlanFrom(cli, file, targets);
+    if (plan.IncreaseIds) {
+        if (const IdSeriesCheck check = CheckIdSeries(plan.Record, plan.Radios); !check.Ok()) {
+            Say(IdSeriesMessage(check, plan.Radios));
+            return ExitUsageOrFile;
+        }
+    }
+    bool differed = false;
+    return RunSeries(std::move(plan), ports, policy, trace, differed);
+}
+
+int CheckSeries(const CliArgs& cli, const std::string& file, const std::vector<std::string>& ports,
+                const TransferTargets& targets, TransferTrace* trace)
+{
+    SeriesPlan plan = PlanFrom(cli, file, targets);
+    plan.CheckOnly = true;
+    plan.Backups = false;
+    bool differed = false;
+    const int status = RunSeries(std::move(plan), ports, BandDifferencePolicy::Continue, trace, differed);
+    return status == ExitSuccess && differed ? ExitRecordsDiffer : status;
 }

@@ -16,3 +16,10 @@ bool AsksForSeries(const CliArgs& cli);
 // that radio's backup folder unless --no-backup. Returns the exit status.
 int WriteSeries(const CliArgs& cli, const std::string& file, const std::vector<std::string>& ports,
                 const TransferTargets& targets, BandDifferencePolicy policy, TransferTrace* trace);
+
+// compare FILE radio:PORT --radios N: N radios in a row, on each of `ports` at once, read and
+// compared with the record in `targets`; nothing is written. Each radio gets a log row with
+// "same" or its number of differences. Returns the exit status: ExitRecordsDiffer when any radio
+// differed and no other problem came up.
+int CheckSeries(const CliArgs& cli, const std::string& file, const std::vector<std::string>& ports,
+                const TransferTargets& targets, TransferTrace* trace);

@@ -329,6 +329,9 @@ constexpr TextPair MessageTexts[] = {
     // anchor: identity
     // anchor: support
     // anchor: series
+    {"第 %1 部电台（序列号 %2）：与文件相同", "Radio %1 (serial %2): same as the file"},
+    {"第 %1 部电台（序列号 %2）：与文件有 %3 处不同", "Radio %1 (serial %2): %3 differences from the file"},
+    {"全部 %1 部电台已检查。", "All %1 radios checked."},
     // anchor: desktop-series
     // anchor: web
     // Names for screen readers.

@@ -300,6 +300,10 @@ enum class MessageId : int {
     // anchor: identity
     // anchor: support
     // anchor: series
+    // A series that only checks radios against the record:
+    SeriesRadioSame,     // %1 number, %2 serial
+    SeriesRadioDiffers,  // %1 number, %2 serial, %3 how many fields
+    SeriesAllChecked,    // %1 radios
     // anchor: desktop-series
     // anchor: web
     // Names screen readers give controls the window shows no caption for:
