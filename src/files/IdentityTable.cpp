@@ -147,32 +147,43 @@ private:
         row.pttId = DtmfCode(IdentityColumn::PttId, cells);
         row.ani = DtmfCode(IdentityColumn::Ani, cells);
         row.password = Password(cells);
-        table_.rows.push_back(std::move(row));
+        // A table with a problem gives no rows, so they need not be kept: a huge bad table costs nothing.
+        if (table_.Ok())
+            table_.rows.push_back(std::move(row));
     }
 
     void TakeKey(IdentityRow& row, const RowCells& cells)
     {
-        if (!Keyed()) {
-            row.slot = ++rowsRead_;
-            return;
-        }
         const std::string& serial = cells[size_t(IdentityColumn::Serial)];
         const std::string& slot = cells[size_t(IdentityColumn::Slot)];
-        if (!serial.empty() && !slot.empty())
-            return Note(IdentityProblemKind::BothKeys);
-        if (!serial.empty()) {
-            row.key = IdentityKey::Serial;
-            row.serial = PrintableText(serial);
-            return Once(serialLines_, row.serial, IdentityProblemKind::DuplicateSerial, IdentityColumn::Serial,
-                        row.serial);
+        if (!Keyed())
+            row.slot = ++rowsRead_;
+        else if (!serial.empty() && !slot.empty())
+            Note(IdentityProblemKind::BothKeys);
+        else if (!serial.empty())
+            TakeSerial(row, serial);
+        else if (!slot.empty())
+            TakeSlot(row, slot);
+        else
+            Note(IdentityProblemKind::NoKey);
+    }
+
+    void TakeSerial(IdentityRow& row, const std::string& cell)
+    {
+        row.key = IdentityKey::Serial;
+        row.serial = PrintableText(cell);
+        Once(serialLines_, row.serial, IdentityProblemKind::DuplicateSerial, IdentityColumn::Serial, row.serial);
+    }
+
+    void TakeSlot(IdentityRow& row, const std::string& cell)
+    {
+        const std::optional<uint64_t> slot = SlotOfCell(cell);
+        if (!slot) {
+            Note(IdentityProblemKind::SlotNotANumber, IdentityColumn::Slot, cell);
+            return;
         }
-        if (slot.empty())
-            return Note(IdentityProblemKind::NoKey);
-        const std::optional<uint64_t> number = SlotOfCell(slot);
-        if (!number)
-            return Note(IdentityProblemKind::SlotNotANumber, IdentityColumn::Slot, slot);
-        row.slot = *number;
-        Once(slotLines_, *number, IdentityProblemKind::DuplicateSlot, IdentityColumn::Slot, std::to_string(*number));
+        row.slot = *slot;
+        Once(slotLines_, *slot, IdentityProblemKind::DuplicateSlot, IdentityColumn::Slot, std::to_string(*slot));
     }
 
     // Notes a key that an earlier row already gave.
