@@ -25,7 +25,8 @@ bool NeedsTextMark(std::string_view text)
 
 }
 
-CsvReader::CsvReader(std::string_view text, char separator) : text_(text), separator_(separator)
+CsvReader::CsvReader(std::string_view text, char separator, CsvCommentLines comments)
+    : text_(text), separator_(separator), comments_(comments)
 {
     if (text_.substr(0, ByteOrderMark.size()) == ByteOrderMark)
         text_.remove_prefix(ByteOrderMark.size());
@@ -34,7 +35,7 @@ CsvReader::CsvReader(std::string_view text, char separator) : text_(text), separ
 bool CsvReader::AtLineToSkip() const
 {
     const char c = text_[pos_];
-    return c == '\n' || c == '\r' || c == CommentMark;
+    return c == '\n' || c == '\r' || (c == CommentMark && comments_ == CsvCommentLines::Skipped);
 }
 
 void CsvReader::SkipLine()

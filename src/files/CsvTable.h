@@ -13,16 +13,20 @@ constexpr char CsvTab = '\t';
 // What the program ends its own lines with: spreadsheets on every system read CR LF.
 constexpr const char* CsvLineEnd = "\r\n";
 
+// Whether a line starting with "#" is a comment. A table whose first column may hold a DTMF code
+// reads it as a row, so that a code such as "#12" is never passed over without a word.
+enum class CsvCommentLines { Skipped, Read };
+
 // Reads the text one record at a time, handing over one field at a time, so that a reader that
 // keeps only some columns of a large table holds no more than those. A leading byte-order mark,
-// blank lines and lines starting with "#" are passed over; LF and CR LF both end a line. A quote
-// left open runs to the end.
+// blank lines and (unless asked otherwise) lines starting with "#" are passed over; LF and CR LF
+// both end a line. A quote left open runs to the end.
 class CsvReader {
 public:
     // The field's column, counted from 0, and its text; the text lives until the next field.
     using FieldSink = std::function<void(size_t column, std::string_view field)>;
 
-    CsvReader(std::string_view text, char separator = CsvComma);
+    CsvReader(std::string_view text, char separator = CsvComma, CsvCommentLines comments = CsvCommentLines::Skipped);
 
     // Hands every field of the next record to `take`; false at the end of the text.
     bool NextRecord(const FieldSink& take);
@@ -40,6 +44,7 @@ private:
 
     std::string_view text_;
     char separator_;
+    CsvCommentLines comments_;
     size_t pos_ = 0;
     unsigned line_ = 1;
     unsigned recordLine_ = 0;

@@ -327,6 +327,24 @@ constexpr TextPair MessageTexts[] = {
     {"静噪模式", "squelch mode"},
     // anchor: compare
     // anchor: identity
+    // A table of the radios' own codes refused.
+    {"%1 第 %2 行：未知的列“%3”；可用的列为 serial、slot、ptt_id、ani 和 password",
+     "%1 line %2: unknown column \"%3\"; the columns are serial, slot, ptt_id, ani and password"},
+    {"%1 第 %2 行：列 %3 出现了两次", "%1 line %2: column %3 is named twice"},
+    {"%1 第 %2 行：表头中没有 ptt_id、ani 或 password 列，此表不为电台提供任何编码",
+     "%1 line %2: the header names none of ptt_id, ani and password, so the table gives the radios nothing"},
+    {"%1 第 %2 行：serial %3 已在第 %4 行出现", "%1 line %2: serial %3 is already on line %4"},
+    {"%1 第 %2 行：slot %3 已在第 %4 行出现", "%1 line %2: slot %3 is already on line %4"},
+    {"%1 第 %2 行：slot“%3”不是从 1 起的电台序号", "%1 line %2: slot \"%3\" is not a radio's number from 1"},
+    {"%1 第 %2 行：此行既没有 serial 也没有 slot", "%1 line %2: the row gives neither a serial nor a slot"},
+    {"%1 第 %2 行：此行同时给出了 serial 和 slot，请只给出其中之一",
+     "%1 line %2: the row gives both a serial and a slot; give one of them"},
+    {"%1 第 %2 行：%3“%4”不是最多 %5 位的 DTMF 码（0-9、A-D、*、#）",
+     "%1 line %2: %3 \"%4\" is not a DTMF code of at most %5 digits (0-9, A-D, *, #)"},
+    {"%1 第 %2 行：密码应为最多 %3 个可打印的 ASCII 字符",
+     "%1 line %2: the password is not one of at most %3 printable ASCII characters"},
+    {"%1 第 %2 行：“%3”不在任何有标题的列中", "%1 line %2: \"%3\" stands under no column title"},
+    {"%1：另有 %2 个问题未列出", "%1: %2 more problem(s) not listed"},
     // anchor: support
     // anchor: series
     {"第 %1 部电台（序列号 %2）：与文件相同", "Radio %1 (serial %2): same as the file"},

@@ -298,6 +298,20 @@ enum class MessageId : int {
     FieldSquelchMode,
     // anchor: compare
     // anchor: identity
+    // Why a table of the radios' own codes is refused (%1 the file, %2 the line), and how many
+    // problems the list leaves out (%1 the file, %2 problems):
+    IdsUnknownColumn,     // %3 the title
+    IdsDuplicateColumn,   // %3 the column
+    IdsNoCodeColumn,
+    IdsDuplicateSerial,   // %3 the serial, %4 the line that has it
+    IdsDuplicateSlot,     // %3 the slot, %4 the line that has it
+    IdsSlotNotANumber,    // %3 the cell
+    IdsNoKey,
+    IdsBothKeys,
+    IdsNotDtmfCode,       // %3 the column, %4 the cell, %5 symbols at most
+    IdsNotPassword,       // %3 characters at most
+    IdsCellWithoutTitle,  // %3 the cell
+    IdsProblemsLeftOut,
     // anchor: support
     // anchor: series
     // A series that only checks radios against the record:
