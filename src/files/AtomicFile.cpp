@@ -17,12 +17,13 @@ constexpr int TempNameRandomChars = 8;
 constexpr char TempNameAlphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
 constexpr size_t ReadChunk = 4096;
 
-// What a save writes: `data`, whose first `kept` bytes the file holds already when the save only
-// appends to it.
+// What a save writes: `data`, into a file `held` bytes long when the save knows it, which are the
+// first bytes of `data` already when the save only appends.
 struct Contents {
     const uint8_t* data;
     size_t size;
-    std::optional<size_t> kept;
+    std::optional<size_t> held;
+    bool appending;
     NewFileAccess access;
 };
 
@@ -63,22 +64,30 @@ int CreateTempBeside(const std::string& target, unsigned permissions, platform::
 
 int FirstError(int first, int second) { return first != 0 ? first : second; }
 
+int WriteAt(platform::OpenFile& file, size_t offset, const uint8_t* data, size_t size)
+{
+    const int error = file.Seek(offset);
+    return error != 0 ? error : file.Write(data, size);
+}
+
+// The bytes past the file's old end go first, so that a full disk stops the save before anything
+// the file held is overwritten.
 FileResult WriteInPlace(const std::string& path, const std::string& target, const Contents& contents)
 {
     platform::OpenFile file;
     if (const int error = file.OpenForWriting(target))
         return SaveFailed(path, error);
-    const size_t from = contents.kept.value_or(0);
-    int error = file.Seek(from);
-    if (error == 0)
-        error = file.Write(contents.data + from, contents.size - from);
+    const size_t oldEnd = std::min(contents.held.value_or(0), contents.size);
+    int error = WriteAt(file, oldEnd, contents.data + oldEnd, contents.size - oldEnd);
+    if (error == 0 && !contents.appending)
+        error = WriteAt(file, 0, contents.data, oldEnd);
     if (error == 0)
         error = file.Truncate(contents.size);
     if (error == 0)
         error = file.Sync();
-    // An append that did not fit is taken back whole: the file ends where it ended before.
-    if (error != 0 && contents.kept) {
-        file.Truncate(*contents.kept);
+    // What did not fit is taken back whole: the file ends where it ended before.
+    if (error != 0 && contents.held) {
+        file.Truncate(oldEnd);
         file.Sync();
     }
     return SaveFailed(path, FirstError(error, file.Close()));
@@ -166,13 +175,19 @@ FileResult CheckSaveTarget(const std::string& path)
 
 FileResult WriteFileAtomically(const std::string& path, const uint8_t* data, size_t size, NewFileAccess access)
 {
-    return Save(path, {data, size, std::nullopt, access});
+    return Save(path, {data, size, std::nullopt, false, access});
 }
 
 FileResult AppendFileAtomically(const std::string& path, size_t keptSize, const uint8_t* data, size_t size,
                                 NewFileAccess access)
 {
-    return Save(path, {data, size, keptSize, access});
+    return Save(path, {data, size, keptSize, true, access});
+}
+
+FileResult RewriteGrowingFileAtomically(const std::string& path, size_t heldSize, const uint8_t* data, size_t size,
+                                        NewFileAccess access)
+{
+    return Save(path, {data, size, heldSize, false, access});
 }
 
 FileResult ReadFilePrefix(const std::string& path, uint8_t* data, size_t maxSize, size_t& got)

@@ -28,6 +28,12 @@ FileResult WriteFileAtomically(const std::string& path, const uint8_t* data, siz
 FileResult AppendFileAtomically(const std::string& path, size_t keptSize, const uint8_t* data, size_t size,
                                 NewFileAccess access);
 
+// WriteFileAtomically for a file that changes and grows: `heldSize` is how long the file is now.
+// A file written in place gets the bytes past its old end first, and is cut back to `heldSize`
+// when they do not all fit, so that a full disk leaves it as it was.
+FileResult RewriteGrowingFileAtomically(const std::string& path, size_t heldSize, const uint8_t* data, size_t size,
+                                        NewFileAccess access);
+
 // What WriteFileAtomically would refuse at `path`, asked before work whose result would otherwise
 // be lost: something other than a plain file, a file the user may not write, or no such file and
 // a folder that takes no new one.

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -16,11 +17,23 @@
 
 namespace fs = std::filesystem;
 
-const char* const ProgrammingLogHeader =
-    "time,serial,firmware,band_min,band_max,file,record_sha256,ptt_id,ani,outcome,verify";
-const char* const UnsavedRecordFile = "(unsaved)";
-
 namespace {
+
+constexpr std::string_view LogHeader =
+    "time,serial,firmware,band_min,band_max,file,record_sha256,ptt_id,ani,outcome,verify,port,ids_row";
+// The header of logs written before the port and the identity table's row were kept.
+constexpr std::string_view NarrowLogHeader =
+    "time,serial,firmware,band_min,band_max,file,record_sha256,ptt_id,ani,outcome,verify";
+
+constexpr size_t ColumnsOf(std::string_view header)
+{
+    size_t columns = 1;
+    for (const char c : header)
+        columns += c == CsvComma ? 1 : 0;
+    return columns;
+}
+
+constexpr size_t LogColumns = ColumnsOf(LogHeader);
 
 constexpr const char* LogFileName = "programming-log.csv";
 constexpr const char* LockFileSuffix = ".lock";
@@ -64,6 +77,45 @@ std::tm LocalTm(std::time_t moment)
 // A text field as the log keeps it: readable on a terminal and taken as text by a spreadsheet.
 std::string LoggedText(const std::string& text) { return SpreadsheetTextField(PrintableText(text)); }
 
+size_t FieldCount(std::string_view line)
+{
+    size_t count = 0;
+    CsvReader(line).NextRecord([&count](size_t column, std::string_view) { count = column + 1; });
+    return count;
+}
+
+// A row from before the last columns, with them empty. Blank and comment lines stay as they are.
+std::string WidenedLine(const std::string& line)
+{
+    const size_t count = FieldCount(line);
+    return count == 0 || count >= LogColumns ? line : line + std::string(LogColumns - count, CsvComma);
+}
+
+bool IsNarrowLog(const std::string& text)
+{
+    std::string_view firstLine = std::string_view(text).substr(0, text.find('\n'));
+    if (!firstLine.empty() && firstLine.back() == '\r')
+        firstLine.remove_suffix(1);
+    return firstLine == NarrowLogHeader;
+}
+
+// The log under today's header with every row widened; each line keeps the end it had.
+std::string WidenedLog(const std::string& text)
+{
+    std::string widened;
+    for (size_t from = 0; from < text.size();) {
+        const size_t end = std::min(text.find('\n', from), text.size());
+        std::string line = text.substr(from, end - from);
+        const bool carriageReturn = !line.empty() && line.back() == '\r';
+        if (carriageReturn)
+            line.pop_back();
+        widened += (from == 0 ? std::string(LogHeader) : WidenedLine(line)) + (carriageReturn ? "\r" : "") +
+                   text.substr(end, 1);
+        from = end + 1;
+    }
+    return widened;
+}
+
 // A log not yet made starts empty; anything else that keeps it from being read keeps it from
 // being appended to, so no earlier row is ever lost.
 FileResult ReadExistingLog(const std::string& path, std::string& text)
@@ -96,6 +148,9 @@ FileResult LockLog(const std::string& path, platform::FileLock& lock)
 }
 
 }  // namespace
+
+const char* const ProgrammingLogHeader = LogHeader.data();
+const char* const UnsavedRecordFile = "(unsaved)";
 
 std::string DefaultProgrammingLogPath()
 {
@@ -132,6 +187,8 @@ std::string ProgrammingLogLine(const ProgrammingLogRow& row)
         LoggedText(row.Ani),
         LoggedText(row.Outcome),
         LoggedText(row.Verify),
+        LoggedText(row.Port),
+        LoggedText(row.IdsRow),
     };
     return FormatCsvRecord(fields, CsvComma);
 }
@@ -140,7 +197,7 @@ std::string ProgrammingLogText(const std::vector<std::string>& lines)
 {
     std::string text = std::string(ProgrammingLogHeader) + CsvLineEnd;
     for (const std::string& line : lines)
-        text += line + CsvLineEnd;
+        text += WidenedLine(line) + CsvLineEnd;
     return text;
 }
 
@@ -164,12 +221,16 @@ FileResult AppendProgrammingLogRow(const std::string& path, const ProgrammingLog
     std::string text;
     if (FileResult read = ReadExistingLog(path, text); !read.ok)
         return read;
-    const size_t kept = text.size();
+    const size_t held = text.size();
+    const bool widening = IsNarrowLog(text);
+    if (widening)
+        text = WidenedLog(text);
     if (text.empty())
         text = ProgrammingLogText({});
     else if (text.back() != '\n')
         text += CsvLineEnd;
     text += ProgrammingLogLine(row) + CsvLineEnd;
-    return AppendFileAtomically(path, kept, reinterpret_cast<const uint8_t*>(text.data()), text.size(),
-                                NewFileAccess::OwnerOnly);
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    return widening ? RewriteGrowingFileAtomically(path, held, bytes, text.size(), NewFileAccess::OwnerOnly)
+                    : AppendFileAtomically(path, held, bytes, text.size(), NewFileAccess::OwnerOnly);
 }

@@ -22,9 +22,13 @@ struct ProgrammingLogRow {
     std::string Ani;
     std::string Outcome;  // e.g. "written", "communication failure"
     std::string Verify;   // "" when not verified, else e.g. "match"
+    std::string Port;     // the port the radio was on, as the user named it: a COM name or device path
+    std::string IdsRow;   // the line of the identity table whose codes the radio got; "" when none
 };
 
-// "time,serial,firmware,band_min,band_max,file,record_sha256,ptt_id,ani,outcome,verify"
+// "time,serial,firmware,band_min,band_max,file,record_sha256,ptt_id,ani,outcome,verify,port,ids_row".
+// Logs written before the last two columns were kept end their header at "verify": each is
+// widened to the full header, its rows with those two fields empty, when the next row comes.
 extern const char* const ProgrammingLogHeader;
 
 // The file column when no file holds what was written: "(unsaved)", which no full path reads.
@@ -45,14 +49,15 @@ std::string LocalIsoTime(std::time_t moment);
 std::string ProgrammingLogLine(const ProgrammingLogRow& row);
 
 // The log as its file holds it: the header, then the lines (ProgrammingLogLine), each ended by
-// CR LF as spreadsheets expect. Where the log is not a file (the browser keeps its rows), this is
-// what is handed out.
+// CR LF as spreadsheets expect; a line kept from before the last columns gets them empty. Where the
+// log is not a file (the browser keeps its rows), this is what is handed out.
 std::string ProgrammingLogText(const std::vector<std::string>& lines);
 
 // Appends the row: creates the folders (for the user alone, like the log itself), and the header
-// when the file is missing or empty, mends a missing final line end, and writes through
-// AppendFileAtomically, so a crash or a full disk never leaves half a row and a FIFO, device or
-// folder is refused untouched. Writers in other processes wait their turn at "<log>.lock" beside
+// when the file is missing or empty, widens a log from before the last columns, mends a missing
+// final line end, and writes through AppendFileAtomically (RewriteGrowingFileAtomically when it
+// widens), so a crash or a full disk never leaves half a row and a FIFO, device or folder is
+// refused untouched. Writers in other processes wait their turn at "<log>.lock" beside
 // the log, so none loses another's row.
 FileResult AppendProgrammingLogRow(const std::string& path, const ProgrammingLogRow& row);
 

@@ -49,6 +49,12 @@ bool RadioMemory::Write(uint32_t address, const std::vector<uint8_t>& data)
 
 std::vector<uint8_t> RadioMemory::SerialNumber() const { return Read(SerialNumberAddress, SerialNumberSize); }
 
+std::string RadioMemory::SerialText() const
+{
+    const std::vector<uint8_t> bytes = SerialNumber();
+    return std::string(bytes.begin(), std::find(bytes.begin(), bytes.end(), 0));
+}
+
 void RadioMemory::SetSerialNumber(const std::string& digits) { PutText(SerialNumberAddress, SerialNumberSize, digits); }
 
 void RadioMemory::SetFirmware(const std::string& text) { PutText(FirmwareAddress, FirmwareSize, text); }

@@ -32,6 +32,8 @@ public:
     bool Write(uint32_t address, const std::vector<uint8_t>& data);
 
     std::vector<uint8_t> SerialNumber() const;
+    // The serial number as the radio's text holds it: its bytes up to the first zero.
+    std::string SerialText() const;
     void SetSerialNumber(const std::string& digits);
     void SetFirmware(const std::string& text);
 

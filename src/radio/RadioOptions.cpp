@@ -6,19 +6,24 @@
 #include <functional>
 #include <limits>
 #include <map>
+#include <set>
 
 #include "model/Password.h"
 #include "radio/RadioMemory.h"
+#include "radio/SeveralLinks.h"
 
 const char* const RadioUsage =
-    "usage: kr-t27-radio --link PATH [--memory FILE] [--password TEXT] [--serial DIGITS]\n"
-    "                    [--serial-bytes HEX] [--firmware TEXT] [--band-limits MIN MAX]\n"
-    "                    [--no-pacing] [--sample]\n"
+    "usage: kr-t27-radio --link PATH [--link PATH]... [--memory FILE] [--password TEXT]\n"
+    "                    [--serial DIGITS] [--serial-bytes HEX] [--firmware TEXT]\n"
+    "                    [--band-limits MIN MAX] [--no-pacing] [--sample]\n"
     "                    [--silent-from-step N] [--foreign-ident] [--wrong-first-byte STEP]\n"
     "                    [--nak-block N] [--long-band-answer] [--read-answer-r] [--flood]\n"
     "                    [--hangup-after-blocks N] [--long-block-answers] [--chatter N]\n"
     "                    [--wrong-byte ADDRESS] [--next-radio SERIAL[:MEMORY]]...\n"
-    "                    [--swap-silence MS] [--sessions-per-radio K]\n";
+    "                    [--swap-silence MS] [--sessions-per-radio K]\n"
+    "Each --link plays the whole sequence on a line of its own, all at once. Link k (from 0)\n"
+    "reports serial numbers k*1000 above link 0's (00000199 is 00001199 on link 1) and keeps its\n"
+    "memory files with -k before the extension (memory.bin is memory-1.bin on link 1).\n";
 
 namespace {
 
@@ -148,7 +153,7 @@ std::string SetBand(RadioOptions& o, const Arguments& v)
 const std::map<std::string, OptionRule>& Rules()
 {
     static const std::map<std::string, OptionRule> rules = {
-        {"--link", {1, [](RadioOptions& o, const Arguments& v) { o.LinkPath = v[0]; return std::string(); }}},
+        {"--link", {1, [](RadioOptions& o, const Arguments& v) { o.LinkPaths.push_back(v[0]); return std::string(); }}},
         {"--memory", {1, [](RadioOptions& o, const Arguments& v) { o.MemoryPath = v[0]; return std::string(); }}},
         {"--password",
          {1, [](RadioOptions& o, const Arguments& v) { return SetText(o.Password, v[0], PasswordMaxLength, "password"); }}},
@@ -203,6 +208,27 @@ const std::map<std::string, OptionRule>& Rules()
     return rules;
 }
 
+// Every link must be able to play its copy of the sequence. A serial number that only a memory
+// file holds is checked when the file is read.
+std::string CheckLinks(const RadioOptions& o)
+{
+    if (o.LinkPaths.empty())
+        return "--link PATH is required";
+    if (std::set<std::string>(o.LinkPaths.begin(), o.LinkPaths.end()).size() != o.LinkPaths.size())
+        return "--link: each link needs a path of its own";
+    std::vector<RadioOptions> links;
+    for (size_t link = 0; link < o.LinkPaths.size(); ++link) {
+        std::optional<RadioOptions> onLink = OptionsOnLink(o, link, o.Serial.value_or(""));
+        if (!onLink)
+            return "--link: on several links the serial numbers must be decimal digits that still fit 8 digits "
+                   "with 1000 added per link";
+        links.push_back(std::move(*onLink));
+    }
+    if (const std::string shared = MemoryFileOnTwoLinks(links); !shared.empty())
+        return "--link: the memory file " + shared + " would be used on two links";
+    return {};
+}
+
 }
 
 ParsedRadioOptions ParseRadioOptions(const std::vector<std::string>& arguments)
@@ -222,7 +248,7 @@ ParsedRadioOptions ParseRadioOptions(const std::vector<std::string>& arguments)
             return {std::nullopt, arguments[i] + ": " + error};
         i += valueCount;
     }
-    if (options.LinkPath.empty())
-        return {std::nullopt, "--link PATH is required"};
+    if (const std::string error = CheckLinks(options); !error.empty())
+        return {std::nullopt, error};
     return {options, {}};
 }

@@ -15,7 +15,8 @@ struct NextRadio {
 };
 
 struct RadioOptions {
-    std::string LinkPath;
+    // One line a radio answers on, or several, each playing the whole sequence (SeveralLinks.h).
+    std::vector<std::string> LinkPaths;
     std::string MemoryPath;
     std::optional<std::string> Password;
     std::optional<std::string> Serial;

@@ -22,12 +22,14 @@ VirtualRadio::VirtualRadio(int masterFd, RadioMemory& memory, const RadioFaults&
 {
 }
 
-void VirtualRadio::Run(const volatile std::sig_atomic_t& stop)
+void VirtualRadio::Run(int stopFd)
 {
-    while (!stop) {
-        pollfd readable{masterFd, POLLIN, 0};
-        const int ready = poll(&readable, 1, sequence.WaitMs(RadioSequence::Clock::now(), StalledFrameMs));
-        if ((ready < 0 && errno != EINTR) || (ready > 0 && (readable.revents & (POLLERR | POLLNVAL))))
+    for (;;) {
+        pollfd watched[] = {{masterFd, POLLIN, 0}, {stopFd, POLLIN, 0}};
+        const int ready = poll(watched, 2, sequence.WaitMs(RadioSequence::Clock::now(), StalledFrameMs));
+        const pollfd& readable = watched[0];
+        if ((ready < 0 && errno != EINTR) || (ready > 0 && (readable.revents & (POLLERR | POLLNVAL))) ||
+            watched[1].revents != 0)
             return;
         if (sequence.Silent()) {
             if (ready > 0 && (readable.revents & POLLIN))

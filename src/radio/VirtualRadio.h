@@ -1,6 +1,5 @@
 #pragma once
 
-#include <csignal>
 #include <optional>
 #include <string>
 
@@ -11,13 +10,14 @@
 
 // The radio's main loop on the pty master: gathers bytes, answers frames, keeps the memory at
 // the end of each session, and puts the next radio of the sequence on the line when its turn
-// comes. Runs until `stop` is set.
+// comes. Runs until `stopFd` (the read end of a pipe) becomes readable, so that one signal
+// wakes the loops of all links at once.
 class VirtualRadio {
 public:
     VirtualRadio(int masterFd, RadioMemory& memory, const RadioFaults& faults, bool pacing, std::string memoryPath,
                  RadioSequence sequence);
 
-    void Run(const volatile std::sig_atomic_t& stop);
+    void Run(int stopFd);
     void SaveMemory() const;
 
 private:

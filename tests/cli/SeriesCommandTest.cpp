@@ -101,12 +101,12 @@ protected:
         const std::vector<std::string> lines = Lines(ReadAll(log_));
         EXPECT_FALSE(lines.empty());
         EXPECT_EQ(lines.empty() ? "" : lines[0],
-                  "time,serial,firmware,band_min,band_max,file,record_sha256,ptt_id,ani,outcome,verify");
+                  "time,serial,firmware,band_min,band_max,file,record_sha256,ptt_id,ani,outcome,verify,port,ids_row");
         std::vector<std::vector<std::string>> rows;
         for (size_t i = 1; i < lines.size(); ++i) {
             const std::vector<std::string> f = Fields(lines[i]);
-            EXPECT_EQ(f.size(), 11u) << lines[i];
-            if (f.size() == 11u)
+            EXPECT_EQ(f.size(), 13u) << lines[i];
+            if (f.size() == 13u)
                 rows.push_back({f[1], f[9], f[7], f[8], f[10]});
         }
         return rows;

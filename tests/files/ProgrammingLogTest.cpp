@@ -40,13 +40,21 @@ ProgrammingLogRow Row(const std::string& serial, const std::string& outcome)
 }
 
 const std::string WrittenLine =
-    "2026-12-08T09:30:12+01:00,SN1,V1.02,400.000000,470.000000,fleet.Kqd,ab12,001,100,written,";
+    "2026-12-08T09:30:12+01:00,SN1,V1.02,400.000000,470.000000,fleet.Kqd,ab12,001,100,written,,,";
+// Rows as logs kept them before the port and the identity table's row were logged.
+const std::string NarrowHeader = "time,serial,firmware,band_min,band_max,file,record_sha256,ptt_id,ani,outcome,verify";
+const std::string NarrowLines[] = {
+    "2026-12-07T17:02:00+01:00,SN0,V1.02,400.000000,470.000000,fleet.Kqd,ab12,001,100,written,match",
+    "2026-12-07T17:03:00+01:00,SN9,,400.000000,470.000000,\"a,b.Kqd\",ab12,,,communication failure,",
+};
 
 TEST(ProgrammingLog, FieldsAreQuotedOnlyWhenTheyMustBe)
 {
     ProgrammingLogRow verified = Row("SN1", "written");
     verified.Verify = "match";
     verified.BandMin = 136012500;
+    verified.Port = "COM3";
+    verified.IdsRow = "4";
     ProgrammingLogRow odd = Row("SN2", "communication failure");
     odd.File = "a,b.Kqd";
     odd.Firmware = "V\"1\"";
@@ -56,16 +64,18 @@ TEST(ProgrammingLog, FieldsAreQuotedOnlyWhenTheyMustBe)
     hostile.Firmware = "V1\x1b[2J\n";
     hostile.File = "-fleet.Kqd";
     hostile.Verify = "@x";
+    hostile.Port = "/dev/ttyUSB0";
     const struct {
         ProgrammingLogRow row;
         std::string line;
     } cases[] = {
         {Row("SN1", "written"), WrittenLine},
-        {verified, "2026-12-08T09:30:12+01:00,SN1,V1.02,136.012500,470.000000,fleet.Kqd,ab12,001,100,written,match"},
+        {verified,
+         "2026-12-08T09:30:12+01:00,SN1,V1.02,136.012500,470.000000,fleet.Kqd,ab12,001,100,written,match,COM3,4"},
         {odd, "2026-12-08T09:30:12+01:00,SN2,\"V\"\"1\"\"\",400.000000,470.000000,\"a,b.Kqd\",ab12,001,,"
-              "communication failure,"},
+              "communication failure,,,"},
         {hostile, "2026-12-08T09:30:12+01:00,'=1+2,V1\\x1b[2J\\x0a,400.000000,470.000000,'-fleet.Kqd,ab12,001,100,"
-                  "written,'@x"},
+                  "written,'@x,/dev/ttyUSB0,"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ProgrammingLogLine(c.row), c.line);
@@ -94,6 +104,27 @@ TEST(ProgrammingLog, AppendingKeepsWhatIsThereAndAddsOneWholeRow)
         EXPECT_TRUE(result.ok) << c.name;
         EXPECT_EQ(ReadAll(path), c.after) << c.name;
     }
+}
+
+// A log from before the last columns is widened whole before it grows, never left with rows of two
+// widths, also where it is written in place to keep its other names; so are the browser's rows.
+TEST(ProgrammingLog, RowsFromBeforeThePortColumnGetItEmpty)
+{
+    const std::string before = NarrowHeader + "\r\n" + NarrowLines[0] + "\r\n" + NarrowLines[1];
+    const std::string widened = Header + NarrowLines[0] + ",,\r\n" + NarrowLines[1] + ",,\r\n";
+    for (const bool hardLinked : {false, true}) {
+        ScratchDir dir;
+        const std::string path = dir.File("programming-log.csv");
+        WriteAll(path, before);
+        if (hardLinked)
+            std::filesystem::create_hard_link(path, dir.File("second-name.csv"));
+        EXPECT_TRUE(AppendProgrammingLogRow(path, Row("SN1", "written")).ok) << hardLinked;
+        EXPECT_EQ(ReadAll(path), widened + WrittenLine + "\r\n") << hardLinked;
+        if (hardLinked) {
+            EXPECT_EQ(ReadAll(dir.File("second-name.csv")), ReadAll(path));
+        }
+    }
+    EXPECT_EQ(ProgrammingLogText({NarrowLines[0], NarrowLines[1]}), widened);
 }
 
 // Two cables on one computer, each running a series into the same default log: every row of

@@ -100,23 +100,31 @@ TEST(SystemFaults, AFailedPermissionCopyOrFolderSyncIsNoSuccess)
 }
 
 // A hard-linked log is written in place; a row that does not fit on the disk must not stay
-// behind in part, or the next row would be glued to its remains.
+// behind in part, or the next row would be glued to its remains. A log from before the port
+// column, widened as the row comes, must not be overwritten in part either.
 TEST(SystemFaults, ARowThatFillsTheDiskLeavesTheLogAsItWas)
 {
     constexpr off_t PartOfARow = 10;
     const struct {
         const char* name;
         bool hardLinked;
+        bool narrow;
     } cases[] = {
-        {"written in place", true},
-        {"replaced", false},
+        {"written in place", true, false},
+        {"replaced", false, false},
+        {"widened in place", true, true},
+        {"widened and replaced", false, true},
     };
     for (const auto& c : cases) {
         ScratchDir dir;
         const std::string log = dir.File("programming-log.csv");
         ProgrammingLogRow row;
         row.Serial = "SN000042";
-        ASSERT_TRUE(AppendProgrammingLogRow(log, row).ok);
+        if (c.narrow)
+            WriteAll(log, std::string("time,serial,firmware,band_min,band_max,file,record_sha256,ptt_id,ani,outcome,"
+                                      "verify\r\n,SN000041,,0.000000,0.000000,,,,,,\r\n"));
+        else
+            ASSERT_TRUE(AppendProgrammingLogRow(log, row).ok);
         const std::string before = ReadAll(log);
         if (c.hardLinked) {
             ASSERT_EQ(link(log.c_str(), dir.File("second-name.csv").c_str()), 0);

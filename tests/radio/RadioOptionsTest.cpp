@@ -9,14 +9,14 @@ using Args = std::vector<std::string>;
 TEST(RadioOptions, EveryOptionIsTaken)
 {
     const ParsedRadioOptions parsed = ParseRadioOptions(
-        {"--link", "/tmp/r", "--memory", "/tmp/m.bin", "--password", "ab 12", "--serial", "00000199", "--firmware",
-         "V2.00", "--band-limits", "136000000", "174000000", "--no-pacing", "--sample", "--silent-from-step", "2",
-         "--foreign-ident", "--wrong-first-byte", "1", "--nak-block", "3", "--long-band-answer", "--read-answer-r",
-         "--flood", "--hangup-after-blocks", "5", "--long-block-answers", "--chatter", "3",
-         "--wrong-byte", "16400"});
+        {"--link", "/tmp/r", "--link", "/tmp/s", "--memory", "/tmp/m.bin", "--password", "ab 12", "--serial",
+         "00000199", "--firmware", "V2.00", "--band-limits", "136000000", "174000000", "--no-pacing", "--sample",
+         "--silent-from-step", "2", "--foreign-ident", "--wrong-first-byte", "1", "--nak-block", "3",
+         "--long-band-answer", "--read-answer-r", "--flood", "--hangup-after-blocks", "5", "--long-block-answers",
+         "--chatter", "3", "--wrong-byte", "16400"});
     ASSERT_TRUE(parsed.Options) << parsed.Error;
     const RadioOptions& o = *parsed.Options;
-    EXPECT_EQ(o.LinkPath, "/tmp/r");
+    EXPECT_EQ(o.LinkPaths, (Args{"/tmp/r", "/tmp/s"}));
     EXPECT_EQ(o.MemoryPath, "/tmp/m.bin");
     EXPECT_EQ(o.Password, "ab 12");
     EXPECT_EQ(o.Serial, "00000199");
@@ -125,6 +125,11 @@ INSTANTIATE_TEST_SUITE_P(
                       Args{"--link", "/tmp/r", "--next-radio", "200:"},
                       Args{"--link", "/tmp/r", "--swap-silence", "-1"},
                       Args{"--link", "/tmp/r", "--swap-silence", "3600001"},
-                      Args{"--link", "/tmp/r", "--sessions-per-radio", "0"}));
+                      Args{"--link", "/tmp/r", "--sessions-per-radio", "0"},
+                      Args{"--link", "/tmp/r", "--link", "/tmp/r"},
+                      Args{"--link", "/tmp/r", "--link", "/tmp/s", "--serial-bytes", "1b5b"},
+                      Args{"--link", "/tmp/r", "--link", "/tmp/s", "--serial", "99999500"},
+                      Args{"--link", "/tmp/r", "--link", "/tmp/s", "--next-radio", "99999001"},
+                      Args{"--link", "/tmp/r", "--link", "/tmp/s", "--memory", "m.bin", "--next-radio", "2:m-1.bin"}));
 
 }

@@ -237,6 +237,38 @@ TEST_F(VirtualRadioTest, NextRadiosAnswerAfterTheSwapSilenceWithTheirOwnSerialAn
     EXPECT_EQ(radio.StopAndReadMemory()[0x30C], '3');
 }
 
+// Two cables at once: each link answers at the line's pace whatever the other is doing, with radios
+// of its own, and a signal stops both and keeps both memories.
+TEST_F(VirtualRadioTest, TwoLinksPlayTheirSequencesAtOnce)
+{
+    constexpr uint8_t LongestRead = 255;
+    constexpr size_t AnswerBytes = 4 + LongestRead;
+    constexpr auto ByteTime = std::chrono::microseconds(1000000 * 10 / 9600);
+    RadioProcess radio({"--serial", "00000199", "--swap-silence", "100", "--next-radio", "200"}, nullptr, 2);
+    ASSERT_EQ(radio.LinkPaths().size(), 2u);
+    LinkClient first(radio.LinkPaths()[0]), second(radio.LinkPaths()[1]);
+    Handshake(first, "00000199", "");
+    Handshake(second, "00001199", "");
+
+    const auto start = std::chrono::steady_clock::now();
+    first.Send(LinkFrames::Read(0x4000, LongestRead));
+    second.Send(LinkFrames::Read(0x4000, LongestRead));
+    EXPECT_EQ(first.Receive(AnswerBytes).size(), AnswerBytes);
+    EXPECT_EQ(second.Receive(AnswerBytes).size(), AnswerBytes);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, ByteTime * AnswerBytes * 3 / 2);
+
+    EXPECT_EQ(first.Exchange(LinkFrames::Write(0x4120, Block(1)), 1), Frame{0x06});
+    second.Send(LinkFrames::End());
+    ASSERT_EQ(HelloUntilAnswered(second), LinkFrames::Ident());
+    EXPECT_EQ(second.Exchange(LinkFrames::InfoRequest(), 25), LinkFrames::InfoAnswer("1200", ""));
+
+    EXPECT_EQ(radio.Stop(), 0);
+    EXPECT_FALSE(Exists(radio.LinkPaths()[0]) || Exists(radio.LinkPaths()[1]));
+    const MemoryImage kept[] = {radio.ReadMemory("memory.bin"), radio.ReadMemory("memory-1.bin")};
+    EXPECT_EQ(Frame(kept[0].begin() + 0x120, kept[0].begin() + 0x130), Block(1));
+    EXPECT_EQ(Frame(kept[1].begin() + 0x30C, kept[1].begin() + 0x314), (Frame{'0', '0', '0', '0', '1', '1', '9', '9'}));
+}
+
 TEST_F(VirtualRadioTest, RefusesToReplaceAFileAtTheLinkPath)
 {
     WriteAll(linkPath, "keep me");

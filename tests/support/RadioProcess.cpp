@@ -40,20 +40,23 @@ MemoryImage ReadMemoryImage(const std::string& path)
 
 }  // namespace
 
-RadioProcess::RadioProcess(const std::vector<std::string>& options, const MemoryImage* memory)
-    : linkPath_(dir_.File("radio")), memoryPath_(dir_.File("memory.bin"))
+RadioProcess::RadioProcess(const std::vector<std::string>& options, const MemoryImage* memory, size_t linkCount)
+    : linkPaths_{dir_.File("radio")}, memoryPath_(dir_.File("memory.bin"))
 {
-    if (memory)
-        WriteAll(memoryPath_, std::vector<uint8_t>(memory->begin(), memory->end()));
+    for (size_t link = 1; link < linkCount; ++link)
+        linkPaths_.push_back(dir_.File("radio-" + std::to_string(link)));
+    for (size_t link = 0; memory && link < linkCount; ++link)
+        WriteAll(link == 0 ? memoryPath_ : dir_.File("memory-" + std::to_string(link) + ".bin"),
+                 std::vector<uint8_t>(memory->begin(), memory->end()));
     std::vector<std::string> withMemory = {"--memory", memoryPath_};
     withMemory.insert(withMemory.end(), options.begin(), options.end());
     Launch(withMemory);
-    if (announced_ != linkPath_)
+    if (announced_ != linkPaths_)
         throw std::runtime_error("kr-t27-radio did not come up");
 }
 
 RadioProcess::RadioProcess(const std::string& linkPath, const std::vector<std::string>& options)
-    : linkPath_(linkPath)
+    : linkPaths_{linkPath}
 {
     Launch(options);
 }
@@ -62,7 +65,9 @@ RadioProcess::~RadioProcess() { Stop(); }
 
 void RadioProcess::Launch(const std::vector<std::string>& options)
 {
-    std::vector<std::string> arguments = {BuiltProgram("kr-t27-radio"), "--link", linkPath_};
+    std::vector<std::string> arguments = {BuiltProgram("kr-t27-radio")};
+    for (const std::string& link : linkPaths_)
+        arguments.insert(arguments.end(), {"--link", link});
     arguments.insert(arguments.end(), options.begin(), options.end());
     std::vector<char*> argv;
     for (std::string& a : arguments)
@@ -81,8 +86,10 @@ void RadioProcess::Launch(const std::vector<std::string>& options)
         pid_ = -1;
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
-    if (pid_ > 0)
-        announced_ = ReadLine(out[0]);
+    // A radio prints the path of each link once all are ready; one that fails prints none.
+    for (size_t link = 0; pid_ > 0 && link < linkPaths_.size(); ++link)
+        if (std::string line = ReadLine(out[0]); !line.empty())
+            announced_.push_back(line);
     close(out[0]);
 }
 

@@ -204,7 +204,8 @@ TEST_F(SeriesWrite, EachRadioOfTheSeriesGetsTheRecordWithItsOwnIdsAndARowInTheLo
     const std::vector<std::string> serials{FirstSerial, "20260505", "20260506"};
     const std::vector<std::string> log = Lines(ReadAll(LogPath()));
     ASSERT_EQ(log.size(), 4u);
-    EXPECT_EQ(log[0], "time,serial,firmware,band_min,band_max,file,record_sha256,ptt_id,ani,outcome,verify");
+    EXPECT_EQ(log[0],
+              "time,serial,firmware,band_min,band_max,file,record_sha256,ptt_id,ani,outcome,verify,port,ids_row");
     for (size_t n = 0; n < images.size(); ++n) {
         const RadioSettings inRadio = RecordIn(images[n]);
         EXPECT_TRUE(inRadio.IsChannelUsed(3)) << n;

@@ -79,7 +79,7 @@ test("three radios in a row: codes counted up, each radio once, logged and backe
 
     const [log] = await Promise.all([page.waitForEvent("download"), page.click("#DownloadLog")]);
     const [header, ...rows] = readFileSync(await log.path(), "utf8").split("\r\n").filter(Boolean);
-    assert.equal(header, "time,serial,firmware,band_min,band_max,file,record_sha256,ptt_id,ani,outcome,verify");
+    assert.equal(header, "time,serial,firmware,band_min,band_max,file,record_sha256,ptt_id,ani,outcome,verify,port,ids_row");
     assert.equal(rows.length, 3);
     for (const [n, row] of rows.entries()) {
         const fields = row.split(",");
