@@ -8,7 +8,7 @@
 namespace {
 
 constexpr const char* WrittenOptions[] = {"--out", "--trace", "--log"};
-constexpr const char* ReadOptions[] = {"--base", PresentedPasswordSources.fileOption, NewPasswordSources.fileOption};
+constexpr const char* ReadOptions[] = {"--base", "--ids", PresentedPasswordSources.fileOption, NewPasswordSources.fileOption};
 // Checked for writing here; the programming log is appended to and checked by its own rules.
 constexpr const char* SavedOptions[] = {"--out", "--trace"};
 

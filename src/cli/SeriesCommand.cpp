@@ -17,7 +17,10 @@
 #include "link/RadioSeriesGroup.h"
 #include "model/IdSeries.h"
 #include "files/ProgrammingLog.h"
+#include "files/IdentityTable.h"
 #include "files/SameFile.h"
+#include "files/TextFile.h"
+#include "lang/IdentityTableMessage.h"
 
 namespace {
 
@@ -55,6 +58,8 @@ int FailureExit(const RadioAttempt& attempt)
 Message AttemptLine(const RadioAttempt& attempt)
 {
     const std::string number = Number(attempt.Number);
+    if (attempt.Refusal == RadioRefusal::NoIdentityRow)
+        return {MessageId::SeriesNoIdentityRow, {attempt.Serial}};
     if (!attempt.Succeeded())
         return {MessageId::SeriesRadioFailed, {number, attempt.Serial, FailureWords(attempt)}};
     if (!attempt.Differences)
@@ -100,6 +105,20 @@ SeriesPlan PlanFrom(const CliArgs& cli, const std::string& file, const TransferT
     return plan;
 }
 
+// The table is read and checked whole before any port is opened; every problem is told.
+bool ReadIdentities(const std::string& path, IdentityTable& table)
+{
+    std::string text;
+    if (const FileResult read = ReadTextFile(path, text, IdentityTableFileLimit); !read.ok) {
+        Say(FileMessage(read));
+        return false;
+    }
+    table = ReadIdentityTable(text);
+    for (const Message& problem : IdentityTableMessages(table, path))
+        Say(problem);
+    return table.Ok();
+}
+
 // The devices to open for the ports, each set up for a transfer; none when a port is not listed or
 // two name one device.
 std::optional<std::vector<std::string>> LinkDevices(TransferSession& session, const std::vector<std::string>& ports)
@@ -122,8 +141,10 @@ std::optional<std::vector<std::string>> LinkDevices(TransferSession& session, co
 bool AsksForSeries(const CliArgs& cli)
 {
     const bool series = cli.Has("--radios");
-    if (!series && (cli.Has("--increment-ids") || cli.Has("--log") || cli.Has("--wait-seconds")))
-        throw UsageError("--increment-ids, --log and --wait-seconds go with --radios");
+    if (!series && (cli.Has("--increment-ids") || cli.Has("--log") || cli.Has("--wait-seconds") || cli.Has("--ids")))
+        throw UsageError("--increment-ids, --ids, --log and --wait-seconds go with --radios");
+    if (cli.Has("--ids-required") && !cli.Has("--ids"))
+        throw UsageError("--ids-required goes with --ids");
     return series;
 }
 
@@ -180,7 +201,7 @@ int RunSeries(SeriesPlan plan, const std::vector<std::string>& ports, BandDiffer
         ShowAttempt(attempt, on(port));
     });
     QObject::connect(&series, &RadioSeriesGroup::radioStarting, [&](size_t port, uint64_t, bool waiting) {
-        if (waiting)
+        if (waiting && last[port].Refusal == RadioRefusal::None)
             Say({MessageId::SeriesRadioDone, {Number(last[port].Number), last[port].Serial}}, on(port));
     });
     QObject::connect(&series, &RadioSeriesGroup::finished, [&](SeriesEnd end) {
@@ -215,6 +236,11 @@ int WriteSeries(const CliArgs& cli, const std::string& file, const std::vector<s
                 const TransferTargets& targets, BandDifferencePolicy policy, TransferTrace* trace)
 {
     SeriesPlan plan = PlanFrom(cli, file, targets);
+    if (const auto ids = cli.Value("--ids")) {
+        if (!ReadIdentities(*ids, plan.Identities))
+            return ExitUsageOrFile;
+        plan.IdentitiesRequired = cli.Has("--ids-required");
+    }
     if (plan.IncreaseIds) {
         if (const IdSeriesCheck check = CheckIdSeries(plan.Record, plan.Radios); !check.Ok()) {
             Say(IdSeriesMessage(check, plan.Radios));

@@ -165,7 +165,9 @@ int WriteRadio(const CommandArgs& args)
                              {"--radios", 1},
                              {"--increment-ids", 0},
                              {"--log", 1},
-                             {"--wait-seconds", 1}},
+                             {"--wait-seconds", 1},
+                             {"--ids", 1},
+                             {"--ids-required", 0}},
                       {"--port"});
     const std::string file = cli.Only("record file");
     const std::string port = cli.Required("--port");

@@ -318,6 +318,7 @@ enum class MessageId : int {
     SeriesRadioSame,     // %1 number, %2 serial
     SeriesRadioDiffers,  // %1 number, %2 serial, %3 how many fields
     SeriesAllChecked,    // %1 radios
+    SeriesNoIdentityRow,  // %1 serial
     // anchor: desktop-series
     // anchor: web
     // Names screen readers give controls the window shows no caption for:

@@ -135,16 +135,21 @@ void RadioSeries::WriteFinished(LinkOutcome outcome)
 {
     waitLimit_.stop();
     trace_.Append(writer_->Trace());
-    if (attempt_.Untaken || (outcome == LinkOutcome::Stopped && jobFilled_)) {
+    if (attempt_.Refusal == RadioRefusal::JobFull || (outcome == LinkOutcome::Stopped && jobFilled_)) {
         Finish(course_.JobFull().value_or(SeriesEnd::AllWritten));
+        return;
+    }
+    port_ = writer_->PortInUse();
+    attempt_.Port = portName_.empty() ? port_ : portName_;
+    if (attempt_.Refusal == RadioRefusal::NoIdentityRow) {
+        attempt_.Outcome = outcome;
+        EndAttempt();
         return;
     }
     if (outcome == LinkOutcome::Stopped) {
         Finish(waitPassed_ ? SeriesEnd::WaitRanOut : SeriesEnd::Stopped);
         return;
     }
-    port_ = writer_->PortInUse();
-    attempt_.Port = portName_.empty() ? port_ : portName_;
     if (course_.Plan().CheckOnly) {
         writer_->ApplyResult();
         attempt_.TakeCheck(outcome, course_.Plan().Record, radio_->Settings);

@@ -239,10 +239,10 @@ LinkActions LinkEngine::OnInfoAnswer()
     if (context_.Kind != TransferKind::SerialNumber)
         std::memcpy(settings.DeviceSn, rx_.Data() + InfoSnOffset, DeviceSnSize);
     std::memcpy(infoTarget_.ReportedPassword, rx_.Data() + InfoPasswordOffset, sizeof infoTarget_.ReportedPassword);
-    if (!settings.PasswordMatches(infoTarget_.ReportedPassword))
-        return Finish(LinkOutcome::PasswordError);
     if (context_.TakeRadio && !context_.TakeRadio(settings))
         return Finish(LinkOutcome::Stopped, Sending(EndFrame()));
+    if (!settings.PasswordMatches(infoTarget_.ReportedPassword))
+        return Finish(LinkOutcome::PasswordError);
 
     LinkActions actions = Sending(PasswordFrameFor(context_.Kind == TransferKind::PasswordSetting, settings, context_.Link));
     actions.timeOutTimer = TimerCommand::StartEvery(TimeOutMs);

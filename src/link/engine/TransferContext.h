@@ -56,10 +56,10 @@ struct RadioWait {
     std::optional<SerialNumberBytes> PassOver;
 };
 
-// Asked once a radio has told its serial number (now in the record's DeviceSn) and accepted the
-// password, before anything is sent that changes it: whether to go on with this radio. A series
-// decides here which number and codes the record gets, since only now is it known which radio
-// came; a radio not taken is sent the end byte and the transfer ends as Stopped.
+// Asked once a radio has told its serial number (now in the record's DeviceSn), before its password
+// is checked and anything is sent that changes it: whether to go on with this radio. A series
+// decides here which number, codes and password the record gets, since only now is it known which
+// radio came; a radio not taken is sent the end byte and the transfer ends as Stopped.
 using RadioTaking = std::function<bool(RadioSettings& record)>;
 
 // Everything one transfer works on, in this order:

@@ -42,11 +42,13 @@ LinkOutcome RadioAttempt::EndingOutcome() const
 
 bool RadioAttempt::Succeeded() const
 {
-    return EndingOutcome() == LinkOutcome::Success && (!Verified || Comparison.Matches());
+    return Refusal == RadioRefusal::None && EndingOutcome() == LinkOutcome::Success && (!Verified || Comparison.Matches());
 }
 
 std::string RadioAttempt::OutcomeWords() const
 {
+    if (Refusal == RadioRefusal::NoIdentityRow)
+        return "no identity row";
     if (Outcome == LinkOutcome::Success && Differences)
         return DifferenceWords(*Differences);
     switch (Outcome) {
@@ -109,6 +111,8 @@ ProgrammingLogRow AttemptLogRow(const RadioAttempt& attempt, const std::string& 
     row.Ani = attempt.Ani;
     row.Outcome = attempt.OutcomeWords();
     row.Verify = attempt.VerifyWords();
+    row.Port = attempt.Port;
+    row.IdsRow = attempt.IdsRow;
     return row;
 }
 

@@ -14,6 +14,9 @@
 #include "model/MemoryImage.h"
 #include "model/RadioSettings.h"
 
+// Why a radio that answered was let go unwritten.
+enum class RadioRefusal { None, JobFull, NoIdentityRow };
+
 // One radio of a series, as the log keeps it, and its backup.
 struct RadioAttempt {
     uint64_t Number = 0;  // from 1
@@ -31,7 +34,8 @@ struct RadioAttempt {
     FileResult Logged;  // ok and empty when there is no log
     BackupResult Backup;  // of what the write sent; ok and without a path when none was made
     std::string Port;     // as the user named it
-    bool Untaken = false;  // let go unwritten: the job had all its radios
+    RadioRefusal Refusal = RadioRefusal::None;
+    std::string IdsRow;  // the line of the identity table whose codes the radio got; empty: none
     // When checking only: how many fields of the radio differ from the record, once it was read.
     std::optional<size_t> Differences;
 

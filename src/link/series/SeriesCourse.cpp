@@ -20,24 +20,27 @@ std::string SeriesCourse::LastSerial() const
 
 bool SeriesCourse::TakeRadio(RadioSettings& record, RadioAttempt& attempt)
 {
-    attempt.Untaken = !job_->Take(record, attempt);
-    return !attempt.Untaken;
+    attempt.Refusal = job_->Take(record, attempt);
+    return attempt.Refusal == RadioRefusal::None;
 }
 
 std::optional<SeriesEnd> SeriesCourse::AttemptEnded(const RadioAttempt& attempt, const RadioSettings& written,
                                                     bool stopRequested)
 {
-    if (attempt.Untaken)
+    if (attempt.Refusal == RadioRefusal::JobFull)
         return job_->Full().value_or(SeriesEnd::AllWritten);
     job_->Ended(attempt);
     const bool succeeded = attempt.Succeeded();
-    if (succeeded) {
+    const bool refused = attempt.Refusal == RadioRefusal::NoIdentityRow;
+    if (succeeded || refused) {
         SerialNumberBytes serial{};
         std::copy(std::begin(written.DeviceSn), std::end(written.DeviceSn), serial.begin());
         lastSerial_ = serial;
     }
     if (!attempt.Logged.ok)
         return SeriesEnd::LogFailed;
+    if (refused)
+        return stopRequested ? std::optional<SeriesEnd>(SeriesEnd::Stopped) : job_->Full();
     if (!succeeded)
         return SeriesEnd::RadioFailed;
     if (stopRequested)

@@ -38,13 +38,14 @@ public:
     std::optional<SeriesEnd> JobFull() const { return job_->Full(); }
 
     // For the transfer's RadioTaking: the radio that answered gets the job's next number and its
-    // codes, or is let go when the job is full.
+    // codes, or is let go (attempt.Refusal says why).
     bool TakeRadio(RadioSettings& record, RadioAttempt& attempt);
 
-    // After the attempt was logged: a radio that succeeded is counted and waited past from now on.
-    // Returns how the cable's series ends, or std::nullopt when it waits for the next radio.
-    // `written` is the record the attempt's write left, with the radio's serial number. An attempt
-    // whose radio was not taken because the job was full ends the cable's series as the job's end.
+    // After the attempt was logged: a radio that succeeded is counted and waited past from now on,
+    // as is one refused for having no identity row, which does not end the series. Returns how the
+    // cable's series ends, or std::nullopt when it waits for the next radio. `written` is the record
+    // the attempt's write left, with the radio's serial number. An attempt whose radio was not
+    // taken because the job was full ends the cable's series as the job's end.
     std::optional<SeriesEnd> AttemptEnded(const RadioAttempt& attempt, const RadioSettings& written,
                                           bool stopRequested);
 

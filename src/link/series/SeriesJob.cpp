@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "files/IdentityTable.h"
 #include "model/DtmfDigits.h"
 #include "model/IdSeries.h"
 
@@ -39,22 +40,31 @@ RadioSettings SeriesJob::RecordFor(uint64_t number) const
     return record;
 }
 
-// Only the codes change hands: the rest of `record` is the handshake's, which the log reads.
-bool SeriesJob::Take(RadioSettings& record, RadioAttempt& attempt)
+// Only the codes and password change hands: the rest of `record` is the handshake's, which the
+// log reads.
+RadioRefusal SeriesJob::Take(RadioSettings& record, RadioAttempt& attempt)
 {
     if (Full())
-        return false;
-    ++taken_;
-    const RadioSettings numbered = RecordFor(taken_);
+        return RadioRefusal::JobFull;
+    attempt.Serial = RadioFieldText(record.DeviceSn, DeviceSnSize);
+    const uint64_t number = taken_ + 1;
+    const IdentityRow* row = IdentityRowForRadio(plan_.Identities, number, attempt.Serial);
+    if (!row && plan_.IdentitiesRequired)
+        return RadioRefusal::NoIdentityRow;
+    taken_ = number;
+    const RadioSettings numbered = RecordFor(number);
     std::memcpy(record.PttId, numbered.PttId, sizeof record.PttId);
     record.PttIdLength = numbered.PttIdLength;
     std::memcpy(record.Ani, numbered.Ani, sizeof record.Ani);
     record.AniLength = numbered.AniLength;
-    const RadioAttempt numberedAttempt = AttemptFor(taken_);
-    attempt.Number = numberedAttempt.Number;
-    attempt.PttId = numberedAttempt.PttId;
-    attempt.Ani = numberedAttempt.Ani;
-    return true;
+    if (row) {
+        ApplyIdentityRow(*row, record);
+        attempt.IdsRow = std::to_string(row->line);
+    }
+    attempt.Number = number;
+    attempt.PttId = DtmfText(record.PttId, DtmfCodeCapacity, record.PttIdLength);
+    attempt.Ani = DtmfText(record.Ani, DtmfCodeCapacity, record.AniLength);
+    return RadioRefusal::None;
 }
 
 void SeriesJob::Ended(const RadioAttempt& attempt)

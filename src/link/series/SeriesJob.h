@@ -28,8 +28,10 @@ public:
     RadioSettings RecordFor(uint64_t number) const;
 
     // A radio answered and reported its serial number into `record`: numbers it and gives
-    // `record` and `attempt` that number's codes. False when the job is full; nothing changes then.
-    bool Take(RadioSettings& record, RadioAttempt& attempt);
+    // `record` and `attempt` that number's codes, then the codes and password of its row in the
+    // identity table (its serial's row, else its number's). Why it is not taken otherwise; nothing
+    // is numbered then.
+    RadioRefusal Take(RadioSettings& record, RadioAttempt& attempt);
     // An attempt ended; a successful one is counted.
     void Ended(const RadioAttempt& attempt);
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "files/IdentityTable.h"
 #include "link/engine/TransferContext.h"
 #include "model/BandLimits.h"
 #include "model/RadioSettings.h"
@@ -23,6 +24,9 @@ struct SeriesPlan {
     int WaitLimitMs = 0;   // how long each next radio may take to answer; 0: until stopped
     bool Backups = false;  // each radio's write kept in that radio's folder
     bool CheckOnly = false;  // each radio is read and compared with Record; nothing is written
+    // Each radio's own codes and password, by its serial number or its place in the job.
+    IdentityTable Identities;
+    bool IdentitiesRequired = false;  // a radio without a row is let go unwritten
 };
 
 // How the series ended.

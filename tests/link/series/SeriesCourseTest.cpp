@@ -162,7 +162,7 @@ TEST(SeriesJob, CablesShareTheNumbersAndTheCountOfTheirJob)
     RadioSettings late = WrittenTo("B2");
     RadioAttempt untaken = second.NextAttempt();
     EXPECT_FALSE(second.TakeRadio(late, untaken));
-    EXPECT_TRUE(untaken.Untaken);
+    EXPECT_EQ(untaken.Refusal, RadioRefusal::JobFull);
     EXPECT_EQ(DtmfText(late.PttId, DtmfCodeCapacity, late.PttIdLength), "") << "nothing numbered it";
     EXPECT_EQ(second.AttemptEnded(untaken, late, false), SeriesEnd::AllWritten);
     EXPECT_EQ(job->Done(), 3u);
