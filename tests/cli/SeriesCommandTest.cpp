@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <map>
+#include <set>
 #include <sstream>
 
 #include <sys/stat.h>
@@ -69,14 +72,14 @@ MemoryImage MemoryIn(const std::string& path)
 
 class SeriesCommand : public testing::Test {
 protected:
-    // A first radio and the ones given as SERIAL[:MEMORY] after it.
-    void StartRadios(const std::vector<std::string>& next, const RadioArgs& extra = {})
+    // A first radio and the ones given as SERIAL[:MEMORY] after it, on each of `cables` links.
+    void StartRadios(const std::vector<std::string>& next, const RadioArgs& extra = {}, size_t cables = 1)
     {
         RadioArgs args = QuickRadioWith({"--swap-silence", SwapSilence});
         args.insert(args.end(), extra.begin(), extra.end());
         for (const std::string& radio : next)
             args.insert(args.end(), {"--next-radio", radio});
-        radio_ = std::make_unique<RadioProcess>(args);
+        radio_ = std::make_unique<RadioProcess>(args, nullptr, cables);
     }
 
     CliRun WriteSeries(const std::string& radios, const std::vector<std::string>& extra = {})
@@ -86,17 +89,18 @@ protected:
         StoreDtmfText("0199", record.PttId, DtmfCodeCapacity, record.PttIdLength);
         StoreDtmfText("57", record.Ani, DtmfCodeCapacity, record.AniLength);
         EXPECT_TRUE(SaveChannelFile(file_, record).ok);
-        std::vector<std::string> args = {"write", "--port", radio_->LinkPath(), file_, "--band-limits",
-                                         std::to_string(RadioBand.BandMin), std::to_string(RadioBand.BandMax),
-                                         "--radios", radios, "--log", log_};
+        std::vector<std::string> args = {"write", file_, "--band-limits", std::to_string(RadioBand.BandMin),
+                                         std::to_string(RadioBand.BandMax), "--radios", radios, "--log", log_};
+        for (const std::string& link : radio_->LinkPaths())
+            args.insert(args.end(), {"--port", link});
         if (fast_)
             args.push_back("--fast");
         args.insert(args.end(), extra.begin(), extra.end());
         return RunCli(args);
     }
 
-    // The serial, outcome and IDs of each row, after the header.
-    std::vector<std::vector<std::string>> LogRows() const
+    // Every field of each row, after the header.
+    std::vector<std::vector<std::string>> LogFields() const
     {
         const std::vector<std::string> lines = Lines(ReadAll(log_));
         EXPECT_FALSE(lines.empty());
@@ -104,11 +108,19 @@ protected:
                   "time,serial,firmware,band_min,band_max,file,record_sha256,ptt_id,ani,outcome,verify,port,ids_row");
         std::vector<std::vector<std::string>> rows;
         for (size_t i = 1; i < lines.size(); ++i) {
-            const std::vector<std::string> f = Fields(lines[i]);
-            EXPECT_EQ(f.size(), 13u) << lines[i];
-            if (f.size() == 13u)
-                rows.push_back({f[1], f[9], f[7], f[8], f[10]});
+            rows.push_back(Fields(lines[i]));
+            EXPECT_EQ(rows.back().size(), 13u) << lines[i];
+            rows.back().resize(13);
         }
+        return rows;
+    }
+
+    // The serial, outcome and IDs of each row.
+    std::vector<std::vector<std::string>> LogRows() const
+    {
+        std::vector<std::vector<std::string>> rows;
+        for (const std::vector<std::string>& f : LogFields())
+            rows.push_back({f[1], f[9], f[7], f[8], f[10]});
         return rows;
     }
 
@@ -221,6 +233,77 @@ TEST_F(SeriesCommand, IdsThatCannotBeIncreasedAreRefusedBeforeAnythingIsSent)
     const CliRun tooMany = WriteSeries("50", {"--increment-ids"});
     EXPECT_EQ(tooMany.status, ExitUsageOrFile);
     EXPECT_NE(tooMany.err.find("ANI \"57\" has too few digits for 50 radios."), std::string::npos) << tooMany.err;
+    EXPECT_FALSE(FileExists(log_));
+}
+
+// Radio k of the job gets the k-th codes whichever cable it is on; every row names its cable.
+TEST_F(SeriesCommand, SeveralCablesAtOnceShareTheJobsNumbersAndItsLog)
+{
+    for (size_t cables : {2u, 4u}) {
+        StartRadios({"20260505"}, {}, cables);
+        std::remove(log_.c_str());
+
+        const CliRun run = WriteSeries(std::to_string(2 * cables), {"--increment-ids"});
+
+        ASSERT_EQ(run.status, ExitSuccess) << run.err;
+        std::set<std::string> codes, serials;
+        std::map<std::string, int> radiosOn;
+        for (const std::vector<std::string>& f : LogFields()) {
+            EXPECT_EQ(f[9], "written");
+            codes.insert(f[7]);
+            serials.insert(f[1]);
+            ++radiosOn[f[11]];
+        }
+        EXPECT_EQ(codes.size(), 2 * cables) << "no code twice";
+        EXPECT_EQ(*codes.begin(), "0199");
+        EXPECT_EQ(serials.size(), 2 * cables);
+        for (const std::string& link : radio_->LinkPaths())
+            EXPECT_EQ(radiosOn[link], 2) << link;
+        EXPECT_NE(run.out.find(radio_->LinkPaths().back() + ": Radio "), std::string::npos) << run.out;
+    }
+}
+
+TEST_F(SeriesCommand, ARadioThatFailsOnOneCableLeavesTheOthersWriting)
+{
+    const std::string second = dir_.File("second.mem");
+    const MemoryImage locked = RadioProcess::MemoryAtStart(QuickRadioWith({"--password", "1234"}), MemoryImage{});
+    WriteAll(dir_.File("second-1.mem"), std::vector<uint8_t>(locked.begin(), locked.end()));
+    StartRadios({"20260505:" + second, "20260506"}, {}, 2);
+
+    const CliRun run = WriteSeries("5");
+
+    EXPECT_EQ(run.status, ExitPasswordError) << run.err;
+    std::map<std::string, std::vector<std::string>> outcomesOn;
+    for (const std::vector<std::string>& f : LogFields())
+        outcomesOn[f[11]].push_back(f[9]);
+    const std::vector<std::string> firstCable = {"written", "written", "written"};
+    const std::vector<std::string> secondCable = {"written", "password error"};
+    EXPECT_EQ(outcomesOn[radio_->LinkPaths()[0]], firstCable) << run.err;
+    EXPECT_EQ(outcomesOn[radio_->LinkPaths()[1]], secondCable) << run.err;
+}
+
+// A radio's serial row wins over its place; a table with a problem is refused before any radio.
+TEST_F(SeriesCommand, EachRadioTakesItsRowOfTheIdentityTable)
+{
+    const std::string ids = dir_.File("ids.csv");
+    WriteAll(ids, "serial,slot,ptt_id,ani\r\n,1,0555,\r\n20260505,,0777,1\r\n,3,0999,\r\n");
+    StartRadios({"20260505", "20260506"});
+
+    const CliRun run = WriteSeries("3", {"--ids", ids});
+
+    ASSERT_EQ(run.status, ExitSuccess) << run.err;
+    std::vector<std::vector<std::string>> got;
+    for (const std::vector<std::string>& f : LogFields())
+        got.push_back({f[1], f[7], f[8], f[12]});
+    const std::vector<std::vector<std::string>> expected = {
+        {FirstSerial, "0555", "57", "2"}, {"20260505", "0777", "1", "3"}, {"20260506", "0999", "57", "4"}};
+    EXPECT_EQ(got, expected);
+
+    std::remove(log_.c_str());
+    WriteAll(ids, "serial,ptt_id\n1001,12\n1002,1X\n");
+    const CliRun refused = WriteSeries("3", {"--ids", ids});
+    EXPECT_EQ(refused.status, ExitUsageOrFile);
+    EXPECT_NE(refused.err.find("ids.csv line 3: "), std::string::npos) << refused.err;
     EXPECT_FALSE(FileExists(log_));
 }
 
