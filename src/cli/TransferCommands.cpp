@@ -211,7 +211,8 @@ std::vector<CliCommand> TransferCommands()
         {"write",
          "write --port PORT FILE.Kqd [--password TEXT | --password-file FILE] [--band N | --band-limits MIN MAX] "
          "[--on-band-difference ask|continue|stop] [--verify] [--force] [--trace FILE [--trace-secrets]] [--fast] "
-         "[--no-backup] [--radios N [--increment-ids] [--log LOG.csv] [--wait-seconds S]]",
+         "[--no-backup] [--radios N [--port PORT]... [--increment-ids] [--ids FILE.csv [--ids-required]] "
+         "[--log LOG.csv] [--wait-seconds S]]",
          WriteRadio},
     };
 }
