@@ -9,6 +9,7 @@
 #include "files/RecordJson.h"
 #include "files/AtomicFile.h"
 #include "files/ChannelDataFile.h"
+#include "files/MemoryImageFile.h"
 #include "lang/AppLang.h"
 #include "model/MemoryImage.h"
 
@@ -19,19 +20,6 @@ FileResult LoadRecord(const std::string& path, RadioSettings& settings)
 {
     settings.ResetToDefaults();
     return OpenChannelFile(path, settings);
-}
-
-FileResult LoadImage(const std::string& path, MemoryImage& image)
-{
-    uint8_t bytes[MemoryImageSize + 1];
-    size_t got = 0;
-    FileResult result = ReadFilePrefix(path, bytes, sizeof bytes, got);
-    if (!result.ok)
-        return result;
-    if (got != MemoryImageSize)
-        return FileResult::WrongSize(FileProblem::ImageWrongSize, path, got, MemoryImageSize);
-    std::copy(bytes, bytes + MemoryImageSize, image.begin());
-    return result;
 }
 
 constexpr int TmYearBase = 1900;
@@ -88,7 +76,7 @@ int UnpackImage(const CommandArgs& args)
     const CliArgs cli(args, {{"--out", 1}, {"--base", 1}});
     const std::string out = cli.Required("--out");
     MemoryImage image;
-    if (FileResult loaded = LoadImage(cli.Only("image file"), image); !loaded.ok)
+    if (FileResult loaded = OpenImageFile(cli.Only("image file"), image); !loaded.ok)
         return Fail(loaded);
     RadioSettings settings;
     settings.ResetToDefaults();

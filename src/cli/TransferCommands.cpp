@@ -42,17 +42,6 @@ BandLimits ParseBand(const CliArgs& cli)
     return settings.Bands[size_t(index)];
 }
 
-// What a read brought, once it is in the record; a backup that fails is reported and the command
-// goes on. The record kept, or nothing.
-std::string BackUpRead(const CliArgs& cli, const TransferTargets& targets)
-{
-    if (!BackupsWanted(cli))
-        return {};
-    const BackupResult kept = BackUpTransfer(targets.Settings, targets.Image, BackupDirection::Read);
-    ShowBackup(kept);
-    return kept.recordPath;
-}
-
 // What was read stays where the backup put it, or goes to a private temporary folder, when --out
 // could not take it (a disk that filled during the transfer): the command fails saying where.
 int KeptAside(const FileResult& unsaved, const std::string& backup, const TransferTargets& targets)

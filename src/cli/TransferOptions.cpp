@@ -8,7 +8,9 @@
 #include <map>
 #include <system_error>
 
+#include "cli/CliOutput.h"
 #include "files/AtomicFile.h"
+#include "files/BackupStore.h"
 #include "lang/FileMessage.h"
 #include "model/Password.h"
 #include "ports/PortLookup.h"
@@ -108,5 +110,14 @@ AppSettings CurrentAppSettings()
 }
 
 bool BackupsWanted(const CliArgs& cli) { return !cli.Has("--no-backup") && CurrentAppSettings().Backups; }
+
+std::string BackUpRead(const CliArgs& cli, const TransferTargets& targets)
+{
+    if (!BackupsWanted(cli))
+        return {};
+    const BackupResult kept = BackUpTransfer(targets.Settings, targets.Image, BackupDirection::Read);
+    ShowBackup(kept);
+    return kept.recordPath;
+}
 
 TeskComm32::PortLookup ConfiguredPorts() { return {CurrentAppSettings().PinnedPorts}; }

@@ -7,6 +7,7 @@
 #include "cli/TransferSession.h"
 #include "files/AppSettings.h"
 #include "link/engine/TransferContext.h"
+#include "link/engine/TransferTargets.h"
 #include "model/RadioSettings.h"
 #include "ports/PortLookup.h"
 
@@ -45,6 +46,10 @@ void ApplyFastOption(const CliArgs& cli, LinkSettings& link);
 
 // Backups are kept unless --no-backup or the settings file's Backups=0 says otherwise.
 bool BackupsWanted(const CliArgs& cli);
+
+// What a read brought, once it is in the targets' record, kept as backups are wanted; a backup
+// that fails is reported and the command goes on. The record kept, or nothing.
+std::string BackUpRead(const CliArgs& cli, const TransferTargets& targets);
 
 // The settings file as the desktop program keeps it, or the defaults while there is none: the
 // command line reads the file and leaves creating it to the desktop program. Read once per

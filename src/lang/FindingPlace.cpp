@@ -21,6 +21,9 @@ constexpr ChannelFieldName ChannelFieldNames[] = {
     {"Power", MessageId::FieldPower},
     {"BusyLock", MessageId::FieldBusyLock},
     {"ChSquelchMode", MessageId::FieldSquelchMode},
+    {"Bandwidth", MessageId::FieldBandwidth},
+    {"ScanAdd", MessageId::FieldScanAdd},
+    {"Dtmf", MessageId::FieldDtmf},
 };
 
 template <typename Label, size_t N>
@@ -36,11 +39,11 @@ std::string FieldLabel(const std::string& field, TLangType language)
 {
     if (const ChannelFieldName* name = Find(ChannelFieldNames, field))
         return MessageUtf8({name->name}, language);
-    // The options by the captions of their controls; a code's length by its code's caption.
+    // The options by the captions of their controls; a code and its length by the code's caption.
     if (const OptionField* option = FindOptionField(field))
         return TextUtf8(FieldCaption(*option, language), language);
     for (const DtmfCodeField& code : DtmfCodeFields())
-        if (field == code.lengthName)
+        if (field == code.name || field == code.lengthName)
             return TextUtf8(NamedText(code.label, language), language);
     return field;
 }

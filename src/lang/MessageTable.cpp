@@ -326,6 +326,25 @@ constexpr TextPair MessageTexts[] = {
     {"遇忙禁发", "busy lock"},
     {"静噪模式", "squelch mode"},
     // anchor: compare
+    // Two records compared.
+    {"与文件比较(&C)...", "&Compare with file..."},
+    {"检查电台与此文件是否一致(&K)...", "Chec&k radio against this file..."},
+    {"当前数据", "This record"},
+    {"电台", "Radio"},
+    {"没有差异：两者的设置相同。", "No differences: both hold the same settings."},
+    {"有 %1 处差异：", "%1 difference(s):"},
+    {"将此文件写入电台", "Write this file to the radio"},
+    {"%1：%2 / %3", "%1: %2 / %3"},
+    {"通讯录第 %1 项", "Address book entry %1"},
+    {"宽/窄带", "bandwidth"},
+    {"扫描添加", "scan"},
+    {"DTMF", "DTMF"},
+    {"使用中", "in use"},
+    {"未使用", "not in use"},
+    {"（空）", "(empty)"},
+    {"已设置", "set"},
+    {"未设置", "not set"},
+    {"已设置，但不同", "set, but different"},
     // anchor: identity
     // A table of the radios' own codes refused.
     {"%1 第 %2 行：未知的列“%3”；可用的列为 serial、slot、ptt_id、ani 和 password",

@@ -297,6 +297,26 @@ enum class MessageId : int {
     FieldBusyLock,
     FieldSquelchMode,
     // anchor: compare
+    // Two records compared, or a radio checked against the record: the menu items, the dialog, and
+    // the places and values of a difference as a person reads them:
+    MenuCompareWithFile,
+    MenuCheckRadio,
+    CompareThisRecord,
+    CompareRadio,
+    CompareSame,
+    CompareDifferenceCount,  // %1 differences
+    WriteFileToRadio,
+    DifferenceLine,         // %1 where, %2 the first record's value, %3 the second's
+    AddressBookEntryPlace,  // %1 entry
+    FieldBandwidth,
+    FieldScanAdd,
+    FieldDtmf,
+    ValueInUse,
+    ValueNotInUse,
+    ValueEmpty,
+    PasswordSet,
+    PasswordNotSet,
+    PasswordSetOther,
     // anchor: identity
     // Why a table of the radios' own codes is refused (%1 the file, %2 the line), and how many
     // problems the list leaves out (%1 the file, %2 problems):
