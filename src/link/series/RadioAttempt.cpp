@@ -1,21 +1,12 @@
 #include "link/series/RadioAttempt.h"
 
 #include "files/Sha256.h"
+#include "model/RecordComparison.h"
 #include "text/PrintableText.h"
 
 namespace {
 
 constexpr uint8_t ErasedByte = 0xFF;
-
-// Until fields are compared one by one, a check counts the bytes a write would change.
-size_t CheckedDifferences(const RadioSettings& master, const RadioSettings& read)
-{
-    MemoryImage ours{}, theirs{};
-    RadioSettings first = master, second = read;
-    GetDataForWrite(first, {}, {}, ours);
-    GetDataForWrite(second, {}, {}, theirs);
-    return CompareWritten(ours, theirs).differing;
-}
 
 // What a check found, as the log says it.
 std::string DifferenceWords(size_t differences)
@@ -124,5 +115,7 @@ void RadioAttempt::TakeCheck(LinkOutcome outcome, const RadioSettings& master, c
     if (outcome != LinkOutcome::Success)
         return;
     Firmware = RadioFieldText(read.SoftwareVersion, SoftwareVersionFieldSize);
-    Differences = CheckedDifferences(master, read);
+    RadioSettings held = read;
+    TakeRadioPassword(held);
+    Differences = CompareRecords(master, held).size();
 }
