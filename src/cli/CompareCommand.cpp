@@ -9,6 +9,7 @@
 #include "cli/Commands.h"
 #include "cli/ExitCodes.h"
 #include "cli/OutputFile.h"
+#include "cli/SeriesCommand.h"
 #include "cli/TraceFile.h"
 #include "cli/TransferOptions.h"
 #include "files/ComparedRecord.h"
@@ -107,25 +108,55 @@ std::string DifferencesText(const std::vector<DifferenceText>& texts, TTeskFuncs
     return lines;
 }
 
+// compare FILE radio:PORT --radios N: radio after radio read and checked against the file, on the
+// port and any further --port at once; nothing is written.
+int AuditFleet(const CliArgs& cli, const std::array<Side, 2>& sides)
+{
+    if (sides[0].port || !sides[1].port)
+        throw UsageError("--radios checks radios against a file: compare FILE radio:PORT --radios N");
+    if (cli.Has("--json"))
+        throw UsageError("--json compares two records; a fleet check is told line by line and logged");
+    TraceFile trace(cli);
+    TransferTargets targets;
+    targets.Settings = sides[0].record.Settings;
+    ApplyPasswordOption(cli, targets.Settings);
+    ApplyFastOption(cli, targets.Link);
+    std::vector<std::string> ports = {*sides[1].port};
+    for (const std::string& port : cli.Values("--port"))
+        ports.push_back(port);
+    return CheckSeries(cli, sides[0].argument, ports, targets, trace.Trace());
+}
+
 // Files are checked and read first, so that a file at fault costs no radio a transfer.
 int Compare(const CommandArgs& args)
 {
-    const CliArgs cli(args, {{"--json", 0},
-                             {"--lang", 1},
-                             {"--password", 1},
-                             {"--password-file", 1},
-                             {"--trace", 1},
-                             {"--trace-secrets", 0},
-                             {"--fast", 0},
-                             {"--no-backup", 0}});
+    const CliArgs cli(args,
+                      {{"--json", 0},
+                       {"--lang", 1},
+                       {"--password", 1},
+                       {"--password-file", 1},
+                       {"--trace", 1},
+                       {"--trace-secrets", 0},
+                       {"--fast", 0},
+                       {"--no-backup", 0},
+                       {"--radios", 1},
+                       {"--port", 1},
+                       {"--log", 1},
+                       {"--wait-seconds", 1}},
+                      {"--port"});
     const LanguageSetting language = LanguageOption(cli, LanguageSetting::English);
     std::array<Side, 2> sides = NamedSides(cli);
+    const bool fleet = cli.Has("--radios");
+    if (!fleet && (cli.Has("--port") || cli.Has("--log") || cli.Has("--wait-seconds")))
+        throw UsageError("--port, --log and --wait-seconds go with --radios");
     if (const auto refused = WhyFilesRefused(cli, FilesOf(sides)))
         return Fail(*refused);
     for (Side& side : sides)
         if (!side.port)
             if (const FileResult opened = OpenComparedFile(side.argument, side.record); !opened.ok)
                 return Fail(opened);
+    if (fleet)
+        return AuditFleet(cli, sides);
     if (sides[0].port || sides[1].port)
         if (const int status = ReadRadios(cli, sides); status != ExitSuccess)
             return status;
@@ -146,7 +177,8 @@ std::vector<CliCommand> CompareCommands()
     return {
         {"compare",
          "compare FILE|radio:PORT FILE|radio:PORT [--json] [--lang 0|1|2] [--password TEXT | --password-file FILE] "
-         "[--trace FILE [--trace-secrets]] [--fast] [--no-backup]",
+         "[--trace FILE [--trace-secrets]] [--fast] [--no-backup] "
+         "[--radios N [--port PORT]... [--log LOG.csv] [--wait-seconds S]]",
          Compare},
     };
 }

@@ -367,7 +367,7 @@ constexpr TextPair MessageTexts[] = {
     // anchor: support
     // anchor: series
     {"第 %1 部电台（序列号 %2）：与文件相同", "Radio %1 (serial %2): same as the file"},
-    {"第 %1 部电台（序列号 %2）：与文件有 %3 处不同", "Radio %1 (serial %2): %3 differences from the file"},
+    {"第 %1 部电台（序列号 %2）：与文件不同的项数：%3", "Radio %1 (serial %2): fields that differ from the file: %3"},
     {"全部 %1 部电台已检查。", "All %1 radios checked."},
     {"序列号为 %1 的电台不在身份表中，未写入。请连接另一部电台。",
      "The radio with serial %1 has no row in the identity table: not written. Connect another radio."},

@@ -146,4 +146,26 @@ TEST(CompareCommand, AFileAtFaultLeavesTheRadioAlone)
     EXPECT_EQ(run.err.find("progress"), std::string::npos) << run.err;
 }
 
+// A fleet check reads radio after radio and logs each; the one that differs is counted: retuned,
+// and without the password only the first radio was given.
+TEST(CompareCommand, AFleetCheckLogsEachRadioSameOrItsDifferences)
+{
+    const MemoryImage memory = PackedImage(Master(), RadioBand, Never);
+    const std::string retuned = SavedImage(Master(Retuned), "retuned.mem");
+    RadioProcess radio(QuickRadioWith({"--password", "kr27", "--swap-silence", "300", "--next-radio", "20260505",
+                                       "--next-radio", "20260506:" + retuned}),
+                       &memory);
+    const std::string log = ScratchFolder() + "/audit.csv";
+
+    const CliRun run = RunCli({"compare", SavedRecord(Master(), "master.Kqd"), "radio:" + radio.LinkPath(), "--radios",
+                               "3", "--log", log, "--fast"});
+
+    EXPECT_EQ(run.status, ExitRecordsDiffer) << run.err;
+    EXPECT_NE(run.out.find("Radio 3 (serial 20260506): fields that differ from the file: 3"), std::string::npos)
+        << run.out;
+    const std::string rows = ReadAll(log);
+    for (const char* row : {",20260504,", ",same,", ",20260505,", ",3 differences,"})
+        EXPECT_NE(rows.find(row), std::string::npos) << row << "\n" << rows;
+}
+
 }  // namespace
