@@ -45,17 +45,13 @@ void RadioSeries::Stop()
         writer_->StopBeforeRadio();
 }
 
+// A cable's first radio counts as awaited too: a job that is full needs no radio on it.
 void RadioSeries::JobFilled()
 {
-    if (!running_ || !Waiting())
+    if (!running_ || radioTaken_ || verifier_ || !writer_ || writer_->Outcome() != LinkOutcome::Running)
         return;
     jobFilled_ = true;
     writer_->StopBeforeRadio();
-}
-
-bool RadioSeries::Waiting() const
-{
-    return writer_ && !verifier_ && writer_->Outcome() == LinkOutcome::Running && course_.NextWait().Waiting;
 }
 
 void RadioSeries::AcceptSameRadio()
@@ -87,6 +83,7 @@ void RadioSeries::StartRadio(const PortChoice& choice, bool waiting)
     context.Wait = course_.NextWait();
     context.TakeRadio = [this](RadioSettings& record) { return TakeRadio(record); };
     verifier_.reset();
+    radioTaken_ = false;
     writer_ = NewRunner(context);
     // Nobody may be watching while the series waits: a port that will not reopen ends it now.
     if (waiting)
@@ -111,6 +108,7 @@ bool RadioSeries::TakeRadio(RadioSettings& record)
 {
     if (!course_.TakeRadio(record, attempt_))
         return false;
+    radioTaken_ = true;
     emit radioTaken(attempt_.Number);
     return true;
 }

@@ -41,7 +41,7 @@ public:
     // `portName` is the port as the user named it, for the log; empty: the one the transfer used.
     void Start(const PortChoice& firstRadio, std::string portName = {});
     void Stop();
-    // The job has all its radios: a series waiting for its next radio ends now (as the job ends).
+    // The job has all its radios: a series still waiting for a radio ends now (as the job ends).
     void JobFilled();
     // The radio just written, answering again, is taken as the next one.
     void AcceptSameRadio();
@@ -79,7 +79,6 @@ private:
     void Finish(SeriesEnd end);
     std::unique_ptr<TransferRunner> NewRunner(const TransferContext& context);
     bool TakeRadio(RadioSettings& record);
-    bool Waiting() const;
 
     SeriesCourse course_;
     BandQuestion askBand_;
@@ -95,6 +94,7 @@ private:
     bool waitPassed_ = false;
     bool stopRequested_ = false;
     bool jobFilled_ = false;
+    bool radioTaken_ = false;  // the radio on the line has its number
     bool running_ = false;
     TransferTrace trace_;
 };
