@@ -19,21 +19,7 @@
 
 namespace {
 
-// Entries of the dialog's own text table.
-enum AdjustmentTextEntry : int {
-    ConfirmOkCaption = 0,
-    ConfirmCancelCaption = 1,
-    NewCaption = 2,
-    OpenCaption = 3,
-    SaveCaption = 4,
-    WriteCaption = 5,
-    ReadCaption = 6,
-    OpenFileTitle = 22,
-    SaveFileTitle = 23,
-    ClearAllQuestion = 24,
-};
-
-QString AdjText(AdjustmentTextEntry entry) { return DisplayText(AdjustmentDialogText(entry)); }
+QString AdjText(AdjustmentTextEntry entry) { return DisplayText(AdjustmentDialogText(int(entry))); }
 
 QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent)
 {
@@ -57,11 +43,11 @@ QString NoticeText(const std::vector<Message>& lines)
 
 TAdjustmentDlg::TAdjustmentDlg(const TransferContext& link, AdjustmentData& calibration,
                                std::function<void()> writeChannelData, QWidget* owner)
-    : QDialog(owner), bRead(MakeButton("bRead", AdjText(ReadCaption), this)),
-      bWrite(MakeButton("bWrite", AdjText(WriteCaption), this)),
+    : QDialog(owner), bRead(MakeButton("bRead", AdjText(AdjustmentTextEntry::ReadCaption), this)),
+      bWrite(MakeButton("bWrite", AdjText(AdjustmentTextEntry::WriteCaption), this)),
       Button1(MakeButton("Button1", QString::fromLatin1(WriteChannelDataCaption), this)),
-      bNew(MakeButton("bNew", AdjText(NewCaption), this)), bOpen(MakeButton("bOpen", AdjText(OpenCaption), this)),
-      bSave(MakeButton("bSave", AdjText(SaveCaption), this)),
+      bNew(MakeButton("bNew", AdjText(AdjustmentTextEntry::NewCaption), this)), bOpen(MakeButton("bOpen", AdjText(AdjustmentTextEntry::OpenCaption), this)),
+      bSave(MakeButton("bSave", AdjText(AdjustmentTextEntry::SaveCaption), this)),
       bWriteSn(MakeButton("bWriteSn", QString::fromLatin1(SerialNumberCaption), this)), link_(link), calibration_(calibration),
       writeChannelData_(std::move(writeChannelData)), chooser_(SystemAdjustmentFileChooser())
 {
@@ -129,7 +115,7 @@ bool TAdjustmentDlg::CommitFocusedEdit()
 
 void TAdjustmentDlg::bNewClick()
 {
-    if (!Confirm(this, AdjText(ClearAllQuestion), AdjText(ConfirmOkCaption), AdjText(ConfirmCancelCaption)))
+    if (!Confirm(this, AdjText(AdjustmentTextEntry::ClearAllQuestion), AdjText(AdjustmentTextEntry::ConfirmOkCaption), AdjText(AdjustmentTextEntry::ConfirmCancelCaption)))
         return;
     calibration_ = AdjustmentData{};
     RefreshFields();
@@ -139,7 +125,7 @@ void TAdjustmentDlg::bNewClick()
 // is taken as far as it goes, and the technician is told so before the values reach a radio.
 void TAdjustmentDlg::bOpenClick()
 {
-    const QString path = chooser_.ChooseFileToOpen(this, AdjText(OpenFileTitle));
+    const QString path = chooser_.ChooseFileToOpen(this, AdjText(AdjustmentTextEntry::OpenFileTitle));
     if (path.isEmpty())
         return;
     AdjustmentFileFit fit;
@@ -153,7 +139,7 @@ void TAdjustmentDlg::bOpenClick()
 // A save that fails must not pass for done: the values would be lost with the next radio.
 void TAdjustmentDlg::bSaveClick()
 {
-    const QString path = chooser_.ChooseFileToSave(this, AdjText(SaveFileTitle));
+    const QString path = chooser_.ChooseFileToSave(this, AdjText(AdjustmentTextEntry::SaveFileTitle));
     if (path.isEmpty())
         return;
     const FileResult result = SaveAdjustmentFile(LocalPath(path), calibration_);

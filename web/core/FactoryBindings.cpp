@@ -227,24 +227,10 @@ val FactoryBackupOf(TransferHandle& calibrationRead)
 
 // Texts
 
-// Entries of the adjustment dialog's own table.
-enum AdjustmentTextEntry : int {
-    ConfirmOkCaption = 0,
-    ConfirmCancelCaption = 1,
-    NewCaption = 2,
-    OpenCaption = 3,
-    SaveCaption = 4,
-    WriteCaption = 5,
-    ReadCaption = 6,
-    OpenFileTitle = 22,
-    SaveFileTitle = 23,
-    ClearAllQuestion = 24,
-};
-
 constexpr int PortOkCaption = 0;
 
 struct AdjustmentEntry {
-    int entry;
+    AdjustmentTextEntry entry;
 };
 struct PortEntry {
     int entry;
@@ -272,16 +258,16 @@ constexpr NamedText FactoryTexts[] = {
     {"PasswordNotMatch", TextEntry::PasswordNotMatch},
     {"ReadFromRadio", TextEntry::ReadFromRadio},
     {"WriteToRadio", TextEntry::WriteToRadio},
-    {"bNew", AdjustmentEntry{NewCaption}},
-    {"bOpen", AdjustmentEntry{OpenCaption}},
-    {"bSave", AdjustmentEntry{SaveCaption}},
-    {"bWrite", AdjustmentEntry{WriteCaption}},
-    {"bRead", AdjustmentEntry{ReadCaption}},
-    {"OpenTitle", AdjustmentEntry{OpenFileTitle}},
-    {"SaveTitle", AdjustmentEntry{SaveFileTitle}},
-    {"ClearAllQuestion", AdjustmentEntry{ClearAllQuestion}},
-    {"ClearAllOk", AdjustmentEntry{ConfirmOkCaption}},
-    {"ClearAllCancel", AdjustmentEntry{ConfirmCancelCaption}},
+    {"bNew", AdjustmentEntry{AdjustmentTextEntry::NewCaption}},
+    {"bOpen", AdjustmentEntry{AdjustmentTextEntry::OpenCaption}},
+    {"bSave", AdjustmentEntry{AdjustmentTextEntry::SaveCaption}},
+    {"bWrite", AdjustmentEntry{AdjustmentTextEntry::WriteCaption}},
+    {"bRead", AdjustmentEntry{AdjustmentTextEntry::ReadCaption}},
+    {"OpenTitle", AdjustmentEntry{AdjustmentTextEntry::OpenFileTitle}},
+    {"SaveTitle", AdjustmentEntry{AdjustmentTextEntry::SaveFileTitle}},
+    {"ClearAllQuestion", AdjustmentEntry{AdjustmentTextEntry::ClearAllQuestion}},
+    {"ClearAllOk", AdjustmentEntry{AdjustmentTextEntry::ConfirmOkCaption}},
+    {"ClearAllCancel", AdjustmentEntry{AdjustmentTextEntry::ConfirmCancelCaption}},
     {"PortOk", PortEntry{PortOkCaption}},
     {"WriteChannelData", FixedCaption{WriteChannelDataCaption}},
     {"SerialNumber", FixedCaption{SerialNumberCaption}},
@@ -321,7 +307,7 @@ std::string FactoryText(const std::string& name, int language, const val& args)
         if (const auto* id = std::get_if<MessageId>(&named.text))
             return MessageUtf8(Message(*id, ArgumentsFrom(args)), spoken);
         if (const auto* entry = std::get_if<AdjustmentEntry>(&named.text))
-            return TextUtf8(AdjustmentDialogText(entry->entry), spoken);
+            return TextUtf8(AdjustmentDialogText(int(entry->entry)), spoken);
         if (const auto* entry = std::get_if<PortEntry>(&named.text))
             return TextUtf8(PortDialogText(entry->entry), spoken);
         return std::get<FixedCaption>(named.text).text;
