@@ -373,6 +373,12 @@ constexpr TextPair MessageTexts[] = {
      "The radio with serial %1 has no row in the identity table: not written. Connect another radio."},
     // anchor: desktop-series
     // anchor: web
+    {"身份表（CSV）：", "Identity table (CSV):"},
+    {"身份表中没有对应行的电台不写入", "Radios without a row in the table are not written"},
+    {"身份表的问题", "Problems of the identity table"},
+    {"仅检查：逐部读取电台并与文件比较，不写入任何内容",
+     "Check only: read each radio and compare it with the file, write nothing"},
+    {"正在读取第 %1 部电台...", "Reading radio %1..."},
     // Names for screen readers.
     {"通讯录", "Address book"},
     {"传输状态", "Transfer status"},

@@ -341,6 +341,12 @@ enum class MessageId : int {
     SeriesNoIdentityRow,  // %1 serial
     // anchor: desktop-series
     // anchor: web
+    // The browser's series dialog: the identity table, checking only.
+    SeriesIdsFile,
+    SeriesIdsRequired,
+    SeriesIdsProblemsName,
+    SeriesCheckOnly,
+    SeriesReading,  // %1 number of the radio
     // Names screen readers give controls the window shows no caption for:
     AddressBookName,
     TransferStatusName,

@@ -54,7 +54,8 @@ const char* EndName(SeriesEnd end)
 
 // The series
 
-// options: radios (0: until stopped), verify, increaseIds, fastLink, bandMin, bandMax, fileName.
+// options: radios (0: until stopped), verify, increaseIds, checkOnly, fastLink, bandMin, bandMax,
+// fileName, port; identities (the table's bytes, or null: none), identitiesFile, identitiesRequired.
 SeriesHandle* NewSeries(const RecordHandle& record, const val& options)
 {
     SeriesSetup setup;
@@ -62,20 +63,29 @@ SeriesHandle* NewSeries(const RecordHandle& record, const val& options)
         setup.radios = radios;
     setup.verify = options["verify"].as<bool>();
     setup.increaseIds = options["increaseIds"].as<bool>();
+    setup.checkOnly = options["checkOnly"].as<bool>();
+    if (const val table = options["identities"]; !table.isNull() && !table.isUndefined()) {
+        const std::vector<uint8_t> bytes = emscripten::convertJSArrayToNumberVector<uint8_t>(table);
+        setup.identities = std::string(bytes.begin(), bytes.end());
+    }
+    setup.identitiesFile = options["identitiesFile"].as<std::string>();
+    setup.identitiesRequired = options["identitiesRequired"].as<bool>();
+    setup.port = options["port"].as<std::string>();
     setup.fastLink = options["fastLink"].as<bool>();
     setup.band = BandLimits{options["bandMin"].as<uint32_t>(), options["bandMax"].as<uint32_t>()};
     setup.fileName = options["fileName"].as<std::string>();
     return new SeriesHandle(record.Settings(), setup);
 }
 
-std::string IdsRefusal(const SeriesHandle& series, int language) { return series.IdsRefusal(PageLanguage(language)); }
+val Refusal(const SeriesHandle& series, int language) { return TextArray(series.Refusal(PageLanguage(language))); }
 std::string FirstIds(const SeriesHandle& series, int language) { return series.FirstIds(PageLanguage(language)); }
 TransferHandle* NextWrite(SeriesHandle& series) { return series.NextWrite().release(); }
 double RadioNumber(const SeriesHandle& series) { return double(series.RadioNumber()); }
 double Written(const SeriesHandle& series) { return double(series.Written()); }
 double MostRadios() { return double(SeriesMostRadios); }
+double TableFileLimit() { return double(IdentityTableFileLimit); }
 
-val RadioEnded(SeriesHandle& series, const TransferHandle& write, TransferHandle* readBack, int language)
+val RadioEnded(SeriesHandle& series, TransferHandle& write, TransferHandle* readBack, int language)
 {
     const RadioReport report = series.RadioEnded(write, readBack, PageLanguage(language));
     val object = val::object();
@@ -206,18 +216,20 @@ EMSCRIPTEN_BINDINGS(kr_t27_dealer)
 
     class_<SeriesHandle>("Series")
         .constructor(&NewSeries, allow_raw_pointers())
-        .function("idsRefusal", &IdsRefusal)
+        .function("refusal", &Refusal)
         .function("firstIds", &FirstIds)
         .function("nextWrite", &NextWrite, allow_raw_pointers())
         .property("radioNumber", &RadioNumber)
         .property("waiting", &SeriesHandle::Waiting)
         .property("lastSerial", &SeriesHandle::LastSerial)
         .property("written", &Written)
+        .property("radioWithoutRow", &SeriesHandle::RadioWithoutRow)
         .function("radioEnded", &RadioEnded, allow_raw_pointers())
         .function("radioLogged", &RadioLogged)
         .function("endText", &EndText);
 
     function("seriesMostRadios", &MostRadios);
+    function("identityTableFileLimit", &TableFileLimit);
     function("programmingLogCsv", &ProgrammingLogCsv);
     function("transferBackup", &TransferBackup);
     function("freeBackupBase", &FreeBase);

@@ -1,7 +1,9 @@
 #include "SeriesHandle.h"
 
 #include "files/ProgrammingLog.h"
+#include "lang/FileMessage.h"
 #include "lang/IdSeriesMessage.h"
+#include "lang/IdentityTableMessage.h"
 #include "lang/Utf8Text.h"
 #include "model/IdSeries.h"
 
@@ -20,7 +22,12 @@ SeriesPlan PlanFor(const RadioSettings& record, const SeriesSetup& setup)
     plan.Radios = setup.radios;
     plan.Verify = setup.verify;
     plan.IncreaseIds = setup.increaseIds;
+    plan.CheckOnly = setup.checkOnly;
     plan.FileName = setup.fileName;
+    // A table beyond the limit is refused unread, as the desktop refuses the file.
+    if (setup.identities && setup.identities->size() <= IdentityTableFileLimit)
+        plan.Identities = ReadIdentityTable(*setup.identities);
+    plan.IdentitiesRequired = setup.identitiesRequired;
     return plan;
 }
 
@@ -31,14 +38,27 @@ std::string Text(const Message& message, TTeskFuncs::TLangType language) { retur
 SeriesHandle::SeriesHandle(const RadioSettings& record, const SeriesSetup& setup)
     : setup_(setup), course_(PlanFor(record, setup))
 {
+    tableTooLarge_ = setup_.identities && setup_.identities->size() > IdentityTableFileLimit;
+    // The plan holds the table's rows; its text is of no further use.
+    setup_.identities.reset();
 }
 
-std::string SeriesHandle::IdsRefusal(TTeskFuncs::TLangType language) const
+std::vector<std::string> SeriesHandle::Refusal(TTeskFuncs::TLangType language) const
 {
-    if (!setup_.increaseIds)
-        return "";
-    const IdSeriesCheck check = CheckIdSeries(course_.Plan().Record, setup_.radios);
-    return check.Ok() ? "" : Text(IdSeriesMessage(check, setup_.radios), language);
+    std::vector<std::string> why;
+    if (tableTooLarge_) {
+        const FileResult tooLarge = FileResult::WrongSize(FileProblem::TextFileTooLarge, setup_.identitiesFile,
+                                                          IdentityTableFileLimit + 1, IdentityTableFileLimit);
+        why.push_back(Text(FileMessage(tooLarge), language));
+    }
+    for (const Message& problem : IdentityTableMessages(course_.Plan().Identities, setup_.identitiesFile))
+        why.push_back(Text(problem, language));
+    if (setup_.increaseIds) {
+        const IdSeriesCheck check = CheckIdSeries(course_.Plan().Record, setup_.radios);
+        if (!check.Ok())
+            why.push_back(Text(IdSeriesMessage(check, setup_.radios), language));
+    }
+    return why;
 }
 
 std::string SeriesHandle::FirstIds(TTeskFuncs::TLangType language) const
@@ -51,7 +71,7 @@ std::unique_ptr<TransferHandle> SeriesHandle::NextWrite()
 {
     attempt_ = course_.NextAttempt();
     TransferSetup setup;
-    setup.isRead = false;
+    setup.isRead = course_.Plan().CheckOnly;
     setup.fastLink = setup_.fastLink;
     setup.band = setup_.band;
     setup.wait = course_.NextWait();
@@ -59,14 +79,21 @@ std::unique_ptr<TransferHandle> SeriesHandle::NextWrite()
     return std::make_unique<TransferHandle>(course_.NextRecord(), setup);
 }
 
-// The list's line and the notice are those of the desktop's dialog; a write the band question
-// stopped has no notice, and its line says so.
-RadioReport SeriesHandle::RadioEnded(const TransferHandle& write, TransferHandle* readBack,
-                                     TTeskFuncs::TLangType language)
+// A checked radio is read, never written: what it holds is compared with the record instead.
+RadioReport SeriesHandle::RadioEnded(TransferHandle& write, TransferHandle* readBack, TTeskFuncs::TLangType language)
 {
     const TransferTargets& radio = write.Targets();
+    attempt_.Port = setup_.port;
+    if (attempt_.Refusal == RadioRefusal::NoIdentityRow) {
+        // Let go at the handshake, which told the serial number the log shows.
+        attempt_.Outcome = write.Outcome();
+    } else if (course_.Plan().CheckOnly) {
+        write.Result();
+        attempt_.TakeCheck(write.Outcome(), course_.Plan().Record, radio.Settings);
+    } else {
+        attempt_.TakeWrite(write.Outcome(), write.PartlyWritten(), radio.Settings, radio.Image);
+    }
     written_ = radio.Settings;
-    attempt_.TakeWrite(write.Outcome(), write.PartlyWritten(), radio.Settings, radio.Image);
     if (readBack) {
         // The read's record takes what it brought, the radio's firmware among it.
         readBack->Result();
@@ -76,19 +103,31 @@ RadioReport SeriesHandle::RadioEnded(const TransferHandle& write, TransferHandle
     report.number = attempt_.Number;
     report.serial = attempt_.Serial;
     report.succeeded = attempt_.Succeeded();
-    const std::string number = std::to_string(attempt_.Number);
-    const std::string serial = attempt_.Serial.empty() ? UnknownSerial : attempt_.Serial;
-    if (report.succeeded) {
-        report.line = Text({MessageId::SeriesRadioWritten, {number, serial}}, language);
-    } else {
+    if (!report.succeeded && attempt_.Refusal == RadioRefusal::None)
         report.notice = readBack ? write.VerifiedNoticeLines(*readBack, "", language) : write.NoticeLines("", language);
-        const std::string what =
-            report.notice.empty() ? Text({MessageId::SeriesBandRefused}, language) : report.notice.front();
-        report.line = Text({MessageId::SeriesRadioFailed, {number, serial, what}}, language);
-    }
+    report.line = RadioLine(report.notice, language);
     report.logLine = ProgrammingLogLine(AttemptLogRow(attempt_, setup_.fileName, LocalIsoTime()));
     lastReport_ = report;
     return report;
+}
+
+// The list's line and the notice are those of the desktop's dialog; a write the band question
+// stopped has no notice, and its line says so.
+std::string SeriesHandle::RadioLine(const std::vector<std::string>& notice, TTeskFuncs::TLangType language) const
+{
+    const std::string number = std::to_string(attempt_.Number);
+    const std::string serial = attempt_.Serial.empty() ? UnknownSerial : attempt_.Serial;
+    if (attempt_.Refusal == RadioRefusal::NoIdentityRow)
+        return Text({MessageId::SeriesNoIdentityRow, {serial}}, language);
+    if (!attempt_.Succeeded()) {
+        const std::string what = notice.empty() ? Text({MessageId::SeriesBandRefused}, language) : notice.front();
+        return Text({MessageId::SeriesRadioFailed, {number, serial, what}}, language);
+    }
+    if (!attempt_.Differences)
+        return Text({MessageId::SeriesRadioWritten, {number, serial}}, language);
+    if (*attempt_.Differences == 0)
+        return Text({MessageId::SeriesRadioSame, {number, serial}}, language);
+    return Text({MessageId::SeriesRadioDiffers, {number, serial, std::to_string(*attempt_.Differences)}}, language);
 }
 
 std::optional<SeriesEnd> SeriesHandle::RadioLogged(bool kept, bool stopRequested)
@@ -102,7 +141,8 @@ std::string SeriesHandle::EndText(SeriesEnd end, TTeskFuncs::TLangType language)
     const std::string written = std::to_string(course_.Written());
     switch (end) {
     case SeriesEnd::AllWritten:
-        return Text({MessageId::SeriesAllWritten, {written}}, language);
+        return Text({course_.Plan().CheckOnly ? MessageId::SeriesAllChecked : MessageId::SeriesAllWritten, {written}},
+                    language);
     case SeriesEnd::IdsRanOut:
         return Text({MessageId::SeriesIdsRanOut, {written}}, language);
     case SeriesEnd::RadioFailed:

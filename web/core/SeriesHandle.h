@@ -10,15 +10,21 @@
 #include "link/series/SeriesCourse.h"
 
 // What a page asks of a series of radios: how many (none: until stopped), whether each is
-// verified and gets codes counted up, the band and fast link of each write, and the file that
-// holds the record as it is (empty: none does, and the log says so).
+// verified and gets codes counted up, or only read and compared with the record, the band and fast
+// link of each write, the file that holds the record as it is (empty: none does, and the log says
+// so), and the table of each radio's own codes as its file holds it (none: no table).
 struct SeriesSetup {
     std::optional<uint64_t> radios;
     bool verify = false;
     bool increaseIds = false;
+    bool checkOnly = false;
     bool fastLink = false;
     BandLimits band;
     std::string fileName;
+    std::optional<std::string> identities;
+    std::string identitiesFile;  // as the user chose it, named in what is wrong with it
+    bool identitiesRequired = false;
+    std::string port;  // the cable's name in the log
 };
 
 // How one radio of the series went, as the dialog's list, its status line and the log take it.
@@ -38,9 +44,9 @@ class SeriesHandle {
 public:
     SeriesHandle(const RadioSettings& record, const SeriesSetup& setup);
 
-    // Why the codes cannot be counted up for the whole series; empty when they can or are not
-    // asked to be.
-    std::string IdsRefusal(TTeskFuncs::TLangType language) const;
+    // Why the series cannot start: every problem of the identity table, with its line, and why the
+    // codes cannot be counted up for the whole series; empty when it can.
+    std::vector<std::string> Refusal(TTeskFuncs::TLangType language) const;
     // The first radio's codes, as the dialog shows them.
     std::string FirstIds(TTeskFuncs::TLangType language) const;
 
@@ -51,9 +57,13 @@ public:
     // The radio just written, as the message shows it when it answers again.
     std::string LastSerial() const { return course_.LastSerial(); }
     uint64_t Written() const { return course_.Written(); }
+    // The radio that answered was let go unwritten for having no row in the identity table; its
+    // write ends as stopped, yet it is reported and logged as any radio and the series goes on.
+    bool RadioWithoutRow() const { return attempt_.Refusal == RadioRefusal::NoIdentityRow; }
 
     // The radio's write, and its verifying read when there was one, have ended.
-    RadioReport RadioEnded(const TransferHandle& write, TransferHandle* readBack, TTeskFuncs::TLangType language);
+    // When checking only, `write` is the radio's read.
+    RadioReport RadioEnded(TransferHandle& write, TransferHandle* readBack, TTeskFuncs::TLangType language);
     // The page kept the radio's log row, or could not: how the series ends, or std::nullopt
     // while it waits for the next radio. Stop takes effect here, between radios.
     std::optional<SeriesEnd> RadioLogged(bool kept, bool stopRequested);
@@ -61,7 +71,11 @@ public:
     std::string EndText(SeriesEnd end, TTeskFuncs::TLangType language) const;
 
 private:
+    // The list's line for the radio that just ended; `notice` is what a failure told.
+    std::string RadioLine(const std::vector<std::string>& notice, TTeskFuncs::TLangType language) const;
+
     SeriesSetup setup_;
+    bool tableTooLarge_ = false;
     SeriesCourse course_;
     RadioAttempt attempt_;
     RadioSettings written_{};

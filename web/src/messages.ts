@@ -28,11 +28,20 @@ export interface SeriesRequest {
     radios: number;
     verify: boolean;
     increaseIds: boolean;
+    // Each radio read and compared with the record; nothing is written.
+    checkOnly: boolean;
     fastLink: boolean;
     bandMin: number;
     bandMax: number;
     // The file that holds the record as it is, named in the log; "" when none does.
     fileName: string;
+    // The table of each radio's own codes as its file holds it, and the file's name; null and "": none.
+    identities: Uint8Array | null;
+    identitiesFile: string;
+    // A radio without a row in the table is let go unwritten.
+    identitiesRequired: boolean;
+    // The cable's name in the log.
+    port: string;
     lang: number;
 }
 

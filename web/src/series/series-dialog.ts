@@ -2,12 +2,15 @@
 // (series-run.ts). Each radio is told by its serial number and the one just written is let go until
 // it is swapped; every radio's row goes into the programming log kept in the browser before the
 // next radio is waited for, and its write into that radio's backups. The page owns the port, as for
-// a single transfer, and the band question and the record check are the single write's.
+// a single transfer, and the band question and the record check are the single write's. A table of
+// each radio's own codes is read when chosen and checked whole by the core before the first radio;
+// checking only reads radio after radio and compares each with the record, writing nothing.
 import { app, byId, core, notify, onLanguageChanged, settings } from "../app";
 import { keepBackup } from "../backups";
 import type { RadioFinished, SeriesEnd, SeriesRequest, WorkerMessage } from "../messages";
 import { PortLink } from "../port-link";
 import { cablePort } from "../cable-port";
+import { text as catalogText } from "../texts";
 import { askBandQuestion, checkBeforeWrite, keepTrace } from "../transfers";
 import { downloadProgrammingLog, keepLogRow } from "./programming-log";
 
@@ -22,17 +25,28 @@ const radioCount = byId<HTMLInputElement>("RadioCount");
 const untilStopped = byId<HTMLInputElement>("UntilStopped");
 const verifyAfterWrite = byId<HTMLInputElement>("VerifyAfterWrite");
 const increaseIds = byId<HTMLInputElement>("IncreaseIds");
+const checkOnly = byId<HTMLInputElement>("SeriesCheckOnly");
+const idsFile = byId<HTMLInputElement>("SeriesIdsFile");
+const idsRequired = byId<HTMLInputElement>("SeriesIdsRequired");
+const idsProblems = byId("SeriesIdsProblems");
 const progress = byId<HTMLProgressElement>("SeriesProgress");
 const status = byId("SeriesStatus");
 const outcomes = byId("SeriesOutcomes");
-const settingControls = () => [radioCount, untilStopped, verifyAfterWrite, increaseIds,
-    byId<HTMLButtonElement>("SeriesStart"), byId<HTMLButtonElement>("SeriesClose")];
+const settingControls = () => [radioCount, untilStopped, verifyAfterWrite, increaseIds, checkOnly, idsFile,
+    idsRequired, byId<HTMLButtonElement>("SeriesStart"), byId<HTMLButtonElement>("SeriesClose")];
+// What a check leaves alone: nothing is written, so there are no codes to give and nothing to verify.
+const writingControls = () => [verifyAfterWrite, increaseIds, idsFile, idsRequired];
+// The log names the cable so; the page has no other name for a port the browser granted.
+const PortName = "port 1";
 
 // The worker starts with the first series: a page that never writes several radios loads no more.
 let worker: Worker | null = null;
 let link: PortLink | null = null;
 let radioOnLine = 0;
 let waitingForRadio = false;
+let checking = false;
+// The identity table as its file held it when chosen; null: none.
+let idsTable: { name: string; bytes: Uint8Array } | null = null;
 
 const text = (name: string, args: (string | number)[] = []) => core.dealerText(name, args.map(String), settings.lang);
 // The menu item's caption says that it opens a dialog; the dialog's title need not.
@@ -40,17 +54,24 @@ const title = () => text("WriteSeveralRadios").replace("...", "");
 const running = () => link !== null;
 
 function seriesRequest(): SeriesRequest {
+    const writing = !checkOnly.checked;
+    const table = writing ? idsTable : null;
     return {
         type: "series",
         record: app.record.save(),
         radios: untilStopped.checked ? UntilStoppedRadios : radiosAsked(),
-        verify: verifyAfterWrite.checked,
-        increaseIds: increaseIds.checked,
+        verify: writing && verifyAfterWrite.checked,
+        increaseIds: writing && increaseIds.checked,
+        checkOnly: !writing,
         fastLink: settings.fastLink,
         bandMin: settings.bandMin,
         bandMax: settings.bandMax,
         // The log must never name a file that holds something else than what the radios got.
         fileName: app.history.modified ? "" : app.fileName,
+        identities: table?.bytes ?? null,
+        identitiesFile: table?.name ?? "",
+        identitiesRequired: table !== null && idsRequired.checked,
+        port: PortName,
         lang: settings.lang,
     };
 }
@@ -63,10 +84,11 @@ function radiosAsked() {
     return radioCount.valueAsNumber;
 }
 
-// A series the core would refuse is not started: codes that cannot be counted up for it.
-function refusal(request: SeriesRequest) {
+// A series the core would refuse is not started: an identity table with problems, codes that
+// cannot be counted up for it. Every reason, each problem of the table with its line.
+function refusal(request: SeriesRequest): string[] {
     const probe = new core.Series(app.record, request);
-    const why = probe.idsRefusal(settings.lang);
+    const why = probe.refusal(settings.lang);
     probe.delete();
     return why;
 }
@@ -75,13 +97,44 @@ function showFirstIds() {
     const probe = new core.Series(app.record, seriesRequest());
     byId("FirstIds").textContent = probe.firstIds(settings.lang);
     probe.delete();
-    byId("FirstIds").classList.toggle("disabled", !increaseIds.checked);
+    byId("FirstIds").classList.toggle("disabled", checkOnly.checked || !increaseIds.checked);
+}
+
+// The table's problems stay listed under its field until another file is chosen.
+function showTableProblems() {
+    const why = idsTable && !checkOnly.checked ? refusal({ ...seriesRequest(), increaseIds: false }) : [];
+    idsProblems.replaceChildren(...why.map((line) => Object.assign(document.createElement("li"), { textContent: line })));
+}
+
+// Read once chosen, no further than the core takes, which refuses a longer file as too large.
+async function tableChosen() {
+    const file = idsFile.files?.[0];
+    idsTable = null;
+    if (file) {
+        try {
+            const bytes = await file.slice(0, core.identityTableFileLimit() + 1).arrayBuffer();
+            idsTable = { name: file.name, bytes: new Uint8Array(bytes) };
+        } catch {
+            // The file is gone or changed since it was chosen: none is taken, and the field says so.
+            idsFile.value = "";
+        }
+    }
+    showTableProblems();
+}
+
+function showChoices() {
+    for (const control of writingControls())
+        control.disabled = running() || checkOnly.checked;
+    showFirstIds();
+    showTableProblems();
 }
 
 function showRunning(on: boolean) {
     for (const control of settingControls())
         control.disabled = on;
     radioCount.disabled = on || untilStopped.checked;
+    for (const control of writingControls())
+        control.disabled ||= checkOnly.checked;
     byId<HTMLButtonElement>("SeriesStop").disabled = !on;
     byId<HTMLButtonElement>("SameRadioAgain").disabled = true;
     app.transferring = on;
@@ -95,8 +148,9 @@ function showProgress(value: number, waiting = false) {
 async function start() {
     const request = seriesRequest();
     const why = refusal(request);
-    if (why) {
-        notify([why]);
+    if (why.length > 0) {
+        showTableProblems();
+        notify(why);
         return;
     }
     let port;
@@ -109,6 +163,7 @@ async function start() {
     status.textContent = "";
     worker ??= newWorker();
     link = new PortLink(port, worker);
+    checking = request.checkOnly;
     showRunning(true);
     worker.postMessage(request);
 }
@@ -148,7 +203,11 @@ function radioStarting(number: number, waiting: boolean) {
     byId<HTMLButtonElement>("SameRadioAgain").disabled = true;
     showProgress(0, waiting);
     if (!waiting)
-        status.textContent = text("SeriesWriting", [number]);
+        showRadioOnLine();
+}
+
+function showRadioOnLine() {
+    status.textContent = checking ? catalogText("SeriesReading", String(radioOnLine)) : text("SeriesWriting", [radioOnLine]);
 }
 
 // The step text is empty once blocks go out: the awaited radio is on the line and being written.
@@ -158,7 +217,7 @@ function stepChanged(stepText: string) {
     waitingForRadio = false;
     byId<HTMLButtonElement>("SameRadioAgain").disabled = true;
     showProgress(progress.value);
-    status.textContent = text("SeriesWriting", [radioOnLine]);
+    showRadioOnLine();
 }
 
 function verifying() {
@@ -210,8 +269,8 @@ function open() {
     status.textContent = "";
     showProgress(0);
     verifyAfterWrite.checked = settings.verify;
-    showFirstIds();
     showRunning(false);
+    showChoices();
     dialog.showModal();
 }
 
@@ -222,6 +281,10 @@ function showTexts() {
     byId("UntilStoppedText").textContent = text("SeriesUntilStopped");
     byId("VerifyAfterWriteText").textContent = text("VerifyAfterWriting");
     byId("IncreaseIdsText").textContent = text("SeriesIncreaseIds");
+    byId("SeriesCheckOnlyText").textContent = catalogText("SeriesCheckOnly");
+    byId("SeriesIdsFileLabel").textContent = catalogText("SeriesIdsFile");
+    byId("SeriesIdsRequiredText").textContent = catalogText("SeriesIdsRequired");
+    idsProblems.setAttribute("aria-label", catalogText("SeriesIdsProblemsName"));
     byId("DownloadLog").textContent = text("DownloadProgrammingLog");
     progress.setAttribute("aria-label", title());
     status.setAttribute("aria-label", text("TransferStatusName"));
@@ -231,7 +294,7 @@ function showTexts() {
     byId("SameRadioAgain").textContent = text("SeriesSameRadioAgain");
     byId("SeriesClose").textContent = text("SeriesClose");
     if (dialog.open)
-        showFirstIds();
+        showChoices();
 }
 
 export function installSeries() {
@@ -239,6 +302,11 @@ export function installSeries() {
     byId("MenuEdit_WriteSeveral").onclick = () => !app.transferring && checkBeforeWrite(open);
     untilStopped.onchange = () => (radioCount.disabled = untilStopped.checked);
     increaseIds.onchange = showFirstIds;
+    checkOnly.onchange = showChoices;
+    idsFile.onchange = tableChosen;
+    // Choosing the same file again, once edited, reads it again; a cancelled choice leaves none.
+    idsFile.onclick = () => (idsFile.value = "");
+    idsFile.oncancel = tableChosen;
     byId("DownloadLog").onclick = downloadProgrammingLog;
     byId("SeriesStart").onclick = start;
     byId("SeriesStop").onclick = stop;

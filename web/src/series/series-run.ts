@@ -55,7 +55,8 @@ export class SeriesRun {
             });
             this.#write = null;
             trace += write.trace();
-            if (outcome === "stopped") {
+            // Stop while waiting ends the series; a radio let go for having no identity row does not.
+            if (outcome === "stopped" && !series.radioWithoutRow) {
                 write.delete();
                 end = outcome;
                 break;
@@ -64,7 +65,8 @@ export class SeriesRun {
             if (readBack)
                 trace += readBack.trace();
             const report = series.radioEnded(write, readBack, lang);
-            const backup = this.#core.transferBackup(write, false);
+            // A checked radio was only read: nothing of it was changed, so nothing is backed up.
+            const backup = this.#request.checkOnly ? null : this.#core.transferBackup(write, false);
             readBack?.delete();
             write.delete();
             this.#driver.post({ type: "radioFinished", ...report, backup });
