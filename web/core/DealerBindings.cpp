@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "JsValues.h"
 #include "PageLanguage.h"
 #include "RecordHandle.h"
 #include "SeriesHandle.h"
@@ -18,20 +19,7 @@ using emscripten::val;
 
 namespace {
 
-val TextArray(const std::vector<std::string>& texts)
-{
-    val array = val::array();
-    for (const std::string& text : texts)
-        array.call<void>("push", text);
-    return array;
-}
-
 std::vector<std::string> TextsFrom(const val& array) { return emscripten::vecFromJSArray<std::string>(array); }
-
-val ByteArray(const uint8_t* data, size_t size)
-{
-    return val(emscripten::typed_memory_view(size, data)).call<val>("slice");
-}
 
 const char* EndName(SeriesEnd end)
 {
