@@ -47,6 +47,11 @@ function imported(lang) {
 const rowsOf = (record, lang) => Array.from({ length: 16 }, (_, i) => record.channelRow(i + 1, lang));
 // A caption as the page shows it: the accelerator's letter underlined, its "&" gone.
 const shown = (caption) => caption.replace("&", "");
+// The letters that more than one item of a menu has, so that the letter does not choose at once.
+const sharedLetters = (page) => page.$$eval("#MainMenu1 [role=menu]", (menus) => menus.flatMap((menu) => {
+    const letters = Array.from(menu.querySelectorAll("[data-key]"), (item) => item.dataset.key);
+    return letters.filter((letter, i) => letters.indexOf(letter) !== i);
+}));
 
 async function chooseFile(page, id, file) {
     const [chooser] = await Promise.all([page.waitForEvent("filechooser"), command(page, id)]);
@@ -151,12 +156,13 @@ test("the channel sheet stands in the element print shows, on one A4 page", asyn
     await page.context().close();
 });
 
-test("each language shows the program's own captions; the keyboard reaches them through the menu bar", async () => {
+test("each language shows the program's own captions, no letter twice in a menu; the keyboard reaches them", async () => {
     const page = await openPage(browser, server.url);
     const expectCaptions = async (lang) => {
         assert.equal(await page.textContent("#MenuFile"), shown(core.mainText(FileMenu, lang)));
         assert.equal(await page.textContent("#MenuLanguage_Cht"), shown(core.mainText(ChineseTraditionalMenu, lang)));
         assert.equal(await page.textContent("#MenuAbout"), shown(core.mainText(AboutMenu, lang)));
+        assert.deepEqual(await sharedLetters(page), []);
     };
     for (const [id, lang] of [["MenuLanguage_Chs", Simplified], ["MenuLanguage_Cht", Traditional],
         ["MenuLanguage_En", English]]) {

@@ -7,7 +7,7 @@ import { notify, settings } from "./app";
 import { keepBackup } from "./backups";
 import { dialogText } from "./dialog-text";
 import type { TransferBackup, TransferEnd } from "./messages";
-import { askFactoryTransfer } from "./transfers";
+import { askOwnTransfer } from "./transfers";
 
 let buffer: Uint8Array = new Uint8Array();
 
@@ -28,7 +28,7 @@ export function runFactoryTransfer(kind: "calibration" | "serialNumber", read: b
     succeeded: (buffer: Uint8Array) => void, pack?: (buffer: Uint8Array) => Uint8Array) {
     if (pack)
         buffer = pack(buffer);
-    askFactoryTransfer({
+    askOwnTransfer({
         kind,
         read,
         title: dialogText(read ? "ReadFromRadio" : "WriteToRadio"),

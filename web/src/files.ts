@@ -8,9 +8,11 @@ import { download } from "./backups";
 import { installSheet } from "./sheet";
 import { dialogText, entry, text } from "./texts";
 
-interface FileKind {
+export interface FileKind {
     extension: string;
     type: string;
+    // What else a picker offers to open, besides files with `extension`.
+    alsoOpens?: string[];
 }
 
 const RecordFile: FileKind = { extension: "Kqd", type: "application/octet-stream" };
@@ -20,7 +22,9 @@ const JsonFile: FileKind = { extension: "json", type: "application/json" };
 const UnnamedStem = "KR-T27";
 
 const hasPickers = () => "showOpenFilePicker" in window && "showSaveFilePicker" in window;
-const pickerTypes = (kind: FileKind) => [{ accept: { [kind.type]: [`.${kind.extension}`] } }];
+const extensionsOf = (kind: FileKind) =>
+    [kind.extension, ...(kind.alsoOpens ?? [])].map((extension) => `.${extension}`);
+const pickerTypes = (kind: FileKind) => [{ accept: { [kind.type]: extensionsOf(kind) } }];
 const isAbort = (error: unknown) => (error as DOMException)?.name === "AbortError";
 
 function nameLike(kind: FileKind) {
@@ -29,7 +33,7 @@ function nameLike(kind: FileKind) {
 }
 
 // The file the user picks, with its handle where the browser gives one; null when cancelled.
-async function pickFile(kind: FileKind): Promise<{ file: File; handle: any } | null> {
+export async function pickFile(kind: FileKind): Promise<{ file: File; handle: any } | null> {
     if (hasPickers()) {
         try {
             const [handle] = await (window as any).showOpenFilePicker({ types: pickerTypes(kind) });
@@ -42,7 +46,7 @@ async function pickFile(kind: FileKind): Promise<{ file: File; handle: any } | n
     }
     const input = document.createElement("input");
     input.type = "file";
-    input.accept = `.${kind.extension}`;
+    input.accept = extensionsOf(kind).join(",");
     const chosen = new Promise<{ file: File; handle: any } | null>((resolve) => {
         input.onchange = () => resolve(input.files?.[0] ? { file: input.files[0], handle: null } : null);
         input.oncancel = () => resolve(null);

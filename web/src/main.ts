@@ -3,6 +3,7 @@
 // commands over the shared record (app.ts).
 import { byId, core, onLanguageChanged, pageText, recordChanged, saveSettings, settings } from "./app";
 import { installBackups } from "./backups";
+import { installCompare } from "./compare";
 import { installFiles } from "./files";
 import { installGrid } from "./grid";
 import { installMenuBar } from "./menu-bar";
@@ -42,6 +43,7 @@ installFiles();
 installTransfers();
 installPages();
 installBackups();
+installCompare();
 installSeries();
 installRadioDialogs();
 installOffline();

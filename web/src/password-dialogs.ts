@@ -3,7 +3,7 @@
 // The boxes take at most 16 characters of printable ASCII and never show a stored password.
 import { byId, core, edit, notify, onLanguageChanged } from "./app";
 import { dialogCaption, dialogText } from "./dialog-text";
-import { askFactoryTransfer } from "./transfers";
+import { askOwnTransfer } from "./transfers";
 
 const setDialog = byId<HTMLDialogElement>("TSetPasswordDlg");
 const newDialog = byId<HTMLDialogElement>("TNewPasswordDlg");
@@ -58,7 +58,7 @@ function newPasswordGiven(event: SubmitEvent) {
         return;
     }
     edit((record) => core.setNewPassword(record, text));
-    askFactoryTransfer({
+    askOwnTransfer({
         kind: "password",
         read: false,
         title: dialogText("NewPassword"),

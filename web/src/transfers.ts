@@ -20,8 +20,9 @@ const bandDialog = byId<HTMLDialogElement>("TMyWarnDlg_2");
 const checkDialog = byId<HTMLDialogElement>("TCheckListDlg");
 const progressBar = byId<HTMLProgressElement>("ProgressBar1");
 
-// A transfer of the factory's dialogs: its kind, caption and buffer, whether the radio's calibration
-// is read and kept first (`keep` keeps it), and what takes its ending instead of the record.
+// A transfer whose ending something else takes instead of the record (the factory's dialogs, the
+// radio check): its kind, caption and buffer, whether the radio's calibration is read and kept first
+// (`keep` keeps it), and what takes its ending.
 export interface TransferOrder {
     kind: TransferKindName;
     read: boolean;
@@ -85,8 +86,8 @@ function askTransfer(read: boolean, order?: TransferOrder) {
     transferDialog.showModal();
 }
 
-// The transfer dialog for a factory transfer; nothing happens before its Start.
-export const askFactoryTransfer = (order: TransferOrder) => askTransfer(order.read, order);
+// The transfer dialog for such a transfer; nothing happens before its Start.
+export const askOwnTransfer = (order: TransferOrder) => askTransfer(order.read, order);
 
 async function startTransfer() {
     const { read, order } = running!;
