@@ -72,8 +72,18 @@ class UpdateBanner {
     }
 }
 
+// The note stays in the status bar, in the page's language, until something else is said there.
 function sayKeptOffline() {
-    document.getElementById("StatusBar1")!.textContent = text("OfflineReady");
+    const bar = document.getElementById("StatusBar1")!;
+    let said = "";
+    const say = () => {
+        bar.textContent = said = text("OfflineReady");
+    };
+    say();
+    onLanguageChanged(() => {
+        if (bar.textContent === said)
+            say();
+    });
 }
 
 const followed = new WeakSet<ServiceWorker>();
