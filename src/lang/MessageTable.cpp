@@ -329,6 +329,8 @@ constexpr TextPair MessageTexts[] = {
     // Two records compared.
     {"与文件比较(&C)...", "&Compare with file..."},
     {"检查电台与此文件是否一致(&K)...", "Chec&k radio against this file..."},
+    {"与文件比较...", "Compare with file..."},
+    {"检查电台与此文件是否一致...", "Check radio against this file..."},
     {"当前数据", "This record"},
     {"电台", "Radio"},
     {"没有差异：两者的设置相同。", "No differences: both hold the same settings."},

@@ -301,6 +301,8 @@ enum class MessageId : int {
     // the places and values of a difference as a person reads them:
     MenuCompareWithFile,
     MenuCheckRadio,
+    CompareWithFile,
+    CheckRadio,
     CompareThisRecord,
     CompareRadio,
     CompareSame,

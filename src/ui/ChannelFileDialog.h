@@ -14,6 +14,8 @@ constexpr FileType ChannelFile{"Korvane File(*.Kqd)", "Kqd"};
 constexpr FileType CsvFile{"CSV (*.csv)", "csv"};
 constexpr FileType PdfFile{"PDF (*.pdf)", "pdf"};
 constexpr FileType LogFile{"Text (*.txt *.log)", "txt"};
+// A record to compare: a channel data file, or a memory image as `image` writes and backups keep it.
+constexpr FileType ComparedFile{"Korvane File(*.Kqd);;*.img *.bin;;*", "Kqd"};
 
 // The open or save dialog for files of `type` (".Kqd" unless told), not yet shown; the save dialog
 // adds the extension and asks before overwriting a file.

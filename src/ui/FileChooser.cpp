@@ -41,6 +41,8 @@ FileChooser SystemFileChooser()
                 return RunFileDialog(owner, title, QFileDialog::AcceptSave, CsvFile);
             case ExchangeFile::SheetPdf:
                 return RunFileDialog(owner, title, QFileDialog::AcceptSave, PdfFile);
+            case ExchangeFile::RecordToCompare:
+                return RunFileDialog(owner, title, QFileDialog::AcceptOpen, ComparedFile);
             case ExchangeFile::TransferLog:
                 break;
             case ExchangeFile::ProgrammingLog: {

@@ -76,6 +76,8 @@ void BuildFileMenu(QMenuBar* bar, MainMenu& m)
     m.MenuFile_PrintSheet = AddItem(m.MenuFile, "MenuFile_PrintSheet");
     m.MenuFile_ExportSheetPdf = AddItem(m.MenuFile, "MenuFile_ExportSheetPdf");
     m.MenuFile->addSeparator();
+    m.MenuFile_CompareWithFile = AddItem(m.MenuFile, "MenuFile_CompareWithFile");
+    m.MenuFile->addSeparator();
     m.MenuFile_Exit = AddItem(m.MenuFile, "MenuFile_Exit", {Keys(Qt::CTRL | Qt::Key_Q)});
 }
 
@@ -97,6 +99,7 @@ void BuildEditMenu(QMenuBar* bar, MainMenu& m)
     m.MenuEdit_Read = AddItem(m.MenuEdit, "MenuEdit_Read", {Keys(Qt::Key_F5)});
     m.MenuEdit_Write = AddItem(m.MenuEdit, "MenuEdit_Write", {Keys(Qt::Key_F6)});
     m.MenuEdit_WriteSeveral = AddItem(m.MenuEdit, "MenuEdit_WriteSeveral");
+    m.MenuEdit_CheckRadio = AddItem(m.MenuEdit, "MenuEdit_CheckRadio");
     m.MenuEdit->addSeparator();
     m.MenuEdit_Password = AddItem(m.MenuEdit, "MenuEdit_Password");
     m.MenuEdit->addSeparator();
@@ -157,6 +160,7 @@ void CaptionMainMenu(const MainMenu& m)
     Caption(m.MenuFile_ExportCsv, MessageId::MenuExportCsv);
     Caption(m.MenuFile_PrintSheet, MessageId::MenuPrintSheet);
     Caption(m.MenuFile_ExportSheetPdf, MessageId::MenuExportSheetPdf);
+    Caption(m.MenuFile_CompareWithFile, MessageId::MenuCompareWithFile);
     Caption(m.MenuFile_Exit, TextEntry::ExitMenu);
     Caption(m.MenuEdit, TextEntry::EditMenu);
     Caption(m.MenuEdit_Undo, MessageId::EditUndo);
@@ -171,6 +175,7 @@ void CaptionMainMenu(const MainMenu& m)
     Caption(m.MenuEdit_Read, TextEntry::ReadFromRadioMenu);
     Caption(m.MenuEdit_Write, TextEntry::WriteToRadioMenu);
     Caption(m.MenuEdit_WriteSeveral, MessageId::MenuWriteSeveral);
+    Caption(m.MenuEdit_CheckRadio, MessageId::MenuCheckRadio);
     Caption(m.MenuEdit_Password, TextEntry::PasswordMenu);
     Caption(m.MenuEdit_Band, MessageId::MenuFrequencyBand);
     Caption(m.MenuPort, TextEntry::CommunicationPortMenu);

@@ -39,6 +39,7 @@ struct MainMenu {
     QAction* MenuFile_ExportCsv;
     QAction* MenuFile_PrintSheet;
     QAction* MenuFile_ExportSheetPdf;
+    QAction* MenuFile_CompareWithFile;
     QAction* MenuFile_Exit;
 
     QMenu* MenuEdit;
@@ -48,6 +49,7 @@ struct MainMenu {
     QAction* MenuEdit_Read;
     QAction* MenuEdit_Write;
     QAction* MenuEdit_WriteSeveral;
+    QAction* MenuEdit_CheckRadio;
     QAction* MenuEdit_Password;
     QMenu* MenuEdit_Band;
     std::array<QAction*, BandCount> MenuEdit_Band_n;  // MenuEdit_Band_1 .. MenuEdit_Band_6

@@ -117,10 +117,12 @@ void TForm1::ConnectCommands()
     onItem(menu_.MenuFile_ExportCsv, run(&TForm1::MenuFile_ExportCsvClick));
     onItem(menu_.MenuFile_PrintSheet, run(&TForm1::MenuFile_PrintSheetClick));
     onItem(menu_.MenuFile_ExportSheetPdf, run(&TForm1::MenuFile_ExportSheetPdfClick));
+    onItem(menu_.MenuFile_CompareWithFile, run(&TForm1::MenuFile_CompareWithFileClick));
     onItem(menu_.MenuFile_Exit, run(&TForm1::MenuFile_ExitClick));
     onItem(menu_.MenuEdit_Read, run(&TForm1::MenuEdit_ReadClick));
     onItem(menu_.MenuEdit_Write, run(&TForm1::MenuEdit_WriteClick));
     onItem(menu_.MenuEdit_WriteSeveral, run(&TForm1::MenuEdit_WriteSeveralClick));
+    onItem(menu_.MenuEdit_CheckRadio, run(&TForm1::MenuEdit_CheckRadioClick));
     onItem(menu_.MenuEdit_Password, run(&TForm1::MenuEdit_PasswordClick));
     for (int i = 0; i < BandCount; ++i)
         onItem(menu_.MenuEdit_Band_n[i], [this, i] { MenuEdit_BandClick(i); });

@@ -83,10 +83,12 @@ private:
     void MenuFile_ExportCsvClick();
     void MenuFile_PrintSheetClick();
     void MenuFile_ExportSheetPdfClick();
+    void MenuFile_CompareWithFileClick();
     void MenuFile_ExitClick();
     void MenuEdit_ReadClick();
     void MenuEdit_WriteClick();
     void MenuEdit_WriteSeveralClick();
+    void MenuEdit_CheckRadioClick();
     void MenuEdit_PasswordClick();
     void MenuEdit_BandClick(int bandIndex);
     void MenuPortClick();
@@ -139,6 +141,10 @@ private:
     unsigned SelectedChannel() const;
     SheetContent CurrentSheet() const;
     void RunChannelTransfer(bool isRead);
+    // The differences of `mine` and `other` in the compare dialog, the other's column headed
+    // `otherCaption`; true when the user chose to write the record to the radio (`offerWrite`).
+    bool ShowDifferences(const RadioSettings& mine, const RadioSettings& other, const QString& otherCaption,
+                         const QString& title, bool offerWrite);
     // Keeps the trace of the transfers just run as the last transfer log, unless none started.
     void KeepTrace(TransferTrace trace);
     // Keeps the record and the image a read brought unless the settings say Backups=0, in the

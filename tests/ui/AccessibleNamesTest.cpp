@@ -13,6 +13,7 @@
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
 #include "calibration/AccessCode.h"
+#include "files/ChannelDataFile.h"
 #include "notices/Notices.h"
 
 namespace {
@@ -81,6 +82,12 @@ TEST_P(AccessibleNames, EveryReachableControlOfTheDialogsHasAName)
     CheckNextModal("SeriesWriteDialog", [&] { Trigger("MenuEdit_WriteSeveral"); });
     CheckNextModal("TChBatchSetDlg", [&] { Control<QPushButton>("bChBatchSet")->click(); });
     CheckNextModal("TAboutDlg", [&] { Trigger("MenuAbout"); });
+    RadioSettings other;
+    other.ResetToDefaults();
+    other.Vox = 5;
+    exchangeAnswer = PathInTemp("other.Kqd");
+    ASSERT_TRUE(SaveChannelFile(exchangeAnswer.toStdString(), other).ok);
+    CheckNextModal("CompareDialog", [&] { Trigger("MenuFile_CompareWithFile"); });
     CheckNextModal("TUserWarnDlg", [&] { ShowNotice(window.get(), "notice"); });
     CheckNextModal("TMyWarnDlg_2", [&] { Confirm(window.get(), "question", "yes", "no"); });
     CheckNextModal("TSetPasswordDlg", [&] { Trigger("MenuEdit_Password"); }, [&](QWidget* set) {
