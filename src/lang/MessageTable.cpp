@@ -330,6 +330,25 @@ constexpr TextPair MessageTexts[] = {
     // anchor: support
     // anchor: series
     // anchor: desktop-series
+    // The ports a series runs on, and checking radios instead of writing them.
+    {"端口(&P)：", "&Ports:"},
+    {"要添加的端口", "Port to add"},
+    {"添加端口(&A)", "&Add port"},
+    {"移除端口(&R)", "&Remove port"},
+    {"只检查：读出每部电台并与此设置比较，不写入(&C)",
+     "&Check only: read each radio and compare it with this setup, write nothing"},
+    {"%1：%2", "%1: %2"},
+    {"正在读取第 %1 部电台...", "Reading radio %1..."},
+    {"第 %1 部电台（序列号 %2）：相同", "Radio %1 (serial %2): same"},
+    {"第 %1 部电台（序列号 %2）：%3 处不同", "Radio %1 (serial %2): %3 difference(s)"},
+    {"全部 %1 部电台已检查。", "All %1 radios checked."},
+    {"已停止，共检查 %1 部电台。", "Stopped after %1 radio(s) checked."},
+    {"完成", "done"},
+    {"已停止", "stopped"},
+    {"共完成 %1 部电台；%2 上有电台失败。", "%1 radio(s) done; a radio failed on %2."},
+    {"%1 的状态", "Status on %1"},
+    {"%1 的进度", "Progress on %1"},
+    {"%1：再写同一部电台", "Same radio again on %1"},
     // anchor: web
     // Names for screen readers.
     {"通讯录", "Address book"},
