@@ -342,6 +342,24 @@ enum class MessageId : int {
     SeriesAllChecked,    // %1 radios
     SeriesNoIdentityRow,  // %1 serial
     // anchor: desktop-series
+    // The ports a series runs on, and checking radios instead of writing them:
+    SeriesPorts,
+    SeriesPortToAdd,
+    SeriesAddPort,
+    SeriesRemovePort,
+    SeriesCheckOnly,
+    SeriesOnPort,           // %1 port, %2 what happened there
+    SeriesReading,          // %1 number of the radio
+    SeriesRadioSame,        // %1 number, %2 serial
+    SeriesRadioDiffers,     // %1 number, %2 serial, %3 differences
+    SeriesAllChecked,       // %1 radios
+    SeriesCheckStopped,     // %1 radios
+    SeriesPortDone,
+    SeriesPortStopped,
+    SeriesPortsFailed,      // %1 radios done, %2 the ports
+    SeriesPortStatusName,   // %1 port
+    SeriesPortProgressName, // %1 port
+    SeriesSameRadioOnPort,  // %1 port
     // anchor: web
     // The browser's series dialog: the identity table, checking only.
     SeriesIdsFile,

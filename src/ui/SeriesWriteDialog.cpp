@@ -1,5 +1,7 @@
 #include "ui/SeriesWriteDialog.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
@@ -22,12 +24,13 @@
 #include "lang/IdSeriesMessage.h"
 #include "lang/TextTable.h"
 #include "link/ProgramDialogEntry.h"
+#include "link/RadioSeriesGroup.h"
 #include "link/TransferNotice.h"
-#include "link/engine/LinkEngine.h"
 #include "model/DtmfDigits.h"
 #include "model/IdSeries.h"
 #include "notices/AccessibleNames.h"
 #include "notices/Notices.h"
+#include "ui/SeriesPortList.h"
 
 namespace {
 
@@ -35,6 +38,8 @@ constexpr int ProgressMaximum = 100;
 const QString ProgressInPercent = QStringLiteral("%p%");
 // What the list shows for a radio that failed before it told its serial number.
 const QString UnknownSerial = QStringLiteral("-");
+// A port's own line when several run: its name, what it does, its bar and its "Same radio again".
+enum PortLineColumn { NameColumn, StateColumn, ProgressColumn, SameRadioColumn };
 
 QString Text(MessageId id, std::vector<MessageArg> args = {}) { return DisplayMessage({id, std::move(args)}); }
 QString DialogText(int entry) { return DisplayText(ProgramDialogText(entry)); }
@@ -58,19 +63,51 @@ QStringList FailureLines(const RadioAttempt& attempt, const QString& portProblem
     return DisplayTexts(OutcomeNoticeLines(told, AppLang().LangType()));
 }
 
+// A radio read for a check is listed with what the check found.
 QString OutcomeLine(const RadioAttempt& attempt, const QString& portProblem)
 {
+    const MessageArg number = Arg(attempt.Number);
+    const MessageArg serial = Arg(SerialOf(attempt));
+    if (attempt.Succeeded() && attempt.Differences) {
+        if (*attempt.Differences == 0)
+            return Text(MessageId::SeriesRadioSame, {number, serial});
+        return Text(MessageId::SeriesRadioDiffers, {number, serial, Arg(uint64_t(*attempt.Differences))});
+    }
     if (attempt.Succeeded())
-        return Text(MessageId::SeriesRadioWritten, {Arg(attempt.Number), Arg(SerialOf(attempt))});
+        return Text(MessageId::SeriesRadioWritten, {number, serial});
     const QStringList lines = FailureLines(attempt, portProblem);
     const QString what = lines.isEmpty() ? Text(MessageId::SeriesBandRefused) : lines.first();
-    return Text(MessageId::SeriesRadioFailed, {Arg(attempt.Number), Arg(SerialOf(attempt)), Arg(what)});
+    return Text(MessageId::SeriesRadioFailed, {number, serial, Arg(what)});
 }
 
-QPushButton* NewButton(const char* objectName, const QString& caption, QWidget* parent)
+QString LogFailureText(const FileResult& log)
+{
+    return Text(MessageId::SeriesLogNotWritten, {Arg(DisplayMessage(FileMessage(log)))});
+}
+
+// What a port's own line says once its cable has ended.
+QString PortEndText(const RadioAttempt& last, const QString& portProblem, SeriesEnd end)
+{
+    switch (end) {
+    case SeriesEnd::AllWritten:
+    case SeriesEnd::IdsRanOut:
+        return Text(MessageId::SeriesPortDone);
+    case SeriesEnd::Stopped:
+    case SeriesEnd::WaitRanOut:
+        return Text(MessageId::SeriesPortStopped);
+    case SeriesEnd::RadioFailed:
+        return OutcomeLine(last, portProblem);
+    case SeriesEnd::LogFailed:
+        return LogFailureText(last.Logged);
+    }
+    return {};
+}
+
+QPushButton* NewButton(const QString& objectName, const QString& caption, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(objectName);
+    button->setAutoDefault(false);
     return button;
 }
 
@@ -104,13 +141,17 @@ SeriesWriteDialog::SeriesWriteDialog(SeriesSource source, ChooseLogPath chooseLo
       chooseLog_(std::move(chooseLog)),
       RadioCount(new QSpinBox(this)),
       UntilStopped(NewCheckBox("UntilStopped", Text(MessageId::SeriesUntilStopped), this)),
+      CheckOnly(NewCheckBox("SeriesCheckOnly", Text(MessageId::SeriesCheckOnly), this)),
       VerifyAfterWrite_(NewCheckBox("VerifyAfterWrite", Text(MessageId::VerifyAfterWriting), this)),
       IncreaseIds(NewCheckBox("IncreaseIds", Text(MessageId::SeriesIncreaseIds), this)),
       FirstIds(new QLabel(this)),
       LogFile(new QLineEdit(QFile::decodeName(DefaultProgrammingLogPath().c_str()), this)),
       BrowseLog(NewButton("BrowseLog", Text(MessageId::SeriesBrowse), this)),
+      Ports(new SeriesPortList(source_.Link, this)),
       SeriesProgress(new QProgressBar(this)),
       SeriesStatus(new QLabel(this)),
+      PortLines(new QWidget(this)),
+      PortLinesGrid(new QGridLayout(PortLines)),
       SeriesOutcomes(new QListWidget(this)),
       SeriesStart(NewButton("SeriesStart", DialogText(StartCaption), this)),
       SeriesStop(NewButton("SeriesStop", Text(MessageId::SeriesStop), this)),
@@ -128,6 +169,7 @@ SeriesWriteDialog::SeriesWriteDialog(SeriesSource source, ChooseLogPath chooseLo
     FirstIds->setObjectName("FirstIds");
     LogFile->setObjectName("LogFile");
     LogFile->setAccessibleName(Text(MessageId::SeriesLogFile));
+    Ports->List()->setAccessibleName(Text(MessageId::SeriesPorts));
     SeriesProgress->setObjectName("SeriesProgress");
     SeriesProgress->setRange(0, ProgressMaximum);
     SeriesProgress->setValue(0);
@@ -135,10 +177,12 @@ SeriesWriteDialog::SeriesWriteDialog(SeriesSource source, ChooseLogPath chooseLo
     SeriesStatus->setObjectName("SeriesStatus");
     SeriesStatus->setAccessibleName(Text(MessageId::TransferStatusName));
     SeriesStatus->setWordWrap(true);
+    PortLines->setObjectName("SeriesPortLines");
+    PortLinesGrid->setContentsMargins(0, 0, 0, 0);
+    PortLinesGrid->setColumnStretch(StateColumn, 1);
+    PortLines->hide();
     SeriesOutcomes->setObjectName("SeriesOutcomes");
     SeriesOutcomes->setAccessibleName(Text(MessageId::SeriesOutcomeListName));
-    for (QPushButton* button : {BrowseLog, SeriesStart, SeriesStop, SameRadioAgain, SeriesClose})
-        button->setAutoDefault(false);
     // As in the single transfer: Enter or Alt+S starts, and no other button takes Enter.
     SeriesStart->setDefault(true);
     SeriesStart->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
@@ -158,16 +202,21 @@ void SeriesWriteDialog::BuildLayout()
     settings->addWidget(countLabel, 0, 0);
     settings->addWidget(RadioCount, 0, 1);
     settings->addWidget(UntilStopped, 0, 2);
-    settings->addWidget(VerifyAfterWrite_, 1, 0, 1, 3);
-    settings->addWidget(IncreaseIds, 2, 0, 1, 3);
-    settings->addWidget(FirstIds, 3, 0, 1, 3);
+    settings->addWidget(CheckOnly, 1, 0, 1, 3);
+    settings->addWidget(VerifyAfterWrite_, 2, 0, 1, 3);
+    settings->addWidget(IncreaseIds, 3, 0, 1, 3);
+    settings->addWidget(FirstIds, 4, 0, 1, 3);
     auto* logLabel = new QLabel(Text(MessageId::SeriesLogFile), this);
     logLabel->setBuddy(LogFile);
     auto* logLine = new QHBoxLayout;
     logLine->addWidget(LogFile, 1);
     logLine->addWidget(BrowseLog);
-    settings->addWidget(logLabel, 4, 0);
-    settings->addLayout(logLine, 4, 1, 1, 2);
+    settings->addWidget(logLabel, 5, 0);
+    settings->addLayout(logLine, 5, 1, 1, 2);
+    auto* portsLabel = new QLabel(Text(MessageId::SeriesPorts), this);
+    portsLabel->setBuddy(Ports->List());
+    settings->addWidget(portsLabel, 6, 0, Qt::AlignTop);
+    settings->addWidget(Ports, 6, 1, 1, 2);
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(SeriesStart, QDialogButtonBox::ActionRole);
@@ -180,6 +229,7 @@ void SeriesWriteDialog::BuildLayout()
     layout->addLayout(settings);
     layout->addWidget(SeriesProgress);
     layout->addWidget(SeriesStatus);
+    layout->addWidget(PortLines);
     layout->addWidget(SeriesOutcomes, 1);
     layout->addWidget(buttons);
     NameControlsWhenShown(this);
@@ -189,13 +239,17 @@ void SeriesWriteDialog::ConnectControls()
 {
     connect(UntilStopped, &QCheckBox::toggled, RadioCount, [this](bool until) { RadioCount->setEnabled(!until); });
     connect(IncreaseIds, &QCheckBox::toggled, FirstIds, &QLabel::setEnabled);
+    connect(CheckOnly, &QCheckBox::toggled, this, [this] { ShowRunning(false); });
     connect(BrowseLog, &QPushButton::clicked, this, &SeriesWriteDialog::BrowseClick);
     connect(SeriesStart, &QPushButton::clicked, this, &SeriesWriteDialog::StartClick);
     connect(SeriesStop, &QPushButton::clicked, this, [this] {
         SeriesStop->setEnabled(false);
-        series_->Stop();
+        if (group_)
+            group_->Stop();
+        else
+            series_->Stop();
     });
-    connect(SameRadioAgain, &QPushButton::clicked, this, &SeriesWriteDialog::SameRadioAgainClick);
+    connect(SameRadioAgain, &QPushButton::clicked, this, [this] { SameRadioAgainClick(0); });
 }
 
 void SeriesWriteDialog::ShowFirstIds()
@@ -212,7 +266,12 @@ void SeriesWriteDialog::SetVerifyAfterWrite(bool verify) { VerifyAfterWrite_->se
 
 bool SeriesWriteDialog::VerifyAfterWrite() const { return VerifyAfterWrite_->isChecked(); }
 
-TransferTrace SeriesWriteDialog::Trace() const { return series_ ? series_->Trace() : TransferTrace{}; }
+TransferTrace SeriesWriteDialog::Trace() const
+{
+    if (group_)
+        return group_->Trace();
+    return series_ ? series_->Trace() : TransferTrace{};
+}
 
 std::optional<uint64_t> SeriesWriteDialog::RadiosAsked() const
 {
@@ -221,12 +280,15 @@ std::optional<uint64_t> SeriesWriteDialog::RadiosAsked() const
     return uint64_t(RadioCount->value());
 }
 
+bool SeriesWriteDialog::Checking() const { return CheckOnly->isChecked(); }
+
 void SeriesWriteDialog::BrowseClick()
 {
     if (const QString path = chooseLog_(this, LabelAsTitle(Text(MessageId::SeriesLogFile))); !path.isEmpty())
         LogFile->setText(path);
 }
 
+// A check writes nothing, so the boxes about writing, greyed then, count for nothing.
 SeriesPlan SeriesWriteDialog::Plan() const
 {
     SeriesPlan plan;
@@ -234,8 +296,9 @@ SeriesPlan SeriesWriteDialog::Plan() const
     plan.Band = source_.Band;
     plan.Link = source_.Link;
     plan.Radios = RadiosAsked();
-    plan.Verify = VerifyAfterWrite();
-    plan.IncreaseIds = IncreaseIds->isChecked();
+    plan.CheckOnly = Checking();
+    plan.Verify = VerifyAfterWrite() && !plan.CheckOnly;
+    plan.IncreaseIds = IncreaseIds->isChecked() && !plan.CheckOnly;
     plan.LogPath = QFile::encodeName(LogFile->text().trimmed()).toStdString();
     plan.FileName = source_.FileName;
     plan.Backups = source_.Backups;
@@ -245,142 +308,303 @@ SeriesPlan SeriesWriteDialog::Plan() const
 // Codes that cannot be counted up for the whole series are refused before any radio is touched.
 void SeriesWriteDialog::StartClick()
 {
-    if (IncreaseIds->isChecked()) {
-        const std::optional<uint64_t> radios = RadiosAsked();
-        if (const IdSeriesCheck check = CheckIdSeries(source_.Record, radios); !check.Ok()) {
-            ShowNotice(this, DisplayMessage(IdSeriesMessage(check, radios)));
+    const SeriesPlan plan = Plan();
+    if (plan.IncreaseIds) {
+        if (const IdSeriesCheck check = CheckIdSeries(source_.Record, plan.Radios); !check.Ok()) {
+            ShowNotice(this, DisplayMessage(IdSeriesMessage(check, plan.Radios)));
             return;
         }
     }
     // Nothing is written to a radio that the log could not record.
-    const SeriesPlan plan = Plan();
     if (!plan.LogPath.empty()) {
         if (const FileResult log = CheckProgrammingLogTarget(plan.LogPath); !log.ok) {
-            ShowNotice(this, Text(MessageId::SeriesLogNotWritten, {Arg(DisplayMessage(FileMessage(log)))}));
+            ShowNotice(this, LogFailureText(log));
             return;
         }
     }
     SeriesOutcomes->clear();
     SeriesStatus->clear();
+    const std::vector<std::string> ports = Ports->Ports();
+    ShowPortLines(ports);
+    if (ports.size() == 1)
+        StartOnePort(plan, ports.front());
+    else
+        StartPorts(plan, ports);
+}
+
+// The port settings' own choice, their search included, unless the user named another port.
+void SeriesWriteDialog::StartOnePort(const SeriesPlan& plan, const std::string& port)
+{
+    group_.reset();
     series_ = std::make_unique<RadioSeries>(plan);
     ConnectSeries(*series_);
     ShowRunning(true);
-    series_->Start(PortChoiceFor(source_.Link));
+    series_->Start(port.empty() ? PortChoiceFor(source_.Link) : PortChoice::Named(port));
+}
+
+void SeriesWriteDialog::StartPorts(const SeriesPlan& plan, const std::vector<std::string>& ports)
+{
+    series_.reset();
+    group_ = std::make_unique<RadioSeriesGroup>(plan, ports);
+    ConnectGroup(*group_);
+    ShowRunning(true);
+    // Each COM name is looked up as its port opens, as a single transfer's is.
+    group_->Start(ports);
+}
+
+// One port is followed in the dialog's own status line and bar; several each get a line.
+void SeriesWriteDialog::ShowPortLines(const std::vector<std::string>& ports)
+{
+    lines_.clear();
+    qDeleteAll(PortLines->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+    const bool several = ports.size() > 1;
+    if (several) {
+        for (const std::string& port : ports)
+            AddPortLine(port);
+    } else {
+        lines_.emplace_back(QString::fromStdString(ports.front()), SeriesStatus, SeriesProgress, SameRadioAgain);
+    }
+    PortLines->setVisible(several);
+    SeriesProgress->setVisible(!several);
+    SameRadioAgain->setVisible(!several);
+}
+
+void SeriesWriteDialog::AddPortLine(const std::string& port)
+{
+    const size_t index = lines_.size();
+    const int row = int(index);
+    const QString name = QString::fromStdString(port);
+    const QString number = QString::number(index + 1);
+    auto* label = new QLabel(name, PortLines);
+    label->setObjectName("SeriesPortName" + number);
+    auto* state = new QLabel(PortLines);
+    state->setObjectName("SeriesPortState" + number);
+    state->setAccessibleName(Text(MessageId::SeriesPortStatusName, {Arg(name)}));
+    state->setWordWrap(true);
+    auto* progress = new QProgressBar(PortLines);
+    progress->setObjectName("SeriesPortProgress" + number);
+    progress->setRange(0, ProgressMaximum);
+    progress->setValue(0);
+    progress->setAccessibleName(Text(MessageId::SeriesPortProgressName, {Arg(name)}));
+    auto* again = NewButton("SeriesPortSameRadio" + number, Text(MessageId::SeriesSameRadioAgain), PortLines);
+    again->setAccessibleName(Text(MessageId::SeriesSameRadioOnPort, {Arg(name)}));
+    again->setEnabled(false);
+    connect(again, &QPushButton::clicked, this, [this, index] { SameRadioAgainClick(index); });
+    PortLinesGrid->addWidget(label, row, NameColumn);
+    PortLinesGrid->addWidget(state, row, StateColumn);
+    PortLinesGrid->addWidget(progress, row, ProgressColumn);
+    PortLinesGrid->addWidget(again, row, SameRadioColumn);
+    lines_.emplace_back(name, state, progress, again);
+}
+
+RadioSeries::BandQuestion SeriesWriteDialog::BandQuestion()
+{
+    return [this](const RadioInfo&, const BandLimits&) {
+        return Confirm(this, DialogText(BandDifferenceQuestion), DialogText(ContinueCaption),
+                       DialogText(CancelCaption));
+    };
 }
 
 void SeriesWriteDialog::ConnectSeries(RadioSeries& series)
 {
-    series.SetBandQuestion([this](const RadioInfo&, const BandLimits&) {
-        return Confirm(this, DialogText(BandDifferenceQuestion), DialogText(ContinueCaption),
-                       DialogText(CancelCaption));
-    });
-    connect(&series, &RadioSeries::radioStarting, this, &SeriesWriteDialog::RadioStarting);
+    constexpr size_t port = 0;
+    series.SetBandQuestion(BandQuestion());
+    connect(&series, &RadioSeries::radioStarting, this,
+            [this](uint64_t number, bool waiting) { RadioStarting(port, number, waiting); });
+    connect(&series, &RadioSeries::radioTaken, this, [this](uint64_t number) { RadioTaken(port, number); });
     connect(&series, &RadioSeries::progressChanged, SeriesProgress, &QProgressBar::setValue);
-    connect(&series, &RadioSeries::linkStepChanged, this, &SeriesWriteDialog::StepChanged);
-    connect(&series, &RadioSeries::verifying, this, [this] {
-        SeriesProgress->setValue(0);
-        SeriesStatus->setText(Text(MessageId::Verifying));
-    });
-    connect(&series, &RadioSeries::portProblem, this, [this](const QString& why) { portProblem_ = why; });
-    connect(&series, &RadioSeries::sameRadioAnswered, this, &SeriesWriteDialog::SameRadioAnswered);
-    connect(&series, &RadioSeries::radioFinished, this, &SeriesWriteDialog::RadioFinished);
-    connect(&series, &RadioSeries::radioFinished, this, &SeriesWriteDialog::radioFinished);
+    connect(&series, &RadioSeries::verifying, this, [this] { Verifying(port); });
+    connect(&series, &RadioSeries::portProblem, this, [this](const QString& why) { lines_[port].Problem = why; });
+    connect(&series, &RadioSeries::sameRadioAnswered, this,
+            [this](const QString& serial) { SameRadioAnswered(port, serial); });
+    connect(&series, &RadioSeries::radioFinished, this,
+            [this](const RadioAttempt& attempt) { RadioFinished(port, attempt); });
     connect(&series, &RadioSeries::finished, this, &SeriesWriteDialog::SeriesFinished);
 }
 
-// While the series waits, the line above keeps saying which radio is done; the bar says that
-// the next one is awaited.
-void SeriesWriteDialog::RadioStarting(uint64_t number, bool waiting)
+void SeriesWriteDialog::ConnectGroup(RadioSeriesGroup& group)
 {
-    radioOnLine_ = number;
-    waitingForRadio_ = waiting;
-    portProblem_.clear();
-    SameRadioAgain->setEnabled(false);
-    SeriesProgress->setValue(0);
+    group.SetBandQuestion(BandQuestion());
+    connect(&group, &RadioSeriesGroup::radioStarting, this, &SeriesWriteDialog::RadioStarting);
+    connect(&group, &RadioSeriesGroup::radioTaken, this, &SeriesWriteDialog::RadioTaken);
+    connect(&group, &RadioSeriesGroup::progressChanged, this,
+            [this](size_t port, int value) { lines_[port].Progress->setValue(value); });
+    connect(&group, &RadioSeriesGroup::verifying, this, &SeriesWriteDialog::Verifying);
+    connect(&group, &RadioSeriesGroup::portProblem, this,
+            [this](size_t port, const QString& why) { lines_[port].Problem = why; });
+    connect(&group, &RadioSeriesGroup::sameRadioAnswered, this, &SeriesWriteDialog::SameRadioAnswered);
+    connect(&group, &RadioSeriesGroup::radioFinished, this, &SeriesWriteDialog::RadioFinished);
+    connect(&group, &RadioSeriesGroup::portFinished, this, &SeriesWriteDialog::PortFinished);
+    connect(&group, &RadioSeriesGroup::finished, this, &SeriesWriteDialog::SeriesFinished);
+}
+
+QString SeriesWriteDialog::OnLineText(uint64_t number) const
+{
+    return Text(Checking() ? MessageId::SeriesReading : MessageId::SeriesWriting, {Arg(number)});
+}
+
+// With several ports every line the dialog lists says which port it is about.
+QString SeriesWriteDialog::OnPort(size_t port, const QString& text) const
+{
+    if (lines_.size() < 2)
+        return text;
+    return Text(MessageId::SeriesOnPort, {Arg(lines_[port].Port), Arg(text)});
+}
+
+// While a port waits, its line keeps saying which radio is done; its bar says that the next one
+// is awaited.
+void SeriesWriteDialog::RadioStarting(size_t port, uint64_t number, bool waiting)
+{
+    PortLine& line = lines_[port];
+    line.Problem.clear();
+    line.SameRadio->setEnabled(false);
+    line.Progress->setValue(0);
     if (waiting)
-        SeriesProgress->setFormat(Text(MessageId::SeriesWaiting));
+        line.Progress->setFormat(Text(MessageId::SeriesWaiting));
     else
-        SeriesStatus->setText(Text(MessageId::SeriesWriting, {Arg(number)}));
+        line.State->setText(OnLineText(number));
 }
 
-// Blocks going out mean the awaited radio is on the line and being written.
-void SeriesWriteDialog::StepChanged(int step)
+// The radio on the line has its number in the job, which another cable may have changed.
+void SeriesWriteDialog::RadioTaken(size_t port, uint64_t number)
 {
-    if (!waitingForRadio_ || step != BlockStep)
-        return;
-    waitingForRadio_ = false;
-    SameRadioAgain->setEnabled(false);
-    SeriesProgress->setFormat(ProgressInPercent);
-    SeriesStatus->setText(Text(MessageId::SeriesWriting, {Arg(radioOnLine_)}));
+    PortLine& line = lines_[port];
+    line.SameRadio->setEnabled(false);
+    line.Progress->setFormat(ProgressInPercent);
+    line.State->setText(OnLineText(number));
 }
 
-void SeriesWriteDialog::SameRadioAnswered(const QString& serial)
+void SeriesWriteDialog::Verifying(size_t port)
 {
-    SeriesStatus->setText(Text(MessageId::SeriesSameRadio, {Arg(serial)}));
-    SameRadioAgain->setEnabled(true);
+    lines_[port].Progress->setValue(0);
+    lines_[port].State->setText(Text(MessageId::Verifying));
 }
 
-void SeriesWriteDialog::SameRadioAgainClick()
+void SeriesWriteDialog::SameRadioAnswered(size_t port, const QString& serial)
 {
-    SameRadioAgain->setEnabled(false);
-    series_->AcceptSameRadio();
+    lines_[port].State->setText(Text(MessageId::SeriesSameRadio, {Arg(serial)}));
+    lines_[port].SameRadio->setEnabled(true);
 }
 
-void SeriesWriteDialog::RadioFinished(const RadioAttempt& attempt)
+void SeriesWriteDialog::SameRadioAgainClick(size_t port)
 {
-    lastAttempt_ = attempt;
-    SeriesOutcomes->addItem(OutcomeLine(attempt, portProblem_));
+    lines_[port].SameRadio->setEnabled(false);
+    if (group_)
+        group_->AcceptSameRadio(port);
+    else
+        series_->AcceptSameRadio();
+}
+
+void SeriesWriteDialog::RadioFinished(size_t port, const RadioAttempt& attempt)
+{
+    PortLine& line = lines_[port];
+    line.Last = attempt;
+    SeriesOutcomes->addItem(OnPort(port, OutcomeLine(attempt, line.Problem)));
     SeriesOutcomes->scrollToBottom();
     if (attempt.Succeeded())
-        SeriesStatus->setText(Text(MessageId::SeriesRadioDone, {Arg(attempt.Number), Arg(SerialOf(attempt))}));
+        line.State->setText(Text(MessageId::SeriesRadioDone, {Arg(attempt.Number), Arg(SerialOf(attempt))}));
+    emit radioFinished(attempt);
 }
 
-// A failed radio ends the series with the notice a single write would have shown; the other
-// endings are summed up in the status line.
+void SeriesWriteDialog::PortFinished(size_t port, SeriesEnd end)
+{
+    PortLine& line = lines_[port];
+    line.End = end;
+    line.SameRadio->setEnabled(false);
+    line.Progress->setFormat(ProgressInPercent);
+    line.State->setText(PortEndText(line.Last, line.Problem, end));
+}
+
+uint64_t SeriesWriteDialog::Done() const
+{
+    if (group_)
+        return group_->Written();
+    return series_ ? series_->Written() : 0;
+}
+
+// A failed radio ends its port's series with the notice a single write would have shown; the
+// other endings are summed up in the status line.
 void SeriesWriteDialog::SeriesFinished(SeriesEnd end)
 {
     ShowRunning(false);
-    waitingForRadio_ = false;
-    SeriesProgress->setFormat(ProgressInPercent);
-    const MessageArg written = Arg(series_->Written());
+    for (PortLine& line : lines_)
+        line.Progress->setFormat(ProgressInPercent);
+    const MessageArg done = Arg(Done());
     switch (end) {
     case SeriesEnd::AllWritten:
-        SeriesStatus->setText(Text(MessageId::SeriesAllWritten, {written}));
+        SeriesStatus->setText(Text(Checking() ? MessageId::SeriesAllChecked : MessageId::SeriesAllWritten, {done}));
         break;
     // The dialog sets no wait limit, so a wait that ran out can only have been ended by the user.
     case SeriesEnd::WaitRanOut:
     case SeriesEnd::Stopped:
-        SeriesStatus->setText(Text(MessageId::SeriesStopped, {written}));
+        SeriesStatus->setText(Text(Checking() ? MessageId::SeriesCheckStopped : MessageId::SeriesStopped, {done}));
         break;
     case SeriesEnd::IdsRanOut:
-        SeriesStatus->setText(Text(MessageId::SeriesIdsRanOut, {written}));
+        SeriesStatus->setText(Text(MessageId::SeriesIdsRanOut, {done}));
         break;
-    case SeriesEnd::RadioFailed: {
-        SeriesStatus->setText(OutcomeLine(lastAttempt_, portProblem_));
-        if (const QStringList lines = FailureLines(lastAttempt_, portProblem_); !lines.isEmpty())
-            ShowNotice(this, lines.join('\n'));
+    case SeriesEnd::RadioFailed:
+        RadiosFailed();
         break;
-    }
-    case SeriesEnd::LogFailed: {
-        const QString why = DisplayMessage(FileMessage(lastAttempt_.Logged));
-        const QString text = Text(MessageId::SeriesLogNotWritten, {Arg(why)});
-        SeriesStatus->setText(text);
-        ShowNotice(this, text);
+    case SeriesEnd::LogFailed:
+        LogFailed();
         break;
-    }
     }
 }
 
-bool SeriesWriteDialog::SeriesRunning() const { return series_ && series_->Running(); }
+// With several ports the status line names the ports that had a failed radio, and one notice
+// lists those radios.
+void SeriesWriteDialog::RadiosFailed()
+{
+    if (lines_.size() == 1) {
+        const PortLine& line = lines_.front();
+        SeriesStatus->setText(OutcomeLine(line.Last, line.Problem));
+        if (const QStringList lines = FailureLines(line.Last, line.Problem); !lines.isEmpty())
+            ShowNotice(this, lines.join('\n'));
+        return;
+    }
+    QStringList ports, failures;
+    for (size_t port = 0; port < lines_.size(); ++port) {
+        const PortLine& line = lines_[port];
+        if (line.End != SeriesEnd::RadioFailed)
+            continue;
+        ports << line.Port;
+        if (!FailureLines(line.Last, line.Problem).isEmpty())
+            failures << OnPort(port, OutcomeLine(line.Last, line.Problem));
+    }
+    SeriesStatus->setText(Text(MessageId::SeriesPortsFailed, {Arg(Done()), Arg(ports.join(QStringLiteral(", ")))}));
+    if (!failures.isEmpty())
+        ShowNotice(this, failures.join('\n'));
+}
 
+void SeriesWriteDialog::LogFailed()
+{
+    const auto failed =
+        std::find_if(lines_.begin(), lines_.end(), [](const PortLine& line) { return !line.Last.Logged.ok; });
+    const QString text = LogFailureText((failed == lines_.end() ? lines_.front() : *failed).Last.Logged);
+    SeriesStatus->setText(text);
+    ShowNotice(this, text);
+}
+
+bool SeriesWriteDialog::SeriesRunning() const
+{
+    return (series_ && series_->Running()) || (group_ && group_->Running());
+}
+
+// What a check does not use is greyed while the check box is ticked.
 void SeriesWriteDialog::ShowRunning(bool running)
 {
-    for (QWidget* setting : std::initializer_list<QWidget*>{UntilStopped, VerifyAfterWrite_, IncreaseIds, LogFile,
-                                                            BrowseLog, SeriesStart, SeriesClose})
+    for (QWidget* setting : std::initializer_list<QWidget*>{UntilStopped, CheckOnly, LogFile, BrowseLog, Ports,
+                                                            SeriesStart, SeriesClose})
         setting->setEnabled(!running);
+    const bool writing = !Checking();
+    VerifyAfterWrite_->setEnabled(!running && writing);
+    IncreaseIds->setEnabled(!running && writing);
+    FirstIds->setEnabled(IncreaseIds->isChecked() && writing);
     RadioCount->setEnabled(!running && !UntilStopped->isChecked());
     SeriesStop->setEnabled(running);
     SameRadioAgain->setEnabled(false);
+    for (PortLine& line : lines_)
+        line.SameRadio->setEnabled(false);
 }
 
 // A series runs to one of its endings; Stop is the way to end it early, between radios.

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <QDialog>
 #include <QString>
@@ -11,12 +14,15 @@
 #include "link/RadioSeries.h"
 
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
+class RadioSeriesGroup;
+class SeriesPortList;
 
 // What a series is written from: a copy of the window's record, so nothing the series does
 // reaches the record the user edits.
@@ -28,9 +34,11 @@ struct SeriesSource {
     bool Backups = false;  // each radio's write kept in its own folder
 };
 
-// The modal dialog in which one setup is written to radio after radio: the series' settings,
-// its progress and one line per radio. It stays open after a series so the lines can be read,
-// and Start may begin another.
+// The modal dialog in which one setup is written to radio after radio (or, checking only, each
+// radio is read and compared with it): the series' settings and ports, its progress and one line
+// per radio. On one port the dialog's own status line and bar follow the series; on several, each
+// port has a line of its own with its state, bar and "Same radio again". It stays open after a
+// series so the lines can be read, and Start may begin another.
 class SeriesWriteDialog : public QDialog {
     Q_OBJECT
 public:
@@ -54,40 +62,72 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // What the dialog shows of one port and remembers of its radio on the line.
+    struct PortLine {
+        PortLine(QString port, QLabel* state, QProgressBar* progress, QPushButton* sameRadio)
+            : Port(std::move(port)), State(state), Progress(progress), SameRadio(sameRadio)
+        {
+        }
+
+        QString Port;  // as the user named it
+        QLabel* State;
+        QProgressBar* Progress;
+        QPushButton* SameRadio;
+        QString Problem;  // why the port of the radio on the line did not open
+        RadioAttempt Last;
+        std::optional<SeriesEnd> End;
+    };
+
     void BuildLayout();
     void ConnectControls();
     void ShowFirstIds();
     void StartClick();
     void BrowseClick();
-    void SameRadioAgainClick();
     std::optional<uint64_t> RadiosAsked() const;
+    bool Checking() const;
     SeriesPlan Plan() const;
+    void StartOnePort(const SeriesPlan& plan, const std::string& port);
+    void StartPorts(const SeriesPlan& plan, const std::vector<std::string>& ports);
+    void ShowPortLines(const std::vector<std::string>& ports);
+    void AddPortLine(const std::string& port);
+    RadioSeries::BandQuestion BandQuestion();
     void ConnectSeries(RadioSeries& series);
-    void RadioStarting(uint64_t number, bool waiting);
-    void StepChanged(int step);
-    void SameRadioAnswered(const QString& serial);
-    void RadioFinished(const RadioAttempt& attempt);
+    void ConnectGroup(RadioSeriesGroup& group);
+    void RadioStarting(size_t port, uint64_t number, bool waiting);
+    void RadioTaken(size_t port, uint64_t number);
+    void Verifying(size_t port);
+    void SameRadioAnswered(size_t port, const QString& serial);
+    void SameRadioAgainClick(size_t port);
+    void RadioFinished(size_t port, const RadioAttempt& attempt);
+    void PortFinished(size_t port, SeriesEnd end);
     void SeriesFinished(SeriesEnd end);
+    void RadiosFailed();
+    void LogFailed();
+    QString OnPort(size_t port, const QString& text) const;
+    QString OnLineText(uint64_t number) const;
+    uint64_t Done() const;
     bool SeriesRunning() const;
     void ShowRunning(bool running);
 
     SeriesSource source_;
     ChooseLogPath chooseLog_;
     std::unique_ptr<RadioSeries> series_;
-    RadioAttempt lastAttempt_;
-    QString portProblem_;  // why the port of the radio on the line did not open
-    uint64_t radioOnLine_ = 0;
-    bool waitingForRadio_ = false;
+    std::unique_ptr<RadioSeriesGroup> group_;
+    std::vector<PortLine> lines_;
 
     QSpinBox* RadioCount;
     QCheckBox* UntilStopped;
+    QCheckBox* CheckOnly;
     QCheckBox* VerifyAfterWrite_;
     QCheckBox* IncreaseIds;
     QLabel* FirstIds;
     QLineEdit* LogFile;
     QPushButton* BrowseLog;
+    SeriesPortList* Ports;
     QProgressBar* SeriesProgress;
     QLabel* SeriesStatus;
+    QWidget* PortLines;
+    QGridLayout* PortLinesGrid;
     QListWidget* SeriesOutcomes;
     QPushButton* SeriesStart;
     QPushButton* SeriesStop;

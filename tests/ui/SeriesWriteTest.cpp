@@ -1,15 +1,20 @@
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <sstream>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTest>
 
@@ -76,14 +81,43 @@ std::vector<std::string> Columns(const std::string& row)
     return columns;
 }
 
+// Each row's value in the log's column `name`.
+std::vector<std::string> LogColumn(const std::vector<std::string>& log, const std::string& name)
+{
+    const std::vector<std::string> header = Columns(log.at(0));
+    const size_t column = size_t(std::find(header.begin(), header.end(), name) - header.begin());
+    std::vector<std::string> values;
+    for (size_t row = 1; row < log.size(); ++row)
+        values.push_back(Columns(log[row]).at(column));
+    return values;
+}
+
+std::string PttIdIn(const MemoryImage& image)
+{
+    RadioSettings settings{};
+    BandLimits band;
+    SetDataToSoftware(image, settings, band);
+    return DtmfText(settings.PttId, DtmfCodeCapacity, settings.PttIdLength);
+}
+
 // The window on the fast link to the virtual radio; the series dialog driven from inside its exec().
 class SeriesWrite : public MainWindowTest {
 protected:
-    void StartWith(const RadioArgs& radioOptions)
+    void StartWith(const RadioArgs& radioOptions, const MemoryImage* memory = nullptr)
     {
-        radio = std::make_unique<RadioProcess>(radioOptions);
+        radio = std::make_unique<RadioProcess>(radioOptions, memory);
         WriteSettingsFile("[config]\nPort=1\nLanguage=0\nAutoSeachPort=0\nFastLink=1\n[Ports]\nCOM1=" +
                           radio->LinkPath() + "\n");
+        StartWindow();
+    }
+
+    // A cable on COM1 and one on COM2, each with its radios; the port settings search.
+    void StartOnTwoPorts(const RadioArgs& first, const RadioArgs& second)
+    {
+        radio = std::make_unique<RadioProcess>(first);
+        secondCable = std::make_unique<RadioProcess>(second);
+        WriteSettingsFile("[config]\nPort=1\nLanguage=0\nAutoSeachPort=1\nFastLink=1\n[Ports]\nCOM1=" +
+                          radio->LinkPath() + "\nCOM2=" + secondCable->LinkPath() + "\n");
         StartWindow();
     }
 
@@ -121,6 +155,8 @@ protected:
             auto* list = Find<QListWidget>(dialog, "SeriesOutcomes");
             for (int row = 0; row < list->count(); ++row)
                 outcomes << list->item(row)->text();
+            for (int n = 1; auto* port = dialog->findChild<QLabel*>("SeriesPortName" + QString::number(n)); ++n)
+                portLines << port->text() + " " + Find<QLabel>(dialog, "SeriesPortState" + QString::number(n))->text();
             QTest::mouseClick(Find<QPushButton>(dialog, "SeriesClose"), Qt::LeftButton);
         });
     }
@@ -139,11 +175,18 @@ protected:
     }
 
     template <typename T>
-    static T* Find(QWidget* dialog, const char* name)
+    static T* Find(QWidget* dialog, const QString& name)
     {
-        T* control = dialog->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(control, nullptr) << name;
+        T* control = dialog->findChild<T*>(name);
+        EXPECT_NE(control, nullptr) << name.toStdString();
         return control;
+    }
+
+    static void AddPort(QWidget* dialog, const char* port)
+    {
+        auto* choice = Find<QComboBox>(dialog, "SeriesPortChoice");
+        choice->setCurrentIndex(choice->findData(QString::fromLatin1(port)));
+        QTest::mouseClick(Find<QPushButton>(dialog, "SeriesAddPort"), Qt::LeftButton);
     }
 
     static void AskFor(QWidget* dialog, int radios, bool increaseIds)
@@ -164,10 +207,12 @@ protected:
     std::string LogPath() const { return dir.File("programming-log.csv"); }
 
     std::unique_ptr<RadioProcess> radio;
+    std::unique_ptr<RadioProcess> secondCable;
     const char* questionAnswer = "NoBtn";
     QString saveQuestion;
     QString status;
     QStringList outcomes;
+    QStringList portLines;  // name and state of each port's own line
     QString notice_;
 };
 
@@ -359,6 +404,112 @@ TEST_F(SeriesWrite, AnIdThatIsNotDigitsIsRefusedBeforeTheSeries)
     EXPECT_TRUE(outcomes.isEmpty());
     EXPECT_FALSE(Item("MenuSaveTransferLog")->isEnabled());
     EXPECT_TRUE(radio->StopAndReadMemory() == atStart);
+}
+
+// Two cables at once (the settings' search giving way to the ports named): the job numbers the
+// radios as they come on either, so no two get the same codes; each port has its own line, and
+// every radio is listed with its port and logged.
+TEST_F(SeriesWrite, TwoPortsAtOnceGiveEveryRadioOfTheJobCodesOfItsOwn)
+{
+    StartOnTwoPorts(QuickRadioWith({"--next-radio", "20260505:second.bin", "--swap-silence", "500"}),
+                    {"--no-pacing", "--serial", "20260601", "--band-limits", std::to_string(RadioBand.BandMin),
+                     std::to_string(RadioBand.BandMax), "--next-radio", "20260602:second.bin", "--swap-silence",
+                     "500"});
+    SetCode(Record().PttId, Record().PttIdLength, "098");
+    SetCode(Record().Ani, Record().AniLength, "0123");
+
+    QStringList listed;
+    RunSeries([&](QWidget* dialog) {
+        AddPort(dialog, "COM2");
+        AddPort(dialog, "COM1");
+        auto* ports = Find<QListWidget>(dialog, "SeriesPorts");
+        for (int row = 0; row < ports->count(); ++row)
+            listed << ports->item(row)->text();
+        AskFor(dialog, 4, true);
+        Find<QLineEdit>(dialog, "LogFile")->setText(QString::fromStdString(LogPath()));
+    });
+
+    ASSERT_EQ(listed.size(), 2);
+    const QString secondDevice = QString::fromStdString(secondCable->LinkPath());
+    EXPECT_TRUE(listed[0].startsWith("COM2 (" + secondDevice)) << listed[0].toStdString();
+    EXPECT_EQ(portLines, QStringList({"COM2 done", "COM1 done"}));
+    EXPECT_EQ(status, DisplayMessage({MessageId::SeriesAllWritten, {"4"}}));
+    ASSERT_EQ(outcomes.size(), 4);
+    EXPECT_EQ(outcomes.filter(QRegularExpression("^COM1: Radio \\d \\(serial 2026050[45]\\): written$")).size(), 2);
+    EXPECT_EQ(outcomes.filter(QRegularExpression("^COM2: Radio \\d \\(serial 2026060[12]\\): written$")).size(), 2);
+
+    std::multiset<std::string> pttIds;
+    for (RadioProcess* cable : {radio.get(), secondCable.get()}) {
+        pttIds.insert(PttIdIn(cable->ReadMemory("second.bin")));
+        pttIds.insert(PttIdIn(cable->StopAndReadMemory()));
+    }
+    const std::multiset<std::string> eachOnce{"098", "099", "100", "101"};
+    EXPECT_EQ(pttIds, eachOnce);
+    const std::vector<std::string> logged = LogColumn(Lines(ReadAll(LogPath())), "ptt_id");
+    EXPECT_EQ(std::multiset<std::string>(logged.begin(), logged.end()), eachOnce);
+}
+
+// Checking only reads each radio and compares it with the record: the list says "same" or how
+// many differences, as the log does, and no radio is written.
+TEST_F(SeriesWrite, CheckOnlyListsEachRadioAsSameOrItsDifferencesAndWritesNone)
+{
+    RadioSettings master{};
+    master.ResetToDefaults();
+    master.SetChannelUsed(3, true);
+    master.Channel[3].RxFreq = master.Channel[3].TxFreq = 438500000;
+    RadioSettings other = master;
+    other.Channel[3].RxFreq = 438512500;
+    MemoryImage first{}, second{};
+    GetDataForWrite(master, RadioBand, {}, first);
+    GetDataForWrite(other, RadioBand, {}, second);
+    StartWith(QuickRadioWith({"--next-radio", "20260505:second.bin", "--swap-silence", "500"}), &first);
+    WriteAll(radio->FilePath("second.bin"), std::vector<uint8_t>(second.begin(), second.end()));
+    Record() = master;
+
+    RunSeries([this](QWidget* dialog) {
+        AskFor(dialog, 2, true);
+        Find<QCheckBox>(dialog, "SeriesCheckOnly")->setChecked(true);
+        EXPECT_FALSE(Find<QCheckBox>(dialog, "IncreaseIds")->isEnabled());
+        EXPECT_FALSE(Find<QCheckBox>(dialog, "VerifyAfterWrite")->isEnabled());
+        Find<QLineEdit>(dialog, "LogFile")->setText(QString::fromStdString(LogPath()));
+    });
+
+    const std::vector<std::string> logged = LogColumn(Lines(ReadAll(LogPath())), "outcome");
+    ASSERT_EQ(logged.size(), 2u);
+    EXPECT_EQ(logged[0], "same");
+    const std::string differences = std::to_string(std::atoi(logged[1].c_str()));
+    EXPECT_NE(differences, "0") << logged[1];
+    EXPECT_EQ(outcomes, QStringList({DisplayMessage({MessageId::SeriesRadioSame, {"1", FirstSerial}}),
+                                     DisplayMessage({MessageId::SeriesRadioDiffers, {"2", "20260505", differences}})}));
+    EXPECT_EQ(status, DisplayMessage({MessageId::SeriesAllChecked, {"2"}}));
+    EXPECT_TRUE(SameRange(radio->ReadMemory("second.bin"), second, NormalWriteSpan));
+    EXPECT_TRUE(SameRange(radio->StopAndReadMemory(), first, NormalWriteSpan));
+}
+
+// The dialog's keys (Alt+S starts) each reach one control, in every language.
+TEST_F(SeriesWrite, EveryKeyOfTheDialogReachesOneControlInEveryLanguage)
+{
+    for (const char* language : {"0", "1", "2"}) {
+        WriteSettingsFile(std::string("[config]\nLanguage=") + language + "\n");
+        StartWindow();
+        QStringList keys;
+        ModalDriver::OnNextModal([&keys](QWidget* dialog) {
+            keys << Find<QPushButton>(dialog, "SeriesStart")->shortcut().toString();
+            QStringList captions;
+            for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+                captions << button->text();
+            for (const QLabel* label : dialog->findChildren<QLabel*>())
+                captions << label->text();
+            for (const QString& caption : captions)
+                if (const QKeySequence key = QKeySequence::mnemonic(caption); !key.isEmpty())
+                    keys << key.toString();
+            qobject_cast<QDialog*>(dialog)->reject();
+        });
+        Trigger("MenuEdit_WriteSeveral");
+        EXPECT_EQ(keys.size(), 5) << language;
+        EXPECT_EQ(keys.removeDuplicates(), 0) << language << ": " << keys.join(' ').toStdString();
+        window.reset();
+    }
 }
 
 }

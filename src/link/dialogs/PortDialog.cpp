@@ -23,14 +23,6 @@ enum PortDialogEntry { OkCaption = 0, CancelCaption = 1, AutoSearchCaption = 2 }
 constexpr int ButtonColumn = 0;
 constexpr int DetailColumn = 1;
 
-// "/dev/ttyUSB0 — Prolific Technology Inc. USB-Serial Controller (pl2303)"; the device alone where
-// the system does not name the adapter, nothing for a number the machine lacks.
-QString DetailText(const TeskComm32::PortDetails& details)
-{
-    const QString path = QString::fromStdString(details.Path);
-    return details.Adapter.empty() ? path : path + QStringLiteral(" \u2014 ") + QString::fromStdString(details.Adapter);
-}
-
 QPushButton* NewButton(const char* objectName, int textEntry, QWidget* parent)
 {
     auto* button = new QPushButton(DisplayText(PortDialogText(textEntry)), parent);
@@ -39,6 +31,14 @@ QPushButton* NewButton(const char* objectName, int textEntry, QWidget* parent)
 }
 
 }
+
+QString PortDetailText(const TeskComm32::PortDetails& details)
+{
+    const QString path = QString::fromStdString(details.Path);
+    return details.Adapter.empty() ? path : path + QStringLiteral(" \u2014 ") + QString::fromStdString(details.Adapter);
+}
+
+QString AutoSearchText() { return DisplayText(PortDialogText(AutoSearchCaption)); }
 
 TCommunicationPort::TCommunicationPort(LinkSettings& link, QWidget* owner)
     : QDialog(owner), link_(link)
@@ -59,14 +59,14 @@ TCommunicationPort::TCommunicationPort(LinkSettings& link, QWidget* owner)
         button->setObjectName(QString::fromStdString("rb" + name));
         button->setToolTip(QString::fromStdString(details[size_t(n - 1)].Path));
         button->setEnabled(false);
-        auto* detail = new QLabel(DetailText(details[size_t(n - 1)]), gbCOM);
+        auto* detail = new QLabel(PortDetailText(details[size_t(n - 1)]), gbCOM);
         detail->setObjectName(QString::fromStdString("s" + name));
         button->setAccessibleDescription(detail->text());
         portGrid->addWidget(button, n - 1, ButtonColumn);
         portGrid->addWidget(detail, n - 1, DetailColumn);
         rbCOM[size_t(n - 1)] = button;
     }
-    cAutoSeachPort = new QCheckBox(DisplayText(PortDialogText(AutoSearchCaption)), this);
+    cAutoSeachPort = new QCheckBox(AutoSearchText(), this);
     cAutoSeachPort->setObjectName("cAutoSeachPort");
     cAutoSeachPort->setChecked(link_.AutoSearchPort);
     FastLink = new QCheckBox(DisplayMessage({MessageId::FastLink}), this);

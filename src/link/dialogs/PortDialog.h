@@ -12,6 +12,16 @@ class QGroupBox;
 class QPushButton;
 class QRadioButton;
 
+namespace TeskComm32 {
+struct PortDetails;
+}
+
+// "/dev/ttyUSB0 — Prolific Technology Inc. USB-Serial Controller (pl2303)"; the device alone where
+// the system does not name the adapter, nothing for a number the machine lacks.
+QString PortDetailText(const TeskComm32::PortDetails& details);
+// The automatic search's caption, which also names it where ports are listed.
+QString AutoSearchText();
+
 // The choice of the link's port: COM1 to COM9, each with the device and adapter it stands for
 // (label sCOM1 .. sCOM9), or the automatic search over every listed port. The search flag changes
 // as soon as its box is clicked; the port number only on OK.
