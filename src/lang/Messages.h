@@ -350,9 +350,6 @@ enum class MessageId : int {
     SeriesCheckOnly,
     SeriesOnPort,           // %1 port, %2 what happened there
     SeriesReading,          // %1 number of the radio
-    SeriesRadioSame,        // %1 number, %2 serial
-    SeriesRadioDiffers,     // %1 number, %2 serial, %3 differences
-    SeriesAllChecked,       // %1 radios
     SeriesCheckStopped,     // %1 radios
     SeriesPortDone,
     SeriesPortStopped,
@@ -361,12 +358,10 @@ enum class MessageId : int {
     SeriesPortProgressName, // %1 port
     SeriesSameRadioOnPort,  // %1 port
     // anchor: web
-    // The browser's series dialog: the identity table, checking only.
+    // The series dialog's identity table.
     SeriesIdsFile,
     SeriesIdsRequired,
     SeriesIdsProblemsName,
-    SeriesCheckOnly,
-    SeriesReading,  // %1 number of the radio
     // Names screen readers give controls the window shows no caption for:
     AddressBookName,
     TransferStatusName,

@@ -114,10 +114,7 @@ void TForm1::MenuEdit_WriteSeveralClick()
     if (!file)
         return;
     history_->Pause(true);
-    const auto chooseLog = [this](QWidget* owner, const QString& title) {
-        return chooser_.ChooseExchangePath(owner, title, ExchangeFile::ProgrammingLog);
-    };
-    SeriesWriteDialog dialog({record_, band_, link_, *file, config_.Backups}, chooseLog, this);
+    SeriesWriteDialog dialog({record_, band_, link_, *file, config_.Backups}, chooser_.ChooseExchangePath, this);
     FileResult firstFailedBackup;
     connect(&dialog, &SeriesWriteDialog::radioFinished, this, [&firstFailedBackup](const RadioAttempt& attempt) {
         if (firstFailedBackup.ok)

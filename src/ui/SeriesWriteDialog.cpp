@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -17,11 +18,14 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "files/IdentityTable.h"
 #include "files/ProgrammingLog.h"
+#include "files/TextFile.h"
 #include "lang/AppLang.h"
 #include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
 #include "lang/IdSeriesMessage.h"
+#include "lang/IdentityTableMessage.h"
 #include "lang/TextTable.h"
 #include "link/ProgramDialogEntry.h"
 #include "link/RadioSeriesGroup.h"
@@ -68,6 +72,8 @@ QString OutcomeLine(const RadioAttempt& attempt, const QString& portProblem)
 {
     const MessageArg number = Arg(attempt.Number);
     const MessageArg serial = Arg(SerialOf(attempt));
+    if (attempt.Refusal == RadioRefusal::NoIdentityRow)
+        return Text(MessageId::SeriesNoIdentityRow, {serial});
     if (attempt.Succeeded() && attempt.Differences) {
         if (*attempt.Differences == 0)
             return Text(MessageId::SeriesRadioSame, {number, serial});
@@ -135,10 +141,10 @@ QString TitleText()
 
 }
 
-SeriesWriteDialog::SeriesWriteDialog(SeriesSource source, ChooseLogPath chooseLog, QWidget* owner)
+SeriesWriteDialog::SeriesWriteDialog(SeriesSource source, ChooseFile chooseFile, QWidget* owner)
     : QDialog(owner),
       source_(std::move(source)),
-      chooseLog_(std::move(chooseLog)),
+      chooseFile_(std::move(chooseFile)),
       RadioCount(new QSpinBox(this)),
       UntilStopped(NewCheckBox("UntilStopped", Text(MessageId::SeriesUntilStopped), this)),
       CheckOnly(NewCheckBox("SeriesCheckOnly", Text(MessageId::SeriesCheckOnly), this)),
@@ -147,6 +153,9 @@ SeriesWriteDialog::SeriesWriteDialog(SeriesSource source, ChooseLogPath chooseLo
       FirstIds(new QLabel(this)),
       LogFile(new QLineEdit(QFile::decodeName(DefaultProgrammingLogPath().c_str()), this)),
       BrowseLog(NewButton("BrowseLog", Text(MessageId::SeriesBrowse), this)),
+      IdsFile(new QLineEdit(this)),
+      BrowseIds(NewButton("BrowseIds", Text(MessageId::SeriesBrowse), this)),
+      IdsRequired(NewCheckBox("SeriesIdsRequired", Text(MessageId::SeriesIdsRequired), this)),
       Ports(new SeriesPortList(source_.Link, this)),
       SeriesProgress(new QProgressBar(this)),
       SeriesStatus(new QLabel(this)),
@@ -169,6 +178,8 @@ SeriesWriteDialog::SeriesWriteDialog(SeriesSource source, ChooseLogPath chooseLo
     FirstIds->setObjectName("FirstIds");
     LogFile->setObjectName("LogFile");
     LogFile->setAccessibleName(Text(MessageId::SeriesLogFile));
+    IdsFile->setObjectName("SeriesIdsFile");
+    IdsFile->setAccessibleName(Text(MessageId::SeriesIdsFile));
     Ports->List()->setAccessibleName(Text(MessageId::SeriesPorts));
     SeriesProgress->setObjectName("SeriesProgress");
     SeriesProgress->setRange(0, ProgressMaximum);
@@ -217,6 +228,14 @@ void SeriesWriteDialog::BuildLayout()
     portsLabel->setBuddy(Ports->List());
     settings->addWidget(portsLabel, 6, 0, Qt::AlignTop);
     settings->addWidget(Ports, 6, 1, 1, 2);
+    auto* idsLabel = new QLabel(Text(MessageId::SeriesIdsFile), this);
+    idsLabel->setBuddy(IdsFile);
+    auto* idsLine = new QHBoxLayout;
+    idsLine->addWidget(IdsFile, 1);
+    idsLine->addWidget(BrowseIds);
+    settings->addWidget(idsLabel, 7, 0);
+    settings->addLayout(idsLine, 7, 1, 1, 2);
+    settings->addWidget(IdsRequired, 8, 1, 1, 2);
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(SeriesStart, QDialogButtonBox::ActionRole);
@@ -241,6 +260,7 @@ void SeriesWriteDialog::ConnectControls()
     connect(IncreaseIds, &QCheckBox::toggled, FirstIds, &QLabel::setEnabled);
     connect(CheckOnly, &QCheckBox::toggled, this, [this] { ShowRunning(false); });
     connect(BrowseLog, &QPushButton::clicked, this, &SeriesWriteDialog::BrowseClick);
+    connect(BrowseIds, &QPushButton::clicked, this, &SeriesWriteDialog::BrowseIdsClick);
     connect(SeriesStart, &QPushButton::clicked, this, &SeriesWriteDialog::StartClick);
     connect(SeriesStop, &QPushButton::clicked, this, [this] {
         SeriesStop->setEnabled(false);
@@ -284,8 +304,39 @@ bool SeriesWriteDialog::Checking() const { return CheckOnly->isChecked(); }
 
 void SeriesWriteDialog::BrowseClick()
 {
-    if (const QString path = chooseLog_(this, LabelAsTitle(Text(MessageId::SeriesLogFile))); !path.isEmpty())
+    const QString title = LabelAsTitle(Text(MessageId::SeriesLogFile));
+    if (const QString path = chooseFile_(this, title, ExchangeFile::ProgrammingLog); !path.isEmpty())
         LogFile->setText(path);
+}
+
+void SeriesWriteDialog::BrowseIdsClick()
+{
+    const QString title = LabelAsTitle(Text(MessageId::SeriesIdsFile));
+    if (const QString path = chooseFile_(this, title, ExchangeFile::CsvToImport); !path.isEmpty())
+        IdsFile->setText(path);
+}
+
+// The table is read and checked whole before any radio; every problem is listed with its line.
+bool SeriesWriteDialog::ReadIdentities(SeriesPlan& plan)
+{
+    const QString path = IdsFile->text().trimmed();
+    if (path.isEmpty() || plan.CheckOnly)
+        return true;
+    const std::string file = QFile::encodeName(path).toStdString();
+    std::string text;
+    if (const FileResult read = ReadTextFile(file, text, IdentityTableFileLimit); !read.ok) {
+        ShowNotice(this, DisplayMessage(FileMessage(read)));
+        return false;
+    }
+    plan.Identities = ReadIdentityTable(text);
+    plan.IdentitiesRequired = IdsRequired->isChecked();
+    QStringList problems;
+    for (const Message& problem : IdentityTableMessages(plan.Identities, QFileInfo(path).fileName().toStdString()))
+        problems << DisplayMessage(problem);
+    if (problems.isEmpty())
+        return true;
+    ShowNotice(this, problems.join('\n'));
+    return false;
 }
 
 // A check writes nothing, so the boxes about writing, greyed then, count for nothing.
@@ -308,7 +359,9 @@ SeriesPlan SeriesWriteDialog::Plan() const
 // Codes that cannot be counted up for the whole series are refused before any radio is touched.
 void SeriesWriteDialog::StartClick()
 {
-    const SeriesPlan plan = Plan();
+    SeriesPlan plan = Plan();
+    if (!ReadIdentities(plan))
+        return;
     if (plan.IncreaseIds) {
         if (const IdSeriesCheck check = CheckIdSeries(source_.Record, plan.Radios); !check.Ok()) {
             ShowNotice(this, DisplayMessage(IdSeriesMessage(check, plan.Radios)));
@@ -597,8 +650,8 @@ void SeriesWriteDialog::ShowRunning(bool running)
                                                             SeriesStart, SeriesClose})
         setting->setEnabled(!running);
     const bool writing = !Checking();
-    VerifyAfterWrite_->setEnabled(!running && writing);
-    IncreaseIds->setEnabled(!running && writing);
+    for (QWidget* setting : std::initializer_list<QWidget*>{VerifyAfterWrite_, IncreaseIds, IdsFile, BrowseIds, IdsRequired})
+        setting->setEnabled(!running && writing);
     FirstIds->setEnabled(IncreaseIds->isChecked() && writing);
     RadioCount->setEnabled(!running && !UntilStopped->isChecked());
     SeriesStop->setEnabled(running);

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include <QDialog>
+
+#include "ui/FileChooser.h"
 #include <QString>
 
 #include "link/RadioSeries.h"
@@ -42,10 +44,10 @@ struct SeriesSource {
 class SeriesWriteDialog : public QDialog {
     Q_OBJECT
 public:
-    // Asks where the log goes; empty when the user cancelled.
-    using ChooseLogPath = std::function<QString(QWidget* owner, const QString& title)>;
+    // Asks where the log goes, or which identity table to read; empty when the user cancelled.
+    using ChooseFile = std::function<QString(QWidget* owner, const QString& title, ExchangeFile file)>;
 
-    SeriesWriteDialog(SeriesSource source, ChooseLogPath chooseLog, QWidget* owner);
+    SeriesWriteDialog(SeriesSource source, ChooseFile chooseFile, QWidget* owner);
     ~SeriesWriteDialog() override;
 
     void SetVerifyAfterWrite(bool verify);
@@ -83,6 +85,8 @@ private:
     void ShowFirstIds();
     void StartClick();
     void BrowseClick();
+    void BrowseIdsClick();
+    bool ReadIdentities(SeriesPlan& plan);
     std::optional<uint64_t> RadiosAsked() const;
     bool Checking() const;
     SeriesPlan Plan() const;
@@ -110,7 +114,7 @@ private:
     void ShowRunning(bool running);
 
     SeriesSource source_;
-    ChooseLogPath chooseLog_;
+    ChooseFile chooseFile_;
     std::unique_ptr<RadioSeries> series_;
     std::unique_ptr<RadioSeriesGroup> group_;
     std::vector<PortLine> lines_;
@@ -123,6 +127,9 @@ private:
     QLabel* FirstIds;
     QLineEdit* LogFile;
     QPushButton* BrowseLog;
+    QLineEdit* IdsFile;
+    QPushButton* BrowseIds;
+    QCheckBox* IdsRequired;
     SeriesPortList* Ports;
     QProgressBar* SeriesProgress;
     QLabel* SeriesStatus;

@@ -72,12 +72,16 @@ size_t FilesIn(const std::string& folder)
     return ec ? 0 : size_t(std::distance(begin(files), end(files)));
 }
 
+// A row's fields, an empty last one included.
 std::vector<std::string> Columns(const std::string& row)
 {
-    std::vector<std::string> columns;
-    std::istringstream in(row);
-    for (std::string column; std::getline(in, column, ',');)
-        columns.push_back(column);
+    std::vector<std::string> columns(1);
+    for (char c : row) {
+        if (c == ',')
+            columns.emplace_back();
+        else
+            columns.back() += c;
+    }
     return columns;
 }
 
@@ -487,6 +491,30 @@ TEST_F(SeriesWrite, CheckOnlyListsEachRadioAsSameOrItsDifferencesAndWritesNone)
 }
 
 // The dialog's keys (Alt+S starts) each reach one control, in every language.
+// A radio takes its serial's row; with rows required, a radio without one is let go and listed.
+TEST_F(SeriesWrite, EachRadioTakesItsRowOfTheIdentityTable)
+{
+    StartWith(QuickRadioWith(TwoMoreRadios));
+    const std::string ids = dir.File("ids.csv");
+    WriteAll(ids, "serial,ptt_id\n" + FirstSerial + ",111\n20260506,333\n");
+    exchangeAnswer = QString::fromStdString(ids);
+
+    RunSeries([&](QWidget* dialog) {
+        AskFor(dialog, 2, false);
+        Find<QLineEdit>(dialog, "LogFile")->setText(QString::fromStdString(LogPath()));
+        QTest::mouseClick(Find<QPushButton>(dialog, "BrowseIds"), Qt::LeftButton);
+        Find<QCheckBox>(dialog, "SeriesIdsRequired")->setChecked(true);
+    });
+
+    ASSERT_EQ(exchangeAsked.size(), 1u);
+    EXPECT_EQ(exchangeAsked[0].second, ExchangeFile::CsvToImport);
+    EXPECT_EQ(outcomes.value(1), DisplayMessage({MessageId::SeriesNoIdentityRow, {"20260505"}}));
+    const std::vector<std::string> log = Lines(ReadAll(LogPath()));
+    EXPECT_EQ(LogColumn(log, "ptt_id"), (std::vector<std::string>{"111", "", "333"}));
+    EXPECT_EQ(LogColumn(log, "ids_row"), (std::vector<std::string>{"2", "", "3"}));
+    EXPECT_EQ(PttIdIn(radio->ReadMemory("third.bin")), "333");
+}
+
 TEST_F(SeriesWrite, EveryKeyOfTheDialogReachesOneControlInEveryLanguage)
 {
     for (const char* language : {"0", "1", "2"}) {

@@ -10,7 +10,7 @@ import { keepBackup } from "../backups";
 import type { RadioFinished, SeriesEnd, SeriesRequest, WorkerMessage } from "../messages";
 import { PortLink } from "../port-link";
 import { cablePort } from "../cable-port";
-import { text as catalogText } from "../texts";
+import { text as catalogText, withoutAccelerator } from "../texts";
 import { askBandQuestion, checkBeforeWrite, keepTrace } from "../transfers";
 import { downloadProgrammingLog, keepLogRow } from "./programming-log";
 
@@ -281,7 +281,7 @@ function showTexts() {
     byId("UntilStoppedText").textContent = text("SeriesUntilStopped");
     byId("VerifyAfterWriteText").textContent = text("VerifyAfterWriting");
     byId("IncreaseIdsText").textContent = text("SeriesIncreaseIds");
-    byId("SeriesCheckOnlyText").textContent = catalogText("SeriesCheckOnly");
+    byId("SeriesCheckOnlyText").textContent = withoutAccelerator(catalogText("SeriesCheckOnly"));
     byId("SeriesIdsFileLabel").textContent = catalogText("SeriesIdsFile");
     byId("SeriesIdsRequiredText").textContent = catalogText("SeriesIdsRequired");
     idsProblems.setAttribute("aria-label", catalogText("SeriesIdsProblemsName"));
