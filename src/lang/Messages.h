@@ -299,6 +299,18 @@ enum class MessageId : int {
     // anchor: compare
     // anchor: identity
     // anchor: support
+    // The support bundle: its menu item, where it went, and the README inside it:
+    MenuSaveSupportBundle,
+    SupportBundleSaved,  // %1 path
+    BundleReadmeTitle,   // %1 program and version, %2 when it was made
+    BundleFileVersion,   // %1 file name
+    BundleFileSettings,  // %1 file name
+    BundleFilePorts,     // %1 file name
+    BundleFileTrace,     // %1 file name
+    BundleFileBackups,   // %1 file name, %2 how many backups at most
+    BundleFileLog,       // %1 file name, %2 how many rows at most
+    BundleFileAbsent,    // %1 file name, %2 why
+    BundleNoneYet,
     // anchor: series
     // anchor: desktop-series
     // anchor: web
