@@ -10,9 +10,11 @@
 
 #include "bundle/LastTransferTrace.h"
 #include "files/AppSettings.h"
+#include "files/AtomicFile.h"
 #include "files/BackupStore.h"
 #include "files/CsvTable.h"
 #include "files/ProgrammingLog.h"
+#include "files/SameFile.h"
 #include "files/SettingsLocation.h"
 #include "files/TextFile.h"
 #include "lang/FileMessage.h"
@@ -86,6 +88,17 @@ std::vector<std::string> BackupFiles()
 }
 
 }  // namespace
+
+std::optional<Message> WhyBundleTargetRefused(const BundlePlaces& places, const std::string& target)
+{
+    for (const std::string& held : {places.SettingsFile, LastTransferTracePath(), DefaultProgrammingLogPath()})
+        if (!held.empty() && NameTheSameFile(target, held))
+            return Message{MessageId::BundleTargetHeld, {target}};
+    const FileResult checked = CheckSaveTarget(target);
+    if (!checked.ok)
+        return FileMessage(checked);
+    return std::nullopt;
+}
 
 std::string PortListText(const TeskComm32::PortLookup& lookup)
 {

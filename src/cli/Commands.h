@@ -17,3 +17,4 @@ std::vector<CliCommand> FileCommands();      // new, image, from-image, dump
 std::vector<CliCommand> TransferCommands();  // ports, read, write
 std::vector<CliCommand> FactoryCommands();   // calibration, serial, password
 std::vector<CliCommand> ExchangeCommands();  // export-csv, import-csv, from-json, sheet
+std::vector<CliCommand> SupportCommands();   // support-bundle

@@ -10,7 +10,7 @@ namespace {
 std::vector<CliCommand> AllCommands()
 {
     std::vector<CliCommand> all;
-    for (const auto& group : {FileCommands(), ExchangeCommands(), TransferCommands(), FactoryCommands()})
+    for (const auto& group : {FileCommands(), ExchangeCommands(), TransferCommands(), FactoryCommands(), SupportCommands()})
         all.insert(all.end(), group.begin(), group.end());
     return all;
 }

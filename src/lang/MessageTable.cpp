@@ -345,6 +345,8 @@ constexpr TextPair MessageTexts[] = {
     {"%1：编程记录的最后 %2 行，含标题行", "%1: the last %2 rows of the programming log, with its header"},
     {"%1：未包含：%2", "%1: not included: %2"},
     {"尚不存在", "there is none yet"},
+    {"%1 是技术支持包要收入的文件：请用另一个文件名保存支持包。",
+     "%1 is one of the files the support bundle holds: save the bundle under another name."},
     // anchor: series
     // anchor: desktop-series
     // anchor: web

@@ -311,6 +311,7 @@ enum class MessageId : int {
     BundleFileLog,       // %1 file name, %2 how many rows at most
     BundleFileAbsent,    // %1 file name, %2 why
     BundleNoneYet,
+    BundleTargetHeld,    // %1 path
     // anchor: series
     // anchor: desktop-series
     // anchor: web

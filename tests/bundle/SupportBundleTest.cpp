@@ -134,11 +134,22 @@ TEST_F(SupportBundle, KeepsTheLogsHeaderAndItsLastRows)
               "programming-log.csv: the last 50 rows of the programming log, with its header");
 }
 
-TEST_F(SupportBundle, IsRefusedWhereOnlyAPlainFileCouldBeReplaced)
+// The bundle never takes the place of a file it holds, nor of anything a save would refuse.
+TEST_F(SupportBundle, IsRefusedWhereItWouldDestroyAFile)
 {
     ScratchDir out;
-    const FileResult saved = SaveSupportBundle(out.Path(), LocalBundleSources(Places(), Made), TTeskFuncs::LangEnglish);
-    EXPECT_EQ(saved.problem, FileProblem::NotAFileToSave);
+    const auto heldSettings = WhyBundleTargetRefused(Places(), settings_.File("KR-T27_config.ini"));
+    ASSERT_TRUE(heldSettings);
+    EXPECT_EQ(heldSettings->id, MessageId::BundleTargetHeld);
+    const auto heldTrace = WhyBundleTargetRefused(Places(), LastTransferTracePath());
+    ASSERT_TRUE(heldTrace);
+    EXPECT_EQ(heldTrace->id, MessageId::BundleTargetHeld);
+    const auto folder = WhyBundleTargetRefused(Places(), out.Path());
+    ASSERT_TRUE(folder);
+    EXPECT_EQ(folder->id, MessageId::NotAFileToSave);
+    EXPECT_FALSE(WhyBundleTargetRefused(Places(), out.File("bundle.zip")));
+    EXPECT_EQ(SaveSupportBundle(out.Path(), LocalBundleSources(Places(), Made), TTeskFuncs::LangEnglish).problem,
+              FileProblem::NotAFileToSave);
 }
 
 }  // namespace
