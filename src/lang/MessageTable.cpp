@@ -330,6 +330,7 @@ constexpr TextPair MessageTexts[] = {
     // anchor: support
     // The support bundle.
     {"保存技术支持包(&B)...", "Save support &bundle..."},
+    {"保存技术支持包", "Save support bundle"},
     {"技术支持包已保存到 %1。程序没有发送任何内容：请自行把它交给为您提供帮助的人。",
      "The support bundle was saved to %1. Nothing was sent anywhere: hand it yourself to whoever helps you."},
     {"%1 的技术支持包，%2 在本电脑上生成，没有发送到任何地方。其中的编程记录列出了电台的序列号和编码，"
@@ -347,6 +348,7 @@ constexpr TextPair MessageTexts[] = {
     {"尚不存在", "there is none yet"},
     {"%1 是技术支持包要收入的文件：请用另一个文件名保存支持包。",
      "%1 is one of the files the support bundle holds: save the bundle under another name."},
+    {"未能为技术支持包保留最近一次通信的记录：%1", "The last transfer's trace was not kept for a support bundle: %1"},
     // anchor: series
     // anchor: desktop-series
     // anchor: web

@@ -301,6 +301,7 @@ enum class MessageId : int {
     // anchor: support
     // The support bundle: its menu item, where it went, and the README inside it:
     MenuSaveSupportBundle,
+    SaveSupportBundle,
     SupportBundleSaved,  // %1 path
     BundleReadmeTitle,   // %1 program and version, %2 when it was made
     BundleFileVersion,   // %1 file name
@@ -312,6 +313,7 @@ enum class MessageId : int {
     BundleFileAbsent,    // %1 file name, %2 why
     BundleNoneYet,
     BundleTargetHeld,    // %1 path
+    LastTraceNotKept,    // %1 why
     // anchor: series
     // anchor: desktop-series
     // anchor: web

@@ -14,6 +14,7 @@ constexpr FileType ChannelFile{"Korvane File(*.Kqd)", "Kqd"};
 constexpr FileType CsvFile{"CSV (*.csv)", "csv"};
 constexpr FileType PdfFile{"PDF (*.pdf)", "pdf"};
 constexpr FileType LogFile{"Text (*.txt *.log)", "txt"};
+constexpr FileType ZipFile{"ZIP (*.zip)", "zip"};
 
 // The open or save dialog for files of `type` (".Kqd" unless told), not yet shown; the save dialog
 // adds the extension and asks before overwriting a file.

@@ -41,6 +41,8 @@ FileChooser SystemFileChooser()
                 return RunFileDialog(owner, title, QFileDialog::AcceptSave, CsvFile);
             case ExchangeFile::SheetPdf:
                 return RunFileDialog(owner, title, QFileDialog::AcceptSave, PdfFile);
+            case ExchangeFile::SupportBundle:
+                return RunFileDialog(owner, title, QFileDialog::AcceptSave, ZipFile);
             case ExchangeFile::TransferLog:
                 break;
             case ExchangeFile::ProgrammingLog: {

@@ -10,9 +10,9 @@ class QWidget;
 // dialogs; tests put in a chooser that answers without any dialog. An empty path means the user
 // cancelled. The open dialog starts in `folder` when one is given; the save dialog starts on
 // `suggested`, the file last opened or saved, when there is one.
-// The files of the channel table exchange, the channel sheet, the transfer log and the log of a
-// series of writes, which is appended to rather than replaced.
-enum class ExchangeFile { CsvToImport, CsvToExport, SheetPdf, TransferLog, ProgrammingLog };
+// The files of the channel table exchange, the channel sheet, the transfer log, the log of a
+// series of writes, which is appended to rather than replaced, and the support bundle.
+enum class ExchangeFile { CsvToImport, CsvToExport, SheetPdf, TransferLog, ProgrammingLog, SupportBundle };
 
 struct FileChooser {
     std::function<QString(QWidget* owner, const QString& title, const QString& folder)> ChooseOpenPath;
@@ -20,7 +20,7 @@ struct FileChooser {
     std::function<QString(QWidget* owner, const QString& title, ExchangeFile file)> ChooseExchangePath;
 };
 
-// Open and save dialogs for ".Kqd" files, for ".csv" and ".pdf" files of the exchange and for
-// the ".txt" or ".log" transfer log; the
+// Open and save dialogs for ".Kqd" files, for ".csv" and ".pdf" files of the exchange, for
+// the ".txt" or ".log" transfer log and the ".zip" support bundle; the
 // save dialogs add the extension and ask before overwriting a file.
 FileChooser SystemFileChooser();

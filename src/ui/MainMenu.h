@@ -65,6 +65,7 @@ struct MainMenu {
     QMenu* MenuHelp;
     QAction* MenuGettingStarted;
     QAction* MenuSaveTransferLog;  // disabled until a transfer has run
+    QAction* MenuHelp_SaveSupportBundle;
     QAction* MenuAbout;
 };
 
