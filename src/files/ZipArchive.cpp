@@ -74,6 +74,7 @@ constexpr uint16_t NameIsUtf8 = 1 << 11;
 constexpr uint16_t Stored = 0;
 constexpr uint32_t OwnerOnlyRegularFile = 0100600;
 constexpr int UnixModeShift = 16;
+constexpr size_t MostNameBytes = 0xFFFF;
 
 constexpr uint32_t CrcPolynomial = 0xEDB88320;
 constexpr int BitsPerByte = 8;
@@ -128,7 +129,7 @@ bool Fits(const std::vector<ZipEntry>& entries)
         return false;
     size_t total = sizeof(EndOfCentralDirectory);
     for (const ZipEntry& entry : entries) {
-        if (entry.Name.size() > ZipMostEntries || entry.Bytes.size() > ZipMostBytes)
+        if (entry.Name.size() > MostNameBytes || entry.Bytes.size() > ZipMostBytes)
             return false;
         total += sizeof(LocalFileHeader) + sizeof(CentralDirectoryHeader) + 2 * entry.Name.size() +
                  entry.Bytes.size();
