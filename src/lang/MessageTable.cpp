@@ -338,8 +338,8 @@ constexpr TextPair MessageTexts[] = {
      "Support bundle of %1, made on this computer at %2 and sent nowhere. The programming log in it lists your "
      "radios by serial number with their codes: give it only to someone you trust."},
     {"%1：程序的版本和电脑的平台", "%1: the program's version and the computer's system"},
-    {"%1：原样的设置文件", "%1: the settings file as it is"},
-    {"%1：程序看到的串口：COM 号、设备和转换器", "%1: the serial ports as the program sees them: COM number, device and adapter"},
+    {"%1：程序保存的设置，原样收入", "%1: the program's settings as it keeps them"},
+    {"%1：程序看到的串口", "%1: the serial ports as the program sees them"},
     {"%1：最近一次与电台通信的全部字节，密码显示为 **",
      "%1: every byte of the last transfer with a radio, the password shown as **"},
     {"%1：最新 %2 个备份的文件，最新的在前", "%1: the files of the newest %2 backups, newest first"},

@@ -96,7 +96,7 @@ TEST_F(SupportBundle, HoldsWhatItsReadmeDescribesAndNamesWhatIsMissing)
     ASSERT_EQ(readme.size(), 8u) << files["README.txt"];
     EXPECT_EQ(readme[0].rfind("Support bundle of kr-t27 3.2.0, made on this computer at 2026-", 0), 0u) << readme[0];
     EXPECT_EQ(readme[2], "version.txt: the program's version and the computer's system");
-    EXPECT_EQ(readme[3], "KR-T27_config.ini: the settings file as it is");
+    EXPECT_EQ(readme[3], "KR-T27_config.ini: the program's settings as it keeps them");
     EXPECT_EQ(readme[6], "backups.txt: the files of the newest 20 backups, newest first");
     EXPECT_EQ(readme[7], "programming-log.csv: not included: there is none yet");
 
