@@ -11,6 +11,7 @@ import { installRadioDialogs } from "./radio-dialogs";
 import { installOffline } from "./offline/install";
 import { installRecordView } from "./record-view";
 import { installSeries } from "./series/series-dialog";
+import { installSupportBundle } from "./support-bundle";
 import { installTransfers, showTransferTexts } from "./transfers";
 import "./style.css";
 
@@ -44,6 +45,7 @@ installPages();
 installBackups();
 installSeries();
 installRadioDialogs();
+installSupportBundle();
 installOffline();
 onLanguageChanged(showTexts);
 byId("OKBtn", byId("TMyWarnDlg")).onclick = () => byId<HTMLDialogElement>("TMyWarnDlg").close();
