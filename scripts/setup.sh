@@ -10,6 +10,8 @@ KR_SANITIZE_BUILD="$KR_ROOT/build-sanitize"
 
 kr_packages=(cmake make g++ qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev fonts-wqy-microhei
     poppler-utils
+    # the tests read the support bundle as other tools do
+    unzip python3
     qt6-translations-l10n
     # the Debian package and its checks
     dpkg-dev librsvg2-bin desktop-file-utils appstream shared-mime-info

@@ -18,3 +18,4 @@ std::vector<CliCommand> TransferCommands();  // ports, read, write
 std::vector<CliCommand> FactoryCommands();   // calibration, serial, password
 std::vector<CliCommand> ExchangeCommands();  // export-csv, import-csv, from-json, sheet
 std::vector<CliCommand> CompareCommands();   // compare
+std::vector<CliCommand> SupportCommands();   // support-bundle

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "bundle/LastTransferTrace.h"
 #include "files/AtomicFile.h"
 #include "lang/FileMessage.h"
 
@@ -14,8 +15,22 @@ TraceFile::TraceFile(const CliArgs& cli)
 
 TraceFile::~TraceFile()
 {
-    if (!path_)
-        return;
+    if (!trace_.Empty())
+        KeepAsLast();
+    if (path_)
+        WriteToFile();
+}
+
+void TraceFile::KeepAsLast() const
+{
+    const FileResult kept = KeepLastTransferTrace(trace_);
+    if (!kept.ok)
+        std::fprintf(stderr, "kr-t27-cli: the last transfer's trace was not kept: %s\n",
+                     EnglishMessage(FileMessage(kept)).c_str());
+}
+
+void TraceFile::WriteToFile() const
+{
     const std::string text = trace_.Text(secrets_);
     const FileResult saved = WriteFileAtomically(*path_, reinterpret_cast<const uint8_t*>(text.data()), text.size(),
                                                  NewFileAccess::OwnerOnly);

@@ -10,7 +10,8 @@ namespace {
 std::vector<CliCommand> AllCommands()
 {
     std::vector<CliCommand> all;
-    for (const auto& group : {FileCommands(), ExchangeCommands(), TransferCommands(), CompareCommands(), FactoryCommands()})
+    for (const auto& group : {FileCommands(), ExchangeCommands(), TransferCommands(), CompareCommands(), FactoryCommands(),
+                              SupportCommands()})
         all.insert(all.end(), group.begin(), group.end());
     return all;
 }

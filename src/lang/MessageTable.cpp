@@ -367,6 +367,27 @@ constexpr TextPair MessageTexts[] = {
     {"%1 第 %2 行：“%3”不在任何有标题的列中", "%1 line %2: \"%3\" stands under no column title"},
     {"%1：另有 %2 个问题未列出", "%1: %2 more problem(s) not listed"},
     // anchor: support
+    // The support bundle.
+    {"保存技术支持包(&B)...", "Save support &bundle..."},
+    {"保存技术支持包", "Save support bundle"},
+    {"技术支持包已保存到 %1。程序没有发送任何内容：请自行把它交给为您提供帮助的人。",
+     "The support bundle was saved to %1. Nothing was sent anywhere: hand it yourself to whoever helps you."},
+    {"%1 的技术支持包，%2 在本电脑上生成，没有发送到任何地方。其中的编程记录列出了电台的序列号和编码，"
+     "请只交给您信任的人。",
+     "Support bundle of %1, made on this computer at %2 and sent nowhere. The programming log in it lists your "
+     "radios by serial number with their codes: give it only to someone you trust."},
+    {"%1：程序的版本和电脑的平台", "%1: the program's version and the computer's system"},
+    {"%1：程序保存的设置，原样收入", "%1: the program's settings as it keeps them"},
+    {"%1：程序看到的串口", "%1: the serial ports as the program sees them"},
+    {"%1：最近一次与电台通信的全部字节，密码显示为 **",
+     "%1: every byte of the last transfer with a radio, the password shown as **"},
+    {"%1：最新 %2 个备份的文件，最新的在前", "%1: the files of the newest %2 backups, newest first"},
+    {"%1：编程记录的最后 %2 行，含标题行", "%1: the last %2 rows of the programming log, with its header"},
+    {"%1：未包含：%2", "%1: not included: %2"},
+    {"尚不存在", "there is none yet"},
+    {"%1 是技术支持包要收入的文件：请用另一个文件名保存支持包。",
+     "%1 is one of the files the support bundle holds: save the bundle under another name."},
+    {"未能为技术支持包保留最近一次通信的记录：%1", "The last transfer's trace was not kept for a support bundle: %1"},
     // anchor: series
     {"第 %1 部电台（序列号 %2）：与文件相同", "Radio %1 (serial %2): same as the file"},
     {"第 %1 部电台（序列号 %2）：与文件不同的项数：%3", "Radio %1 (serial %2): fields that differ from the file: %3"},

@@ -335,6 +335,21 @@ enum class MessageId : int {
     IdsCellWithoutTitle,  // %3 the cell
     IdsProblemsLeftOut,
     // anchor: support
+    // The support bundle: its menu item, where it went, and the README inside it:
+    MenuSaveSupportBundle,
+    SaveSupportBundle,
+    SupportBundleSaved,  // %1 path
+    BundleReadmeTitle,   // %1 program and version, %2 when it was made
+    BundleFileVersion,   // %1 file name
+    BundleFileSettings,  // %1 file name
+    BundleFilePorts,     // %1 file name
+    BundleFileTrace,     // %1 file name
+    BundleFileBackups,   // %1 file name, %2 how many backups at most
+    BundleFileLog,       // %1 file name, %2 how many rows at most
+    BundleFileAbsent,    // %1 file name, %2 why
+    BundleNoneYet,
+    BundleTargetHeld,    // %1 path
+    LastTraceNotKept,    // %1 why
     // anchor: series
     // A series that only checks radios against the record:
     SeriesRadioSame,     // %1 number, %2 serial

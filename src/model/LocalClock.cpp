@@ -1,12 +1,19 @@
 #include "model/LocalClock.h"
 
-#include <ctime>
+std::tm LocalTime(std::time_t moment)
+{
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &moment);
+#else
+    localtime_r(&moment, &local);
+#endif
+    return local;
+}
 
 DateTimeStamp LocalNow()
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = LocalTime(std::time(nullptr));
     return {uint16_t(local.tm_year + 1900), uint8_t(local.tm_mon + 1), uint8_t(local.tm_mday),
             uint8_t(local.tm_hour), uint8_t(local.tm_min)};
 }

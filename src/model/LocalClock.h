@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 
 // A local date and time to the minute, as the radio records when it was last programmed.
 struct DateTimeStamp {
@@ -12,3 +13,6 @@ struct DateTimeStamp {
 };
 
 DateTimeStamp LocalNow();
+
+// The moment as the local calendar and clock read it.
+std::tm LocalTime(std::time_t moment);

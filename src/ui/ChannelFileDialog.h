@@ -16,6 +16,7 @@ constexpr FileType PdfFile{"PDF (*.pdf)", "pdf"};
 constexpr FileType LogFile{"Text (*.txt *.log)", "txt"};
 // A record to compare: a channel data file, or a memory image as `image` writes and backups keep it.
 constexpr FileType ComparedFile{"Korvane File(*.Kqd);;*.img *.bin;;*", "Kqd"};
+constexpr FileType ZipFile{"ZIP (*.zip)", "zip"};
 
 // The open or save dialog for files of `type` (".Kqd" unless told), not yet shown; the save dialog
 // adds the extension and asks before overwriting a file.

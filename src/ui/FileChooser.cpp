@@ -43,6 +43,8 @@ FileChooser SystemFileChooser()
                 return RunFileDialog(owner, title, QFileDialog::AcceptSave, PdfFile);
             case ExchangeFile::RecordToCompare:
                 return RunFileDialog(owner, title, QFileDialog::AcceptOpen, ComparedFile);
+            case ExchangeFile::SupportBundle:
+                return RunFileDialog(owner, title, QFileDialog::AcceptSave, ZipFile);
             case ExchangeFile::TransferLog:
                 break;
             case ExchangeFile::ProgrammingLog: {

@@ -1,3 +1,5 @@
+#include <ctime>
+
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -5,10 +7,11 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "bundle/LocalBundleSources.h"
 #include "files/AtomicFile.h"
 #include "files/BackupStore.h"
 #include "files/ChannelDataFile.h"
-#include "lang/DisplayMessage.h"
+#include "lang/AppLang.h"
 #include "lang/DisplayMessage.h"
 #include "lang/FileMessage.h"
 #include "lang/TextTable.h"
@@ -84,6 +87,27 @@ void TForm1::MenuSaveTransferLogClick()
                                                  text.size(), NewFileAccess::OwnerOnly);
     if (!saved.ok)
         ShowNotice(this, DisplayMessage(FileMessage(saved)));
+}
+
+// Put together on this computer and sent nowhere: the notice says where it went, for the user to
+// hand it on. A target that is one of the files the bundle holds is refused before anything is
+// gathered.
+void TForm1::MenuSaveSupportBundleClick()
+{
+    const QString path =
+        chooser_.ChooseExchangePath(this, DisplayMessage({MessageId::SaveSupportBundle}), ExchangeFile::SupportBundle);
+    if (path.isEmpty())
+        return;
+    const std::string target = LocalPath(path);
+    const BundlePlaces places{std::string("kr-t27 ") + KR_T27_VERSION, settingsPath_, link_.Ports};
+    if (const std::optional<Message> refused = WhyBundleTargetRefused(places, target)) {
+        ShowNotice(this, DisplayMessage(*refused));
+        return;
+    }
+    const FileResult saved =
+        SaveSupportBundle(target, LocalBundleSources(places, std::time(nullptr)), AppLang().LangType());
+    ShowNotice(this, saved.ok ? DisplayMessage({MessageId::SupportBundleSaved, {path.toStdString()}})
+                              : DisplayMessage(FileMessage(saved)));
 }
 
 FileResult TForm1::LoadDataFile(const QString& path)

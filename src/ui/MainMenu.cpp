@@ -145,6 +145,7 @@ MainMenu BuildMainMenu(QMenuBar* bar)
     m.MenuGettingStarted = AddItem(m.MenuHelp, "MenuGettingStarted");
     m.MenuSaveTransferLog = AddItem(m.MenuHelp, "MenuSaveTransferLog");
     m.MenuSaveTransferLog->setEnabled(false);
+    m.MenuHelp_SaveSupportBundle = AddItem(m.MenuHelp, "MenuHelp_SaveSupportBundle");
     m.MenuAbout = AddItem(m.MenuHelp, "MenuAbout");
     return m;
 }
@@ -186,6 +187,7 @@ void CaptionMainMenu(const MainMenu& m)
     Caption(m.MenuHelp, TextEntry::HelpMenu);
     Caption(m.MenuGettingStarted, MessageId::MenuGettingStarted);
     Caption(m.MenuSaveTransferLog, MessageId::MenuSaveTransferLog);
+    Caption(m.MenuHelp_SaveSupportBundle, MessageId::MenuSaveSupportBundle);
     Caption(m.MenuAbout, TextEntry::AboutMenu);
     Caption(m.MenuAdjustment, TextEntry::AdjustmentMenu);
 }

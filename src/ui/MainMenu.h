@@ -67,6 +67,7 @@ struct MainMenu {
     QMenu* MenuHelp;
     QAction* MenuGettingStarted;
     QAction* MenuSaveTransferLog;  // disabled until a transfer has run
+    QAction* MenuHelp_SaveSupportBundle;
     QAction* MenuAbout;
 };
 

@@ -133,6 +133,7 @@ void TForm1::ConnectCommands()
     onItem(menu_.MenuAdjustment, run(&TForm1::MenuAdjustmentClick));
     onItem(menu_.MenuGettingStarted, run(&TForm1::MenuGettingStartedClick));
     onItem(menu_.MenuSaveTransferLog, run(&TForm1::MenuSaveTransferLogClick));
+    onItem(menu_.MenuHelp_SaveSupportBundle, run(&TForm1::MenuSaveSupportBundleClick));
     onItem(menu_.MenuAbout, run(&TForm1::MenuAboutClick));
     onItem(menu_.MenuEdit_Undo, run(&TForm1::MenuEdit_UndoClick));
     onItem(menu_.MenuEdit_Redo, run(&TForm1::MenuEdit_RedoClick));

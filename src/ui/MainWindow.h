@@ -98,6 +98,7 @@ private:
     void MenuAdjustmentClick();
     void MenuGettingStartedClick();
     void MenuSaveTransferLogClick();
+    void MenuSaveSupportBundleClick();
     void MenuAboutClick();
     void bChBatchSetClick();
 
@@ -145,8 +146,9 @@ private:
     // `otherCaption`; true when the user chose to write the record to the radio (`offerWrite`).
     bool ShowDifferences(const RadioSettings& mine, const RadioSettings& other, const QString& otherCaption,
                          const QString& title, bool offerWrite);
-    // Keeps the trace of the transfers just run as the last transfer log, unless none started.
-    void KeepTrace(TransferTrace trace);
+    // Keeps the trace of the transfers just run as the last transfer log, in the window and in the
+    // data folder, unless none started.
+    void KeepTrace(const TransferTrace& trace);
     // Keeps the record and the image a read brought unless the settings say Backups=0, in the
     // folder of the radio read (writes keep their own, see TransferRunner). A backup that fails does
     // not stop the transfer; it is reported once the transfer no longer needs the event loop to itself.
@@ -170,7 +172,7 @@ private:
     LinkSettings link_;
     FileChooser chooser_;
     QtTranslation qtTexts_;
-    TransferTrace lastTrace_;  // of the last channel transfer that started, for the transfer log
+    TransferTrace lastTrace_;  // of the last transfer that started, for the transfer log
 
     MainMenu menu_{};
     MainToolBar toolBar_{};

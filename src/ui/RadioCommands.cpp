@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QStatusBar>
 
+#include "bundle/LastTransferTrace.h"
 #include "calibration/AdjustmentBlock.h"
 #include "factory/AdjustmentMenu.h"
 #include "lang/DisplayMessage.h"
@@ -24,10 +26,13 @@
 
 // The commands that talk to the radio or choose how to reach it.
 
-// The calibration and serial-number transfers move the window's transfer buffer.
+// The calibration and serial-number transfers move the window's transfer buffer. Every transfer,
+// from whichever dialog, leaves its trace as the last transfer's.
 TransferContext TForm1::LinkContext(TransferKind kind, bool isRead)
 {
-    return TransferContext{kind, isRead, record_, band_, link_, image_, transferBuffer_};
+    TransferContext context{kind, isRead, record_, band_, link_, image_, transferBuffer_};
+    context.KeepTrace = [this](const TransferTrace& trace) { KeepTrace(trace); };
+    return context;
 }
 
 // A read, whatever it brought, is one step of the history, and no file holds what it brought. A
@@ -55,7 +60,6 @@ void TForm1::RunChannelTransfer(bool isRead)
     dialog.SetVerifyAfterWrite(config_.VerifyAfterWrite);
     dialog.exec();
     ReportBackup(dialog.WriteBackup().result);
-    KeepTrace(dialog.Trace());
     if (!isRead)
         config_.VerifyAfterWrite = dialog.VerifyAfterWrite();
     history_->Pause(false);
@@ -74,13 +78,19 @@ void TForm1::ReturnFocus(QWidget* focus)
         focus->setFocus();
 }
 
-// A dialog closed before Start leaves the last transfer's log as it was.
-void TForm1::KeepTrace(TransferTrace trace)
+// A dialog closed before Start leaves the last transfer's log as it was. The trace kept for a
+// support bundle is no reason to interrupt anyone: when it cannot be written, the status bar
+// says so.
+void TForm1::KeepTrace(const TransferTrace& trace)
 {
     if (trace.Empty())
         return;
-    lastTrace_ = std::move(trace);
+    lastTrace_ = trace;
     menu_.MenuSaveTransferLog->setEnabled(true);
+    const FileResult kept = KeepLastTransferTrace(trace);
+    if (!kept.ok)
+        StatusBar1->showMessage(
+            DisplayMessage({MessageId::LastTraceNotKept, {DisplayMessage(FileMessage(kept)).toStdString()}}));
 }
 
 FileResult TForm1::BackUpRead()

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <map>
 
 #include "BuiltProgram.h"
 #include "CliRunner.h"
@@ -12,6 +13,7 @@
 #include "RadioProcess.h"
 #include "RandomRecord.h"
 #include "ScratchDir.h"
+#include "ZipReaders.h"
 #include "cli/ExitCodes.h"
 #include "files/AppSettings.h"
 #include "files/ChannelDataFile.h"
@@ -194,6 +196,7 @@ const UsageCase UsageCases[] = {
     {"PasswordTooLong", {"read", "--port", "/dev/kr-t27-absent", "--out", "/tmp/x.Kqd", "--password",
                          "seventeen-letters"}},
     {"PortsWithAnArgument", {"ports", "extra"}},
+    {"SupportBundleIntoAMissingFolder", {"support-bundle", "--out", "/nonexistent/bundle.zip"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cli, TransferUsage, testing::ValuesIn(UsageCases),
@@ -225,6 +228,37 @@ TEST(TransferCommands, ComNamesFollowThePinsOfTheSettingsFile)
     EXPECT_NE(ports.out.find("COM7\t" + radio.LinkPath() + "\tsystem\n"), std::string::npos) << ports.out;
     const CliRun read = RunCli({"read", "--port", "COM7", "--out", dir.File("read.Kqd"), "--no-backup", "--fast"});
     EXPECT_EQ(read.status, ExitSuccess) << read.err;
+}
+
+// A read from a radio with a password, then the bundle in a copy of the program with its own
+// settings file: the trace the read left shows the password as any trace does.
+TEST(TransferCommands, SupportBundleHoldsTheLastTracePasswordMasked)
+{
+    RadioProcess radio(QuickRadioWith({"--password", "kr27"}));
+    ScratchDir dir;
+    const EnvOverride dataHome("XDG_DATA_HOME", dir.File("data"));
+    const std::string bin = dir.File("bin");
+    std::filesystem::create_directory(bin);
+    std::filesystem::copy_file(BuiltProgram("kr-t27-cli"), bin + "/kr-t27-cli");
+    WriteAll(bin + "/" + SettingsFileName, "[config]\nLanguage=0\n");
+    const EnvOverride copy("KR_T27_BIN", bin);
+    const CliRun read = RunCli({"read", "--port", radio.LinkPath(), "--out", dir.File("read.Kqd"), "--password", "kr27",
+                               "--fast"});
+    ASSERT_EQ(read.status, ExitSuccess) << read.err;
+
+    const std::string archive = dir.File("bundle.zip");
+    const CliRun run = RunCli({"support-bundle", "--out", archive});
+    ASSERT_EQ(run.status, ExitSuccess) << run.err;
+    EXPECT_EQ(run.out, archive + "\n");
+    const std::vector<std::string> names = {"README.txt",          "version.txt", "KR-T27_config.ini", "ports.txt",
+                                            "last-transfer.trace", "backups.txt"};
+    EXPECT_EQ(UnzipNames(archive), names);
+    std::map<std::string, std::string> files;
+    for (const ZipMember& member : ZipfileMembers(archive))
+        files[member.Name] = member.Bytes;
+    EXPECT_NE(files["last-transfer.trace"].find("> 80 ** ** ** **"), std::string::npos) << files["last-transfer.trace"];
+    EXPECT_EQ(files["last-transfer.trace"].find("6B 72 32 37"), std::string::npos) << files["last-transfer.trace"];
+    EXPECT_EQ(files["backups.txt"].rfind("20260504/", 0), 0u) << files["backups.txt"];
 }
 
 }

@@ -12,6 +12,8 @@
 #include "FileContents.h"
 #include "MainWindowFixture.h"
 #include "ModalDriver.h"
+#include "ZipReaders.h"
+#include "lang/DisplayMessage.h"
 #include "lang/AppLang.h"
 #include "notices/WarnDialogs.h"
 
@@ -195,6 +197,27 @@ TEST_F(FileCommands, FileFailuresAreWordedInTheInterfaceLanguage)
         Trigger(c.command);
         EXPECT_EQ(noticeText.toStdString(), QString::fromUtf8(c.shown).arg(c.path).toStdString());
     }
+}
+
+// Help, Save support bundle: an archive with what its README, in the interface language, names,
+// and a notice that says where it went. No transfer has run, so there is no trace to hold.
+TEST_F(FileCommands, SaveSupportBundleSaysWhereTheArchiveWent)
+{
+    exchangeAnswer = PathInTemp("bundle.zip");
+    ExpectNotice();
+    Trigger("MenuHelp_SaveSupportBundle");
+    ASSERT_EQ(exchangeAsked.size(), 1u);
+    EXPECT_EQ(exchangeAsked[0].second, ExchangeFile::SupportBundle);
+    EXPECT_EQ(noticeText, DisplayMessage({MessageId::SupportBundleSaved, {exchangeAnswer.toStdString()}}));
+    const std::vector<ZipMember> members = ZipfileMembers(exchangeAnswer.toStdString());
+    std::vector<std::string> names;
+    for (const ZipMember& member : members)
+        names.push_back(member.Name);
+    const std::vector<std::string> expected = {"README.txt", "version.txt", "KR-T27_config.ini", "ports.txt",
+                                               "backups.txt"};
+    EXPECT_EQ(names, expected);
+    ASSERT_FALSE(members.empty());
+    EXPECT_EQ(members[0].Bytes.rfind("kr-t27 " KR_T27_VERSION " 的技术支持包", 0), 0u) << members[0].Bytes;
 }
 
 // An open cell editor must store its value before the record is read or written.

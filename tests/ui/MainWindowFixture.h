@@ -43,6 +43,8 @@ protected:
 
     // Where backups of the radio with serial number `serial` land.
     std::string BackupFolder(const std::string& serial) const { return dataHome.Path() + "/kr-t27/backups/" + serial; }
+    // Where the last transfer's trace is kept for a support bundle.
+    std::string LastTracePath() const { return dataHome.Path() + "/kr-t27/last-transfer.trace"; }
 
     ScratchDir dir;
     ScratchDir dataHome;

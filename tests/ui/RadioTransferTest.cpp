@@ -292,6 +292,9 @@ TEST_F(RadioTransfer, TransfersLeaveBackupsAndALogOfTheLastOne)
         ++masked;
     EXPECT_EQ(masked, 32u) << "the info answer's password and the password frame's payload";
     EXPECT_EQ(PermissionsOf(exchangeAnswer.toStdString()), 0600u);
+    // The same trace stays in the data folder for a support bundle.
+    EXPECT_EQ(ReadAll(LastTracePath()), log);
+    EXPECT_EQ(PermissionsOf(LastTracePath()), 0600u);
 
     Record().Channel[1].RxFreq = 438500000;
     RunTransfer("MenuEdit_Write");
@@ -378,6 +381,8 @@ TEST_F(RadioTransfer, CalibrationWritesKeepTheRadiosCalibrationFirst)
     WriteCalibrationFromTheMenu();
     const std::vector<std::string> names = NamesIn(BackupFolder("20260504"));
     ASSERT_EQ(names.size(), 2u) << ending.toStdString();
+    // The factory's transfers leave their trace for a support bundle as any other does.
+    EXPECT_NE(ReadAll(LastTracePath()).find(" > 57 43 70 10"), std::string::npos);
     EXPECT_EQ(names[0].substr(15), "-factory.Kqda");
     EXPECT_EQ(names[1].substr(15), "-factory.sn");
     EXPECT_EQ(ending, TransferText(SuccessText) +

@@ -1,7 +1,9 @@
 // The page in a browser against the virtual radio behind a fake navigator.serial: what a read
 // brings into the grid and device information, what a write leaves in the radio, how a transfer
-// that goes wrong ends, and the channel file kept or refused. Each page has a fresh profile.
+// that goes wrong ends, the channel file kept or refused, and the support bundle. Each page has a
+// fresh profile.
 import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
 import { mkdtempSync, readFileSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import path from "node:path";
@@ -61,6 +63,24 @@ test("a read tells its steps, shows the radio's channels and device information,
     const [trace] = await Promise.all([page.waitForEvent("download"), command(page, "MenuSaveTransferLog")]);
     assert.match(readFileSync(await trace.path(), "utf8"), /^\+\d+\.\d{3} > /);
     assert.ok((await page.evaluate(() => window.steps)).includes("Connecting to the radio..."));
+    await page.context().close();
+});
+
+test("Help, Save support bundle downloads the archive with the last trace, password masked, and the backups", async () => {
+    const page = await openPage(browser, server.url);
+    assert.equal(await transfer(page, "MenuEdit_Read"), outcome(Success));
+    const [bundle] = await Promise.all([page.waitForEvent("download"), command(page, "MenuHelp_SaveSupportBundle")]);
+    assert.equal(bundle.suggestedFilename(), "kr-t27-support.zip");
+    const archive = path.join(folder, "support.zip");
+    await bundle.saveAs(archive);
+    const names = execFileSync("unzip", ["-Z1", archive], { encoding: "utf8" }).trim().split("\n");
+    assert.deepEqual(names, ["README.txt", "version.txt", "browser-settings.json", "ports.txt", "last-transfer.trace",
+        "backups.txt"]);
+    const member = (name) => execFileSync("unzip", ["-p", archive, name], { encoding: "utf8" });
+    assert.match(member("last-transfer.trace"), /> 80 \*\* \*\* /);
+    assert.match(member("backups.txt"), /-read\.Kqd\r\n/);
+    assert.match(member("README.txt"), /programming-log\.csv: not included: there is none yet/);
+    assert.match(await page.textContent("#WarnDlgText"), /kr-t27-support\.zip/);
     await page.context().close();
 });
 

@@ -31,6 +31,11 @@ async function listBackups(): Promise<Backup[]> {
         : { folder: core.unknownRadioFolder(), base: entry.name, files: [{ name: entry.name, bytes: entry.bytes }] });
 }
 
+// Every file of every backup as "FOLDER/NAME", as the desktop's backups folder holds them.
+export async function backupFileNames() {
+    return (await listBackups()).flatMap((backup) => backup.files.map((file) => `${backup.folder}/${file.name}`));
+}
+
 // A second backup of the same radio in the same second gets a name of its own, as on the desktop;
 // the base it got is returned.
 export async function keepBackup(backup: TransferBackup) {

@@ -12,6 +12,7 @@ import { installRadioDialogs } from "./radio-dialogs";
 import { installOffline } from "./offline/install";
 import { installRecordView } from "./record-view";
 import { installSeries } from "./series/series-dialog";
+import { installSupportBundle } from "./support-bundle";
 import { installTransfers, showTransferTexts } from "./transfers";
 import "./style.css";
 
@@ -46,6 +47,7 @@ installBackups();
 installCompare();
 installSeries();
 installRadioDialogs();
+installSupportBundle();
 installOffline();
 onLanguageChanged(showTexts);
 byId("OKBtn", byId("TMyWarnDlg")).onclick = () => byId<HTMLDialogElement>("TMyWarnDlg").close();

@@ -48,6 +48,7 @@ const Captions: [string, () => string][] = [
     ["MenuAdjustment", fromEntry("AdjustmentMenu")],
     ["MenuHelp", fromEntry("HelpMenu")],
     ["MenuSaveTransferLog", fromMessage("SaveTransferLog")],
+    ["MenuHelp_SaveSupportBundle", fromMessage("MenuSaveSupportBundle")],
     ["MenuAbout", fromEntry("AboutMenu")],
 ];
 

@@ -118,7 +118,10 @@ async function startTransfer() {
         finishTransfer(read, end);
 }
 
-// What went over the wire in the last transfer or series, for Save transfer log.
+// What went over the wire in the last transfer or series, for Save transfer log and the support
+// bundle; "" before the first.
+export const lastTransferTrace = () => lastTrace;
+
 export function keepTrace(trace: string) {
     lastTrace = trace;
     byId<HTMLButtonElement>("MenuSaveTransferLog").disabled = false;

@@ -277,6 +277,8 @@ void TProgramDialog::VerifyFinished(LinkOutcome outcome)
 
 void TProgramDialog::End(bool transferred, bool succeeded, const QString& notice)
 {
+    if (impl_->context.KeepTrace)
+        impl_->context.KeepTrace(Trace());
     if (!notice.isEmpty())
         ShowNotice(this, impl_->keptNotice.isEmpty() ? notice : notice + '\n' + impl_->keptNotice);
     if (transferred) {

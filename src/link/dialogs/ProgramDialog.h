@@ -46,7 +46,8 @@ public:
     // the radio is read back into objects of the dialog's own and compared with what was sent.
     void SetVerifyAfterWrite(bool verify);
     bool VerifyAfterWrite() const;
-    // Every line of the transfer, and of the verifying read after it.
+    // Every line of the transfer, and of the reads before and after it; handed to the context's
+    // KeepTrace, when it has one, as the transfer ends.
     TransferTrace Trace() const;
     // A normal write keeps what it sends once the radio has answered (see TransferRunner);
     // the dialog leaves reporting the backup to its opener.

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "link/engine/Frames.h"
+#include "link/engine/TransferTrace.h"
 #include "model/BandLimits.h"
 #include "model/LocalClock.h"
 #include "model/MemoryImage.h"
@@ -66,7 +67,9 @@ using RadioTaking = std::function<bool(RadioSettings& record)>;
 //   TransferContext{kind, isRead, settings, band, link, image, buffer}
 // The caller owns the objects and keeps them alive while the transfer runs; the transfer changes
 // the record only as the protocol allows (handshake fields always; the rest only after a complete
-// read). The clock stamps a normal write; tests replace it.
+// read). The clock stamps a normal write; tests replace it. The engine leaves the trace alone:
+// the window a transfer runs in hands it, once the transfer has ended, to `KeepTrace` when the
+// opener gives one (the desktop's log of the last transfer).
 struct TransferContext {
     TransferKind Kind = TransferKind::Normal;
     bool IsRead = true;
@@ -78,4 +81,5 @@ struct TransferContext {
     std::function<DateTimeStamp()> Clock = LocalNow;
     RadioWait Wait = {};
     RadioTaking TakeRadio = {};  // empty: every radio is taken
+    std::function<void(const TransferTrace& trace)> KeepTrace = {};
 };

@@ -20,7 +20,12 @@ export async function keepLogRow(line: string): Promise<boolean> {
     }
 }
 
-export async function downloadProgrammingLog() {
+// The log as the desktop's file holds it; null while no radio has been logged.
+export async function programmingLogText() {
     const rows = await allEntries<LogRow>(LogStore);
-    download(LogFileName, core.programmingLogCsv(rows.map((row) => row.line)));
+    return rows.length ? core.programmingLogCsv(rows.map((row) => row.line)) as string : null;
+}
+
+export async function downloadProgrammingLog() {
+    download(LogFileName, (await programmingLogText()) ?? core.programmingLogCsv([]));
 }
