@@ -9,6 +9,7 @@
 #include "files/DataFolder.h"
 #include "files/PlatformFile.h"
 #include "files/PrivateFolders.h"
+#include "model/LocalClock.h"
 
 namespace fs = std::filesystem;
 
@@ -41,13 +42,7 @@ fs::path FreeBase(const fs::path& folder, const std::string& base, const char* e
 
 BackupMoment LocalBackupMoment()
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = LocalTime(std::time(nullptr));
     return {local.tm_year + FirstTmYear, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 

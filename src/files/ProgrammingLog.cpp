@@ -13,6 +13,7 @@
 #include "files/MegahertzText.h"
 #include "files/PlatformFile.h"
 #include "files/PrivateFolders.h"
+#include "model/LocalClock.h"
 #include "text/PrintableText.h"
 
 namespace fs = std::filesystem;
@@ -61,17 +62,6 @@ int64_t SecondsAsIfUtc(const std::tm& t)
 {
     return DaysFromCivil(t.tm_year + FirstTmYear, t.tm_mon + 1, t.tm_mday) * SecondsPerDay +
            t.tm_hour * SecondsPerHour + t.tm_min * SecondsPerMinute + t.tm_sec;
-}
-
-std::tm LocalTm(std::time_t moment)
-{
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &moment);
-#else
-    localtime_r(&moment, &local);
-#endif
-    return local;
 }
 
 // A text field as the log keeps it: readable on a terminal and taken as text by a spreadsheet.
@@ -162,7 +152,7 @@ std::string LocalIsoTime() { return LocalIsoTime(std::time(nullptr)); }
 
 std::string LocalIsoTime(std::time_t moment)
 {
-    const std::tm local = LocalTm(moment);
+    const std::tm local = LocalTime(moment);
     const int64_t offset = SecondsAsIfUtc(local) - int64_t(moment);
     const int64_t offsetMinutes = (offset < 0 ? -offset : offset) / SecondsPerMinute;
     // Room for every field at any int, which the compiler cannot rule out.
