@@ -117,8 +117,11 @@ TEST_F(SupportBundle, HoldsWhatItsReadmeDescribesAndNamesWhatIsMissing)
 TEST_F(SupportBundle, KeepsTheLogsHeaderAndItsLastRows)
 {
     std::vector<std::string> rows;
-    for (int row = 1; row <= 60; ++row)
-        rows.push_back("row " + std::to_string(row));
+    ProgrammingLogRow logged;
+    for (int row = 1; row <= 60; ++row) {
+        logged.Serial = "row " + std::to_string(row);
+        rows.push_back(ProgrammingLogLine(logged));
+    }
     SupportBundleSources sources = LocalBundleSources(Places(), Made);
     sources.ProgrammingLog = BundleFile::Of(ProgrammingLogText(rows));
 
@@ -128,8 +131,8 @@ TEST_F(SupportBundle, KeepsTheLogsHeaderAndItsLastRows)
     const std::vector<std::string> log = LinesOf(files["programming-log.csv"]);
     ASSERT_EQ(log.size(), 51u);
     EXPECT_EQ(log.front(), ProgrammingLogHeader);
-    EXPECT_EQ(log[1], "row 11");
-    EXPECT_EQ(log.back(), "row 60");
+    EXPECT_EQ(log[1], rows[10]);
+    EXPECT_EQ(log.back(), rows.back());
     EXPECT_EQ(LinesOf(files["README.txt"]).back(),
               "programming-log.csv: the last 50 rows of the programming log, with its header");
 }
