@@ -108,9 +108,12 @@ FileResult ReplaceFile(const std::string& path, const std::string& target, const
         return SaveFailed(path, error);
 
     error = file.Write(contents.data, contents.size);
-    // A replaced file keeps the permissions it had; a private new one gets them whatever the umask.
+    // A replaced file keeps the permissions it had, less those of others when it holds secrets; a
+    // private new one gets them whatever the umask.
     if (error == 0 && existing.exists)
-        error = file.SetPermissions(existing.permissions);
+        error = file.SetPermissions(contents.access == NewFileAccess::OwnerOnly
+                                        ? existing.permissions & platform::OwnerOnlyFile
+                                        : existing.permissions);
     else if (error == 0 && contents.access == NewFileAccess::OwnerOnly)
         error = file.SetPermissions(platform::OwnerOnlyFile);
     if (error == 0)

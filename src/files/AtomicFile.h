@@ -6,7 +6,8 @@
 
 #include "files/FileResult.h"
 
-// Who may read a file that a save creates; a file that is replaced keeps the permissions it had.
+// Who may read a file that a save creates; a file that is replaced keeps the permissions it had,
+// except that a private file's group and others lose theirs.
 enum class NewFileAccess {
     UsersDefault,  // as the user's umask has it, like any file of theirs: a record the user saves
     OwnerOnly,     // the user alone, whatever the umask: backups, traces, the programming log

@@ -31,18 +31,27 @@ TEST(AtomicFile, ReplacesTheWholeFileAndLeavesNothingElse)
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"data.bin"});
 }
 
-TEST(AtomicFile, AReplacedFileKeepsItsPermissions)
+// A private file (a backup, a log, a bundle) never stays readable by others, even over one that was.
+TEST(AtomicFile, AReplacedFileKeepsItsPermissionsButAPrivateOneLosesOthers)
 {
-    ScratchDir dir;
-    const std::string path = dir.File("private.ini");
-    WriteAll(path, "old");
-    chmod(path.c_str(), 0600);
+    struct Case {
+        mode_t before;
+        NewFileAccess access;
+        mode_t after;
+    };
+    for (const Case& c : {Case{0600, NewFileAccess::UsersDefault, 0600}, Case{0644, NewFileAccess::UsersDefault, 0644},
+                          Case{0644, NewFileAccess::OwnerOnly, 0600}}) {
+        ScratchDir dir;
+        const std::string path = dir.File("kept.bin");
+        WriteAll(path, "old");
+        chmod(path.c_str(), c.before);
 
-    ASSERT_TRUE(WriteText(path, "new").ok);
+        ASSERT_TRUE(WriteFileAtomically(path, reinterpret_cast<const uint8_t*>("new"), 3, c.access).ok);
 
-    struct stat st {};
-    ASSERT_EQ(stat(path.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0600u);
+        struct stat st {};
+        ASSERT_EQ(stat(path.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, c.after) << std::oct << c.before;
+    }
 }
 
 TEST(AtomicFile, SavingThroughALinkReplacesTheFileItPointsTo)
