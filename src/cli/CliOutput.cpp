@@ -15,11 +15,11 @@ int Fail(const FileResult& result) { return Fail(EnglishMessage(FileMessage(resu
 
 int Finished(const FileResult& result) { return result.ok ? ExitSuccess : Fail(result); }
 
-void ShowBackup(const BackupResult& kept)
+void ShowBackup(const BackupResult& kept, const std::string& port)
 {
     if (!kept.result.ok)
-        std::fprintf(stderr, "kr-t27-cli: %s\n",
+        std::fprintf(stderr, "kr-t27-cli: %s%s\n", port.c_str(),
                      EnglishMessage({MessageId::BackupFailed, {EnglishMessage(FileMessage(kept.result))}}).c_str());
     else if (!kept.recordPath.empty())
-        std::fprintf(stderr, "kr-t27-cli: backup %s\n", kept.recordPath.c_str());
+        std::fprintf(stderr, "kr-t27-cli: %sbackup %s\n", port.c_str(), kept.recordPath.c_str());
 }

@@ -14,5 +14,6 @@ int Fail(const FileResult& result);
 // The exit status of a command whose last step wrote a file.
 int Finished(const FileResult& result);
 
-// Where a backup went, or why it failed, on stderr; nothing when none was made.
-void ShowBackup(const BackupResult& kept);
+// Where a backup went, or why it failed, on stderr, after `port` ("COM3: ") when it names one;
+// nothing when none was made.
+void ShowBackup(const BackupResult& kept, const std::string& port = {});

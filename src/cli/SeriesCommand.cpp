@@ -74,7 +74,7 @@ void ShowAttempt(const RadioAttempt& attempt, const std::string& port)
     const Message line = AttemptLine(attempt);
     std::printf("%s%s\n", port.c_str(), EnglishMessage(line).c_str());
     std::fflush(stdout);
-    ShowBackup(attempt.Backup);
+    ShowBackup(attempt.Backup, port);
     if (attempt.PartlyWritten)
         Say({MessageId::PartlyWritten}, port);
     if (!attempt.Logged.ok)
@@ -176,7 +176,7 @@ int RunSeries(SeriesPlan plan, const std::vector<std::string>& ports, BandDiffer
     const auto on = [&ports, several](size_t port) { return several ? ports[port] + ": " : std::string(); };
     ProgressReport progress;
     std::vector<RadioAttempt> last(ports.size());
-    RadioAttempt failed;
+    std::optional<RadioAttempt> failed;  // the first radio that failed
     int exitCode = ExitSuccess;
     QObject::connect(&series, &RadioSeriesGroup::progressChanged, [&progress, several](size_t, int value) {
         if (!several)
@@ -195,7 +195,7 @@ int RunSeries(SeriesPlan plan, const std::vector<std::string>& ports, BandDiffer
     QObject::connect(&series, &RadioSeriesGroup::radioFinished, [&](size_t port, const RadioAttempt& attempt) {
         progress.End();
         last[port] = attempt;
-        if (!attempt.Succeeded())
+        if (!failed && !attempt.Succeeded() && attempt.Refusal == RadioRefusal::None)
             failed = attempt;
         differed = differed || attempt.Differences.value_or(0) > 0;
         ShowAttempt(attempt, on(port));
@@ -217,7 +217,7 @@ int RunSeries(SeriesPlan plan, const std::vector<std::string>& ports, BandDiffer
             exitCode = ExitUsageOrFile;
             break;
         default:
-            exitCode = FailureExit(failed);
+            exitCode = failed ? FailureExit(*failed) : ExitCommunicationFailure;
             break;
         }
         app.quit();

@@ -86,7 +86,7 @@ void RadioSeries::StartRadio(const PortChoice& choice, bool waiting)
     radioTaken_ = false;
     writer_ = NewRunner(context);
     // Nobody may be watching while the series waits: a port that will not reopen ends it now.
-    if (waiting)
+    if (context.Wait.Waiting)
         writer_->SetEndAtOnceWhenPortFails(true);
     writer_->SetWriteBackup(plan.Backups);
     writer_->SetBandQuestion([this] {
@@ -97,7 +97,7 @@ void RadioSeries::StartRadio(const PortChoice& choice, bool waiting)
             [this] { emit sameRadioAnswered(QString::fromStdString(course_.LastSerial())); });
     connect(writer_.get(), &TransferRunner::finished, this, &RadioSeries::WriteFinished);
     waitPassed_ = false;
-    if (waiting && plan.WaitLimitMs > 0)
+    if (context.Wait.Waiting && plan.WaitLimitMs > 0)
         waitLimit_.start(plan.WaitLimitMs);
     trace_.Note(0, "radio " + std::to_string(attempt_.Number) + (waiting ? ": waiting for it" : ""));
     emit radioStarting(attempt_.Number, waiting);

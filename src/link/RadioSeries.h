@@ -37,6 +37,8 @@ public:
 
     void SetBandQuestion(BandQuestion ask) { askBand_ = std::move(ask); }
     void SetEndAtOnceWhenPortFails(bool atOnce) { endAtOnce_ = atOnce; }
+    // See SeriesCourse::AwaitFirstRadio; for a series beside others on other cables.
+    void AwaitFirstRadio() { course_.AwaitFirstRadio(); }
 
     // `portName` is the port as the user named it, for the log; empty: the one the transfer used.
     void Start(const PortChoice& firstRadio, std::string portName = {});

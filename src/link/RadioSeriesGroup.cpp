@@ -8,6 +8,8 @@ RadioSeriesGroup::RadioSeriesGroup(SeriesPlan plan, std::vector<std::string> por
 {
     for (size_t port = 0; port < ports_.size(); ++port) {
         series_.push_back(std::make_unique<RadioSeries>(job_));
+        if (ports_.size() > 1)
+            series_.back()->AwaitFirstRadio();
         Connect(port, *series_.back());
     }
 }

@@ -1,6 +1,7 @@
 #include "link/series/RadioAttempt.h"
 
 #include "files/Sha256.h"
+#include "model/DtmfDigits.h"
 #include "model/RecordComparison.h"
 #include "text/PrintableText.h"
 
@@ -98,8 +99,10 @@ ProgrammingLogRow AttemptLogRow(const RadioAttempt& attempt, const std::string& 
     row.BandMax = attempt.RadioBand.BandMax;
     row.File = file.empty() ? UnsavedRecordFile : file;
     row.RecordSha256 = attempt.RecordSha256;
-    row.PttId = attempt.PttId;
-    row.Ani = attempt.Ani;
+    if (attempt.Taken) {
+        row.PttId = attempt.PttId;
+        row.Ani = attempt.Ani;
+    }
     row.Outcome = attempt.OutcomeWords();
     row.Verify = attempt.VerifyWords();
     row.Port = attempt.Port;
@@ -115,6 +118,8 @@ void RadioAttempt::TakeCheck(LinkOutcome outcome, const RadioSettings& master, c
     if (outcome != LinkOutcome::Success)
         return;
     Firmware = RadioFieldText(read.SoftwareVersion, SoftwareVersionFieldSize);
+    PttId = DtmfText(read.PttId, DtmfCodeCapacity, read.PttIdLength);
+    Ani = DtmfText(read.Ani, DtmfCodeCapacity, read.AniLength);
     RadioSettings held = read;
     TakeRadioPassword(held);
     Differences = CompareRecords(master, held).size();

@@ -35,6 +35,9 @@ struct RadioAttempt {
     BackupResult Backup;  // of what the write sent; ok and without a path when none was made
     std::string Port;     // as the user named it
     RadioRefusal Refusal = RadioRefusal::None;
+    // The radio answered and got its number and codes; until then PttId and Ani are only what the
+    // next radio would get, which no log row may claim for this one.
+    bool Taken = false;
     std::string IdsRow;  // the line of the identity table whose codes the radio got; empty: none
     // When checking only: how many fields of the radio differ from the record, once it was read.
     std::optional<size_t> Differences;
@@ -54,8 +57,8 @@ struct RadioAttempt {
     // What the verifying read found, and the firmware the radio holds in `read`.
     void TakeVerify(LinkOutcome outcome, const MemoryImage& sent, const MemoryImage& readBack,
                     const RadioSettings& read);
-    // What a checking read found: the radio's serial number, band and firmware in `read`, and how
-    // many of its fields differ from `master`.
+    // What a checking read found: the radio's serial number, band, firmware and codes in `read`,
+    // and how many of its fields differ from `master`.
     void TakeCheck(LinkOutcome outcome, const RadioSettings& master, const RadioSettings& read);
 };
 

@@ -11,7 +11,7 @@ RadioAttempt SeriesCourse::NextAttempt() const { return job_->AttemptFor(job_->T
 RadioSettings SeriesCourse::NextRecord() const { return job_->RecordFor(job_->Taken() + 1); }
 
 // A failed radio ends the cable's series, so every radio after the first comes after a written one.
-RadioWait SeriesCourse::NextWait() const { return RadioWait{lastSerial_.has_value(), lastSerial_}; }
+RadioWait SeriesCourse::NextWait() const { return RadioWait{awaitsFirst_ || lastSerial_.has_value(), lastSerial_}; }
 
 std::string SeriesCourse::LastSerial() const
 {

@@ -29,8 +29,12 @@ public:
     // codes, and none of what an earlier handshake left. TakeRadio numbers it for good.
     RadioAttempt NextAttempt() const;
     RadioSettings NextRecord() const;
-    // How the next write finds its radio: after a radio was written on this cable, by waiting past it.
+    // How the next write finds its radio: after a radio was written on this cable, by waiting past
+    // it; with AwaitFirstRadio, the first one is waited for too.
     RadioWait NextWait() const;
+    // A cable among several waits for its first radio as for any next one, without the time-out,
+    // so that a cable nobody plugs a radio into fails no job the other cables complete.
+    void AwaitFirstRadio() { awaitsFirst_ = true; }
     // The serial number of the radio written last on this cable, as the log shows it; empty before the first.
     std::string LastSerial() const;
 
@@ -52,4 +56,5 @@ public:
 private:
     std::shared_ptr<SeriesJob> job_;
     std::optional<SerialNumberBytes> lastSerial_;
+    bool awaitsFirst_ = false;
 };

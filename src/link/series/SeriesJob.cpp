@@ -62,6 +62,7 @@ RadioRefusal SeriesJob::Take(RadioSettings& record, RadioAttempt& attempt)
         attempt.IdsRow = std::to_string(row->line);
     }
     attempt.Number = number;
+    attempt.Taken = true;
     attempt.PttId = DtmfText(record.PttId, DtmfCodeCapacity, record.PttIdLength);
     attempt.Ani = DtmfText(record.Ani, DtmfCodeCapacity, record.AniLength);
     return RadioRefusal::None;
