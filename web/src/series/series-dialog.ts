@@ -223,16 +223,21 @@ function newPortLine(name: string, place: number): PortLine {
     const number = place + 1;
     const state = Object.assign(document.createElement("span"), { id: `SeriesPortState${number}` });
     state.setAttribute("role", "status");
-    state.setAttribute("aria-label", catalogText("SeriesPortStatusName", name));
     const bar = Object.assign(document.createElement("progress"), { id: `SeriesPortProgress${number}`, max: 100, value: 0 });
-    bar.setAttribute("aria-label", catalogText("SeriesPortProgressName", name));
     const progressText = Object.assign(document.createElement("span"), { id: `SeriesPortProgressText${number}` });
-    const sameRadio = Object.assign(document.createElement("button"), {
-        type: "button", id: `SeriesPortSameRadio${number}`, textContent: text("SeriesSameRadioAgain"), disabled: true,
-    });
-    sameRadio.setAttribute("aria-label", catalogText("SeriesSameRadioOnPort", name));
+    const sameRadio = Object.assign(document.createElement("button"),
+        { type: "button", id: `SeriesPortSameRadio${number}`, disabled: true });
     sameRadio.onclick = () => sameRadioAgain(place);
-    return { name, state, progress: bar, progressText, sameRadio, radioOnLine: 0, waiting: false, end: null };
+    const line = { name, state, progress: bar, progressText, sameRadio, radioOnLine: 0, waiting: false, end: null };
+    showPortLineTexts(line);
+    return line;
+}
+
+function showPortLineTexts(line: PortLine) {
+    line.state.setAttribute("aria-label", catalogText("SeriesPortStatusName", line.name));
+    line.progress.setAttribute("aria-label", catalogText("SeriesPortProgressName", line.name));
+    line.sameRadio.textContent = text("SeriesSameRadioAgain");
+    line.sameRadio.setAttribute("aria-label", catalogText("SeriesSameRadioOnPort", line.name));
 }
 
 function portRow(line: PortLine, place: number) {
@@ -439,6 +444,8 @@ function showTexts() {
     byId("SeriesStop").textContent = text("SeriesStop");
     byId("SameRadioAgain").textContent = text("SeriesSameRadioAgain");
     byId("SeriesClose").textContent = text("SeriesClose");
+    if (several())
+        lines.forEach(showPortLineTexts);
     if (dialog.open)
         showChoices();
 }
