@@ -98,11 +98,3 @@ void RadioSeriesGroup::PortEnded(size_t port, SeriesEnd end)
         ends.push_back(each.value_or(SeriesEnd::Stopped));
     emit finished(GroupEnd(ends));
 }
-
-SeriesEnd GroupEnd(const std::vector<SeriesEnd>& ends)
-{
-    for (SeriesEnd gravest : {SeriesEnd::LogFailed, SeriesEnd::RadioFailed, SeriesEnd::WaitRanOut, SeriesEnd::Stopped})
-        if (std::find(ends.begin(), ends.end(), gravest) != ends.end())
-            return gravest;
-    return ends.empty() ? SeriesEnd::Stopped : ends.front();
-}

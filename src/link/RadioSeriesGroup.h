@@ -59,7 +59,3 @@ private:
     std::vector<std::optional<SeriesEnd>> ends_;
     size_t running_ = 0;
 };
-
-// How a job on several cables ended, from how each ended: a log that failed before a radio that
-// failed, before a wait that ran out, before a stop; else as the first cable ended.
-SeriesEnd GroupEnd(const std::vector<SeriesEnd>& ends);

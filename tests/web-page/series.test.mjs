@@ -3,7 +3,8 @@
 // when it answers again, every radio in the programming log the page hands out as the desktop's
 // CSV, and each radio's write among the backups listed by serial number, restored in one click.
 // An identity table gives radios their codes by serial number, or is refused with its lines; a
-// check reads radios against the file and writes none.
+// check reads radios against the file and writes none. Two ports granted to the dialog each run
+// their series at once, in one job numbering the radios whichever port they are on.
 import assert from "node:assert/strict";
 import { mkdtempSync, readFileSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
@@ -190,5 +191,51 @@ test("check only: two radios read against the file, one the same and one differe
     ]);
     assert.deepEqual(await page.evaluate(() => Array.from(window.radio.image())), before, "radio 1 left as it was");
     assert.notEqual(await pttIdIn(page, 1), "101", "radio 2 left as it was");
+    await page.context().close();
+});
+
+test("two ports at once: four radios, two on each, numbered in one job and logged with their port", async () => {
+    const page = await openPage(browser, server.url, { granted: true, paced: false });
+    await seriesDialog(page, 4);
+    await page.check("#IncreaseIds");
+    await page.evaluate(() => (window.chosenPort = 1));
+    await page.click("#SeriesAddPort");
+    await page.waitForSelector("#SeriesPorts option:nth-child(2)");
+    assert.deepEqual(await page.$$eval("#SeriesPorts option", (options) => options.map((o) => o.textContent)),
+        ["port 1", "port 2"]);
+    // Each port's radios, the first of port 2 put on its cable before the start.
+    const fleet = [[SampleSerial, "20260505"], ["20260601", "20260602"]];
+    const putOn = (port, serial) => page.evaluate(({ port, serial }) => {
+        const radio = new window.radioCore.Radio();
+        radio.setSerialNumber(serial);
+        (window.fleet ??= [[window.radio], []])[port].push(radio);
+        window.serialPorts[port].swap(radio);
+    }, { port, serial });
+    await putOn(1, fleet[1][0]);
+    await page.click("#SeriesStart");
+    await Promise.all([1, 2].map(async (port) => {
+        await page.waitForFunction((port) => !document.getElementById(`SeriesPortSameRadio${port}`).disabled, port,
+            { timeout: 60000 });
+        await putOn(port - 1, fleet[port - 1][1]);
+    }));
+    await enabled(page, "SeriesStart");
+    assert.equal(await page.textContent("#SeriesStatus"), "All 4 radios written.");
+    assert.deepEqual(await page.$$eval("[id^=SeriesPortState]", (states) => states.map((s) => s.textContent)),
+        ["done", "done"]);
+    for (const line of await outcomeLines(page))
+        assert.match(line, /^port [12]: Radio [1-4] \(serial \d+\): written$/);
+
+    const rows = await logRows(page);
+    assert.equal(rows.length, 4);
+    const byPort = (port) => rows.filter((fields) => fields[11] === port).map((fields) => fields[1]).sort();
+    assert.deepEqual([byPort("port 1"), byPort("port 2")], fleet);
+    assert.deepEqual(rows.map((fields) => fields[7]).sort(), ["101", "102", "103", "104"], "each PTT ID once");
+    const held = await page.evaluate(() => window.fleet.flat().map((radio) => Array.from(radio.image())));
+    const heldIds = held.map((image) => {
+        const record = new core.Record();
+        record.unpackImage(Uint8Array.from(image), "radio.bin", English);
+        return JSON.parse(record.json()).PttId;
+    });
+    assert.deepEqual(heldIds.sort(), ["101", "102", "103", "104"], "each radio holds its own PTT ID");
     await page.context().close();
 });

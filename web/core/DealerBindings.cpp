@@ -1,6 +1,8 @@
 #include <emscripten/bind.h>
 
+#include <optional>
 #include <variant>
+#include <vector>
 
 #include "JsValues.h"
 #include "PageLanguage.h"
@@ -20,6 +22,9 @@ using emscripten::val;
 namespace {
 
 std::vector<std::string> TextsFrom(const val& array) { return emscripten::vecFromJSArray<std::string>(array); }
+
+constexpr SeriesEnd Ends[] = {SeriesEnd::AllWritten, SeriesEnd::Stopped,   SeriesEnd::RadioFailed,
+                               SeriesEnd::IdsRanOut,  SeriesEnd::WaitRanOut, SeriesEnd::LogFailed};
 
 const char* EndName(SeriesEnd end)
 {
@@ -43,7 +48,8 @@ const char* EndName(SeriesEnd end)
 // The series
 
 // options: radios (0: until stopped), verify, increaseIds, checkOnly, fastLink, bandMin, bandMax,
-// fileName, port; identities (the table's bytes, or null: none), identitiesFile, identitiesRequired.
+// fileName, ports (the cables' names in the log: this series is on the first; anotherCable makes the
+// others); identities (the table's bytes, or null: none), identitiesFile, identitiesRequired.
 SeriesHandle* NewSeries(const RecordHandle& record, const val& options)
 {
     SeriesSetup setup;
@@ -58,7 +64,7 @@ SeriesHandle* NewSeries(const RecordHandle& record, const val& options)
     }
     setup.identitiesFile = options["identitiesFile"].as<std::string>();
     setup.identitiesRequired = options["identitiesRequired"].as<bool>();
-    setup.port = options["port"].as<std::string>();
+    setup.port = options["ports"][0].as<std::string>();
     setup.fastLink = options["fastLink"].as<bool>();
     setup.band = BandLimits{options["bandMin"].as<uint32_t>(), options["bandMax"].as<uint32_t>()};
     setup.fileName = options["fileName"].as<std::string>();
@@ -93,13 +99,31 @@ std::string RadioLogged(SeriesHandle& series, bool kept, bool stopRequested)
     return end ? EndName(*end) : "";
 }
 
+std::optional<SeriesEnd> EndNamed(const std::string& name)
+{
+    for (SeriesEnd each : Ends)
+        if (name == EndName(each))
+            return each;
+    return std::nullopt;
+}
+
 std::string EndText(const SeriesHandle& series, const std::string& end, int language)
 {
-    for (SeriesEnd each : {SeriesEnd::AllWritten, SeriesEnd::Stopped, SeriesEnd::RadioFailed, SeriesEnd::IdsRanOut,
-                           SeriesEnd::WaitRanOut, SeriesEnd::LogFailed})
-        if (end == EndName(each))
-            return series.EndText(each, PageLanguage(language));
-    return "";
+    const std::optional<SeriesEnd> named = EndNamed(end);
+    return named ? series.EndText(*named, PageLanguage(language)) : "";
+}
+
+SeriesHandle* AnotherCable(const SeriesHandle& series, const std::string& port) { return new SeriesHandle(series, port); }
+std::string EndBeforeRadio(const SeriesHandle& series) { return EndName(series.EndBeforeRadio()); }
+
+// How a job on several cables ended, from each cable's end by name.
+std::string JobEnd(const val& cableEnds)
+{
+    std::vector<SeriesEnd> ends;
+    for (const std::string& name : TextsFrom(cableEnds))
+        if (const std::optional<SeriesEnd> end = EndNamed(name))
+            ends.push_back(*end);
+    return EndName(GroupEnd(ends));
 }
 
 std::string ProgrammingLogCsv(const val& lines) { return ProgrammingLogText(TextsFrom(lines)); }
@@ -212,11 +236,16 @@ EMSCRIPTEN_BINDINGS(kr_t27_dealer)
         .property("lastSerial", &SeriesHandle::LastSerial)
         .property("written", &Written)
         .property("radioWithoutRow", &SeriesHandle::RadioWithoutRow)
+        .function("anotherCable", &AnotherCable, allow_raw_pointers())
+        .property("radioTaken", &SeriesHandle::RadioTaken)
+        .property("jobFull", &SeriesHandle::JobFull)
+        .function("endBeforeRadio", &EndBeforeRadio)
         .function("radioEnded", &RadioEnded, allow_raw_pointers())
         .function("radioLogged", &RadioLogged)
         .function("endText", &EndText);
 
     function("seriesMostRadios", &MostRadios);
+    function("seriesJobEnd", &JobEnd);
     function("identityTableFileLimit", &TableFileLimit);
     function("programmingLogCsv", &ProgrammingLogCsv);
     function("transferBackup", &TransferBackup);

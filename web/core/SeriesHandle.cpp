@@ -36,11 +36,17 @@ std::string Text(const Message& message, TTeskFuncs::TLangType language) { retur
 }
 
 SeriesHandle::SeriesHandle(const RadioSettings& record, const SeriesSetup& setup)
-    : setup_(setup), course_(PlanFor(record, setup))
+    : setup_(setup), job_(std::make_shared<SeriesJob>(PlanFor(record, setup))), course_(job_)
 {
     tableTooLarge_ = setup_.identities && setup_.identities->size() > IdentityTableFileLimit;
     // The plan holds the table's rows; its text is of no further use.
     setup_.identities.reset();
+}
+
+SeriesHandle::SeriesHandle(const SeriesHandle& cable, const std::string& port)
+    : setup_(cable.setup_), tableTooLarge_(cable.tableTooLarge_), job_(cable.job_), course_(job_)
+{
+    setup_.port = port;
 }
 
 std::vector<std::string> SeriesHandle::Refusal(TTeskFuncs::TLangType language) const
@@ -75,7 +81,8 @@ std::unique_ptr<TransferHandle> SeriesHandle::NextWrite()
     setup.fastLink = setup_.fastLink;
     setup.band = setup_.band;
     setup.wait = course_.NextWait();
-    setup.takeRadio = [this](RadioSettings& record) { return course_.TakeRadio(record, attempt_); };
+    radioTaken_ = false;
+    setup.takeRadio = [this](RadioSettings& record) { return radioTaken_ = course_.TakeRadio(record, attempt_); };
     return std::make_unique<TransferHandle>(course_.NextRecord(), setup);
 }
 

@@ -40,9 +40,12 @@ struct RadioReport {
 // A series of radios as the page's worker runs it, with the desktop's decisions (SeriesCourse):
 // the worker drives each radio's write, and its verifying read, as it drives any transfer and
 // hands them back here once they ended; the page keeps the log's row before the series goes on.
+// Several cables at once each have a series of one job (SeriesJob), which numbers their radios.
 class SeriesHandle {
 public:
     SeriesHandle(const RadioSettings& record, const SeriesSetup& setup);
+    // The series of another cable of `cable`'s job, named `port` in the log.
+    SeriesHandle(const SeriesHandle& cable, const std::string& port);
 
     // Why the series cannot start: every problem of the identity table, with its line, and why the
     // codes cannot be counted up for the whole series; empty when it can.
@@ -60,6 +63,13 @@ public:
     // The radio that answered was let go unwritten for having no row in the identity table; its
     // write ends as stopped, yet it is reported and logged as any radio and the series goes on.
     bool RadioWithoutRow() const { return attempt_.Refusal == RadioRefusal::NoIdentityRow; }
+    // The write on the line has its radio, numbered in the job.
+    bool RadioTaken() const { return radioTaken_; }
+    // The job has all its radios (or its codes ran out): a write still looking for one is stopped.
+    bool JobFull() const { return course_.JobFull().has_value(); }
+    // A write stopped before it took a radio ends the cable's series: as the job ends once it is
+    // full, else as stopped.
+    SeriesEnd EndBeforeRadio() const { return course_.JobFull().value_or(SeriesEnd::Stopped); }
 
     // The radio's write, and its verifying read when there was one, have ended.
     // When checking only, `write` is the radio's read.
@@ -76,8 +86,10 @@ private:
 
     SeriesSetup setup_;
     bool tableTooLarge_ = false;
+    std::shared_ptr<SeriesJob> job_;
     SeriesCourse course_;
     RadioAttempt attempt_;
+    bool radioTaken_ = false;
     RadioSettings written_{};
     RadioReport lastReport_;
 };

@@ -1,5 +1,7 @@
 // What the page and the transfer worker tell each other. The page owns the port; the worker runs
-// the engine and its timers, and asks the page to open, write, purge and close.
+// the engine and its timers, and asks the page to open, write, purge and close. A series may run
+// on several cables at once: what concerns one cable (its port, its radio, its transfer) names it
+// by its place among the series' ports; a message without one is about the first.
 
 // The record's settings, or the factory's calibration, serial number and new password.
 export type TransferKindName = "normal" | "calibration" | "serialNumber" | "password";
@@ -40,12 +42,14 @@ export interface SeriesRequest {
     identitiesFile: string;
     // A radio without a row in the table is let go unwritten.
     identitiesRequired: boolean;
-    // The cable's name in the log.
-    port: string;
+    // The cables' names in the log, one series on each port, in the order the page numbers them.
+    ports: string[];
     lang: number;
 }
 
-export type PageMessage =
+type OnCable<Message> = Message & { cable?: number };
+
+export type PageMessage = OnCable<
     | TransferRequest
     | SeriesRequest
     | { type: "opened"; ok: boolean }
@@ -58,7 +62,7 @@ export type PageMessage =
     // The radio's log row was kept, or the browser's storage refused it.
     | { type: "logged"; kept: boolean }
     // What became of the data read first: kept (the notice tells where) or not (why, if known).
-    | { type: "kept"; kept: boolean; notice: string };
+    | { type: "kept"; kept: boolean; notice: string }>;
 
 // What a transfer keeps as its backup: the files of the desktop's backup store, named by the
 // radio's serial number (folder) and the local time (base).
@@ -93,15 +97,26 @@ export interface RadioFinished {
     backup: TransferBackup | null;
 }
 
+// One cable's series ended (its name, as the job's end below); `text` is what the core says of a
+// radio that failed or a log that could not be written, `notice` what the failed radio told.
+export interface CableEnd {
+    type: "cableDone";
+    end: string;
+    text: string;
+    notice: string[];
+}
+
+// Every cable's series ended: the job's end, and the radios done on all of them.
 export interface SeriesEnd {
     type: "seriesDone";
     end: string;
     status: string;
     notice: string[];
     trace: string;
+    written: number;
 }
 
-export type WorkerMessage =
+export type WorkerMessage = OnCable<
     | { type: "open" }
     | { type: "write"; bytes: Uint8Array }
     | { type: "close" }
@@ -115,4 +130,5 @@ export type WorkerMessage =
     | { type: "verifying" }
     | { type: "sameRadio"; serial: string }
     | RadioFinished
-    | SeriesEnd;
+    | CableEnd
+    | SeriesEnd>;

@@ -10,18 +10,23 @@ export const CableSettings = { baudRate: 9600, dataBits: 8, stopBits: 1, parity:
 export class PortLink {
     #port: any;
     #worker: Worker;
+    #cable: number;
     #reader: ReadableStreamDefaultReader<Uint8Array> | null = null;
     #writer: WritableStreamDefaultWriter<Uint8Array> | null = null;
     #lastWrite: Promise<unknown> = Promise.resolve();
     #closing = false;
 
-    constructor(port: any, worker: Worker) {
+    // `cable`: the port's place among a series' ports (see messages.ts).
+    constructor(port: any, worker: Worker, cable = 0) {
         this.#port = port;
         this.#worker = worker;
+        this.#cable = cable;
     }
 
-    // Takes the worker's port requests; other messages are not the port's business.
+    // Takes the worker's requests for this port; other messages are not its business.
     heard(message: WorkerMessage): boolean {
+        if ((message.cable ?? 0) !== this.#cable)
+            return false;
         if (message.type === "open")
             this.#open();
         else if (message.type === "write")
@@ -34,7 +39,7 @@ export class PortLink {
     }
 
     #post(message: PageMessage) {
-        this.#worker.postMessage(message);
+        this.#worker.postMessage({ ...message, cable: this.#cable });
     }
 
     async #open() {

@@ -1,5 +1,6 @@
 // Runs a transfer of any kind on this worker's timers, which a hidden tab does not slow down,
-// exactly as the desktop's driver runs it; the bytes go through the page, which owns the port.
+// exactly as the desktop's driver runs it; the bytes go through the page, which owns the port. A
+// series of radios runs on each of its cables at once, all on this worker's one event loop.
 import { driveTransfer } from "../core/link-driver.js";
 import { loadCore } from "./load-core";
 import type { PageMessage, SeriesRequest, TransferRequest, WorkerMessage } from "./messages";
@@ -7,23 +8,27 @@ import { SeriesRun } from "./series/series-run";
 
 const scope = self as unknown as Worker;
 const corePromise = loadCore(new URL("../", self.location.href).href);
-const post = (message: WorkerMessage) => scope.postMessage(message);
 
 // The port as link-driver.js drives it: bytes the page forwarded wait here until a tick takes them.
 // Web Serial cannot empty the system's queues, so a purge empties what has come this far.
 class PagePort {
     waitingBytes: number[] = [];
+    #post: (message: WorkerMessage) => void;
     #opened: ((ok: boolean) => void) | null = null;
     #closed: (() => void) | null = null;
 
+    constructor(post: (message: WorkerMessage) => void) {
+        this.#post = post;
+    }
+
     open(): Promise<boolean> {
         this.waitingBytes = [];
-        post({ type: "open" });
+        this.#post({ type: "open" });
         return new Promise((resolve) => (this.#opened = resolve));
     }
 
     write(bytes: Uint8Array) {
-        post({ type: "write", bytes });
+        this.#post({ type: "write", bytes });
     }
 
     waiting() {
@@ -41,7 +46,7 @@ class PagePort {
     }
 
     close(): Promise<void> {
-        post({ type: "close" });
+        this.#post({ type: "close" });
         return new Promise((resolve) => (this.#closed = resolve));
     }
 
@@ -60,29 +65,66 @@ const clock = {
     clearTimeout: (id: number) => clearTimeout(id),
 };
 
-let port: PagePort | null = null;
-let driven: ReturnType<typeof driveTransfer> | null = null;
-let bandAnswer: ((goOn: boolean) => void) | null = null;
+interface DriveListener {
+    passedOver?: () => void;
+    linkStep?: () => void;
+}
+
+// One cable: its port and the transfer driven on it. A transfer runs on the first; a series on one
+// per port.
+class Cable {
+    #index: number;
+    #port: PagePort | null = null;
+    #driven: ReturnType<typeof driveTransfer> | null = null;
+    #bandAnswer: ((goOn: boolean) => void) | null = null;
+
+    constructor(index: number) {
+        this.#index = index;
+    }
+
+    post = (message: WorkerMessage) => scope.postMessage({ ...message, cable: this.#index });
+
+    // `blockStepText` is what the line under the bar says while blocks move (nothing, by default).
+    async drive(transfer: any, lang: number, listener: DriveListener = {}, blockStepText = "") {
+        this.#port = new PagePort(this.post);
+        this.#driven = driveTransfer(transfer, this.#port, clock, {
+            progress: (value: number) => this.post({ type: "progress", value }),
+            linkStep: () => {
+                this.post({ type: "step", text: transfer.stepText(lang) || blockStepText });
+                listener.linkStep?.();
+            },
+            askBand: () => {
+                this.post({ type: "askBand" });
+                return new Promise<boolean>((resolve) => (this.#bandAnswer = resolve));
+            },
+            passedOver: listener.passedOver,
+        });
+        const outcome = await this.#driven.done;
+        this.#driven = null;
+        return outcome;
+    }
+
+    stop() {
+        this.#driven?.stop();
+    }
+
+    heard(message: PageMessage) {
+        if (message.type === "lost")
+            this.#driven?.portLost();
+        else if (message.type === "band")
+            this.#bandAnswer?.(message.goOn);
+        else
+            this.#port?.heard(message);
+    }
+}
+
+const cables: Cable[] = [];
+const cable = (index = 0) => (cables[index] ??= new Cable(index));
+const post = (message: WorkerMessage) => cable().post(message);
+const drive = (transfer: any, lang: number, listener: DriveListener = {}, blockStepText = "") =>
+    cable().drive(transfer, lang, listener, blockStepText);
 let series: SeriesRun | null = null;
 let keptAnswer: ((kept: { kept: boolean; notice: string }) => void) | null = null;
-
-// `listener` adds to what every transfer tells the page; `blockStepText` is what the line under
-// the bar says while blocks move (nothing, by default).
-async function drive(transfer: any, lang: number, listener = {}, blockStepText = "") {
-    port = new PagePort();
-    driven = driveTransfer(transfer, port, clock, {
-        progress: (value: number) => post({ type: "progress", value }),
-        linkStep: () => post({ type: "step", text: transfer.stepText(lang) || blockStepText }),
-        askBand: () => {
-            post({ type: "askBand" });
-            return new Promise<boolean>((resolve) => (bandAnswer = resolve));
-        },
-        ...listener,
-    });
-    const outcome = await driven.done;
-    driven = null;
-    return outcome;
-}
 
 // What the read before a factory write left: the line the ending notice adds (where the radio's
 // data went), or the ending itself when nothing may be written.
@@ -165,17 +207,18 @@ async function run(request: TransferRequest) {
 }
 
 async function runSeries(request: SeriesRequest) {
-    series = new SeriesRun(await corePromise, request, {
-        drive: (transfer, listener) => drive(transfer, request.lang, listener),
-        stopWrite: () => driven?.stop(),
-        post,
-    });
+    series = new SeriesRun(await corePromise, request, (index) => ({
+        drive: (transfer, listener) => cable(index).drive(transfer, request.lang, listener),
+        stopWrite: () => cable(index).stop(),
+        post: cable(index).post,
+    }));
     await series.run();
     series = null;
 }
 
 scope.onmessage = (event: MessageEvent<PageMessage>) => {
     const message = event.data;
+    const index = message.cable ?? 0;
     if (message.type === "start")
         run(message);
     else if (message.type === "series")
@@ -183,15 +226,11 @@ scope.onmessage = (event: MessageEvent<PageMessage>) => {
     else if (message.type === "seriesStop")
         series?.stop();
     else if (message.type === "sameRadioAgain")
-        series?.acceptSameRadio();
+        series?.acceptSameRadio(index);
     else if (message.type === "logged")
-        series?.logged(message.kept);
-    else if (message.type === "lost")
-        driven?.portLost();
-    else if (message.type === "band")
-        bandAnswer?.(message.goOn);
+        series?.logged(index, message.kept);
     else if (message.type === "kept")
         keptAnswer?.(message);
     else
-        port?.heard(message);
+        cable(index).heard(message);
 };

@@ -73,3 +73,11 @@ void SeriesJob::Ended(const RadioAttempt& attempt)
     if (attempt.Succeeded())
         ++done_;
 }
+
+SeriesEnd GroupEnd(const std::vector<SeriesEnd>& ends)
+{
+    for (SeriesEnd gravest : {SeriesEnd::LogFailed, SeriesEnd::RadioFailed, SeriesEnd::WaitRanOut, SeriesEnd::Stopped})
+        if (std::find(ends.begin(), ends.end(), gravest) != ends.end())
+            return gravest;
+    return ends.empty() ? SeriesEnd::Stopped : ends.front();
+}

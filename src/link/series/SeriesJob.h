@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "link/series/RadioAttempt.h"
 #include "link/series/SeriesPlan.h"
@@ -40,3 +41,7 @@ private:
     uint64_t taken_ = 0;
     uint64_t done_ = 0;
 };
+
+// How a job on several cables ended, from how each ended: a log that failed before a radio that
+// failed, before a wait that ran out, before a stop; else as the first cable ended.
+SeriesEnd GroupEnd(const std::vector<SeriesEnd>& ends);

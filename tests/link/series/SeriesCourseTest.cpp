@@ -3,6 +3,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "files/Sha256.h"
 #include "link/series/SeriesCourse.h"
@@ -166,6 +167,25 @@ TEST(SeriesJob, CablesShareTheNumbersAndTheCountOfTheirJob)
     EXPECT_EQ(DtmfText(late.PttId, DtmfCodeCapacity, late.PttIdLength), "") << "nothing numbered it";
     EXPECT_EQ(second.AttemptEnded(untaken, late, false), SeriesEnd::AllWritten);
     EXPECT_EQ(job->Done(), 3u);
+}
+
+// The job ends as its gravest cable did, whichever cable that was.
+TEST(SeriesJob, AJobOnSeveralCablesEndsAsItsGravestCable)
+{
+    using E = SeriesEnd;
+    const struct {
+        std::vector<SeriesEnd> cables;
+        SeriesEnd job;
+    } cases[] = {
+        {{E::AllWritten, E::Stopped, E::RadioFailed, E::LogFailed}, E::LogFailed},
+        {{E::Stopped, E::RadioFailed, E::WaitRanOut}, E::RadioFailed},
+        {{E::AllWritten, E::WaitRanOut, E::Stopped}, E::WaitRanOut},
+        {{E::IdsRanOut, E::Stopped}, E::Stopped},
+        {{E::IdsRanOut, E::AllWritten}, E::IdsRanOut},
+        {{}, E::Stopped},
+    };
+    for (const auto& each : cases)
+        EXPECT_EQ(GroupEnd(each.cables), each.job) << each.cables.size() << " cables";
 }
 
 TEST(RadioAttempt, OutcomeAndVerifyWordsAsTheLogKeepsThem)

@@ -61,30 +61,34 @@ export const launchWithProfile = (dir) => chromium.launchPersistentContext(dir, 
 
 // The fake navigator.serial: the first requestPort() makes the radio, which stays for the page's
 // life as window.radio, behind the port window.serialPort (whose swap() puts another radio on the
-// cable); `radio` holds VirtualSerialPort's switches. The page's own file pickers
+// cable); `radio` holds VirtualSerialPort's switches. The user's choice in the browser's port
+// chooser is window.chosenPort (the first by default): each port is made with a radio of its own
+// when first chosen and stays as window.serialPorts[n]. The page's own file pickers
 // are taken away so that Open uses the file input and Save a download.
 export function fakeSerial({ granted = false, ...radio } = {}) {
     const install = ({ granted, radio }) => {
-        let port = null;
-        const makePort = async () => {
-            if (port)
-                return port;
+        window.serialPorts = [];
+        const makePort = async (n = 0) => {
+            if (window.serialPorts[n])
+                return window.serialPorts[n];
             const { default: KrT27Core } = await import("/core.js");
             const { VirtualSerialPort } = await import("/virtual-serial-port.js");
-            const core = await KrT27Core();
-            window.radioCore = core;
-            window.radio = new core.Radio();
+            window.radioCore ??= await KrT27Core();
+            const onPort = new window.radioCore.Radio();
             const options = { ...radio };
             if (options.vanishAfterBytes === null)
                 delete options.vanishAfterBytes;
-            port = new VirtualSerialPort(window.radio, options);
-            window.serialPort = port;
-            return port;
+            window.serialPorts[n] = new VirtualSerialPort(onPort, options);
+            if (n === 0) {
+                window.radio = onPort;
+                window.serialPort = window.serialPorts[0];
+            }
+            return window.serialPorts[n];
         };
         Object.defineProperty(navigator, "serial", {
             value: {
                 getPorts: async () => (granted ? [await makePort()] : []),
-                requestPort: makePort,
+                requestPort: () => makePort(window.chosenPort),
                 addEventListener() {},
                 removeEventListener() {},
             },

@@ -5,11 +5,13 @@
 // a single transfer, and the band question and the record check are the single write's. A table of
 // each radio's own codes is read when chosen and checked whole by the core before the first radio;
 // checking only reads radio after radio and compares each with the record, writing nothing.
+// Further ports the browser grants run their own series at once, in the one job: each gets a line
+// with its state, its bar and its "same radio again", and the log names each radio's port.
 import { app, byId, core, notify, onLanguageChanged, settings } from "../app";
 import { keepBackup } from "../backups";
-import type { RadioFinished, SeriesEnd, SeriesRequest, WorkerMessage } from "../messages";
+import type { CableEnd, RadioFinished, SeriesEnd, SeriesRequest, WorkerMessage } from "../messages";
 import { PortLink } from "../port-link";
-import { cablePort } from "../cable-port";
+import { cablePort, grantedPort } from "../cable-port";
 import { text as catalogText, withoutAccelerator } from "../texts";
 import { askBandQuestion, checkBeforeWrite, keepTrace } from "../transfers";
 import { downloadProgrammingLog, keepLogRow } from "./programming-log";
@@ -32,18 +34,36 @@ const idsProblems = byId("SeriesIdsProblems");
 const progress = byId<HTMLProgressElement>("SeriesProgress");
 const status = byId("SeriesStatus");
 const outcomes = byId("SeriesOutcomes");
+const portList = byId<HTMLSelectElement>("SeriesPorts");
+const addPort = byId<HTMLButtonElement>("SeriesAddPort");
+const removePort = byId<HTMLButtonElement>("SeriesRemovePort");
+const portLines = byId<HTMLTableElement>("SeriesPortLines");
 const settingControls = () => [radioCount, untilStopped, verifyAfterWrite, increaseIds, checkOnly, idsFile,
-    idsRequired, byId<HTMLButtonElement>("SeriesStart"), byId<HTMLButtonElement>("SeriesClose")];
+    idsRequired, portList, addPort, removePort, byId<HTMLButtonElement>("SeriesStart"),
+    byId<HTMLButtonElement>("SeriesClose")];
 // What a check leaves alone: nothing is written, so there are no codes to give and nothing to verify.
 const writingControls = () => [verifyAfterWrite, increaseIds, idsFile, idsRequired];
-// The log names the cable so; the page has no other name for a port the browser granted.
-const PortName = "port 1";
+// The log names a cable by its place in the list; the page has no other name for a port the browser granted.
+const portName = (place: number) => `port ${place + 1}`;
+
+// What the dialog shows of one cable: with one port, the dialog's own status line, bar and button.
+interface PortLine {
+    name: string;
+    state: HTMLElement;
+    progress: HTMLProgressElement;
+    progressText: HTMLElement;
+    sameRadio: HTMLButtonElement;
+    radioOnLine: number;
+    waiting: boolean;
+    end: CableEnd | null;
+}
 
 // The worker starts with the first series: a page that never writes several radios loads no more.
 let worker: Worker | null = null;
-let link: PortLink | null = null;
-let radioOnLine = 0;
-let waitingForRadio = false;
+let links: PortLink[] = [];
+let lines: PortLine[] = [];
+// The ports granted for this dialog besides the cable's own, which is always the first.
+let morePorts: any[] = [];
 let checking = false;
 // The identity table as its file held it when chosen; null: none.
 let idsTable: { name: string; bytes: Uint8Array } | null = null;
@@ -51,7 +71,8 @@ let idsTable: { name: string; bytes: Uint8Array } | null = null;
 const text = (name: string, args: (string | number)[] = []) => core.dealerText(name, args.map(String), settings.lang);
 // The menu item's caption says that it opens a dialog; the dialog's title need not.
 const title = () => text("WriteSeveralRadios").replace("...", "");
-const running = () => link !== null;
+const running = () => links.length > 0;
+const several = () => lines.length > 1;
 
 function seriesRequest(): SeriesRequest {
     const writing = !checkOnly.checked;
@@ -71,7 +92,7 @@ function seriesRequest(): SeriesRequest {
         identities: table?.bytes ?? null,
         identitiesFile: table?.name ?? "",
         identitiesRequired: table !== null && idsRequired.checked,
-        port: PortName,
+        ports: [portName(0)],
         lang: settings.lang,
     };
 }
@@ -135,14 +156,101 @@ function showRunning(on: boolean) {
     radioCount.disabled = on || untilStopped.checked;
     for (const control of writingControls())
         control.disabled ||= checkOnly.checked;
+    if (!on)
+        showPortButtons();
     byId<HTMLButtonElement>("SeriesStop").disabled = !on;
     byId<HTMLButtonElement>("SameRadioAgain").disabled = true;
+    for (const line of lines)
+        line.sameRadio.disabled = true;
     app.transferring = on;
 }
 
-function showProgress(value: number, waiting = false) {
-    progress.value = value;
-    byId("SeriesProgressText").textContent = waiting ? text("SeriesWaiting") : "";
+function showProgress(line: PortLine, value: number, waiting = false) {
+    line.progress.value = value;
+    line.progressText.textContent = waiting ? text("SeriesWaiting") : "";
+}
+
+// The list names the ports as the log will: the cable's own first, then those added.
+function showPortList() {
+    const names = [0, ...morePorts.map((_, n) => n + 1)].map(portName);
+    const chosen = portList.selectedIndex;
+    portList.replaceChildren(...names.map((name) => new Option(name)));
+    portList.selectedIndex = Math.min(chosen, names.length - 1);
+    showPortButtons();
+}
+
+// The cable's own port stays: it is the Port menu's; only ports added here may be taken off.
+function showPortButtons() {
+    addPort.disabled = running() || !(navigator as any).serial;
+    removePort.disabled = running() || portList.selectedIndex < 1;
+}
+
+// Asks the browser for another port; only a click may do that. A port already listed is not added twice.
+async function addPortClick() {
+    let port;
+    try {
+        port = await (navigator as any).serial.requestPort();
+    } catch {
+        return;
+    }
+    if (port === await grantedPort() || morePorts.includes(port))
+        return;
+    morePorts.push(port);
+    showPortList();
+    portList.selectedIndex = morePorts.length;
+    showPortButtons();
+}
+
+function removePortClick() {
+    if (portList.selectedIndex < 1)
+        return;
+    morePorts.splice(portList.selectedIndex - 1, 1);
+    showPortList();
+}
+
+// One port is followed in the dialog's own status line and bar; several each get a line.
+function showPortLines(names: string[]) {
+    const own = { state: status, progress, progressText: byId("SeriesProgressText"),
+        sameRadio: byId<HTMLButtonElement>("SameRadioAgain") };
+    lines = names.length > 1 ? names.map(newPortLine) : [{ name: names[0], ...own, radioOnLine: 0, waiting: false, end: null }];
+    portLines.tBodies[0].replaceChildren(...(names.length > 1 ? lines.map(portRow) : []));
+    portLines.hidden = names.length < 2;
+    for (const element of [progress, own.progressText, own.sameRadio])
+        element.hidden = names.length > 1;
+}
+
+function newPortLine(name: string, place: number): PortLine {
+    const number = place + 1;
+    const state = Object.assign(document.createElement("span"), { id: `SeriesPortState${number}` });
+    state.setAttribute("role", "status");
+    const bar = Object.assign(document.createElement("progress"), { id: `SeriesPortProgress${number}`, max: 100, value: 0 });
+    const progressText = Object.assign(document.createElement("span"), { id: `SeriesPortProgressText${number}` });
+    const sameRadio = Object.assign(document.createElement("button"),
+        { type: "button", id: `SeriesPortSameRadio${number}`, disabled: true });
+    sameRadio.onclick = () => sameRadioAgain(place);
+    const line = { name, state, progress: bar, progressText, sameRadio, radioOnLine: 0, waiting: false, end: null };
+    showPortLineTexts(line);
+    return line;
+}
+
+function showPortLineTexts(line: PortLine) {
+    line.state.setAttribute("aria-label", catalogText("SeriesPortStatusName", line.name));
+    line.progress.setAttribute("aria-label", catalogText("SeriesPortProgressName", line.name));
+    line.sameRadio.textContent = text("SeriesSameRadioAgain");
+    line.sameRadio.setAttribute("aria-label", catalogText("SeriesSameRadioOnPort", line.name));
+}
+
+function portRow(line: PortLine, place: number) {
+    const row = document.createElement("tr");
+    const name = Object.assign(document.createElement("th"), { id: `SeriesPortName${place + 1}`, textContent: line.name });
+    name.scope = "row";
+    const cells = [line.state, [line.progress, line.progressText], line.sameRadio].map((content) => {
+        const cell = document.createElement("td");
+        cell.append(...[content].flat());
+        return cell;
+    });
+    row.append(name, ...cells);
+    return row;
 }
 
 async function start() {
@@ -159,10 +267,16 @@ async function start() {
     } catch {
         return;
     }
+    // The Port menu may have chosen since one of those added here.
+    morePorts = morePorts.filter((other) => other !== port);
+    showPortList();
+    const ports = [port, ...morePorts];
+    request.ports = ports.map((_, place) => portName(place));
     outcomes.replaceChildren();
     status.textContent = "";
+    showPortLines(request.ports);
     worker ??= newWorker();
-    link = new PortLink(port, worker);
+    links = ports.map((each, cable) => new PortLink(each, worker!, cable));
     checking = request.checkOnly;
     showRunning(true);
     worker.postMessage(request);
@@ -175,81 +289,113 @@ function newWorker() {
 }
 
 function heard(message: WorkerMessage) {
-    if (link?.heard(message))
+    const cable = message.cable ?? 0;
+    if (links[cable]?.heard(message))
         return;
+    const line = lines[cable];
     if (message.type === "radioStarting")
-        radioStarting(message.number, message.waiting);
+        radioStarting(line, message.number, message.waiting);
     else if (message.type === "progress")
-        progress.value = message.value;
+        line.progress.value = message.value;
     else if (message.type === "step")
-        stepChanged(message.text);
+        stepChanged(line, message.text);
     else if (message.type === "askBand")
-        askBandQuestion().then((goOn) => worker!.postMessage({ type: "band", goOn }));
+        askBandQuestion().then((goOn) => worker!.postMessage({ type: "band", goOn, cable }));
     else if (message.type === "verifying")
-        verifying();
+        verifying(line);
     else if (message.type === "sameRadio")
-        sameRadioAnswered(message.serial);
+        sameRadioAnswered(line, message.serial);
     else if (message.type === "radioFinished")
-        radioFinished(message);
+        radioFinished(cable, message);
+    else if (message.type === "cableDone")
+        cableDone(line, message);
     else if (message.type === "seriesDone")
         seriesDone(message);
 }
 
-// While the series waits, the status keeps saying which radio is done; the bar says that the next
-// one is awaited.
-function radioStarting(number: number, waiting: boolean) {
-    radioOnLine = number;
-    waitingForRadio = waiting;
-    byId<HTMLButtonElement>("SameRadioAgain").disabled = true;
-    showProgress(0, waiting);
+// While a cable waits, its status keeps saying which radio is done; its bar says that the next one
+// is awaited.
+function radioStarting(line: PortLine, number: number, waiting: boolean) {
+    line.radioOnLine = number;
+    line.waiting = waiting;
+    line.sameRadio.disabled = true;
+    showProgress(line, 0, waiting);
     if (!waiting)
-        showRadioOnLine();
+        showRadioOnLine(line);
 }
 
-function showRadioOnLine() {
-    status.textContent = checking ? catalogText("SeriesReading", String(radioOnLine)) : text("SeriesWriting", [radioOnLine]);
+function showRadioOnLine(line: PortLine) {
+    const number = line.radioOnLine;
+    line.state.textContent = checking ? catalogText("SeriesReading", String(number)) : text("SeriesWriting", [number]);
 }
 
 // The step text is empty once blocks go out: the awaited radio is on the line and being written.
-function stepChanged(stepText: string) {
-    if (!waitingForRadio || stepText !== "")
+// Its number is the one the job gave it, which another cable may have changed while it waited.
+function stepChanged(line: PortLine, stepText: string) {
+    if (!line.waiting || stepText !== "")
         return;
-    waitingForRadio = false;
-    byId<HTMLButtonElement>("SameRadioAgain").disabled = true;
-    showProgress(progress.value);
-    showRadioOnLine();
+    line.waiting = false;
+    line.sameRadio.disabled = true;
+    showProgress(line, line.progress.value);
+    showRadioOnLine(line);
 }
 
-function verifying() {
-    showProgress(0);
-    status.textContent = text("Verifying");
+function verifying(line: PortLine) {
+    showProgress(line, 0);
+    line.state.textContent = text("Verifying");
 }
 
-function sameRadioAnswered(serial: string) {
-    status.textContent = text("SeriesSameRadio", [serial]);
-    byId<HTMLButtonElement>("SameRadioAgain").disabled = false;
+function sameRadioAnswered(line: PortLine, serial: string) {
+    line.state.textContent = text("SeriesSameRadio", [serial]);
+    line.sameRadio.disabled = false;
 }
+
+// With several ports every line the list shows says which port it is about.
+const onPort = (line: PortLine, what: string) => several() ? catalogText("SeriesOnPort", line.name, what) : what;
 
 // The radio's row is kept before the worker goes on; a backup that fails does not stop the series.
-async function radioFinished(radio: RadioFinished) {
+async function radioFinished(cable: number, radio: RadioFinished) {
+    const line = lines[cable];
     const item = document.createElement("li");
-    item.textContent = radio.line;
+    item.textContent = onPort(line, radio.line);
     outcomes.append(item);
     if (radio.succeeded)
-        status.textContent = text("SeriesRadioDone", [radio.number, radio.serial || UnknownSerial]);
+        line.state.textContent = text("SeriesRadioDone", [radio.number, radio.serial || UnknownSerial]);
     if (settings.backups && radio.backup)
         await keepBackup(radio.backup).catch(() => {});
-    worker!.postMessage({ type: "logged", kept: await keepLogRow(radio.logLine) });
+    worker!.postMessage({ type: "logged", kept: await keepLogRow(radio.logLine), cable });
 }
 
+// With several ports, a port's line says how its cable ended; one port's ending is the dialog's.
+function cableDone(line: PortLine, end: CableEnd) {
+    line.end = end;
+    line.waiting = false;
+    line.sameRadio.disabled = true;
+    showProgress(line, line.progress.value);
+    if (!several())
+        return;
+    if (end.end === "allWritten" || end.end === "idsRanOut")
+        line.state.textContent = catalogText("SeriesPortDone");
+    else if (end.end === "stopped" || end.end === "waitRanOut")
+        line.state.textContent = catalogText("SeriesPortStopped");
+    else
+        line.state.textContent = end.text;
+}
+
+// With several ports, radios that failed are summed up: the status names their ports, and one
+// notice lists each failure that told something.
 function seriesDone(end: SeriesEnd) {
-    link = null;
-    waitingForRadio = false;
+    links = [];
     showRunning(false);
-    showProgress(progress.value);
-    status.textContent = end.status;
     keepTrace(end.trace);
-    notify(end.notice);
+    if (!several() || end.end !== "radioFailed") {
+        status.textContent = end.status;
+        notify(end.notice);
+        return;
+    }
+    const failed = lines.filter((line) => line.end?.end === "radioFailed");
+    status.textContent = catalogText("SeriesPortsFailed", String(end.written), failed.map((line) => line.name).join(", "));
+    notify(failed.filter((line) => line.end!.notice.length > 0).map((line) => onPort(line, line.end!.text)));
 }
 
 function stop() {
@@ -257,9 +403,9 @@ function stop() {
     worker?.postMessage({ type: "seriesStop" });
 }
 
-function sameRadioAgain() {
-    byId<HTMLButtonElement>("SameRadioAgain").disabled = true;
-    worker?.postMessage({ type: "sameRadioAgain" });
+function sameRadioAgain(cable = 0) {
+    lines[cable].sameRadio.disabled = true;
+    worker?.postMessage({ type: "sameRadioAgain", cable });
 }
 
 function open() {
@@ -267,7 +413,9 @@ function open() {
         return;
     outcomes.replaceChildren();
     status.textContent = "";
-    showProgress(0);
+    showPortList();
+    showPortLines([portName(0)]);
+    showProgress(lines[0], 0);
     verifyAfterWrite.checked = settings.verify;
     showRunning(false);
     showChoices();
@@ -278,6 +426,9 @@ function showTexts() {
     byId("MenuEdit_WriteSeveral").textContent = text("WriteSeveralRadios");
     byId("SeriesTitle").textContent = title();
     byId("RadioCountLabel").textContent = text("SeriesRadioCount");
+    byId("SeriesPortsLabel").textContent = withoutAccelerator(catalogText("SeriesPorts"));
+    addPort.textContent = withoutAccelerator(catalogText("SeriesAddPort"));
+    removePort.textContent = withoutAccelerator(catalogText("SeriesRemovePort"));
     byId("UntilStoppedText").textContent = text("SeriesUntilStopped");
     byId("VerifyAfterWriteText").textContent = text("VerifyAfterWriting");
     byId("IncreaseIdsText").textContent = text("SeriesIncreaseIds");
@@ -293,6 +444,8 @@ function showTexts() {
     byId("SeriesStop").textContent = text("SeriesStop");
     byId("SameRadioAgain").textContent = text("SeriesSameRadioAgain");
     byId("SeriesClose").textContent = text("SeriesClose");
+    if (several())
+        lines.forEach(showPortLineTexts);
     if (dialog.open)
         showChoices();
 }
@@ -310,7 +463,10 @@ export function installSeries() {
     byId("DownloadLog").onclick = downloadProgrammingLog;
     byId("SeriesStart").onclick = start;
     byId("SeriesStop").onclick = stop;
-    byId("SameRadioAgain").onclick = sameRadioAgain;
+    byId("SameRadioAgain").onclick = () => sameRadioAgain();
+    addPort.onclick = addPortClick;
+    removePort.onclick = removePortClick;
+    portList.onchange = showPortButtons;
     byId("SeriesClose").onclick = () => dialog.close();
     // A series runs to one of its endings; Stop is the way to end it early, between radios.
     dialog.oncancel = (event) => running() && event.preventDefault();
