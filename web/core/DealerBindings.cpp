@@ -65,6 +65,7 @@ SeriesHandle* NewSeries(const RecordHandle& record, const val& options)
     setup.identitiesFile = options["identitiesFile"].as<std::string>();
     setup.identitiesRequired = options["identitiesRequired"].as<bool>();
     setup.port = options["ports"][0].as<std::string>();
+    setup.severalCables = options["ports"]["length"].as<unsigned>() > 1;
     setup.fastLink = options["fastLink"].as<bool>();
     setup.band = BandLimits{options["bandMin"].as<uint32_t>(), options["bandMax"].as<uint32_t>()};
     setup.fileName = options["fileName"].as<std::string>();

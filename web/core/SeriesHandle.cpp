@@ -41,12 +41,21 @@ SeriesHandle::SeriesHandle(const RadioSettings& record, const SeriesSetup& setup
     tableTooLarge_ = setup_.identities && setup_.identities->size() > IdentityTableFileLimit;
     // The plan holds the table's rows; its text is of no further use.
     setup_.identities.reset();
+    AwaitFirstRadioBesideOthers();
 }
 
 SeriesHandle::SeriesHandle(const SeriesHandle& cable, const std::string& port)
     : setup_(cable.setup_), tableTooLarge_(cable.tableTooLarge_), job_(cable.job_), course_(job_)
 {
     setup_.port = port;
+    AwaitFirstRadioBesideOthers();
+}
+
+// As on the desktop: a cable nobody plugs a radio into must not fail a job the others complete.
+void SeriesHandle::AwaitFirstRadioBesideOthers()
+{
+    if (setup_.severalCables)
+        course_.AwaitFirstRadio();
 }
 
 std::vector<std::string> SeriesHandle::Refusal(TTeskFuncs::TLangType language) const

@@ -25,6 +25,7 @@ struct SeriesSetup {
     std::string identitiesFile;  // as the user chose it, named in what is wrong with it
     bool identitiesRequired = false;
     std::string port;  // the cable's name in the log
+    bool severalCables = false;  // the job runs on other cables too
 };
 
 // How one radio of the series went, as the dialog's list, its status line and the log take it.
@@ -81,6 +82,7 @@ public:
     std::string EndText(SeriesEnd end, TTeskFuncs::TLangType language) const;
 
 private:
+    void AwaitFirstRadioBesideOthers();
     // The list's line for the radio that just ended; `notice` is what a failure told.
     std::string RadioLine(const std::vector<std::string>& notice, TTeskFuncs::TLangType language) const;
 

@@ -74,10 +74,13 @@ void SeriesJob::Ended(const RadioAttempt& attempt)
         ++done_;
 }
 
+// Only a full job ends a cable as AllWritten or IdsRanOut, so such an end says the job is done,
+// whatever a cable that waited in vain or was stopped meanwhile says.
 SeriesEnd GroupEnd(const std::vector<SeriesEnd>& ends)
 {
-    for (SeriesEnd gravest : {SeriesEnd::LogFailed, SeriesEnd::RadioFailed, SeriesEnd::WaitRanOut, SeriesEnd::Stopped})
+    for (SeriesEnd gravest : {SeriesEnd::LogFailed, SeriesEnd::RadioFailed, SeriesEnd::AllWritten, SeriesEnd::IdsRanOut,
+                              SeriesEnd::WaitRanOut})
         if (std::find(ends.begin(), ends.end(), gravest) != ends.end())
             return gravest;
-    return ends.empty() ? SeriesEnd::Stopped : ends.front();
+    return SeriesEnd::Stopped;
 }

@@ -43,5 +43,6 @@ private:
 };
 
 // How a job on several cables ended, from how each ended: a log that failed before a radio that
-// failed, before a wait that ran out, before a stop; else as the first cable ended.
+// failed, before the job done (all its radios, or its codes ran out), before a wait that ran out;
+// else stopped.
 SeriesEnd GroupEnd(const std::vector<SeriesEnd>& ends);

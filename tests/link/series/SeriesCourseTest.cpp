@@ -179,9 +179,9 @@ TEST(SeriesJob, AJobOnSeveralCablesEndsAsItsGravestCable)
     } cases[] = {
         {{E::AllWritten, E::Stopped, E::RadioFailed, E::LogFailed}, E::LogFailed},
         {{E::Stopped, E::RadioFailed, E::WaitRanOut}, E::RadioFailed},
-        {{E::AllWritten, E::WaitRanOut, E::Stopped}, E::WaitRanOut},
-        {{E::IdsRanOut, E::Stopped}, E::Stopped},
-        {{E::IdsRanOut, E::AllWritten}, E::IdsRanOut},
+        {{E::AllWritten, E::WaitRanOut, E::Stopped}, E::AllWritten},
+        {{E::Stopped, E::WaitRanOut}, E::WaitRanOut},
+        {{E::IdsRanOut, E::Stopped}, E::IdsRanOut},
         {{}, E::Stopped},
     };
     for (const auto& each : cases)
