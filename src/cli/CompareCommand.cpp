@@ -114,8 +114,8 @@ int AuditFleet(const CliArgs& cli, const std::array<Side, 2>& sides)
 {
     if (sides[0].port || !sides[1].port)
         throw UsageError("--radios checks radios against a file: compare FILE radio:PORT --radios N");
-    if (cli.Has("--json"))
-        throw UsageError("--json compares two records; a fleet check is told line by line and logged");
+    if (cli.Has("--json") || cli.Has("--lang"))
+        throw UsageError("--json and --lang go with two records; a fleet check is told line by line and logged");
     TraceFile trace(cli);
     TransferTargets targets;
     targets.Settings = sides[0].record.Settings;

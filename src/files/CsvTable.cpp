@@ -99,6 +99,7 @@ void CsvReader::QuotedField()
         field_ += Quote;
         ++pos_;
     }
+    quoteLeftOpen_ = true;
 }
 
 char GuessCsvSeparator(std::string_view text)

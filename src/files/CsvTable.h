@@ -33,6 +33,8 @@ public:
 
     // The line the last record started on, counted from 1.
     unsigned RecordLine() const { return recordLine_; }
+    // Whether the last record ended inside a quoted field, taking the rest of the text into it.
+    bool QuoteLeftOpen() const { return quoteLeftOpen_; }
 
 private:
     bool AtEnd() const { return pos_ >= text_.size(); }
@@ -49,6 +51,7 @@ private:
     unsigned line_ = 1;
     unsigned recordLine_ = 0;
     std::string field_;
+    bool quoteLeftOpen_ = false;
 };
 
 // Text pasted from elsewhere may be either form: a header line with tabs between its titles

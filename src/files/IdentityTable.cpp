@@ -82,6 +82,8 @@ public:
             TakeRow(cells);
             cells = RowCells{};
         }
+        if (csv_.QuoteLeftOpen())
+            Note({csv_.RecordLine(), IdentityProblemKind::QuoteLeftOpen, IdentityColumn::Serial, {}, 0});
         if (!table_.Ok())
             table_.rows.clear();
         return std::move(table_);

@@ -55,6 +55,7 @@ enum class IdentityProblemKind : uint8_t {
     NotDtmfCode,       // column (PttId or Ani); text: the cell
     NotPassword,       // the cell is a secret and not kept
     CellWithoutTitle,  // text: a cell beyond the header's titles or under an empty one
+    QuoteLeftOpen,     // the rest of the file would read as one cell
 };
 
 struct IdentityProblem {

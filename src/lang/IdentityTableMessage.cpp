@@ -22,8 +22,9 @@ constexpr MessageId ProblemTexts[] = {
     MessageId::IdsNotDtmfCode,
     MessageId::IdsNotPassword,
     MessageId::IdsCellWithoutTitle,
+    MessageId::IdsQuoteLeftOpen,
 };
-static_assert(std::size(ProblemTexts) == size_t(IdentityProblemKind::CellWithoutTitle) + 1);
+static_assert(std::size(ProblemTexts) == size_t(IdentityProblemKind::QuoteLeftOpen) + 1);
 
 // What the message says after the file and the line.
 std::vector<MessageArg> DetailOf(const IdentityProblem& problem)
@@ -46,6 +47,7 @@ std::vector<MessageArg> DetailOf(const IdentityProblem& problem)
     case IdentityProblemKind::NoCodeColumn:
     case IdentityProblemKind::NoKey:
     case IdentityProblemKind::BothKeys:
+    case IdentityProblemKind::QuoteLeftOpen:
         break;
     }
     return {};

@@ -365,6 +365,8 @@ constexpr TextPair MessageTexts[] = {
     {"%1 第 %2 行：密码应为最多 %3 个可打印的 ASCII 字符",
      "%1 line %2: the password is not one of at most %3 printable ASCII characters"},
     {"%1 第 %2 行：“%3”不在任何有标题的列中", "%1 line %2: \"%3\" stands under no column title"},
+    {"%1 第 %2 行：引号没有结束，其后各行都会被读成这一格",
+     "%1 line %2: a quote is never closed, so every line after it would read as this one cell"},
     {"%1：另有 %2 个问题未列出", "%1: %2 more problem(s) not listed"},
     // anchor: support
     // The support bundle.

@@ -333,6 +333,7 @@ enum class MessageId : int {
     IdsNotDtmfCode,       // %3 the column, %4 the cell, %5 symbols at most
     IdsNotPassword,       // %3 characters at most
     IdsCellWithoutTitle,  // %3 the cell
+    IdsQuoteLeftOpen,
     IdsProblemsLeftOut,
     // anchor: support
     // The support bundle: its menu item, where it went, and the README inside it:

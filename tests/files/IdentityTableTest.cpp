@@ -89,6 +89,7 @@ TEST(IdentityTable, RefusesEveryProblemWithItsLine)
          {{2, Kind::NotPassword, Column::Password, "", 0}, {3, Kind::NotPassword, Column::Password, "", 0}}},
         {"CellWithoutTitle", "ani,\n1,\n2,x\n3,,5\n",
          {{3, Kind::CellWithoutTitle, Column::Serial, "x", 0}, {4, Kind::CellWithoutTitle, Column::Serial, "5", 0}}},
+        {"QuoteLeftOpen", "serial,ptt_id\n\"1001,12\n1002,13\n", {{2, Kind::QuoteLeftOpen, Column::Serial, "", 0}}},
         {"LineAfterAQuotedLineBreak", "serial,ani\n\"10\n01\",1\n1002,2X\n",
          {{4, Kind::NotDtmfCode, Column::Ani, "2X", 0}}},
     };

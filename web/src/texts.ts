@@ -31,12 +31,6 @@ export function text(name: string, ...args: string[]) {
     return fill(catalog().messages[name] ?? "", args);
 }
 
-// A desktop caption without its accelerator, where the page offers no key for it: "&Check" and
-// "检查(&C)" read "Check" and "检查".
-export function withoutAccelerator(caption: string) {
-    return caption.replace(/\(&.\)/, "").replace("&", "");
-}
-
 // A dialog's own table: "program" (the transfer dialog), "port", "adjustment", "notice".
 export function dialogText(table: string, number: number) {
     return catalog().dialogs[table]?.[number] ?? "";

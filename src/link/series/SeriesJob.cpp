@@ -47,8 +47,11 @@ RadioRefusal SeriesJob::Take(RadioSettings& record, RadioAttempt& attempt)
     if (Full())
         return RadioRefusal::JobFull;
     attempt.Serial = RadioFieldText(record.DeviceSn, DeviceSnSize);
+    // Slots count the radios as they come, those let go for having no row among them, so that the
+    // next radio after one without a row gets the next row.
+    const uint64_t slot = ++arrived_;
     const uint64_t number = taken_ + 1;
-    const IdentityRow* row = IdentityRowForRadio(plan_.Identities, number, attempt.Serial);
+    const IdentityRow* row = IdentityRowForRadio(plan_.Identities, slot, attempt.Serial);
     if (!row && plan_.IdentitiesRequired)
         return RadioRefusal::NoIdentityRow;
     taken_ = number;

@@ -39,6 +39,7 @@ public:
 private:
     SeriesPlan plan_;
     uint64_t taken_ = 0;
+    uint64_t arrived_ = 0;  // radios that answered while the job had room
     uint64_t done_ = 0;
 };
 

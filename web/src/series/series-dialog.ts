@@ -7,12 +7,12 @@
 // checking only reads radio after radio and compares each with the record, writing nothing.
 // Further ports the browser grants run their own series at once, in the one job: each gets a line
 // with its state, its bar and its "same radio again", and the log names each radio's port.
-import { app, byId, core, notify, onLanguageChanged, settings } from "../app";
+import { app, byId, caption, core, notify, onLanguageChanged, settings } from "../app";
 import { keepBackup } from "../backups";
 import type { CableEnd, RadioFinished, SeriesEnd, SeriesRequest, WorkerMessage } from "../messages";
 import { PortLink } from "../port-link";
 import { cablePort, grantedPort } from "../cable-port";
-import { text as catalogText, withoutAccelerator } from "../texts";
+import { text as catalogText } from "../texts";
 import { askBandQuestion, checkBeforeWrite, keepTrace } from "../transfers";
 import { downloadProgrammingLog, keepLogRow } from "./programming-log";
 
@@ -426,13 +426,13 @@ function showTexts() {
     byId("MenuEdit_WriteSeveral").textContent = text("WriteSeveralRadios");
     byId("SeriesTitle").textContent = title();
     byId("RadioCountLabel").textContent = text("SeriesRadioCount");
-    byId("SeriesPortsLabel").textContent = withoutAccelerator(catalogText("SeriesPorts"));
-    addPort.textContent = withoutAccelerator(catalogText("SeriesAddPort"));
-    removePort.textContent = withoutAccelerator(catalogText("SeriesRemovePort"));
+    byId("SeriesPortsLabel").textContent = caption(catalogText("SeriesPorts"));
+    addPort.textContent = caption(catalogText("SeriesAddPort"));
+    removePort.textContent = caption(catalogText("SeriesRemovePort"));
     byId("UntilStoppedText").textContent = text("SeriesUntilStopped");
     byId("VerifyAfterWriteText").textContent = text("VerifyAfterWriting");
     byId("IncreaseIdsText").textContent = text("SeriesIncreaseIds");
-    byId("SeriesCheckOnlyText").textContent = withoutAccelerator(catalogText("SeriesCheckOnly"));
+    byId("SeriesCheckOnlyText").textContent = caption(catalogText("SeriesCheckOnly"));
     byId("SeriesIdsFileLabel").textContent = catalogText("SeriesIdsFile");
     byId("SeriesIdsRequiredText").textContent = catalogText("SeriesIdsRequired");
     idsProblems.setAttribute("aria-label", catalogText("SeriesIdsProblemsName"));
