@@ -15,6 +15,7 @@
 #include "lang/TextTable.h"
 #include "link/ProgramDialogEntry.h"
 #include "link/RadioSeriesGroup.h"
+#include "link/SeriesAttemptLine.h"
 #include "model/IdSeries.h"
 #include "files/ProgrammingLog.h"
 #include "files/IdentityTable.h"
@@ -55,23 +56,9 @@ int FailureExit(const RadioAttempt& attempt)
     return ending == LinkOutcome::Success ? ExitVerifyMismatch : ExitCodeOf(ending);
 }
 
-Message AttemptLine(const RadioAttempt& attempt)
-{
-    const std::string number = Number(attempt.Number);
-    if (attempt.Refusal == RadioRefusal::NoIdentityRow)
-        return {MessageId::SeriesNoIdentityRow, {attempt.Serial}};
-    if (!attempt.Succeeded())
-        return {MessageId::SeriesRadioFailed, {number, attempt.Serial, FailureWords(attempt)}};
-    if (!attempt.Differences)
-        return {MessageId::SeriesRadioWritten, {number, attempt.Serial}};
-    if (*attempt.Differences == 0)
-        return {MessageId::SeriesRadioSame, {number, attempt.Serial}};
-    return {MessageId::SeriesRadioDiffers, {number, attempt.Serial, Number(*attempt.Differences)}};
-}
-
 void ShowAttempt(const RadioAttempt& attempt, const std::string& port)
 {
-    const Message line = AttemptLine(attempt);
+    const Message line = SeriesAttemptLine(attempt, attempt.Succeeded() ? std::string() : FailureWords(attempt));
     std::printf("%s%s\n", port.c_str(), EnglishMessage(line).c_str());
     std::fflush(stdout);
     ShowBackup(attempt.Backup, port);

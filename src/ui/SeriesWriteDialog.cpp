@@ -29,6 +29,7 @@
 #include "lang/TextTable.h"
 #include "link/ProgramDialogEntry.h"
 #include "link/RadioSeriesGroup.h"
+#include "link/SeriesAttemptLine.h"
 #include "link/TransferNotice.h"
 #include "model/DtmfDigits.h"
 #include "model/IdSeries.h"
@@ -67,23 +68,10 @@ QStringList FailureLines(const RadioAttempt& attempt, const QString& portProblem
     return DisplayTexts(OutcomeNoticeLines(told, AppLang().LangType()));
 }
 
-// A radio read for a check is listed with what the check found.
 QString OutcomeLine(const RadioAttempt& attempt, const QString& portProblem)
 {
-    const MessageArg number = Arg(attempt.Number);
-    const MessageArg serial = Arg(SerialOf(attempt));
-    if (attempt.Refusal == RadioRefusal::NoIdentityRow)
-        return Text(MessageId::SeriesNoIdentityRow, {serial});
-    if (attempt.Succeeded() && attempt.Differences) {
-        if (*attempt.Differences == 0)
-            return Text(MessageId::SeriesRadioSame, {number, serial});
-        return Text(MessageId::SeriesRadioDiffers, {number, serial, Arg(uint64_t(*attempt.Differences))});
-    }
-    if (attempt.Succeeded())
-        return Text(MessageId::SeriesRadioWritten, {number, serial});
-    const QStringList lines = FailureLines(attempt, portProblem);
-    const QString what = lines.isEmpty() ? Text(MessageId::SeriesBandRefused) : lines.first();
-    return Text(MessageId::SeriesRadioFailed, {number, serial, Arg(what)});
+    const QStringList lines = attempt.Succeeded() ? QStringList() : FailureLines(attempt, portProblem);
+    return DisplayMessage(SeriesAttemptLine(attempt, lines.isEmpty() ? std::string() : lines.first().toStdString()));
 }
 
 QString LogFailureText(const FileResult& log)

@@ -5,12 +5,10 @@
 #include "lang/IdSeriesMessage.h"
 #include "lang/IdentityTableMessage.h"
 #include "lang/Utf8Text.h"
+#include "link/SeriesAttemptLine.h"
 #include "model/IdSeries.h"
 
 namespace {
-
-// What the list shows for a radio that failed before it told its serial number.
-constexpr const char* UnknownSerial = "-";
 
 SeriesPlan PlanFor(const RadioSettings& record, const SeriesSetup& setup)
 {
@@ -121,29 +119,10 @@ RadioReport SeriesHandle::RadioEnded(TransferHandle& write, TransferHandle* read
     report.succeeded = attempt_.Succeeded();
     if (!report.succeeded && attempt_.Refusal == RadioRefusal::None)
         report.notice = readBack ? write.VerifiedNoticeLines(*readBack, "", language) : write.NoticeLines("", language);
-    report.line = RadioLine(report.notice, language);
+    report.line = Text(SeriesAttemptLine(attempt_, report.notice.empty() ? std::string() : report.notice.front()), language);
     report.logLine = ProgrammingLogLine(AttemptLogRow(attempt_, setup_.fileName, LocalIsoTime()));
     lastReport_ = report;
     return report;
-}
-
-// The list's line and the notice are those of the desktop's dialog; a write the band question
-// stopped has no notice, and its line says so.
-std::string SeriesHandle::RadioLine(const std::vector<std::string>& notice, TTeskFuncs::TLangType language) const
-{
-    const std::string number = std::to_string(attempt_.Number);
-    const std::string serial = attempt_.Serial.empty() ? UnknownSerial : attempt_.Serial;
-    if (attempt_.Refusal == RadioRefusal::NoIdentityRow)
-        return Text({MessageId::SeriesNoIdentityRow, {serial}}, language);
-    if (!attempt_.Succeeded()) {
-        const std::string what = notice.empty() ? Text({MessageId::SeriesBandRefused}, language) : notice.front();
-        return Text({MessageId::SeriesRadioFailed, {number, serial, what}}, language);
-    }
-    if (!attempt_.Differences)
-        return Text({MessageId::SeriesRadioWritten, {number, serial}}, language);
-    if (*attempt_.Differences == 0)
-        return Text({MessageId::SeriesRadioSame, {number, serial}}, language);
-    return Text({MessageId::SeriesRadioDiffers, {number, serial, std::to_string(*attempt_.Differences)}}, language);
 }
 
 std::optional<SeriesEnd> SeriesHandle::RadioLogged(bool kept, bool stopRequested)

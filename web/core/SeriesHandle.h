@@ -83,8 +83,6 @@ public:
 
 private:
     void AwaitFirstRadioBesideOthers();
-    // The list's line for the radio that just ended; `notice` is what a failure told.
-    std::string RadioLine(const std::vector<std::string>& notice, TTeskFuncs::TLangType language) const;
 
     SeriesSetup setup_;
     bool tableTooLarge_ = false;
