@@ -325,7 +325,6 @@ constexpr TextPair MessageTexts[] = {
     {"发射功率", "transmit power"},
     {"遇忙禁发", "busy lock"},
     {"静噪模式", "squelch mode"},
-    // anchor: compare
     // Two records compared.
     {"与文件比较(&C)...", "&Compare with file..."},
     {"检查电台与此文件是否一致(&K)...", "Chec&k radio against this file..."},
@@ -347,7 +346,6 @@ constexpr TextPair MessageTexts[] = {
     {"已设置", "set"},
     {"未设置", "not set"},
     {"已设置，但不同", "set, but different"},
-    // anchor: identity
     // A table of the radios' own codes refused.
     {"%1 第 %2 行：未知的列“%3”；可用的列为 serial、slot、ptt_id、ani 和 password",
      "%1 line %2: unknown column \"%3\"; the columns are serial, slot, ptt_id, ani and password"},
@@ -368,7 +366,6 @@ constexpr TextPair MessageTexts[] = {
     {"%1 第 %2 行：引号没有结束，其后各行都会被读成这一格",
      "%1 line %2: a quote is never closed, so every line after it would read as this one cell"},
     {"%1：另有 %2 个问题未列出", "%1: %2 more problem(s) not listed"},
-    // anchor: support
     // The support bundle.
     {"保存技术支持包(&B)...", "Save support &bundle..."},
     {"保存技术支持包", "Save support bundle"},
@@ -390,13 +387,11 @@ constexpr TextPair MessageTexts[] = {
     {"%1 是技术支持包要收入的文件：请用另一个文件名保存支持包。",
      "%1 is one of the files the support bundle holds: save the bundle under another name."},
     {"未能为技术支持包保留最近一次通信的记录：%1", "The last transfer's trace was not kept for a support bundle: %1"},
-    // anchor: series
     {"第 %1 部电台（序列号 %2）：与文件相同", "Radio %1 (serial %2): same as the file"},
     {"第 %1 部电台（序列号 %2）：与文件不同的项数：%3", "Radio %1 (serial %2): fields that differ from the file: %3"},
     {"全部 %1 部电台已检查。", "All %1 radios checked."},
     {"序列号为 %1 的电台不在身份表中，未写入。请连接另一部电台。",
      "The radio with serial %1 has no row in the identity table: not written. Connect another radio."},
-    // anchor: desktop-series
     // The ports a series runs on, and checking radios instead of writing them.
     {"端口(&P)：", "&Ports:"},
     {"要添加的端口", "Port to add"},
@@ -413,7 +408,6 @@ constexpr TextPair MessageTexts[] = {
     {"%1 的状态", "Status on %1"},
     {"%1 的进度", "Progress on %1"},
     {"%1：再写同一部电台", "Same radio again on %1"},
-    // anchor: web
     {"身份表（CSV）：", "Identity table (CSV):"},
     {"身份表中没有对应行的电台不写入", "Radios without a row in the table are not written"},
     {"身份表的问题", "Problems of the identity table"},

@@ -296,7 +296,6 @@ enum class MessageId : int {
     FieldPower,
     FieldBusyLock,
     FieldSquelchMode,
-    // anchor: compare
     // Two records compared, or a radio checked against the record: the menu items, the dialog, and
     // the places and values of a difference as a person reads them:
     MenuCompareWithFile,
@@ -319,7 +318,6 @@ enum class MessageId : int {
     PasswordSet,
     PasswordNotSet,
     PasswordSetOther,
-    // anchor: identity
     // Why a table of the radios' own codes is refused (%1 the file, %2 the line), and how many
     // problems the list leaves out (%1 the file, %2 problems):
     IdsUnknownColumn,     // %3 the title
@@ -335,7 +333,6 @@ enum class MessageId : int {
     IdsCellWithoutTitle,  // %3 the cell
     IdsQuoteLeftOpen,
     IdsProblemsLeftOut,
-    // anchor: support
     // The support bundle: its menu item, where it went, and the README inside it:
     MenuSaveSupportBundle,
     SaveSupportBundle,
@@ -351,13 +348,11 @@ enum class MessageId : int {
     BundleNoneYet,
     BundleTargetHeld,    // %1 path
     LastTraceNotKept,    // %1 why
-    // anchor: series
     // A series that only checks radios against the record:
     SeriesRadioSame,     // %1 number, %2 serial
     SeriesRadioDiffers,  // %1 number, %2 serial, %3 how many fields
     SeriesAllChecked,    // %1 radios
     SeriesNoIdentityRow,  // %1 serial
-    // anchor: desktop-series
     // The ports a series runs on, and checking radios instead of writing them:
     SeriesPorts,
     SeriesPortToAdd,
@@ -373,7 +368,6 @@ enum class MessageId : int {
     SeriesPortStatusName,   // %1 port
     SeriesPortProgressName, // %1 port
     SeriesSameRadioOnPort,  // %1 port
-    // anchor: web
     // The series dialog's identity table.
     SeriesIdsFile,
     SeriesIdsRequired,
