@@ -7,25 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "model/ChannelFields.h"
+
 // A channel table headed with the channel grid's own titles, as the grid's cells come out of a
 // spreadsheet that holds them: frequencies in megahertz, tones as the grid shows them ("67.0",
 // "D023N", "Off") or as a person types them, the choices by the words of their cells, the name.
 // The files know no language: the interface gives every spelling of the titles and words.
 
-enum class GridColumn : uint8_t {
-    RxFreq,
-    TxFreq,
-    DecodeTone,
-    EncodeTone,
-    Power,
-    Bandwidth,
-    ScanAdd,
-    BusyLock,
-    Dtmf,
-    SquelchMode,
-    Name,
-};
-constexpr size_t GridColumnCount = size_t(GridColumn::Name) + 1;
+// The table's columns are the grid's, each a channel value.
+using GridColumn = ChannelValue;
+constexpr size_t GridColumnCount = ChannelValueCount;
 
 // One spelling of a choice and the value it stands for, as the record holds it.
 struct GridTableWord {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "model/ChannelFields.h"
 #include "model/OptionTable.h"
 #include "model/RadioSettings.h"
 
@@ -12,19 +13,6 @@
 // options the radio is never sent) and what a radio reports of itself (serial number, firmware,
 // band, last-programmed time) are no differences.
 
-// A value of a channel in use, as the channel grid shows it.
-enum class ChannelValue {
-    RxFreq,
-    TxFreq,
-    DecodeTone,
-    EncodeTone,
-    Power,
-    Bandwidth,
-    ScanAdd,
-    BusyLock,
-    Dtmf,
-    SquelchMode,
-};
 
 enum class DifferenceKind {
     ChannelUse,        // a channel in use in one record only
