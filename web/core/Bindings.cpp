@@ -1,8 +1,7 @@
 #include <emscripten/bind.h>
 
-#include <variant>
-
 #include "JsValues.h"
+#include "NamedTexts.h"
 #include "PageLanguage.h"
 #include "RadioHandle.h"
 #include "RecordHandle.h"
@@ -266,11 +265,6 @@ std::string TransferDialogText(int entry, int language)
 
 // The page's captions by name: those it shares with the desktop's menus and dialogs, and its own
 // few words from the message table.
-struct NamedText {
-    const char* name;
-    std::variant<TextEntry, MessageId> text;
-};
-
 constexpr NamedText PageTexts[] = {
     {"New", TextEntry::NewMenu},
     {"Open", TextEntry::OpenMenu},
@@ -291,15 +285,7 @@ constexpr NamedText PageTexts[] = {
 
 std::string PageText(const std::string& name, int language)
 {
-    const TTeskFuncs::TLangType spoken = PageLanguage(language);
-    for (const NamedText& named : PageTexts) {
-        if (name != named.name)
-            continue;
-        if (const auto* entry = std::get_if<TextEntry>(&named.text))
-            return EntryUtf8(*entry, spoken);
-        return MessageUtf8(Message(std::get<MessageId>(named.text)), spoken);
-    }
-    return "";
+    return NamedTextIn(PageTexts, name, PageLanguage(language));
 }
 
 std::string NoticeOk(int language) { return TextUtf8(NoticeOkText(), PageLanguage(language)); }

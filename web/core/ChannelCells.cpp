@@ -1,8 +1,8 @@
 #include <emscripten/bind.h>
 
 #include <algorithm>
-#include <variant>
 
+#include "NamedTexts.h"
 #include "PageLanguage.h"
 #include "RecordHandle.h"
 #include "files/ChannelRowsText.h"
@@ -178,12 +178,7 @@ bool MoveRows(RecordHandle& record, const val& channels, bool up)
 
 // The grid's own words by name: the Edit menu's items, the grid's name, the question before an
 // insert pushes a channel in use off the end with its buttons, and a paste the browser refused.
-struct GridTextName {
-    const char* name;
-    std::variant<TextEntry, MessageId> text;
-};
-
-constexpr GridTextName NamedGridTexts[] = {
+constexpr NamedText NamedGridTexts[] = {
     {"Undo", MessageId::EditUndo},
     {"Redo", MessageId::EditRedo},
     {"Cut", MessageId::EditCut},
@@ -202,15 +197,7 @@ constexpr GridTextName NamedGridTexts[] = {
 
 std::string GridText(const std::string& name, int language)
 {
-    const TTeskFuncs::TLangType spoken = PageLanguage(language);
-    for (const GridTextName& named : NamedGridTexts) {
-        if (name != named.name)
-            continue;
-        if (const auto* entry = std::get_if<TextEntry>(&named.text))
-            return EntryUtf8(*entry, spoken);
-        return MessageUtf8(Message(std::get<MessageId>(named.text)), spoken);
-    }
-    return "";
+    return NamedTextIn(NamedGridTexts, name, PageLanguage(language));
 }
 
 }

@@ -1,10 +1,10 @@
 #include <emscripten/bind.h>
 
 #include <optional>
-#include <variant>
 #include <vector>
 
 #include "JsValues.h"
+#include "NamedTexts.h"
 #include "PageLanguage.h"
 #include "RecordHandle.h"
 #include "SeriesHandle.h"
@@ -176,11 +176,6 @@ std::string FolderTitle(const std::string& folder, int language)
 }
 
 // The words of the series dialog and the backups, by name: the desktop's where it has them.
-struct NamedText {
-    const char* name;
-    std::variant<TextEntry, MessageId> text;
-};
-
 constexpr NamedText DealerTexts[] = {
     {"WriteSeveralRadios", MessageId::WriteSeveralRadios},
     {"SeriesRadioCount", MessageId::SeriesRadioCount},
@@ -206,17 +201,8 @@ constexpr NamedText DealerTexts[] = {
 // `args` fill the message's %1, %2, ...
 std::string DealerText(const std::string& name, const val& args, int language)
 {
-    const TTeskFuncs::TLangType spoken = PageLanguage(language);
-    for (const NamedText& named : DealerTexts) {
-        if (name != named.name)
-            continue;
-        if (const auto* entry = std::get_if<TextEntry>(&named.text))
-            return EntryUtf8(*entry, spoken);
-        const std::vector<std::string> texts = TextsFrom(args);
-        return MessageUtf8({std::get<MessageId>(named.text), std::vector<MessageArg>(texts.begin(), texts.end())},
-                           spoken);
-    }
-    return "";
+    const std::vector<std::string> texts = TextsFrom(args);
+    return NamedTextIn(DealerTexts, name, PageLanguage(language), {texts.begin(), texts.end()});
 }
 
 }
