@@ -129,7 +129,7 @@ std::vector<DifferenceText> RecordDifferenceTexts(const RadioSettings& first, co
     const RadioSettings heldFirst = HeldByRadio(first);
     const RadioSettings heldSecond = HeldByRadio(second);
     std::vector<DifferenceText> texts;
-    for (const FieldDifference& difference : CompareRecords(heldFirst, heldSecond))
+    for (const FieldDifference& difference : CompareHeldRecords(heldFirst, heldSecond))
         texts.push_back(RecordDifferenceText(difference, heldFirst, heldSecond, language));
     return texts;
 }

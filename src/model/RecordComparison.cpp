@@ -106,23 +106,7 @@ private:
     std::vector<FieldDifference> differences_;
 };
 
-// Comparing records that a radio holds as they are.
-std::vector<FieldDifference> CompareHeld(const RadioSettings& first, const RadioSettings& second)
-{
-    Comparison compare(first, second);
-    for (unsigned n = 1; n <= ChannelCount; ++n)
-        compare.Channel(n);
-    for (unsigned k = 1; k <= AddrBookEntryCount; ++k)
-        compare.Entry(k);
-    for (const DtmfCodeField& code : DtmfCodeFields())
-        compare.Code(code);
-    for (const OptionField& option : OptionFields())
-        compare.Option(option);
-    compare.Password();
-    return std::move(compare).Differences();
-}
-
-}
+}  // namespace
 
 RadioSettings HeldByRadio(const RadioSettings& settings)
 {
@@ -137,9 +121,24 @@ RadioSettings HeldByRadio(const RadioSettings& settings)
     return held;
 }
 
+std::vector<FieldDifference> CompareHeldRecords(const RadioSettings& first, const RadioSettings& second)
+{
+    Comparison compare(first, second);
+    for (unsigned n = 1; n <= ChannelCount; ++n)
+        compare.Channel(n);
+    for (unsigned k = 1; k <= AddrBookEntryCount; ++k)
+        compare.Entry(k);
+    for (const DtmfCodeField& code : DtmfCodeFields())
+        compare.Code(code);
+    for (const OptionField& option : OptionFields())
+        compare.Option(option);
+    compare.Password();
+    return std::move(compare).Differences();
+}
+
 std::vector<FieldDifference> CompareRecords(const RadioSettings& first, const RadioSettings& second)
 {
-    return CompareHeld(HeldByRadio(first), HeldByRadio(second));
+    return CompareHeldRecords(HeldByRadio(first), HeldByRadio(second));
 }
 
 const char* ChannelValueName(ChannelValue value)

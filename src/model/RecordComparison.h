@@ -44,6 +44,9 @@ RadioSettings HeldByRadio(const RadioSettings& settings);
 // Every field in which radios written with the two records differ, in record order: channels,
 // address book, DTMF codes, options and keys, password. Empty when they hold the same.
 std::vector<FieldDifference> CompareRecords(const RadioSettings& first, const RadioSettings& second);
+// The same for two records already as radios hold them (HeldByRadio), for a caller that words the
+// values it compared.
+std::vector<FieldDifference> CompareHeldRecords(const RadioSettings& first, const RadioSettings& second);
 
 // The field's name for scripts, after the record's field names: "Channel[3].TxFreq",
 // "Channel[3].Used", "AddrBook[2]", "Vox", "PttId", "Key1Short", "Password".
