@@ -146,31 +146,21 @@ test("undo and redo take back every edit from the keys and the Edit menu, redraw
     await command(page, "MenuEdit_Redo");
     assert.deepEqual(await gridRows(page), edited);
 
-    // From the key to a laid-out page, without waiting for the next frame.
-    const [edit, undo, names] = await page.evaluate((nameCell) => {
-        const grid = document.querySelector("#StringGrid1");
+    // Redrawn by the time the key's handler returns, without waiting for the next frame; how long
+    // that takes is bench/web-load's figure.
+    const names = await page.evaluate((nameCell) => {
         const name = document.querySelector(nameCell);
         name.focus();
-        const timed = (act) => {
-            const start = performance.now();
-            act();
-            void grid.offsetHeight;
-            return performance.now() - start;
-        };
         const key = (target, key, options = {}) =>
             target.dispatchEvent(new KeyboardEvent("keydown", { key, bubbles: true, cancelable: true, ...options }));
         const current = () => document.activeElement;
-        const edit = timed(() => {
-            key(current(), "5");
-            key(current(), "Enter");
-        });
+        key(current(), "5");
+        key(current(), "Enter");
         const edited = name.textContent;
-        const undo = timed(() => key(current(), "z", { ctrlKey: true }));
-        return [edit, undo, [edited, name.textContent]];
+        key(current(), "z", { ctrlKey: true });
+        return [edited, name.textContent];
     }, cell(3, Name));
     assert.deepEqual(names, ["5", "X3"]);
-    console.log(`grid redraw: edit ${edit.toFixed(2)} ms, undo ${undo.toFixed(2)} ms`);
-    assert.ok(edit < 16 && undo < 16, `edit ${edit} ms, undo ${undo} ms`);
     await page.context().close();
 });
 
